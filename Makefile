@@ -1,0 +1,32 @@
+# The two commands of the README: `make demo` and `make test`. Both install what is missing,
+# configure CMake with Ninja into out/ and build before they run.
+OUT := out
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test demo bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(OUT)/build.ninja:
+	cmake -S . -B $(OUT) -G Ninja $(CMAKE_FLAGS)
+
+configure: deps $(OUT)/build.ninja
+
+build: configure
+	cmake --build $(OUT) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(OUT) --output-on-failure -j $(JOBS)
+
+demo: build
+	$(OUT)/libexec/tessary-project-dump examples/TessaryDemo/TessaryDemo.xcodeproj
+
+bench: build
+	$(OUT)/libexec/tessary-benchmarks
+
+clean:
+	rm -rf $(OUT)
