@@ -35,7 +35,8 @@ void printTarget(const XAPbxprojElement &target) {
     const XAValue *object = target.pbx_ownObject();
     std::printf("Target %s (%s)\n", stringOf(object, "name").c_str(),
                 stringOf(object, "productType", "no product type").c_str());
-    for (const auto &phase : target.pbx_elementsOfClass<XAPbxprojElement>(object ? object->get("buildPhases") : nullptr)) {
+    for (const auto &phase :
+         target.pbx_elementsOfClass<XAPbxprojElement>(object ? object->get("buildPhases") : nullptr)) {
         const XAValue *phaseObject = phase->pbx_ownObject();
         std::printf("  %s\n", stringOf(phaseObject, "isa", "(missing build phase)").c_str());
         auto files = phase->pbx_elementsOfClass<XAPbxprojElement>(phaseObject ? phaseObject->get("files") : nullptr);

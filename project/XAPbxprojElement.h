@@ -25,7 +25,9 @@ public:
     std::optional<std::string> uniqueXcodeObjectID() const { return objectID_; }
 
     std::shared_ptr<const XAProjectData> projectData() const { return projectData_.load(); }
-    void setProjectData(std::shared_ptr<const XAProjectData> projectData) { projectData_.store(std::move(projectData)); }
+    void setProjectData(std::shared_ptr<const XAProjectData> projectData) {
+        projectData_.store(std::move(projectData));
+    }
 
     // Equal by identifier when the receiver has one; otherwise only to itself.
     bool isEqual(const XAPbxprojElement &other) const;

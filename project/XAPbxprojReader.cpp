@@ -26,8 +26,7 @@ std::shared_ptr<const XAValue> XAReadPbxproj(const std::string &pbxprojPath, XAE
         return nullptr;
     }
     if (!objects->get(*rootID)) {
-        XASetError(error, pbxprojPath + ": the project file's \"rootObject\" " + *rootID +
-                              " is not among its objects");
+        XASetError(error, pbxprojPath + ": the project file's \"rootObject\" " + *rootID + " is not among its objects");
         return nullptr;
     }
     return std::make_shared<const XAValue>(std::move(*contents));
