@@ -1,6 +1,6 @@
 #include "core/XAJSON.h"
 
-#include "core/XAPropertyList.h"
+#include "core/XAISO8601Date.h"
 #include "core/XAURLEncoding.h"
 
 #include <nlohmann/json.hpp>

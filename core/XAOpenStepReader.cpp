@@ -1,6 +1,8 @@
 #include "core/XAOpenStepReader.h"
 
-#include <unicode/ustring.h>
+#include "core/XAPropertyListInternal.h"
+#include "core/XAPropertyListText.h"
+
 #include <unicode/utf16.h>
 
 #include <algorithm>
@@ -13,9 +15,8 @@
 
 namespace {
 
-// Deeper nesting than this is no real property list; refusing it keeps the recursive parser off the stack limit.
-constexpr std::size_t kMaxNestingDepth = 512;
-constexpr char32_t kReplacementCharacter = 0xFFFD;
+using xa_detail::kMaxPropertyListNestingDepth;
+using xa_detail::kReplacementCharacter;
 
 // Unicode of the NeXTSTEP bytes 0x80...0xFF, which octal escapes above \177 denote; 0xFE and 0xFF are unassigned.
 constexpr char16_t kNeXTSTEPHighHalf[128] = {
@@ -43,8 +44,7 @@ constexpr std::array<std::uint8_t, 256> makeCharacterClasses() {
         classes[static_cast<unsigned char>(c)] |= kBlank;
     }
     for (int c = 0; c < 256; ++c) {
-        bool alphanumeric = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        if (alphanumeric || std::string_view("_$+/:.-").find(static_cast<char>(c)) != std::string_view::npos) {
+        if (xa_detail::isOpenStepTokenCharacter(static_cast<char>(c))) {
             classes[c] |= kTokenCharacter;
         }
         if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')) {
@@ -268,8 +268,9 @@ bool OpenStepParser::parseValue(XAValue &out, const ValueSite &site) {
 }
 
 bool OpenStepParser::parseNested(XAValue &out) {
-    if (depth_ >= kMaxNestingDepth) {
-        return fail(p_, "the property list is nested more than " + std::to_string(kMaxNestingDepth) + " levels deep");
+    if (depth_ >= kMaxPropertyListNestingDepth) {
+        return fail(p_, "the property list is nested more than " + std::to_string(kMaxPropertyListNestingDepth) +
+                            " levels deep");
     }
     ++depth_;
     bool parsed;
@@ -614,64 +615,6 @@ std::string OpenStepParser::conflictMarkerMessage(const char *where) const {
     return {};
 }
 
-// Copies big-endian or little-endian UTF-16 bytes into units; a stray last byte becomes U+FFFD.
-std::u16string utf16Units(std::string_view bytes, bool bigEndian) {
-    std::u16string units;
-    units.reserve(bytes.size() / 2 + 1);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        auto first = static_cast<unsigned char>(bytes[i]);
-        auto second = static_cast<unsigned char>(bytes[i + 1]);
-        units.push_back(static_cast<char16_t>(bigEndian ? (first << 8 | second) : (second << 8 | first)));
-    }
-    if (bytes.size() % 2 != 0) {
-        units.push_back(static_cast<char16_t>(kReplacementCharacter));
-    }
-    return units;
-}
-
-void appendUTF16AsUTF8(std::u16string_view units, std::string &out) {
-    constexpr std::size_t kChunk = 1 << 20; // ICU converts int32_t lengths; chunks keep huge texts in range
-    while (!units.empty()) {
-        std::size_t count = std::min(units.size(), kChunk);
-        if (count < units.size() && U16_IS_LEAD(units[count - 1])) {
-            --count; // keep a surrogate pair together
-        }
-        int32_t length = 0;
-        UErrorCode status = U_ZERO_ERROR;
-        u_strToUTF8WithSub(nullptr, 0, &length, units.data(), static_cast<int32_t>(count), kReplacementCharacter,
-                           nullptr, &status);
-        std::size_t offset = out.size();
-        out.resize(offset + static_cast<std::size_t>(length));
-        status = U_ZERO_ERROR;
-        u_strToUTF8WithSub(out.data() + offset, length, &length, units.data(), static_cast<int32_t>(count),
-                           kReplacementCharacter, nullptr, &status);
-        if (U_FAILURE(status)) {
-            out.resize(offset);
-            return;
-        }
-        units.remove_prefix(count);
-    }
-}
-
-// UTF-16 without a byte-order mark shows itself by NUL bytes on one side of its first ASCII characters.
-std::optional<bool> guessUTF16BigEndian(std::string_view bytes) {
-    std::size_t sample = std::min<std::size_t>(bytes.size(), 64) & ~std::size_t(1);
-    std::size_t evenNuls = 0;
-    std::size_t oddNuls = 0;
-    for (std::size_t i = 0; i < sample; ++i) {
-        if (bytes[i] == '\0') {
-            (i % 2 == 0 ? evenNuls : oddNuls)++;
-        }
-    }
-    if (oddNuls > 0 && evenNuls == 0) {
-        return false;
-    }
-    if (evenNuls > 0 && oddNuls == 0) {
-        return true;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 std::optional<XAValue> XAOpenStepReader::read(std::string_view bytes, const std::string &sourceName,
@@ -679,31 +622,4 @@ std::optional<XAValue> XAOpenStepReader::read(std::string_view bytes, const std:
     std::string converted;
     std::string_view text = XAPropertyListTextAsUTF8(bytes, converted);
     return OpenStepParser(text, sourceName).parse(mode, error);
-}
-
-std::string_view XAPropertyListTextAsUTF8(std::string_view bytes, std::string &storage) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        return bytes.substr(3);
-    }
-    std::optional<bool> bigEndian;
-    if (bytes.starts_with("\xFF\xFE")) {
-        bigEndian = false;
-        bytes.remove_prefix(2);
-    } else if (bytes.starts_with("\xFE\xFF")) {
-        bigEndian = true;
-        bytes.remove_prefix(2);
-    } else {
-        bigEndian = guessUTF16BigEndian(bytes);
-        if (!bigEndian) {
-            return bytes;
-        }
-    }
-    std::u16string units = utf16Units(bytes, *bigEndian);
-    std::u16string_view view(units);
-    if (view.starts_with(u'\uFEFF')) {
-        view.remove_prefix(1);
-    }
-    storage.clear();
-    appendUTF16AsUTF8(view, storage);
-    return storage;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/XAError.h"
+#include "core/XAISO8601Date.h" // property lists write dates as ISO-8601 text
 #include "core/XAValue.h"
 
 #include <optional>
@@ -43,10 +44,3 @@ std::optional<std::string> XAOpenStepPropertyListData(const XAValue &value, XAEr
 
 // The value in the given format (JSON pretty-printed, as XAJSONString writes it).
 std::optional<std::string> XAPropertyListData(const XAValue &value, XAPropertyListFormat format, XAError *error);
-
-// ISO-8601 text of a date in UTC ("2001-01-01T00:00:00Z"), with up to six digits of a fraction of a second
-// when it has one.
-std::string XAISO8601StringFromDate(XADate date);
-
-// Reads "YYYY-MM-DDTHH:MM:SS[.fraction]Z" (as property lists write dates); an empty optional for anything else.
-std::optional<XADate> XADateFromISO8601String(std::string_view text);

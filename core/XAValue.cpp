@@ -184,6 +184,15 @@ void describe(const XAValue &value, std::string &out) {
 
 std::size_t hashKey(std::string_view key) { return std::hash<std::string_view>{}(key); }
 
+// A power of two at least twice `count`, so that the index stays at most half full.
+std::size_t indexCapacityFor(std::size_t count) {
+    std::size_t capacity = 32;
+    while (capacity < count * 2) {
+        capacity *= 2;
+    }
+    return capacity;
+}
+
 } // namespace
 
 std::string XAValue::description() const {
@@ -199,7 +208,14 @@ XADictionary::XADictionary(std::initializer_list<Entry> entries) {
     }
 }
 
-void XADictionary::reserve(std::size_t count) { entries_.reserve(count); }
+// A reader that knows its size sizes the index once here rather than rebuilding it each time it fills up.
+void XADictionary::reserve(std::size_t count) {
+    entries_.reserve(count);
+    const std::size_t capacity = indexCapacityFor(count);
+    if (count > kLinearLimit && capacity > index_.size()) {
+        fillIndex(capacity);
+    }
+}
 
 std::ptrdiff_t XADictionary::indexOf(std::string_view key) const {
     if (index_.empty()) {
@@ -233,13 +249,12 @@ void XADictionary::insertIntoIndex(std::size_t entryIndex) {
 
 void XADictionary::rebuildIndex() {
     index_.clear();
-    if (entries_.size() <= kLinearLimit) {
-        return;
+    if (entries_.size() > kLinearLimit) {
+        fillIndex(indexCapacityFor(entries_.size()));
     }
-    std::size_t capacity = 32;
-    while (capacity < entries_.size() * 2) {
-        capacity *= 2;
-    }
+}
+
+void XADictionary::fillIndex(std::size_t capacity) {
     index_.assign(capacity, 0);
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         insertIntoIndex(i);

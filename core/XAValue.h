@@ -115,8 +115,10 @@ private:
     std::ptrdiff_t indexOf(std::string_view key) const;
     void insertIntoIndex(std::size_t entryIndex);
     void rebuildIndex();
+    void fillIndex(std::size_t capacity);
 
     std::vector<Entry> entries_;
-    // Open-addressing table of entry indexes + 1 (0 = empty slot); built once the dictionary outgrows a linear scan.
+    // Open-addressing table of entry indexes + 1 (0 = empty slot); built once the dictionary outgrows a linear scan
+    // or is reserved beyond one.
     std::vector<std::uint32_t> index_;
 };

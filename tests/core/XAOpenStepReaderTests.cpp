@@ -300,14 +300,6 @@ TEST(XAOpenStepReader, ReadsStringsFilesInEveryUnicodeEncoding) {
     }
 }
 
-TEST(XAOpenStepReader, ConvertsDamagedUTF16WithReplacementCharacters) {
-    // "a" = "<lone high surrogate>"; then a stray odd byte.
-    const std::string bytes("\xFF\xFE\"\0a\0\"\0=\0\"\0\x3D\xD8\"\0;\0!", 19);
-    std::string storage;
-    EXPECT_EQ(XAPropertyListTextAsUTF8(bytes, storage), "\"a\"=\"\xEF\xBF\xBD\";\xEF\xBF\xBD");
-    EXPECT_EQ(XAPropertyListTextAsUTF8("plain", storage), "plain");
-}
-
 TEST(XAOpenStepReader, RefusesNestingDeeperThanAnyRealFile) {
     std::string deep(600, '(');
     deep += std::string(600, ')');

@@ -1,5 +1,5 @@
-#include "core/XAOpenStepReader.h"
 #include "core/XAPropertyList.h"
+#include "core/XAPropertyListTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,54 +19,11 @@
 
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
+using namespace xa_plist_testing;
 
 namespace {
 
 const std::string kReplacement = "\xEF\xBF\xBD";
-
-struct ReadResult {
-    std::optional<XAValue> value;
-    XAError error;
-    XAPropertyListFormat format = XAPropertyListFormat::OpenStep;
-};
-
-ReadResult readData(std::string_view bytes, const std::string &source = "Info.plist") {
-    ReadResult result;
-    result.value = XAPropertyListFromData(bytes, source, &result.error, &result.format);
-    return result;
-}
-
-std::vector<std::string> keysOf(const XAValue &value) {
-    std::vector<std::string> keys;
-    for (const auto &entry : *value.dictionary()) {
-        keys.push_back(entry.first);
-    }
-    return keys;
-}
-
-// Every value type, with keys out of alphabetical order so that a lost order shows.
-XAValue richValue() {
-    XAValue inner(XADictionary{{"empty array", XAValue(XAValue::Array{})}, {"empty dict", XAValue(XADictionary{})}});
-    return XAValue(XADictionary{
-        {"zeta", XAValue("first key")},
-        {"string", XAValue("Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC <&> \"quotes\" 'apostrophes'\ttab\nline")},
-        {"true", XAValue(true)},
-        {"false", XAValue(false)},
-        {"int", XAValue(42)},
-        {"negative", XAValue(std::int64_t{-7})},
-        {"min", XAValue(std::int64_t{INT64_MIN})},
-        {"max", XAValue(std::int64_t{INT64_MAX})},
-        {"real", XAValue(0.1)},
-        {"huge", XAValue(1e300)},
-        {"negative real", XAValue(-2.5)},
-        {"data", XAValue(XAData{0x00, 0x01, 0x02, 0xFF})},
-        {"date", XAValue(XADate{599627045})},       // 2020-01-02T03:04:05Z
-        {"old date", XAValue(XADate{-3187296000})}, // 1900-01-01, outside libplist's 32-bit seconds
-        {"array", XAValue(XAValue::Array{XAValue("a"), XAValue(1), inner})},
-        {"nested", inner},
-        {"", XAValue("empty key")},
-    });
-}
 
 TEST(XAPropertyList, XMLAndBinaryRoundTripsKeepValuesAndKeyOrder) {
     const XAValue original = richValue();
@@ -244,122 +201,12 @@ TEST(XAPropertyList, MapsIntegersBeyondTheSignedRangeAndUIDs) {
     }
 }
 
-// Assembles a binary property list; each object is its marker byte and payload, references are two bytes wide.
-std::string binaryPlist(const std::vector<std::string> &objects, std::uint64_t root = 0) {
-    std::string out = "bplist00";
-    std::vector<std::size_t> offsets;
-    for (const std::string &object : objects) {
-        offsets.push_back(out.size());
-        out += object;
-    }
-    const std::size_t tableOffset = out.size();
-    for (std::size_t offset : offsets) {
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            out += static_cast<char>(offset >> shift);
-        }
-    }
-    out += std::string(6, '\0');
-    out += '\x04'; // offset size
-    out += '\x02'; // reference size
-    for (std::uint64_t number : {std::uint64_t(objects.size()), root, std::uint64_t(tableOffset)}) {
-        for (int shift = 56; shift >= 0; shift -= 8) {
-            out += static_cast<char>(number >> shift);
-        }
-    }
-    return out;
-}
-
-std::string reference(std::size_t object) { return {static_cast<char>(object >> 8), static_cast<char>(object & 0xFF)}; }
-
-std::string arrayOf(std::initializer_list<std::size_t> children) {
-    std::string object(1, static_cast<char>(0xA0 | children.size()));
-    for (std::size_t child : children) {
-        object += reference(child);
-    }
-    return object;
-}
-
 TEST(XAPropertyList, ReadsKeyedArchiverUIDsAsIntegers) {
     // { "$top" = UID(5) }
     std::string dictionary = "\xD1" + reference(1) + reference(2);
     ReadResult result = readData(binaryPlist({dictionary, "\x54$top", std::string("\x80\x05", 2)}));
     ASSERT_TRUE(result.value) << result.error.message;
     EXPECT_EQ(*result.value, XAValue(XADictionary{{"$top", XAValue(5)}}));
-}
-
-TEST(XAPropertyList, RefusesDamagedBinaryListsBeforeLibplistSeesThem) {
-    std::vector<std::string> deep;
-    for (std::size_t i = 0; i < 600; ++i) {
-        deep.push_back(arrayOf({i + 1}));
-    }
-    deep.push_back("\x10\x01");
-    std::vector<std::string> doubling; // each array holds the next one twice: 2^40 values once expanded
-    for (std::size_t i = 0; i < 40; ++i) {
-        doubling.push_back(arrayOf({i + 1, i + 1}));
-    }
-    doubling.push_back("\x10\x01");
-    std::string badOffset = binaryPlist({"\x10\x01"});
-    badOffset[11] = '\x7F'; // the single offset now points past the objects
-
-    struct Case {
-        std::string bytes;
-        std::string message;
-    };
-    const Case cases[] = {
-        {binaryPlist({arrayOf({0})}), "an object contains itself"},
-        {binaryPlist({arrayOf({1}), arrayOf({0})}), "an object contains itself"},
-        {binaryPlist(deep), "nested more than 512 levels deep"},
-        {binaryPlist(doubling), "expands to more than 20000000 values"},
-        {binaryPlist({arrayOf({7})}), "runs past its data"},
-        {binaryPlist({std::string("\xAF\x13\x7F\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 10)}), "runs past its data"},
-        {binaryPlist({"\xD1" + reference(1) + reference(2),
-                      std::string("\x53"
-                                  "a\0b",
-                                  4),
-                      "\x10\x01"}),
-         "a dictionary key is not a string or holds a NUL character"},
-        {binaryPlist({"\xD1" + reference(1) + reference(2), std::string("\x62\0a\0\0", 5), "\x10\x01"}),
-         "a dictionary key is not a string or holds a NUL character"},
-        {binaryPlist({"\xD1" + reference(1) + reference(1), "\x10\x01"}), "a dictionary key is not a string"},
-        {binaryPlist({std::string("\x4F\x13\x7F\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 10)}), "runs past its data"},
-        {binaryPlist({arrayOf({1}), std::string("\x65"
-                                                "ab")}),
-         "runs past its data"}, // 5 UTF-16 units in 2 bytes
-        {binaryPlist({"\x10\x01"}, 1), "trailer or offset table is invalid"},
-        {badOffset, "trailer or offset table is invalid"},
-        {"bplist00", "truncated"},
-        {"bplist01" + std::string(40, '\0'), "unsupported binary property list version \"bplist01\""},
-    };
-    for (const Case &c : cases) {
-        ReadResult result = readData(c.bytes, "Archive.plist");
-        EXPECT_FALSE(result.value) << c.message;
-        EXPECT_THAT(result.error.message, StartsWith("Archive.plist: "));
-        EXPECT_THAT(result.error.message, HasSubstr(c.message));
-    }
-}
-
-TEST(XAPropertyList, TruncatedOrCorruptedBinaryNeverCrashes) {
-    const std::string bytes = *XABinaryPropertyListData(richValue(), nullptr);
-    // Shorter than "bplist" the bytes are no longer recognisable as binary (and "bp" is a fine OpenStep string).
-    for (std::size_t length = 6; length < bytes.size(); ++length) {
-        ReadResult result = readData(std::string_view(bytes).substr(0, length), "cut.plist");
-        ASSERT_FALSE(result.value) << "cut at " << length;
-        ASSERT_THAT(result.error.message, StartsWith("cut.plist")) << "cut at " << length;
-    }
-    std::uint32_t state = 12345; // a fixed sequence of corruptions, so that failures reproduce
-    auto nextRandom = [&state] {
-        state = state * 1103515245u + 12345u;
-        return state >> 8;
-    };
-    for (int round = 0; round < 3000; ++round) {
-        std::string damaged = bytes;
-        for (int flips = 1 + nextRandom() % 3; flips > 0; --flips) {
-            damaged[8 + nextRandom() % (damaged.size() - 8)] = static_cast<char>(nextRandom());
-        }
-        ReadResult result = readData(damaged, "damaged.plist");
-        ASSERT_TRUE(result.value || result.error.message.starts_with("damaged.plist: "))
-            << "round " << round << ": " << result.error.message;
-    }
 }
 
 TEST(XAPropertyList, XMLErrorsNameTheLineAndTruncationIsAlwaysAnError) {
@@ -414,97 +261,6 @@ TEST(XAPropertyList, ReadsFilesAndReportsWhyOneCannotBeRead) {
     EXPECT_FALSE(XAPropertyListFromFile(empty.string(), &error));
     EXPECT_EQ(error.message, empty.string() + " is empty");
     std::filesystem::remove(empty);
-}
-
-TEST(XAPropertyList, OpenStepWriterUsesXcodeLayout) {
-    const XAValue value(XADictionary{
-        {"name", XAValue("My App")},
-        {"count", XAValue(3)},
-        {"flag", XAValue(true)},
-        {"list", XAValue(XAValue::Array{XAValue("a"), XAValue("b c")})},
-        {"data", XAValue(XAData{1, 2, 3, 4, 5})},
-        {"empty", XAValue("")},
-        {"settings", XAValue(XADictionary{})},
-    });
-    EXPECT_EQ(*XAOpenStepPropertyListData(value, nullptr), "{\n"
-                                                           "\tname = \"My App\";\n"
-                                                           "\tcount = 3;\n"
-                                                           "\tflag = YES;\n"
-                                                           "\tlist = (\n"
-                                                           "\t\ta,\n"
-                                                           "\t\t\"b c\",\n"
-                                                           "\t);\n"
-                                                           "\tdata = <01020304 05>;\n"
-                                                           "\tempty = \"\";\n"
-                                                           "\tsettings = {\n"
-                                                           "\t};\n"
-                                                           "}\n");
-}
-
-TEST(XAPropertyList, OpenStepWriterOutputReadsBackUnchanged) {
-    const std::string texts[] = {
-        "plain",
-        "with space",
-        "quote\" back\\slash",
-        std::string("ctrl\x01\x1f\x7f nul\0", 12),
-        "tab\tnl\nret\r",
-        "//comment-like",
-        "a/*b",
-        "\xC3\xBCn\xC3\xAF\xE6\x97\xA5",
-        "\xFF invalid",
-        "$(inherited)",
-        "-flag",
-        "a;b",
-        "(x)",
-        "{y}",
-        "<data>",
-        "'single'",
-        "",
-    };
-    XADictionary dictionary;
-    XAValue::Array array;
-    for (const std::string &text : texts) {
-        dictionary.set(text, XAValue(text));
-        array.push_back(XAValue(text));
-    }
-    dictionary.set("array", XAValue(array));
-    dictionary.set("data", XAValue(XAData{0, 0xFF, 0x10}));
-    const XAValue original(dictionary);
-    std::optional<std::string> text = XAOpenStepPropertyListData(original, nullptr);
-    ASSERT_TRUE(text);
-    XAError error;
-    std::optional<XAValue> read = XAOpenStepReader::read(*text, "written", XAOpenStepReadMode::PropertyList, &error);
-    ASSERT_TRUE(read) << error.message << "\n" << *text;
-    EXPECT_EQ(*read, original);
-    EXPECT_EQ(keysOf(*read), keysOf(original));
-}
-
-TEST(XAPropertyList, FormatsAndParsesISO8601Dates) {
-    struct Case {
-        double seconds;
-        std::string text;
-    };
-    const Case cases[] = {
-        {0, "2001-01-01T00:00:00Z"},
-        {-1, "2000-12-31T23:59:59Z"},
-        {0.5, "2001-01-01T00:00:00.5Z"},
-        {599627045.125, "2020-01-02T03:04:05.125Z"},
-        {-3187296000, "1900-01-01T00:00:00Z"},
-        {-63113904000, "0001-01-01T00:00:00Z"},
-        {5097600, "2001-03-01T00:00:00Z"}, // after the end of February in a non-leap year
-        {951782400 - 978307200, "2000-02-29T00:00:00Z"},
-    };
-    for (const Case &c : cases) {
-        EXPECT_EQ(XAISO8601StringFromDate(XADate{c.seconds}), c.text) << c.seconds;
-        std::optional<XADate> parsed = XADateFromISO8601String(c.text);
-        ASSERT_TRUE(parsed) << c.text;
-        EXPECT_DOUBLE_EQ(parsed->secondsSinceReferenceDate, c.seconds) << c.text;
-    }
-    EXPECT_EQ(XAISO8601StringFromDate(XADate{0.9999999}), "2001-01-01T00:00:01Z");
-    for (const char *bad : {"2020-01-02", "2020-13-01T00:00:00Z", "2020-01-02T03:04:05", "2020-01-02T03:04:05.Z",
-                            "2020-01-02T24:00:00Z", "2020-01-02T03:04:05Zx", ""}) {
-        EXPECT_FALSE(XADateFromISO8601String(bad)) << bad;
-    }
 }
 
 } // namespace

@@ -22,6 +22,46 @@ TEST(XAValue, DictionaryKeepsInsertionOrderAndReplacesInPlace) {
     EXPECT_EQ(dict.size(), 39u);
 }
 
+TEST(XAValue, DictionaryFindsEveryKeyWhateverItReservedBeforehand) {
+    struct Case {
+        int before;  // keys set before the reserve
+        int reserve; // count passed to reserve
+        int after;   // keys in all once the rest are set
+    };
+    const Case cases[] = {
+        {0, 500, 500}, // reserved for its full size
+        {5, 100, 60},  // entries present while still scanned linearly
+        {40, 10, 90},  // less than it already holds
+        {20, 20, 20},  // exactly what it holds
+        {0, 200, 3},   // far more than it ever holds
+    };
+    for (const Case &c : cases) {
+        XADictionary dict;
+        for (int i = 0; i < c.after; ++i) {
+            if (i == c.before) {
+                dict.reserve(static_cast<std::size_t>(c.reserve));
+            }
+            dict.set("key" + std::to_string(i), XAValue(i));
+        }
+        if (c.before == c.after) {
+            dict.reserve(static_cast<std::size_t>(c.reserve));
+        }
+        dict.set("key0", XAValue("replaced"));
+        ASSERT_EQ(dict.size(), static_cast<std::size_t>(c.after)) << c.reserve;
+        EXPECT_EQ(dict.entries().front().first, "key0") << c.reserve;
+        for (int i = 1; i < c.after; ++i) {
+            const XAValue *value = dict.get("key" + std::to_string(i));
+            ASSERT_NE(value, nullptr) << c.reserve << ": key" << i;
+            EXPECT_EQ(*value->integer(), i);
+        }
+        EXPECT_EQ(*dict.get("key0")->string(), "replaced");
+        EXPECT_EQ(dict.get("key" + std::to_string(c.after)), nullptr);
+        EXPECT_TRUE(dict.remove("key1")) << c.reserve;
+        EXPECT_EQ(dict.get("key1"), nullptr);
+        EXPECT_NE(dict.get("key" + std::to_string(c.after - 1)), nullptr) << c.reserve;
+    }
+}
+
 TEST(XAValue, TypedAccessAnswersOnlyForItsOwnType) {
     XAValue text("abc");
     EXPECT_TRUE(text.isString());

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The text of a property-list file as UTF-8. A UTF-8 byte-order mark is dropped; UTF-16 (little or big
+// endian, recognised by its byte-order mark or, without one, by the NUL bytes of ASCII characters) is
+// converted, with invalid sequences replaced by U+FFFD. Returns `bytes` itself when no conversion is
+// needed, else a view of `storage`.
+std::string_view XAPropertyListTextAsUTF8(std::string_view bytes, std::string &storage);
