@@ -1,12 +1,11 @@
 #include "core/XALibplistBridge.h"
 
+#include "core/XACLocaleScope.h"
 #include "core/XAISO8601Date.h"
 #include "core/XAPropertyListInternal.h"
 
 #include <plist/plist.h>
 #include <unicode/utf8.h>
-
-#include <locale.h>
 
 #include <algorithm>
 #include <climits>
@@ -30,27 +29,6 @@ struct FreeDeleter {
     void operator()(void *pointer) const { std::free(pointer); }
 };
 template <typename T> using MallocPtr = std::unique_ptr<T, FreeDeleter>;
-
-// libplist reads XML reals with strtod, which follows the locale: under a locale with a decimal comma (which a
-// GUI front end sets) "0.75" would read as 0. The calling thread uses the C locale while libplist works.
-class CLocaleScope {
-public:
-    CLocaleScope() : previous_(cLocale() ? uselocale(cLocale()) : nullptr) {}
-    ~CLocaleScope() {
-        if (previous_) {
-            uselocale(previous_);
-        }
-    }
-    CLocaleScope(const CLocaleScope &) = delete;
-    CLocaleScope &operator=(const CLocaleScope &) = delete;
-
-private:
-    static locale_t cLocale() {
-        static const locale_t locale = newlocale(LC_ALL_MASK, "C", nullptr); // kept for the process's life
-        return locale;
-    }
-    locale_t previous_;
-};
 
 // ---------------------------------------------------------------------------------------------------------
 // Text that libplist can carry
@@ -232,7 +210,7 @@ XAValue PlistReader::dateValue(plist_t node) {
     if (seconds == INT32_MIN || seconds == INT32_MAX) {
         char *xml = nullptr;
         std::uint32_t length = 0;
-        CLocaleScope cLocale;
+        XACLocaleScope cLocale;
         plist_to_xml(node, &xml, &length);
         MallocPtr<char> owner(xml);
         std::string_view text(xml ? xml : "", xml ? length : 0);
@@ -359,7 +337,7 @@ plist_t PlistWriter::dateNode(XADate date) {
     }
     std::string xml = "<plist><date>" + XAISO8601StringFromDate(date) + "</date></plist>";
     plist_t parsed = nullptr;
-    CLocaleScope cLocale;
+    XACLocaleScope cLocale;
     plist_from_xml(xml.data(), static_cast<std::uint32_t>(xml.size()), &parsed);
     return parsed ? parsed : failAt("a date");
 }
@@ -393,7 +371,7 @@ std::optional<XAValue> XAValueFromLibplistXML(std::string_view xml, const std::s
     }
     plist_t root = nullptr;
     {
-        CLocaleScope cLocale;
+        XACLocaleScope cLocale;
         plist_from_xml(xml.data(), static_cast<std::uint32_t>(xml.size()), &root);
     }
     if (!root) {
@@ -429,7 +407,7 @@ std::optional<std::string> XALibplistXMLData(const XAValue &value, XAError *erro
     char *xml = nullptr;
     std::uint32_t length = 0;
     {
-        CLocaleScope cLocale;
+        XACLocaleScope cLocale;
         plist_to_xml(root.get(), &xml, &length);
     }
     MallocPtr<char> owner(xml);

@@ -1,12 +1,12 @@
 #include "core/XALog.h"
 
+#include "core/XACLocaleScope.h"
 #include "core/XAString.h"
 
 #include <atomic>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
-#include <locale.h>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -44,33 +44,12 @@ void writeAll(int fd, const std::string &text) {
     }
 }
 
-locale_t cLocale() {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale;
-}
-
-// Switches the calling thread to the "C" locale for the scope, so numbers never take the user's decimal separator.
-class CLocaleScope {
-public:
-    CLocaleScope() : previous_(cLocale() ? uselocale(cLocale()) : static_cast<locale_t>(nullptr)) {}
-    ~CLocaleScope() {
-        if (previous_) {
-            uselocale(previous_);
-        }
-    }
-    CLocaleScope(const CLocaleScope &) = delete;
-    CLocaleScope &operator=(const CLocaleScope &) = delete;
-
-private:
-    locale_t previous_;
-};
-
 // printf-style formatting into a string; nothing for a missing format or one the C library rejects.
 std::optional<std::string> formatV(const char *format, va_list arguments) {
     if (!format) {
         return std::nullopt;
     }
-    CLocaleScope locale;
+    XACLocaleScope locale;
     va_list measuring;
     va_copy(measuring, arguments);
     int length = std::vsnprintf(nullptr, 0, format, measuring);
