@@ -11,6 +11,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -44,9 +45,8 @@ bool isPlainText(std::string_view text) {
     return true;
 }
 
-// Rewrites what the target format cannot hold as U+FFFD: malformed UTF-8 and NUL always, and for XML also
-// the other characters that XML 1.0 forbids (controls except tab, line feed, carriage return; U+FFFE, U+FFFF).
-std::string textForPlist(std::string_view text, bool forXML) {
+// Rewrites what libplist cannot carry as U+FFFD: malformed UTF-8, and NUL, since libplist takes C strings.
+std::string textForPlist(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(text.data());
@@ -55,14 +55,33 @@ std::string textForPlist(std::string_view text, bool forXML) {
         const std::int32_t start = i;
         UChar32 codePoint;
         U8_NEXT(bytes, i, length, codePoint);
-        bool forbidden =
-            codePoint <= 0 ||
-            (forXML && ((codePoint < 0x20 && codePoint != '\t' && codePoint != '\n' && codePoint != '\r') ||
-                        codePoint == 0xFFFE || codePoint == 0xFFFF));
-        if (forbidden) {
+        if (codePoint <= 0) {
             out += "\xEF\xBF\xBD";
         } else {
             out.append(text.data() + start, static_cast<std::size_t>(i - start));
+        }
+    }
+    return out;
+}
+
+// libplist writes control characters, U+FFFE and U+FFFF into XML text as they are, which no XML parser
+// accepts. They become numeric character references, which property-list readers decode back, so nothing
+// of the text is lost. Raw control bytes occur in libplist's output only inside strings and keys.
+std::string withEscapedXMLForbiddenCharacters(std::string_view xml) {
+    std::string out;
+    out.reserve(xml.size());
+    char reference[16];
+    for (std::size_t i = 0; i < xml.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(xml[i]);
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') {
+            std::snprintf(reference, sizeof reference, "&#x%X;", byte);
+            out += reference;
+        } else if (byte == 0xEF && xml.substr(i, 2) == "\xEF\xBF" && i + 2 < xml.size() &&
+                   (xml[i + 2] == '\xBE' || xml[i + 2] == '\xBF')) {
+            out += xml[i + 2] == '\xBE' ? "&#xFFFE;" : "&#xFFFF;";
+            i += 2;
+        } else {
+            out += xml[i];
         }
     }
     return out;
@@ -237,8 +256,6 @@ XAValue PlistReader::dateValue(plist_t node) {
 
 class PlistWriter {
 public:
-    explicit PlistWriter(bool forXML) : forXML_(forXML) {}
-
     PlistPtr convert(const XAValue &value);
     const std::string &problem() const { return problem_; }
 
@@ -247,10 +264,9 @@ private:
     plist_t arrayNode(const XAValue::Array &elements);
     plist_t dictionaryNode(const XADictionary &dictionary);
     plist_t dateNode(XADate date);
-    std::string text(const std::string &raw) const { return isPlainText(raw) ? raw : textForPlist(raw, forXML_); }
+    static std::string text(const std::string &raw) { return isPlainText(raw) ? raw : textForPlist(raw); }
     plist_t failAt(const std::string &what);
 
-    bool forXML_;
     std::string path_; // where the conversion is, for errors: "objects.ABC[2]"
     std::string problem_;
 };
@@ -398,7 +414,7 @@ std::optional<XAValue> XAValueFromLibplistBinary(std::string_view bytes, const s
 }
 
 std::optional<std::string> XALibplistXMLData(const XAValue &value, XAError *error) {
-    PlistWriter writer(true);
+    PlistWriter writer;
     PlistPtr root = writer.convert(value);
     if (!root) {
         XASetError(error, writer.problem());
@@ -415,11 +431,11 @@ std::optional<std::string> XALibplistXMLData(const XAValue &value, XAError *erro
         XASetError(error, "the XML property list could not be written");
         return std::nullopt;
     }
-    return std::string(xml, length);
+    return withEscapedXMLForbiddenCharacters(std::string_view(xml, length));
 }
 
 std::optional<std::string> XALibplistBinaryData(const XAValue &value, XAError *error) {
-    PlistWriter writer(false);
+    PlistWriter writer;
     PlistPtr root = writer.convert(value);
     if (!root) {
         XASetError(error, writer.problem());

@@ -122,7 +122,7 @@ TEST(XAPropertyList, OpenStepErrorsWinOverJSONForBracedText) {
     EXPECT_EQ(result.error.message, "project.pbxproj:3: expected a value for the key \"c\" but found ';'");
 }
 
-TEST(XAPropertyList, XMLWriterReplacesWhatXMLCannotCarry) {
+TEST(XAPropertyList, XMLWriterEscapesWhatXMLCannotCarryRawAndLosesNothingElse) {
     const XAValue original(XADictionary{
         {"k\x01y", XAValue("a\x02"
                            "b\x7f")},
@@ -139,14 +139,17 @@ TEST(XAPropertyList, XMLWriterReplacesWhatXMLCannotCarry) {
     }
     pugi::xml_document document;
     ASSERT_TRUE(document.load_buffer(xml->data(), xml->size(), pugi::parse_default, pugi::encoding_utf8));
+    EXPECT_NE(xml->find("<key>k&#x1;y</key>"), std::string::npos) << *xml;
+    EXPECT_NE(xml->find("<string>&#xFFFE;</string>"), std::string::npos) << *xml;
 
     ReadResult result = readData(*xml);
     ASSERT_TRUE(result.value) << result.error.message;
     EXPECT_EQ(*result.value, XAValue(XADictionary{
-                                 {"k" + kReplacement + "y", XAValue("a" + kReplacement + "b\x7f")},
+                                 {"k\x01y", XAValue("a\x02"
+                                                    "b\x7f")},
                                  {"nul", XAValue("x" + kReplacement + "y")},
                                  {"malformed", XAValue(kReplacement + " ok " + kReplacement)},
-                                 {"noncharacter", XAValue(kReplacement)},
+                                 {"noncharacter", XAValue("\xEF\xBF\xBE")},
                                  {"allowed", XAValue("tab\tlf\ncr\r \xF0\x9F\x98\x80")},
                              }));
 }
@@ -175,7 +178,7 @@ TEST(XAPropertyList, WritersRefuseNullsAndNameTheirPlace) {
     EXPECT_FALSE(XAOpenStepPropertyListData(value, &error));
     EXPECT_EQ(error.message, "a null value at objects.a[1] cannot be written as OpenStep");
 
-    const XAValue clash(XADictionary{{"a\x01", XAValue(1)}, {"a\x02", XAValue(2)}});
+    const XAValue clash(XADictionary{{std::string("a\0", 2), XAValue(1)}, {"a\xFF", XAValue(2)}});
     EXPECT_FALSE(XAXMLPropertyListData(clash, &error));
     EXPECT_THAT(error.message, HasSubstr("keys that differ only in characters a property list cannot hold"));
 }
