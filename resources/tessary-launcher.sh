@@ -1,0 +1,13 @@
+#!/bin/sh
+# Starts Tessary's command line beside the developer directory built with it. The developer directory is the one
+# the user names in DEVELOPER_DIR, else the stand-in next to this script; its tools come first on PATH. Arguments are
+# passed on exactly as given.
+self=$(readlink -f -- "$0") || exit 127
+root=$(dirname -- "$(dirname -- "$self")")
+if [ -z "${DEVELOPER_DIR:-}" ]; then
+    DEVELOPER_DIR="$root/Developer"
+    export DEVELOPER_DIR
+fi
+PATH="$root/Developer/usr/bin${PATH:+:$PATH}"
+export PATH
+exec "$root/libexec/Tessary" cli "$@"
