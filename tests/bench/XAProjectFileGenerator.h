@@ -175,4 +175,131 @@ inline std::string generate(std::size_t approximateBytes) {
            "\t};\n\trootObject = " + projectId + " /* Project object */;\n}\n";
 }
 
+// The shape of a complete project: targets, each with its own group of source files (half implementation files in
+// the Sources phase, half headers), and project- and target-level Debug and Release configurations.
+struct ProjectShape {
+    int targets = 50;
+    int filesPerTarget = 100;
+};
+
+// The text of a complete project of that shape, as a loaded project needs it: a main group and a products group,
+// one application target per group with its product reference, and a project-level configuration list, so that
+// resolving build settings has configurations and targets to ask for.
+inline std::string generateProject(const ProjectShape &shape) {
+    constexpr int kFilesPerGroup = 25;
+    IdentifierSource ids;
+    std::string buildFiles, fileReferences, groups, nativeTargets, sourcesPhases, configurations, configurationLists;
+    const std::string projectId = ids.next(), mainGroupId = ids.next(), productsGroupId = ids.next();
+    std::vector<std::string> targetGroups, targetIds, productRefs;
+
+    auto addConfigurationList = [&](const std::string &listId, const std::string &owner, int targetIndex) {
+        std::string children;
+        for (const char *name : {"Debug", "Release"}) {
+            const std::string id = ids.next();
+            configurations += "\t\t" + id + " /* " + name + " */ = {\n\t\t\tisa = XCBuildConfiguration;\n";
+            if (targetIndex >= 0) {
+                appendBuildSettings(configurations, name, targetIndex);
+            } else {
+                configurations += "\t\t\tbuildSettings = {\n\t\t\t\tCLANG_ENABLE_OBJC_ARC = YES;\n"
+                                  "\t\t\t\tIPHONEOS_DEPLOYMENT_TARGET = 15.0;\n\t\t\t\tSDKROOT = iphoneos;\n\t\t\t};\n";
+            }
+            configurations += std::string("\t\t\tname = ") + name + ";\n\t\t};\n";
+            children += "\t\t\t\t" + id + " /* " + name + " */,\n";
+        }
+        configurationLists += "\t\t" + listId + " /* Build configuration list for " + owner +
+                              " */ = {\n\t\t\tisa = XCConfigurationList;\n\t\t\tbuildConfigurations = (\n" + children +
+                              "\t\t\t);\n\t\t\tdefaultConfigurationIsVisible = 0;\n\t\t\t"
+                              "defaultConfigurationName = Release;\n\t\t};\n";
+    };
+
+    for (int target = 0; target < shape.targets; ++target) {
+        const std::string targetName = "Target" + std::to_string(target);
+        const std::string groupId = ids.next(), phaseId = ids.next(), listId = ids.next(), targetId = ids.next();
+        const std::string productId = ids.next();
+        std::string groupChildren, phaseFiles, subgroupChildren;
+        std::vector<std::string> subgroups;
+        for (int i = 0; i < shape.filesPerTarget; ++i) {
+            const bool isHeader = i % 2 == 1;
+            const std::string name = targetName + "Class" + std::to_string(i / 2) + (isHeader ? ".h" : ".m");
+            const std::string fileRef = ids.next();
+            fileReferences += "\t\t" + fileRef + " /* " + name +
+                              " */ = {isa = PBXFileReference; fileEncoding = 4; lastKnownFileType = " +
+                              (isHeader ? "sourcecode.c.h" : "sourcecode.c.objc") + "; path = " + name +
+                              "; sourceTree = \"<group>\"; };\n";
+            if (!isHeader) {
+                const std::string buildFile = ids.next();
+                buildFiles += "\t\t" + buildFile + " /* " + name +
+                              " in Sources */ = {isa = PBXBuildFile; fileRef = " + fileRef + " /* " + name +
+                              " */; };\n";
+                phaseFiles += "\t\t\t\t" + buildFile + " /* " + name + " in Sources */,\n";
+            }
+            subgroupChildren += "\t\t\t\t" + fileRef + " /* " + name + " */,\n";
+            if ((i + 1) % kFilesPerGroup == 0 || i + 1 == shape.filesPerTarget) {
+                const std::string subgroupId = ids.next();
+                const std::string subgroupName = "Part" + std::to_string(subgroups.size());
+                groups += "\t\t" + subgroupId + " /* " + subgroupName + " */ = {\n\t\t\tisa = PBXGroup;\n" +
+                          "\t\t\tchildren = (\n" + subgroupChildren + "\t\t\t);\n\t\t\tpath = " + subgroupName +
+                          ";\n\t\t\tsourceTree = \"<group>\";\n\t\t};\n";
+                subgroups.push_back(subgroupId);
+                groupChildren += "\t\t\t\t" + subgroupId + " /* " + subgroupName + " */,\n";
+                subgroupChildren.clear();
+            }
+        }
+        groups += "\t\t" + groupId + " /* " + targetName + " */ = {\n\t\t\tisa = PBXGroup;\n\t\t\tchildren = (\n" +
+                  groupChildren + "\t\t\t);\n\t\t\tpath = " + targetName +
+                  ";\n\t\t\tsourceTree = \"<group>\";\n\t\t};\n";
+        targetGroups.push_back(groupId + " /* " + targetName + " */");
+        fileReferences += "\t\t" + productId + " /* " + targetName +
+                          ".app */ = {isa = PBXFileReference; explicitFileType = wrapper.application; "
+                          "includeInIndex = 0; path = " +
+                          targetName + ".app; sourceTree = BUILT_PRODUCTS_DIR; };\n";
+        productRefs.push_back(productId + " /* " + targetName + ".app */");
+        sourcesPhases += "\t\t" + phaseId +
+                         " /* Sources */ = {\n\t\t\tisa = PBXSourcesBuildPhase;\n\t\t\t"
+                         "buildActionMask = 2147483647;\n\t\t\tfiles = (\n" +
+                         phaseFiles + "\t\t\t);\n\t\t\trunOnlyForDeploymentPostprocessing = 0;\n\t\t};\n";
+        nativeTargets +=
+            "\t\t" + targetId + " /* " + targetName + " */ = {\n\t\t\tisa = PBXNativeTarget;\n" +
+            "\t\t\tbuildConfigurationList = " + listId + ";\n\t\t\tbuildPhases = (\n\t\t\t\t" + phaseId +
+            " /* Sources */,\n\t\t\t);\n\t\t\tbuildRules = (\n\t\t\t);\n\t\t\tdependencies = (\n\t\t\t);\n" +
+            "\t\t\tname = " + targetName + ";\n\t\t\tproductName = " + targetName +
+            ";\n\t\t\tproductReference = " + productId + ";\n" +
+            "\t\t\tproductType = \"com.apple.product-type.application\";\n\t\t};\n";
+        targetIds.push_back(targetId + " /* " + targetName + " */");
+        addConfigurationList(listId, "PBXNativeTarget \"" + targetName + "\"", target);
+    }
+    const std::string projectListId = ids.next();
+    addConfigurationList(projectListId, "PBXProject", -1);
+
+    auto childList = [](const std::vector<std::string> &children) {
+        std::string text;
+        for (const std::string &child : children) {
+            text += "\t\t\t\t" + child + ",\n";
+        }
+        return text;
+    };
+    groups += "\t\t" + mainGroupId + " = {\n\t\t\tisa = PBXGroup;\n\t\t\tchildren = (\n" + childList(targetGroups) +
+              "\t\t\t\t" + productsGroupId + " /* Products */,\n\t\t\t);\n\t\t\tsourceTree = \"<group>\";\n\t\t};\n";
+    groups += "\t\t" + productsGroupId + " /* Products */ = {\n\t\t\tisa = PBXGroup;\n\t\t\tchildren = (\n" +
+              childList(productRefs) + "\t\t\t);\n\t\t\tname = Products;\n\t\t\tsourceTree = \"<group>\";\n\t\t};\n";
+    const std::string project =
+        "\t\t" + projectId + " /* Project object */ = {\n\t\t\tisa = PBXProject;\n" +
+        "\t\t\tattributes = {\n\t\t\t\tLastUpgradeCheck = 1500;\n\t\t\t\tORGANIZATIONNAME = \"Example Ltd.\";\n"
+        "\t\t\t};\n\t\t\tbuildConfigurationList = " +
+        projectListId + ";\n\t\t\tcompatibilityVersion = \"Xcode 3.2\";\n\t\t\tdevelopmentRegion = en;\n" +
+        "\t\t\tknownRegions = (\n\t\t\t\ten,\n\t\t\t\tBase,\n\t\t\t);\n\t\t\tmainGroup = " + mainGroupId +
+        ";\n\t\t\tproductRefGroup = " + productsGroupId + " /* Products */;\n\t\t\tprojectDirPath = \"\";\n" +
+        "\t\t\tprojectRoot = \"\";\n\t\t\ttargets = (\n" + childList(targetIds) + "\t\t\t);\n\t\t};\n";
+
+    auto section = [](const std::string &isa, const std::string &body) {
+        return "\n/* Begin " + isa + " section */\n" + body + "/* End " + isa + " section */\n";
+    };
+    return "// !$*UTF8*$!\n{\n\tarchiveVersion = 1;\n\tclasses = {\n\t};\n\tobjectVersion = 46;\n\tobjects = {\n" +
+           section("PBXBuildFile", buildFiles) + section("PBXFileReference", fileReferences) +
+           section("PBXGroup", groups) + section("PBXNativeTarget", nativeTargets) + section("PBXProject", project) +
+           section("PBXSourcesBuildPhase", sourcesPhases) + section("XCBuildConfiguration", configurations) +
+           section("XCConfigurationList", configurationLists) + "\t};\n\trootObject = " + projectId +
+           " /* Project object */;\n}\n";
+}
+
 } // namespace XAProjectFileGenerator
