@@ -1,8 +1,12 @@
 #include "build/XABuildStep.h"
 
+#include "core/XACollections.h"
 #include "core/XAString.h"
 
+#include <cstdio>
+#include <iterator>
 #include <unordered_map>
+#include <utility>
 
 XABuildStep::XABuildStep(const std::vector<std::string> &xcodebuildLines) {
     if (xcodebuildLines.empty()) {
@@ -10,9 +14,10 @@ XABuildStep::XABuildStep(const std::vector<std::string> &xcodebuildLines) {
     }
     std::vector<std::string> columns = xa_argumentLineColumns(xcodebuildLines.front());
     if (!columns.empty()) {
-        name_ = columns.front();
-        arguments_.assign(columns.begin() + 1, columns.end());
+        name_ = std::move(columns.front());
+        arguments_.assign(std::make_move_iterator(columns.begin() + 1), std::make_move_iterator(columns.end()));
     }
+    commands_.reserve(xcodebuildLines.size() - 1);
     for (std::size_t index = 1; index < xcodebuildLines.size(); ++index) {
         commands_.push_back(xa_trimmed(xcodebuildLines[index]));
     }
@@ -71,4 +76,14 @@ std::optional<std::string> XABuildStep::outputPath() const {
     default:
         return std::nullopt;
     }
+}
+
+std::string XABuildStep::description() const {
+    char address[64];
+    std::snprintf(address, sizeof address, "%p", static_cast<const void *>(this));
+    std::string quotedArguments;
+    for (const std::string &argument : xa_doubleQuotedComponents(arguments_)) {
+        quotedArguments += (quotedArguments.empty() ? "" : ", ") + argument;
+    }
+    return "<XABuildStep: " + std::string(address) + "> - " + name_ + " [" + quotedArguments + "]";
 }

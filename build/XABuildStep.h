@@ -28,7 +28,9 @@ class XABuildStep {
 public:
     // The step's lines, its header line first. The header is split into columns as a command line is (quotes and
     // backslashes honoured): the first column is the name, the others the arguments. The lines after the header,
-    // trimmed of white space and line ends, are the commands. Never fails; no lines give an empty step.
+    // trimmed of white space and line ends, are the commands. Never fails; no lines, or a header without columns,
+    // give a step with an empty name, no arguments and kind 0. An absent name or argument list is empty, as is the
+    // command list of a step that has only its header.
     explicit XABuildStep(const std::vector<std::string> &xcodebuildLines);
 
     const std::string &name() const { return name_; }
@@ -46,6 +48,9 @@ public:
     std::optional<std::string> inputPath() const;
     // The file the step writes: argument 0 for kinds 1 to 4; none otherwise.
     std::optional<std::string> outputPath() const;
+
+    // For logs and debugging: "<XABuildStep: 0x...> - <name> [\"<argument>\", ...]".
+    std::string description() const;
 
 private:
     std::string name_;

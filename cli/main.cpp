@@ -1,5 +1,7 @@
-// The process entry of Tessary: decides the launch mode and hands over to the command line or the desktop face.
+// The process entry of Tessary: decides the launch mode, loads libclang, and hands over to the command line or the
+// desktop face.
 
+#include "build/XALibclangLoader.h"
 #include "cli/XACLIMain.h"
 #include "core/XALaunchMode.h"
 
@@ -8,6 +10,8 @@
 
 int main(int argc, char **argv) {
     XALaunchModeInit(argc, argv);
+    // Only once the launch mode is known: a start-up error then reaches a command-line user on standard error.
+    XALoadLibclangAtStartup();
     std::vector<std::string> arguments;
     for (int index = 0; index < argc; ++index) {
         arguments.emplace_back(argv[index] ? argv[index] : "");

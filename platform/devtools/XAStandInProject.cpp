@@ -8,6 +8,9 @@
 #include "project/XAProjectFileTree.h"
 #include "project/XAProjectTarget.h"
 
+#include <algorithm>
+#include <filesystem>
+
 namespace {
 
 // The object of a configuration list that `owner` names under "buildConfigurationList".
@@ -56,6 +59,44 @@ std::optional<XAStandInProject> XAStandInProject::read(const std::string &xcodep
     project.buildConfigurations_ =
         reader.pbx_elementsOfClass<XAProjectBuildConfiguration>(list ? list->get("buildConfigurations") : nullptr);
     return project;
+}
+
+std::optional<std::string> XAStandInProject::locate(const std::optional<std::string> &projectPath,
+                                                    const std::string &workingDirectory, int *status,
+                                                    std::string *errorMessage) {
+    auto fail = [&](int code, std::string message) -> std::optional<std::string> {
+        if (status) {
+            *status = code;
+        }
+        if (errorMessage) {
+            *errorMessage = std::move(message);
+        }
+        return std::nullopt;
+    };
+    std::error_code error;
+    if (projectPath) {
+        if (!std::filesystem::exists(*projectPath, error)) {
+            return fail(66, "'" + *projectPath + "' does not exist.");
+        }
+        return projectPath;
+    }
+    std::vector<std::string> projects;
+    // Stepped with error codes: a folder that cannot be listed holds no project, and nothing throws.
+    for (std::filesystem::directory_iterator entry(workingDirectory, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (entry->path().extension() == ".xcodeproj") {
+            projects.push_back(entry->path().string());
+        }
+    }
+    std::sort(projects.begin(), projects.end());
+    if (projects.size() == 1) {
+        return projects.front();
+    }
+    if (projects.empty()) {
+        return fail(66, "The directory " + workingDirectory + " does not contain an Xcode project.");
+    }
+    return fail(64, "The directory " + workingDirectory + " contains " + std::to_string(projects.size()) +
+                        " projects. Specify the project to use with the -project option.");
 }
 
 std::string XAStandInProject::name() const {

@@ -21,6 +21,13 @@ public:
     static std::optional<XAStandInProject> read(const std::string &xcodeprojPath, const std::string &developerDirectory,
                                                 std::string *errorMessage);
 
+    // The project a command line names: `projectPath` when given, else the only `.xcodeproj` in `workingDirectory`.
+    // No value, with xcodebuild's message and exit status, when nothing exists at the given path (66), the folder
+    // holds no project (66) or several (64).
+    static std::optional<std::string> locate(const std::optional<std::string> &projectPath,
+                                             const std::string &workingDirectory, int *status,
+                                             std::string *errorMessage);
+
     const std::string &xcodeprojPath() const { return xcodeprojPath_; }
     std::string name() const;
     std::string folder() const;

@@ -10,10 +10,10 @@ constexpr std::string_view kActions[] = {
     "install", "installsrc", "build-for-testing", "docbuild", "test-without-building"};
 
 // Options that the stand-in recognises but does not carry out; a command line with one of them is unsupported.
-constexpr std::string_view kUnsupportedValueOptions[] = {"-scheme",      "-workspace",       "-xcconfig",
-                                                         "-destination", "-derivedDataPath", "-resultBundlePath"};
-constexpr std::string_view kUnsupportedFlags[] = {
-    "-list", "-dry-run", "-n", "-quiet", "-json", "-showsdks", "-showdestinations", "-checkFirstLaunchStatus"};
+constexpr std::string_view kUnsupportedValueOptions[] = {"-xcconfig", "-destination", "-derivedDataPath",
+                                                         "-resultBundlePath"};
+constexpr std::string_view kUnsupportedFlags[] = {"-quiet", "-json", "-showsdks", "-showdestinations",
+                                                  "-checkFirstLaunchStatus"};
 
 template <std::size_t N> bool contains(const std::string_view (&list)[N], std::string_view word) {
     return std::find(std::begin(list), std::end(list), word) != std::end(list);
@@ -46,6 +46,7 @@ public:
     XAXcodebuildRequest parse() {
         XAXcodebuildRequest request;
         bool showBuildSettings = false;
+        bool list = false;
         bool unsupported = false;
         bool actionGiven = false;
         for (index_ = 0; index_ < arguments_.size(); ++index_) {
@@ -54,10 +55,15 @@ public:
             std::optional<std::string> value;
             if (argument == "-showBuildSettings") {
                 showBuildSettings = true;
+            } else if (argument == "-list") {
+                list = true;
+            } else if (argument == "-dry-run" || argument == "-n") {
+                settings.dryRun = true;
             } else if (argument == "-alltargets") {
                 settings.allTargets = true;
             } else if (argument == "-project" || argument == "-configuration" || argument == "-arch" ||
-                       argument == "-sdk" || argument == "-target") {
+                       argument == "-sdk" || argument == "-target" || argument == "-workspace" ||
+                       argument == "-scheme") {
                 if (!(value = nextValue())) {
                     return invalid("option '" + argument + "' requires an argument");
                 }
@@ -85,8 +91,8 @@ public:
             }
         }
         request.kind =
-            simpleRequest().value_or(showBuildSettings && !unsupported ? XAXcodebuildRequestKind::ShowBuildSettings
-                                                                       : XAXcodebuildRequestKind::Unsupported);
+            simpleRequest().value_or(unsupported ? XAXcodebuildRequestKind::Unsupported
+                                                 : requestKind(request.buildSettings, showBuildSettings, list));
         return request;
     }
 
@@ -98,9 +104,27 @@ private:
         return arguments_[++index_];
     }
 
+    // Build settings are shown for projects only; a listing is its own request; otherwise the action decides.
+    static XAXcodebuildRequestKind requestKind(const XABuildSettingsRequest &settings, bool showBuildSettings,
+                                               bool list) {
+        const bool throughScheme = settings.workspacePath || settings.schemeName;
+        if (showBuildSettings) {
+            return list || throughScheme ? XAXcodebuildRequestKind::Unsupported
+                                         : XAXcodebuildRequestKind::ShowBuildSettings;
+        }
+        if (list) {
+            return XAXcodebuildRequestKind::List;
+        }
+        return settings.action == "build" ? XAXcodebuildRequestKind::Build : XAXcodebuildRequestKind::Unsupported;
+    }
+
     static void store(XABuildSettingsRequest &settings, const std::string &option, const std::string &value) {
         if (option == "-project") {
             settings.projectPath = value;
+        } else if (option == "-workspace") {
+            settings.workspacePath = value;
+        } else if (option == "-scheme") {
+            settings.schemeName = value;
         } else if (option == "-configuration") {
             settings.configuration = value;
         } else if (option == "-arch") {
@@ -156,7 +180,11 @@ const std::vector<XAXcodebuildOptionDescription> &XAXcodebuildOptionDescriptions
         {"-configuration NAME", "use the build configuration NAME (the project's default by default)"},
         {"-arch ARCH", "use the architecture ARCH (ARCHS and CURRENT_ARCH)"},
         {"-sdk SDK", "use the SDK SDK (SDKROOT): iphoneos, iphonesimulator or macosx, with or without version"},
+        {"-workspace NAME", "build the workspace NAME (with -scheme)"},
+        {"-scheme NAME", "build the scheme NAME of the workspace or project"},
         {"-showBuildSettings", "print the resolved build settings of the targets instead of building"},
+        {"-list", "list the targets, configurations and schemes of the project, or the schemes of the workspace"},
+        {"-dry-run", "print the build's steps without carrying them out (also -n)"},
     };
     return options;
 }

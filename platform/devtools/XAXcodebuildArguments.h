@@ -1,8 +1,8 @@
 #pragma once
 
-// The command line of the xcodebuild stand-in: which request it makes, and the options of a request for build
-// settings. Options take their value from the next argument; NAME=VALUE arguments are build settings of the command
-// line; a word without a dash is an action.
+// The command line of the xcodebuild stand-in: which request it makes, and the options of the request. Options take
+// their value from the next argument; NAME=VALUE arguments are build settings of the command line; a word without a
+// dash is an action.
 
 #include <optional>
 #include <string>
@@ -18,6 +18,9 @@ struct XABuildSettingsRequest {
     std::optional<std::string> arch;
     std::optional<std::string> sdk;
     std::vector<std::pair<std::string, std::string>> commandLineSettings; // in the order given
+    std::optional<std::string> workspacePath;
+    std::optional<std::string> schemeName;
+    bool dryRun = false; // -dry-run or -n: print the build's steps without carrying them out
 };
 
 enum class XAXcodebuildRequestKind {
@@ -25,6 +28,8 @@ enum class XAXcodebuildRequestKind {
     Help,
     Usage,
     ShowBuildSettings,
+    Build,       // the action "build" (also when no action is named)
+    List,        // -list: the targets, configurations and schemes of a project, or the schemes of a workspace
     Unsupported, // a well-formed command line asking for something the stand-in does not do
     Invalid,     // an unknown option or an option without its value
 };

@@ -1,10 +1,13 @@
-// xcodebuild of the developer-directory stand-in. It answers what it supports so far: its version, its options and
-// the resolved build settings of a project's targets.
+// xcodebuild of the developer-directory stand-in: its version, its options, the resolved build settings of a
+// project's targets, the listing of a project's or workspace's schemes, and builds (dry runs and product layouts).
 
 #include "core/XALog.h"
 #include "core/XAPaths.h"
 #include "platform/devtools/XADevToolsSupport.h"
+#include "platform/devtools/XAStandInScheme.h"
 #include "platform/devtools/XAXcodebuildArguments.h"
+#include "platform/devtools/XAXcodebuildBuild.h"
+#include "platform/devtools/XAXcodebuildList.h"
 #include "platform/devtools/XAXcodebuildShowBuildSettings.h"
 
 #include <string>
@@ -20,7 +23,12 @@ std::string usageText(bool withOptions) {
     std::string text = "Usage: xcodebuild -version\n"
                        "       xcodebuild -help\n"
                        "       xcodebuild [action] [-project NAME] [-configuration NAME] [-target NAME | -alltargets]\n"
-                       "                  [-sdk SDK] [-arch ARCH] [NAME=VALUE]... -showBuildSettings\n";
+                       "                  [-sdk SDK] [-arch ARCH] [NAME=VALUE]... -showBuildSettings\n"
+                       "       xcodebuild [-project NAME] [-target NAME | -alltargets] [-configuration NAME]\n"
+                       "                  [-sdk SDK] [-arch ARCH] [NAME=VALUE]... [-dry-run] [build]\n"
+                       "       xcodebuild -workspace NAME -scheme NAME [-configuration NAME] [NAME=VALUE]... "
+                       "[-dry-run] [build]\n"
+                       "       xcodebuild -list [-project NAME | -workspace NAME]\n";
     if (withOptions) {
         text += "\nOptions:\n";
         for (const XAXcodebuildOptionDescription &option : XAXcodebuildOptionDescriptions()) {
@@ -32,9 +40,7 @@ std::string usageText(bool withOptions) {
     return text;
 }
 
-int showBuildSettings(const XABuildSettingsRequest &request, const char *argv0) {
-    std::string developerDirectory = XAStandInDeveloperDirectory(argv0).value_or("");
-    XAToolOutput output = XAShowBuildSettings(request, developerDirectory, xa_absoluteCLIPath("."));
+int written(const XAToolOutput &output) {
     XAWriteToStdout(output.standardOutput);
     XAWriteToStderr(output.standardError);
     return output.status;
@@ -44,6 +50,8 @@ int showBuildSettings(const XABuildSettingsRequest &request, const char *argv0) 
 
 int main(int argc, char **argv) {
     XAXcodebuildRequest request = XAParseXcodebuildArguments(XAToolArguments(argc, argv));
+    const std::string developerDirectory = XAStandInDeveloperDirectory(argc > 0 ? argv[0] : nullptr).value_or("");
+    const std::string workingDirectory = xa_absoluteCLIPath(".");
     switch (request.kind) {
     case XAXcodebuildRequestKind::Version:
         XAWriteToStdout("Tessary xcodebuild stand-in " TESSARY_VERSION "\nBuild version " TESSARY_VERSION "\n");
@@ -53,7 +61,12 @@ int main(int argc, char **argv) {
         XAWriteToStderr(usageText(request.kind == XAXcodebuildRequestKind::Help));
         return 0;
     case XAXcodebuildRequestKind::ShowBuildSettings:
-        return showBuildSettings(request.buildSettings, argc > 0 ? argv[0] : nullptr);
+        return written(XAShowBuildSettings(request.buildSettings, developerDirectory, workingDirectory));
+    case XAXcodebuildRequestKind::Build:
+        return written(XARunXcodebuildBuild(request.buildSettings, developerDirectory, workingDirectory));
+    case XAXcodebuildRequestKind::List:
+        return written(
+            XAListXcodebuild(request.buildSettings, developerDirectory, workingDirectory, XAStandInUserName()));
     case XAXcodebuildRequestKind::Invalid:
         XAPrintToolError("xcodebuild", request.errorMessage);
         XAWriteToStderr(usageText(false));

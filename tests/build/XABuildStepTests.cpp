@@ -1,5 +1,6 @@
 #include "build/XABuildStep.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -64,4 +65,11 @@ TEST(XABuildStepTest, EmptyLinesMakeAnEmptyStep) {
         EXPECT_EQ(step.inputPath(), std::nullopt);
         EXPECT_EQ(step.argumentAtIndex(0), std::nullopt);
     }
+}
+
+TEST(XABuildStepTest, DescriptionNamesTheStepAndQuotesItsArguments) {
+    XABuildStep step({"CpResource /src/My\\ Sound.caf /out/App.app", "    cd /src"});
+    EXPECT_THAT(step.description(), ::testing::MatchesRegex("<XABuildStep: 0x[0-9a-f]+> - CpResource "
+                                                            "\\[\"/src/My Sound.caf\", \"/out/App.app\"\\]"));
+    EXPECT_THAT(XABuildStep({}).description(), ::testing::EndsWith("> -  []"));
 }

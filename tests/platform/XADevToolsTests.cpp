@@ -190,8 +190,8 @@ TEST(XcodebuildStandInTest, HelpListsOptionsOnStandardErrorOnePerLine) {
 }
 
 TEST(XcodebuildStandInTest, ActionsNotYetSupportedAreRefusedWithStatus64) {
-    for (const std::vector<std::string> &arguments :
-         std::vector<std::vector<std::string>>{{}, {"build"}, {"-list"}, {"-version", "-sdk", "iphoneos"}}) {
+    for (const std::vector<std::string> &arguments : std::vector<std::vector<std::string>>{
+             {"archive"}, {"test"}, {"-showsdks"}, {"-version", "-sdk", "iphoneos"}}) {
         XATaskResults results = run(developerTool("xcodebuild"), arguments, cleanEnvironment());
         EXPECT_EQ(results.exitStatus, 64);
         EXPECT_EQ(standardOutput(results), "");

@@ -255,14 +255,15 @@ TEST(DevEnvironmentInProcessTest, SetUpWithTheStandInAnswersEveryQuery) {
     EXPECT_TRUE(environment.xcodebuildSupportsArgument("version"));
     EXPECT_TRUE(environment.xcodebuildSupportsArgument("-help"));
     EXPECT_FALSE(environment.xcodebuildSupportsArgument("vers"));
-    EXPECT_FALSE(environment.xcodebuildSupportsArgument("list"));
+    EXPECT_TRUE(environment.xcodebuildSupportsArgument("list"));
+    EXPECT_FALSE(environment.xcodebuildSupportsArgument("quiet"));
 
     TemporaryFolder workingFolder;
     XATaskResults version = environment.resultsOfXcodebuildInDir(workingFolder.path(), {"-version"});
     EXPECT_EQ(version.exitStatus, 0);
     EXPECT_EQ(version.standardOutput,
               "Tessary xcodebuild stand-in " TESSARY_VERSION "\nBuild version " TESSARY_VERSION);
-    XATaskResults refused = environment.resultsOfXcodebuildInDir(std::nullopt, {"build"});
+    XATaskResults refused = environment.resultsOfXcodebuildInDir(std::nullopt, {"archive"});
     EXPECT_EQ(refused.exitStatus, 64);
     EXPECT_FALSE(refused.error);
     EXPECT_NE(refused.standardError.value_or("").find("not supported yet"), std::string::npos);

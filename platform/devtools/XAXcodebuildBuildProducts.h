@@ -1,0 +1,15 @@
+#pragma once
+
+// What a build of the xcodebuild stand-in without -dry-run leaves on disk: the product bundle of each target, laid
+// out as the steps would lay it out, so that whoever looks at a built bundle finds it. Nothing is compiled: the
+// Info.plist and the resources are copied as they are, the outputs of compiling steps (nib files, compiled
+// storyboards, the asset catalog's Assets.car) are empty placeholders, and the bundle is touched last.
+
+#include "platform/devtools/XAXcodebuildBuildSteps.h"
+
+#include <string>
+#include <vector>
+
+// Carries out the product structure and the effects of the target's steps in order. Every step that fails adds a
+// message to `errors` and the rest goes on; true when nothing failed.
+bool XALayOutTargetProducts(const XAStandInTargetBuild &build, std::vector<std::string> &errors);

@@ -1,0 +1,448 @@
+#include "platform/devtools/XAXcodebuildBuildSteps.h"
+
+#include "core/XAHashing.h"
+#include "core/XAPaths.h"
+#include "core/XAString.h"
+#include "platform/devtools/XABuildSettingsResolver.h"
+#include "platform/devtools/XAXcodebuildBuildCompiler.h"
+#include "project/XAProjectBuildPhase.h"
+#include "project/XAProjectFile.h"
+#include "project/XAProjectTarget.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr const char *kCompilerSpecification = "com.apple.compilers.llvm.clang.1_0.compiler";
+
+struct XASourceBuildFile {
+    std::shared_ptr<XAProjectFile> file;
+    std::string compilerFlags; // the build file's COMPILER_FLAGS, as written
+};
+
+// The files of a Sources phase with their per-file compiler flags. Build files that name no file of the project's
+// tree (variant groups, sub-project products, broken references) have nothing to compile.
+std::vector<XASourceBuildFile> sourceBuildFiles(const XAProjectBuildPhase &phase) {
+    std::vector<XASourceBuildFile> files;
+    auto data = phase.projectData();
+    const XAValue *own = phase.pbx_ownObject();
+    const XAValue *list = own ? own->get("files") : nullptr;
+    const XAValue::Array *ids = list ? list->array() : nullptr;
+    for (std::size_t index = 0; data && ids && index < ids->size(); ++index) {
+        const std::string *id = (*ids)[index].string();
+        const XAValue *buildFile = id ? phase.pbx_dictForID(*id) : nullptr;
+        const std::string *fileRef = buildFile ? buildFile->stringForKey("fileRef") : nullptr;
+        auto found = fileRef ? data->fileReferenceObjects.find(*fileRef) : data->fileReferenceObjects.end();
+        if (found == data->fileReferenceObjects.end()) {
+            continue;
+        }
+        const XAValue *settings = buildFile->get("settings");
+        const std::string *flags = settings ? settings->stringForKey("COMPILER_FLAGS") : nullptr;
+        files.push_back({found->second, flags ? *flags : std::string()});
+    }
+    return files;
+}
+
+std::optional<std::string> fileType(const XAProjectFile &file) {
+    const XAValue *own = file.pbx_ownObject();
+    const std::string *explicitType = own ? own->stringForKey("explicitFileType") : nullptr;
+    return explicitType ? std::optional<std::string>(*explicitType) : file.lastKnownFileType();
+}
+
+// 28 lower-case letters from a digest, as Xcode names the folders of shared precompiled headers.
+std::string precompiledHeaderHash(const std::string &text) {
+    const std::string digest = xa_SHA256Hash(text);
+    std::string letters;
+    for (std::size_t index = 0; index + 1 < digest.size() && letters.size() < 28; index += 2) {
+        const int byte = std::stoi(digest.substr(index, 2), nullptr, 16);
+        letters.push_back(static_cast<char>('a' + byte % 26));
+    }
+    return letters;
+}
+
+class XATargetPlanner {
+public:
+    XATargetPlanner(const XAStandInProject &project, const XAProjectTarget &target,
+                    const XATargetBuildSettingsInput &input)
+        : project_(project), target_(target) {
+        XATargetBuildSettings resolved = XAResolveTargetBuildSettings(project, target, input);
+        settings_ = std::move(resolved.settings);
+        build_.warnings = std::move(resolved.warnings);
+        build_.projectName = project.name();
+        build_.targetName = target.name();
+        build_.configurationName = input.configurationName;
+        const std::string *isa = target.pbx_isa();
+        build_.aggregate = isa && *isa == "PBXAggregateTarget";
+    }
+
+    XAStandInTargetBuild plan() && {
+        if (!build_.aggregate) {
+            planProductStructure();
+            planInfoPlist();
+        }
+        for (const auto &phase : target_.buildPhases()) {
+            switch (phase->phaseType()) {
+            case XAProjectBuildPhaseTypeSources:
+                planSources(*phase);
+                break;
+            case XAProjectBuildPhaseTypeResources:
+                planResources(*phase);
+                break;
+            case XAProjectBuildPhaseTypeShellScript:
+                planScript(*phase);
+                break;
+            default:
+                break;
+            }
+        }
+        if (isBundle()) {
+            XAStandInBuildStep &step = addStep({"Touch", productPath()}, {"/usr/bin/touch", "-c", productPath()});
+            step.effect = XAProductEffect::Touch;
+            step.destination = productPath();
+        }
+        return std::move(build_);
+    }
+
+private:
+    std::string setting(const std::string &key) const {
+        auto found = settings_.find(key);
+        return found == settings_.end() ? std::string() : found->second;
+    }
+
+    bool isBundle() const { return !build_.aggregate && !setting("WRAPPER_NAME").empty(); }
+    std::string productPath() const { return setting("TARGET_BUILD_DIR") + "/" + setting("FULL_PRODUCT_NAME"); }
+    std::string resourcesFolder() const {
+        return setting("TARGET_BUILD_DIR") + "/" + setting("UNLOCALIZED_RESOURCES_FOLDER_PATH");
+    }
+    std::string projectFolder() const { return project_.folder(); }
+
+    std::vector<std::pair<std::string, std::string>> toolEnvironment() const {
+        return {{"LANG", "en_US.US-ASCII"},
+                {"PATH", setting("PLATFORM_DEVELOPER_DIR") + "/usr/bin:" + setting("DEVELOPER_DIR") +
+                             "/usr/bin:/usr/bin:/bin:/usr/sbin:/sbin"}};
+    }
+
+    XAStandInBuildStep &addStep(std::vector<std::string> header, std::vector<std::string> command,
+                                std::vector<std::pair<std::string, std::string>> environment = {}) {
+        XAStandInBuildStep step;
+        step.header = std::move(header);
+        step.workingDirectory = projectFolder();
+        step.environment = environment.empty() ? toolEnvironment() : std::move(environment);
+        step.command = std::move(command);
+        build_.steps.push_back(std::move(step));
+        return build_.steps.back();
+    }
+
+    // A path of the project as a command gets it: absolute and standardised, references to settings expanded.
+    std::string absolutePath(const std::string &path) {
+        std::string expanded = path.find('$') == std::string::npos ? path : expander().expand(path);
+        if (!xa_isAbsolutePath(expanded)) {
+            expanded = xa_stringByAppendingPathComponent(projectFolder(), expanded);
+        }
+        return xa_stringByStandardizingPath(expanded);
+    }
+
+    // Paths of the project folder as xcodebuild names resources: relative to the folder the steps run in.
+    std::string pathFromProjectFolder(const std::string &path) const {
+        return XAPathIsInsideOrEqual(path, projectFolder()) ? xa_relativePathFromPath(path, projectFolder()) : path;
+    }
+
+    XABuildSettingsResolver &expander() {
+        if (!expander_) {
+            expander_.emplace();
+            for (const auto &[key, value] : settings_) {
+                expander_->setFixedValue(key, value);
+            }
+        }
+        return *expander_;
+    }
+
+    std::optional<std::string> diskPath(const XAProjectFile &file) {
+        if (!file.pathOnDisk() || file.pathOnDisk()->empty()) {
+            build_.warnings.push_back("The file '" + file.name() + "' of target '" + target_.name() +
+                                      "' has no location on disk and is left out of the build.");
+            return std::nullopt;
+        }
+        return absolutePath(*file.pathOnDisk());
+    }
+
+    void planProductStructure() {
+        if (!isBundle()) {
+            return;
+        }
+        const std::string productsFolder = setting("TARGET_BUILD_DIR");
+        build_.productFolders.push_back(productPath());
+        for (const char *key :
+             {"CONTENTS_FOLDER_PATH", "EXECUTABLE_FOLDER_PATH", "UNLOCALIZED_RESOURCES_FOLDER_PATH"}) {
+            const std::string folder = productsFolder + "/" + setting(key);
+            if (!setting(key).empty() && std::find(build_.productFolders.begin(), build_.productFolders.end(),
+                                                   folder) == build_.productFolders.end()) {
+                build_.productFolders.push_back(folder);
+            }
+        }
+    }
+
+    void planInfoPlist() {
+        const std::string infoPlist = setting("INFOPLIST_FILE");
+        if (!isBundle() || infoPlist.empty()) {
+            return;
+        }
+        const std::string source = absolutePath(infoPlist);
+        const std::string destination = setting("TARGET_BUILD_DIR") + "/" + setting("INFOPLIST_PATH");
+        std::vector<std::string> command{"builtin-infoPlistUtility", source};
+        if (setting("PRODUCT_TYPE") == "com.apple.product-type.application") {
+            command.insert(command.end(), {"-genpkginfo", setting("TARGET_BUILD_DIR") + "/" + setting("PKGINFO_PATH")});
+        }
+        command.insert(command.end(), {"-expandbuildsettings", "-format", "binary", "-platform",
+                                       setting("PLATFORM_NAME"), "-o", destination});
+        XAStandInBuildStep &step = addStep({"ProcessInfoPlistFile", destination, source}, std::move(command));
+        step.effect = XAProductEffect::Copy;
+        step.source = source;
+        step.destination = destination;
+    }
+
+    // ---- Sources ----
+
+    struct XAPrecompiledHeader {
+        std::string includePath; // what -include names
+        std::string outputPath;  // what the ProcessPCH step writes: the include path and ".pch"
+    };
+
+    std::optional<XAPrecompiledHeader> precompiledHeader(XASourceLanguage language) {
+        auto known = precompiledHeaders_.find(language);
+        if (known != precompiledHeaders_.end()) {
+            return known->second;
+        }
+        const std::string prefix = setting("GCC_PREFIX_HEADER");
+        if (prefix.empty() || setting("GCC_PRECOMPILE_PREFIX_HEADER") != "YES") {
+            return std::nullopt;
+        }
+        const std::string prefixPath = absolutePath(prefix);
+        const std::vector<std::string> &arguments = clang().languageArguments(language, true);
+        std::string fingerprint = prefixPath + "\n" + XALanguageDialectName(language);
+        for (const std::string &argument : arguments) {
+            fingerprint += "\n" + argument;
+        }
+        const std::string name = xa_lastPathComponent(prefixPath);
+        const std::string folder = setting("SHARED_PRECOMPS_DIR") + "/" + xa_stringByDeletingPathExtension(name) + "-" +
+                                   precompiledHeaderHash(fingerprint);
+        XAPrecompiledHeader header{folder + "/" + name, folder + "/" + name + ".pch"};
+        precompiledHeaders_.emplace(language, header);
+        std::vector<std::string> command{clang().compilerPath()};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        appendOutputArguments(command, prefixPath, header.outputPath, header.outputPath);
+        addStep({XAIsCPlusPlusLanguage(language) ? "ProcessPCH++" : "ProcessPCH", header.outputPath, prefixPath,
+                 "normal", clang().architecture(), XALanguageDialectName(language), kCompilerSpecification},
+                std::move(command));
+        return header;
+    }
+
+    static void appendOutputArguments(std::vector<std::string> &command, const std::string &source,
+                                      const std::string &output, const std::string &stem) {
+        command.insert(command.end(), {"-MMD", "-MT", "dependencies", "-MF", stem + ".d", "--serialize-diagnostics",
+                                       stem + ".dia", "-c", source, "-o", output});
+    }
+
+    XAClangArguments &clang() {
+        if (!clang_) {
+            clang_.emplace(settings_);
+        }
+        return *clang_;
+    }
+
+    void planSources(const XAProjectBuildPhase &phase) {
+        struct Compilation {
+            std::string source;
+            XASourceLanguage language;
+            std::string compilerFlags;
+        };
+        std::vector<Compilation> compilations;
+        std::map<std::string, int> stemCounts;
+        for (const XASourceBuildFile &buildFile : sourceBuildFiles(phase)) {
+            std::optional<XASourceLanguage> language =
+                XASourceLanguageForFile(fileType(*buildFile.file), buildFile.file->name());
+            std::optional<std::string> source = language ? diskPath(*buildFile.file) : std::nullopt;
+            if (source) {
+                ++stemCounts[xa_stringByDeletingPathExtension(xa_lastPathComponent(*source))];
+                compilations.push_back({*source, *language, buildFile.compilerFlags});
+            }
+        }
+        const std::string objectFolder = setting("OBJECT_FILE_DIR_normal") + "/" + clang().architecture();
+        for (const Compilation &compilation : compilations) {
+            std::string stem = xa_stringByDeletingPathExtension(xa_lastPathComponent(compilation.source));
+            if (stemCounts[stem] > 1) {
+                stem += "-" + xa_SHA1Hash(compilation.source).substr(0, 8); // files of one name in several folders
+            }
+            planCompilation(compilation.source, compilation.language, compilation.compilerFlags,
+                            objectFolder + "/" + stem);
+        }
+    }
+
+    void planCompilation(const std::string &source, XASourceLanguage language, const std::string &compilerFlags,
+                         const std::string &objectStem) {
+        std::optional<XAPrecompiledHeader> header = precompiledHeader(language);
+        const std::vector<std::string> &arguments = clang().languageArguments(language, false);
+        std::vector<std::string> command;
+        command.reserve(arguments.size() + 24);
+        command.push_back(clang().compilerPath());
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        if (header) {
+            command.insert(command.end(), {"-include", header->includePath});
+        } else if (const std::string prefix = setting("GCC_PREFIX_HEADER"); !prefix.empty()) {
+            command.insert(command.end(), {"-include", absolutePath(prefix)});
+        }
+        // Split first, then expanded word by word, so that a setting whose value holds a blank stays one argument.
+        for (std::string &flag : XABuildSettingWords(compilerFlags)) {
+            command.push_back(flag.find('$') == std::string::npos ? std::move(flag) : expander().expand(flag));
+        }
+        const std::string object = objectStem + ".o";
+        appendOutputArguments(command, source, object, objectStem);
+        addStep({"CompileC", object, source, "normal", clang().architecture(), XALanguageDialectName(language),
+                 kCompilerSpecification},
+                std::move(command));
+    }
+
+    // ---- Resources ----
+
+    std::vector<std::string> interfaceBuilderDevices() const {
+        if (setting("PLATFORM_NAME") == "macosx") {
+            return {"--target-device", "mac"};
+        }
+        std::vector<std::string> devices;
+        for (const std::string &family : xa_componentsSeparatedByString(setting("TARGETED_DEVICE_FAMILY"), ",")) {
+            const std::string trimmed = xa_trimmed(family);
+            if (trimmed == "1" || trimmed == "2") {
+                devices.insert(devices.end(), {"--target-device", trimmed == "1" ? "iphone" : "ipad"});
+            }
+        }
+        return devices;
+    }
+
+    std::string deploymentTarget() const { return setting(setting("DEPLOYMENT_TARGET_SETTING_NAME")); }
+
+    std::vector<std::pair<std::string, std::string>> interfaceBuilderEnvironment() const {
+        return {{"XCODE_DEVELOPER_USR_PATH", setting("DEVELOPER_DIR") + "/usr/bin/.."}};
+    }
+
+    void planResources(const XAProjectBuildPhase &phase) {
+        for (const auto &file : phase.phaseFiles()) {
+            std::optional<std::string> source = diskPath(*file);
+            if (!source) {
+                continue;
+            }
+            const std::string resourcePath = file->pathAsResource().value_or(file->name());
+            const std::string extension = xa_pathExtension(*source);
+            const std::string type = fileType(*file).value_or("");
+            if (extension == "xib" || type == "file.xib") {
+                planInterfaceFile(
+                    "CompileXIB", *source,
+                    xa_stringByAppendingPathExtension(xa_stringByDeletingPathExtension(resourcePath), "nib"));
+            } else if (extension == "storyboard" || type == "file.storyboard") {
+                planInterfaceFile(
+                    "CompileStoryboard", *source,
+                    xa_stringByAppendingPathExtension(xa_stringByDeletingPathExtension(resourcePath), "storyboardc"));
+            } else if (extension == "xcassets" || type == "folder.assetcatalog") {
+                planAssetCatalog(*source);
+            } else if (extension == "strings" || type == "text.plist.strings") {
+                planStringsFile(*source, resourcesFolder() + "/" + resourcePath);
+            } else {
+                const std::string destination = resourcesFolder() + "/" + resourcePath;
+                XAStandInBuildStep &step =
+                    addStep({"CpResource", pathFromProjectFolder(*source), destination},
+                            {"builtin-copy", "-exclude", ".DS_Store", "-exclude", "CVS", "-exclude", ".svn", "-exclude",
+                             ".git", "-exclude", ".hg", "-resolve-src-symlinks", *source,
+                             xa_stringByDeletingLastPathComponent(destination)});
+                step.effect = XAProductEffect::Copy;
+                step.source = *source;
+                step.destination = destination;
+            }
+        }
+    }
+
+    void planInterfaceFile(const char *stepName, const std::string &source, const std::string &resourcePath) {
+        const std::string output = resourcesFolder() + "/" + resourcePath;
+        std::vector<std::string> command{setting("DEVELOPER_DIR") + "/usr/bin/ibtool",
+                                         "--errors",
+                                         "--warnings",
+                                         "--notices",
+                                         "--module",
+                                         setting("PRODUCT_MODULE_NAME")};
+        for (std::string &device : interfaceBuilderDevices()) {
+            command.push_back(std::move(device));
+        }
+        if (const std::string minimum = deploymentTarget(); !minimum.empty()) {
+            command.insert(command.end(), {"--minimum-deployment-target", minimum});
+        }
+        command.insert(command.end(), {"--output-format", "human-readable-text", "--compile", output, source});
+        XAStandInBuildStep &step = addStep({stepName, source}, std::move(command), interfaceBuilderEnvironment());
+        step.effect = std::string_view(stepName) == "CompileXIB" ? XAProductEffect::PlaceholderFile
+                                                                 : XAProductEffect::PlaceholderFolder;
+        step.destination = output;
+    }
+
+    void planAssetCatalog(const std::string &source) {
+        const std::string output = resourcesFolder();
+        std::vector<std::string> command{setting("DEVELOPER_DIR") + "/usr/bin/actool",
+                                         "--output-format",
+                                         "human-readable-text",
+                                         "--notices",
+                                         "--warnings",
+                                         "--output-partial-info-plist",
+                                         setting("TARGET_TEMP_DIR") + "/assetcatalog_generated_info.plist"};
+        if (const std::string icon = setting("ASSETCATALOG_COMPILER_APPICON_NAME"); !icon.empty()) {
+            command.insert(command.end(), {"--app-icon", icon});
+        }
+        for (std::string &device : interfaceBuilderDevices()) {
+            command.push_back(std::move(device));
+        }
+        if (const std::string minimum = deploymentTarget(); !minimum.empty()) {
+            command.insert(command.end(), {"--minimum-deployment-target", minimum});
+        }
+        command.insert(command.end(), {"--platform", setting("PLATFORM_NAME"), "--compile", output, source});
+        XAStandInBuildStep &step =
+            addStep({"CompileAssetCatalog", output, source}, std::move(command), interfaceBuilderEnvironment());
+        step.effect = XAProductEffect::PlaceholderFile;
+        step.destination = output + "/Assets.car";
+    }
+
+    void planStringsFile(const std::string &source, const std::string &destination) {
+        XAStandInBuildStep &step =
+            addStep({"CopyStringsFile", destination, pathFromProjectFolder(source)},
+                    {"builtin-copyStrings", "--validate", "--inputencoding", "utf-8", "--outputencoding", "binary",
+                     "--outdir", xa_stringByDeletingLastPathComponent(destination), "--", source});
+        step.effect = XAProductEffect::Copy;
+        step.source = source;
+        step.destination = destination;
+    }
+
+    // ---- Scripts ----
+
+    void planScript(const XAProjectBuildPhase &phase) {
+        const XAValue *own = phase.pbx_ownObject();
+        const std::string *installOnly = own ? own->stringForKey("runOnlyForDeploymentPostprocessing") : nullptr;
+        if (installOnly && *installOnly == "1") {
+            return;
+        }
+        const std::string *name = own ? own->stringForKey("name") : nullptr;
+        const std::string script = setting("TARGET_TEMP_DIR") + "/Script-" + phase.objectID().value_or("") + ".sh";
+        std::vector<std::pair<std::string, std::string>> environment(settings_.begin(), settings_.end());
+        addStep({"PhaseScriptExecution", name && !name->empty() ? *name : "Run Script", script},
+                {"/bin/sh", "-c", script}, std::move(environment));
+    }
+
+    const XAStandInProject &project_;
+    const XAProjectTarget &target_;
+    std::map<std::string, std::string> settings_;
+    XAStandInTargetBuild build_;
+    std::optional<XAClangArguments> clang_;
+    std::optional<XABuildSettingsResolver> expander_;
+    std::map<XASourceLanguage, XAPrecompiledHeader> precompiledHeaders_;
+};
+
+} // namespace
+
+XAStandInTargetBuild XAPlanTargetBuild(const XAStandInProject &project, const XAProjectTarget &target,
+                                       const XATargetBuildSettingsInput &input) {
+    return XATargetPlanner(project, target, input).plan();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+// The steps the xcodebuild stand-in prints for one target of a build, planned from the target's build phases and
+// its resolved build settings, in the order a legacy xcodebuild log shows them:
+//
+// - "Create product structure" (a block the log's readers skip) for a bundle;
+// - ProcessInfoPlistFile <bundle Info.plist> <INFOPLIST_FILE>, for a bundle with an Info.plist;
+// - for each Sources phase: ProcessPCH (ProcessPCH++ for C++) <output> <prefix header> once per language of the
+//   phase's files when GCC_PREFIX_HEADER is set and GCC_PRECOMPILE_PREFIX_HEADER is YES, before the first file of
+//   that language; then CompileC <object file> <source> normal <arch> <language> <compiler> for every C, Objective-C,
+//   C++ and Objective-C++ file, with the file's COMPILER_FLAGS;
+// - for each Resources phase, per file (localised variants one by one): CompileXIB, CompileStoryboard,
+//   CompileAssetCatalog, CopyStringsFile for `.strings` files, CpResource for everything else;
+// - for each shell-script phase that is not only run for installs: PhaseScriptExecution;
+// - Touch <bundle>, for a bundle.
+//
+// Every step runs in the project's folder ("cd"), exports the variables a real log shows and names its tool with
+// the arguments derived from the settings (XAXcodebuildBuildCompiler.h for the compiler). Paths lie under the
+// SYMROOT, OBJROOT and SHARED_PRECOMPS_DIR of the settings: a build made with them on the command line writes only
+// below them.
+
+#include "platform/devtools/XATargetBuildSettings.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class XAProjectTarget;
+
+// What a build that is not a dry run does for a step: it compiles nothing, but lays out the product so that the
+// bundle can be looked at.
+enum class XAProductEffect {
+    None,
+    Copy,              // copy `source` (a file or a folder) to `destination`
+    PlaceholderFile,   // an empty file at `destination` where a compiled file would be
+    PlaceholderFolder, // an empty folder at `destination` where a compiled folder would be
+    Touch,             // the bundle at `destination` is touched
+};
+
+struct XAStandInBuildStep {
+    std::vector<std::string> header; // the step's name and arguments, as they are (escaped when printed)
+    std::string workingDirectory;
+    std::vector<std::pair<std::string, std::string>> environment; // exported variables, in order
+    std::vector<std::string> command;                             // the tool and its arguments
+    XAProductEffect effect = XAProductEffect::None;
+    std::string source;
+    std::string destination;
+};
+
+struct XAStandInTargetBuild {
+    std::string projectName;
+    std::string targetName;
+    std::string configurationName;
+    bool aggregate = false;
+    std::vector<std::string> productFolders; // the folders "Create product structure" makes, outermost first
+    std::vector<XAStandInBuildStep> steps;
+    std::vector<std::string> warnings;
+};
+
+// Plans the steps of a target in the configuration and with the command-line settings of `input`.
+XAStandInTargetBuild XAPlanTargetBuild(const XAStandInProject &project, const XAProjectTarget &target,
+                                       const XATargetBuildSettingsInput &input);
