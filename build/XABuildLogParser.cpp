@@ -181,7 +181,7 @@ XABuildStepsByTargetKey XABuildLogParser::buildStepsByTargetKeyFromLog(std::stri
                                                                        const XABuildLogProjectNames &names,
                                                                        const XAProgressHandler &progress) {
     std::string decodedStorage;
-    const std::vector<std::string_view> lines = XABuildLogLines(XABuildLogTextAsUTF8(log, decodedStorage));
+    const std::vector<std::string_view> lines = XABuildLogLines(XAValidUTF8(log, decodedStorage));
 
     // Sections run from one banner to the next; what stands before the first banner belongs to none.
     std::vector<std::size_t> bannerIndexes;

@@ -2,12 +2,8 @@
 
 #include "core/XAString.h"
 
-#include <algorithm>
-#include <cstdint>
 
 namespace {
-
-bool isASCII(char byte) { return static_cast<unsigned char>(byte) < 0x80; }
 
 // The length of the line terminator that begins at `offset`, or 0 when none does.
 std::size_t terminatorLengthAt(std::string_view text, std::size_t offset) {
@@ -26,30 +22,6 @@ std::size_t terminatorLengthAt(std::string_view text, std::size_t offset) {
 }
 
 } // namespace
-
-std::string_view XABuildLogTextAsUTF8(std::string_view bytes, std::string &storage) {
-    std::size_t offset = std::find_if_not(bytes.begin(), bytes.end(), isASCII) - bytes.begin();
-    std::string &text = storage;
-    bool replaced = false;
-    while (offset < bytes.size()) {
-        const XAUTF8Char character = XADecodeUTF8(bytes, offset);
-        const std::size_t length = std::max<std::size_t>(character.length, 1);
-        if (!character.valid && !replaced) {
-            text.reserve(bytes.size() + 16);
-            text.assign(bytes.substr(0, offset));
-            replaced = true;
-        }
-        if (replaced) {
-            if (character.valid) {
-                text.append(bytes.substr(offset, length));
-            } else {
-                text.append("\xEF\xBF\xBD");
-            }
-        }
-        offset += length;
-    }
-    return replaced ? std::string_view(text) : bytes;
-}
 
 std::vector<std::string_view> XABuildLogLines(std::string_view text) {
     std::vector<std::string_view> lines;

@@ -877,3 +877,25 @@ void xa_enumerateRangesOfSubstrings(std::string_view s, const std::vector<std::s
         position = found->end();
     }
 }
+
+std::string_view XAValidUTF8(std::string_view bytes, std::string &storage) {
+    size_t offset = 0;
+    while (offset < bytes.size() && static_cast<unsigned char>(bytes[offset]) < 0x80) {
+        ++offset;
+    }
+    bool replaced = false;
+    while (offset < bytes.size()) {
+        const XAUTF8Char character = XADecodeUTF8(bytes, offset);
+        const size_t length = std::max<size_t>(character.length, 1);
+        if (!character.valid && !replaced) {
+            storage.reserve(bytes.size() + 16);
+            storage.assign(bytes.substr(0, offset));
+            replaced = true;
+        }
+        if (replaced) {
+            storage.append(character.valid ? bytes.substr(offset, length) : std::string_view("\xEF\xBF\xBD"));
+        }
+        offset += length;
+    }
+    return replaced ? std::string_view(storage) : bytes;
+}

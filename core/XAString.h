@@ -51,6 +51,11 @@ struct XAUTF8Char {
 // The character that starts at byte `offset`; a length of 0 at or past the end.
 XAUTF8Char XADecodeUTF8(std::string_view s, size_t offset);
 
+// The text as valid UTF-8: every invalid sequence (one per maximal invalid subpart) becomes U+FFFD and everything
+// else is kept, so that one stray byte never costs a whole text. Returns `bytes` itself when it is valid, else a
+// view of `storage`, which then holds the decoded text.
+std::string_view XAValidUTF8(std::string_view bytes, std::string &storage);
+
 // A read-only ICU text over UTF-8 bytes whose native indexes are byte offsets, for break iterators
 // and regular expressions. The bytes must outlive it; a text over 2^31 bytes or more is never
 // needed here and is refused (get() returns null) so no index can overflow.

@@ -85,31 +85,10 @@ bool makeNonBlocking(int fd) {
     return flags >= 0 && ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) == 0;
 }
 
-// Replaces every invalid UTF-8 sequence with U+FFFD (one per maximal invalid subpart), keeping everything else.
+// Output as valid UTF-8, invalid sequences replaced.
 std::string decodeUTF8(std::string bytes) {
-    size_t offset = 0;
-    while (offset < bytes.size() && static_cast<unsigned char>(bytes[offset]) < 0x80) {
-        ++offset;
-    }
-    std::string text;
-    bool changed = false;
-    while (offset < bytes.size()) {
-        const XAUTF8Char character = XADecodeUTF8(bytes, offset);
-        if (!character.valid && !changed) {
-            text.reserve(bytes.size() + 16);
-            text.assign(bytes, 0, offset);
-            changed = true;
-        }
-        if (changed) {
-            if (character.valid) {
-                text.append(bytes, offset, character.length);
-            } else {
-                text.append("\xEF\xBF\xBD");
-            }
-        }
-        offset += std::max<size_t>(character.length, 1);
-    }
-    return changed ? text : bytes;
+    std::string storage;
+    return XAValidUTF8(bytes, storage).data() == bytes.data() ? std::move(bytes) : std::move(storage);
 }
 
 // Blocks SIGPIPE in this thread while standard input is fed, and discards a SIGPIPE that our own write to a child

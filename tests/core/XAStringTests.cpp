@@ -469,3 +469,27 @@ TEST(XAStringBadInput, MalformedUTF8IsHandledWithoutLosingOrSplittingBytes) {
         EXPECT_LE(scanner.scanLocation(), input.size());
     }
 }
+
+TEST(XAStringBadInput, ValidUTF8ReplacesEachInvalidSequenceOnce) {
+    struct Case {
+        std::string bytes;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {"", ""},
+        {"plain ASCII", "plain ASCII"},
+        {"caf\xC3\xA9 \xE2\x80\xA8", "caf\xC3\xA9 \xE2\x80\xA8"},
+        {"a\x80z", "a\xEF\xBF\xBDz"},
+        {"\xC3\xA9\xC3", "\xC3\xA9\xEF\xBF\xBD"},               // cut at the end
+        {"\xE2\x82x", "\xEF\xBF\xBDx"},                         // a truncated sequence is one replacement
+        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},               // overlong
+        {std::string("nul\0in", 6), std::string("nul\0in", 6)}, // NUL is valid UTF-8
+    };
+    for (const Case &testCase : cases) {
+        std::string storage;
+        EXPECT_EQ(XAValidUTF8(testCase.bytes, storage), testCase.text);
+    }
+    const std::string valid = "valid";
+    std::string storage;
+    EXPECT_EQ(XAValidUTF8(valid, storage).data(), valid.data()); // no copy when nothing changes
+}
