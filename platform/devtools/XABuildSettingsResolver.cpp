@@ -106,15 +106,9 @@ void appendLimited(std::string &result, std::string_view text) {
     }
 }
 
-} // namespace
-
-struct XABuildSettingsResolver::Evaluation {
-    std::unordered_set<std::string> inProgress;
-    int depth = 0;
-};
-
-std::string XANormalizedListValue(std::string_view value) {
-    std::string result;
+// The words of a list value, split at blanks and tabs; quotes and backslashes group characters and stay as written.
+std::vector<std::string_view> listWords(std::string_view value) {
+    std::vector<std::string_view> words;
     std::size_t index = 0;
     while (index < value.size()) {
         while (index < value.size() && isBlank(value[index])) {
@@ -133,11 +127,37 @@ std::string XANormalizedListValue(std::string_view value) {
             }
         }
         if (index > start) {
-            if (!result.empty()) {
-                result.push_back(' ');
-            }
-            result.append(value.substr(start, index - start));
+            words.push_back(value.substr(start, std::min(index, value.size()) - start));
         }
+    }
+    return words;
+}
+
+// Whether a word is exactly one reference: $(NAME...), ${NAME...} or $NAME.
+bool isWholeReference(std::string_view word) {
+    if (word.size() < 2 || word[0] != '$') {
+        return false;
+    }
+    if (word[1] == '(' || word[1] == '{') {
+        return closingBracket(word, 1) == word.size() - 1;
+    }
+    return std::all_of(word.begin() + 1, word.end(), isNameCharacter) && isNameStart(word[1]);
+}
+
+} // namespace
+
+struct XABuildSettingsResolver::Evaluation {
+    std::unordered_set<std::string> inProgress;
+    int depth = 0;
+};
+
+std::string XANormalizedListValue(std::string_view value) {
+    std::string result;
+    for (std::string_view word : listWords(value)) {
+        if (!result.empty()) {
+            result.push_back(' ');
+        }
+        result.append(word);
     }
     return result;
 }
@@ -258,9 +278,31 @@ std::string XABuildSettingsResolver::evaluateAssignment(const std::string &key, 
     ++evaluation.depth;
     // Copied: evaluation never adds assignments, but the text must not depend on the map's storage.
     const std::string text = assignments_.at(key)[index].value;
-    std::string value = expandText(text, &key, index, evaluation);
+    std::string value =
+        isListSetting(key) ? expandListWords(text, key, index, evaluation) : expandText(text, &key, index, evaluation);
     --evaluation.depth;
     return value;
+}
+
+// A list setting is split into words before its references are expanded, as Xcode's build system does: a word that
+// is one whole reference takes the referenced words as they are ($(inherited), another list), while a word with a
+// reference inside stays one word and is quoted when the expansion brought blanks into it ("$(SRCROOT)/include"
+// under a folder whose name holds a blank).
+std::string XABuildSettingsResolver::expandListWords(std::string_view text, const std::string &key, std::size_t index,
+                                                     Evaluation &evaluation) {
+    std::string result;
+    for (std::string_view word : listWords(text)) {
+        std::string expanded = expandText(word, &key, index, evaluation);
+        if (!isWholeReference(word) && word.find_first_of("\"'\\") == std::string_view::npos &&
+            expanded.find_first_of(" \t") != std::string::npos) {
+            expanded = "\"" + xa_stringByEscapingDoubleQuotes(expanded) + "\"";
+        }
+        if (!expanded.empty()) {
+            appendLimited(result, result.empty() ? "" : " ");
+            appendLimited(result, expanded);
+        }
+    }
+    return result;
 }
 
 std::string XABuildSettingsResolver::expandText(std::string_view text, const std::string *currentKey,

@@ -65,6 +65,8 @@ private:
     std::string evaluateAssignment(const std::string &key, std::size_t index, Evaluation &evaluation);
     std::string expandText(std::string_view text, const std::string *currentKey, std::optional<std::size_t> current,
                            Evaluation &evaluation);
+    std::string expandListWords(std::string_view text, const std::string &key, std::size_t index,
+                                Evaluation &evaluation);
     std::string referenceValue(std::string_view inner, const std::string *currentKey,
                                std::optional<std::size_t> current, Evaluation &evaluation);
     bool isListSetting(const std::string &key) const;

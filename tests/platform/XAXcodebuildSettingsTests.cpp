@@ -210,6 +210,21 @@ TEST(BuildSettingsResolverTest, InheritsThroughEveryLevelInOrder) {
     EXPECT_EQ(resolver.expand("$(inherited)"), ""); // outside any setting there is nothing to inherit
 }
 
+TEST(BuildSettingsResolverTest, ListWordsKeepBlanksThatReferencesBringIn) {
+    XABuildSettingsResolver resolver = resolverWith({
+        {"SRCROOT", "/tmp/My Project"},
+        {"SEARCH", "/usr/include"},
+        {"HEADER_SEARCH_PATHS", "$(inherited) $(SRCROOT)/include \"$(SRCROOT)/quoted\" $(SEARCH)"},
+        {"EXTRA", "$(SRCROOT)"},
+        {"OTHER_CFLAGS", "$(EXTRA) -DX=1"},
+    });
+    resolver.setConditionContext(deviceContext());
+    // A word with a reference inside stays one word; a whole reference brings its own words.
+    EXPECT_EQ(resolver.valueForKey("HEADER_SEARCH_PATHS"),
+              "\"/tmp/My Project/include\" \"/tmp/My Project/quoted\" /usr/include");
+    EXPECT_EQ(resolver.valueForKey("OTHER_CFLAGS"), "/tmp/My Project -DX=1");
+}
+
 TEST(BuildSettingsResolverTest, LaterLevelsOverrideAndReferencesSeeTheFinalValue) {
     XABuildSettingsResolver resolver = resolverWith({
         {"PRODUCT_NAME", "$(TARGET_NAME)"},
