@@ -111,7 +111,9 @@ void fillConnectionEnds(XAXIBConnection &connection, const pugi::xml_node &eleme
     connection.setParentElementID(xa_valueOfAttribute(parent, "id"));
     connection.setParentElementTagName(parent.name());
     connection.setParentClassName(xa_valueOfAttribute(parent, "customClass"));
-    connection.setParentIsFilesOwner(xa_valueOfAttribute(parent, "placeholderIdentifier") == "IBFilesOwner");
+    connection.setParentIsFilesOwner(
+        xa_valueOfAttribute(parent, "placeholderIdentifier") == "IBFilesOwner" ||
+        (context.filesOwnerID && xa_valueOfAttribute(parent, "id") == *context.filesOwnerID));
     connection.setParentIsTopLevelObject(context.isTopLevel(connection.parentElementID()));
 
     const std::optional<std::string> destinationID = xa_valueOfAttribute(element, "destination");
@@ -255,7 +257,10 @@ bool XAXIB::usesAutolayoutFromDocument(const pugi::xml_node &document) {
 }
 
 pugi::xml_node XAXIB::filesOwnerElementFromDocument(const pugi::xml_node &document) {
-    return firstElementForXPath(document, "//*[@placeholderIdentifier='IBFilesOwner']");
+    // iOS documents mark the File's Owner with a placeholder identifier; OS X documents make it the top-level
+    // custom object with the identifier -2.
+    return firstElementForXPath(
+        document, "//*[@placeholderIdentifier='IBFilesOwner'] | /document/objects/customObject[@id='-2']");
 }
 
 std::vector<XAXIBResourceReference> XAXIB::resourcePathReferencesFromDocument(const pugi::xml_node &document) {

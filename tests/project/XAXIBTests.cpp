@@ -214,11 +214,12 @@ TEST(XAXIBDocumentTest, OSXDocumentWithoutAutoLayout) {
     EXPECT_EQ(xib.type(), XAXIBTypeOther);
     EXPECT_EQ(xib.typeDisplayName(), "XIB");
     EXPECT_FALSE(xib.usesAutolayout());
-    // OS X documents mark their File's Owner only by label, which is no placeholder identifier.
-    EXPECT_FALSE(xib.filesOwnerElementID());
+    // OS X documents make the top-level custom object -2 their File's Owner.
+    EXPECT_EQ(xib.filesOwnerElementID(), "-2");
+    EXPECT_EQ(xib.filesOwnerClassName(), "XDPreferencesWindowController");
     EXPECT_THAT(outletLines(xib),
-                ElementsAre("window: customObject(-2,XDPreferencesWindowController,top) -> prefs-window(-,top)",
-                            "nameField: customObject(-2,XDPreferencesWindowController,top) -> prefs-name(-)"));
+                ElementsAre("window: customObject(-2,XDPreferencesWindowController,owner,top) -> prefs-window(-,top)",
+                            "nameField: customObject(-2,XDPreferencesWindowController,owner,top) -> prefs-name(-)"));
     // OS X actions name a target, not a destination.
     EXPECT_THAT(actionLines(xib), ElementsAre("apply:/-: button(prefs-apply,-) -> -(-)"));
     EXPECT_THAT(ids(xib.allViews()), ElementsAre("prefs-content", "prefs-name", "prefs-apply", "prefs-preview"));
@@ -300,7 +301,8 @@ TEST(XAXIBDocumentTest, ExampleAndProjectFixtures) {
     EXPECT_EQ(menu.type(), XAXIBTypeOther);
     EXPECT_FALSE(menu.usesAutolayout());
     EXPECT_THAT(outletLines(menu),
-                ElementsAre("delegate: customObject(-2,NSApplication,top) -> app-1(AppDelegate,top)"));
+                ElementsAre("delegate: customObject(-2,NSApplication,owner,top) -> app-1(AppDelegate,top)"));
+    EXPECT_EQ(menu.filesOwnerClassName(), "NSApplication");
     EXPECT_THAT(menu.allViews(), IsEmpty());
     EXPECT_THAT(ids(menu.allObjects()), ElementsAre("-2", "-1", "app-1", "menu-1", "item-1"));
 }
