@@ -1,0 +1,38 @@
+# The header trees of the stand-in SDKs: our own declarations of the C library, the Objective-C runtime and the
+# frameworks, laid out into every SDK folder of <out>/Developer. SDKHeaders/Common holds what all SDKs share,
+# SDKHeaders/iOS and SDKHeaders/macOS what one platform family adds (UIKit; AppKit and Cocoa). Every file keeps its
+# path relative to the SDK folder (usr/include/..., System/Library/Frameworks/X.framework/...).
+#
+# Each SDK's usr/include and System/Library/Frameworks belong to these trees alone: they are emptied and copied
+# again whenever a header changes, so that a removed header does not linger in the SDK.
+
+set(TESSARY_SDK_HEADER_TREES "${CMAKE_CURRENT_SOURCE_DIR}/SDKHeaders")
+
+# Adds the commands that lay out one SDK (its folder stem, such as "iPhoneOS") from the named parts of the trees;
+# appends the stamp file that marks it done to the variable named by stamps_variable.
+function(tessary_stage_sdk_headers stamps_variable platform_stem)
+  set(sdk "${TESSARY_DEVELOPER_DIR}/Platforms/${platform_stem}.platform/Developer/SDKs/${platform_stem}.sdk")
+  set(copy_commands)
+  set(sources)
+  foreach(part ${ARGN})
+    file(GLOB_RECURSE part_files CONFIGURE_DEPENDS LIST_DIRECTORIES false "${TESSARY_SDK_HEADER_TREES}/${part}/*")
+    list(APPEND sources ${part_files})
+    list(APPEND copy_commands COMMAND ${CMAKE_COMMAND} -E copy_directory "${TESSARY_SDK_HEADER_TREES}/${part}" "${sdk}")
+  endforeach()
+  set(stamp "${CMAKE_CURRENT_BINARY_DIR}/sdk-headers-${platform_stem}.stamp")
+  add_custom_command(OUTPUT "${stamp}"
+    COMMAND ${CMAKE_COMMAND} -E rm -rf "${sdk}/usr/include" "${sdk}/System/Library/Frameworks"
+    ${copy_commands}
+    COMMAND ${CMAKE_COMMAND} -E touch "${stamp}"
+    DEPENDS ${sources}
+    COMMENT "Laying out the headers of ${platform_stem}.sdk"
+    VERBATIM)
+  set(${stamps_variable} ${${stamps_variable}} "${stamp}" PARENT_SCOPE)
+endfunction()
+
+set(sdk_header_stamps)
+tessary_stage_sdk_headers(sdk_header_stamps iPhoneOS Common iOS)
+tessary_stage_sdk_headers(sdk_header_stamps iPhoneSimulator Common iOS)
+tessary_stage_sdk_headers(sdk_header_stamps MacOSX Common macOS)
+add_custom_target(tessary-sdk-headers ALL DEPENDS ${sdk_header_stamps})
+add_dependencies(tessary-devtools tessary-sdk-headers)

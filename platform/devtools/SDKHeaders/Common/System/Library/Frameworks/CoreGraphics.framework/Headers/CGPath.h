@@ -1,0 +1,42 @@
+/* CGPath.h: graphics paths made of lines, curves, rectangles and ellipses. */
+#ifndef CGPATH_H_
+#define CGPATH_H_
+
+#include <CoreGraphics/CGBase.h>
+#include <CoreGraphics/CGAffineTransform.h>
+#include <CoreGraphics/CGGeometry.h>
+
+CF_IMPLICIT_BRIDGING_ENABLED
+CF_ASSUME_NONNULL_BEGIN
+
+typedef struct CF_BRIDGED_MUTABLE_TYPE(id) CGPath *CGMutablePathRef;
+typedef const struct CF_BRIDGED_TYPE(id) CGPath *CGPathRef;
+
+CG_EXTERN CGMutablePathRef CGPathCreateMutable(void);
+CG_EXTERN CGPathRef _Nullable CGPathCreateCopy(CGPathRef _Nullable path);
+CG_EXTERN CGMutablePathRef _Nullable CGPathCreateMutableCopy(CGPathRef _Nullable path);
+CG_EXTERN CGPathRef CGPathCreateWithRect(CGRect rect, const CGAffineTransform *_Nullable transform);
+CG_EXTERN CGPathRef CGPathCreateWithEllipseInRect(CGRect rect, const CGAffineTransform *_Nullable transform);
+CG_EXTERN CGPathRef _Nullable CGPathRetain(CGPathRef _Nullable path);
+CG_EXTERN void CGPathRelease(CGPathRef _Nullable path);
+CG_EXTERN void CGPathMoveToPoint(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m, CGFloat x,
+                                 CGFloat y);
+CG_EXTERN void CGPathAddLineToPoint(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m, CGFloat x,
+                                    CGFloat y);
+CG_EXTERN void CGPathAddCurveToPoint(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m,
+                                     CGFloat cp1x, CGFloat cp1y, CGFloat cp2x, CGFloat cp2y, CGFloat x, CGFloat y);
+CG_EXTERN void CGPathAddRect(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m, CGRect rect);
+CG_EXTERN void CGPathAddEllipseInRect(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m,
+                                      CGRect rect);
+CG_EXTERN void CGPathAddArc(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m, CGFloat x,
+                            CGFloat y, CGFloat radius, CGFloat startAngle, CGFloat endAngle, bool clockwise);
+CG_EXTERN void CGPathCloseSubpath(CGMutablePathRef _Nullable path);
+CG_EXTERN bool CGPathIsEmpty(CGPathRef _Nullable path);
+CG_EXTERN CGRect CGPathGetBoundingBox(CGPathRef _Nullable path);
+CG_EXTERN bool CGPathContainsPoint(CGPathRef _Nullable path, const CGAffineTransform *_Nullable m, CGPoint point,
+                                   bool eoFill);
+
+CF_ASSUME_NONNULL_END
+CF_IMPLICIT_BRIDGING_DISABLED
+
+#endif /* CGPATH_H_ */

@@ -1,0 +1,37 @@
+/* FoundationErrors.h: the codes of errors in the Cocoa error domain. */
+#import <Foundation/NSObjCRuntime.h>
+#import <Foundation/NSError.h>
+
+NS_ERROR_ENUM(NSCocoaErrorDomain) {
+    NSFileNoSuchFileError = 4,
+    NSFileLockingError = 255,
+    NSFileReadUnknownError = 256,
+    NSFileReadNoPermissionError = 257,
+    NSFileReadInvalidFileNameError = 258,
+    NSFileReadCorruptFileError = 259,
+    NSFileReadNoSuchFileError = 260,
+    NSFileReadInapplicableStringEncodingError = 261,
+    NSFileReadUnsupportedSchemeError = 262,
+    NSFileReadTooLargeError = 263,
+    NSFileReadUnknownStringEncodingError = 264,
+    NSFileWriteUnknownError = 512,
+    NSFileWriteNoPermissionError = 513,
+    NSFileWriteInvalidFileNameError = 514,
+    NSFileWriteFileExistsError = 516,
+    NSFileWriteInapplicableStringEncodingError = 517,
+    NSFileWriteUnsupportedSchemeError = 518,
+    NSFileWriteOutOfSpaceError = 640,
+    NSFileWriteVolumeReadOnlyError = 642,
+    NSKeyValueValidationError = 1024,
+    NSFormattingError = 2048,
+    NSUserCancelledError = 3072,
+    NSFeatureUnsupportedError = 3328,
+    NSPropertyListReadCorruptError = 3840,
+    NSPropertyListReadUnknownVersionError = 3841,
+    NSPropertyListReadStreamError = 3842,
+    NSPropertyListWriteStreamError = 3851,
+    NSPropertyListWriteInvalidError = 3852,
+    NSCoderReadCorruptError = 4864,
+    NSCoderValueNotFoundError = 4865,
+    NSCoderInvalidValueError = 4866,
+};

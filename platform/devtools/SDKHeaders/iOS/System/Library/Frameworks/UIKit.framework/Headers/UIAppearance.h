@@ -1,0 +1,19 @@
+/* UIAppearance.h: the appearance proxy that sets the default look of all instances of a class. */
+#import <Foundation/Foundation.h>
+#import <UIKit/UIKitDefines.h>
+
+@class UITraitCollection;
+
+NS_ASSUME_NONNULL_BEGIN
+
+@protocol UIAppearanceContainer <NSObject>
+@end
+
+@protocol UIAppearance <NSObject>
++ (instancetype)appearance;
++ (instancetype)appearanceWhenContainedInInstancesOfClasses:(NSArray<Class<UIAppearanceContainer>> *)containerTypes
+    API_AVAILABLE(ios(9.0));
++ (instancetype)appearanceForTraitCollection:(UITraitCollection *)trait API_AVAILABLE(ios(8.0));
+@end
+
+NS_ASSUME_NONNULL_END

@@ -1,0 +1,144 @@
+/*
+ * NSApplication.h: the application object (NSApp), its delegate protocol (launch, activation, termination,
+ * opening files) and NSApplicationMain, which loads the main nib and runs the event loop.
+ */
+#import <Foundation/Foundation.h>
+#import <AppKit/AppKitDefines.h>
+#import <AppKit/NSResponder.h>
+#import <AppKit/NSWindow.h>
+
+@class NSWindow, NSMenu, NSImage, NSEvent, NSDockTile;
+@protocol NSApplicationDelegate;
+
+NS_ASSUME_NONNULL_BEGIN
+
+APPKIT_EXTERN const double NSAppKitVersionNumber;
+
+typedef NS_ENUM(NSUInteger, NSApplicationTerminateReply) {
+    NSTerminateCancel = 0,
+    NSTerminateNow = 1,
+    NSTerminateLater = 2
+};
+
+typedef NS_ENUM(NSInteger, NSApplicationActivationPolicy) {
+    NSApplicationActivationPolicyRegular,
+    NSApplicationActivationPolicyAccessory,
+    NSApplicationActivationPolicyProhibited
+} API_AVAILABLE(macos(10.6));
+
+typedef NS_OPTIONS(NSUInteger, NSApplicationActivationOptions) {
+    NSApplicationActivateAllWindows = 1 << 0,
+    NSApplicationActivateIgnoringOtherApps = 1 << 1
+};
+
+typedef NS_ENUM(NSUInteger, NSRequestUserAttentionType) {
+    NSCriticalRequest = 0,
+    NSInformationalRequest = 10
+};
+
+typedef NS_ENUM(NSUInteger, NSApplicationDelegateReply) {
+    NSApplicationDelegateReplySuccess = 0,
+    NSApplicationDelegateReplyCancel = 1,
+    NSApplicationDelegateReplyFailure = 2
+};
+
+@interface NSApplication : NSResponder
+
+@property (class, readonly, strong) __kindof NSApplication *sharedApplication;
+@property (nullable, weak) id<NSApplicationDelegate> delegate;
+
+- (void)hide:(nullable id)sender;
+- (void)unhide:(nullable id)sender;
+- (void)unhideWithoutActivation;
+@property (readonly, getter=isActive) BOOL active;
+@property (readonly, getter=isHidden) BOOL hidden;
+@property (readonly, getter=isRunning) BOOL running;
+- (void)activateIgnoringOtherApps:(BOOL)flag API_DEPRECATED("", macos(10.0, 14.0));
+- (void)activate API_AVAILABLE(macos(14.0));
+- (void)deactivate;
+- (NSApplicationActivationPolicy)activationPolicy API_AVAILABLE(macos(10.6));
+- (BOOL)setActivationPolicy:(NSApplicationActivationPolicy)activationPolicy API_AVAILABLE(macos(10.6));
+
+- (void)run;
+- (void)stop:(nullable id)sender;
+- (void)terminate:(nullable id)sender;
+- (void)replyToApplicationShouldTerminate:(BOOL)shouldTerminate;
+- (void)finishLaunching;
+- (NSModalResponse)runModalForWindow:(NSWindow *)window;
+- (void)stopModal;
+- (void)stopModalWithCode:(NSModalResponse)returnCode;
+- (void)abortModal;
+@property (nullable, readonly, strong) NSWindow *modalWindow API_AVAILABLE(macos(10.10));
+
+@property (nullable, readonly, weak) NSWindow *keyWindow;
+@property (nullable, readonly, weak) NSWindow *mainWindow;
+@property (readonly, copy) NSArray<NSWindow *> *windows;
+- (nullable NSWindow *)windowWithWindowNumber:(NSInteger)windowNum;
+@property (nullable, strong) NSMenu *mainMenu;
+@property (nullable, strong) NSMenu *windowsMenu;
+@property (nullable, strong) NSMenu *servicesMenu;
+@property (nullable, strong) NSMenu *helpMenu API_AVAILABLE(macos(10.6));
+@property (nullable, strong) NSImage *applicationIconImage;
+@property (readonly, strong) NSDockTile *dockTile API_AVAILABLE(macos(10.5));
+@property (nullable, readonly, strong) NSEvent *currentEvent;
+
+- (BOOL)sendAction:(SEL)action to:(nullable id)target from:(nullable id)sender;
+- (nullable id)targetForAction:(SEL)action;
+- (void)sendEvent:(NSEvent *)event;
+- (NSInteger)requestUserAttention:(NSRequestUserAttentionType)requestType;
+- (void)cancelUserAttentionRequest:(NSInteger)request;
+- (void)orderFrontStandardAboutPanel:(nullable id)sender;
+- (void)orderFrontStandardAboutPanelWithOptions:(NSDictionary<NSString *, id> *)optionsDictionary;
+- (void)arrangeInFront:(nullable id)sender;
+- (void)registerForRemoteNotifications API_AVAILABLE(macos(10.14));
+
+@end
+
+/* The shared application object. */
+APPKIT_EXTERN __kindof NSApplication *_Null_unspecified NSApp;
+
+@protocol NSApplicationDelegate <NSObject>
+@optional
+- (NSApplicationTerminateReply)applicationShouldTerminate:(NSApplication *)sender;
+- (void)application:(NSApplication *)application openURLs:(NSArray<NSURL *> *)urls API_AVAILABLE(macos(10.13));
+- (BOOL)application:(NSApplication *)sender openFile:(NSString *)filename;
+- (void)application:(NSApplication *)sender openFiles:(NSArray<NSString *> *)filenames;
+- (BOOL)applicationShouldOpenUntitledFile:(NSApplication *)sender;
+- (BOOL)applicationOpenUntitledFile:(NSApplication *)sender;
+- (BOOL)applicationShouldHandleReopen:(NSApplication *)sender hasVisibleWindows:(BOOL)flag;
+- (nullable NSMenu *)applicationDockMenu:(NSApplication *)sender;
+- (BOOL)applicationShouldTerminateAfterLastWindowClosed:(NSApplication *)sender;
+- (BOOL)applicationSupportsSecureRestorableState:(NSApplication *)app API_AVAILABLE(macos(12.0));
+- (void)application:(NSApplication *)application
+    didRegisterForRemoteNotificationsWithDeviceToken:(NSData *)deviceToken API_AVAILABLE(macos(10.7));
+- (void)application:(NSApplication *)application
+    didFailToRegisterForRemoteNotificationsWithError:(NSError *)error API_AVAILABLE(macos(10.7));
+- (void)applicationWillFinishLaunching:(NSNotification *)notification;
+- (void)applicationDidFinishLaunching:(NSNotification *)notification;
+- (void)applicationWillHide:(NSNotification *)notification;
+- (void)applicationDidHide:(NSNotification *)notification;
+- (void)applicationWillUnhide:(NSNotification *)notification;
+- (void)applicationDidUnhide:(NSNotification *)notification;
+- (void)applicationWillBecomeActive:(NSNotification *)notification;
+- (void)applicationDidBecomeActive:(NSNotification *)notification;
+- (void)applicationWillResignActive:(NSNotification *)notification;
+- (void)applicationDidResignActive:(NSNotification *)notification;
+- (void)applicationWillUpdate:(NSNotification *)notification;
+- (void)applicationDidUpdate:(NSNotification *)notification;
+- (void)applicationWillTerminate:(NSNotification *)notification;
+- (void)applicationDidChangeScreenParameters:(NSNotification *)notification;
+@end
+
+/* Loads the main nib or storyboard named in Info.plist and runs the application; it never returns. */
+APPKIT_EXTERN int NSApplicationMain(int argc, const char *_Nonnull argv[_Nonnull]);
+
+APPKIT_EXTERN NSNotificationName NSApplicationDidBecomeActiveNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationDidHideNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationDidFinishLaunchingNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationDidResignActiveNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationDidUnhideNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationWillBecomeActiveNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationWillFinishLaunchingNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationWillTerminateNotification;
+
+NS_ASSUME_NONNULL_END

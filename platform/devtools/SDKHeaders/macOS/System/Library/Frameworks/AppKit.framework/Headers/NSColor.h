@@ -1,0 +1,71 @@
+/* NSColor.h: colours: by components, named system colours, catalogue colours and their Core Graphics form. */
+#import <Foundation/Foundation.h>
+#import <CoreGraphics/CoreGraphics.h>
+#import <AppKit/AppKitDefines.h>
+
+@class NSImage;
+
+NS_ASSUME_NONNULL_BEGIN
+
+typedef NSString *NSColorName NS_TYPED_EXTENSIBLE_ENUM;
+
+@interface NSColor : NSObject <NSCopying, NSSecureCoding>
+
++ (NSColor *)colorWithRed:(CGFloat)red green:(CGFloat)green blue:(CGFloat)blue alpha:(CGFloat)alpha
+    API_AVAILABLE(macos(10.9));
++ (NSColor *)colorWithSRGBRed:(CGFloat)red green:(CGFloat)green blue:(CGFloat)blue alpha:(CGFloat)alpha;
++ (NSColor *)colorWithWhite:(CGFloat)white alpha:(CGFloat)alpha API_AVAILABLE(macos(10.9));
++ (NSColor *)colorWithCalibratedRed:(CGFloat)red green:(CGFloat)green blue:(CGFloat)blue alpha:(CGFloat)alpha;
++ (NSColor *)colorWithCalibratedWhite:(CGFloat)white alpha:(CGFloat)alpha;
++ (NSColor *)colorWithDeviceRed:(CGFloat)red green:(CGFloat)green blue:(CGFloat)blue alpha:(CGFloat)alpha;
++ (NSColor *)colorWithHue:(CGFloat)hue saturation:(CGFloat)saturation brightness:(CGFloat)brightness alpha:(CGFloat)alpha
+    API_AVAILABLE(macos(10.9));
++ (nullable NSColor *)colorNamed:(NSColorName)name API_AVAILABLE(macos(10.13));
++ (nullable NSColor *)colorWithCGColor:(CGColorRef)cgColor API_AVAILABLE(macos(10.8));
++ (NSColor *)colorWithPatternImage:(NSImage *)image;
+
+@property (class, strong, readonly) NSColor *blackColor;
+@property (class, strong, readonly) NSColor *darkGrayColor;
+@property (class, strong, readonly) NSColor *lightGrayColor;
+@property (class, strong, readonly) NSColor *whiteColor;
+@property (class, strong, readonly) NSColor *grayColor;
+@property (class, strong, readonly) NSColor *redColor;
+@property (class, strong, readonly) NSColor *greenColor;
+@property (class, strong, readonly) NSColor *blueColor;
+@property (class, strong, readonly) NSColor *cyanColor;
+@property (class, strong, readonly) NSColor *yellowColor;
+@property (class, strong, readonly) NSColor *magentaColor;
+@property (class, strong, readonly) NSColor *orangeColor;
+@property (class, strong, readonly) NSColor *purpleColor;
+@property (class, strong, readonly) NSColor *brownColor;
+@property (class, strong, readonly) NSColor *clearColor;
+@property (class, strong, readonly) NSColor *labelColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *secondaryLabelColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *textColor;
+@property (class, strong, readonly) NSColor *textBackgroundColor;
+@property (class, strong, readonly) NSColor *windowBackgroundColor;
+@property (class, strong, readonly) NSColor *controlColor;
+@property (class, strong, readonly) NSColor *controlAccentColor API_AVAILABLE(macos(10.14));
+@property (class, strong, readonly) NSColor *selectedContentBackgroundColor API_AVAILABLE(macos(10.14));
+@property (class, strong, readonly) NSColor *systemRedColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *systemGreenColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *systemBlueColor API_AVAILABLE(macos(10.10));
+
+- (void)set;
+- (void)setFill;
+- (void)setStroke;
+- (NSColor *)colorWithAlphaComponent:(CGFloat)alpha;
+- (nullable NSColor *)blendedColorWithFraction:(CGFloat)fraction ofColor:(NSColor *)color;
+@property (readonly) CGFloat redComponent;
+@property (readonly) CGFloat greenComponent;
+@property (readonly) CGFloat blueComponent;
+@property (readonly) CGFloat alphaComponent;
+- (void)getRed:(nullable CGFloat *)red
+         green:(nullable CGFloat *)green
+          blue:(nullable CGFloat *)blue
+         alpha:(nullable CGFloat *)alpha;
+@property (readonly) CGColorRef CGColor API_AVAILABLE(macos(10.8));
+
+@end
+
+NS_ASSUME_NONNULL_END

@@ -1,0 +1,76 @@
+/* NSControl.h: controls: values, target-action, enabled state, alignment and font. */
+#import <Foundation/Foundation.h>
+#import <AppKit/AppKitDefines.h>
+#import <AppKit/NSView.h>
+
+@class NSFont, NSFormatter;
+
+NS_ASSUME_NONNULL_BEGIN
+
+typedef NS_ENUM(NSInteger, NSTextAlignment) {
+    NSTextAlignmentLeft = 0,
+    NSTextAlignmentCenter = 1,
+    NSTextAlignmentRight = 2,
+    NSTextAlignmentJustified = 3,
+    NSTextAlignmentNatural = 4
+} API_AVAILABLE(macos(10.0));
+
+typedef NS_ENUM(NSUInteger, NSControlSize) {
+    NSControlSizeRegular = 0,
+    NSControlSizeSmall = 1,
+    NSControlSizeMini = 2,
+    NSControlSizeLarge API_AVAILABLE(macos(11.0)) = 3
+};
+
+typedef NSInteger NSControlStateValue NS_TYPED_EXTENSIBLE_ENUM;
+static const NSControlStateValue NSControlStateValueMixed API_AVAILABLE(macos(10.13)) = -1;
+static const NSControlStateValue NSControlStateValueOff API_AVAILABLE(macos(10.13)) = 0;
+static const NSControlStateValue NSControlStateValueOn API_AVAILABLE(macos(10.13)) = 1;
+static const NSControlStateValue NSOnState = NSControlStateValueOn;
+static const NSControlStateValue NSOffState = NSControlStateValueOff;
+static const NSControlStateValue NSMixedState = NSControlStateValueMixed;
+
+typedef NS_ENUM(NSUInteger, NSLineBreakMode) {
+    NSLineBreakByWordWrapping = 0,
+    NSLineBreakByCharWrapping,
+    NSLineBreakByClipping,
+    NSLineBreakByTruncatingHead,
+    NSLineBreakByTruncatingTail,
+    NSLineBreakByTruncatingMiddle
+} API_AVAILABLE(macos(10.0));
+
+@interface NSControl : NSView
+
+- (instancetype)initWithFrame:(NSRect)frameRect NS_DESIGNATED_INITIALIZER;
+- (nullable instancetype)initWithCoder:(NSCoder *)coder NS_DESIGNATED_INITIALIZER;
+
+/* The control does not retain the target. */
+@property (nullable, weak) id target;
+@property (nullable) SEL action;
+@property NSInteger tag;
+@property (getter=isEnabled) BOOL enabled;
+@property (getter=isContinuous) BOOL continuous;
+@property (getter=isHighlighted) BOOL highlighted;
+@property NSTextAlignment alignment;
+@property NSLineBreakMode lineBreakMode API_AVAILABLE(macos(10.10));
+@property NSControlSize controlSize API_AVAILABLE(macos(10.10));
+@property (nullable, strong) NSFont *font;
+@property (nullable, strong) __kindof NSFormatter *formatter;
+@property BOOL usesSingleLineMode API_AVAILABLE(macos(10.10));
+
+@property (copy) id objectValue;
+@property (copy) NSString *stringValue;
+@property (copy) NSAttributedString *attributedStringValue;
+@property int intValue;
+@property NSInteger integerValue API_AVAILABLE(macos(10.5));
+@property float floatValue;
+@property double doubleValue;
+
+- (void)sizeToFit;
+- (BOOL)sendAction:(nullable SEL)action to:(nullable id)target;
+- (void)takeStringValueFrom:(nullable id)sender;
+- (void)takeIntValueFrom:(nullable id)sender;
+
+@end
+
+NS_ASSUME_NONNULL_END

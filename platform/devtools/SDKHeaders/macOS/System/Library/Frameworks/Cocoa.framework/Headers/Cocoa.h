@@ -1,0 +1,3 @@
+/* Cocoa.h: the Cocoa umbrella: Foundation and AppKit. */
+#import <Foundation/Foundation.h>
+#import <AppKit/AppKit.h>
