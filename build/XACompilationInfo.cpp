@@ -97,7 +97,8 @@ XAParsingEnvironment XAParsingEnvironment::current() {
     return environment;
 }
 
-XACompilationInfo::XACompilationInfo(const XABuildStep &step, const XAProject &project, XABuildSettings buildSettings,
+XACompilationInfo::XACompilationInfo(const XABuildStep &step, const XAProject &project,
+                                     XASharedBuildSettings buildSettings,
                                      const std::optional<std::vector<std::string>> &buildPCHPaths,
                                      const std::optional<std::vector<std::string>> &extraCompilerArgs,
                                      const XAProgressHandler &progress, std::optional<XAParsingEnvironment> environment)
@@ -105,7 +106,7 @@ XACompilationInfo::XACompilationInfo(const XABuildStep &step, const XAProject &p
                         progress, std::move(environment)) {}
 
 XACompilationInfo::XACompilationInfo(Role role, const XABuildStep &step, const XAProject &project,
-                                     XABuildSettings buildSettings,
+                                     XASharedBuildSettings buildSettings,
                                      const std::optional<std::vector<std::string>> &buildPCHPaths,
                                      const std::optional<std::vector<std::string>> &extraCompilerArgs,
                                      const XAProgressHandler &progress, std::optional<XAParsingEnvironment> environment)
@@ -251,8 +252,9 @@ XAParsingEnvironment XACompilationInfo::parsingEnvironment() const {
 }
 
 std::vector<std::string> XACompilationInfo::libCppIncludeArguments() const {
-    auto toolchain = buildSettings_.find("DT_TOOLCHAIN_DIR");
-    if (toolchain == buildSettings_.end() || toolchain->second.empty()) {
+    const XABuildSettings &settings = buildSettings_.settings();
+    auto toolchain = settings.find("DT_TOOLCHAIN_DIR");
+    if (toolchain == settings.end() || toolchain->second.empty()) {
         return {};
     }
     for (const char *relative : {"usr/include/c++/v1", "usr/lib/c++/v1"}) {
@@ -278,7 +280,7 @@ std::vector<std::string> XACompilationInfo::compilerArgumentsForParsingWithExtra
     XAParsingArgumentsContext context;
     context.workingDirectory = workingDirectory_;
     context.architecture = architecture_;
-    context.buildSettings = buildSettings_;
+    context.buildSettingsReference = &buildSettings_.settings();
     context.resourceDirectory = environment.resourceDirectory;
     context.developerDirectory = environment.developerDirectory;
     std::vector<std::string> arguments = XAArgumentsAdaptedForLoadedClang(filtered, context);
@@ -375,7 +377,7 @@ std::string XACompilationInfo::debugDescription() const {
 }
 
 XAProjectFileCompilationInfo::XAProjectFileCompilationInfo(
-    const XABuildStep &step, const XAProject &project, XABuildSettings buildSettings,
+    const XABuildStep &step, const XAProject &project, XASharedBuildSettings buildSettings,
     const std::optional<std::vector<std::string>> &buildPCHPaths,
     const std::optional<std::vector<std::string>> &extraCompilerArgs, const XAProgressHandler &progress,
     std::optional<XAParsingEnvironment> environment)
@@ -383,7 +385,7 @@ XAProjectFileCompilationInfo::XAProjectFileCompilationInfo(
                         progress, std::move(environment)) {}
 
 XAPCHCompilationInfo::XAPCHCompilationInfo(const XABuildStep &step, const XAProject &project,
-                                           XABuildSettings buildSettings,
+                                           XASharedBuildSettings buildSettings,
                                            const std::optional<std::vector<std::string>> &extraCompilerArgs,
                                            const XAProgressHandler &progress,
                                            std::optional<XAParsingEnvironment> environment)
@@ -392,7 +394,7 @@ XAPCHCompilationInfo::XAPCHCompilationInfo(const XABuildStep &step, const XAProj
       outputPath_(originalArgumentAfter("-o").value_or("")) {}
 
 std::unique_ptr<XAPCHCompilationInfo> XAPCHCompilationInfo::compilationInfoWithBuildStep(
-    const XABuildStep &step, const XAProject &project, XABuildSettings buildSettings,
+    const XABuildStep &step, const XAProject &project, XASharedBuildSettings buildSettings,
     const std::optional<std::vector<std::string>> &extraCompilerArgs, const XAProgressHandler &progress,
     std::optional<XAParsingEnvironment> environment) {
     std::unique_ptr<XAPCHCompilationInfo> info(new XAPCHCompilationInfo(

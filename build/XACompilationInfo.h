@@ -22,6 +22,7 @@
 #include "project/XABuildSettingsOutput.h"
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -32,6 +33,30 @@
 
 class XAProject;
 class XAProjectFile;
+
+// The resolved build settings a compilation info keeps. The infos of one build share one set instead of each holding
+// a copy (a target of thousands of files would otherwise copy its hundreds of settings thousands of times).
+class XASharedBuildSettings {
+public:
+    XASharedBuildSettings() : settings_(empty()) {}
+    XASharedBuildSettings(XABuildSettings settings)
+        : settings_(std::make_shared<const XABuildSettings>(std::move(settings))) {}
+    XASharedBuildSettings(std::initializer_list<XABuildSettings::value_type> settings)
+        : XASharedBuildSettings(XABuildSettings(settings)) {}
+    // A null pointer stands for no settings.
+    XASharedBuildSettings(std::shared_ptr<const XABuildSettings> settings)
+        : settings_(settings ? std::move(settings) : empty()) {}
+
+    const XABuildSettings &settings() const { return *settings_; }
+
+private:
+    static const std::shared_ptr<const XABuildSettings> &empty() {
+        static const std::shared_ptr<const XABuildSettings> none = std::make_shared<const XABuildSettings>();
+        return none;
+    }
+
+    std::shared_ptr<const XABuildSettings> settings_;
+};
 
 // What argument preparation needs to know about the loaded libclang and the developer directory.
 struct XAParsingEnvironment {
@@ -52,7 +77,7 @@ class XACompilationInfo {
 public:
     // `buildPCHPaths` are the processed precompiled headers of the build; `extraCompilerArgs` the configuration's
     // extra compiler arguments. `environment` stands in for the loaded libclang and developer directory (tests).
-    XACompilationInfo(const XABuildStep &step, const XAProject &project, XABuildSettings buildSettings,
+    XACompilationInfo(const XABuildStep &step, const XAProject &project, XASharedBuildSettings buildSettings,
                       const std::optional<std::vector<std::string>> &buildPCHPaths,
                       const std::optional<std::vector<std::string>> &extraCompilerArgs,
                       const XAProgressHandler &progress,
@@ -69,7 +94,7 @@ public:
     const std::optional<std::string> &compilerPath() const { return compilerPath_; }
     const std::string &workingDirectory() const { return workingDirectory_; }
     const std::map<std::string, std::string> &environmentVariables() const { return environmentVariables_; }
-    const XABuildSettings &buildSettings() const { return buildSettings_; }
+    const XABuildSettings &buildSettings() const { return buildSettings_.settings(); }
     // The compiler line's columns after the first; no value without a compiler line.
     const std::optional<std::vector<std::string>> &originalCompilerArgs() const { return originalCompilerArgs_; }
     // What libclang is given.
@@ -119,7 +144,7 @@ public:
 protected:
     enum class Role { Compilation, ProjectFile, PrecompiledHeader };
 
-    XACompilationInfo(Role role, const XABuildStep &step, const XAProject &project, XABuildSettings buildSettings,
+    XACompilationInfo(Role role, const XABuildStep &step, const XAProject &project, XASharedBuildSettings buildSettings,
                       const std::optional<std::vector<std::string>> &buildPCHPaths,
                       const std::optional<std::vector<std::string>> &extraCompilerArgs,
                       const XAProgressHandler &progress, std::optional<XAParsingEnvironment> environment);
@@ -139,7 +164,7 @@ private:
     std::optional<std::string> compilerPath_;
     std::string workingDirectory_;
     std::map<std::string, std::string> environmentVariables_;
-    XABuildSettings buildSettings_;
+    XASharedBuildSettings buildSettings_;
     std::optional<std::vector<std::string>> originalCompilerArgs_;
     std::vector<std::string> parsingCompilerArgs_;
     std::optional<std::string> pchPath_;
@@ -148,7 +173,7 @@ private:
 
 class XAProjectFileCompilationInfo : public XACompilationInfo {
 public:
-    XAProjectFileCompilationInfo(const XABuildStep &step, const XAProject &project, XABuildSettings buildSettings,
+    XAProjectFileCompilationInfo(const XABuildStep &step, const XAProject &project, XASharedBuildSettings buildSettings,
                                  const std::optional<std::vector<std::string>> &buildPCHPaths,
                                  const std::optional<std::vector<std::string>> &extraCompilerArgs,
                                  const XAProgressHandler &progress,
@@ -162,7 +187,7 @@ class XAPCHCompilationInfo : public XACompilationInfo {
 public:
     // No info when the compiler line has no value for "-o" (reported as an error when a handler is given).
     static std::unique_ptr<XAPCHCompilationInfo>
-    compilationInfoWithBuildStep(const XABuildStep &step, const XAProject &project, XABuildSettings buildSettings,
+    compilationInfoWithBuildStep(const XABuildStep &step, const XAProject &project, XASharedBuildSettings buildSettings,
                                  const std::optional<std::vector<std::string>> &extraCompilerArgs,
                                  const XAProgressHandler &progress,
                                  std::optional<XAParsingEnvironment> environment = std::nullopt);
@@ -176,7 +201,7 @@ protected:
     const char *className() const override { return "XAPCHCompilationInfo"; }
 
 private:
-    XAPCHCompilationInfo(const XABuildStep &step, const XAProject &project, XABuildSettings buildSettings,
+    XAPCHCompilationInfo(const XABuildStep &step, const XAProject &project, XASharedBuildSettings buildSettings,
                          const std::optional<std::vector<std::string>> &extraCompilerArgs,
                          const XAProgressHandler &progress, std::optional<XAParsingEnvironment> environment);
 

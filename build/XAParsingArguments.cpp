@@ -384,7 +384,7 @@ std::optional<std::string> XAExplicitTargetTriple(const std::vector<std::string>
 }
 
 std::string XADerivedTargetTriple(const std::vector<std::string> &arguments, const XAParsingArgumentsContext &context) {
-    const XABuildSettings &settings = context.buildSettings;
+    const XABuildSettings &settings = context.settings();
     std::optional<std::string> architecture = lastValueOf(arguments, "-arch");
     if (!architecture) {
         architecture = context.architecture;

@@ -35,6 +35,11 @@ struct XAParsingArgumentsContext {
     XABuildSettings buildSettings;                 // resolved settings of the target and configuration
     std::optional<std::string> resourceDirectory;  // the loaded LLVM's builtin headers
     std::optional<std::string> developerDirectory; // holds the SDK stand-ins
+    // Settings held elsewhere, read instead of `buildSettings` when set (spares a copy per compiled file); they must
+    // outlive the context.
+    const XABuildSettings *buildSettingsReference = nullptr;
+
+    const XABuildSettings &settings() const { return buildSettingsReference ? *buildSettingsReference : buildSettings; }
 };
 
 // The arguments with every "@file" replaced by the arguments its file holds (tokenised as GNU tools do: blanks and

@@ -3,6 +3,7 @@
 
 #include "core/XALog.h"
 #include "core/XAPaths.h"
+#include "core/XAString.h"
 #include "platform/devtools/XADevToolsSupport.h"
 #include "platform/devtools/XAStandInScheme.h"
 #include "platform/devtools/XAXcodebuildArguments.h"
@@ -10,8 +11,12 @@
 #include "platform/devtools/XAXcodebuildList.h"
 #include "platform/devtools/XAXcodebuildShowBuildSettings.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #ifndef TESSARY_VERSION
 #error "TESSARY_VERSION must name the version of the build"
@@ -40,6 +45,26 @@ std::string usageText(bool withOptions) {
     return text;
 }
 
+// When TESSARY_XCODEBUILD_INVOCATION_LOG names a file, every run appends its argument line to it, so that tests can
+// tell whether (and how) xcodebuild was run. One write per line keeps the lines of concurrent runs whole.
+void appendInvocationLine(const std::vector<std::string> &arguments) {
+    const char *logPath = std::getenv("TESSARY_XCODEBUILD_INVOCATION_LOG");
+    if (logPath == nullptr || *logPath == '\0') {
+        return;
+    }
+    std::string line;
+    for (const std::string &argument : arguments) {
+        line += (line.empty() ? "" : " ") + xa_quotedForArgumentUsage(argument);
+    }
+    line += "\n";
+    const int descriptor = ::open(logPath, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (descriptor < 0) {
+        return;
+    }
+    [[maybe_unused]] const ssize_t ignored = ::write(descriptor, line.data(), line.size());
+    ::close(descriptor);
+}
+
 int written(const XAToolOutput &output) {
     XAWriteToStdout(output.standardOutput);
     XAWriteToStderr(output.standardError);
@@ -49,7 +74,9 @@ int written(const XAToolOutput &output) {
 } // namespace
 
 int main(int argc, char **argv) {
-    XAXcodebuildRequest request = XAParseXcodebuildArguments(XAToolArguments(argc, argv));
+    const std::vector<std::string> arguments = XAToolArguments(argc, argv);
+    appendInvocationLine(arguments);
+    XAXcodebuildRequest request = XAParseXcodebuildArguments(arguments);
     const std::string developerDirectory = XAStandInDeveloperDirectory(argc > 0 ? argv[0] : nullptr).value_or("");
     const std::string workingDirectory = xa_absoluteCLIPath(".");
     switch (request.kind) {

@@ -1,0 +1,28 @@
+#pragma once
+
+// The folder of Clang module caches the checker owns: $XDG_CACHE_HOME/tessary/ModuleCaches, with one folder per
+// developer-tools version and libclang version inside it ("Xcode_<bundle version>_<libclang version name>"). The
+// build clears the whole folder before it works and after every fresh xcodebuild run, so that no module built by an
+// earlier run (with other headers or settings) is ever read; xcodebuild is told to use the version folder when the
+// option useOwnModulesCache is set.
+
+#include "core/XAProgressMessage.h"
+
+#include <optional>
+#include <string>
+
+// The "ModuleCaches" folder under the caches root, created when missing.
+std::string XAModulesCacheDir();
+
+// The version folder for the given developer-tools bundle version ("(null)" without one) and libclang version name
+// (XAModulesCacheDirName()); nothing is created.
+std::string XAModulesCachePathForVersions(const std::optional<std::string> &xcodeBundleVersion,
+                                          const std::string &modulesCacheDirName);
+
+// The version folder of the active developer tools and the loaded libclang (an empty name without one), created with
+// its parents when missing (a failure is logged at the error level, and the path is returned all the same).
+std::string XAModulesCachePath();
+
+// Removes the "ModuleCaches" folder with everything in it. A failure other than a missing folder is reported as an
+// error message "Could not remove modules cache dir at '<folder>': <reason>".
+void XAClearModuleCaches(const XAProgressHandler &progress);
