@@ -2,7 +2,6 @@
 
 #include "core/XAString.h"
 
-
 namespace {
 
 // The length of the line terminator that begins at `offset`, or 0 when none does.

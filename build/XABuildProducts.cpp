@@ -81,7 +81,10 @@ XACompilationInfosByFilePath XABuild::compilationInfosByFileFromBuildSteps(const
     const std::optional<std::string> preferred = preferredArchitecture(compileSteps);
     XALog(XALogLevelDebug, "Preferring architecture: %s", preferred.value_or("(null)").c_str());
 
-    const XASharedBuildSettings buildSettings(targetBuildSettings());
+    const XASharedBuildSettings buildSettings =
+        XASharedBuildSettings(targetBuildSettings())
+            .withProjectHeaderFolders(
+                std::make_shared<const std::vector<std::string>>(XAProjectHeaderFolders(*project_)));
     const std::vector<std::string> headers = pchPaths();
     const XAParsingEnvironment environment = parsingEnvironment();
     const std::optional<std::vector<std::string>> extraArguments = extraCompilerArgs();
@@ -109,7 +112,10 @@ XAPCHCompilationInfos XABuild::pchCompilationInfosFromBuildSteps(const std::vect
     if (!isComplete() || !XALibclang::isLoaded()) {
         return {};
     }
-    const XASharedBuildSettings buildSettings(targetBuildSettings());
+    const XASharedBuildSettings buildSettings =
+        XASharedBuildSettings(targetBuildSettings())
+            .withProjectHeaderFolders(
+                std::make_shared<const std::vector<std::string>>(XAProjectHeaderFolders(*project_)));
     const XAParsingEnvironment environment = parsingEnvironment();
     const std::optional<std::vector<std::string>> extraArguments = extraCompilerArgs();
     XAPCHCompilationInfos infos;

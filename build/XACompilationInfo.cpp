@@ -149,6 +149,11 @@ XACompilationInfo::XACompilationInfo(Role role, const XABuildStep &step, const X
 
     file_ = project.projectFileWithPath(filePath_);
     buildSettings_ = std::move(buildSettings);
+    if (!buildSettings_.projectHeaderFolders()) {
+        // Builds pass the folders computed once; a lone compilation info finds them itself.
+        buildSettings_ = buildSettings_.withProjectHeaderFolders(
+            std::make_shared<const std::vector<std::string>>(XAProjectHeaderFolders(project)));
+    }
     architecture_ = architectureForCompilationBuildStep(step);
     parsingCompilerArgs_ = compilerArgumentsForParsingWithExtraArgs(extraCompilerArgs);
 
@@ -164,6 +169,16 @@ XACompilationInfo::XACompilationInfo(Role role, const XABuildStep &step, const X
     if (!file_) {
         XALog(XALogLevelDebug, "WARNING: Could not find project file for compilation: %s", filePath_.c_str());
     }
+}
+
+std::vector<std::string> XAProjectHeaderFolders(const XAProject &project) {
+    std::set<std::string> folders;
+    for (const auto &file : project.files()) {
+        if (file && file->isHeaderFile() && file->pathOnDisk() && !file->pathOnDisk()->empty()) {
+            folders.insert(xa_stringByDeletingLastPathComponent(*file->pathOnDisk()));
+        }
+    }
+    return {folders.begin(), folders.end()};
 }
 
 std::string XACompilationInfo::absoluteFilePathForCompilationBuildStep(const XABuildStep &step,
@@ -281,6 +296,7 @@ std::vector<std::string> XACompilationInfo::compilerArgumentsForParsingWithExtra
     context.workingDirectory = workingDirectory_;
     context.architecture = architecture_;
     context.buildSettingsReference = &buildSettings_.settings();
+    context.projectHeaderFoldersReference = buildSettings_.projectHeaderFolders().get();
     context.resourceDirectory = environment.resourceDirectory;
     context.developerDirectory = environment.developerDirectory;
     std::vector<std::string> arguments = XAArgumentsAdaptedForLoadedClang(filtered, context);

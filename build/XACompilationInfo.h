@@ -49,6 +49,16 @@ public:
 
     const XABuildSettings &settings() const { return *settings_; }
 
+    // The folders of the project's headers (XAProjectHeaderFolders), computed once for the build; null when not given.
+    const std::shared_ptr<const std::vector<std::string>> &projectHeaderFolders() const {
+        return projectHeaderFolders_;
+    }
+    XASharedBuildSettings withProjectHeaderFolders(std::shared_ptr<const std::vector<std::string>> folders) const {
+        XASharedBuildSettings copy = *this;
+        copy.projectHeaderFolders_ = std::move(folders);
+        return copy;
+    }
+
 private:
     static const std::shared_ptr<const XABuildSettings> &empty() {
         static const std::shared_ptr<const XABuildSettings> none = std::make_shared<const XABuildSettings>();
@@ -56,7 +66,12 @@ private:
     }
 
     std::shared_ptr<const XABuildSettings> settings_;
+    std::shared_ptr<const std::vector<std::string>> projectHeaderFolders_;
 };
+
+// The sorted, unique folders that hold the project's header files (their paths on disk), which header maps would
+// make searchable.
+std::vector<std::string> XAProjectHeaderFolders(const XAProject &project);
 
 // What argument preparation needs to know about the loaded libclang and the developer directory.
 struct XAParsingEnvironment {

@@ -222,8 +222,10 @@ constexpr std::array<std::string_view, 4> kHeaderSearchOptions = {"-I", "-iquote
 
 class ArgumentFilter {
 public:
-    ArgumentFilter(const std::vector<std::string> &arguments, const std::string &workingDirectory, bool dropSysroot)
-        : arguments_(arguments), workingDirectory_(workingDirectory), dropSysroot_(dropSysroot) {}
+    ArgumentFilter(const std::vector<std::string> &arguments, const std::string &workingDirectory, bool dropSysroot,
+                   const std::vector<std::string> &headerFolders)
+        : arguments_(arguments), workingDirectory_(workingDirectory), dropSysroot_(dropSysroot),
+          headerFolders_(headerFolders) {}
 
     std::vector<std::string> run() {
         std::vector<std::string> kept;
@@ -232,6 +234,7 @@ public:
             if (dropped == 0) {
                 kept.push_back(arguments_[index_]);
             } else {
+                appendHeaderMapStandIns(kept);
                 index_ += dropped - 1;
             }
         }
@@ -293,9 +296,41 @@ private:
     }
     bool isMissingHeaderMap(const std::string &path) const { return path.ends_with(".hmap") && missing(path); }
 
+    // The missing header map the current argument names, if any (the search option has been decided to be dropped).
+    std::optional<std::string> droppedHeaderMapAt() const {
+        const std::string &argument = arguments_[index_];
+        for (std::string_view option : kHeaderSearchOptions) {
+            if (argument == option) {
+                return next() && isMissingHeaderMap(*next()) ? next() : std::nullopt;
+            }
+            if (argument.starts_with(option) && isMissingHeaderMap(argument.substr(option.size()))) {
+                return argument.substr(option.size());
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The project's header folders in place of the map that would have listed their headers.
+    void appendHeaderMapStandIns(std::vector<std::string> &kept) const {
+        const std::optional<std::string> map = droppedHeaderMapAt();
+        if (!map) {
+            return;
+        }
+        if (map->ends_with("-project-headers.hmap")) {
+            for (const std::string &folder : headerFolders_) {
+                kept.insert(kept.end(), {"-iquote", folder});
+            }
+        } else if (map->ends_with("-all-target-headers.hmap")) {
+            for (const std::string &folder : headerFolders_) {
+                kept.push_back("-I" + folder);
+            }
+        }
+    }
+
     const std::vector<std::string> &arguments_;
     const std::string &workingDirectory_;
     bool dropSysroot_;
+    const std::vector<std::string> &headerFolders_;
     std::size_t index_ = 0;
 };
 
@@ -461,7 +496,8 @@ std::vector<std::string> XAArgumentsAdaptedForLoadedClang(const std::vector<std:
         }
     }
 
-    std::vector<std::string> adapted = ArgumentFilter(arguments, context.workingDirectory, standIn.has_value()).run();
+    std::vector<std::string> adapted =
+        ArgumentFilter(arguments, context.workingDirectory, standIn.has_value(), context.headerFolders()).run();
     if (!explicitTriple) {
         adapted.insert(adapted.end(), {"-target", triple});
     }

@@ -12,6 +12,8 @@
 //   are dropped, because one unknown option makes libclang refuse the whole parse;
 // - options that would make a parse write files (dependency files, serialised diagnostics) are dropped;
 // - header maps, virtual-file-system overlays and module-map files that do not exist are dropped with their option;
+//   a missing "-project-headers.hmap" becomes one -iquote, a missing "-all-target-headers.hmap" one -I, per folder
+//   of the project's headers, so that `#import "Name.h"` finds what the map would have;
 // - an Apple target triple is added when the line has none: the architecture from -arch (else the build step, else
 //   the build settings), the operating system from a -m<os>-version-min option (else the settings' platform, else the
 //   logged SDK's name), the version from the settings' deployment target when no -m<os>-version-min option gives it;
@@ -38,8 +40,15 @@ struct XAParsingArgumentsContext {
     // Settings held elsewhere, read instead of `buildSettings` when set (spares a copy per compiled file); they must
     // outlive the context.
     const XABuildSettings *buildSettingsReference = nullptr;
+    // Sorted, unique folders of the project's headers: they stand in for the project-headers and all-target-headers
+    // maps that a dry run never writes. `projectHeaderFoldersReference`, when set, is read instead.
+    std::vector<std::string> projectHeaderFolders;
+    const std::vector<std::string> *projectHeaderFoldersReference = nullptr;
 
     const XABuildSettings &settings() const { return buildSettingsReference ? *buildSettingsReference : buildSettings; }
+    const std::vector<std::string> &headerFolders() const {
+        return projectHeaderFoldersReference ? *projectHeaderFoldersReference : projectHeaderFolders;
+    }
 };
 
 // The arguments with every "@file" replaced by the arguments its file holds (tokenised as GNU tools do: blanks and

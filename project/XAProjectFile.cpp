@@ -214,6 +214,17 @@ bool XAProjectFile::isXcodeConfigFile() const {
 
 bool XAProjectFile::isPrefixHeader() const { return xa_pathExtension(basename()) == "pch"; }
 
+bool XAProjectFile::isHeaderFile() const {
+    if (isPrefixHeader()) {
+        return false;
+    }
+    if (auto type = lastKnownFileType()) {
+        return type->starts_with("sourcecode.") && type->ends_with(".h");
+    }
+    const std::string extension = xa_pathExtension(basename());
+    return extension == "h" || extension == "hh" || extension == "hpp" || extension == "hxx" || extension == "ipp";
+}
+
 bool XAProjectFile::isSourceCodeFile() const {
     auto type = lastKnownFileType();
     return type && type->starts_with("sourcecode.");

@@ -69,6 +69,8 @@ public:
     bool isStringsDictFile() const;
     bool isXcodeConfigFile() const;
     bool isPrefixHeader() const;
+    // A C-family header other than a prefix header, by its file type or else its extension (.h, .hh, .hpp, .hxx, .ipp).
+    bool isHeaderFile() const;
     bool isSourceCodeFile() const;
     bool isSwiftSourceCodeFile() const;
     bool isPropertyListFile() const;

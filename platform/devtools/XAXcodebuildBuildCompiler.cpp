@@ -437,9 +437,27 @@ void XAClangArguments::appendLanguageFlags(std::vector<std::string> &arguments, 
     }
 }
 
+// Xcode's header maps, which let `#import "Name.h"` find a header of the project in any folder. A dry run writes none,
+// but the line names them as a real build does.
+void XAClangArguments::appendHeaderMaps(std::vector<std::string> &arguments) {
+    if (value("USE_HEADERMAP") == "NO") {
+        return;
+    }
+    std::string name = value("PRODUCT_NAME");
+    if (name.empty()) {
+        name = value("TARGET_NAME");
+    }
+    const std::string prefix = value("TARGET_TEMP_DIR") + "/" + name;
+    arguments.insert(arguments.end(), {"-iquote", prefix + "-generated-files.hmap"});
+    arguments.push_back("-I" + prefix + "-own-target-headers.hmap");
+    arguments.push_back("-I" + prefix + "-all-target-headers.hmap");
+    arguments.insert(arguments.end(), {"-iquote", prefix + "-project-headers.hmap"});
+}
+
 void XAClangArguments::appendSearchPaths(std::vector<std::string> &arguments) {
     const std::string productsFolder = value("BUILT_PRODUCTS_DIR");
     const std::string derivedSources = value("DERIVED_FILE_DIR");
+    appendHeaderMaps(arguments);
     arguments.push_back("-I" + productsFolder + "/include");
     const bool userPathsAsSystemPaths = isYes("ALWAYS_SEARCH_USER_PATHS");
     for (const std::string &path : searchPaths("USER_HEADER_SEARCH_PATHS")) {

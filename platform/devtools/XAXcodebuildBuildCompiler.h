@@ -62,6 +62,7 @@ private:
     std::vector<std::string> searchPaths(const std::string &key);
     std::vector<std::string> makeLanguageArguments(XASourceLanguage language, bool forPrecompiledHeader);
     void appendLanguageFlags(std::vector<std::string> &arguments, XASourceLanguage language) const;
+    void appendHeaderMaps(std::vector<std::string> &arguments);
     void appendSearchPaths(std::vector<std::string> &arguments);
 
     const std::map<std::string, std::string> &settings_;

@@ -120,6 +120,7 @@ TEST_P(XABuildRoadTest, EverySourceAndPrefixHeaderIsReadyAndParsesWithoutErrors)
 
 INSTANTIATE_TEST_SUITE_P(ExampleAndFixtures, XABuildRoadTest,
                          ::testing::Values(ProjectCase{kXAExampleXcodeproj, "TessaryDemo", "Debug", 1},
+                                           ProjectCase{kXAExampleXcodeproj, "TessaryDemoTests", "Debug", 0},
                                            ProjectCase{kIOSAppXcodeproj, "iOSAppTests", "Debug", 0},
                                            ProjectCase{kIOSAppXcodeproj, "iOSApp", "Debug", 2},
                                            ProjectCase{kIOSAppXcodeproj, "iOSApp", "Release", 2},

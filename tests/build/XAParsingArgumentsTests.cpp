@@ -173,6 +173,51 @@ TEST(XAParsingArgumentsTest, DropsWhatUpstreamClangRejectsAndWhatADryRunNeverWro
               (Arguments{"-target", "arm64-apple-ios"}));
 }
 
+TEST(XAParsingArgumentsTest, MissingProjectHeaderMapsBecomeTheProjectsHeaderFolders) {
+    XAScratchFolder folder;
+    folder.write("App-project-headers.hmap", "");
+    const std::string missing = "/DD/App.build/App";
+    const Arguments folders = {"/src/App", "/src/App/Views"};
+    struct Case {
+        const char *name;
+        Arguments arguments;
+        Arguments headerFolders;
+        Arguments expected;
+    };
+    const std::vector<Case> cases = {
+        {"project headers: one -iquote per folder, in place",
+         {"-DA", "-iquote", missing + "-project-headers.hmap", "-DB"},
+         folders,
+         {"-DA", "-iquote", "/src/App", "-iquote", "/src/App/Views", "-DB"}},
+        {"all target headers: one -I per folder, joined or separate",
+         {"-I" + missing + "-all-target-headers.hmap", "-I", missing + "-all-target-headers.hmap"},
+         folders,
+         {"-I/src/App", "-I/src/App/Views", "-I/src/App", "-I/src/App/Views"}},
+        {"other missing maps are only dropped",
+         {"-iquote", missing + "-generated-files.hmap", "-I" + missing + "-own-target-headers.hmap"},
+         folders,
+         {}},
+        {"an existing map is kept",
+         {"-iquote", "App-project-headers.hmap"},
+         folders,
+         {"-iquote", "App-project-headers.hmap"}},
+        {"without header folders the map is dropped as before",
+         {"-iquote", missing + "-project-headers.hmap", "-I" + missing + "-all-target-headers.hmap", "-DB"},
+         {},
+         {"-DB"}},
+    };
+    for (const Case &testCase : cases) {
+        XAParsingArgumentsContext context = contextIn(folder.path());
+        context.projectHeaderFolders = testCase.headerFolders;
+        Arguments arguments = {"-target", "arm64-apple-ios12"};
+        arguments.insert(arguments.end(), testCase.arguments.begin(), testCase.arguments.end());
+        Arguments expected = {"-target", "arm64-apple-ios12"};
+        expected.insert(expected.end(), testCase.expected.begin(), testCase.expected.end());
+        expected.insert(expected.end(), {"-working-directory", folder.path()});
+        EXPECT_EQ(XAArgumentsAdaptedForLoadedClang(arguments, context), expected) << testCase.name;
+    }
+}
+
 TEST(XAParsingArgumentsTest, AMissingSDKIsReplacedByTheStandInOfItsPlatform) {
     XAScratchFolder folder;
     struct Case {

@@ -291,6 +291,35 @@ TEST(XcodebuildBuildLogTest, CompilerLinesFollowTheResolvedSettings) {
     }
 }
 
+// Xcode names its four header maps in the target's temporary folder, before every other search path.
+TEST(XcodebuildBuildLogTest, HeaderMapsComeFirstAmongTheSearchPaths) {
+    const FixtureTarget &fixture = *std::find_if(fixtureTargets().begin(), fixtureTargets().end(),
+                                                 [](const auto &target) { return target.project == "TessaryDemo"; });
+    ProductsFolder products;
+    BuildRun run = dryRunOf(fixture, products);
+    const XABuildStep *step = stepWithInput(run.stepsOf(fixture.project, fixture.target), "CompileC",
+                                            sourceFolder(fixture.folder) + "/TessaryDemo/ViewController.m");
+    ASSERT_TRUE(step) << run.output.standardOutput;
+    const std::vector<std::string> clang = toolLine(*step, "clang");
+    const auto derived = std::find_if(clang.begin(), clang.end(), [](const std::string &argument) {
+        return argument.starts_with("-I") && argument.ends_with("/DerivedSources");
+    });
+    ASSERT_NE(derived, clang.end()) << joined(clang);
+    const std::string prefix = xa_stringByDeletingLastPathComponent(derived->substr(2)) + "/" + fixture.target;
+    const std::vector<std::string> maps = {"-iquote",
+                                           prefix + "-generated-files.hmap",
+                                           "-I" + prefix + "-own-target-headers.hmap",
+                                           "-I" + prefix + "-all-target-headers.hmap",
+                                           "-iquote",
+                                           prefix + "-project-headers.hmap"};
+    EXPECT_TRUE(containsSequence(clang, maps)) << joined(clang);
+    const auto firstMap = std::search(clang.begin(), clang.end(), maps.begin(), maps.end());
+    const auto firstInclude = std::find_if(clang.begin(), clang.end(), [](const std::string &argument) {
+        return argument.starts_with("-I") && !argument.ends_with(".hmap");
+    });
+    EXPECT_LT(firstMap, firstInclude) << joined(clang);
+}
+
 TEST(XcodebuildBuildLogTest, PrefixHeaderIsPrecompiledOncePerLanguageBeforeItsFirstUse) {
     ProductsFolder products;
     const FixtureTarget &fixture = fixtureTargets()[1]; // iOSApp: Objective-C and C sources
