@@ -118,14 +118,14 @@ std::string XABuildLogCache::xcodebuildSpec() const {
         "workspace:" + formattedOrNull(options_.associatedWorkspacePath),
         "scheme:" + formattedOrNull(options_.associatedWorkspaceSchemeName),
     };
-    std::string spec;
+    std::string description;
     for (const std::string &part : parts) {
         if (part.empty()) {
             continue;
         }
-        spec += spec.empty() ? part : "---" + part;
+        description += description.empty() ? part : "---" + part;
     }
-    return spec;
+    return description;
 }
 
 bool XABuildLogCache::readFromDisk(const XAProgressHandler &progress) {

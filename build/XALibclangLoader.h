@@ -14,8 +14,8 @@
 // The entry point decides the launch mode first and then calls XALoadLibclangAtStartup, so that a start-up error
 // reaches a command-line user on standard error and a desktop user through the desktop's presenter.
 //
-// The functions keep the names of the design they come from, where libraries were ".dylib" files; here every
-// "dylib" is a shared library (".so").
+// The functions keep the names they have on macOS, where the libraries are ".dylib" files; here every "dylib" is a
+// shared library (".so").
 
 #include "core/XAError.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The compiler invocation of the xcodebuild stand-in's build log, derived from a target's resolved build settings as
-// Xcode's clang specification derives it:
+// Xcode's build system derives it for clang:
 //
 //   -x <dialect> -target <arch>-apple-<os><version><suffix> -arch <arch> -fmessage-length=0 ...
 //   -std=... -stdlib=... -fobjc-arc -fmodules -fmodules-cache-path=... -O<level> -g

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr const char *kCompilerSpecification = "com.apple.compilers.llvm.clang.1_0.compiler";
+constexpr const char *kCompilerIdentifier = "com.apple.compilers.llvm.clang.1_0.compiler";
 
 struct XASourceBuildFile {
     std::shared_ptr<XAProjectFile> file;
@@ -233,7 +233,7 @@ private:
         command.insert(command.end(), arguments.begin(), arguments.end());
         appendOutputArguments(command, prefixPath, header.outputPath, header.outputPath);
         addStep({XAIsCPlusPlusLanguage(language) ? "ProcessPCH++" : "ProcessPCH", header.outputPath, prefixPath,
-                 "normal", clang().architecture(), XALanguageDialectName(language), kCompilerSpecification},
+                 "normal", clang().architecture(), XALanguageDialectName(language), kCompilerIdentifier},
                 std::move(command));
         return header;
     }
@@ -299,7 +299,7 @@ private:
         const std::string object = objectStem + ".o";
         appendOutputArguments(command, source, object, objectStem);
         addStep({"CompileC", object, source, "normal", clang().architecture(), XALanguageDialectName(language),
-                 kCompilerSpecification},
+                 kCompilerIdentifier},
                 std::move(command));
     }
 
