@@ -6,9 +6,6 @@
 #include "project/XAProjectBuildConfiguration.h"
 #include "project/XAProjectTarget.h"
 
-#include <algorithm>
-#include <filesystem>
-
 namespace {
 
 XAToolOutput failure(int status, const std::string &message) {
@@ -18,35 +15,14 @@ XAToolOutput failure(int status, const std::string &message) {
 // The project to read: the one named, else the only .xcodeproj in the working folder.
 std::optional<std::string> projectPath(const XABuildSettingsRequest &request, const std::string &workingDirectory,
                                        XAToolOutput &output) {
-    std::error_code error;
-    if (request.projectPath) {
-        if (!std::filesystem::exists(*request.projectPath, error)) {
-            output = failure(XAExitStatusNoInput, "'" + *request.projectPath + "' does not exist.");
-            return std::nullopt;
-        }
-        return request.projectPath;
+    int status = 0;
+    std::string message;
+    std::optional<std::string> path =
+        XAStandInProject::locate(request.projectPath, workingDirectory, &status, &message);
+    if (!path) {
+        output = failure(status, message);
     }
-    std::vector<std::string> projects;
-    // Stepped with error codes: a folder that cannot be listed holds no project, and nothing throws.
-    for (std::filesystem::directory_iterator entry(workingDirectory, error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (entry->path().extension() == ".xcodeproj") {
-            projects.push_back(entry->path().string());
-        }
-    }
-    std::sort(projects.begin(), projects.end());
-    if (projects.size() == 1) {
-        return projects.front();
-    }
-    if (projects.empty()) {
-        output =
-            failure(XAExitStatusNoInput, "The directory " + workingDirectory + " does not contain an Xcode project.");
-    } else {
-        output = failure(XAExitStatusUsage, "The directory " + workingDirectory + " contains " +
-                                                std::to_string(projects.size()) +
-                                                " projects. Specify the project to use with the -project option.");
-    }
-    return std::nullopt;
+    return path;
 }
 
 // The targets asked for, in the project's order for -alltargets and in the order given otherwise.
