@@ -1,14 +1,14 @@
 #include "project/XAXIB.h"
 
 #include "core/XALog.h"
-#include "core/XATemporaryFiles.h"
+
+#include "core/XAPathsTestSupport.h"
+#include "project/XAProjectModelTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <mutex>
 #include <thread>
 
 using ::testing::ElementsAre;
@@ -311,39 +311,16 @@ TEST(XAXIBDocumentTest, ExampleAndProjectFixtures) {
 
 class XAXIBBadInputTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = XATemporaryDirectoryPath("XIBTest-XXXXXXXX").value_or("");
-        ASSERT_FALSE(folder_.empty());
-        XASetLogTargets(XALogTargetNotification);
-        XASetLogNotificationHandler([this](int level, const std::string &message) {
-            std::lock_guard lock(mutex_);
-            logLines_.push_back({level, message});
-        });
+    std::string write(const std::string &relativePath, const std::string &contents) {
+        return scratch_.write(relativePath, contents);
     }
+    std::vector<std::pair<int, std::string>> logLines() const { return log_.lines(); }
 
-    void TearDown() override {
-        XASetLogNotificationHandler(nullptr);
-        XASetLogTargets(XALogTargetStandardError);
-        std::error_code error;
-        std::filesystem::remove_all(folder_, error);
-    }
-
-    std::string write(const std::string &name, const std::string &contents) {
-        const std::string path = folder_ + "/" + name;
-        std::ofstream(path, std::ios::binary) << contents;
-        return path;
-    }
-
-    std::vector<std::pair<int, std::string>> logLines() {
-        std::lock_guard lock(mutex_);
-        return logLines_;
-    }
-
-    std::string folder_;
+    XAScratchFolder scratch_;
+    const std::string folder_ = scratch_.path();
 
 private:
-    std::mutex mutex_;
-    std::vector<std::pair<int, std::string>> logLines_;
+    XALogCapture log_;
 };
 
 void expectNothingRead(const XAXIB &xib) {

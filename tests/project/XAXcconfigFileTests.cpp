@@ -1,14 +1,14 @@
 #include "project/XAXcconfigFile.h"
 
 #include "core/XALog.h"
-#include "core/XATemporaryFiles.h"
+
+#include "core/XAPathsTestSupport.h"
+#include "project/XAProjectModelTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <mutex>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -19,40 +19,16 @@ namespace {
 // A scratch folder of configuration files, and the log lines written while a test runs.
 class XAXcconfigFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = XATemporaryDirectoryPath("XcconfigTest-XXXXXXXX").value_or("");
-        ASSERT_FALSE(folder_.empty());
-        XASetLogTargets(XALogTargetNotification);
-        XASetLogNotificationHandler([this](int level, const std::string &message) {
-            std::lock_guard lock(mutex_);
-            logLines_.push_back({level, message});
-        });
-    }
-
-    void TearDown() override {
-        XASetLogNotificationHandler(nullptr);
-        XASetLogTargets(XALogTargetStandardError);
-        std::error_code error;
-        std::filesystem::remove_all(folder_, error);
-    }
-
     std::string write(const std::string &relativePath, const std::string &contents) {
-        const std::string path = folder_ + "/" + relativePath;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << contents;
-        return path;
+        return scratch_.write(relativePath, contents);
     }
+    std::vector<std::pair<int, std::string>> logLines() const { return log_.lines(); }
 
-    std::vector<std::pair<int, std::string>> logLines() {
-        std::lock_guard lock(mutex_);
-        return logLines_;
-    }
-
-    std::string folder_;
+    XAScratchFolder scratch_;
+    const std::string folder_ = scratch_.path();
 
 private:
-    std::mutex mutex_;
-    std::vector<std::pair<int, std::string>> logLines_;
+    XALogCapture log_;
 };
 
 struct Located {
