@@ -1,7 +1,7 @@
 // The process entry of Tessary: decides the launch mode, loads libclang, and hands over to the command line or the
 // desktop face.
 
-#include "build/XALibclangLoader.h"
+#include "codemodel/XALibclangLoader.h"
 #include "cli/XACLIMain.h"
 #include "core/XALaunchMode.h"
 

@@ -1,4 +1,4 @@
-#include "build/XABuildLogParser.h"
+#include "codemodel/XABuildLogParser.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,10 +7,10 @@
 
 #include "XAProjectFileGenerator.h"
 
-#include "build/XABuild.h"
-#include "build/XALibclang.h"
-#include "build/XALibclangLoader.h"
-#include "build/XAProjectBuildLogCache.h"
+#include "codemodel/XABuild.h"
+#include "codemodel/XALibclang.h"
+#include "codemodel/XALibclangLoader.h"
+#include "codemodel/XAProjectBuildLogCache.h"
 #include "core/XAPaths.h"
 #include "core/XAProcessInfo.h"
 #include "engine/config/XAConfiguration.h"

@@ -1,6 +1,6 @@
 #include "platform/XAStagedProgramSupport.h"
 
-#include "build/XABuildLogParser.h"
+#include "codemodel/XABuildLogParser.h"
 #include "core/XAPaths.h"
 #include "core/XAString.h"
 #include "platform/devtools/XAXcodebuildArguments.h"
