@@ -1,6 +1,8 @@
 #include "codemodel/clang/XATypeQueries.h"
 
-#include "XASnippetTestSupport.h"
+#include "codemodel/XACodeSnippetSupport.h"
+#include "codemodel/clang/XACursorNavigation.h"
+#include "codemodel/clang/XACursorText.h"
 
 #include <gtest/gtest.h>
 
@@ -42,13 +44,18 @@ void use(Widget *widget) {
 
 class XATypeQueriesTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { snippet_ = new XAParsedSnippet(kTypesSnippet); }
+    static void SetUpTestSuite() {
+        snippet_ = new XAParsedSnippet(kTypesSnippet);
+        ASSERT_SNIPPET_PARSED(*snippet_);
+    }
     static void TearDownTestSuite() {
         delete snippet_;
         snippet_ = nullptr;
     }
 
     static CXCursor variable(const char *name) { return snippet_->find(CXCursor_VarDecl, name); }
+    // The expression that initialises the variable: the last child of its declaration.
+    static CXCursor initializerOf(const char *name) { return XALastChild(variable(name)); }
     static CXType typeOfVariable(const char *name) { return XACursorType(variable(name)); }
     static std::string spelling(CXType type) { return XATypeSpelling(type).value_or("<none>"); }
 
@@ -137,10 +144,10 @@ TEST_F(XATypeQueriesTest, ReferencesStandForTheDeclarationTheyReferTo) {
     EXPECT_EQ(spelling(XACursorType(titleAccess)), "NSString *");
     // An implicit conversion of a variable refers to the variable; one of a literal refers to nothing and keeps its
     // own type.
-    const CXCursor widening = snippet_->initializerOf("widened");
+    const CXCursor widening = initializerOf("widened");
     ASSERT_EQ(widening.kind, CXCursor_UnexposedExpr);
     EXPECT_EQ(XACursorTypeKind(widening), CXType_Int);
-    const CXCursor literal = snippet_->initializerOf("literal");
+    const CXCursor literal = initializerOf("literal");
     ASSERT_EQ(literal.kind, CXCursor_UnexposedExpr);
     EXPECT_EQ(XACursorTypeKind(literal), CXType_Long);
 }
@@ -206,20 +213,27 @@ TEST_F(XATypeQueriesTest, TypedefUnderlyingTypeTakesOneStep) {
 TEST_F(XATypeQueriesTest, ClassDeclarationOfTheCursorsType) {
     const CXCursor declaration = XAClassDeclOfCursorType(variable("mutableString"));
     EXPECT_EQ(declaration.kind, CXCursor_ObjCInterfaceDecl);
-    EXPECT_EQ(XAParsedSnippet::spellingOf(declaration), "NSMutableString");
-    EXPECT_EQ(XAParsedSnippet::spellingOf(XAClassDeclOfCursorType(variable("made"))), "Widget");
+    EXPECT_EQ(XACursorSpelling(declaration), "NSMutableString");
+    EXPECT_EQ(XACursorSpelling(XAClassDeclOfCursorType(variable("made"))), "Widget");
     EXPECT_EQ(XAClassDeclOfCursorType(variable("point")).kind, CXCursor_StructDecl);
     EXPECT_TRUE(XALibclang::fn().clang_Cursor_isNull(XAClassDeclOfCursorType(variable("number"))));
 }
 
 TEST(XATypeQueriesAttributedTest, NullabilityWrappersAreRemoved) {
     // Asked to, libclang keeps nullability as an attributed type around the pointer.
-    XAParsedSnippet snippet("#import <Foundation/Foundation.h>\n"
-                            "void f(NSString * _Nullable maybe) { (void)maybe; }\n",
-                            XASnippetPlatform::iOS, CXTranslationUnit_IncludeAttributedTypes);
-    const CXCursor parameter = snippet.find(CXCursor_ParmDecl, "maybe");
-    ASSERT_EQ(XALibclang::fn().clang_getCursorType(parameter).kind, CXType_Attributed);
-    EXPECT_EQ(XACursorTypeKind(parameter), CXType_ObjCObjectPointer);
-    EXPECT_TRUE(XAIsPointerToObjCClassNamed("NSString", XALibclang::fn().clang_getCursorType(parameter)));
-    EXPECT_TRUE(XACursorHasPointerType(parameter));
+    ASSERT_TRUE(XALoadStagedLibclang());
+    XAScratchFolder folder;
+    const std::string path = folder.write("Nullable.c", "void f(int * _Nullable maybe) { (void)maybe; }\n");
+    XAClangIndexOwner index(XALibclang::fn().clang_createIndex(0, 0));
+    XATranslationUnitOwner unit(
+        XAParseTranslationUnit(index.get(), path, {"-x", "c"}, CXTranslationUnit_IncludeAttributedTypes, nullptr));
+    ASSERT_NE(unit, nullptr);
+    const std::vector<CXCursor> parameters =
+        XAParsedSnippet::findAll(XALibclang::fn().clang_getTranslationUnitCursor(unit.get()),
+                                 [](CXCursor cursor) { return cursor.kind == CXCursor_ParmDecl; });
+    ASSERT_EQ(parameters.size(), 1u);
+    ASSERT_EQ(XALibclang::fn().clang_getCursorType(parameters[0]).kind, CXType_Attributed);
+    EXPECT_EQ(XACursorTypeKind(parameters[0]), CXType_Pointer);
+    EXPECT_EQ(XATypeSpelling(XACursorType(parameters[0])), "int *");
+    EXPECT_TRUE(XACursorHasPointerType(parameters[0]));
 }

@@ -2,7 +2,7 @@
 
 #include "codemodel/clang/XAXIBPropertyTypes.h"
 
-#include "XASnippetTestSupport.h"
+#include "codemodel/XACodeSnippetSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +62,7 @@ struct XAFitCase {
 
 TEST(XAXIBPropertyTypesTest, RuntimeAttributesFitParsedPropertyTypes) {
     XAParsedSnippet snippet(kPropertiesSnippet);
+    ASSERT_SNIPPET_PARSED(snippet);
     const std::vector<XAFitCase> cases = {
         {XAXIBAttributeValueTypeNumber, 3, {"integer", "myCount", "width", "number"}, {"flag", "title", "point"}},
         {XAXIBAttributeValueTypeNumber, 2.5, {"width", "number"}, {"integer", "myCount", "flag"}},
@@ -92,6 +93,7 @@ TEST(XAXIBPropertyTypesTest, RuntimeAttributesFitParsedPropertyTypes) {
 
 TEST(XAXIBPropertyTypesTest, DescriptionOfATypedefChain) {
     XAParsedSnippet snippet(kPropertiesSnippet);
+    ASSERT_SNIPPET_PARSED(snippet);
     const auto typeOf = [&](const char *property) {
         return XAXIBPropertyTypeOfType(
             XALibclang::fn().clang_getCursorType(snippet.find(CXCursor_ObjCPropertyDecl, property)));
@@ -115,6 +117,8 @@ TEST(XAXIBPropertyTypesTest, DescriptionOfATypedefChain) {
 }
 
 TEST(XAXIBPropertyTypesTest, MacOSGeometryAndClasses) {
+    XASnippetSettings macOS;
+    macOS.platform = "macosx";
     XAParsedSnippet snippet(R"(
 #import <Cocoa/Cocoa.h>
 @interface Panel : NSView
@@ -123,7 +127,8 @@ TEST(XAXIBPropertyTypesTest, MacOSGeometryAndClasses) {
 @property (nonatomic) NSImage *picture;
 @end
 )",
-                            XASnippetPlatform::macOS);
+                            macOS);
+    ASSERT_SNIPPET_PARSED(snippet);
     const auto fits = [&](XAXIBAttributeValueType valueType, const char *property) {
         const CXType type = XALibclang::fn().clang_getCursorType(snippet.find(CXCursor_ObjCPropertyDecl, property));
         return attribute(valueType).typeMatchesType(XAXIBPropertyTypeOfType(type));
