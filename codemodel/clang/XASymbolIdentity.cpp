@@ -89,8 +89,11 @@ bool XAMemberRefIsProperty(std::string_view className, std::string_view property
 }
 
 bool XACursorIsClass(std::string_view className, CXCursor cursor) {
-    const bool classKind = cursor.kind == CXCursor_ObjCInterfaceDecl ||
-                           cursor.kind == CXCursor_ObjCImplementationDecl || cursor.kind == CXCursor_ObjCClassRef;
+    if (cursor.kind == CXCursor_ObjCClassRef) {
+        // A reference has no USR of its own; the class it refers to has.
+        cursor = XALibclang::fn().clang_getCursorReferenced(cursor);
+    }
+    const bool classKind = cursor.kind == CXCursor_ObjCInterfaceDecl || cursor.kind == CXCursor_ObjCImplementationDecl;
     return classKind && hasUSR(cursor, containerUSR(className, false));
 }
 
