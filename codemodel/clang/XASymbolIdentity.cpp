@@ -2,6 +2,7 @@
 
 #include "codemodel/XALibclang.h"
 #include "codemodel/clang/XAClangToken.h"
+#include "codemodel/clang/XAClassDeclarations.h"
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
 #include "core/XACollections.h"
@@ -50,11 +51,6 @@ bool isMethodDeclaration(CXCursor cursor) {
 }
 
 bool isNull(CXCursor cursor) { return XALibclang::fn().clang_Cursor_isNull(cursor); }
-
-CXCursor XASuperclassOfInterface(CXCursor cursor) {
-    const CXCursor reference = XAFirstChildOfKind(cursor, CXCursor_ObjCSuperClassRef, CXChildVisit_Continue);
-    return isNull(reference) ? reference : XALibclang::fn().clang_getCursorReferenced(reference);
-}
 
 bool methodDeclIs(std::string_view containerName, bool isProtocol, std::string_view selector, bool instance,
                   CXCursor cursor) {
