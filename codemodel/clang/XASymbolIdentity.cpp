@@ -5,6 +5,7 @@
 #include "codemodel/clang/XAClassDeclarations.h"
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
+#include "codemodel/clang/XAObjCMethod.h"
 #include "core/XACollections.h"
 #include "core/XAPaths.h"
 
@@ -12,24 +13,11 @@
 
 namespace {
 
-// The USRs that rules name symbols by, built with libclang's construction functions.
-std::string containerUSR(std::string_view name, bool isProtocol) {
-    const XALibclangFunctions &clang = XALibclang::fn();
-    const std::string text(name);
-    return XAStringFromCXString(isProtocol ? clang.clang_constructUSR_ObjCProtocol(text.c_str())
-                                           : clang.clang_constructUSR_ObjCClass(text.c_str()))
-        .value_or("");
-}
-
-std::string methodUSR(std::string_view containerName, bool isProtocol, std::string_view selector, bool instance) {
-    const XALibclangFunctions &clang = XALibclang::fn();
-    const std::string container(containerName);
-    const CXString containerString = isProtocol ? clang.clang_constructUSR_ObjCProtocol(container.c_str())
-                                                : clang.clang_constructUSR_ObjCClass(container.c_str());
-    const std::string selectorText(selector);
-    const CXString method = clang.clang_constructUSR_ObjCMethod(selectorText.c_str(), instance, containerString);
-    clang.clang_disposeString(containerString);
-    return XAStringFromCXString(method).value_or("");
+// The USRs of classes, protocols and properties that rules name, built with libclang's construction functions
+// (methods are XAObjCMethod's).
+std::string classUSR(std::string_view className) {
+    const std::string text(className);
+    return XAStringFromCXString(XALibclang::fn().clang_constructUSR_ObjCClass(text.c_str())).value_or("");
 }
 
 std::string propertyUSR(std::string_view className, std::string_view propertyName) {
@@ -54,7 +42,9 @@ bool isNull(CXCursor cursor) { return XALibclang::fn().clang_Cursor_isNull(curso
 
 bool methodDeclIs(std::string_view containerName, bool isProtocol, std::string_view selector, bool instance,
                   CXCursor cursor) {
-    return isMethodDeclaration(cursor) && hasUSR(cursor, methodUSR(containerName, isProtocol, selector, instance));
+    return isMethodDeclaration(cursor) &&
+           XAObjCMethod(std::string(containerName), std::string(selector), instance, isProtocol)
+               .matchesMethodDecl(cursor);
 }
 
 } // namespace
@@ -90,7 +80,7 @@ bool XACursorIsClass(std::string_view className, CXCursor cursor) {
         cursor = XALibclang::fn().clang_getCursorReferenced(cursor);
     }
     const bool classKind = cursor.kind == CXCursor_ObjCInterfaceDecl || cursor.kind == CXCursor_ObjCImplementationDecl;
-    return classKind && hasUSR(cursor, containerUSR(className, false));
+    return classKind && hasUSR(cursor, classUSR(className));
 }
 
 bool XAIsCallToFunction(std::string_view functionName, bool inSystemHeader, CXCursor cursor) {
