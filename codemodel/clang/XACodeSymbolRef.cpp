@@ -12,18 +12,6 @@ constexpr std::string_view kAppleRefPrefix = "//apple_ref/";
 
 bool isNonEmpty(const std::optional<std::string> &part) { return part && !part->empty(); }
 
-// The pieces between the "/"s, empty ones included.
-std::vector<std::string> slashSeparatedComponents(std::string_view text) {
-    std::vector<std::string> components;
-    size_t start = 0;
-    for (size_t slash = text.find('/'); slash != std::string_view::npos; slash = text.find('/', start)) {
-        components.emplace_back(text.substr(start, slash - start));
-        start = slash + 1;
-    }
-    components.emplace_back(text.substr(start));
-    return components;
-}
-
 // The text cut before its first "(", trimmed of white space.
 std::string nameBeforeParenthesis(std::string_view displayName) {
     const std::string trimmed = xa_trimmed(displayName);
@@ -128,7 +116,7 @@ void XACodeSymbolRef::readAppleRefComponents(std::string_view appleRef) {
     if (appleRef.starts_with("//")) {
         appleRef.remove_prefix(2);
     }
-    const std::vector<std::string> components = slashSeparatedComponents(xa_trimmed(appleRef));
+    const std::vector<std::string> components = xa_componentsSeparatedByString(xa_trimmed(appleRef), "/");
     if (components.size() < 4 || components[0] != "apple_ref") {
         return;
     }

@@ -17,18 +17,11 @@ CXCursor stringLiteralOf(CXCursor cursor) {
     if (cursor.kind == CXCursor_StringLiteral) {
         return cursor;
     }
-    CXCursor literal = XALibclang::fn().clang_getNullCursor();
     if (cursor.kind == CXCursor_ObjCStringLiteral ||
         XAIsCallToFunction("__builtin___CFStringMakeConstantString", false, cursor)) {
-        XAVisitChildren(cursor, [&](CXCursor child) {
-            if (child.kind != CXCursor_StringLiteral) {
-                return CXChildVisit_Recurse;
-            }
-            literal = child;
-            return CXChildVisit_Break;
-        });
+        return XAFirstChildOfKind(cursor, CXCursor_StringLiteral, CXChildVisit_Recurse);
     }
-    return literal;
+    return XALibclang::fn().clang_getNullCursor();
 }
 
 // The cursor at the place where the start of the cursor is spelled; a macro use there stands for its definition.

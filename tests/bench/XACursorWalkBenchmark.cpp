@@ -14,10 +14,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
+
 #include <unistd.h>
 
 namespace {
@@ -93,39 +96,6 @@ std::string generatedSource() {
     return source;
 }
 
-// The generated file, and the arguments that parse it as an iOS build would, in a folder removed at the end.
-class XAGeneratedUnit {
-public:
-    XAGeneratedUnit() {
-        folder_ = std::filesystem::temp_directory_path() / ("tessary-bench-cursors-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-        const std::string source = generatedSource();
-        lines_ = std::count(source.begin(), source.end(), '\n');
-        std::ofstream(path(), std::ios::binary) << source;
-    }
-    ~XAGeneratedUnit() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-
-    std::string path() const { return folder_ / "Generated.m"; }
-    long lines() const { return lines_; }
-
-    std::vector<std::string> arguments(const std::string &developerDirectory) const {
-        XAParsingArgumentsContext context;
-        context.workingDirectory = folder_;
-        context.buildSettings = {{"PLATFORM_NAME", "iphoneos"}, {"IPHONEOS_DEPLOYMENT_TARGET", "15.0"}};
-        context.resourceDirectory = XALibclang::resourceDirectory();
-        context.developerDirectory = developerDirectory;
-        return XAArgumentsAdaptedForLoadedClang({"-x", "objective-c", "-arch", "arm64", "-fblocks", "-fobjc-arc"},
-                                                context);
-    }
-
-private:
-    std::filesystem::path folder_;
-    long lines_ = 0;
-};
-
 // The staged developer directory (<stage>/Developer beside <stage>/libexec/tessary-benchmarks), after loading the
 // staged libclang; no value when either is missing.
 std::optional<std::string> stagedDeveloperDirectoryWithLibclang() {
@@ -145,10 +115,44 @@ std::optional<std::string> stagedDeveloperDirectoryWithLibclang() {
     return developerDirectory;
 }
 
-XATranslationUnitOwner parse(CXIndex index, const XAGeneratedUnit &unit, const std::string &developerDirectory) {
-    return XATranslationUnitOwner(
-        XAParseTranslationUnit(index, unit.path(), unit.arguments(developerDirectory), 0, nullptr));
-}
+// The generated file in a folder removed at the end, parsed as an iOS build would parse it.
+class XAGeneratedUnit {
+public:
+    explicit XAGeneratedUnit(std::string developerDirectory)
+        : developerDirectory_(std::move(developerDirectory)), index_(XALibclang::fn().clang_createIndex(0, 0)) {
+        folder_ = std::filesystem::temp_directory_path() / ("tessary-bench-cursors-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+        const std::string source = generatedSource();
+        lines_ = std::count(source.begin(), source.end(), '\n');
+        std::ofstream(path(), std::ios::binary) << source;
+    }
+    ~XAGeneratedUnit() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    std::string path() const { return folder_ / "Generated.m"; }
+    long lines() const { return lines_; }
+
+    // The parsed unit; null when the file does not parse without errors.
+    XATranslationUnitOwner parse() const {
+        XAParsingArgumentsContext context;
+        context.workingDirectory = folder_;
+        context.buildSettings = {{"PLATFORM_NAME", "iphoneos"}, {"IPHONEOS_DEPLOYMENT_TARGET", "15.0"}};
+        context.resourceDirectory = XALibclang::resourceDirectory();
+        context.developerDirectory = developerDirectory_;
+        const std::vector<std::string> arguments = XAArgumentsAdaptedForLoadedClang(
+            {"-x", "objective-c", "-arch", "arm64", "-fblocks", "-fobjc-arc"}, context);
+        XATranslationUnitOwner unit(XAParseTranslationUnit(index_.get(), path(), arguments, 0, nullptr));
+        return unit && XANumberOfErrorDiagnostics(unit.get()) == 0 ? std::move(unit) : nullptr;
+    }
+
+private:
+    std::string developerDirectory_;
+    XAClangIndexOwner index_;
+    std::filesystem::path folder_;
+    long lines_ = 0;
+};
 
 // Every cursor of the unit, each asked the common questions; the number of cursors.
 long walkWithCommonQueries(CXTranslationUnit unit) {
@@ -171,11 +175,9 @@ void BM_ParseLargeUnit(benchmark::State &state) {
         state.SkipWithError("the staged libclang or developer directory is missing");
         return;
     }
-    XAGeneratedUnit generated;
-    XAClangIndexOwner index(XALibclang::fn().clang_createIndex(0, 0));
+    const XAGeneratedUnit generated(*developerDirectory);
     for (auto _ : state) {
-        XATranslationUnitOwner unit = parse(index.get(), generated, *developerDirectory);
-        if (!unit || XANumberOfErrorDiagnostics(unit.get()) > 0) {
+        if (!generated.parse()) {
             state.SkipWithError("the generated file does not parse cleanly");
             break;
         }
@@ -189,10 +191,9 @@ void BM_WalkLargeUnitWithCommonQueries(benchmark::State &state) {
         state.SkipWithError("the staged libclang or developer directory is missing");
         return;
     }
-    XAGeneratedUnit generated;
-    XAClangIndexOwner index(XALibclang::fn().clang_createIndex(0, 0));
-    XATranslationUnitOwner unit = parse(index.get(), generated, *developerDirectory);
-    if (!unit || XANumberOfErrorDiagnostics(unit.get()) > 0) {
+    const XAGeneratedUnit generated(*developerDirectory);
+    const XATranslationUnitOwner unit = generated.parse();
+    if (!unit) {
         state.SkipWithError("the generated file does not parse cleanly");
         return;
     }
