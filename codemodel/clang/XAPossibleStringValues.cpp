@@ -22,8 +22,6 @@ using XAStringSet = std::set<std::string>;
 // How one of NSString's appending messages joins its receiver and its argument.
 using XAAppend = std::string (*)(std::string_view receiver, std::string_view argument);
 
-XAPossibleStrings valuesOfStringMessage(int depth, CXCursor message);
-
 bool isNull(CXCursor cursor) { return XALibclang::fn().clang_Cursor_isNull(cursor); }
 
 // The set, unless it holds more values than the search keeps.
@@ -98,8 +96,9 @@ XAPossibleStrings valuesOfFormatMessage(int depth, CXCursor message, const XAPos
         return std::nullopt;
     }
     std::vector<std::vector<std::string>> argumentValues;
-    for (uint64_t index = 0; !isNull(XAMessageReceiver(message, index)); ++index) {
-        const XAPossibleStrings values = nonEmptyValues(depth, XAMessageReceiver(message, index));
+    for (CXCursor argument = XAMessageReceiver(message, 0); !isNull(argument);
+         argument = XAMessageReceiver(message, argumentValues.size())) {
+        const XAPossibleStrings values = nonEmptyValues(depth, argument);
         if (!values) {
             return std::nullopt;
         }
