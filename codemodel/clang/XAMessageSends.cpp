@@ -74,7 +74,7 @@ CXCursor XAMessageReceiverClassDecl(CXCursor cursor) {
         return clang.clang_getNullCursor();
     }
     const CXCursor receiver = receiverTypeCursor(cursor, XAMessageReceiverKind(cursor));
-    return clang.clang_Cursor_isNull(receiver) ? receiver : xa_cursor_support::classDeclOfCursorType(receiver);
+    return XAIsNullCursor(receiver) ? receiver : xa_cursor_support::classDeclOfCursorType(receiver);
 }
 
 std::optional<std::string> XAMessageExprMethodDisplayName(CXCursor cursor) {
