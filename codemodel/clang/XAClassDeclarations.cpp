@@ -7,8 +7,6 @@ namespace {
 
 constexpr int kMaximumSuperclassNames = 100;
 
-bool isNull(CXCursor cursor) { return XALibclang::fn().clang_Cursor_isNull(cursor) != 0; }
-
 CXCursor superClassReference(CXCursor interface) {
     return XAFirstChildOfKind(interface, CXCursor_ObjCSuperClassRef, CXChildVisit_Continue);
 }
@@ -18,7 +16,7 @@ CXCursor superClassReference(CXCursor interface) {
 CXCursor XASuperclassOfInterface(CXCursor cursor) {
     const XALibclangFunctions &clang = XALibclang::fn();
     const CXCursor canonical = clang.clang_getCanonicalCursor(cursor);
-    CXCursor interface = isNull(canonical) ? cursor : canonical;
+    CXCursor interface = XAIsNullCursor(canonical) ? cursor : canonical;
     if (interface.kind != CXCursor_ObjCInterfaceDecl) {
         return clang.clang_getNullCursor();
     }
@@ -43,11 +41,11 @@ std::vector<std::string> XASuperclassNames(CXCursor cursor) {
     }
     for (int step = 0; step < kMaximumSuperclassNames && cursor.kind == CXCursor_ObjCInterfaceDecl; ++step) {
         const CXCursor reference = superClassReference(cursor);
-        if (isNull(reference)) {
+        if (XAIsNullCursor(reference)) {
             break;
         }
         cursor = clang.clang_getCursorReferenced(reference);
-        if (isNull(cursor)) {
+        if (XAIsNullCursor(cursor)) {
             break;
         }
         if (std::optional<std::string> name = XACursorSpelling(cursor); name && !name->empty()) {

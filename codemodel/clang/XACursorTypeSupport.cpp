@@ -1,12 +1,11 @@
 #include "codemodel/clang/XACursorTypeSupport.h"
 
+#include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
 
 namespace xa_cursor_support {
 
 namespace {
-
-bool isNull(CXCursor cursor) { return XALibclang::fn().clang_Cursor_isNull(cursor) != 0; }
 
 // The type of what the cursor stands for, with instancetype and unexposed types resolved.
 CXType typeOfCursor(CXCursor cursor) {
@@ -15,11 +14,11 @@ CXType typeOfCursor(CXCursor cursor) {
         cursor = clang.clang_getCursorReferenced(cursor);
     } else if (cursor.kind == CXCursor_UnexposedExpr) {
         const CXCursor referenced = clang.clang_getCursorReferenced(cursor);
-        if (!isNull(referenced)) {
+        if (!XAIsNullCursor(referenced)) {
             cursor = referenced;
         }
     }
-    if (isNull(cursor)) {
+    if (XAIsNullCursor(cursor)) {
         return CXType{CXType_Invalid, {nullptr, nullptr}};
     }
     if (cursor.kind == CXCursor_FunctionDecl || cursor.kind == CXCursor_ObjCInstanceMethodDecl ||

@@ -42,7 +42,7 @@ CXCursor XAVarDeclInitializer(CXCursor cursor) {
 }
 
 unsigned XACyclomaticComplexity(CXCursor cursor) {
-    if (XALibclang::fn().clang_Cursor_isNull(cursor)) {
+    if (XAIsNullCursor(cursor)) {
         return 0;
     }
     unsigned complexity = 1;

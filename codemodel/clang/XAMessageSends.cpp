@@ -12,6 +12,11 @@ bool isSendToSuper(int receiverKind) {
            receiverKind == CXTessaryMessageReceiver_SuperInstance;
 }
 
+// Sends to a class or an instance have their receiver as child 0.
+bool hasReceiverChild(int receiverKind) {
+    return receiverKind == CXTessaryMessageReceiver_Class || receiverKind == CXTessaryMessageReceiver_Instance;
+}
+
 bool isSendToClass(int receiverKind) {
     return receiverKind == CXTessaryMessageReceiver_Class || receiverKind == CXTessaryMessageReceiver_SuperClass;
 }
@@ -22,7 +27,7 @@ CXCursor receiverTypeCursor(CXCursor message, int receiverKind) {
     if (isSendToSuper(receiverKind)) {
         return XASuperclassOfInterface(XAEnclosingObjCImplementation(message));
     }
-    if (receiverKind != CXTessaryMessageReceiver_Class && receiverKind != CXTessaryMessageReceiver_Instance) {
+    if (!hasReceiverChild(receiverKind)) {
         return clang.clang_getNullCursor();
     }
     const CXCursor receiver = XAChildAtIndex(message, 0);
@@ -53,9 +58,7 @@ std::optional<std::string> XAMessageReceiverKindName(int kind) {
 }
 
 CXCursor XAExplicitMessageReceiver(CXCursor cursor) {
-    const int kind = XAMessageReceiverKind(cursor);
-    if (cursor.kind != CXCursor_ObjCMessageExpr ||
-        (kind != CXTessaryMessageReceiver_Class && kind != CXTessaryMessageReceiver_Instance)) {
+    if (cursor.kind != CXCursor_ObjCMessageExpr || !hasReceiverChild(XAMessageReceiverKind(cursor))) {
         return XALibclang::fn().clang_getNullCursor();
     }
     return XAChildAtIndex(cursor, 0);
@@ -74,7 +77,7 @@ CXCursor XAMessageReceiverClassDecl(CXCursor cursor) {
         return clang.clang_getNullCursor();
     }
     const CXCursor receiver = receiverTypeCursor(cursor, XAMessageReceiverKind(cursor));
-    return clang.clang_Cursor_isNull(receiver) ? receiver : xa_cursor_support::classDeclOfCursorType(receiver);
+    return XAIsNullCursor(receiver) ? receiver : xa_cursor_support::classDeclOfCursorType(receiver);
 }
 
 std::optional<std::string> XAMessageExprMethodDisplayName(CXCursor cursor) {

@@ -12,8 +12,6 @@ bool isMethodDecl(CXCursor cursor) {
     return cursor.kind == CXCursor_ObjCInstanceMethodDecl || cursor.kind == CXCursor_ObjCClassMethodDecl;
 }
 
-bool isNull(CXCursor cursor) { return XALibclang::fn().clang_Cursor_isNull(cursor) != 0; }
-
 bool isASCIIUpper(char c) { return c >= 'A' && c <= 'Z'; }
 
 // The name of a method's or property's container: a category stands for its class.
@@ -59,7 +57,8 @@ std::optional<std::string> XAMethodDeclDisplayName(CXCursor cursor) {
 }
 
 bool XAIsIBActionMethod(CXCursor cursor) {
-    return isMethodDecl(cursor) && !isNull(XAFirstChildOfKind(cursor, CXCursor_IBActionAttr, CXChildVisit_Continue));
+    return isMethodDecl(cursor) &&
+           !XAIsNullCursor(XAFirstChildOfKind(cursor, CXCursor_IBActionAttr, CXChildVisit_Continue));
 }
 
 bool XAObjCMethodFamily(CXCursor cursor) {
@@ -120,7 +119,7 @@ CXCursor XAFindMethodInInterface(CXCursor cursor, std::string_view selector) {
             }
             return CXChildVisit_Continue;
         });
-        if (!isNull(found)) {
+        if (!XAIsNullCursor(found)) {
             return found;
         }
         interface = clang.clang_getCursorReferenced(

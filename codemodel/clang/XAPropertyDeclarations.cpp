@@ -8,13 +8,11 @@ namespace {
 
 constexpr unsigned kPropertySearchDistance = 10;
 
-bool isNull(CXCursor cursor) { return XALibclang::fn().clang_Cursor_isNull(cursor) != 0; }
-
 } // namespace
 
 bool XAIsIBOutletProperty(CXCursor cursor) {
     return cursor.kind == CXCursor_ObjCPropertyDecl &&
-           !isNull(XAFirstChildOfKind(cursor, CXCursor_IBOutletAttr, CXChildVisit_Continue));
+           !XAIsNullCursor(XAFirstChildOfKind(cursor, CXCursor_IBOutletAttr, CXChildVisit_Continue));
 }
 
 CXCursor XAPropertyDeclOfAccessor(CXCursor cursor) {
@@ -74,7 +72,7 @@ std::optional<std::string> XAPropertyAttributeName(unsigned attribute) {
 }
 
 unsigned XAPropertyOwnershipAttribute(bool isUsingARC, CXCursor cursor) {
-    if (isNull(cursor)) {
+    if (XAIsNullCursor(cursor)) {
         return 0;
     }
     const unsigned attributes = XALibclang::fn().clang_Cursor_getObjCPropertyAttributes(cursor, 0);

@@ -1,7 +1,6 @@
-// The cost of asking the cursor library about every cursor of a large translation unit, against the parse of that
-// unit: a generated Objective-C file of about 5,000 lines that imports the UIKit stand-in, parsed with the arguments
-// the checker prepares for an iOS build. The walk visits every cursor of the unit (the SDK's declarations included)
-// and asks the common questions of each: spelling, location, kind and type.
+// A walk over every cursor of a large translation unit with the queries that the checking run and its rules ask of
+// each cursor (kind, spelling, file and line, type), set against the parse of that unit. The unit imports the UIKit
+// stand-in and holds a generated Objective-C file of about 5,000 lines. Both benchmarks report the unit's cursors.
 
 #include "codemodel/XALibclang.h"
 #include "codemodel/XAParsingArguments.h"
@@ -14,195 +13,187 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
-#include <vector>
-
 #include <unistd.h>
 
 namespace {
 
-constexpr int kClasses = 100; // about 50 lines each
+constexpr int kClasses = 100; // 50 lines each
 
-// One class of the generated file: an interface with properties and an implementation whose methods send messages,
-// branch, loop and build strings.
-std::string generatedClass(int index) {
-    const std::string name = "Generated" + std::to_string(index);
-    return "@interface " + name +
-           " : UIViewController <UITableViewDelegate>\n"
-           "@property (nonatomic, copy) NSString *title" +
-           std::to_string(index) +
-           ";\n"
-           "@property (nonatomic) NSInteger count;\n"
-           "@property (nonatomic, strong) UILabel *label;\n"
-           "@property (nonatomic, getter=isEnabled) BOOL enabled;\n"
-           "- (NSString *)describe:(NSInteger)value;\n"
-           "@end\n\n"
-           "@implementation " +
-           name +
-           "\n"
-           "- (void)viewDidLoad {\n"
-           "    [super viewDidLoad];\n"
-           "    self.label = [[UILabel alloc] initWithFrame:CGRectMake(0, 0, 100, 20)];\n"
-           "    self.label.text = [self describe:self.count];\n"
-           "    [self.view addSubview:self.label];\n"
-           "    if (self.label != nil && self.isEnabled) {\n"
-           "        self.count += 1;\n"
-           "    }\n"
-           "}\n\n"
-           "- (NSString *)describe:(NSInteger)value {\n"
-           "    NSMutableArray *parts = [NSMutableArray array];\n"
-           "    for (NSInteger index = 0; index < value; index++) {\n"
-           "        NSString *part = index % 2 == 0 ? @\"even\" : @\"odd\";\n"
-           "        [parts addObject:[part stringByAppendingFormat:@\"-%ld\", (long)index]];\n"
-           "    }\n"
-           "    switch (value) {\n"
-           "    case 0:\n"
-           "        return @\"none\";\n"
-           "    case 1:\n"
-           "        return @\"one\";\n"
-           "    default:\n"
-           "        break;\n"
-           "    }\n"
-           "    return [parts componentsJoinedByString:@\", \"];\n"
-           "}\n\n"
-           "- (void)tableView:(UITableView *)tableView didSelectRowAtIndexPath:(NSIndexPath *)indexPath {\n"
-           "    NSString *title = [NSString stringWithFormat:@\"%@ %ld\", self.title" +
-           std::to_string(index) +
-           ", (long)indexPath.row];\n"
-           "    if (!title) {\n"
-           "        return;\n"
-           "    }\n"
-           "    self.title" +
-           std::to_string(index) +
-           " = title;\n"
-           "    [tableView deselectRowAtIndexPath:indexPath animated:YES];\n"
-           "}\n\n"
-           "- (void)setEnabled:(BOOL)enabled {\n"
-           "    _enabled = enabled;\n"
-           "    self.label.hidden = !enabled;\n"
-           "}\n"
-           "@end\n\n";
-}
-
+// An Objective-C file of about 5,000 lines: classes with properties and methods that send messages, branch and loop.
 std::string generatedSource() {
-    std::string source = "#import <UIKit/UIKit.h>\n\n";
+    std::ostringstream source;
+    source << "#import <UIKit/UIKit.h>\n";
     for (int index = 0; index < kClasses; ++index) {
-        source += generatedClass(index);
+        const std::string name = "XAGenerated" + std::to_string(index);
+        source << "@interface " << name << " : UIView\n"
+               << "@property (nonatomic, copy) NSString *title;\n"
+               << "@property (nonatomic) NSInteger count;\n"
+               << "@property (nonatomic, weak) id delegate;\n"
+               << "- (NSInteger)sumUpTo:(NSInteger)limit;\n"
+               << "- (NSString *)describeItems:(NSArray *)items;\n"
+               << "@end\n\n"
+               << "@implementation " << name << "\n"
+               << "- (instancetype)initWithFrame:(CGRect)frame {\n"
+               << "    self = [super initWithFrame:frame];\n"
+               << "    if (self) {\n"
+               << "        _title = @\"" << name << "\";\n"
+               << "        _count = " << index << ";\n"
+               << "    }\n"
+               << "    return self;\n"
+               << "}\n\n"
+               << "- (NSInteger)sumUpTo:(NSInteger)limit {\n"
+               << "    NSInteger sum = 0;\n"
+               << "    for (NSInteger value = 0; value < limit; value++) {\n"
+               << "        if (value % 2 == 0 && value > self.count) {\n"
+               << "            sum += value;\n"
+               << "        } else {\n"
+               << "            sum -= 1;\n"
+               << "        }\n"
+               << "    }\n"
+               << "    return sum;\n"
+               << "}\n\n"
+               << "- (NSString *)describeItems:(NSArray *)items {\n"
+               << "    NSMutableString *text = [NSMutableString string];\n"
+               << "    for (id item in items) {\n"
+               << "        [text appendString:[item description]];\n"
+               << "        [text appendString:@\", \"];\n"
+               << "    }\n"
+               << "    if (text.length == 0) {\n"
+               << "        return self.title;\n"
+               << "    }\n"
+               << "    return [text copy];\n"
+               << "}\n\n"
+               << "- (void)layoutSubviews {\n"
+               << "    [super layoutSubviews];\n"
+               << "    CGRect bounds = self.bounds;\n"
+               << "    UIView *child = self.subviews.firstObject;\n"
+               << "    child.frame = CGRectInset(bounds, 4, 4);\n"
+               << "    [self setNeedsDisplay];\n"
+               << "}\n"
+               << "@end\n\n";
     }
-    return source;
+    return source.str();
 }
 
-// The staged developer directory (<stage>/Developer beside <stage>/libexec/tessary-benchmarks), after loading the
-// staged libclang; no value when either is missing.
-std::optional<std::string> stagedDeveloperDirectoryWithLibclang() {
-    static const std::optional<std::string> developerDirectory = []() -> std::optional<std::string> {
-        const std::optional<std::string> executable = xa_executablePath();
-        if (!executable) {
-            return std::nullopt;
-        }
-        const std::string stage =
-            xa_stringByDeletingLastPathComponent(xa_stringByDeletingLastPathComponent(*executable));
-        XAError error;
-        if (!XALibclang::load(stage + "/lib/tessary/libclang_llvm19_1.so", &error)) {
-            return std::nullopt;
-        }
-        return stage + "/Developer";
-    }();
-    return developerDirectory;
-}
-
-// The generated file in a folder removed at the end, parsed as an iOS build would parse it.
-class XAGeneratedUnit {
+// The generated file in a folder of its own, removed at the end, and the arguments that parse it.
+class XALargeUnitSource {
 public:
-    explicit XAGeneratedUnit(std::string developerDirectory)
-        : developerDirectory_(std::move(developerDirectory)), index_(XALibclang::fn().clang_createIndex(0, 0)) {
+    XALargeUnitSource() {
         folder_ = std::filesystem::temp_directory_path() / ("tessary-bench-cursors-" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder_);
-        const std::string source = generatedSource();
-        lines_ = std::count(source.begin(), source.end(), '\n');
-        std::ofstream(path(), std::ios::binary) << source;
+        std::ofstream(path(), std::ios::binary) << generatedSource();
     }
-    ~XAGeneratedUnit() {
+    ~XALargeUnitSource() {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
-
     std::string path() const { return folder_ / "Generated.m"; }
-    long lines() const { return lines_; }
 
-    // The parsed unit; null when the file does not parse without errors.
-    XATranslationUnitOwner parse() const {
+    std::vector<std::string> arguments(const std::string &developerDirectory) const {
         XAParsingArgumentsContext context;
         context.workingDirectory = folder_;
         context.buildSettings = {{"PLATFORM_NAME", "iphoneos"}, {"IPHONEOS_DEPLOYMENT_TARGET", "15.0"}};
         context.resourceDirectory = XALibclang::resourceDirectory();
-        context.developerDirectory = developerDirectory_;
-        const std::vector<std::string> arguments = XAArgumentsAdaptedForLoadedClang(
-            {"-x", "objective-c", "-arch", "arm64", "-fblocks", "-fobjc-arc"}, context);
-        XATranslationUnitOwner unit(XAParseTranslationUnit(index_.get(), path(), arguments, 0, nullptr));
-        return unit && XANumberOfErrorDiagnostics(unit.get()) == 0 ? std::move(unit) : nullptr;
+        context.developerDirectory = developerDirectory;
+        return XAArgumentsAdaptedForLoadedClang({"-x", "objective-c", "-arch", "arm64", "-fobjc-arc", "-fblocks"},
+                                                context);
     }
 
 private:
-    std::string developerDirectory_;
-    XAClangIndexOwner index_;
     std::filesystem::path folder_;
-    long lines_ = 0;
 };
 
-// Every cursor of the unit, each asked the common questions; the number of cursors.
-long walkWithCommonQueries(CXTranslationUnit unit) {
-    long cursors = 0;
-    const auto visit = [&](CXCursor cursor) {
+// The staged developer directory beside the benchmark (<stage>/libexec/tessary-benchmarks), after loading the staged
+// libclang; an error text when that fails.
+std::optional<std::string> loadLibclang(std::string *developerDirectory) {
+    const std::optional<std::string> executable = xa_executablePath();
+    if (!executable) {
+        return "the benchmark executable cannot be found";
+    }
+    const std::string stage = xa_stringByDeletingLastPathComponent(xa_stringByDeletingLastPathComponent(*executable));
+    XAError error;
+    if (!XALibclang::load(stage + "/lib/tessary/libclang_llvm19_1.so", &error)) {
+        return "libclang cannot be loaded (build tessary_clangext_llvm19): " + error.message;
+    }
+    *developerDirectory = stage + "/Developer";
+    return std::nullopt;
+}
+
+// A parsed unit, or an error text.
+struct XAParsedLargeUnit {
+    XAClangIndexOwner index;
+    XATranslationUnitOwner unit;
+    std::optional<std::string> failure;
+};
+
+XAParsedLargeUnit parse(const XALargeUnitSource &source, const std::string &developerDirectory) {
+    XAParsedLargeUnit parsed;
+    parsed.index.reset(XALibclang::fn().clang_createIndex(0, 0));
+    XAError error;
+    parsed.unit.reset(XAParseTranslationUnit(parsed.index.get(), source.path(), source.arguments(developerDirectory),
+                                             CXTranslationUnit_DetailedPreprocessingRecord, &error));
+    if (!parsed.unit) {
+        parsed.failure = "the unit did not parse: " + error.message;
+    } else if (XANumberOfErrorDiagnostics(parsed.unit.get()) != 0) {
+        parsed.failure = "the unit has errors: " + XAFormattedDiagnostics(parsed.unit.get()).front();
+    }
+    return parsed;
+}
+
+// Every cursor of the unit (the SDK's included), each asked for its kind, spelling, file, line and type.
+std::size_t walkWithCommonQueries(CXTranslationUnit unit) {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    std::size_t cursors = 0;
+    XAVisitChildren(clang.clang_getTranslationUnitCursor(unit), [&](CXCursor cursor) {
         ++cursors;
+        benchmark::DoNotOptimize(clang.clang_getCursorKind(cursor));
         benchmark::DoNotOptimize(XACursorSpelling(cursor));
-        benchmark::DoNotOptimize(XACursorExtentStart(cursor));
-        benchmark::DoNotOptimize(cursor.kind);
+        benchmark::DoNotOptimize(XACursorFilePath(cursor));
+        benchmark::DoNotOptimize(XACursorStartLocation(cursor));
         benchmark::DoNotOptimize(XACursorTypeKind(cursor));
         return CXChildVisit_Recurse;
-    };
-    XAVisitChildren(XALibclang::fn().clang_getTranslationUnitCursor(unit), visit);
+    });
     return cursors;
 }
 
 void BM_ParseLargeUnit(benchmark::State &state) {
-    const std::optional<std::string> developerDirectory = stagedDeveloperDirectoryWithLibclang();
-    if (!developerDirectory) {
-        state.SkipWithError("the staged libclang or developer directory is missing");
+    std::string developerDirectory;
+    if (auto failure = loadLibclang(&developerDirectory)) {
+        state.SkipWithError(failure->c_str());
         return;
     }
-    const XAGeneratedUnit generated(*developerDirectory);
+    const XALargeUnitSource source;
     for (auto _ : state) {
-        if (!generated.parse()) {
-            state.SkipWithError("the generated file does not parse cleanly");
+        const XAParsedLargeUnit parsed = parse(source, developerDirectory);
+        if (parsed.failure) {
+            state.SkipWithError(parsed.failure->c_str());
             break;
         }
     }
-    state.counters["lines"] = static_cast<double>(generated.lines());
 }
 
 void BM_WalkLargeUnitWithCommonQueries(benchmark::State &state) {
-    const std::optional<std::string> developerDirectory = stagedDeveloperDirectoryWithLibclang();
-    if (!developerDirectory) {
-        state.SkipWithError("the staged libclang or developer directory is missing");
+    std::string developerDirectory;
+    if (auto failure = loadLibclang(&developerDirectory)) {
+        state.SkipWithError(failure->c_str());
         return;
     }
-    const XAGeneratedUnit generated(*developerDirectory);
-    const XATranslationUnitOwner unit = generated.parse();
-    if (!unit) {
-        state.SkipWithError("the generated file does not parse cleanly");
+    const XALargeUnitSource source;
+    const XAParsedLargeUnit parsed = parse(source, developerDirectory);
+    if (parsed.failure) {
+        state.SkipWithError(parsed.failure->c_str());
         return;
     }
-    long cursors = 0;
+    std::size_t cursors = 0;
     for (auto _ : state) {
-        cursors = walkWithCommonQueries(unit.get());
+        cursors = walkWithCommonQueries(parsed.unit.get());
     }
     state.counters["cursors"] = static_cast<double>(cursors);
-    state.counters["lines"] = static_cast<double>(generated.lines());
 }
 
 } // namespace
