@@ -559,6 +559,10 @@ std::string xa_firstCharLowercased(std::string_view s) {
     return xa_firstCharModifiedWithBlock(s, [](const std::string &c) { return lowerCased(c); });
 }
 
+std::string xa_lowercaseString(std::string_view s) { return lowerCased(s); }
+
+std::string xa_uppercaseString(std::string_view s) { return upperCased(s); }
+
 std::string xa_camelCaseToSentenceCase(std::string_view s) {
     std::string sentence;
     sentence.reserve(s.size() + s.size() / 4);
