@@ -1,15 +1,14 @@
 #include "engine/config/XAConfiguration.h"
 
+#include "core/XAAppVersion.h"
 #include "core/XAPaths.h"
 #include "core/XAString.h"
 
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 namespace {
-
-// The name the application goes by in option texts.
-constexpr const char *kApplicationName = "Tessary";
 
 constexpr XAOptionDomain kCommandLineAndFile = XAOptionDomainCommandLine | XAOptionDomainConfigFile;
 constexpr XAOptionDomain kEverywhere = XAOptionDomainCommandLine | XAOptionDomainGUI | XAOptionDomainConfigFile;
@@ -34,7 +33,7 @@ XAConfigurationOption appOption(std::optional<std::string> shortName, std::strin
 
 std::vector<XAConfigurationOption> makeAppOptions() {
     using C = XAConfiguration;
-    const std::string app = kApplicationName;
+    const std::string app = XAApplicationName;
     const XAOptionValue null;
     const XAOptionValue emptyArray = XAOptionValue::Array();
     auto workspaceInfo = [](const char *otherOption) {
@@ -150,8 +149,9 @@ std::string XAConfiguration::descriptionForAppOption(std::string_view longName) 
 
 // ---- Rule option groups ----
 
-void XAConfiguration::setRuleOptionGroupsProvider(RuleOptionGroupsProvider provider) {
-    ruleOptionGroupsProvider() = std::move(provider);
+XAConfiguration::RuleOptionGroupsProvider
+XAConfiguration::setRuleOptionGroupsProvider(RuleOptionGroupsProvider provider) {
+    return std::exchange(ruleOptionGroupsProvider(), std::move(provider));
 }
 
 std::vector<XARuleOptionGroupDescription> XAConfiguration::allRuleOptionGroups() {

@@ -83,9 +83,9 @@ public:
 
     // The rule layer installs the function that lists the option groups of every registered rule: the public
     // groups in a stable order, then the others. Until it does (and in programs without rules) there are none. Call
-    // before configurations are made; not synchronised.
+    // before configurations are made; not synchronised. Gives the provider it replaces.
     using RuleOptionGroupsProvider = std::function<std::vector<XARuleOptionGroupDescription>()>;
-    static void setRuleOptionGroupsProvider(RuleOptionGroupsProvider provider);
+    static RuleOptionGroupsProvider setRuleOptionGroupsProvider(RuleOptionGroupsProvider provider);
     // Every group, and the public ones only; both in the provider's order.
     static std::vector<XARuleOptionGroupDescription> allRuleOptionGroups();
     static std::vector<XARuleOptionGroupDescription> publicRuleOptionGroups();

@@ -1,6 +1,7 @@
 #include "engine/config/XAConfiguration.h"
 
 #include "core/XATemporaryFiles.h"
+#include "engine/XARuleOptionGroupsTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -23,7 +24,6 @@ protected:
     void TearDown() override {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
-        XAConfiguration::setRuleOptionGroupsProvider(nullptr);
     }
 
     std::string write(const std::string &name, const std::string &contents) {
@@ -198,20 +198,19 @@ TEST_F(XAConfigurationFileTest, ArgumentsMayNameCommandLineOptionsButNotRuleOpti
 }
 
 std::vector<XARuleOptionGroupDescription> exampleRuleGroups() {
-    XAConfigurationOption maxLength(std::nullopt, "maxLength", "Maximum length", std::nullopt, XAOptionValue(40),
-                                    XAOptionValueTypePositiveInteger, XAOptionDomainConfigFile, true, {});
-    XAConfigurationOption allowed(std::nullopt, "allowedNames", "Allowed names", std::nullopt,
-                                  XAOptionValue(XAOptionValue::Array{}), XAOptionValueTypeStringArray,
-                                  XAOptionDomainConfigFile, true, {});
-    XAConfigurationOption threshold(std::nullopt, "threshold", "Threshold", std::nullopt, XAOptionValue(10),
-                                    XAOptionValueTypePositiveInteger, XAOptionDomainConfigFile, true, {});
-    return {{"LongName", "Options for rule: Long name", {maxLength, allowed}},
+    return {{"LongName",
+             "Options for rule: Long name",
+             {XATestRuleOption("maxLength", "Maximum length", 40, XAOptionValueTypePositiveInteger),
+              XATestRuleOption("allowedNames", "Allowed names", XAOptionValue::Array{}, XAOptionValueTypeStringArray)}},
             {"NoOptions", "No options", {}},
-            {"Hidden", "Options for rule: Hidden", {threshold}, false}};
+            {"Hidden",
+             "Options for rule: Hidden",
+             {XATestRuleOption("threshold", "Threshold", 10, XAOptionValueTypePositiveInteger)},
+             false}};
 }
 
 TEST_F(XAConfigurationFileTest, PublicRuleOptionsStartFromTheirDefaults) {
-    XAConfiguration::setRuleOptionGroupsProvider(exampleRuleGroups);
+    XAScopedRuleOptionGroups groups(exampleRuleGroups());
     XAConfiguration configuration;
     EXPECT_EQ(configuration.valueOfRuleOption("LongName", "maxLength"), XAOptionValue(40));
     EXPECT_EQ(configuration.ruleOptionValuesDictionary().count("NoOptions"), 0u);
@@ -221,7 +220,7 @@ TEST_F(XAConfigurationFileTest, PublicRuleOptionsStartFromTheirDefaults) {
 }
 
 TEST_F(XAConfigurationFileTest, ReadsAndValidatesRuleOptionsByGroup) {
-    XAConfiguration::setRuleOptionGroupsProvider(exampleRuleGroups);
+    XAScopedRuleOptionGroups groups(exampleRuleGroups());
     XAConfiguration configuration = readJSON(R"({
         "verbose": true,
         "ruleOptions": {
@@ -250,7 +249,7 @@ TEST_F(XAConfigurationFileTest, ReadsAndValidatesRuleOptionsByGroup) {
 }
 
 TEST_F(XAConfigurationFileTest, RuleOptionsMustBeAnObject) {
-    XAConfiguration::setRuleOptionGroupsProvider(exampleRuleGroups);
+    XAScopedRuleOptionGroups groups(exampleRuleGroups());
     XAConfiguration configuration = readJSON(R"({"target": "App", "ruleOptions": ["LongName"], "RULEOPTIONS": 1})");
     EXPECT_THAT(messages_, ElementsAre("'ruleOptions' must be a dictionary where the keys are rule names and values "
                                        "are dictionaries of options for the rules"));
