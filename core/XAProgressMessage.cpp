@@ -57,6 +57,23 @@ std::string XAProgressMessage::logMessage() const {
     }
 }
 
+std::optional<XAColor> XAProgressMessage::logMessageColor() const {
+    switch (kind_) {
+    case XAProgressMessageKindSuccess:
+        return XAColor::greenColor();
+    case XAProgressMessageKindError:
+    case XAProgressMessageKindCompilerError:
+        return XAColor::redColor();
+    case XAProgressMessageKindWarning:
+    case XAProgressMessageKindCompilerWarning:
+        return XAColor::yellowColor();
+    case XAProgressMessageKindDebug:
+        return XAColor::grayColor();
+    default:
+        return std::nullopt;
+    }
+}
+
 XAProgressHandler XAProgressHandlerWithMessagePrefix(const std::string &prefix, XAProgressHandler handler) {
     if (!handler) {
         return nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/XAColor.h"
 #include "core/XAValue.h"
 
 #include <cstdint>
@@ -48,6 +49,8 @@ public:
     // "remaining", "file"; the text is not used), for kinds 12 and 13 the compiler line naming the user info's
     // "file", "ERROR: <text>" for kind 3, and the text itself for every other kind.
     std::string logMessage() const;
+    // Green for successes, red for errors, yellow for warnings, grey for debugging details; none for the rest.
+    std::optional<XAColor> logMessageColor() const;
 
 private:
     XAProgressMessageKind kind_;

@@ -648,6 +648,8 @@ std::string xa_truncatedToLength(std::string_view s, size_t maxLength, XATruncat
     return marker + std::string(s.substr(i));
 }
 
+size_t xa_utf16Length(std::string_view s) { return utf16Length(s); }
+
 std::string xa_wordWrapToLength(std::string_view s, size_t width) {
     std::vector<std::string> lines;
     std::string line;

@@ -199,6 +199,9 @@ std::string xa_wordForIndexedPosition(uint64_t position);
 
 // ---- Formatting and layout ----
 
+// The length in UTF-16 units: a character outside the Basic Multilingual Plane counts two, an invalid byte one.
+size_t xa_utf16Length(std::string_view s);
+
 enum class XATruncation {
     None = 0,
     Start = 1, // keep the end, the marker first

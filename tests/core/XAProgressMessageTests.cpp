@@ -54,29 +54,34 @@ TEST(XAProgressMessageTest, PrefixedCopyKeepsKindAndUserInfoAndLeavesTheOriginal
     EXPECT_EQ(XAProgressMessage(XAProgressMessageKindInfo).copyWithMessagePrefix("Step").message(), "Step: ");
 }
 
-TEST(XAProgressMessageTest, LogLineOfEveryKind) {
+TEST(XAProgressMessageTest, LogLineAndColourOfEveryKind) {
     const XADictionary fileInfo{
         {"num", XAValue(2)}, {"total", XAValue(7)}, {"remaining", XAValue(4)}, {"file", XAValue("App/Main.m")}};
     struct Case {
         XAProgressMessageKind kind;
         std::string logLine;
+        std::optional<XAColor> color;
     };
     const std::vector<Case> cases = {
-        {XAProgressMessageKindInfo, "text"},
-        {XAProgressMessageKindSuccess, "text"},
-        {XAProgressMessageKindError, "ERROR: text"},
-        {XAProgressMessageKindWarning, "text"},
-        {XAProgressMessageKindDebug, "text"},
-        {XAProgressMessageKindAfterCodePhase, "text"},
-        {XAProgressMessageKindFileStarted, "Checking file #2/7 (4 remaining): App/Main.m\n"},
-        {XAProgressMessageKindCompilerWarning, "COMPILER WARNING when parsing file App/Main.m: text\n"},
-        {XAProgressMessageKindCompilerError, "COMPILER ERROR when parsing file App/Main.m: text\n"},
-        {XAProgressMessageKindFileFinished, "    File DONE #2/7 (4 remaining): App/Main.m\n"},
-        {15, "text"},
+        {XAProgressMessageKindInfo, "text", std::nullopt},
+        {XAProgressMessageKindSuccess, "text", XAColor::greenColor()},
+        {XAProgressMessageKindError, "ERROR: text", XAColor::redColor()},
+        {XAProgressMessageKindWarning, "text", XAColor::yellowColor()},
+        {XAProgressMessageKindDebug, "text", XAColor::grayColor()},
+        {XAProgressMessageKindOperationStarted, "text", std::nullopt},
+        {XAProgressMessageKindAfterCodePhase, "text", std::nullopt},
+        {XAProgressMessageKindFileStarted, "Checking file #2/7 (4 remaining): App/Main.m\n", std::nullopt},
+        {XAProgressMessageKindCompilerWarning, "COMPILER WARNING when parsing file App/Main.m: text\n",
+         XAColor::yellowColor()},
+        {XAProgressMessageKindCompilerError, "COMPILER ERROR when parsing file App/Main.m: text\n",
+         XAColor::redColor()},
+        {XAProgressMessageKindFileFinished, "    File DONE #2/7 (4 remaining): App/Main.m\n", std::nullopt},
+        {15, "text", std::nullopt},
     };
     for (const Case &testCase : cases) {
-        EXPECT_EQ(XAProgressMessage(testCase.kind, "text", fileInfo).logMessage(), testCase.logLine)
-            << "kind " << testCase.kind;
+        XAProgressMessage message(testCase.kind, "text", fileInfo);
+        EXPECT_EQ(message.logMessage(), testCase.logLine) << "kind " << testCase.kind;
+        EXPECT_EQ(message.logMessageColor(), testCase.color) << "kind " << testCase.kind;
     }
 }
 

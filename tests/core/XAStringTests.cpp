@@ -501,3 +501,11 @@ TEST(XAStringBadInput, ValidUTF8ReplacesEachInvalidSequenceOnce) {
     std::string storage;
     EXPECT_EQ(XAValidUTF8(valid, storage).data(), valid.data()); // no copy when nothing changes
 }
+
+TEST(XAStringTest, UTF16LengthCountsSurrogatePairsAsTwo) {
+    EXPECT_EQ(xa_utf16Length(""), 0u);
+    EXPECT_EQ(xa_utf16Length("abc"), 3u);
+    EXPECT_EQ(xa_utf16Length("\u00E9\u2022"), 2u);
+    EXPECT_EQ(xa_utf16Length("a\U0001F600"), 3u);
+    EXPECT_EQ(xa_utf16Length("a\xFF"), 2u); // an invalid byte counts as one replacement character
+}
