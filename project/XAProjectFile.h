@@ -2,6 +2,7 @@
 
 #include "core/XAError.h"
 #include "core/XAValue.h"
+#include "project/XAImageResolution.h"
 #include "project/XAPbxprojElement.h"
 #include "project/XAXcconfigFile.h"
 
@@ -10,6 +11,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+class XAAssetCatalogSet;
 
 // One file reference of the project ("PBXFileReference"): where the file is on disk, where it sits in Xcode's group
 // tree and in a built bundle, and what kind of file it is.
@@ -96,6 +99,41 @@ public:
     // How specific localeIdentifier is (xa_specificityOfLocaleIdentifier); -2 without a locale.
     int localeSpecificity() const;
 
+    // ---- Image scales and pixel sizes ----
+
+    // True for an image whose name without extension, cut at the first "~", ends with the modifier: "icon@2x~ipad.png"
+    // is a "@2x" image, "icon~ipad@2x.png" is not.
+    bool isImageWithScaleSpecifier(const std::string &modifier) const;
+    bool is2xRetinaImage() const;
+    bool is3xRetinaImage() const;
+    // Neither of the two above (also true for files that are not images).
+    bool isNonRetinaImage() const;
+
+    // The pixel size of every frame of the image file, in frame order; no value for an empty path or a file that is
+    // no readable image. Kept in a process-wide cache (under one lock, so one image is examined at a time) that reads
+    // a file again when its modification time in whole seconds has changed.
+    static std::optional<std::vector<XAImageResolution>> resolutionsOfImageAtPath(const std::string &path);
+    // For an image, the resolutions of its file on disk; no value for other files.
+    std::optional<std::vector<XAImageResolution>> imageResolutions() const;
+    // The first resolution of the largest area; 0 x 0 without any.
+    XAImageResolution highestImageResolution() const;
+    // The first resolution of the smallest area; INT32_MAX x INT32_MAX without any.
+    XAImageResolution lowestImageResolution() const;
+
+    // ---- Asset catalogs ----
+
+    // Whether a folder's extension makes it a set of an asset catalog ("imageset", "appiconset", "launchimage",
+    // "iconset"; letter case counts).
+    static bool folderAtPathLooksLikeAssetCatalogSet(const std::string &path);
+    // Every set under this asset catalog's folder, nested group folders included, in the order of a walk that skips
+    // hidden entries. Sets that cannot be read are logged and left out. Read afresh on every call.
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> assetCatalogSets() const;
+    // The sets of one kind, in that order.
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> imageSets() const;
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> appIcons() const;
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> launchImages() const;
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> OSXIcons() const;
+
     // ---- Contents ----
 
     // The file's text (UTF-8, or UTF-16 with a byte-order mark); no value for a dylib, an image, a folder, a font,
@@ -117,6 +155,7 @@ protected:
 
 private:
     void cacheCompositeValues();
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> assetCatalogSetsOfKind(int kind) const;
     std::string extension() const;
 
     std::optional<std::string> pathOnDisk_;
