@@ -4,6 +4,7 @@
 #include "core/XAValue.h"
 #include "project/XAImageResolution.h"
 #include "project/XAPbxprojElement.h"
+#include "project/XAStringsFileEntry.h"
 #include "project/XAXcconfigFile.h"
 
 #include <map>
@@ -143,6 +144,23 @@ public:
     // A `.strings` table's key-value dictionary, read with the strings-file reader (UTF-8 or UTF-16; an empty file
     // is an empty dictionary). No value, with an error, when the file cannot be read or parsed.
     std::optional<XAValue> stringsFileDictionary(XAError *error) const;
+
+    // The entries of the old-style property-list text of a `.strings` file, in file order, with their line numbers.
+    //
+    // A small scanner rather than a parser: it understands `//` and `/* */` comments, quoted strings (a backslash
+    // makes the next character literal; "\U" and "\u" escapes of four hexadecimal digits become their characters
+    // first), unquoted keys and values, and finds "=" and ";" wherever they stand. Text it does not understand costs
+    // at most the entry it stands in, so a malformed file still yields the entries around the fault. Every line
+    // break moves the count on, "\r\n" counting as one, also between a key and its "=" or its value.
+    static std::vector<XAStringsFileEntry> entriesFromOldStylePlist(std::string_view text);
+    // The entries of this strings file, read afresh (UTF-8 or UTF-16). No value for a file that is no strings file or
+    // is empty, and, with an error saying why, for one that cannot be read as text.
+    std::optional<std::vector<XAStringsFileEntry>> stringsFileEntries(XAError *error = nullptr) const;
+    // Whether the strings file can be read: a file of only white space is; else one that the strings-file reader
+    // reads; else, when the plutil tool at `plutilPath` exists, one that `plutil -lint` accepts. The error of an
+    // invalid file is plutil's text without log prefixes, or the reader's (which names the line and what it
+    // expected). A file without a path on disk is invalid without an error.
+    bool stringsFileIsValidWithError(XAError *error, const std::string &plutilPath = "/usr/bin/plutil") const;
 
     // The statements of this configuration file and of the files it includes; no value when the file cannot be
     // read. Relative includes are also looked for in the folder that holds the `.xcodeproj`.
