@@ -5,6 +5,7 @@
 #include "core/XAValue.h"
 #include "project/XABuildSettingsOutput.h"
 #include "project/XAPbxprojElement.h"
+#include "project/XAVersionControl.h"
 
 #include <chrono>
 #include <cstdint>
@@ -189,6 +190,24 @@ public:
     supportedLocalizationLocaleIdentifiersForTarget(const XAProjectTarget &target,
                                                     const XAProjectBuildConfiguration &buildConfiguration) const;
 
+    // ---- Version control ----
+
+    // Finds the working copy around the project folder (XAVersionControlLocationOfFolder) and, for Git, opens its
+    // repository; a repository that cannot be opened is reported to the handler and left out. Runs once per project,
+    // whoever asks first and from whatever thread; later calls wait for it and return.
+    void determineAndCacheVCSInfoWithProgress(const XAProgressHandler &progress) const;
+    // What detection found; none before it ran (they never start it).
+    XAVersionControlSystem versionControlSystem() const;
+    std::optional<std::string> versionControlRootPath() const;
+    std::shared_ptr<XAVCSRepository> versionControlRepository() const;
+    // The version-control root when it is known, else the project folder.
+    std::string effectiveRootPath() const;
+    // "?", "Git", "Mercurial", "Bazaar", "Subversion", "Fossil"; "?" for any other number.
+    static std::string nameForVersionControlSystem(std::int64_t system);
+    // Git, Mercurial, Bazaar, Subversion and Fossil, in that order.
+    static std::vector<XAVersionControlSystem> allSupportedVersionControlSystems();
+    static std::vector<std::string> allSupportedVersionControlSystemNames();
+
 protected:
     const char *className() const override { return "XAProject"; }
 
@@ -214,4 +233,12 @@ private:
     mutable std::optional<std::vector<std::shared_ptr<XAProjectBuildConfiguration>>> buildConfigObjects_;
     std::map<std::string, std::shared_ptr<const XABuildSettings>> buildSettingsCache_;
     std::map<std::string, std::shared_ptr<const std::set<std::string>>> resourcePathsCache_;
+
+    // Version-control state: empty until detected.
+    struct XAVersionControlState {
+        XAVersionControlLocation location;
+        std::shared_ptr<XAVCSRepository> repository;
+    };
+    mutable std::recursive_mutex versionControlLock_;
+    mutable std::optional<XAVersionControlState> versionControlState_;
 };
