@@ -9,8 +9,6 @@ namespace {
 constexpr int kMaximumDescentSteps = 1001;
 constexpr int kMaximumAncestorLevels = 1000;
 
-bool isNull(CXCursor cursor) { return XALibclang::fn().clang_Cursor_isNull(cursor) != 0; }
-
 // The child that XADescendThroughChildren steps to.
 CXCursor descentStep(CXCursor cursor) {
     const bool castWithTypeReference = cursor.kind == CXCursor_CStyleCastExpr && XAChildCount(cursor) > 1;
@@ -21,13 +19,13 @@ CXCursor descentStep(CXCursor cursor) {
 CXCursor parentOf(CXCursor cursor) {
     const XALibclangFunctions &clang = XALibclang::fn();
     const CXCursor semantic = clang.clang_getCursorSemanticParent(cursor);
-    return isNull(semantic) ? clang.clang_getCursorLexicalParent(cursor) : semantic;
+    return XAIsNullCursor(semantic) ? clang.clang_getCursorLexicalParent(cursor) : semantic;
 }
 
 // The first of the cursor and its semantic parents whose kind is in the list.
 CXCursor selfOrSemanticAncestorOfKinds(CXCursor cursor, XACursorKindList kinds) {
     const XALibclangFunctions &clang = XALibclang::fn();
-    while (!isNull(cursor) && !kinds.contains(clang.clang_getCursorKind(cursor))) {
+    while (!XAIsNullCursor(cursor) && !kinds.contains(clang.clang_getCursorKind(cursor))) {
         cursor = clang.clang_getCursorSemanticParent(cursor);
     }
     return cursor;
@@ -62,7 +60,7 @@ bool XACursorKindList::contains(CXCursorKind kind) const {
 }
 
 unsigned XAChildCount(CXCursor cursor) {
-    if (isNull(cursor)) {
+    if (XAIsNullCursor(cursor)) {
         return 0;
     }
     unsigned count = 0;
@@ -75,7 +73,7 @@ unsigned XAChildCount(CXCursor cursor) {
 
 CXCursor XAChildAtIndex(CXCursor cursor, uint64_t index) {
     CXCursor found = XALibclang::fn().clang_getNullCursor();
-    if (isNull(cursor)) {
+    if (XAIsNullCursor(cursor)) {
         return found;
     }
     uint64_t position = 0;
@@ -91,7 +89,7 @@ CXCursor XAChildAtIndex(CXCursor cursor, uint64_t index) {
 
 CXCursor XALastChild(CXCursor cursor) {
     CXCursor last = XALibclang::fn().clang_getNullCursor();
-    if (isNull(cursor)) {
+    if (XAIsNullCursor(cursor)) {
         return last;
     }
     XAVisitChildren(cursor, [&](CXCursor child) {
@@ -103,7 +101,7 @@ CXCursor XALastChild(CXCursor cursor) {
 
 CXCursor XAFirstChildOfKind(CXCursor cursor, CXCursorKind kind, CXChildVisitResult visitResult) {
     CXCursor found = XALibclang::fn().clang_getNullCursor();
-    if (isNull(cursor)) {
+    if (XAIsNullCursor(cursor)) {
         return found;
     }
     XAVisitChildren(cursor, [&](CXCursor child) {
@@ -129,12 +127,12 @@ CXCursor XACursorAfterLocation(CXCursor cursor) {
 }
 
 CXCursor XADescendThroughChildren(CXCursor cursor, const std::function<bool(CXCursor)> &stop) {
-    if (!stop || isNull(cursor)) {
+    if (!stop || XAIsNullCursor(cursor)) {
         return XALibclang::fn().clang_getNullCursor();
     }
     for (int step = 1;; ++step) {
         cursor = descentStep(cursor);
-        if (isNull(cursor) || stop(cursor) || step == kMaximumDescentSteps) {
+        if (XAIsNullCursor(cursor) || stop(cursor) || step == kMaximumDescentSteps) {
             return cursor;
         }
     }
@@ -161,7 +159,7 @@ CXCursor XAAncestorOfKinds(CXCursor cursor, XACursorKindList kinds) {
     const XALibclangFunctions &clang = XALibclang::fn();
     for (int level = 0; level < kMaximumAncestorLevels; ++level) {
         cursor = parentOf(cursor);
-        if (isNull(cursor)) {
+        if (XAIsNullCursor(cursor)) {
             break;
         }
         if (kinds.contains(clang.clang_getCursorKind(cursor))) {
@@ -188,7 +186,7 @@ CXCursor XAEnclosingObjCContainer(CXCursor cursor) {
 CXCursor XAFindSameExtentInEnclosingFunction(CXCursor cursor, const std::function<bool(CXCursor)> &test) {
     CXCursor found = XALibclang::fn().clang_getNullCursor();
     const CXCursor function = XAEnclosingFunctionOrMethod(cursor);
-    if (isNull(function)) {
+    if (XAIsNullCursor(function)) {
         return found;
     }
     XAVisitChildren(function, [&](CXCursor descendant) {

@@ -59,6 +59,9 @@ inline constexpr std::array<CXCursorKind, 4> XAObjCContainerKinds = {
     CXCursor_ObjCInterfaceDecl, CXCursor_ObjCCategoryDecl, CXCursor_ObjCImplementationDecl,
     CXCursor_ObjCCategoryImplDecl};
 
+// Whether the cursor is libclang's null cursor, which stands for "none".
+inline bool XAIsNullCursor(CXCursor cursor) { return XALibclang::fn().clang_Cursor_isNull(cursor) != 0; }
+
 // --- Children
 
 // The number of direct children; 0 for the null cursor.

@@ -23,3 +23,13 @@ CXCursor XAExplicitMessageReceiver(CXCursor cursor);
 // The message's argument at the 0-based index (the child after the receiver, if any); the null cursor past the last
 // argument and for other cursors. (The name says receiver; it reads the arguments.)
 CXCursor XAMessageReceiver(CXCursor cursor, uint64_t index);
+// The declaration of the class a message is sent to: for a send to a class or an instance, the class that the
+// receiver's type denotes (for a receiver such as [Foo alloc], the class Foo); for a send to super, the superclass of
+// the enclosing implementation's class. For a receiver typed id, the typedef declaration of id. The null cursor when
+// it is not known and for other cursors.
+CXCursor XAMessageReceiverClassDecl(CXCursor cursor);
+// The bracketed name of the method a message names, such as -[NSString length] or +[NSDate date]: "+" for sends to
+// a class or to super in a class method, the receiver's class (or, when that has no name, the class, category or
+// protocol that declares the method), and the selector. For a receiver typed id only the sign and the selector
+// (-count). No value for other cursors.
+std::optional<std::string> XAMessageExprMethodDisplayName(CXCursor cursor);

@@ -112,8 +112,6 @@ private:
     XAError error_;
 };
 
-inline bool XAIsNullCursor(CXCursor cursor) { return XALibclang::fn().clang_Cursor_isNull(cursor) != 0; }
-
 // Asserts from a test body that a snippet parsed without errors or warnings.
 #define ASSERT_SNIPPET_PARSED(snippet)                                                                                 \
     do {                                                                                                               \

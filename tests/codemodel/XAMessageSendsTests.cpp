@@ -25,7 +25,7 @@ const std::string kSends = R"(#import <Foundation/Foundation.h>
 @end
 )";
 
-// The first message with the selector inside the method of the name (the occurrence-th method of that name).
+// The first message with the selector inside the definition of the function or method of the name.
 CXCursor messageIn(const XAParsedSnippet &snippet, CXCursorKind methodKind, const std::string &method,
                    const std::string &selector) {
     const std::vector<CXCursor> methods = XAParsedSnippet::findAll(snippet.root(), [&](CXCursor cursor) {
@@ -84,4 +84,48 @@ TEST(XAMessageSendsTest, OtherCursorsAreNoMessages) {
     EXPECT_TRUE(XAIsNullCursor(XAMessageReceiver(method, 0)));
     EXPECT_EQ(XAMessageReceiverKindName(0), std::nullopt);
     EXPECT_EQ(XAMessageReceiverKindName(5), std::nullopt);
+}
+
+TEST(XAMessageSendsTest, ReceiverClassesAndMethodNames) {
+    XAParsedSnippet snippet(kSends + R"(
+@interface Widget (Extras)
+- (void)polish;
+@end
+void use(id anything, Widget *widget, NSString *text, Class someClass) {
+    [anything count];
+    [widget polish];
+    [text length];
+    [NSDate date];
+    [someClass description];
+}
+)");
+    ASSERT_SNIPPET_PARSED(snippet);
+    struct Case {
+        CXCursorKind methodKind;
+        const char *method;
+        const char *selector;
+        const char *receiverClass; // spelling of the class declaration; "" for none
+        const char *displayName;
+    };
+    const std::vector<Case> cases = {
+        {CXCursor_ObjCInstanceMethodDecl, "setUp", "alloc", "Widget", "+[Widget alloc]"},
+        {CXCursor_ObjCInstanceMethodDecl, "setUp", "initWithSize:", "Widget", "-[Widget initWithSize:]"},
+        {CXCursor_ObjCInstanceMethodDecl, "setUp", "moveBy:and:", "Widget", "-[Widget moveBy:and:]"},
+        {CXCursor_ObjCClassMethodDecl, "make", "make", "Base", "+[Base make]"},
+        {CXCursor_ObjCInstanceMethodDecl, "initWithSize:", "init", "Base", "-[Base init]"},
+        {CXCursor_FunctionDecl, "use", "count", "id", "-count"},
+        {CXCursor_FunctionDecl, "use", "polish", "Widget", "-[Widget polish]"},
+        {CXCursor_FunctionDecl, "use", "length", "NSString", "-[NSString length]"},
+        {CXCursor_FunctionDecl, "use", "date", "NSDate", "+[NSDate date]"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.method) + " " + c.selector);
+        const CXCursor message = messageIn(snippet, c.methodKind, c.method, c.selector);
+        ASSERT_EQ(message.kind, CXCursor_ObjCMessageExpr);
+        EXPECT_EQ(XACursorSpelling(XAMessageReceiverClassDecl(message)).value_or(""), c.receiverClass);
+        EXPECT_EQ(XAMessageExprMethodDisplayName(message), c.displayName);
+    }
+    const CXCursor function = snippet.find(CXCursor_FunctionDecl, "use");
+    EXPECT_TRUE(XAIsNullCursor(XAMessageReceiverClassDecl(function)));
+    EXPECT_EQ(XAMessageExprMethodDisplayName(function), std::nullopt);
 }
