@@ -245,9 +245,11 @@ constexpr std::array<std::string_view, 4> kHeaderSearchOptions = {"-I", "-iquote
 // header map that does not exist) replaced by the stand-in that the context provides.
 class ArgumentFilter {
 public:
+    // `tryEveryOption` also tries the options every clang knows, whose values may be at fault all the same.
     ArgumentFilter(const std::vector<std::string> &arguments, const XAParsingArgumentsContext &context,
-                   bool dropSysroot, std::vector<std::string> trialContext)
-        : arguments_(arguments), context_(context), dropSysroot_(dropSysroot), trialContext_(std::move(trialContext)) {}
+                   bool dropSysroot, std::vector<std::string> trialContext, bool tryEveryOption = false)
+        : arguments_(arguments), context_(context), dropSysroot_(dropSysroot), trialContext_(std::move(trialContext)),
+          tryEveryOption_(tryEveryOption) {}
 
     std::vector<std::string> run(std::vector<std::string> *rejected) {
         std::vector<std::string> kept;
@@ -273,7 +275,8 @@ private:
         if (std::optional<std::size_t> consumed = headerMapAt(kept)) {
             return *consumed;
         }
-        if (!context_.acceptsArguments || !isTriedOption(argument)) {
+        const bool tried = tryEveryOption_ ? argument.size() > 1 && argument.front() == '-' : isTriedOption(argument);
+        if (!context_.acceptsArguments || !tried) {
             kept.push_back(argument);
             return 1;
         }
@@ -376,6 +379,7 @@ private:
     const XAParsingArgumentsContext &context_;
     bool dropSysroot_;
     std::vector<std::string> trialContext_;
+    bool tryEveryOption_;
     std::size_t index_ = 0;
 };
 
@@ -564,7 +568,12 @@ std::vector<std::string> XACompilerOptionsRejected(const std::vector<std::string
     XAParsingArgumentsContext context;
     context.acceptsArguments = acceptsArguments;
     const std::string triple = XAExplicitTargetTriple(arguments).value_or(XADerivedTargetTriple(arguments, context));
+    const std::vector<std::string> languageAndTarget = trialContext(arguments, triple);
+    // A target the library cannot parse for fails every trial; it is the one argument at fault then.
+    if (!acceptsArguments(languageAndTarget)) {
+        return {"-target " + triple};
+    }
     std::vector<std::string> rejected;
-    ArgumentFilter(arguments, context, false, trialContext(arguments, triple)).run(&rejected);
+    ArgumentFilter(arguments, context, false, languageAndTarget, true).run(&rejected);
     return rejected;
 }

@@ -80,7 +80,8 @@ std::vector<std::string> XAArgumentsAdaptedForLoadedClang(const std::vector<std:
                                                           const XAParsingArgumentsContext &context,
                                                           std::vector<std::string> *rejected = nullptr);
 
-// The options of the arguments that are not accepted, found as the adaptation finds them (each joined by blanks with
-// the arguments that went with it); what a failed parse names as its cause.
+// The options of the arguments that are not accepted, found as the adaptation finds them but trying every option,
+// also search paths, definitions and includes (each joined by blanks with the arguments that went with it); only
+// "-target <triple>" when the language and target alone are refused. What a failed parse names as its cause.
 std::vector<std::string> XACompilerOptionsRejected(const std::vector<std::string> &arguments,
                                                    const XACompilerArgumentsAcceptance &acceptsArguments);
