@@ -128,6 +128,21 @@ protected:
         return "/DD/FrameworkApp.build/Debug-iphoneos/" + targetName + ".build/" + fileName;
     }
 
+    static void expectEveryFileParses(XABuild &build) {
+        XAProgressRecorder recorder;
+        ASSERT_TRUE(build.processBuildWithPermissionToProcessPCHs(true, recorder.handler()))
+            << testing::PrintToString(recorder.texts(XAProgressMessageKindError));
+        ASSERT_FALSE(build.compilationInfosByFilePath().empty());
+        for (const auto &[path, info] : build.compilationInfosByFilePath()) {
+            XAClangIndexOwner index(XALibclang::fn().clang_createIndex(0, 0));
+            XAError error;
+            XATranslationUnitOwner unit(
+                XAParseTranslationUnit(index.get(), info->filePath(), info->parsingCompilerArgs(), 0, &error));
+            ASSERT_TRUE(unit) << error.message;
+            EXPECT_THAT(XAFormattedDiagnosticsWithChildren(unit.get()), IsEmpty()) << path;
+        }
+    }
+
     static XAHeaderMapEntries entries(std::initializer_list<std::pair<const char *, const char *>> keysAndFiles) {
         XAHeaderMapEntries result;
         for (const auto &[key, file] : keysAndFiles) {
@@ -195,35 +210,30 @@ TEST_F(XAHeaderMapStandInsTest, EachLoggedMapIsWrittenOnceIntoTheCachesFolder) {
     EXPECT_EQ(standIns.standInForHeaderMap(logged("App", "App-generated-files.hmap")), std::nullopt);
 }
 
-// A project opened through a relative path: the maps name its headers by absolute paths, and every file of the
-// framework and the application parses.
+// A project opened through a relative path, also by its bare name from its own folder: the maps name its headers by
+// absolute paths, and every file of the framework and the application parses.
 TEST_F(XAHeaderMapStandInsTest, ARelativeProjectPathGivesAbsoluteHeaderPaths) {
-    const std::string relative =
-        xa_relativePathFromPath(kFrameworkAppFolder + "/FrameworkApp.xcodeproj", fs::current_path().string());
-    ASSERT_FALSE(xa_isAbsolutePath(relative));
-    auto project = loadedProject(relative);
-    XAHeaderMapStandIns standIns(*project, "Debug", "App");
-    const std::optional<XAHeaderMapEntries> all =
-        standIns.entriesForHeaderMap(logged("App", "App-all-target-headers.hmap"));
-    ASSERT_TRUE(all && !all->empty());
-    for (const auto &[key, path] : *all) {
-        EXPECT_TRUE(xa_isAbsolutePath(path)) << key << " -> " << path;
-        EXPECT_TRUE(fs::is_regular_file(path)) << path;
-    }
-    for (const char *target : {"Kit", "App"}) {
-        auto build = this->build(project, target, "Debug");
-        XAProgressRecorder recorder;
-        ASSERT_TRUE(build->processBuildWithPermissionToProcessPCHs(true, recorder.handler()))
-            << testing::PrintToString(recorder.texts(XAProgressMessageKindError));
-        ASSERT_FALSE(build->compilationInfosByFilePath().empty());
-        for (const auto &[path, info] : build->compilationInfosByFilePath()) {
-            const XALibclangFunctions &clang = XALibclang::fn();
-            XAClangIndexOwner index(clang.clang_createIndex(0, 0));
-            XAError error;
-            XATranslationUnitOwner unit(
-                XAParseTranslationUnit(index.get(), info->filePath(), info->parsingCompilerArgs(), 0, &error));
-            ASSERT_TRUE(unit) << error.message;
-            EXPECT_THAT(XAFormattedDiagnosticsWithChildren(unit.get()), IsEmpty()) << path;
+    const fs::path previous = fs::current_path();
+    const std::vector<std::pair<std::string, std::string>> openings = {
+        {previous.string(),
+         xa_relativePathFromPath(kFrameworkAppFolder + "/FrameworkApp.xcodeproj", previous.string())},
+        {kFrameworkAppFolder, "FrameworkApp.xcodeproj"}};
+    for (const auto &[currentFolder, relative] : openings) {
+        SCOPED_TRACE(relative);
+        ASSERT_FALSE(xa_isAbsolutePath(relative));
+        fs::current_path(currentFolder);
+        auto project = loadedProject(relative);
+        XAHeaderMapStandIns standIns(*project, "Debug", "App");
+        const std::optional<XAHeaderMapEntries> all =
+            standIns.entriesForHeaderMap(logged("App", "App-all-target-headers.hmap"));
+        ASSERT_TRUE(all && !all->empty());
+        for (const auto &[key, path] : *all) {
+            EXPECT_TRUE(xa_isAbsolutePath(path)) << key << " -> " << path;
+            EXPECT_TRUE(fs::is_regular_file(path)) << path;
         }
+        for (const char *target : {"Kit", "App"}) {
+            expectEveryFileParses(*this->build(project, target, "Debug"));
+        }
+        fs::current_path(previous);
     }
 }
