@@ -571,7 +571,8 @@ std::vector<std::string> XACompilerOptionsRejected(const std::vector<std::string
                                                    const XACompilerArgumentsAcceptance &acceptsArguments) {
     XAParsingArgumentsContext context;
     context.acceptsArguments = acceptsArguments;
-    const std::string triple = XAExplicitTargetTriple(arguments).value_or(XADerivedTargetTriple(arguments, context));
+    const std::optional<std::string> explicitTriple = XAExplicitTargetTriple(arguments);
+    const std::string triple = explicitTriple ? *explicitTriple : XADerivedTargetTriple(arguments, context);
     const std::vector<std::string> languageAndTarget = trialContext(arguments, triple);
     // A target the library cannot parse for fails every trial; it is the one argument at fault then.
     if (!acceptsArguments(languageAndTarget)) {

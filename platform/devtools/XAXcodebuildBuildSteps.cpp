@@ -34,6 +34,19 @@ std::vector<XASourceBuildFile> sourceBuildFiles(const XAProjectBuildPhase &phase
     return files;
 }
 
+// The setting that names the product's folder for headers of the visibility; none for project headers.
+const char *headersFolderSetting(XAHeaderVisibility visibility) {
+    switch (visibility) {
+    case XAHeaderVisibility::Public:
+        return "PUBLIC_HEADERS_FOLDER_PATH";
+    case XAHeaderVisibility::Private:
+        return "PRIVATE_HEADERS_FOLDER_PATH";
+    case XAHeaderVisibility::Project:
+        break;
+    }
+    return nullptr;
+}
+
 std::optional<std::string> fileType(const XAProjectFile &file) {
     const XAValue *own = file.pbx_ownObject();
     const std::string *explicitType = own ? own->stringForKey("explicitFileType") : nullptr;
@@ -201,10 +214,7 @@ private:
     // where the target's users find them as <ProductName/Header.h>; project headers stay where they are.
     void planHeaders(const XAProjectBuildPhase &phase) {
         for (const XATargetHeader &header : XAHeadersOfBuildPhase(phase)) {
-            const char *folderSetting = header.visibility == XAHeaderVisibility::Public ? "PUBLIC_HEADERS_FOLDER_PATH"
-                                        : header.visibility == XAHeaderVisibility::Private
-                                            ? "PRIVATE_HEADERS_FOLDER_PATH"
-                                            : nullptr;
+            const char *folderSetting = headersFolderSetting(header.visibility);
             std::optional<std::string> source = folderSetting ? diskPath(*header.file) : std::nullopt;
             if (!source || setting(folderSetting).empty()) {
                 continue;
