@@ -409,6 +409,16 @@ TEST(XAScannerTests, EscapedScanningResolvesEscapesAndStopsBeforeTheStopCharacte
     }
 }
 
+TEST(XAScannerTests, EscapedScanningHonoursEscapesWithAFrozenStopSet) {
+    icu::UnicodeSet quote = XACharacterSetWithCharacters("\"");
+    quote.freeze();
+    XAScanner scanner("a\\\"b\" rest");
+    std::string result;
+    xa_scanIgnoringEscapedCharsUpToCharactersFromSet(scanner, quote, &result);
+    EXPECT_EQ(result, "a\"b");
+    EXPECT_EQ(scanner.scanLocation(), 4u);
+}
+
 TEST(XAScannerTests, PlainScanning) {
     XAScanner scanner("key = value;");
     std::string key;
