@@ -369,14 +369,14 @@ int XAConfiguration::minimumErrorStatusSeverity() const {
     static const std::map<std::string, int, std::less<>> severities = {
         {"concern", 3}, {"warning", 5}, {"error", 9}, {"fatal", 10}};
     std::optional<std::string> name = stringValue(kMinErrorStatusSeverity);
-    auto found = name ? severities.find(xa_lowercaseString(*name)) : severities.end();
+    auto found = name ? severities.find(xa_lowercased(*name)) : severities.end();
     return found == severities.end() ? 0 : found->second;
 }
 
 XAOutputFormat XAConfiguration::cliOutputFormat() const {
     static const std::map<std::string, XAOutputFormat, std::less<>> formats = {
         {"json", XAOutputFormat::JSON}, {"plist", XAOutputFormat::Plist}, {"xcode", XAOutputFormat::Xcode}};
-    auto found = formats.find(xa_lowercaseString(outputFormat()));
+    auto found = formats.find(xa_lowercased(outputFormat()));
     return found == formats.end() ? XAOutputFormat::Human : found->second;
 }
 

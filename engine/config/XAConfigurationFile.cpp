@@ -26,9 +26,9 @@ bool somethingExistsAt(const std::string &path) {
 // The option of `options` whose long name equals `key` ignoring letter case and that `accepts`.
 const XAConfigurationOption *optionForKey(const std::vector<XAConfigurationOption> &options, std::string_view key,
                                           const std::function<bool(const XAConfigurationOption &)> &accepts) {
-    std::string lowerKey = xa_lowercaseString(key);
+    std::string lowerKey = xa_lowercased(key);
     for (const XAConfigurationOption &option : options) {
-        if (xa_lowercaseString(option.longName()) == lowerKey && accepts(option)) {
+        if (xa_lowercased(option.longName()) == lowerKey && accepts(option)) {
             return &option;
         }
     }
@@ -40,9 +40,9 @@ XAOptionValue withCanonicalSeverityName(const XAConfigurationOption &option, XAO
     if (option.longName() != XAConfiguration::kMinErrorStatusSeverity || !value.isString()) {
         return value;
     }
-    std::string lowerName = xa_lowercaseString(*value.string());
+    std::string lowerName = xa_lowercased(*value.string());
     for (const XAOptionValue &allowed : option.allowedValues()) {
-        if (allowed.isString() && xa_lowercaseString(*allowed.string()) == lowerName) {
+        if (allowed.isString() && xa_lowercased(*allowed.string()) == lowerName) {
             return allowed;
         }
     }
@@ -81,7 +81,7 @@ XAConfiguration XAConfiguration::configFromFile(const std::optional<std::string>
         reportError(progress, "Cannot find configuration file: " + *path);
         return XAConfiguration();
     }
-    std::string extension = xa_lowercaseString(xa_pathExtension(*path));
+    std::string extension = xa_lowercased(xa_pathExtension(*path));
     if (extension != "json") {
         reportError(progress, "Unknown file extension '" + extension + "' for configuration file (must be .json)");
         return XAConfiguration();
@@ -129,12 +129,12 @@ void XAConfiguration::applyValuesFromArgs(const XADictionary &namedArgs, const X
 void XAConfiguration::applyValuesFromDictionary(const XADictionary &dictionary, bool valuesAreFromArgs,
                                                 const XAProgressHandler &progress) {
     const std::string source = valuesAreFromArgs ? "argument" : "config file";
-    const std::string lowerRuleOptionsKey = xa_lowercaseString(kRuleOptionsKey);
+    const std::string lowerRuleOptionsKey = xa_lowercased(kRuleOptionsKey);
     auto acceptsMainOption = [valuesAreFromArgs](const XAConfigurationOption &option) {
         return valuesAreFromArgs || (option.optionDomain() & XAOptionDomainConfigFile) != 0;
     };
     for (const auto &[key, rawValue] : dictionary) {
-        if (xa_lowercaseString(key) == lowerRuleOptionsKey) {
+        if (xa_lowercased(key) == lowerRuleOptionsKey) {
             continue;
         }
         const XAConfigurationOption *option = optionForKey(appOptions(), key, acceptsMainOption);
