@@ -24,10 +24,11 @@ bool somethingExistsAt(const std::string &path) {
 }
 
 // The option of `options` whose long name equals `key` ignoring letter case and that `accepts`.
-const XAConfigurationOption *optionForKey(const std::vector<XAConfigurationOption> &options, std::string_view key,
-                                          const std::function<bool(const XAConfigurationOption &)> &accepts) {
+template <typename Option>
+const Option *optionForKey(const std::vector<Option> &options, std::string_view key,
+                           const std::function<bool(const XAConfigurationOption &)> &accepts) {
     std::string lowerKey = xa_lowercased(key);
-    for (const XAConfigurationOption &option : options) {
+    for (const Option &option : options) {
         if (xa_lowercased(option.longName()) == lowerKey && accepts(option)) {
             return &option;
         }
@@ -164,11 +165,11 @@ void XAConfiguration::applyRuleOptionValuesFromConfigFile(const XADictionary &di
                                   "of options for the rules");
         return;
     }
-    std::vector<XARuleOptionGroupDescription> groups = allRuleOptionGroups();
+    std::vector<XARuleOptionGroup> groups = allRuleOptionGroups();
     auto anyOption = [](const XAConfigurationOption &) { return true; };
     for (const auto &[groupKey, groupValue] : *ruleOptions->dictionary()) {
         auto group = std::find_if(groups.begin(), groups.end(),
-                                  [&](const XARuleOptionGroupDescription &g) { return g.shortName == groupKey; });
+                                  [&](const XARuleOptionGroup &g) { return g.shortName == groupKey; });
         if (group == groups.end()) {
             reportError(progress, "Unknown rule option group: '" + groupKey + "'");
             continue;
