@@ -49,6 +49,7 @@
 
 class XABuild;
 class XADiagnosticSuppression;
+class XAProgressMessageRecord;
 class XAProject;
 class XAProjectBuildConfiguration;
 class XAProjectTarget;
@@ -193,7 +194,6 @@ public:
     std::string formattedSuggestionsForFailedOperation() const;
 
 private:
-    struct MessageRecord;
     struct RunState;
 
     void runAfterPreparation(const std::shared_ptr<RunState> &run);
@@ -222,5 +222,5 @@ private:
     std::optional<Date> preparationEndDate_;
     std::optional<Date> operationStartDate_;
     std::optional<Date> operationEndDate_;
-    std::shared_ptr<MessageRecord> messageRecord_;
+    std::shared_ptr<XAProgressMessageRecord> messageRecord_; // of the current or last run
 };

@@ -73,7 +73,7 @@ XADiagnosticFilter::ParsedFilter XADiagnosticFilter::parsedFilterString(const st
     }
     parsed.op = OperatorEquals;
     parsed.valueString = token.substr(equals + 1);
-    const std::string kindText = xa_lowercaseString(token.substr(0, equals));
+    const std::string kindText = xa_lowercased(token.substr(0, equals));
     for (const KindDescription &description : kindTable()) {
         if (kindText == description.name) {
             parsed.kind = description.kind;

@@ -90,7 +90,7 @@ void sortLocalizedCaseInsensitive(std::vector<std::string> &names) {
     }
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
-    auto folded = [](const std::string &name) { return xa_lowercaseString(name); };
+    auto folded = [](const std::string &name) { return xa_lowercased(name); };
     std::stable_sort(names.begin(), names.end(), [&](const std::string &left, const std::string &right) {
         if (U_FAILURE(status) || !collator) {
             return folded(left) < folded(right);

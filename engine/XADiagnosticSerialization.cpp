@@ -71,7 +71,7 @@ std::vector<std::string> XADiagnosticSerialization::supportedSerializationFormat
 }
 
 std::optional<std::string> XADiagnosticSerialization::fileExtensionForSerializationFormat(const std::string &format) {
-    const std::string lowercased = xa_lowercaseString(format);
+    const std::string lowercased = xa_lowercased(format);
     if (lowercased == "json") {
         return "json";
     }
@@ -83,7 +83,7 @@ std::optional<std::string> XADiagnosticSerialization::fileExtensionForSerializat
 
 std::optional<std::string> XADiagnosticSerialization::serializedRepresentationForDiagnostics(
     const XADiagnostics &diagnostics, const std::string &format, const XACheckingOperation *operation, XAError *error) {
-    const std::string lowercased = xa_lowercaseString(format);
+    const std::string lowercased = xa_lowercased(format);
     if (lowercased == "json") {
         return jsonRepresentationForDiagnostics(diagnostics, operation, error);
     }
