@@ -111,7 +111,7 @@ XACheckingOperation::XACheckingOperation(ConstructionKey, std::shared_ptr<XAProj
                                          std::shared_ptr<XAProjectBuildConfiguration> buildConfig,
                                          std::shared_ptr<const XARuleSet> ruleSet, XAConfiguration configuration)
     : project_(std::move(project)), projectTarget_(std::move(target)), projectBuildConfig_(std::move(buildConfig)),
-      ruleSet_(std::move(ruleSet)), configuration_(std::move(configuration)),
+      ruleSet_(std::move(ruleSet)), configuration_(std::move(configuration)), ruleRegistry_(&XARuleRegistry::shared()),
       messageRecord_(std::make_shared<XAProgressMessageRecord>()) {}
 
 XACheckingOperation::~XACheckingOperation() = default;

@@ -54,6 +54,7 @@ class XAProject;
 class XAProjectBuildConfiguration;
 class XAProjectTarget;
 class XARuleContext;
+class XARuleRegistry;
 class XARuleSet;
 struct XARuleDescriptor;
 
@@ -144,6 +145,11 @@ public:
     std::optional<XADiagnostics> applyCursorRules(const CodeRules &codeRules, XARuleContext &context,
                                                   std::vector<XADiagnosticSuppression> *suppressions,
                                                   const XAProgressHandler &progress);
+    // The same over the given compilations.
+    std::optional<XADiagnostics> applyCursorRulesToCompilations(const CompilationInfos &infos,
+                                                                const CodeRules &codeRules, XARuleContext &context,
+                                                                std::vector<XADiagnosticSuppression> *suppressions,
+                                                                const XAProgressHandler &progress);
     // The compilations of the build whose files are part of the project and are not excluded, in path order.
     CompilationInfos compilationInfosForFilesToCheck() const;
     // Sets the environment variables every compilation exports with the same value, saving the environment first.
@@ -170,6 +176,9 @@ public:
     const XAOperationProgress &progress() const { return progress_; }
     const std::vector<XADiagnosticSuppression> &diagnosticSuppressions() const { return diagnosticSuppressions_; }
     const std::map<std::string, std::string> &savedEnvironmentVariables() const { return savedEnvironmentVariables_; }
+    // The registry whose public rules in-code suppressions may name; the shared one unless set.
+    const XARuleRegistry &ruleRegistry() const { return *ruleRegistry_; }
+    void setRuleRegistry(const XARuleRegistry &registry) { ruleRegistry_ = &registry; }
     const WorkQueue &customQueue() const { return customQueue_; }
     void setCustomQueue(WorkQueue queue) { customQueue_ = std::move(queue); }
 
@@ -216,6 +225,7 @@ private:
     std::uint64_t numCheckedStatements_ = 0;
     XAOperationProgress progress_;
     WorkQueue customQueue_;
+    const XARuleRegistry *ruleRegistry_;
     std::vector<XADiagnosticSuppression> diagnosticSuppressions_;
     std::map<std::string, std::string> savedEnvironmentVariables_;
     std::optional<Date> preparationStartDate_;

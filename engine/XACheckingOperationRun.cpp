@@ -279,7 +279,13 @@ void XACheckingOperation::restoreEnvironment() {
 std::optional<XADiagnostics> XACheckingOperation::applyCursorRules(const CodeRules &codeRules, XARuleContext &context,
                                                                    std::vector<XADiagnosticSuppression> *suppressions,
                                                                    const XAProgressHandler &progress) {
-    const CompilationInfos infos = compilationInfosForFilesToCheck();
+    return applyCursorRulesToCompilations(compilationInfosForFilesToCheck(), codeRules, context, suppressions,
+                                          progress);
+}
+
+std::optional<XADiagnostics> XACheckingOperation::applyCursorRulesToCompilations(
+    const CompilationInfos &infos, const CodeRules &codeRules, XARuleContext &context,
+    std::vector<XADiagnosticSuppression> *suppressions, const XAProgressHandler &progress) {
     if (infos.empty()) {
         send(progress, XAProgressMessageKindDebug, "No compilation units found — no code to check.");
         return std::nullopt;
@@ -300,6 +306,7 @@ std::optional<XADiagnostics> XACheckingOperation::applyCursorRules(const CodeRul
     XACursorRulePhase phase(codeRules, context, configuration_.numberOfConcurrentFileCheckingJobs());
     phase.setCancellationFlag(&cancelled_);
     phase.setVerbose(configuration_.verbose());
+    phase.setRuleRegistry(*ruleRegistry_);
     phase.setProgress(&progress_);
     phase.setProfiling(XAMinimumLogLevel() < 2);
     XACursorRulePhaseResult result = phase.run(infos, progress);

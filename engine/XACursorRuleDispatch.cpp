@@ -93,12 +93,13 @@ void XACursorRuleDispatch::callRules(CXCursor cursor, int kind, const XACompilat
 }
 
 std::optional<XADiagnosticSuppression> XACursorRuleDispatch::suppressionForCursor(CXCursor cursor, int kind,
-                                                                                  const XAProgressHandler &progress) {
+                                                                                  const XAProgressHandler &progress,
+                                                                                  const XARuleRegistry &registry) {
     if (kind == CXCursor_MacroExpansion && XADiagnosticSuppression::cursorIsSuppressionMacroExpansion(cursor)) {
-        return XADiagnosticSuppression::suppressionFromSuppressionMacroCursor(cursor, progress);
+        return XADiagnosticSuppression::suppressionFromSuppressionMacroCursor(cursor, progress, registry);
     }
     if (XACursorHasAnnotations(cursor)) {
-        return XADiagnosticSuppression::suppressionFromAnnotatedCursor(cursor, progress);
+        return XADiagnosticSuppression::suppressionFromAnnotatedCursor(cursor, progress, registry);
     }
     return std::nullopt;
 }
@@ -121,7 +122,8 @@ XAFileCheckResult XACursorRuleDispatch::applyToTranslationUnit(CXTranslationUnit
             return CXChildVisit_Continue;
         }
         const int kind = clang.clang_getCursorKind(cursor);
-        if (std::optional<XADiagnosticSuppression> suppression = suppressionForCursor(cursor, kind, progress)) {
+        if (std::optional<XADiagnosticSuppression> suppression =
+                suppressionForCursor(cursor, kind, progress, *registry_)) {
             result.suppressions.push_back(std::move(*suppression));
         }
         if (kinds_.contains(kind)) {

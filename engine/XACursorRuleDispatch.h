@@ -52,6 +52,8 @@ public:
     void setCancellationFlag(const std::atomic<bool> *cancelled) { cancelled_ = cancelled; }
     // Adds the compiler arguments to the message about a file that libclang cannot parse.
     void setVerbose(bool verbose) { verbose_ = verbose; }
+    // The registry whose public rules in-code suppressions may name; the shared one unless set.
+    void setRuleRegistry(const XARuleRegistry &registry) { registry_ = &registry; }
 
     const std::vector<const XARuleDescriptor *> &rules() const { return rules_; }
 
@@ -70,8 +72,8 @@ public:
                                              XARuleSetProfiler *profiler = nullptr) const;
 
     // The suppression that the cursor makes: a suppression macro's expansion, or a declaration with annotations.
-    static std::optional<XADiagnosticSuppression> suppressionForCursor(CXCursor cursor, int kind,
-                                                                       const XAProgressHandler &progress);
+    static std::optional<XADiagnosticSuppression>
+    suppressionForCursor(CXCursor cursor, int kind, const XAProgressHandler &progress, const XARuleRegistry &registry);
 
 private:
     bool isCancelled() const { return cancelled_ && cancelled_->load(std::memory_order_relaxed); }
@@ -83,6 +85,7 @@ private:
     XARuleContext &context_;
     const std::atomic<bool> *cancelled_ = nullptr;
     bool verbose_ = false;
+    const XARuleRegistry *registry_ = &XARuleRegistry::shared();
 };
 
 // The file's path in the Xcode project, or its path on disk when the project has no such file.

@@ -38,6 +38,8 @@ public:
     void setCancellationFlag(const std::atomic<bool> *cancelled);
     // Names the compiler arguments when libclang cannot parse a file.
     void setVerbose(bool verbose) { dispatch_.setVerbose(verbose); }
+    // The registry whose public rules in-code suppressions may name; the shared one unless set.
+    void setRuleRegistry(const XARuleRegistry &registry) { dispatch_.setRuleRegistry(registry); }
     // Receives the number of files as its total and the finished ones as completed. May be null.
     void setProgress(XAOperationProgress *progress) { progress_ = progress; }
     // Times every rule call and logs a ranking of the rules at the end.
