@@ -7,6 +7,7 @@
 #include "codemodel/XAProjectBuildLogCache.h"
 #include "core/XACollections.h"
 #include "core/XALog.h"
+#include "core/XAParallelFor.h"
 #include "core/XAProcessInfo.h"
 #include "core/XAProcessRegistry.h"
 #include "core/XASleepPrevention.h"
@@ -17,8 +18,6 @@
 #include "engine/XARuleSet.h"
 #include "project/XAProject.h"
 #include "project/XAProjectFile.h"
-
-#include <tbb/parallel_for.h>
 
 #include <future>
 #include <set>
@@ -55,7 +54,7 @@ private:
 // One pass over the rules, one parallel iteration per rule.
 void applyPass(const XACheckingOperation::CodeRules &rules, XARuleDescriptor::ContextPhase XARuleDescriptor::*phase,
                XARuleContext &context, XADiagnosticCollection &collection) {
-    tbb::parallel_for(std::size_t(0), rules.size(), [&](std::size_t index) {
+    XAParallelFor(rules.size(), [&](std::size_t index) {
         if (XARuleDescriptor::ContextPhase apply = rules[index]->*phase) {
             collection.add(apply(context));
         }

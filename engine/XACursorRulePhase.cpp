@@ -1,5 +1,6 @@
 #include "engine/XACursorRulePhase.h"
 
+#include "core/XAParallelFor.h"
 #include "engine/XARuleSetProfiler.h"
 
 #include <tbb/blocked_range.h>
@@ -137,19 +138,23 @@ XACursorRulePhaseResult XACursorRulePhase::run(const CompilationInfos &infos, co
         state.queuedFiles.push_back(index);
     }
 
+    // One file per task, so that a long file never holds up others queued behind it on the same worker.
+    static const char start = 0;
+    static const char end = 0;
     tbb::enumerable_thread_specific<WorkerIndexes> workerIndexes;
+    const auto checkFiles = [&](const tbb::blocked_range<std::size_t> &range) {
+        XAHappensAfter(&start);
+        for (std::size_t position = range.begin(); position != range.end(); ++position) {
+            const std::size_t index = state.queuedFiles[position];
+            checkFile(state, index, workerIndexes.local().index(state.includesDeclarationsFromPCH[index]));
+        }
+        XAHappensBefore(&end);
+    };
+    const tbb::blocked_range<std::size_t> allFiles(0, state.queuedFiles.size(), 1);
     tbb::task_arena arena(static_cast<int>(numberOfJobs_));
-    arena.execute([&] {
-        tbb::parallel_for(
-            tbb::blocked_range<std::size_t>(0, state.queuedFiles.size(), 1),
-            [&](const tbb::blocked_range<std::size_t> &range) {
-                for (std::size_t position = range.begin(); position != range.end(); ++position) {
-                    const std::size_t index = state.queuedFiles[position];
-                    checkFile(state, index, workerIndexes.local().index(state.includesDeclarationsFromPCH[index]));
-                }
-            },
-            tbb::simple_partitioner());
-    });
+    XAHappensBefore(&start);
+    arena.execute([&] { tbb::parallel_for(allFiles, checkFiles, tbb::simple_partitioner()); });
+    XAHappensAfter(&end);
 
     state.result.checkedStatements = state.checkedStatements.load();
     if (state.profiler) {
