@@ -4,6 +4,7 @@
 // without version, or the path of an SDK folder) leads to one of them.
 
 #include <string>
+#include <vector>
 
 struct XAStandInPlatform {
     std::string name;                    // PLATFORM_NAME: "iphoneos"
@@ -25,6 +26,9 @@ struct XAStandInSDK {
     std::string canonicalName; // SDK_NAME from SDKSettings.plist: "iphoneos17.0"
     std::string version;       // SDK_VERSION from SDKSettings.plist: "17.0"
 };
+
+// Every platform of the developer directory, devices before their simulators.
+const std::vector<XAStandInPlatform> &XAStandInPlatforms();
 
 // The SDK that a value of SDKROOT names, in the given developer directory. An empty value means macOS, as in Xcode.
 // A name or folder the developer directory does not hold gives `located` false and a platform made from the name

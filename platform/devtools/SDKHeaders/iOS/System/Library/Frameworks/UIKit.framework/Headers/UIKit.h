@@ -1,22 +1,30 @@
-/* UIKit.h: the whole UIKit framework, with Foundation, Core Graphics and Quartz Core. */
+/* UIKit.h: the whole UIKit framework, with Foundation, Core Graphics and Quartz Core. watchOS has only the part
+ * that draws: geometry, colours, fonts, images, text attributes and graphics contexts. */
+#import <TargetConditionals.h>
 #import <Foundation/Foundation.h>
 #import <CoreGraphics/CoreGraphics.h>
+#if !TARGET_OS_WATCH
 #import <QuartzCore/QuartzCore.h>
+#endif
 
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UINibDeclarations.h>
 #import <UIKit/UIGeometry.h>
-#import <UIKit/UIEvent.h>
-#import <UIKit/UIResponder.h>
-#import <UIKit/UIDevice.h>
-#import <UIKit/UITraitCollection.h>
-#import <UIKit/UIAppearance.h>
 #import <UIKit/UIColor.h>
 #import <UIKit/UIFont.h>
 #import <UIKit/UIImage.h>
 #import <UIKit/NSText.h>
 #import <UIKit/NSParagraphStyle.h>
 #import <UIKit/NSAttributedString.h>
+#import <UIKit/UIGraphics.h>
+#import <UIKit/UIBezierPath.h>
+
+#if !TARGET_OS_WATCH
+#import <UIKit/UIEvent.h>
+#import <UIKit/UIResponder.h>
+#import <UIKit/UIDevice.h>
+#import <UIKit/UITraitCollection.h>
+#import <UIKit/UIAppearance.h>
 #import <UIKit/NSLayoutConstraint.h>
 #import <UIKit/NSLayoutAnchor.h>
 #import <UIKit/UIView.h>
@@ -53,5 +61,4 @@
 #import <UIKit/UIActivityIndicatorView.h>
 #import <UIKit/UIGestureRecognizer.h>
 #import <UIKit/UIStackView.h>
-#import <UIKit/UIGraphics.h>
-#import <UIKit/UIBezierPath.h>
+#endif
