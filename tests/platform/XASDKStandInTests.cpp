@@ -986,6 +986,25 @@ TEST(SDKStandInPlatformMacroTest, TargetConditionalsAndVersionsAnswerForTheTripl
                                                            {"MAC_OS_X_VERSION_MAX_ALLOWED", 140000},
                                                            {"__MAC_10_13", 101300},
                                                            {"MAC_OS_X_VERSION_10_9", 1090}};
+    const std::vector<std::pair<std::string, long>> watch = {{"TARGET_OS_IPHONE", 1},
+                                                             {"TARGET_OS_WATCH", 1},
+                                                             {"TARGET_OS_IOS", 0},
+                                                             {"TARGET_OS_VISION", 0},
+                                                             {"TARGET_OS_SIMULATOR", 0},
+                                                             {"TARGET_RT_64_BIT", 0},
+                                                             {"__WATCH_OS_VERSION_MIN_REQUIRED", 60000},
+                                                             {"__WATCH_OS_VERSION_MAX_ALLOWED", 100000}};
+    const std::vector<std::pair<std::string, long>> tvSimulator = {
+        {"TARGET_OS_TV", 1},    {"TARGET_OS_IOS", 0},     {"TARGET_OS_SIMULATOR", 1},
+        {"TARGET_OS_OSX", 0},   {"TARGET_CPU_X86_64", 1}, {"__TV_OS_VERSION_MIN_REQUIRED", 120000},
+        {"__TVOS_17_0", 170000}};
+    const std::vector<std::pair<std::string, long>> vision = {{"TARGET_OS_VISION", 1},
+                                                              {"TARGET_OS_IPHONE", 1},
+                                                              {"TARGET_OS_IOS", 0},
+                                                              {"TARGET_OS_OSX", 0},
+                                                              {"TARGET_OS_SIMULATOR", 0},
+                                                              {"__VISION_OS_VERSION_MIN_REQUIRED", 10000},
+                                                              {"__VISION_OS_VERSION_MAX_ALLOWED", 10000}};
     const std::vector<PlatformMacroCase> cases = {
         {"device", "iPhoneOS", "arm64-apple-ios15.0", {}, device},
         {"device, macros derived from the deployment target",
@@ -999,6 +1018,19 @@ TEST(SDKStandInPlatformMacroTest, TargetConditionalsAndVersionsAnswerForTheTripl
          "x86_64-apple-ios12.1-simulator",
          {"-fno-define-target-os-macros"},
          simulator},
+        {"watch on 32-bit ARM", "WatchOS", "armv7k-apple-watchos6.0", {}, watch},
+        {"watch on arm64_32, macros derived from the deployment target",
+         "WatchOS",
+         "arm64_32-apple-watchos6.0",
+         {"-fno-define-target-os-macros"},
+         watch},
+        {"TV simulator", "AppleTVSimulator", "x86_64-apple-tvos12.0-simulator", {}, tvSimulator},
+        {"visionOS", "XROS", "arm64-apple-xros1.0", {}, vision},
+        {"visionOS, macros derived from the deployment target",
+         "XROS",
+         "arm64-apple-xros1.0",
+         {"-fno-define-target-os-macros"},
+         vision},
         {"macOS", "MacOSX", "x86_64-apple-macosx10.13", {}, mac},
         {"macOS, macros derived from the deployment target",
          "MacOSX",
@@ -1021,6 +1053,8 @@ TEST(SDKStandInPlatformMacroTest, BOOLIsABooleanOnARMAndASignedCharOnIntelMacs) 
     const std::vector<std::tuple<std::string, std::string, CXTypeKind>> cases = {
         {"iPhoneOS", "arm64-apple-ios15.0", CXType_Bool},
         {"MacOSX", "arm64-apple-macos11.0", CXType_Bool},
+        {"WatchOS", "armv7k-apple-watchos6.0", CXType_Bool},
+        {"iPhoneSimulator", "i386-apple-ios9.0-simulator", CXType_SChar},
         {"MacOSX", "x86_64-apple-macosx10.13", CXType_SChar},
     };
     for (const auto &[platform, triple, expectedKind] : cases) {
