@@ -11,7 +11,7 @@
 
 namespace {
 
-// The name without a version at its end: "iphoneos17.0" gives "iphoneos".
+// The name without a version at its end: "iphoneos18.0" gives "iphoneos".
 std::string nameWithoutVersion(std::string name) {
     while (!name.empty() && (std::isdigit(static_cast<unsigned char>(name.back())) || name.back() == '.')) {
         name.pop_back();

@@ -23,8 +23,8 @@ struct XAStandInSDK {
     XAStandInPlatform platform;
     bool located = false;      // the SDK folder and its SDKSettings.plist were found and read
     std::string path;          // the SDK folder when one exists, else the value of SDKROOT as given
-    std::string canonicalName; // SDK_NAME from SDKSettings.plist: "iphoneos17.0"
-    std::string version;       // SDK_VERSION from SDKSettings.plist: "17.0"
+    std::string canonicalName; // SDK_NAME from SDKSettings.plist: "iphoneos18.0"
+    std::string version;       // SDK_VERSION from SDKSettings.plist: "18.0"
 };
 
 // Every platform of the developer directory, devices before their simulators.

@@ -968,7 +968,7 @@ TEST(SDKStandInPlatformMacroTest, TargetConditionalsAndVersionsAnswerForTheTripl
                                                               {"TARGET_RT_64_BIT", 1},
                                                               {"TARGET_RT_LITTLE_ENDIAN", 1},
                                                               {"__IPHONE_OS_VERSION_MIN_REQUIRED", 150000},
-                                                              {"__IPHONE_OS_VERSION_MAX_ALLOWED", 170000},
+                                                              {"__IPHONE_OS_VERSION_MAX_ALLOWED", 180000},
                                                               {"__IPHONE_15_0", 150000}};
     const std::vector<std::pair<std::string, long>> simulator = {
         {"TARGET_OS_IPHONE", 1},        {"TARGET_OS_IOS", 1},
@@ -983,7 +983,7 @@ TEST(SDKStandInPlatformMacroTest, TargetConditionalsAndVersionsAnswerForTheTripl
                                                            {"TARGET_CPU_X86_64", 1},
                                                            {"__MAC_OS_X_VERSION_MIN_REQUIRED", 101300},
                                                            {"MAC_OS_X_VERSION_MIN_REQUIRED", 101300},
-                                                           {"MAC_OS_X_VERSION_MAX_ALLOWED", 140000},
+                                                           {"MAC_OS_X_VERSION_MAX_ALLOWED", 150000},
                                                            {"__MAC_10_13", 101300},
                                                            {"MAC_OS_X_VERSION_10_9", 1090}};
     const std::vector<std::pair<std::string, long>> watch = {{"TARGET_OS_IPHONE", 1},
@@ -993,7 +993,7 @@ TEST(SDKStandInPlatformMacroTest, TargetConditionalsAndVersionsAnswerForTheTripl
                                                              {"TARGET_OS_SIMULATOR", 0},
                                                              {"TARGET_RT_64_BIT", 0},
                                                              {"__WATCH_OS_VERSION_MIN_REQUIRED", 60000},
-                                                             {"__WATCH_OS_VERSION_MAX_ALLOWED", 100000}};
+                                                             {"__WATCH_OS_VERSION_MAX_ALLOWED", 110000}};
     const std::vector<std::pair<std::string, long>> tvSimulator = {
         {"TARGET_OS_TV", 1},    {"TARGET_OS_IOS", 0},     {"TARGET_OS_SIMULATOR", 1},
         {"TARGET_OS_OSX", 0},   {"TARGET_CPU_X86_64", 1}, {"__TV_OS_VERSION_MIN_REQUIRED", 120000},
@@ -1004,7 +1004,7 @@ TEST(SDKStandInPlatformMacroTest, TargetConditionalsAndVersionsAnswerForTheTripl
                                                               {"TARGET_OS_OSX", 0},
                                                               {"TARGET_OS_SIMULATOR", 0},
                                                               {"__VISION_OS_VERSION_MIN_REQUIRED", 10000},
-                                                              {"__VISION_OS_VERSION_MAX_ALLOWED", 10000}};
+                                                              {"__VISION_OS_VERSION_MAX_ALLOWED", 20000}};
     const std::vector<PlatformMacroCase> cases = {
         {"device", "iPhoneOS", "arm64-apple-ios15.0", {}, device},
         {"device, macros derived from the deployment target",
