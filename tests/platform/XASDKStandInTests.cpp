@@ -215,13 +215,26 @@ TEST(SDKStandInLayoutTest, EachSDKHoldsTheSharedTreeAndItsPlatformFrameworks) {
         "System/Library/Frameworks/XCTest.framework/Headers/XCTest.h",
         "System/Library/Frameworks/XCTest.framework/Modules/module.modulemap",
     };
-    const std::vector<std::string> iOS = {"System/Library/Frameworks/UIKit.framework/Headers/UIKit.h",
-                                          "System/Library/Frameworks/UIKit.framework/Modules/module.modulemap"};
-    const std::vector<std::string> macOS = {"System/Library/Frameworks/AppKit.framework/Headers/AppKit.h",
-                                            "System/Library/Frameworks/Cocoa.framework/Headers/Cocoa.h",
-                                            "System/Library/Frameworks/Cocoa.framework/Modules/module.modulemap"};
+    const std::string uiKit = "System/Library/Frameworks/UIKit.framework/";
+    const std::string watchKit = "System/Library/Frameworks/WatchKit.framework/";
+    const std::string appKit = "System/Library/Frameworks/AppKit.framework/";
+    const std::string displays = "System/Library/Frameworks/CoreGraphics.framework/Headers/CGDirectDisplay.h";
+    const std::vector<std::string> iOS = {uiKit + "Headers/UIKit.h", uiKit + "Headers/UIImage.h",
+                                          uiKit + "Headers/UIView.h", uiKit + "Modules/module.modulemap"};
+    const std::vector<std::string> watchOS = {uiKit + "Headers/UIKit.h", uiKit + "Headers/UIImage.h",
+                                              uiKit + "Modules/module.modulemap", watchKit + "Headers/WatchKit.h",
+                                              watchKit + "Modules/module.modulemap"};
+    const std::vector<std::string> macOS = {
+        appKit + "Headers/AppKit.h", "System/Library/Frameworks/Cocoa.framework/Headers/Cocoa.h",
+        "System/Library/Frameworks/Cocoa.framework/Modules/module.modulemap", displays};
     const std::vector<SDKLayoutCase> cases = {
-        {"iPhoneOS", iOS, macOS}, {"iPhoneSimulator", iOS, macOS}, {"MacOSX", macOS, iOS}};
+        {"iPhoneOS", iOS, {appKit + "Headers/AppKit.h", watchKit + "Headers/WatchKit.h", displays}},
+        {"iPhoneSimulator", iOS, {appKit + "Headers/AppKit.h", watchKit + "Headers/WatchKit.h"}},
+        {"AppleTVOS", iOS, {appKit + "Headers/AppKit.h", watchKit + "Headers/WatchKit.h"}},
+        {"XRSimulator", iOS, {appKit + "Headers/AppKit.h", watchKit + "Headers/WatchKit.h"}},
+        {"WatchOS", watchOS, {uiKit + "Headers/UIView.h", appKit + "Headers/AppKit.h", displays}},
+        {"WatchSimulator", watchOS, {uiKit + "Headers/UIView.h"}},
+        {"MacOSX", macOS, {uiKit + "Headers/UIKit.h", watchKit + "Headers/WatchKit.h"}}};
     for (const SDKLayoutCase &layout : cases) {
         SCOPED_TRACE(layout.platform);
         std::vector<std::string> present = shared;
