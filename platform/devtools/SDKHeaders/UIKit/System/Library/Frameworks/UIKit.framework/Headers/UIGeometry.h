@@ -5,15 +5,15 @@
 
 NS_ASSUME_NONNULL_BEGIN
 
-typedef struct __attribute__((objc_boxable)) UIEdgeInsets {
+typedef struct UIKIT_BOXABLE UIEdgeInsets {
     CGFloat top, left, bottom, right;
 } UIEdgeInsets;
 
-typedef struct __attribute__((objc_boxable)) NSDirectionalEdgeInsets {
+typedef struct UIKIT_BOXABLE NSDirectionalEdgeInsets {
     CGFloat top, leading, bottom, trailing;
-} NSDirectionalEdgeInsets API_AVAILABLE(ios(11.0));
+} NSDirectionalEdgeInsets API_AVAILABLE(ios(11.0), tvos(11.0), watchos(4.0));
 
-typedef struct __attribute__((objc_boxable)) UIOffset {
+typedef struct UIKIT_BOXABLE UIOffset {
     CGFloat horizontal, vertical;
 } UIOffset;
 
@@ -39,6 +39,7 @@ UIKIT_STATIC_INLINE UIEdgeInsets UIEdgeInsetsMake(CGFloat top, CGFloat left, CGF
     return insets;
 }
 
+API_AVAILABLE(ios(11.0), tvos(11.0), watchos(4.0))
 UIKIT_STATIC_INLINE NSDirectionalEdgeInsets NSDirectionalEdgeInsetsMake(CGFloat top, CGFloat leading, CGFloat bottom,
                                                                         CGFloat trailing) {
     NSDirectionalEdgeInsets insets = {top, leading, bottom, trailing};

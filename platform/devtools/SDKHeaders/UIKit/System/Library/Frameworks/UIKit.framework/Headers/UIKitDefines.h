@@ -9,6 +9,8 @@
 #define UIKIT_EXTERN extern __attribute__((visibility("default")))
 #endif
 #define UIKIT_STATIC_INLINE static inline
+/* Structures that @(...) boxes into an NSValue. */
+#define UIKIT_BOXABLE __attribute__((objc_boxable))
 #define UIKIT_EXTERN_CLASS __attribute__((visibility("default")))
 #define UIKIT_CLASS_AVAILABLE_IOS_ONLY(_vers) UIKIT_EXTERN_CLASS __IOS_AVAILABLE(_vers)
 #define UIKIT_AVAILABLE_IOS_ONLY(_vers) __IOS_AVAILABLE(_vers)
