@@ -84,4 +84,5 @@
 #import <Foundation/NSXMLNode.h>
 #import <Foundation/NSXMLElement.h>
 #import <Foundation/NSXMLDocument.h>
+#import <Foundation/NSHFSFileTypes.h>
 #endif
