@@ -17,6 +17,8 @@
 #import <UIKit/NSParagraphStyle.h>
 #import <UIKit/NSAttributedString.h>
 #import <UIKit/UIGraphics.h>
+#import <UIKit/UIGraphicsRenderer.h>
+#import <UIKit/UIGraphicsImageRenderer.h>
 #import <UIKit/UIBezierPath.h>
 
 #if !TARGET_OS_WATCH
@@ -42,6 +44,7 @@
 #import <UIKit/UIScrollView.h>
 #import <UIKit/UITableViewCell.h>
 #import <UIKit/UITableView.h>
+#import <UIKit/UITableViewController.h>
 #import <UIKit/UICollectionView.h>
 #import <UIKit/UIBarItem.h>
 #import <UIKit/UIBarButtonItem.h>
@@ -59,6 +62,13 @@
 #import <UIKit/UISegmentedControl.h>
 #import <UIKit/UISlider.h>
 #import <UIKit/UIActivityIndicatorView.h>
+#import <UIKit/UIProgressView.h>
+#import <UIKit/UIRefreshControl.h>
+#import <UIKit/UIMotionEffect.h>
+#import <UIKit/UIVisualEffect.h>
+#import <UIKit/UIBlurEffect.h>
+#import <UIKit/UIVibrancyEffect.h>
+#import <UIKit/UIVisualEffectView.h>
 #import <UIKit/UIGestureRecognizer.h>
 #import <UIKit/UIStackView.h>
 #endif
