@@ -10,6 +10,16 @@
 #import <AppKit/NSEvent.h>
 #import <AppKit/NSColor.h>
 #import <AppKit/NSFont.h>
+#import <AppKit/NSColorSpace.h>
+#import <AppKit/NSGraphicsContext.h>
+#import <AppKit/NSAppearance.h>
+#import <AppKit/NSAnimationContext.h>
+#import <AppKit/NSBezierPath.h>
+#import <AppKit/NSImageRep.h>
+#import <AppKit/NSBitmapImageRep.h>
+#import <AppKit/NSPDFImageRep.h>
+#import <AppKit/NSEPSImageRep.h>
+#import <AppKit/NSCIImageRep.h>
 #import <AppKit/NSImage.h>
 #import <AppKit/NSLayoutConstraint.h>
 #import <AppKit/NSLayoutAnchor.h>
@@ -21,6 +31,9 @@
 #import <AppKit/NSApplication.h>
 #import <AppKit/NSControl.h>
 #import <AppKit/NSButton.h>
+#import <AppKit/NSImageCell.h>
+#import <AppKit/NSImageView.h>
+#import <AppKit/NSProgressIndicator.h>
 #import <AppKit/NSTextField.h>
 #import <AppKit/NSMenu.h>
 #import <AppKit/NSMenuItem.h>

@@ -7,6 +7,7 @@
 #import <AppKit/NSGraphics.h>
 #import <AppKit/NSLayoutConstraint.h>
 #import <AppKit/NSLayoutAnchor.h>
+#import <AppKit/NSAppearance.h>
 
 @class NSWindow, NSColor, NSImage, NSEvent;
 
@@ -37,7 +38,7 @@ typedef NS_ENUM(NSInteger, NSViewLayerContentsRedrawPolicy) {
     NSViewLayerContentsRedrawCrossfade API_AVAILABLE(macos(10.9)) = 4
 } API_AVAILABLE(macos(10.6));
 
-@interface NSView : NSResponder
+@interface NSView : NSResponder <NSAppearanceCustomization>
 
 - (instancetype)initWithFrame:(NSRect)frameRect NS_DESIGNATED_INITIALIZER;
 - (nullable instancetype)initWithCoder:(NSCoder *)coder NS_DESIGNATED_INITIALIZER;
