@@ -1006,11 +1006,13 @@ TEST(SDKStandInPlatformMacroTest, TargetConditionalsAndVersionsAnswerForTheTripl
                                                              {"TARGET_OS_SIMULATOR", 0},
                                                              {"TARGET_RT_64_BIT", 0},
                                                              {"__WATCH_OS_VERSION_MIN_REQUIRED", 60000},
-                                                             {"__WATCH_OS_VERSION_MAX_ALLOWED", 110000}};
+                                                             {"__WATCH_OS_VERSION_MAX_ALLOWED", 110000},
+                                                             {"__IPHONE_OS_VERSION_MIN_REQUIRED", 90000}};
     const std::vector<std::pair<std::string, long>> tvSimulator = {
-        {"TARGET_OS_TV", 1},    {"TARGET_OS_IOS", 0},     {"TARGET_OS_SIMULATOR", 1},
-        {"TARGET_OS_OSX", 0},   {"TARGET_CPU_X86_64", 1}, {"__TV_OS_VERSION_MIN_REQUIRED", 120000},
-        {"__TVOS_17_0", 170000}};
+        {"TARGET_OS_TV", 1},        {"TARGET_OS_IOS", 0},
+        {"TARGET_OS_SIMULATOR", 1}, {"TARGET_OS_OSX", 0},
+        {"TARGET_CPU_X86_64", 1},   {"__TV_OS_VERSION_MIN_REQUIRED", 120000},
+        {"__TVOS_17_0", 170000},    {"__IPHONE_OS_VERSION_MIN_REQUIRED", 90000}};
     const std::vector<std::pair<std::string, long>> vision = {{"TARGET_OS_VISION", 1},
                                                               {"TARGET_OS_IPHONE", 1},
                                                               {"TARGET_OS_IOS", 0},

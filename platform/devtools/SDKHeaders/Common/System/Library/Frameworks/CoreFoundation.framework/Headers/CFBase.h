@@ -13,6 +13,9 @@
 #include <stdbool.h>
 #include <stddef.h>
 #include <MacTypes.h>
+#if defined(__BLOCKS__)
+#include <Block.h>
+#endif
 
 #if defined(__OBJC__)
 #include <objc/NSObjCRuntime.h>

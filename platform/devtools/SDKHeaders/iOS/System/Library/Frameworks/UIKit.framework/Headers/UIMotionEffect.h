@@ -5,7 +5,7 @@
 
 NS_ASSUME_NONNULL_BEGIN
 
-API_AVAILABLE(ios(7.0)) API_UNAVAILABLE(tvos)
+API_AVAILABLE(ios(7.0))
 @interface UIMotionEffect : NSObject <NSCopying, NSCoding>
 - (instancetype)init NS_DESIGNATED_INITIALIZER;
 - (nullable instancetype)initWithCoder:(NSCoder *)coder NS_DESIGNATED_INITIALIZER;
@@ -15,9 +15,9 @@ API_AVAILABLE(ios(7.0)) API_UNAVAILABLE(tvos)
 typedef NS_ENUM(NSInteger, UIInterpolatingMotionEffectType) {
     UIInterpolatingMotionEffectTypeTiltAlongHorizontalAxis,
     UIInterpolatingMotionEffectTypeTiltAlongVerticalAxis
-} API_UNAVAILABLE(tvos);
+};
 
-API_AVAILABLE(ios(7.0)) API_UNAVAILABLE(tvos)
+API_AVAILABLE(ios(7.0))
 @interface UIInterpolatingMotionEffect : UIMotionEffect
 - (instancetype)initWithKeyPath:(NSString *)keyPath
                            type:(UIInterpolatingMotionEffectType)type NS_DESIGNATED_INITIALIZER;
@@ -28,7 +28,7 @@ API_AVAILABLE(ios(7.0)) API_UNAVAILABLE(tvos)
 @property (nullable, strong, nonatomic) id maximumRelativeValue;
 @end
 
-API_AVAILABLE(ios(7.0)) API_UNAVAILABLE(tvos)
+API_AVAILABLE(ios(7.0))
 @interface UIMotionEffectGroup : UIMotionEffect
 @property (nullable, copy, nonatomic) NSArray<__kindof UIMotionEffect *> *motionEffects;
 @end

@@ -185,10 +185,9 @@ typedef NS_ENUM(NSInteger, UIUserInterfaceLayoutDirection) {
 @end
 
 @interface UIView (UIViewMotionEffects)
-- (void)addMotionEffect:(UIMotionEffect *)effect API_AVAILABLE(ios(7.0)) API_UNAVAILABLE(tvos);
-- (void)removeMotionEffect:(UIMotionEffect *)effect API_AVAILABLE(ios(7.0)) API_UNAVAILABLE(tvos);
-@property (copy, nonatomic) NSArray<__kindof UIMotionEffect *> *motionEffects API_AVAILABLE(ios(7.0))
-    API_UNAVAILABLE(tvos);
+- (void)addMotionEffect:(UIMotionEffect *)effect API_AVAILABLE(ios(7.0));
+- (void)removeMotionEffect:(UIMotionEffect *)effect API_AVAILABLE(ios(7.0));
+@property (copy, nonatomic) NSArray<__kindof UIMotionEffect *> *motionEffects API_AVAILABLE(ios(7.0));
 @end
 
 #if defined(__BLOCKS__)

@@ -30,8 +30,7 @@ typedef NS_ENUM(NSUInteger, NSBezierPathElement) {
     NSBezierPathElementCubicCurveTo API_AVAILABLE(macos(14.0)),
     NSBezierPathElementClosePath,
     NSBezierPathElementQuadraticCurveTo API_AVAILABLE(macos(14.0)),
-    NSBezierPathElementCurveTo API_DEPRECATED_WITH_REPLACEMENT("NSBezierPathElementCubicCurveTo", macos(10.0, 14.0)) =
-        NSBezierPathElementCubicCurveTo,
+    NSBezierPathElementCurveTo API_DEPRECATED_WITH_REPLACEMENT("NSBezierPathElementCubicCurveTo", macos(10.0, 14.0)) = 2,
 };
 
 @interface NSBezierPath : NSObject <NSCopying, NSSecureCoding>

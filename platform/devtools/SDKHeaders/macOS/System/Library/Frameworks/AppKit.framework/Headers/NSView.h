@@ -9,7 +9,7 @@
 #import <AppKit/NSLayoutAnchor.h>
 #import <AppKit/NSAppearance.h>
 
-@class NSWindow, NSColor, NSImage, NSEvent;
+@class CIFilter, NSWindow, NSColor, NSImage, NSEvent, NSShadow;
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -87,6 +87,10 @@ typedef NS_ENUM(NSInteger, NSViewLayerContentsRedrawPolicy) {
 @property (readonly, getter=isOpaque) BOOL opaque;
 
 @property BOOL wantsLayer API_AVAILABLE(macos(10.5));
+@property (copy) NSArray<__kindof CIFilter *> *backgroundFilters API_AVAILABLE(macos(10.5));
+@property (nullable, strong) CIFilter *compositingFilter API_AVAILABLE(macos(10.5));
+@property (copy) NSArray<__kindof CIFilter *> *contentFilters API_AVAILABLE(macos(10.5));
+@property (nullable, copy) NSShadow *shadow;
 @property (nullable, strong) CALayer *layer API_AVAILABLE(macos(10.5));
 - (CALayer *)makeBackingLayer API_AVAILABLE(macos(10.6));
 @property (readonly) BOOL wantsUpdateLayer API_AVAILABLE(macos(10.8));
