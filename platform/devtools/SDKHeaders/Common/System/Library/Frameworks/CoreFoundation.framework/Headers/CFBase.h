@@ -21,6 +21,14 @@
 #include <objc/NSObjCRuntime.h>
 #endif
 
+/* The values of Boolean. */
+#if !defined(TRUE)
+#define TRUE 1
+#endif
+#if !defined(FALSE)
+#define FALSE 0
+#endif
+
 #if defined(__cplusplus)
 #define CF_EXTERN_C_BEGIN extern "C" {
 #define CF_EXTERN_C_END }

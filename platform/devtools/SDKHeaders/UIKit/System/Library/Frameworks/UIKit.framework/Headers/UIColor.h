@@ -2,6 +2,7 @@
 #import <Foundation/Foundation.h>
 #import <CoreGraphics/CoreGraphics.h>
 #import <UIKit/UIKitDefines.h>
+#import <CoreImage/CIColor.h>
 
 @class UIImage, UITraitCollection;
 
@@ -81,6 +82,16 @@ NS_ASSUME_NONNULL_BEGIN
 @property (nonatomic, readonly) CGColorRef CGColor;
 - (CGColorRef)CGColor NS_RETURNS_INNER_POINTER CF_RETURNS_NOT_RETAINED;
 
+@end
+
+@interface UIColor (UIColorCIColor)
++ (UIColor *)colorWithCIColor:(CIColor *)ciColor API_AVAILABLE(ios(5.0)) API_UNAVAILABLE(watchos);
+- (UIColor *)initWithCIColor:(CIColor *)ciColor API_AVAILABLE(ios(5.0)) API_UNAVAILABLE(watchos);
+@property (nonatomic, readonly) CIColor *CIColor API_AVAILABLE(ios(5.0)) API_UNAVAILABLE(watchos);
+@end
+
+@interface CIColor (UIKitAdditions)
+- (instancetype)initWithColor:(UIColor *)color API_AVAILABLE(ios(5.0)) API_UNAVAILABLE(watchos);
 @end
 
 NS_ASSUME_NONNULL_END

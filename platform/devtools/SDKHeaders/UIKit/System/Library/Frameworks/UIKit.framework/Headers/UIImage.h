@@ -4,6 +4,7 @@
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UIColor.h>
 #import <UIKit/UIGeometry.h>
+#import <CoreImage/CIImage.h>
 
 @class CIImage, UIGraphicsImageRendererFormat, UITraitCollection, UIImageConfiguration;
 
@@ -130,6 +131,13 @@ UIKIT_EXTERN NSData *_Nullable UIImageHEICRepresentation(UIImage *image) API_AVA
                                                                                      ios(2.0, 5.0));
 @property (nonatomic, readonly) NSInteger leftCapWidth API_DEPRECATED("use capInsets", ios(2.0, 5.0));
 @property (nonatomic, readonly) NSInteger topCapHeight API_DEPRECATED("use capInsets", ios(2.0, 5.0));
+@end
+
+@interface CIImage (UIKitAdditions)
+- (nullable instancetype)initWithImage:(UIImage *)image API_AVAILABLE(ios(5.0)) API_UNAVAILABLE(watchos);
+- (nullable instancetype)initWithImage:(UIImage *)image
+                               options:(nullable NSDictionary<CIImageOption, id> *)options
+    API_AVAILABLE(ios(5.0)) API_UNAVAILABLE(watchos);
 @end
 
 NS_ASSUME_NONNULL_END

@@ -3,6 +3,7 @@
 #import <CoreGraphics/CoreGraphics.h>
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSGraphics.h>
+#import <CoreImage/CIColor.h>
 
 @class NSImage, NSColorSpace;
 
@@ -89,6 +90,14 @@ typedef NSString *NSColorName NS_TYPED_EXTENSIBLE_ENUM;
     brightness:(nullable CGFloat *)brightness
          alpha:(nullable CGFloat *)alpha;
 
+@end
+
+@interface NSColor (NSAppKitColorExtensions)
++ (NSColor *)colorWithCIColor:(CIColor *)color;
+@end
+
+@interface CIColor (NSAppKitAdditions)
+- (nullable instancetype)initWithColor:(NSColor *)color;
 @end
 
 NS_ASSUME_NONNULL_END
