@@ -4,7 +4,7 @@
  */
 #import <CoreImage/CoreImageDefines.h>
 #import <CoreImage/CIColor.h>
-#import <ImageIO/ImageIO.h>
+#import <ImageIO/CGImageProperties.h>
 
 @class CIFilter;
 

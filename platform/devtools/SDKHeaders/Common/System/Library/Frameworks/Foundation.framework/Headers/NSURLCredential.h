@@ -1,6 +1,7 @@
 /* NSURLCredential.h: answers to authentication challenges: passwords, client identities and server trusts. */
 #import <Foundation/NSObject.h>
-#include <Security/Security.h>
+#include <Security/SecBase.h>
+#include <Security/SecTrust.h>
 
 @class NSString, NSArray<ObjectType>;
 

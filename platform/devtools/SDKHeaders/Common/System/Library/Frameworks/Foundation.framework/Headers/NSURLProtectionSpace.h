@@ -1,6 +1,7 @@
 /* NSURLProtectionSpace.h: the server or realm that asks for authentication, and the method it asks for. */
 #import <Foundation/NSObject.h>
-#include <Security/Security.h>
+#include <Security/SecBase.h>
+#include <Security/SecTrust.h>
 
 @class NSString, NSArray<ObjectType>, NSData;
 
