@@ -7,8 +7,8 @@
 // (the "cd" line), the environment the build exported ("export" and "setenv" lines) and the compiler invocation (the
 // last line whose first column is a compiler). From the compiler's arguments it derives the arguments for parsing:
 // those libclang cannot or must not see are removed, the adaptations for the loaded libclang are made
-// (XAParsingArguments.h: target triple, SDK, builtin headers, working directory, options upstream clang rejects), a
-// few warning options are added and the user's extra compiler arguments come last.
+// (XAParsingArguments.h: target triple, SDK, builtin headers, working directory, options that libclang refuses,
+// header maps no build wrote), a few warning options are added and the user's extra compiler arguments come last.
 //
 // XAProjectFileCompilationInfo describes a source file of the project and removes more ("-c" with the source path,
 // "-o" with the object path, ...: the parse names its source separately); XAPCHCompilationInfo describes the

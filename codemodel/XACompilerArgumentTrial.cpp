@@ -42,8 +42,10 @@ bool parsesWithoutError(const std::vector<std::string> &arguments) {
 bool XALoadedClangAcceptsArguments(const std::vector<std::string> &arguments) {
     static std::mutex mutex;
     static std::map<std::string, bool> answers;
-    // One library is loaded per process; its version text keeps answers of different libraries apart all the same.
-    std::string key = XAClangVersionString().value_or("");
+    // One library is loaded per process and never replaced; its version text keeps answers of different libraries
+    // apart all the same.
+    static const std::string version = XAClangVersionString().value_or("");
+    std::string key = version;
     for (const std::string &argument : arguments) {
         key += '\0' + argument;
     }

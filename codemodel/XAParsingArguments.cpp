@@ -205,9 +205,9 @@ constexpr std::array<std::string_view, 6> kJoinedPrefixesToDrop = {
 // Options that every clang knows and whose trial would only test their value (a missing include file, say): search
 // paths, definitions, warnings, the language, the target, the input and the output. Whole arguments, then prefixes.
 constexpr std::array<std::string_view, 5> kUntriedOptions = {"-c", "-o", "-x", "-arch", "-target"};
-constexpr std::array<std::string_view, 14> kUntriedOptionPrefixes = {
-    "-I",         "-F",          "-D",       "-U",       "-W",        "-iquote", "-isystem",
-    "-idirafter", "-iframework", "-include", "-imacros", "--target=", "-O",      "-g"};
+constexpr std::array<std::string_view, 15> kUntriedOptionPrefixes = {
+    "-I",          "-F",       "-D",       "-U",        "-W", "-iquote", "-isystem", "-idirafter",
+    "-iframework", "-include", "-imacros", "-isysroot", "-O", "-g",      "--target="};
 
 bool isTriedOption(const std::string &argument) {
     if (argument.size() < 2 || argument.front() != '-') {
@@ -252,6 +252,9 @@ public:
           tryEveryOption_(tryEveryOption) {}
 
     std::vector<std::string> run(std::vector<std::string> *rejected) {
+        // A language and target that the library refuses on their own would make every trial fail: nothing can be
+        // told apart then, and every option stays.
+        triesOptions_ = context_.acceptsArguments && context_.acceptsArguments(trialContext_);
         std::vector<std::string> kept;
         for (index_ = 0; index_ < arguments_.size();) {
             index_ += step(kept, rejected);
@@ -276,7 +279,7 @@ private:
             return *consumed;
         }
         const bool tried = tryEveryOption_ ? argument.size() > 1 && argument.front() == '-' : isTriedOption(argument);
-        if (!context_.acceptsArguments || !tried) {
+        if (!triesOptions_ || !tried) {
             kept.push_back(argument);
             return 1;
         }
@@ -380,6 +383,7 @@ private:
     bool dropSysroot_;
     std::vector<std::string> trialContext_;
     bool tryEveryOption_;
+    bool triesOptions_ = false;
     std::size_t index_ = 0;
 };
 
@@ -567,7 +571,8 @@ std::vector<std::string> XACompilerOptionsRejected(const std::vector<std::string
                                                    const XACompilerArgumentsAcceptance &acceptsArguments) {
     XAParsingArgumentsContext context;
     context.acceptsArguments = acceptsArguments;
-    const std::string triple = XAExplicitTargetTriple(arguments).value_or(XADerivedTargetTriple(arguments, context));
+    const std::optional<std::string> explicitTriple = XAExplicitTargetTriple(arguments);
+    const std::string triple = explicitTriple ? *explicitTriple : XADerivedTargetTriple(arguments, context);
     const std::vector<std::string> languageAndTarget = trialContext(arguments, triple);
     // A target the library cannot parse for fails every trial; it is the one argument at fault then.
     if (!acceptsArguments(languageAndTarget)) {

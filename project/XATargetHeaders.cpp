@@ -1,12 +1,12 @@
 #include "project/XATargetHeaders.h"
 
+#include "project/XAPhaseBuildFiles.h"
 #include "project/XAProjectBuildPhase.h"
 #include "project/XAProjectTarget.h"
 
 namespace {
 
-XAHeaderVisibility visibilityOfBuildFile(const XAValue &buildFile) {
-    const XAValue *settings = buildFile.get("settings");
+XAHeaderVisibility visibilityOfSettings(const XAValue *settings) {
     const XAValue *attributes = settings ? settings->get("ATTRIBUTES") : nullptr;
     const XAValue::Array *list = attributes ? attributes->array() : nullptr;
     XAHeaderVisibility visibility = XAHeaderVisibility::Project;
@@ -30,18 +30,8 @@ bool XAIsHeadersBuildPhase(const XAProjectBuildPhase &phase) {
 
 std::vector<XATargetHeader> XAHeadersOfBuildPhase(const XAProjectBuildPhase &phase) {
     std::vector<XATargetHeader> headers;
-    auto data = phase.projectData();
-    const XAValue *own = phase.pbx_ownObject();
-    const XAValue *files = own ? own->get("files") : nullptr;
-    const XAValue::Array *ids = files ? files->array() : nullptr;
-    for (std::size_t index = 0; data && ids && index < ids->size(); ++index) {
-        const std::string *id = (*ids)[index].string();
-        const XAValue *buildFile = id ? phase.pbx_dictForID(*id) : nullptr;
-        const std::string *fileRef = buildFile ? buildFile->stringForKey("fileRef") : nullptr;
-        auto found = fileRef ? data->fileReferenceObjects.find(*fileRef) : data->fileReferenceObjects.end();
-        if (found != data->fileReferenceObjects.end()) {
-            headers.push_back({found->second, visibilityOfBuildFile(*buildFile)});
-        }
+    for (const XAPhaseBuildFile &buildFile : XAPhaseBuildFiles(phase)) {
+        headers.push_back({buildFile.file, visibilityOfSettings(buildFile.settings)});
     }
     return headers;
 }

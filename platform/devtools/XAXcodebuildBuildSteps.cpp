@@ -5,6 +5,7 @@
 #include "core/XAString.h"
 #include "platform/devtools/XABuildSettingsResolver.h"
 #include "platform/devtools/XAXcodebuildBuildCompiler.h"
+#include "project/XAPhaseBuildFiles.h"
 #include "project/XAProjectBuildPhase.h"
 #include "project/XAProjectFile.h"
 #include "project/XAProjectTarget.h"
@@ -26,23 +27,24 @@ struct XASourceBuildFile {
 // tree (variant groups, sub-project products, broken references) have nothing to compile.
 std::vector<XASourceBuildFile> sourceBuildFiles(const XAProjectBuildPhase &phase) {
     std::vector<XASourceBuildFile> files;
-    auto data = phase.projectData();
-    const XAValue *own = phase.pbx_ownObject();
-    const XAValue *list = own ? own->get("files") : nullptr;
-    const XAValue::Array *ids = list ? list->array() : nullptr;
-    for (std::size_t index = 0; data && ids && index < ids->size(); ++index) {
-        const std::string *id = (*ids)[index].string();
-        const XAValue *buildFile = id ? phase.pbx_dictForID(*id) : nullptr;
-        const std::string *fileRef = buildFile ? buildFile->stringForKey("fileRef") : nullptr;
-        auto found = fileRef ? data->fileReferenceObjects.find(*fileRef) : data->fileReferenceObjects.end();
-        if (found == data->fileReferenceObjects.end()) {
-            continue;
-        }
-        const XAValue *settings = buildFile->get("settings");
-        const std::string *flags = settings ? settings->stringForKey("COMPILER_FLAGS") : nullptr;
-        files.push_back({found->second, flags ? *flags : std::string()});
+    for (const XAPhaseBuildFile &buildFile : XAPhaseBuildFiles(phase)) {
+        const std::string *flags = buildFile.settings ? buildFile.settings->stringForKey("COMPILER_FLAGS") : nullptr;
+        files.push_back({buildFile.file, flags ? *flags : std::string()});
     }
     return files;
+}
+
+// The setting that names the product's folder for headers of the visibility; none for project headers.
+const char *headersFolderSetting(XAHeaderVisibility visibility) {
+    switch (visibility) {
+    case XAHeaderVisibility::Public:
+        return "PUBLIC_HEADERS_FOLDER_PATH";
+    case XAHeaderVisibility::Private:
+        return "PRIVATE_HEADERS_FOLDER_PATH";
+    case XAHeaderVisibility::Project:
+        break;
+    }
+    return nullptr;
 }
 
 std::optional<std::string> fileType(const XAProjectFile &file) {
@@ -212,10 +214,7 @@ private:
     // where the target's users find them as <ProductName/Header.h>; project headers stay where they are.
     void planHeaders(const XAProjectBuildPhase &phase) {
         for (const XATargetHeader &header : XAHeadersOfBuildPhase(phase)) {
-            const char *folderSetting = header.visibility == XAHeaderVisibility::Public ? "PUBLIC_HEADERS_FOLDER_PATH"
-                                        : header.visibility == XAHeaderVisibility::Private
-                                            ? "PRIVATE_HEADERS_FOLDER_PATH"
-                                            : nullptr;
+            const char *folderSetting = headersFolderSetting(header.visibility);
             std::optional<std::string> source = folderSetting ? diskPath(*header.file) : std::nullopt;
             if (!source || setting(folderSetting).empty()) {
                 continue;

@@ -134,6 +134,7 @@ INSTANTIATE_TEST_SUITE_P(ExampleAndFixtures, XABuildRoadTest,
                                            ProjectCase{kMacAppXcodeproj, "MacApp", "Debug", 0},
                                            ProjectCase{kFrameworkAppXcodeproj, "Kit", "Debug", 0},
                                            ProjectCase{kFrameworkAppXcodeproj, "App", "Debug", 0},
+                                           ProjectCase{kFrameworkAppXcodeproj, "Kit", "Debug", 0, true},
                                            ProjectCase{kFrameworkAppXcodeproj, "App", "Debug", 0, true},
                                            ProjectCase{kCompilerFlagsXcodeproj, "Flags", "Debug", 3}),
                          [](const testing::TestParamInfo<ProjectCase> &info) {
@@ -201,6 +202,30 @@ TEST_F(XABuildEndToEndTest, AFullBuildCopiesTheFrameworksPublicAndPrivateHeaders
     EXPECT_TRUE(fs::is_regular_file(framework + "Headers/KitWidget.h"));
     EXPECT_TRUE(fs::is_regular_file(framework + "PrivateHeaders/KitInternal.h"));
     EXPECT_FALSE(fs::exists(framework + "Headers/KitProject.h")) << "a project header stays in the project";
+
+    // The application finds the framework's header in the built framework, without any header map.
+    const auto &infos = build->compilationInfosByFilePath();
+    const std::string delegate = TESSARY_FIXTURES_DIR "/projects/FrameworkApp/App/AppDelegate.m";
+    ASSERT_TRUE(infos.contains(delegate));
+    std::vector<std::string> withoutMaps;
+    std::size_t maps = 0;
+    for (const std::string &argument : infos.at(delegate)->parsingCompilerArgs()) {
+        if (!argument.ends_with(".hmap")) {
+            withoutMaps.push_back(argument);
+            continue;
+        }
+        ++maps;
+        if (!argument.starts_with("-")) {
+            withoutMaps.pop_back(); // the search option before the map
+        }
+    }
+    ASSERT_EQ(maps, 3u) << "own target, all targets, project headers";
+    const XALibclangFunctions &clang = XALibclang::fn();
+    XAClangIndexOwner index(clang.clang_createIndex(0, 0));
+    XAError error;
+    XATranslationUnitOwner unit(XAParseTranslationUnit(index.get(), delegate, withoutMaps, 0, &error));
+    ASSERT_TRUE(unit) << error.message;
+    EXPECT_EQ(XANumberOfErrorDiagnostics(unit.get()), 0u) << testing::PrintToString(XAFormattedDiagnostics(unit.get()));
 }
 
 // ---- The cached log ----

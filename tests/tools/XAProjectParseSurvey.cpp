@@ -146,7 +146,7 @@ XAFileOutcome parseFile(const XACompilationInfo &info) {
     return outcome;
 }
 
-// An error's text with the names that vary from file to file kept, so that equal causes count together.
+// An error's text as it is counted: whole, so that equal causes count together, but cut short when very long.
 std::string errorKey(const std::string &text) { return text.size() > 160 ? text.substr(0, 160) + "..." : text; }
 
 bool isCompiledSource(const XAProjectFile &file) {
