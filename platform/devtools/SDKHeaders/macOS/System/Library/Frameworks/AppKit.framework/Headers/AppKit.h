@@ -34,6 +34,9 @@
 #import <AppKit/NSImageCell.h>
 #import <AppKit/NSImageView.h>
 #import <AppKit/NSProgressIndicator.h>
+#import <AppKit/NSTableView.h>
+#import <AppKit/NSArrayController.h>
+#import <AppKit/NSStoryboard.h>
 #import <AppKit/NSTextField.h>
 #import <AppKit/NSMenu.h>
 #import <AppKit/NSMenuItem.h>
