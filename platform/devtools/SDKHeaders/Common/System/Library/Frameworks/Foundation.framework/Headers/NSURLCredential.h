@@ -1,7 +1,6 @@
 /* NSURLCredential.h: answers to authentication challenges: passwords, client identities and server trusts. */
 #import <Foundation/NSObject.h>
-#include <Security/SecBase.h>
-#include <Security/SecTrust.h>
+#include <Security/Security.h>
 
 @class NSString, NSArray<ObjectType>;
 

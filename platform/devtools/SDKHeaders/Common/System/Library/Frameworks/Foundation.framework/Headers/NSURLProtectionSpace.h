@@ -1,7 +1,6 @@
 /* NSURLProtectionSpace.h: the server or realm that asks for authentication, and the method it asks for. */
 #import <Foundation/NSObject.h>
-#include <Security/SecBase.h>
-#include <Security/SecTrust.h>
+#include <Security/Security.h>
 
 @class NSString, NSArray<ObjectType>, NSData;
 
