@@ -408,6 +408,22 @@ CGImageRef TDScale(CGImageRef image, vImagePixelCount width, vImagePixelCount he
 }
 @end
 )"},
+        {"WhatFoundationBringsAlong", on("iPhoneOS", "arm64-apple-ios14.0"), R"(
+#import <Foundation/Foundation.h>
+
+static const void *TDRetain(const void *info) { return Block_copy(info); }
+
+id TDKeyOfCertificate(NSData *certificate) {
+    char name[NAME_MAX + 1];
+    name[0] = 0;
+    SecCertificateRef allowed = SecCertificateCreateWithData(NULL, (__bridge CFDataRef)certificate);
+    SecPolicyRef policy = SecPolicyCreateBasicX509();
+    SecTrustRef trust = NULL;
+    SecTrustCreateWithCertificates(allowed, policy, &trust);
+    NSLog(@"%s %@ %p", name, @TRUE, TDRetain(NULL));
+    return (__bridge_transfer id)SecTrustCopyKey(trust);
+}
+)"},
         {"LocksAndAtomics", on("iPhoneOS", "arm64-apple-ios10.0"), R"(
 #import <Foundation/Foundation.h>
 #import <os/lock.h>
