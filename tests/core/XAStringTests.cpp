@@ -211,6 +211,13 @@ TEST(XAStringCase, FirstCharacterChangesSkipLeadingWhitespace) {
     EXPECT_EQ(xa_firstCharModifiedWithBlock("   ", [](const std::string &) { return "x"; }), "   ");
 }
 
+TEST(XAStringCase, WholeTextChangesCaseBeyondASCII) {
+    EXPECT_EQ(xa_lowercased("\u00C9COLE \u0130"), "\u00E9cole i\u0307"); // dotted capital I: no Turkish rule
+    EXPECT_EQ(xa_uppercased("tessary_ignored_in_file"), "TESSARY_IGNORED_IN_FILE");
+    EXPECT_EQ(xa_uppercased("stra\u00DFe"), "STRASSE");
+    EXPECT_EQ(xa_uppercased(""), "");
+}
+
 TEST(XAStringCase, CamelCaseIsSplitBeforeCapitalsThatFollowLowerCase) {
     EXPECT_EQ(xa_camelCaseToSentenceCase("someABCValue"), "some ABCValue");
     EXPECT_EQ(xa_camelCaseToSentenceCase("ABC"), "ABC");
