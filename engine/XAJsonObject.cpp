@@ -17,7 +17,12 @@ void appendComment(std::string &text, const std::string &comment, const std::str
                    std::size_t maxLineLength) {
     const std::size_t reserved = 3 + indentation.size(); // the indentation and "// "
     const std::size_t width = maxLineLength > reserved ? maxLineLength - reserved : 0;
-    for (const std::string &line : xa_lines(xa_wordWrapToLength(comment, width))) {
+    // The comment is one paragraph: its own line breaks are reflowed with the rest of its words.
+    std::string paragraph;
+    for (const std::string &line : xa_lines(comment)) {
+        paragraph += (paragraph.empty() ? "" : " ") + line;
+    }
+    for (const std::string &line : xa_lines(xa_wordWrapToLength(paragraph, width))) {
         text += indentation + "// " + line + "\n";
     }
 }
