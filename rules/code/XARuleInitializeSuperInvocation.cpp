@@ -24,7 +24,7 @@ struct XARuleInitializeSuperInvocation : XACursorRule<XARuleInitializeSuperInvoc
     static std::vector<int> cursorKinds() { return {CXCursor_ObjCMessageExpr}; }
 
     static XADiagnostics applyToCursor(CXCursor cursor, int kind, XARuleContext &, const XACompilationInfo &) {
-        if (kind != CXCursor_ObjCMessageExpr || XAMessageReceiverKind(cursor) != 3 ||
+        if (kind != CXCursor_ObjCMessageExpr || XAMessageReceiverKind(cursor) != CXTessaryMessageReceiver_SuperClass ||
             !XAMessageCallsMethod("NSObject", "initialize", false, cursor)) {
             return {};
         }

@@ -32,7 +32,8 @@ struct XARuleViewControllerInitWithNibName : XACursorRule<XARuleViewControllerIn
             return {};
         }
         const int receiverKind = XAMessageReceiverKind(cursor);
-        if (receiverKind == 3 || receiverKind == 4) {
+        if (receiverKind == CXTessaryMessageReceiver_SuperClass ||
+            receiverKind == CXTessaryMessageReceiver_SuperInstance) {
             return {};
         }
         // A receiver typed id has the typedef of id as its "class": only an interface names a class.

@@ -1,8 +1,9 @@
 #import <Foundation/Foundation.h>
 
-//--- -isEqual: without -hash is reported at the implementation
 @interface Point : NSObject
 @end
+
+//--- -isEqual: without -hash is reported at the implementation
 ↓@implementation Point // expect: id=Point
 - (BOOL)isEqual:(id)object {
     return self == object;
@@ -10,8 +11,6 @@
 @end
 
 //--- both methods, neither, or only -hash are not reported
-@interface Point : NSObject
-@end
 @implementation Point
 - (BOOL)isEqual:(id)object {
     return self == object;
@@ -35,8 +34,6 @@
 @end
 
 //--- -hash in a category implementation does not count
-@interface Point : NSObject
-@end
 ↓@implementation Point // expect: id=Point
 - (BOOL)isEqual:(id)object {
     return self == object;
@@ -49,8 +46,6 @@
 @end
 
 //--- a class method +hash does not count
-@interface Point : NSObject
-@end
 ↓@implementation Point // expect: id=Point
 - (BOOL)isEqual:(id)object {
     return self == object;
