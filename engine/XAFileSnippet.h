@@ -14,7 +14,7 @@
 
 class XAFileSnippet {
 public:
-    // No snippet for an empty range or text; otherwise as the constructor.
+    // No snippet for an empty range or text; otherwise as makeSnippet.
     static std::optional<XAFileSnippet> snippetFromString(std::shared_ptr<const std::string> text, XAStringRange range);
     // No snippet when the range, clipped to the text, is empty; the marked range is widened to whole characters.
     static std::optional<XAFileSnippet> makeSnippet(std::shared_ptr<const std::string> text, XAStringRange range);

@@ -3,13 +3,13 @@
 #include "codemodel/XABuild.h"
 #include "core/XAMessageQueue.h"
 #include "core/XAPaths.h"
+#include "core/XATemporaryFiles.h"
 #include "engine/XACursorRuleDispatch.h"
 #include "engine/XARuleContext.h"
 #include "project/XAProjectBuildConfiguration.h"
 #include "project/XAProjectTarget.h"
 #include "ruledriver/XARuleCaseProject.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <unordered_set>
@@ -19,12 +19,7 @@ namespace {
 // A folder for one case's project, removed with everything in it when the case is done.
 class CaseFolder {
 public:
-    CaseFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tessary-rule-case-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) {
-            path_ = pattern;
-        }
-    }
+    CaseFolder() : path_(XATemporaryDirectoryPath("tessary-rule-case-XXXXXX").value_or("")) {}
     ~CaseFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
@@ -279,6 +274,9 @@ std::vector<std::string> XARunRuleCase(const XARuleDescriptor *rule, const XARul
         return problems;
     }
     const CaseFolder folder;
+    if (folder.path().empty()) {
+        return {"cannot create a folder for the case's project"};
+    }
     const std::optional<XARuleCaseProject> made =
         XAMakeRuleCaseProject(ruleCase, folder.path(), fixturesFolder, problems);
     const XAConfiguration configuration = caseConfiguration(*rule, ruleCase, problems);

@@ -1,6 +1,7 @@
 #include "ruledriver/XARuleCaseTestSupport.h"
 
 #include "codemodel/XABuildTestSupport.h"
+#include "core/XATemporaryFiles.h"
 #include "ruledriver/XARuleCaseRunner.h"
 
 #include <cstdlib>
@@ -8,11 +9,8 @@
 
 void XARuleCaseEnvironment::SetUp() {
     XAStagedDeveloperToolsEnvironment().SetUp();
-    std::string pattern = (std::filesystem::temp_directory_path() / "tessary-rule-caches-XXXXXX").string();
-    if (::mkdtemp(pattern.data())) {
-        cachesFolder_ = pattern;
-        ::setenv("XDG_CACHE_HOME", cachesFolder_.c_str(), 1);
-    }
+    cachesFolder_ = XATemporaryDirectoryPath("tessary-rule-caches-XXXXXX").value_or("");
+    ::setenv("XDG_CACHE_HOME", cachesFolder_.c_str(), 1);
     ASSERT_FALSE(cachesFolder_.empty()) << "cannot create a caches folder";
     ASSERT_TRUE(XALoadStagedLibclang());
     XADevEnvironment &environment = XADevEnvironment::sharedEnvironment();
