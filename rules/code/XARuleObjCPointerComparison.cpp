@@ -16,7 +16,7 @@
 struct XARuleObjCPointerComparison : XACursorRule<XARuleObjCPointerComparison> {
     static XAXMLString ruleName() { return XAXMLString("Objective-C object pointer comparison"); }
     static XAXMLString ruleDescription() { return XAXMLString(""); }
-    static std::vector<std::string> tags() { return {"Experimental"}; }
+    static std::vector<std::string> tags() { return {XARuleTagExperimental}; }
     static std::vector<int> cursorKinds() { return {CXCursor_BinaryOperator}; }
 
     static XADiagnostics applyToCursor(CXCursor cursor, int kind, XARuleContext &, const XACompilationInfo &) {

@@ -10,7 +10,7 @@
 struct XARuleReturnTypeMismatch : XACursorRule<XARuleReturnTypeMismatch> {
     static XAXMLString ruleName() { return XAXMLString("Return type mismatch"); }
     static XAXMLString ruleDescription() { return XAXMLString(""); }
-    static std::vector<std::string> tags() { return {"Experimental"}; }
+    static std::vector<std::string> tags() { return {XARuleTagExperimental}; }
     static std::vector<int> cursorKinds() { return {CXCursor_ReturnStmt}; }
 
     static XADiagnostics applyToCursor(CXCursor cursor, int kind, XARuleContext &, const XACompilationInfo &) {
