@@ -21,6 +21,8 @@
 class XAProjectBuildConfiguration;
 class XAProjectFile;
 class XAProjectTarget;
+class XAPodfile;
+class XAWorkspace;
 
 // The editor settings a project records on its main group; each field is absent (0 for indentMode) when the project
 // does not hold it as text.
@@ -208,6 +210,27 @@ public:
     static std::vector<XAVersionControlSystem> allSupportedVersionControlSystems();
     static std::vector<std::string> allSupportedVersionControlSystemNames();
 
+    // ---- CocoaPods, Carthage and workspaces ----
+    //
+    // The searches below find the version-control root first (determineAndCacheVCSInfoWithProgress) and never look
+    // above it; without a working copy only the project folder is looked at.
+
+    // The "Podfile" in the project folder or the nearest folder above it, up to the version-control root.
+    std::optional<std::string> cocoaPodsPodfilePath() const;
+    bool usesCocoaPods() const;
+    // The Podfile read afresh; null without one.
+    std::shared_ptr<XAPodfile> cocoaPodsPodfile() const;
+    // The folder "Pods" beside the Podfile, when it is a folder.
+    std::optional<std::string> cocoaPodsFolderPath() const;
+    // The workspace the Podfile names (else one named like the project) beside the Podfile, when it exists.
+    std::optional<std::string> cocoaPodsWorkspacePath() const;
+    // The "Cartfile", found as the Podfile is.
+    std::optional<std::string> carthageCartfilePath() const;
+    bool usesCarthage() const;
+    // Every workspace under the effective root (hidden folders skipped, workspaces inside projects included), each
+    // read, whether or not reading succeeded; messages go to the handler with the prefix "Reading workspace data".
+    std::vector<std::shared_ptr<XAWorkspace>> relatedWorkspacesWithProgress(const XAProgressHandler &progress) const;
+
 protected:
     const char *className() const override { return "XAProject"; }
 
@@ -222,6 +245,7 @@ private:
                                 const std::vector<std::string> &arguments) const;
     void storeBuildSettings(const std::string &targetName, const std::string &buildConfigurationName,
                             XABuildSettings settings);
+    std::optional<std::string> pathOfDependencyManagerFile(const std::string &fileName) const;
     std::optional<std::string> resolvedSetting(const XAProjectTarget &target, const std::string &buildConfigurationName,
                                                const std::string &key) const;
 
