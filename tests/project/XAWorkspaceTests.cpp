@@ -116,14 +116,11 @@ TEST(XAWorkspace, SchemeNamesAreTheIndentedLinesAfterTheSchemesHeading) {
 }
 
 TEST(XAWorkspace, SchemesThroughTheStandInXcodebuild) {
-    const std::string developerDir = TESSARY_STAGE_DIR "/Developer";
-    XAScopedEnvironmentVariable developerDirVariable("DEVELOPER_DIR", developerDir);
-    const char *path = std::getenv("PATH");
-    XAScopedEnvironmentVariable pathVariable("PATH", developerDir + "/usr/bin:" + (path ? path : "/usr/bin:/bin"));
-    XADevEnvironment &environment = XADevEnvironment::sharedEnvironment();
-    if (environment.devDirRootPath() != xa_stringByStandardizingPath(developerDir)) {
+    XAStagedDeveloperToolsScope tools;
+    if (!tools.usable()) {
         GTEST_SKIP() << "the developer directory of this process was fixed before this test";
     }
+    XADevEnvironment &environment = XADevEnvironment::sharedEnvironment();
     ASSERT_TRUE(environment.setUp());
     XAWorkspace workspace(TESSARY_FIXTURES_DIR "/workspaces/Shop.xcworkspace");
     XAProgressRecorder recorder;
