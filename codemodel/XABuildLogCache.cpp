@@ -71,8 +71,9 @@ std::chrono::system_clock::time_point XATimePointFromDate(XADate date) {
 }
 
 XABuildLogCacheProjectState XABuildLogCacheProjectStateOf(const XAProject &project) {
-    // The project folder stands in for the version-control root until the project model knows that root.
-    return {project.projectHash(), project.projectDiskRootPath()};
+    // Headers beside the project folder but inside its working copy shape the build too.
+    project.determineAndCacheVCSInfoWithProgress(nullptr);
+    return {project.projectHash(), project.effectiveRootPath()};
 }
 
 XABuildLogCache::XABuildLogCache(std::string projectName, std::string projectDiskRootPath,
