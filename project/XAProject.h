@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/XAError.h"
+#include "core/XAImage.h"
 #include "core/XAProgressMessage.h"
 #include "core/XATask.h"
 #include "core/XAValue.h"
@@ -16,10 +18,12 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class XAProjectBuildConfiguration;
 class XAProjectFile;
+class XAAssetCatalogSet;
 class XAProjectTarget;
 class XAPodfile;
 class XAResourceBuild;
@@ -123,6 +127,46 @@ public:
     bool containsAnnotationHeader() const;
     // The folder of the project's first "main.m" when that file exists, else the project folder.
     std::string annotationHeaderInstallDirPath() const;
+
+    // ---- The checker's configuration files ----
+    //
+    // Configuration files are files whose names end in ".tessary.json": among the project's files, and in the folder
+    // "TessaryConfig" of the project folder. The primary one is the first whose name begins with "main.tessary.".
+
+    std::string tessaryConfigFileFolderPath() const;
+    static bool filenameIsTessaryConfigFile(std::string_view filename);
+    // The project's configuration files in project-file order, then those of the configuration folder by name;
+    // a file that is both is listed twice.
+    std::vector<std::string> tessaryConfigFilePaths() const;
+    // The first path whose file name begins with "main.tessary.", else the first path; no value without any.
+    std::optional<std::string> primaryTessaryConfigFilePath() const;
+    bool hasProjectSpecificTessaryConfigFile() const;
+    // "<configuration folder>/main.tessary.json".
+    std::string defaultPathForSavingNewConfigFile() const;
+    // The comment at the top of a configuration file that the application writes.
+    static std::string tessaryConfigFileHeaderComment();
+    // Writes a configuration's file text (rendered by the configuration with the header comment above), creating
+    // the file's folder when it is missing.
+    static bool saveConfigurationText(const std::string &configurationText, const std::string &path, XAError *error);
+
+    // ---- Announcing new rules ----
+    //
+    // For each project name, the introduction number of the newest rule already announced is kept in the per-user
+    // file "NewRuleNotificationOrderNumbers.plist"; projects of the same name share it.
+
+    // The SHA-1 of the project name, 40 lower-case hexadecimal digits.
+    std::string newRulesNotificationOrderNumberCacheKey() const;
+    // The stored number; 110 when the file or the entry is missing.
+    std::uint64_t lastNotificationRuleIntroOrderNumber() const;
+    // Stores the current maximum introduction number for this project; a failed write is not reported.
+    void markNewRulesNotified(std::uint64_t currentMaximumIntroductionOrderNumber) const;
+    // The public rules introduced after the stored number that the rule set does not hold, in the given order.
+    struct RuleIntroduction {
+        std::string shortName;
+        std::size_t introductionOrderNumber = 0;
+    };
+    std::vector<std::string> newRulesToNotifyAbout(const std::vector<RuleIntroduction> &publicRules,
+                                                   const std::set<std::string> &ruleSetShortNames) const;
 
     // ---- Targets and build configurations ----
 
@@ -248,6 +292,38 @@ public:
     std::vector<std::string>
     supportedLocalizationLocaleIdentifiersForTarget(const XAProjectTarget &target,
                                                     const XAProjectBuildConfiguration &buildConfiguration) const;
+
+    // ---- Application icons ----
+    //
+    // The icon of an application target: its Info.plist's icon files or the conventionally named ones, and the app
+    // icon set of its asset catalogs that the build settings name, whichever is larger.
+
+    // The icon files: those the Info.plist names ("CFBundleIconFile", "CFBundleIconFiles" and the primary icon's
+    // "CFBundleIconFiles", build-setting references resolved), each the first image or icon set among the resources
+    // with that name without extension; else the images with a conventional icon name ("icon.png", "icon@2x.png",
+    // ...; compared in lower case). Then the image "iTunesArtwork". No value for a target that is no application.
+    std::optional<std::vector<std::shared_ptr<XAProjectFile>>>
+    iconResourceFilesForTarget(const XAProjectTarget &target, const std::string &buildConfigurationName) const;
+    // The icon file (or member of an icon set) with the largest pixel area; no value without one.
+    std::optional<std::string> bestProjectFileAppIconFilePathForTarget(const XAProjectTarget &target,
+                                                                       const std::string &buildConfigurationName) const;
+    // The app icon sets with at least one image of all the target's asset catalogs.
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>>
+    populatedIconAssetCatalogSetsForTarget(const XAProjectTarget &target,
+                                           const std::string &buildConfigurationName) const;
+    // The largest existing image of the app icon set named by ASSETCATALOG_COMPILER_APPICON_NAME; no value without.
+    std::optional<std::string>
+    bestImageAssetCatalogAppIconFilePathForTarget(const XAProjectTarget &target,
+                                                  const std::string &buildConfigurationName) const;
+    // The icon read from the asset catalog's or else the icon files' best image, with the iOS 7 icon shape on iOS.
+    std::optional<XAImage> iconForTarget(const XAProjectTarget &target,
+                                         const std::string &buildConfigurationName) const;
+    // The target's icon, else that of the first other target whose name is part of this one's (the application of a
+    // test target), else defaultProjectIcon. `fileTypeIcon` is the interface's icon for "xcodeproj" files.
+    XAImage representativeIconForTarget(const XAProjectTarget &target, const std::string &buildConfigurationName,
+                                        const XAImage &fileTypeIcon) const;
+    // The icon of the primary application target in its first configuration, else `fileTypeIcon`.
+    XAImage defaultProjectIcon(const XAImage &fileTypeIcon) const;
 
     // ---- Version control ----
 

@@ -1,0 +1,68 @@
+#include "codemodel/clang/XAClassDeclarations.h"
+
+#include "codemodel/clang/XACursorNavigation.h"
+#include "codemodel/clang/XACursorText.h"
+
+namespace {
+
+constexpr int kMaximumSuperclassNames = 100;
+
+CXCursor superClassReference(CXCursor interface) {
+    return XAFirstChildOfKind(interface, CXCursor_ObjCSuperClassRef, CXChildVisit_Continue);
+}
+
+} // namespace
+
+CXCursor XASuperclassOfInterface(CXCursor cursor) {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    const CXCursor canonical = clang.clang_getCanonicalCursor(cursor);
+    CXCursor interface = XAIsNullCursor(canonical) ? cursor : canonical;
+    if (interface.kind != CXCursor_ObjCInterfaceDecl) {
+        return clang.clang_getNullCursor();
+    }
+    // The canonical declaration of a class is its first one, which may be a forward declaration (@class). libclang
+    // shows one as a reference to the class, whose referenced cursor is the class's definition.
+    const CXCursor forwardReference = XAChildAtIndex(interface, 0);
+    if (forwardReference.kind == CXCursor_ObjCClassRef) {
+        interface = clang.clang_getCursorReferenced(forwardReference);
+    }
+    const CXCursor firstChild = XAChildAtIndex(interface, 0);
+    if (firstChild.kind != CXCursor_ObjCSuperClassRef) {
+        return clang.clang_getNullCursor();
+    }
+    return clang.clang_getCursorReferenced(firstChild);
+}
+
+std::vector<std::string> XASuperclassNames(CXCursor cursor) {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    std::vector<std::string> names;
+    if (cursor.kind != CXCursor_ObjCInterfaceDecl) {
+        return names;
+    }
+    for (int step = 0; step < kMaximumSuperclassNames && cursor.kind == CXCursor_ObjCInterfaceDecl; ++step) {
+        const CXCursor reference = superClassReference(cursor);
+        if (XAIsNullCursor(reference)) {
+            break;
+        }
+        cursor = clang.clang_getCursorReferenced(reference);
+        if (XAIsNullCursor(cursor)) {
+            break;
+        }
+        if (std::optional<std::string> name = XACursorSpelling(cursor); name && !name->empty()) {
+            names.push_back(std::move(*name));
+        }
+    }
+    return names;
+}
+
+void XAVisitKnownCategoriesOfInterface(const std::function<bool(CXCursor category)> &visitor, CXCursor cursor) {
+    if (!visitor) {
+        return;
+    }
+    XALibclang::fn().clang_tessary_visitKnownCategoriesOfInterfaceDecl(
+        cursor,
+        [](CXCursor category, CXClientData data) -> unsigned {
+            return (*static_cast<const std::function<bool(CXCursor)> *>(data))(category) ? 1 : 0;
+        },
+        const_cast<void *>(static_cast<const void *>(&visitor)));
+}
