@@ -555,6 +555,8 @@ std::string xa_firstCharCapitalized(std::string_view s) {
     return xa_firstCharModifiedWithBlock(s, [](const std::string &c) { return upperCased(c); });
 }
 
+std::string xa_lowercased(std::string_view s) { return lowerCased(s); }
+
 std::string xa_firstCharLowercased(std::string_view s) {
     return xa_firstCharModifiedWithBlock(s, [](const std::string &c) { return lowerCased(c); });
 }
@@ -643,6 +645,8 @@ std::string xa_truncatedToLength(std::string_view s, size_t maxLength, XATruncat
     }
     return marker + std::string(s.substr(i));
 }
+
+size_t xa_utf16Length(std::string_view s) { return utf16Length(s); }
 
 namespace {
 

@@ -155,6 +155,8 @@ std::optional<XAOptionValue::Array> arrayFromValue(const XAOptionValue &value) {
     return std::nullopt;
 }
 
+constexpr const char *kRegexMessage = "Value must be a regular expression string";
+
 const char *arrayTypeMessage(XAOptionValueType type) {
     switch (type) {
     case XAOptionValueTypeRegexArray:
@@ -341,7 +343,7 @@ bool XAConfigurationOption::valueIsValid(const XAOptionValue &value, XAError *er
         if (value.isString()) {
             return XARegex::compile(*value.string(), 0, error).has_value();
         }
-        return fail(error, "Value must be a regular expression string");
+        return fail(error, kRegexMessage);
     case XAOptionValueTypeBool: {
         bool valid = value.isString() ? booleanFromText(*value.string()).has_value()
                                       : value.isNumber() && (*value.real() == 0 || *value.real() == 1);
@@ -377,7 +379,7 @@ bool XAConfigurationOption::arrayIsValid(const XAOptionValue &value, XAError *er
         if (valueType_ == XAOptionValueTypeRegexArray) {
             XAError regexError;
             if (!element.isRegex() && !element.isString()) {
-                problems.push_back(arrayTypeMessage(valueType_));
+                problems.push_back(kRegexMessage); // as for a single expression
             } else if (!compiledRegex(element, &regexError)) {
                 problems.push_back(regexError.message);
             }

@@ -206,6 +206,7 @@ TEST(XAStringCase, FirstCharacterChangesSkipLeadingWhitespace) {
     EXPECT_EQ(xa_firstCharCapitalized("e\u0301x"), "E\u0301x");
     EXPECT_EQ(xa_firstCharCapitalized(""), "");
     EXPECT_EQ(xa_firstCharLowercased("UILabel"), "uILabel");
+    EXPECT_EQ(xa_lowercased("NSLogUsed \u00C9T\u00C9"), "nslogused \u00E9t\u00E9");
     EXPECT_EQ(xa_firstCharModifiedWithBlock(" ab", [](const std::string &c) { return "[" + c + "]"; }), " [a]b");
     EXPECT_EQ(xa_firstCharModifiedWithBlock("   ", [](const std::string &) { return "x"; }), "   ");
 }
@@ -508,4 +509,12 @@ TEST(XAStringBadInput, ValidUTF8ReplacesEachInvalidSequenceOnce) {
     const std::string valid = "valid";
     std::string storage;
     EXPECT_EQ(XAValidUTF8(valid, storage).data(), valid.data()); // no copy when nothing changes
+}
+
+TEST(XAStringTest, UTF16LengthCountsSurrogatePairsAsTwo) {
+    EXPECT_EQ(xa_utf16Length(""), 0u);
+    EXPECT_EQ(xa_utf16Length("abc"), 3u);
+    EXPECT_EQ(xa_utf16Length("\u00E9\u2022"), 2u);
+    EXPECT_EQ(xa_utf16Length("a\U0001F600"), 3u);
+    EXPECT_EQ(xa_utf16Length("a\xFF"), 2u); // an invalid byte counts as one replacement character
 }

@@ -90,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{XAOptionValueTypeOrderedStringArray, true, kStringsMessage},
         ValidationCase{XAOptionValueTypeRegexArray, "a,^b$", ""},
         ValidationCase{XAOptionValueTypeRegexArray, Array{regexValue("a"), "b"}, ""},
+        ValidationCase{XAOptionValueTypeRegexArray, Array{"a", 5}, "Value must be a regular expression string"},
         ValidationCase{XAOptionValueTypeRegexArray, 5,
                        "Value must be an array that contains regular expression strings"},
         ValidationCase{XAOptionValueTypeNumberArray, Array{1, 2.5, "3", " 4 "}, ""},
