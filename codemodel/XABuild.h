@@ -76,7 +76,7 @@ public:
 
     // Makes the log cache and, when the configuration reads cached logs, takes a valid cached log (an invalid one is
     // reported with the reason as a debugging message). Always true.
-    bool initializeAndLoadDiskCache(const XAProgressHandler &progress);
+    bool initializeAndLoadDiskCacheWithProgress(const XAProgressHandler &progress);
     // Empties the products folder and runs xcodebuild; true when it printed a log. The products folder exists
     // afterwards, so that a cached log of this run stays valid until someone removes it.
     bool performBuildAsDryRun(bool dryRun, const XAProgressHandler &progress);
@@ -162,7 +162,7 @@ public:
 
     static std::string modulesCacheDir();
     static std::string modulesCachePath();
-    static void clearModuleCaches(const XAProgressHandler &progress);
+    static void clearModuleCachesWithProgress(const XAProgressHandler &progress);
     // Makes the headers ready for parsing (XAPrecompiledHeaders.h), as many at a time as the configured jobs.
     bool processPCHsWithCompilationInfos(const XAPCHCompilationInfos &infos, const XAProgressHandler &progress) const;
 

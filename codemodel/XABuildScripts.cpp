@@ -136,9 +136,9 @@ XABuild::cocoaPodsResourcePathsWithProgress(const XAProgressHandler &progress) c
         }
     }
     const std::string seconds = std::to_string(buildScriptTimeLimit_.count());
-    const XATaskResults results = XATask::execute(
+    const XATaskResults results = XATask::xa_execute(
         "/usr/bin/timeout", {"--kill-after=5", seconds, "/bin/sh", script}, *buildRoot, std::nullopt,
-        [&environment](XATaskSetup &setup) { setup.addEnvironmentVariablesFromDictionary(environment); });
+        [&environment](XATaskSetup &setup) { setup.xa_addEnvironmentVariablesFromDictionary(environment); });
     if (results.error || results.exitStatus != 0) {
         const bool timedOut = results.exitStatus == kTimedOutStatus || results.exitStatus == kKilledStatus;
         warn(progress, "The CocoaPods resource script " + script +

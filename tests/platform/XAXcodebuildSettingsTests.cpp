@@ -404,8 +404,8 @@ std::string sdkPath(const std::string &platform) {
 ShownSettings showBuildSettings(const std::string &folder, const std::vector<std::string> &arguments) {
     ShownSettings shown;
     Environment environment = cleanEnvironment();
-    shown.results = XATask::execute(developerTool("xcodebuild"), arguments, folder, std::nullopt,
-                                    [&environment](XATaskSetup &setup) { setup.environment = environment; });
+    shown.results = XATask::xa_execute(developerTool("xcodebuild"), arguments, folder, std::nullopt,
+                                       [&environment](XATaskSetup &setup) { setup.environment = environment; });
     const std::string output = standardOutput(shown.results);
     const std::string heading = "Build settings for action ";
     std::string previousKey;
