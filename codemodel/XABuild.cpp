@@ -88,8 +88,8 @@ bool XABuild::processBuildWithPermissionToProcessPCHs(bool permission, const XAP
     if (!requireLoadedLibclang(progress)) {
         return false;
     }
-    clearModuleCaches(progress);
-    initializeAndLoadDiskCache(progress);
+    clearModuleCachesWithProgress(progress);
+    initializeAndLoadDiskCacheWithProgress(progress);
 
     if (!hasBuildLog()) {
         bool dryRun = !configuration_.performFullBuild();
@@ -101,7 +101,7 @@ bool XABuild::processBuildWithPermissionToProcessPCHs(bool permission, const XAP
         if (!performBuildAsDryRun(dryRun, progress)) {
             return false;
         }
-        clearModuleCaches(progress);
+        clearModuleCachesWithProgress(progress);
         if (configuration_.saveBuildLogIntoDiskCache()) {
             diskCache_->writeBuildLogToDisk(buildLog_, *project_, dryRun, progress);
         }
@@ -205,7 +205,7 @@ void XABuild::readInfoPlist(const XAProgressHandler &progress) {
     }
 }
 
-bool XABuild::initializeAndLoadDiskCache(const XAProgressHandler &progress) {
+bool XABuild::initializeAndLoadDiskCacheWithProgress(const XAProgressHandler &progress) {
     if (!isComplete()) {
         return true;
     }
@@ -217,7 +217,7 @@ bool XABuild::initializeAndLoadDiskCache(const XAProgressHandler &progress) {
     diskCache_ =
         std::make_unique<XABuildLogCache>(project_->projectName(), project_->projectDiskRootPath(), target_->name(),
                                           buildConfiguration_->name(), std::move(options), XAClangVersionString());
-    if (!configuration_.useDiskCachedBuildLog() || !diskCache_->readFromDisk(progress)) {
+    if (!configuration_.useDiskCachedBuildLog() || !diskCache_->readFromDiskWithProgress(progress)) {
         return true;
     }
     const XABuildLogCacheData &cached = *diskCache_->cachedData();
@@ -375,7 +375,7 @@ std::string XABuild::modulesCacheDir() { return XAModulesCacheDir(); }
 
 std::string XABuild::modulesCachePath() { return XAModulesCachePath(); }
 
-void XABuild::clearModuleCaches(const XAProgressHandler &progress) { XAClearModuleCaches(progress); }
+void XABuild::clearModuleCachesWithProgress(const XAProgressHandler &progress) { XAClearModuleCaches(progress); }
 
 bool XABuild::processPCHsWithCompilationInfos(const XAPCHCompilationInfos &infos,
                                               const XAProgressHandler &progress) const {

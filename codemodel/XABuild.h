@@ -22,7 +22,9 @@
 #include "core/XAValue.h"
 #include "engine/config/XAConfiguration.h"
 #include "project/XAProject.h"
+#include "project/XAResourceBuild.h"
 
+#include <chrono>
 #include <cstddef>
 #include <map>
 #include <memory>
@@ -40,7 +42,7 @@ using XACompilationInfosByFilePath = std::map<std::string, std::shared_ptr<const
 using XAPCHCompilationInfos = std::vector<std::shared_ptr<const XAPCHCompilationInfo>>;
 using XAXIBs = std::vector<std::shared_ptr<const XAXIB>>;
 
-class XABuild {
+class XABuild : public XAResourceBuild {
 public:
     // Holds the four values; nothing else happens. A build missing the project, the target or the build
     // configuration does nothing: its driver fails with an error message and its queries answer with nothing.
@@ -50,8 +52,10 @@ public:
     XABuild &operator=(const XABuild &) = delete;
 
     const std::shared_ptr<XAProject> &project() const { return project_; }
-    const std::shared_ptr<XAProjectTarget> &target() const { return target_; }
-    const std::shared_ptr<XAProjectBuildConfiguration> &buildConfiguration() const { return buildConfiguration_; }
+    const std::shared_ptr<XAProjectTarget> &target() const override { return target_; }
+    const std::shared_ptr<XAProjectBuildConfiguration> &buildConfiguration() const override {
+        return buildConfiguration_;
+    }
     const XAConfiguration &configuration() const { return configuration_; }
     // Made by the driver; null before.
     const std::unique_ptr<XABuildLogCache> &diskCache() const { return diskCache_; }
@@ -72,7 +76,7 @@ public:
 
     // Makes the log cache and, when the configuration reads cached logs, takes a valid cached log (an invalid one is
     // reported with the reason as a debugging message). Always true.
-    bool initializeAndLoadDiskCache(const XAProgressHandler &progress);
+    bool initializeAndLoadDiskCacheWithProgress(const XAProgressHandler &progress);
     // Empties the products folder and runs xcodebuild; true when it printed a log. The products folder exists
     // afterwards, so that a cached log of this run stays valid until someone removes it.
     bool performBuildAsDryRun(bool dryRun, const XAProgressHandler &progress);
@@ -97,7 +101,7 @@ public:
     const XAPCHCompilationInfos &pchCompilationInfos() const { return pchCompilationInfos_; }
     const XACompilationInfosByFilePath &compilationInfosByFilePath() const { return compilationInfosByFilePath_; }
     const std::optional<std::string> &infoPlistFilePath() const { return infoPlistFilePath_; }
-    const std::optional<XADictionary> &infoPlistDictionary() const { return infoPlistDictionary_; }
+    const std::optional<XADictionary> &infoPlistDictionary() const override { return infoPlistDictionary_; }
 
     // ---- Compilation infos, products and XIB files (from steps) ----
     //
@@ -118,11 +122,11 @@ public:
     // Preprocess step that writes what it reads (a dry run preprocesses nothing); no value otherwise.
     std::optional<std::string> infoPlistFilePathFromBuildSteps(const std::vector<XABuildStep> &steps) const;
     // The ".app" folder inside a build-products folder that one of the checked target's steps works on.
-    std::optional<std::string> pathToBuiltAppBundle() const;
+    std::optional<std::string> pathToBuiltAppBundle() const override;
     // A real build (not a dry run) whose bundle exists.
-    bool appBundleWasSuccessfullyBuilt() const;
+    bool appBundleWasSuccessfullyBuilt() const override;
     // An iOS target deployed to iOS 7.0 or later.
-    bool compilesAssetCatalogsIntoCombinedBinaryFile() const;
+    bool compilesAssetCatalogsIntoCombinedBinaryFile() const override;
     // The XIB and storyboard files that the steps compile, in step order.
     std::vector<std::string> XIBFilePathsFromBuildSteps(const std::vector<XABuildStep> &steps) const;
 
@@ -136,11 +140,29 @@ public:
     // Null for a target that is not in the log (or before parseAndCacheXIBs).
     const XAXIBs *XIBsForProjectName(std::string_view projectName, std::string_view targetName) const;
 
+    // ---- Resources and build scripts ----
+
+    // The checked target's steps as the project's resource operations read them.
+    std::vector<XAResourceBuildStep> resourceBuildSteps() const override;
+    bool pathIsUnderAppBundleBuildDir(const std::string &path) const override;
+    // The environment a build script of the checked target sees: its resolved build settings, with the settings'
+    // own products folder (SYMROOT) replaced by the build's products folder in every value, and "COMMAND_MODE"
+    // "legacy", "SCRIPT_INPUT_FILE_COUNT" and "SCRIPT_OUTPUT_FILE_COUNT" "0".
+    XABuildSettings environmentVariablesForBuildScripts() const;
+    // Runs the project's CocoaPods resource script ("Pods-resources.sh" in the Pods folder, the user's own shell
+    // script) with /bin/sh and that environment, every path under the build root moved into a fresh temporary
+    // folder, which is also its working folder and is always removed afterwards; then lists the bundle it filled.
+    // No value without a script; no value and a warning when the script fails, runs past the time limit (a minute)
+    // or would write outside the temporary folder.
+    std::optional<std::vector<std::string>>
+    cocoaPodsResourcePathsWithProgress(const XAProgressHandler &progress) const override;
+    void setBuildScriptTimeLimitForTesting(std::chrono::seconds limit) { buildScriptTimeLimit_ = limit; }
+
     // ---- Precompiled headers and module caches ----
 
     static std::string modulesCacheDir();
     static std::string modulesCachePath();
-    static void clearModuleCaches(const XAProgressHandler &progress);
+    static void clearModuleCachesWithProgress(const XAProgressHandler &progress);
     // Makes the headers ready for parsing (XAPrecompiledHeaders.h), as many at a time as the configured jobs.
     bool processPCHsWithCompilationInfos(const XAPCHCompilationInfos &infos, const XAProgressHandler &progress) const;
 
@@ -173,4 +195,5 @@ private:
     std::optional<std::string> infoPlistFilePath_;
     std::optional<XADictionary> infoPlistDictionary_;
     std::map<std::string, XAXIBs> XIBsByTargetKey_;
+    std::chrono::seconds buildScriptTimeLimit_{60};
 };

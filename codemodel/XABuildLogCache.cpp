@@ -129,7 +129,7 @@ std::string XABuildLogCache::xcodebuildSpec() const {
     return description;
 }
 
-bool XABuildLogCache::readFromDisk(const XAProgressHandler &progress) {
+bool XABuildLogCache::readFromDiskWithProgress(const XAProgressHandler &progress) {
     const std::string path = diskCachePath();
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) {
@@ -245,7 +245,7 @@ bool XABuildLogCache::hasAnyDiskCacheForTheProject() const {
     return std::filesystem::directory_iterator(folder, error) != std::filesystem::directory_iterator();
 }
 
-bool XABuildLogCache::clearAllCachedBuildLogInfo(const XAProgressHandler &progress) const {
+bool XABuildLogCache::clearAllCachedBuildLogInfoWithProgress(const XAProgressHandler &progress) const {
     bool cleared = true;
     for (const std::string &folder : {projectDiskCachePath(), symrootPathsProjectRoot()}) {
         std::error_code error;

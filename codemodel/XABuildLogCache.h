@@ -60,7 +60,7 @@ public:
     const std::string &projectDiskRootPath() const { return projectDiskRootPath_; }
     const std::optional<std::string> &targetName() const { return targetName_; }
     const std::optional<std::string> &buildConfigurationName() const { return buildConfigurationName_; }
-    // What readFromDisk read; empty until then. Writing never changes it.
+    // What readFromDiskWithProgress read; empty until then. Writing never changes it.
     const std::optional<XABuildLogCacheData> &cachedData() const { return cachedData_; }
 
     static std::string currentCacheVersion() { return "2"; }
@@ -76,7 +76,7 @@ public:
     std::string xcodebuildSpec() const;
 
     // True when a cache file was read into cachedData. A missing file is no error; an unreadable one is reported.
-    bool readFromDisk(const XAProgressHandler &progress);
+    bool readFromDiskWithProgress(const XAProgressHandler &progress);
     // Writes the log with what the validity test compares; needs a target and a configuration. The file is replaced
     // as a whole (never left half-written).
     bool writeBuildLogToDisk(const std::string &buildLog, const XABuildLogCacheProjectState &project, bool asDryRun,
@@ -92,7 +92,7 @@ public:
     // Whether the project's cache folder holds anything. Asking creates the empty folder when it is missing.
     bool hasAnyDiskCacheForTheProject() const;
     // Removes the project's cache folder and its products root; true when both are gone.
-    bool clearAllCachedBuildLogInfo(const XAProgressHandler &progress) const;
+    bool clearAllCachedBuildLogInfoWithProgress(const XAProgressHandler &progress) const;
 
     // The first file under the root (hidden files and folders skipped, packages entered) whose extension is one of
     // `extensions` (exactly) and whose modification time, in whole seconds, is later than `date` in whole seconds.

@@ -24,8 +24,8 @@ bool isOSXFile(const std::string &filePath) {
 std::string sdkPath(bool osx) {
     const std::string xcrun = XADevEnvironment::sharedEnvironment().xcrunExecutablePath().value_or("xcrun");
     const std::optional<std::string> output =
-        XATask::stdoutOf(xcrun, {"--sdk", osx ? "macosx" : "iphoneos", "--show-sdk-path"}, std::nullopt, std::nullopt,
-                         nullptr, nullptr, nullptr, nullptr);
+        XATask::xa_stdoutOf(xcrun, {"--sdk", osx ? "macosx" : "iphoneos", "--show-sdk-path"}, std::nullopt,
+                            std::nullopt, nullptr, nullptr, nullptr, nullptr);
     return xa_trimmed(output.value_or(""));
 }
 

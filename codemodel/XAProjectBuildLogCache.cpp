@@ -20,9 +20,9 @@ bool XAHasAnyCachedBuildLogInfo(const XAProject &project) {
 
 bool XAClearAllCachedBuildLogInfo(const std::string &projectName, const std::string &projectDiskRootPath,
                                   const XAProgressHandler &progress) {
-    return XABuildCacheForProject(projectName, projectDiskRootPath).clearAllCachedBuildLogInfo(progress);
+    return XABuildCacheForProject(projectName, projectDiskRootPath).clearAllCachedBuildLogInfoWithProgress(progress);
 }
 
 bool XAClearAllCachedBuildLogInfo(const XAProject &project, const XAProgressHandler &progress) {
-    return XABuildCacheForProject(project).clearAllCachedBuildLogInfo(progress);
+    return XABuildCacheForProject(project).clearAllCachedBuildLogInfoWithProgress(progress);
 }

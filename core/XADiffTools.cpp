@@ -72,7 +72,7 @@ std::optional<XAError> XARunDiffTool(const std::string &left, const std::string 
     if (!rightPath) {
         return error;
     }
-    const XATaskResults results = XATask::execute(*tool, {*leftPath, *rightPath});
+    const XATaskResults results = XATask::xa_execute(*tool, {*leftPath, *rightPath});
     if (results.error) {
         return results.error;
     }

@@ -447,7 +447,7 @@ bool waitForExit(pid_t pid, const std::string &launchPath, int &exitStatus, std:
 
 } // namespace
 
-void XATaskSetup::addEnvironmentVariablesFromDictionary(const std::map<std::string, std::string> &variables) {
+void XATaskSetup::xa_addEnvironmentVariablesFromDictionary(const std::map<std::string, std::string> &variables) {
     if (!environment) {
         environment.emplace();
     }
@@ -456,10 +456,11 @@ void XATaskSetup::addEnvironmentVariablesFromDictionary(const std::map<std::stri
     }
 }
 
-std::optional<std::string> XATask::stdoutOf(const std::string &launchPath, const std::vector<std::string> &arguments,
-                                            const std::optional<std::string> &workingDirectory,
-                                            const std::optional<std::string> &standardInput, std::string *standardError,
-                                            const XATaskSetupFunction &setup, int *exitStatus, XAError *error) {
+std::optional<std::string> XATask::xa_stdoutOf(const std::string &launchPath, const std::vector<std::string> &arguments,
+                                               const std::optional<std::string> &workingDirectory,
+                                               const std::optional<std::string> &standardInput,
+                                               std::string *standardError, const XATaskSetupFunction &setup,
+                                               int *exitStatus, XAError *error) {
     XATaskSetup taskSetup;
     if (setup) {
         setup(taskSetup);
@@ -487,14 +488,14 @@ std::optional<std::string> XATask::stdoutOf(const std::string &launchPath, const
     return decodeUTF8(std::move(output));
 }
 
-XATaskResults XATask::execute(const std::string &launchPath, const std::vector<std::string> &arguments,
-                              const std::optional<std::string> &workingDirectory,
-                              const std::optional<std::string> &standardInput, const XATaskSetupFunction &setup) {
+XATaskResults XATask::xa_execute(const std::string &launchPath, const std::vector<std::string> &arguments,
+                                 const std::optional<std::string> &workingDirectory,
+                                 const std::optional<std::string> &standardInput, const XATaskSetupFunction &setup) {
     XATaskResults results;
     std::string errors;
     XAError error;
-    results.standardOutput =
-        stdoutOf(launchPath, arguments, workingDirectory, standardInput, &errors, setup, &results.exitStatus, &error);
+    results.standardOutput = xa_stdoutOf(launchPath, arguments, workingDirectory, standardInput, &errors, setup,
+                                         &results.exitStatus, &error);
     if (!results.standardOutput) {
         results.exitStatus = 127;
         results.error = std::move(error);
@@ -504,13 +505,13 @@ XATaskResults XATask::execute(const std::string &launchPath, const std::vector<s
     return results;
 }
 
-XATaskResults XATask::execute(const std::string &launchPath, const std::vector<std::string> &arguments) {
-    return execute(launchPath, arguments, std::nullopt, std::nullopt, nullptr);
+XATaskResults XATask::xa_execute(const std::string &launchPath, const std::vector<std::string> &arguments) {
+    return xa_execute(launchPath, arguments, std::nullopt, std::nullopt, nullptr);
 }
 
-void XATask::terminateAllRunningTasks() { XAProcessRegistry::terminateAll(); }
+void XATask::xa_terminateAllRunningTasks() { XAProcessRegistry::terminateAll(); }
 
-void XATask::terminateAllRunningTasksForExecutable(const std::string &executableName) {
+void XATask::xa_terminateAllRunningTasksForExecutable(const std::string &executableName) {
     XAProcessRegistry::terminateAllForExecutable(executableName);
 }
 

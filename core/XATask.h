@@ -25,7 +25,7 @@ public:
 
     // Adds variables to the child's own environment (given values win); a child without an environment
     // of its own then sees only the given variables.
-    void addEnvironmentVariablesFromDictionary(const std::map<std::string, std::string> &variables);
+    void xa_addEnvironmentVariablesFromDictionary(const std::map<std::string, std::string> &variables);
 };
 
 using XATaskSetupFunction = std::function<void(XATaskSetup &)>;
@@ -45,21 +45,20 @@ public:
 
     // The worker: returns standard output, or no value when the launch failed (then `error` is set and
     // `standardError` and `exitStatus` are left untouched). Every out-parameter may be null.
-    static std::optional<std::string> stdoutOf(const std::string &launchPath, const std::vector<std::string> &arguments,
-                                               const std::optional<std::string> &workingDirectory,
-                                               const std::optional<std::string> &standardInput,
-                                               std::string *standardError, const XATaskSetupFunction &setup,
-                                               int *exitStatus, XAError *error);
+    static std::optional<std::string>
+    xa_stdoutOf(const std::string &launchPath, const std::vector<std::string> &arguments,
+                const std::optional<std::string> &workingDirectory, const std::optional<std::string> &standardInput,
+                std::string *standardError, const XATaskSetupFunction &setup, int *exitStatus, XAError *error);
 
-    static XATaskResults execute(const std::string &launchPath, const std::vector<std::string> &arguments,
-                                 const std::optional<std::string> &workingDirectory,
-                                 const std::optional<std::string> &standardInput, const XATaskSetupFunction &setup);
-    static XATaskResults execute(const std::string &launchPath, const std::vector<std::string> &arguments);
+    static XATaskResults xa_execute(const std::string &launchPath, const std::vector<std::string> &arguments,
+                                    const std::optional<std::string> &workingDirectory,
+                                    const std::optional<std::string> &standardInput, const XATaskSetupFunction &setup);
+    static XATaskResults xa_execute(const std::string &launchPath, const std::vector<std::string> &arguments);
 
     // Sends SIGTERM to every registered child that is still running; does not wait.
-    static void terminateAllRunningTasks();
+    static void xa_terminateAllRunningTasks();
     // The same for children whose launch path's last component equals `executableName` exactly.
-    static void terminateAllRunningTasksForExecutable(const std::string &executableName);
+    static void xa_terminateAllRunningTasksForExecutable(const std::string &executableName);
     // The same as terminateAllRunningTasks, async-signal-safe for signal handlers (no lock, no allocation).
     static void terminateAllRunningTasksFromSignalHandler() noexcept;
 };

@@ -496,12 +496,12 @@ struct DoubleQuoteEscaper : pugi::xml_tree_walker {
 
 } // namespace
 
-bool xa_isValidXML(std::string_view text, XAError *error) {
+bool xa_isValidXMLWithError(std::string_view text, XAError *error) {
     pugi::xml_document document;
     return parseDocument(text, document, error);
 }
 
-std::optional<std::string> xa_stringByPrettyPrintingXML(std::string_view text, XAError *error) {
+std::optional<std::string> xa_stringByPrettyPrintingXMLAndReturnError(std::string_view text, XAError *error) {
     pugi::xml_document document;
     if (!parseDocument(text, document, error)) {
         return std::nullopt;

@@ -63,10 +63,10 @@ std::string xa_stringByReplacingXMLTags(std::string_view markup, const XAXMLTagR
 // True when the text is a well-formed XML document: one root element, matching tags, unique
 // attributes, and only known entity references (the predefined ones, character references and,
 // when the document type declares entities, any name). The parser's message otherwise.
-bool xa_isValidXML(std::string_view text, XAError *error);
+bool xa_isValidXMLWithError(std::string_view text, XAError *error);
 
 // The document indented by four blanks per level. Everything is kept: declaration, document type,
 // comments, processing instructions, CDATA sections, entity references, and the whitespace of mixed
 // content and of elements under xml:space="preserve". Empty, with the error, when the text is not a
 // well-formed document.
-std::optional<std::string> xa_stringByPrettyPrintingXML(std::string_view text, XAError *error);
+std::optional<std::string> xa_stringByPrettyPrintingXMLAndReturnError(std::string_view text, XAError *error);

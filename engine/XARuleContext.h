@@ -3,10 +3,11 @@
 // What every rule call of a checking run is given: the checked project, target, build configuration and build, the
 // option values of every rule of the run, resolved once, facts about the target cached at creation, and the run's
 // progress handler. One context is made per run, before any rule is called, and is read from every checking thread;
-// nothing in it changes after creation.
+// nothing in it but the rules' state store changes after creation.
 
 #include "core/XAProgressMessage.h"
 #include "core/XAVersionStrings.h"
+#include "engine/XARuleStateStore.h"
 #include "engine/config/XAConfiguration.h"
 #include "project/XAProject.h"
 
@@ -66,6 +67,9 @@ public:
     void reportError(const std::string &text) const;
     void reportDebuggingMessage(const std::string &text) const;
 
+    // What rules keep between calls during the run: the one part of the context that changes, under its own lock.
+    XARuleStateStore &stateStore() const { return stateStore_; }
+
 private:
     bool projectWasFullyBuilt_ = false;
     std::shared_ptr<XAProject> project_;
@@ -77,4 +81,5 @@ private:
     ResolvedRuleOptionValues resolvedOptions_;
     XAPlatform cachedPlatform_ = XAPlatformOther;
     std::optional<std::string> cachedTargetMinOSVersion_;
+    mutable XARuleStateStore stateStore_;
 };

@@ -184,7 +184,7 @@ std::optional<std::string> XADevEnvironment::pathToDevExecutable(const std::stri
 
 std::optional<std::string> XADevEnvironment::searchExecutable(const std::string &name, XAError * /*error*/) {
     if (isExecutableFile(kWhichPath)) {
-        XATaskResults results = XATask::execute(kWhichPath, {name});
+        XATaskResults results = XATask::xa_execute(kWhichPath, {name});
         if (results.exitStatus == 0 && !results.error) {
             if (std::optional<std::string> found = trimmedNonEmpty(results.standardOutput)) {
                 return found;
@@ -208,7 +208,7 @@ std::optional<std::string> XADevEnvironment::searchDevExecutable(const std::stri
         XASetError(error, "Cannot find the `xcrun` executable.");
         return std::nullopt;
     }
-    XATaskResults results = XATask::execute(*xcrun, {"-find", name});
+    XATaskResults results = XATask::xa_execute(*xcrun, {"-find", name});
     if (results.exitStatus != 0 || results.error) {
         std::string reason = results.error ? results.error->message : xa_trimmed(results.standardError.value_or(""));
         std::string message =
@@ -259,7 +259,7 @@ std::optional<std::string> XADevEnvironment::devDirRootFromXcodeSelect() {
         addError(withDevToolSearchError("Cannot find the `xcode-select` executable.", "xcode-select"));
         return std::nullopt;
     }
-    XATaskResults results = XATask::execute(*xcodeSelect, {"-print-path"});
+    XATaskResults results = XATask::xa_execute(*xcodeSelect, {"-print-path"});
     if (results.error) {
         addError("Error when trying to run xcode-select at " + *xcodeSelect + ": " + results.error->message);
         return std::nullopt;
@@ -286,7 +286,7 @@ bool XADevEnvironment::xcodebuildSupportsArgument(const std::string &option) {
         if (!xcodebuild) {
             return false; // asked before setUp found xcodebuild; the lines are read once it has
         }
-        XATaskResults results = XATask::execute(*xcodebuild, {"-help"});
+        XATaskResults results = XATask::xa_execute(*xcodebuild, {"-help"});
         helpLines_ = XAXcodebuildHelpLines(results.standardError.value_or(""));
     }
     return XAXcodebuildHelpListsOption(*helpLines_, option);
@@ -305,7 +305,7 @@ XATaskResults XADevEnvironment::resultsOfXcodebuildInDir(const std::optional<std
     // A project opened by its bare name ("App.xcodeproj") has an empty folder: the current one.
     const std::optional<std::string> folder =
         workingDirectory && !workingDirectory->empty() ? workingDirectory : std::nullopt;
-    XATaskResults raw = XATask::execute(*xcodebuild, arguments, folder, std::nullopt, [](XATaskSetup &setup) {
+    XATaskResults raw = XATask::xa_execute(*xcodebuild, arguments, folder, std::nullopt, [](XATaskSetup &setup) {
         setup.environment = XAEnvironmentForXcodebuild(XAProcessEnvironment());
     });
     if (raw.error) {
@@ -329,7 +329,7 @@ std::optional<std::string> XADevEnvironment::terminfoCapability(const std::strin
     if (capability.empty() || terminalName.empty()) {
         return std::nullopt;
     }
-    XATaskResults results = XATask::execute(kTputPath, {"-T", terminalName, capability});
+    XATaskResults results = XATask::xa_execute(kTputPath, {"-T", terminalName, capability});
     if (results.exitStatus != 0 || results.error) {
         return std::nullopt;
     }

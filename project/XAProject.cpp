@@ -447,7 +447,7 @@ std::shared_ptr<const std::set<std::string>> XAProject::cachedResourcePaths(cons
     return found == resourcePathsCache_.end() ? nullptr : found->second;
 }
 
-void XAProject::setCachedResourcePaths(const std::string &cacheKey, std::set<std::string> resourcePaths) {
+void XAProject::setCachedResourcePaths(const std::string &cacheKey, std::set<std::string> resourcePaths) const {
     std::lock_guard lock(lock_);
     resourcePathsCache_[cacheKey] = std::make_shared<const std::set<std::string>>(std::move(resourcePaths));
 }

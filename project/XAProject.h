@@ -25,6 +25,9 @@ class XAProjectBuildConfiguration;
 class XAProjectFile;
 class XAAssetCatalogSet;
 class XAProjectTarget;
+class XAPodfile;
+class XAResourceBuild;
+class XAWorkspace;
 
 // The editor settings a project records on its main group; each field is absent (0 for indentMode) when the project
 // does not hold it as text.
@@ -206,10 +209,66 @@ public:
     std::string buildSettingCacheKeyForTargetName(const std::string &targetName,
                                                   const std::string &buildConfigurationName) const;
 
+    // ---- Resources of a target: what ends up in the bundle one build makes ----
+    //
+    // A resource path is relative to the bundle's resource root (the bundle itself on iOS, "Contents/Resources" on
+    // OS X) and keeps its ".lproj" folder ("en.lproj/Main.strings").
+
+    // The path with "." and ".." resolved and redundant separators removed, in Unicode canonical composition (NFC).
+    static std::string standardizedResourcePath(const std::string &path);
+    // The components after the first one that ends in ".app", joined with "/"; "" when there is none.
+    static std::string pathFromAppBundleRoot(const std::string &path);
+    // The declared outputs of the target's run-script phases (build settings expanded) that land in the bundle.
+    std::vector<std::string> resourcePathsFromRunScriptBuildPhasesInBuild(const XAResourceBuild &build) const;
+    // What the build's steps copy or compile into the bundle, what its run scripts declare and what the CocoaPods
+    // resource script copies; on OS X only what lies in "Contents/Resources". May hold duplicates and paths that are
+    // not standardised.
+    std::vector<std::string> inferredResourcePathsInBuild(const XAResourceBuild &build) const;
+    // Every file and folder below the bundle's resource root; no value without a bundle or resource root, on a
+    // platform other than iOS and OS X, or when the folder cannot be listed.
+    static std::optional<std::vector<std::string>>
+    resourcePathsFromAppBundleAtPath(const std::optional<std::string> &bundlePath, XAPlatform platform);
+    // The built bundle's listing after a real build, else the inferred paths.
+    std::vector<std::string> resourcePathsInBuild(const XAResourceBuild &build) const;
+    // The standardised resource paths with every folder above them ("a/b/c.png" adds "a/b" and "a"), computed once
+    // per target and configuration under the project's lock and then answered from the cache.
+    std::shared_ptr<const std::set<std::string>>
+    standardizedCompleteResourcePathsInBuild(const XAResourceBuild &build) const;
+    // Whether a path named in code or a XIB names a resource of the build: an image may be a set of one of the
+    // target's asset catalogs; otherwise the path is looked for with the "@2x" scale (images only), "~iphone" and
+    // "~ipad", the "Base" and development-region ".lproj" folders and the optional extensions, outermost first.
+    bool containsResourcePath(const std::string &path,
+                              const std::optional<std::vector<std::string>> &optionalExtensions,
+                              const XAResourceBuild &build, bool isImageResource) const;
+    // The known name closest to a mistyped one: among the names in the path's folder (for an image: image files and
+    // the sets of the asset catalogs; otherwise other files). No value for an empty path or no candidates.
+    static std::optional<std::string>
+    suggestionForUnknownResourcePath(const std::string &path, const std::set<std::string> &buildResourcePaths,
+                                     const std::vector<std::shared_ptr<XAProjectFile>> &assetCatalogs,
+                                     bool isImageResource);
+    std::optional<std::string> suggestionForUnknownResourcePath(const std::string &path, const XAResourceBuild &build,
+                                                                bool isImageResource) const;
+    // "Icon@2x~ipad.png" gives "Icon.png" (XABaseResourceNameOfResourceFilename).
+    static std::string baseResourceNameOfResourceFilename(const std::string &filename);
+    // Resource paths, or files by their path on disk (files without one are left out), grouped by the base resource
+    // name of their last component; each group in the order given, without repeats.
+    static std::map<std::string, std::vector<std::string>>
+    resourcesGroupedByBaseName(const std::vector<std::string> &paths);
+    static std::map<std::string, std::vector<std::shared_ptr<XAProjectFile>>>
+    resourcesGroupedByBaseName(const std::vector<std::shared_ptr<XAProjectFile>> &files);
+    // Whether the file's locale is the development region.
+    bool resourceFileIsDevRegionFile(const XAProjectFile &file) const;
+    // The files of the development region first, the others after them, each part in the order given.
+    std::vector<std::shared_ptr<XAProjectFile>>
+    resourceFilesSortedWithDevRegionFilesFirst(std::vector<std::shared_ptr<XAProjectFile>> files) const;
+    // Whether a bare image name (no folder; compared exactly, extension included) is one that OS X itself provides:
+    // the standard AppKit image names and every name that starts with "NSMenu". Never on other platforms.
+    static bool resourcePathIsSystemProvidedIconNameOnPlatform(const std::string &path, XAPlatform platform);
+
     // ---- Resource-path cache (per target and configuration, kept by the resource operations) ----
 
     std::shared_ptr<const std::set<std::string>> cachedResourcePaths(const std::string &cacheKey) const;
-    void setCachedResourcePaths(const std::string &cacheKey, std::set<std::string> resourcePaths);
+    void setCachedResourcePaths(const std::string &cacheKey, std::set<std::string> resourcePaths) const;
 
     // ---- Facts of a target in a configuration, from its resolved settings ----
 
@@ -238,24 +297,6 @@ public:
     std::vector<std::string>
     supportedLocalizationLocaleIdentifiersForTarget(const XAProjectTarget &target,
                                                     const XAProjectBuildConfiguration &buildConfiguration) const;
-
-    // ---- Version control ----
-
-    // Finds the working copy around the project folder (XAVersionControlLocationOfFolder) and, for Git, opens its
-    // repository; a repository that cannot be opened is reported to the handler and left out. Runs once per project,
-    // whoever asks first and from whatever thread; later calls wait for it and return.
-    void determineAndCacheVCSInfoWithProgress(const XAProgressHandler &progress) const;
-    // What detection found; none before it ran (they never start it).
-    XAVersionControlSystem versionControlSystem() const;
-    std::optional<std::string> versionControlRootPath() const;
-    std::shared_ptr<XAVCSRepository> versionControlRepository() const;
-    // The version-control root when it is known, else the project folder.
-    std::string effectiveRootPath() const;
-    // "?", "Git", "Mercurial", "Bazaar", "Subversion", "Fossil"; "?" for any other number.
-    static std::string nameForVersionControlSystem(std::int64_t system);
-    // Git, Mercurial, Bazaar, Subversion and Fossil, in that order.
-    static std::vector<XAVersionControlSystem> allSupportedVersionControlSystems();
-    static std::vector<std::string> allSupportedVersionControlSystemNames();
 
     // ---- Application icons ----
     //
@@ -289,6 +330,45 @@ public:
     // The icon of the primary application target in its first configuration, else `fileTypeIcon`.
     XAImage defaultProjectIcon(const XAImage &fileTypeIcon) const;
 
+    // ---- Version control ----
+
+    // Finds the working copy around the project folder (XAVersionControlLocationOfFolder) and, for Git, opens its
+    // repository; a repository that cannot be opened is reported to the handler and left out. Runs once per project,
+    // whoever asks first and from whatever thread; later calls wait for it and return.
+    void determineAndCacheVCSInfoWithProgress(const XAProgressHandler &progress) const;
+    // What detection found; none before it ran (they never start it).
+    XAVersionControlSystem versionControlSystem() const;
+    std::optional<std::string> versionControlRootPath() const;
+    std::shared_ptr<XAVCSRepository> versionControlRepository() const;
+    // The version-control root when it is known, else the project folder.
+    std::string effectiveRootPath() const;
+    // "?", "Git", "Mercurial", "Bazaar", "Subversion", "Fossil"; "?" for any other number.
+    static std::string nameForVersionControlSystem(std::int64_t system);
+    // Git, Mercurial, Bazaar, Subversion and Fossil, in that order.
+    static std::vector<XAVersionControlSystem> allSupportedVersionControlSystems();
+    static std::vector<std::string> allSupportedVersionControlSystemNames();
+
+    // ---- CocoaPods, Carthage and workspaces ----
+    //
+    // The searches below find the version-control root first (determineAndCacheVCSInfoWithProgress) and never look
+    // above it; without a working copy only the project folder is looked at.
+
+    // The "Podfile" in the project folder or the nearest folder above it, up to the version-control root.
+    std::optional<std::string> cocoaPodsPodfilePath() const;
+    bool usesCocoaPods() const;
+    // The Podfile read afresh; null without one.
+    std::shared_ptr<XAPodfile> cocoaPodsPodfile() const;
+    // The folder "Pods" beside the Podfile, when it is a folder.
+    std::optional<std::string> cocoaPodsFolderPath() const;
+    // The workspace the Podfile names (else one named like the project) beside the Podfile, when it exists.
+    std::optional<std::string> cocoaPodsWorkspacePath() const;
+    // The "Cartfile", found as the Podfile is.
+    std::optional<std::string> carthageCartfilePath() const;
+    bool usesCarthage() const;
+    // Every workspace under the effective root (hidden folders skipped, workspaces inside projects included), each
+    // read, whether or not reading succeeded; messages go to the handler with the prefix "Reading workspace data".
+    std::vector<std::shared_ptr<XAWorkspace>> relatedWorkspacesWithProgress(const XAProgressHandler &progress) const;
+
 protected:
     const char *className() const override { return "XAProject"; }
 
@@ -303,8 +383,9 @@ private:
                                 const std::vector<std::string> &arguments) const;
     void storeBuildSettings(const std::string &targetName, const std::string &buildConfigurationName,
                             XABuildSettings settings);
-    bool loadBuildSettingsFromDiskCache(const XADictionary &fingerprint);
-    void saveBuildSettingsToDiskCache(const XADictionary &fingerprint, const XAProgressHandler &progress) const;
+    std::optional<std::string> pathOfDependencyManagerFile(const std::string &fileName) const;
+    // "Base" when the project knows it, then the build's development region.
+    std::vector<std::string> resourceRegionsInBuild(const XAResourceBuild &build) const;
     std::optional<std::string> resolvedSetting(const XAProjectTarget &target, const std::string &buildConfigurationName,
                                                const std::string &key) const;
 
@@ -316,7 +397,7 @@ private:
     mutable std::optional<std::vector<std::shared_ptr<XAProjectTarget>>> targetObjects_;
     mutable std::optional<std::vector<std::shared_ptr<XAProjectBuildConfiguration>>> buildConfigObjects_;
     std::map<std::string, std::shared_ptr<const XABuildSettings>> buildSettingsCache_;
-    std::map<std::string, std::shared_ptr<const std::set<std::string>>> resourcePathsCache_;
+    mutable std::map<std::string, std::shared_ptr<const std::set<std::string>>> resourcePathsCache_;
 
     // Version-control state: empty until detected.
     struct XAVersionControlState {

@@ -3,6 +3,7 @@
 #include "core/XALog.h"
 #include "core/XAPaths.h"
 #include "core/XAString.h"
+#include "project/XAProject.h"
 #include "project/XAProjectBuildConfiguration.h"
 #include "project/XAProjectBuildPhase.h"
 #include "project/XAProjectFile.h"
@@ -205,6 +206,11 @@ bool XAProjectTarget::targetTypeIsAnAppOrAppExtension() const {
 std::string XAProjectTarget::targetTypeDisplayName() const {
     const XAProductTypeInfo *info = productTypeInfo(targetType_);
     return info ? info->displayName : "Target";
+}
+
+std::map<std::string, std::vector<std::shared_ptr<XAProjectFile>>>
+XAProjectTarget::resourcesGroupedByResourceBaseName() const {
+    return XAProject::resourcesGroupedByBaseName(resourceFiles_);
 }
 
 std::vector<std::string> XAProjectTarget::resourceFilesInDirRecursive(const std::string &folderPath) {

@@ -2,6 +2,7 @@
 
 #include "project/XAPbxprojElement.h"
 
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -81,6 +82,10 @@ public:
     bool infoPlistIsExpectedToExist() const { return targetTypeIsABundle(); }
     // "Application", "Unit Test Bundle" ...; "Target" for an unknown type.
     std::string targetTypeDisplayName() const;
+
+    // The resource files grouped by their base resource name ("Icon.png" for "Icon@2x~ipad.png"), each group in
+    // phase order.
+    std::map<std::string, std::vector<std::shared_ptr<XAProjectFile>>> resourcesGroupedByResourceBaseName() const;
 
     // Every visible file under the folder (hidden files skipped, symbolic links not followed), as a path that
     // starts with "/" and the folder's own name: "/Sounds/a.caf" for a.caf in the folder Sounds. Folders that

@@ -176,7 +176,7 @@ bool XAProjectFile::stringsFileIsValidWithError(XAError *error, const std::strin
         }
         return false;
     }
-    const XATaskResults lint = XATask::execute(plutilPath, {"-lint", *pathOnDisk()});
+    const XATaskResults lint = XATask::xa_execute(plutilPath, {"-lint", *pathOnDisk()});
     if (lint.exitStatus == 0 && !lint.error) {
         return true;
     }

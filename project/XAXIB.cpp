@@ -190,7 +190,7 @@ std::unique_ptr<pugi::xml_document> XAXIB::xmlDocument(XAError *error) const {
     // for UTF-8, the encoding Interface Builder writes, the strict check of the XML helpers refuses them and words the
     // reason with line and column.
     XAError strictError;
-    if (result.encoding == pugi::encoding_utf8 && !xa_isValidXML(*XIBData_, &strictError)) {
+    if (result.encoding == pugi::encoding_utf8 && !xa_isValidXMLWithError(*XIBData_, &strictError)) {
         XASetError(error, strictError.message, strictError.code);
         return nullptr;
     }

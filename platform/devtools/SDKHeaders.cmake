@@ -20,19 +20,29 @@ function(tessary_stage_sdk_headers stamps_variable platform_stem)
     list(APPEND copy_commands COMMAND ${CMAKE_COMMAND} -E copy_directory "${TESSARY_SDK_HEADER_TREES}/${part}" "${sdk}")
   endforeach()
   set(stamp "${CMAKE_CURRENT_BINARY_DIR}/sdk-headers-${platform_stem}.stamp")
+  # The list of the headers, rewritten only when it changes: a header removed from the trees lays the SDK out again.
+  set(listing "${CMAKE_CURRENT_BINARY_DIR}/sdk-headers-${platform_stem}.list")
+  string(REPLACE ";" "\n" listing_text "${sources}")
+  file(CONFIGURE OUTPUT "${listing}" CONTENT "${listing_text}\n" @ONLY)
   add_custom_command(OUTPUT "${stamp}"
     COMMAND ${CMAKE_COMMAND} -E rm -rf "${sdk}/usr/include" "${sdk}/System/Library/Frameworks"
     ${copy_commands}
     COMMAND ${CMAKE_COMMAND} -E touch "${stamp}"
-    DEPENDS ${sources}
+    DEPENDS ${sources} "${listing}"
     COMMENT "Laying out the headers of ${platform_stem}.sdk"
     VERBATIM)
   set(${stamps_variable} ${${stamps_variable}} "${stamp}" PARENT_SCOPE)
 endfunction()
 
 set(sdk_header_stamps)
-tessary_stage_sdk_headers(sdk_header_stamps iPhoneOS Common iOS)
-tessary_stage_sdk_headers(sdk_header_stamps iPhoneSimulator Common iOS)
-tessary_stage_sdk_headers(sdk_header_stamps MacOSX Common macOS)
+tessary_stage_sdk_headers(sdk_header_stamps iPhoneOS Common UIKit iOS MapKit WebKit)
+tessary_stage_sdk_headers(sdk_header_stamps iPhoneSimulator Common UIKit iOS MapKit WebKit)
+tessary_stage_sdk_headers(sdk_header_stamps MacOSX Common macOS MapKit WebKit)
+tessary_stage_sdk_headers(sdk_header_stamps WatchOS Common UIKit watchOS)
+tessary_stage_sdk_headers(sdk_header_stamps WatchSimulator Common UIKit watchOS)
+tessary_stage_sdk_headers(sdk_header_stamps AppleTVOS Common UIKit iOS MapKit)
+tessary_stage_sdk_headers(sdk_header_stamps AppleTVSimulator Common UIKit iOS MapKit)
+tessary_stage_sdk_headers(sdk_header_stamps XROS Common UIKit iOS MapKit WebKit)
+tessary_stage_sdk_headers(sdk_header_stamps XRSimulator Common UIKit iOS MapKit WebKit)
 add_custom_target(tessary-sdk-headers ALL DEPENDS ${sdk_header_stamps})
 add_dependencies(tessary-devtools tessary-sdk-headers)

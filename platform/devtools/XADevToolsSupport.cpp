@@ -3,8 +3,8 @@
 #include "core/XALog.h"
 #include "core/XAPaths.h"
 #include "core/XAProcessInfo.h"
+#include "platform/devtools/XAStandInPlatforms.h"
 
-#include <array>
 #include <cctype>
 #include <climits>
 #include <cstdlib>
@@ -14,17 +14,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-struct XAStandInSDK {
-    std::string_view name;         // the name given to --sdk
-    std::string_view platformName; // the stem of the platform and SDK folders
-};
-
-constexpr std::array<XAStandInSDK, 3> kSDKs{{
-    {"iphoneos", "iPhoneOS"},
-    {"iphonesimulator", "iPhoneSimulator"},
-    {"macosx", "MacOSX"},
-}};
 
 bool isVersionSuffix(std::string_view text) {
     for (char character : text) {
@@ -67,11 +56,11 @@ std::optional<std::string> XAStandInDeveloperDirectory(const char *argv0) {
 }
 
 std::optional<std::string> XAStandInSDKPath(const std::string &developerDirectory, const std::string &sdkName) {
-    for (const XAStandInSDK &sdk : kSDKs) {
-        if (sdkName.starts_with(sdk.name) && isVersionSuffix(std::string_view(sdkName).substr(sdk.name.size()))) {
-            std::string platformName(sdk.platformName);
-            return developerDirectory + "/Platforms/" + platformName + ".platform/Developer/SDKs/" + platformName +
-                   ".sdk";
+    for (const XAStandInPlatform &platform : XAStandInPlatforms()) {
+        if (sdkName.starts_with(platform.name) &&
+            isVersionSuffix(std::string_view(sdkName).substr(platform.name.size()))) {
+            return developerDirectory + "/Platforms/" + platform.folderName + ".platform/Developer/SDKs/" +
+                   platform.folderName + ".sdk";
         }
     }
     return std::nullopt;

@@ -12,8 +12,8 @@
 // the tools live in <developer dir>/usr/bin. No value only when the tool cannot tell where it lives.
 std::optional<std::string> XAStandInDeveloperDirectory(const char *argv0);
 
-// The folder of an SDK in the developer directory, for an SDK name such as "iphoneos", "iphonesimulator" or
-// "macosx", optionally followed by a version ("iphoneos17.0"). No value for any other name.
+// The folder of an SDK in the developer directory, for the name of one of its platforms ("iphoneos", "macosx",
+// "watchsimulator", ...), optionally followed by a version ("iphoneos18.0"). No value for any other name.
 std::optional<std::string> XAStandInSDKPath(const std::string &developerDirectory, const std::string &sdkName);
 
 // The path of a developer tool in the developer directory: <dev>/usr/bin, then the default toolchain's usr/bin.

@@ -11,18 +11,7 @@
 
 namespace {
 
-const std::vector<XAStandInPlatform> &knownPlatforms() {
-    static const std::vector<XAStandInPlatform> platforms = {
-        {"iphoneos", "iPhoneOS", "iOS", "-iphoneos", "IPHONEOS_DEPLOYMENT_TARGET", "ios", "", "arm64",
-         "iphonesimulator iphoneos", false},
-        {"iphonesimulator", "iPhoneSimulator", "iOS Simulator", "-iphonesimulator", "IPHONEOS_DEPLOYMENT_TARGET", "ios",
-         "-simulator", "arm64 x86_64", "iphonesimulator iphoneos", false},
-        {"macosx", "MacOSX", "macOS", "", "MACOSX_DEPLOYMENT_TARGET", "macos", "", "arm64 x86_64", "macosx", true},
-    };
-    return platforms;
-}
-
-// The name without a version at its end: "iphoneos17.0" gives "iphoneos".
+// The name without a version at its end: "iphoneos18.0" gives "iphoneos".
 std::string nameWithoutVersion(std::string name) {
     while (!name.empty() && (std::isdigit(static_cast<unsigned char>(name.back())) || name.back() == '.')) {
         name.pop_back();
@@ -38,7 +27,7 @@ std::string lowercased(std::string text) {
 
 XAStandInPlatform platformForName(const std::string &sdkName) {
     const std::string plainName = nameWithoutVersion(sdkName);
-    for (const XAStandInPlatform &platform : knownPlatforms()) {
+    for (const XAStandInPlatform &platform : XAStandInPlatforms()) {
         if (platform.name == plainName) {
             return platform;
         }
@@ -67,6 +56,28 @@ void readSDKSettings(XAStandInSDK &sdk) {
 }
 
 } // namespace
+
+const std::vector<XAStandInPlatform> &XAStandInPlatforms() {
+    static const std::vector<XAStandInPlatform> platforms = {
+        {"iphoneos", "iPhoneOS", "iOS", "-iphoneos", "IPHONEOS_DEPLOYMENT_TARGET", "ios", "", "arm64",
+         "iphonesimulator iphoneos", false},
+        {"iphonesimulator", "iPhoneSimulator", "iOS Simulator", "-iphonesimulator", "IPHONEOS_DEPLOYMENT_TARGET", "ios",
+         "-simulator", "arm64 x86_64", "iphonesimulator iphoneos", false},
+        {"macosx", "MacOSX", "macOS", "", "MACOSX_DEPLOYMENT_TARGET", "macos", "", "arm64 x86_64", "macosx", true},
+        {"watchos", "WatchOS", "watchOS", "-watchos", "WATCHOS_DEPLOYMENT_TARGET", "watchos", "", "arm64_32 armv7k",
+         "watchsimulator watchos", false},
+        {"watchsimulator", "WatchSimulator", "watchOS Simulator", "-watchsimulator", "WATCHOS_DEPLOYMENT_TARGET",
+         "watchos", "-simulator", "arm64 x86_64", "watchsimulator watchos", false},
+        {"appletvos", "AppleTVOS", "tvOS", "-appletvos", "TVOS_DEPLOYMENT_TARGET", "tvos", "", "arm64",
+         "appletvsimulator appletvos", false},
+        {"appletvsimulator", "AppleTVSimulator", "tvOS Simulator", "-appletvsimulator", "TVOS_DEPLOYMENT_TARGET",
+         "tvos", "-simulator", "arm64 x86_64", "appletvsimulator appletvos", false},
+        {"xros", "XROS", "visionOS", "-xros", "XROS_DEPLOYMENT_TARGET", "xros", "", "arm64", "xrsimulator xros", false},
+        {"xrsimulator", "XRSimulator", "visionOS Simulator", "-xrsimulator", "XROS_DEPLOYMENT_TARGET", "xros",
+         "-simulator", "arm64", "xrsimulator xros", false},
+    };
+    return platforms;
+}
 
 XAStandInSDK XALocateStandInSDK(const std::string &developerDirectory, const std::string &sdkroot) {
     XAStandInSDK sdk;

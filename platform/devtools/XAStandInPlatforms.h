@@ -4,6 +4,7 @@
 // without version, or the path of an SDK folder) leads to one of them.
 
 #include <string>
+#include <vector>
 
 struct XAStandInPlatform {
     std::string name;                    // PLATFORM_NAME: "iphoneos"
@@ -22,9 +23,12 @@ struct XAStandInSDK {
     XAStandInPlatform platform;
     bool located = false;      // the SDK folder and its SDKSettings.plist were found and read
     std::string path;          // the SDK folder when one exists, else the value of SDKROOT as given
-    std::string canonicalName; // SDK_NAME from SDKSettings.plist: "iphoneos17.0"
-    std::string version;       // SDK_VERSION from SDKSettings.plist: "17.0"
+    std::string canonicalName; // SDK_NAME from SDKSettings.plist: "iphoneos18.0"
+    std::string version;       // SDK_VERSION from SDKSettings.plist: "18.0"
 };
+
+// Every platform of the developer directory, devices before their simulators.
+const std::vector<XAStandInPlatform> &XAStandInPlatforms();
 
 // The SDK that a value of SDKROOT names, in the given developer directory. An empty value means macOS, as in Xcode.
 // A name or folder the developer directory does not hold gives `located` false and a platform made from the name

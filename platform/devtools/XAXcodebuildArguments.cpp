@@ -179,7 +179,8 @@ const std::vector<XAXcodebuildOptionDescription> &XAXcodebuildOptionDescriptions
         {"-alltargets", "use every target of the project"},
         {"-configuration NAME", "use the build configuration NAME (the project's default by default)"},
         {"-arch ARCH", "use the architecture ARCH (ARCHS and CURRENT_ARCH)"},
-        {"-sdk SDK", "use the SDK SDK (SDKROOT): iphoneos, iphonesimulator or macosx, with or without version"},
+        {"-sdk SDK", "use the SDK SDK (SDKROOT): the name of a platform (macosx, iphoneos, watchsimulator...), "
+                     "with or without version"},
         {"-workspace NAME", "build the workspace NAME (with -scheme)"},
         {"-scheme NAME", "build the scheme NAME of the workspace or project"},
         {"-showBuildSettings", "print the resolved build settings of the targets instead of building"},

@@ -20,16 +20,18 @@ namespace {
 constexpr const char *kToolName = "xcrun";
 constexpr int kUsageStatus = 64;
 
-const char *const kUsage = "Usage: xcrun [-sdk <sdk name>] -find <tool name>\n"
-                           "       xcrun [-sdk <sdk name>] -show-sdk-path\n"
-                           "       xcrun [-sdk <sdk name>] <tool name> [<tool arguments>...]\n"
-                           "\n"
-                           "Options (also with two leading dashes):\n"
-                           "  -find <tool name>      print the full path of the tool in the developer directory\n"
-                           "  -sdk <sdk name>        the SDK: iphoneos, iphonesimulator or macosx, with an optional\n"
-                           "                         version (default: $SDKROOT, else macosx)\n"
-                           "  -show-sdk-path         print the path of the SDK\n"
-                           "  -help                  print this text\n";
+const char *const kUsage =
+    "Usage: xcrun [-sdk <sdk name>] -find <tool name>\n"
+    "       xcrun [-sdk <sdk name>] -show-sdk-path\n"
+    "       xcrun [-sdk <sdk name>] <tool name> [<tool arguments>...]\n"
+    "\n"
+    "Options (also with two leading dashes):\n"
+    "  -find <tool name>      print the full path of the tool in the developer directory\n"
+    "  -sdk <sdk name>        the SDK: macosx, iphoneos, iphonesimulator, watchos, watchsimulator,\n"
+    "                         appletvos, appletvsimulator, xros or xrsimulator, with an\n"
+    "                         optional version (default: $SDKROOT, else macosx)\n"
+    "  -show-sdk-path         print the path of the SDK\n"
+    "  -help                  print this text\n";
 
 struct XAXcrunRequest {
     std::optional<std::string> toolToFind;

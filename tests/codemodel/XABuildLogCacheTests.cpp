@@ -157,7 +157,7 @@ TEST_F(XABuildLogCacheTest, WrittenLogIsReadBackWithWhatValidationCompares) {
     EXPECT_FALSE(writer.cachedData()) << "writing does not fill what was read";
 
     XABuildLogCache reader = cache({std::vector<std::string>{"-quiet"}, true, std::nullopt, std::nullopt});
-    ASSERT_TRUE(reader.readFromDisk(progress));
+    ASSERT_TRUE(reader.readFromDiskWithProgress(progress));
     const XABuildLogCacheData &data = *reader.cachedData();
     EXPECT_EQ(data.buildLog, log);
     EXPECT_FALSE(data.wasDryRun);
@@ -187,13 +187,13 @@ TEST_F(XABuildLogCacheTest, ReadingAMissingFileIsQuietAndAnUnreadableOneIsReport
     std::vector<XAProgressMessage> messages;
     auto progress = [&messages](const XAProgressMessage &message) { messages.push_back(message); };
     XABuildLogCache logCache = cache();
-    EXPECT_FALSE(logCache.readFromDisk(progress));
+    EXPECT_FALSE(logCache.readFromDiskWithProgress(progress));
     EXPECT_TRUE(messages.empty());
 
     for (const char *contents : {"<?xml version=\"1.0\"?><plist><dict><key>BuildLog</key>", "( \"an\", \"array\" )"}) {
         messages.clear();
         writeText(logCache.diskCachePath(), contents);
-        EXPECT_FALSE(logCache.readFromDisk(progress)) << contents;
+        EXPECT_FALSE(logCache.readFromDiskWithProgress(progress)) << contents;
         EXPECT_EQ(errorsOf(messages),
                   std::vector<std::string>{"Error reading build log cache at: " + logCache.diskCachePath()});
         EXPECT_FALSE(logCache.cachedData());
@@ -203,7 +203,7 @@ TEST_F(XABuildLogCacheTest, ReadingAMissingFileIsQuietAndAnUnreadableOneIsReport
 TEST_F(XABuildLogCacheTest, AFileWithoutTheDryRunFlagHoldsADryRunLog) {
     XABuildLogCache logCache = cache();
     writeCacheFile(logCache, "WasDryRun");
-    ASSERT_TRUE(logCache.readFromDisk(nullptr));
+    ASSERT_TRUE(logCache.readFromDiskWithProgress(nullptr));
     EXPECT_TRUE(logCache.cachedData()->wasDryRun);
     EXPECT_TRUE(logCache.isValidForProject(state(), nullptr));
 }
@@ -247,7 +247,7 @@ TEST_F(XABuildLogCacheTest, EachChangeThatShapesTheBuildInvalidatesTheCacheWithI
         XABuildLogCache written = cache();
         writeCacheFile(written, testCase.changedKey, testCase.changedValue);
         XABuildLogCache current = cache(testCase.options, testCase.clang);
-        ASSERT_TRUE(current.readFromDisk(nullptr)) << testCase.label;
+        ASSERT_TRUE(current.readFromDiskWithProgress(nullptr)) << testCase.label;
         std::string reason;
         EXPECT_FALSE(current.isValidForProject(state(testCase.projectHash), &reason)) << testCase.label;
         EXPECT_EQ(reason, testCase.reason) << testCase.label;
@@ -280,7 +280,7 @@ TEST_F(XABuildLogCacheTest, HeadersChangedInLaterSecondsInvalidateTheCacheOtherF
         setModificationTime(path, testCase.modificationTime);
         XABuildLogCache logCache = cache();
         writeCacheFile(logCache);
-        ASSERT_TRUE(logCache.readFromDisk(nullptr));
+        ASSERT_TRUE(logCache.readFromDiskWithProgress(nullptr));
         std::string reason;
         EXPECT_EQ(logCache.isValidForProject(state(), &reason), testCase.reason.empty()) << testCase.label;
         EXPECT_EQ(reason, testCase.reason) << testCase.label;
@@ -292,13 +292,13 @@ TEST_F(XABuildLogCacheTest, ClearedProductsFolderOrMissingLogMakesTheCacheUnusab
     XABuildLogCache logCache = cache();
     writeCacheFile(logCache);
     fs::remove_all(logCache.symrootPath());
-    ASSERT_TRUE(logCache.readFromDisk(nullptr));
+    ASSERT_TRUE(logCache.readFromDiskWithProgress(nullptr));
     std::string reason;
     EXPECT_FALSE(logCache.isValidForProject(state(), &reason));
     EXPECT_EQ(reason, "The build products temporary folder has been cleared");
 
     writeCacheFile(logCache, "BuildLog");
-    ASSERT_TRUE(logCache.readFromDisk(nullptr));
+    ASSERT_TRUE(logCache.readFromDiskWithProgress(nullptr));
     reason = "untouched";
     EXPECT_FALSE(logCache.isValidForProject(state(), &reason));
     EXPECT_EQ(reason, "untouched") << "a cache without a log gives no reason";
@@ -341,7 +341,7 @@ TEST_F(XABuildLogCacheTest, ProjectsAreComparedByTheHashOfTheirProjectFile) {
     ASSERT_TRUE(writer.writeBuildLogToDisk("log", project, true, nullptr));
     fs::create_directories(writer.symrootPath());
     XABuildLogCache reader("App", projectFolder_, "App", "Debug", {}, kClang);
-    ASSERT_TRUE(reader.readFromDisk(nullptr));
+    ASSERT_TRUE(reader.readFromDiskWithProgress(nullptr));
     // Files changed before the write (the copies above) are older than the cache date.
     std::string reason;
     EXPECT_TRUE(reader.isValidForProject(project, &reason)) << reason;
@@ -370,7 +370,7 @@ TEST_F(XABuildLogCacheTest, AHeaderBesideTheProjectFolderInsideItsWorkingCopyInv
     ASSERT_TRUE(writer.writeBuildLogToDisk("log", project, true, nullptr));
     fs::create_directories(writer.symrootPath());
     XABuildLogCache reader("App", repository + "/App", "App", "Debug", {}, kClang);
-    ASSERT_TRUE(reader.readFromDisk(nullptr));
+    ASSERT_TRUE(reader.readFromDiskWithProgress(nullptr));
     std::string reason;
     ASSERT_TRUE(reader.isValidForProject(project, &reason)) << reason;
 

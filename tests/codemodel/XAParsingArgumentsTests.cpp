@@ -374,10 +374,15 @@ TEST(XAParsingArgumentsTest, AMissingSDKIsReplacedByTheStandInOfItsPlatform) {
          {"-target", "arm64-apple-ios12", "-isysroot", kMissingSDK},
          std::nullopt,
          {"-target", "arm64-apple-ios12", "-isysroot", kMissingSDK}},
-        {"no stand-in for the platform",
+        {"the stand-in of another platform",
          {"-target", "arm64-apple-xros1", "-isysroot", kMissingSDK},
          kXAStagedDeveloperDir,
-         {"-target", "arm64-apple-xros1", "-isysroot", kMissingSDK}},
+         {"-target", "arm64-apple-xros1", "-isysroot",
+          kXAStagedDeveloperDir + "/Platforms/XROS.platform/Developer/SDKs/XROS.sdk"}},
+        {"no stand-in for the platform",
+         {"-target", "arm64-apple-driverkit20", "-isysroot", kMissingSDK},
+         kXAStagedDeveloperDir,
+         {"-target", "arm64-apple-driverkit20", "-isysroot", kMissingSDK}},
     };
     for (const Case &testCase : cases) {
         SCOPED_TRACE(testCase.name);

@@ -65,11 +65,13 @@ bool waitForRegisteredChildren(size_t count) {
 }
 
 std::future<XATaskResults> runInBackground(const std::string &launchPath, std::vector<std::string> arguments) {
-    return std::async(std::launch::async, [launchPath, arguments] { return XATask::execute(launchPath, arguments); });
+    return std::async(std::launch::async,
+                      [launchPath, arguments] { return XATask::xa_execute(launchPath, arguments); });
 }
 
 std::string shellOutput(const std::string &script, const XATaskSetupFunction &setup = nullptr) {
-    return XATask::execute(kShell, {"-c", script}, std::nullopt, std::nullopt, setup).standardOutput.value_or("<none>");
+    return XATask::xa_execute(kShell, {"-c", script}, std::nullopt, std::nullopt, setup)
+        .standardOutput.value_or("<none>");
 }
 
 class XATaskTest : public ::testing::Test {
@@ -84,7 +86,7 @@ protected:
     void TearDown() override {
         XASetLogNotificationHandler(nullptr);
         XASetLogTargets(XALogTargetStandardError);
-        XATask::terminateAllRunningTasks(); // leaves no sleeping child behind when a test failed
+        XATask::xa_terminateAllRunningTasks(); // leaves no sleeping child behind when a test failed
     }
 
     std::vector<std::string> logLines() {
@@ -115,7 +117,7 @@ TEST_F(XATaskTest, ArgumentsReachTheChildAsTheirExactBytes) {
         expected += argument + "|";
     }
 
-    const XATaskResults results = XATask::execute("/usr/bin/printf", printfArguments);
+    const XATaskResults results = XATask::xa_execute("/usr/bin/printf", printfArguments);
 
     EXPECT_EQ(results.standardOutput, expected);
     EXPECT_EQ(results.standardError, "");
@@ -140,7 +142,7 @@ TEST_F(XATaskTest, StandardInputArrivesWholeFollowedByEndOfFile) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.launchPath + " with " + std::to_string(c.input.size()) + " bytes");
-        const auto results = XATask::execute(
+        const auto results = XATask::xa_execute(
             c.launchPath, c.launchPath == "/usr/bin/wc" ? std::vector<std::string>{"-c"} : std::vector<std::string>{},
             std::nullopt, c.input, nullptr);
         EXPECT_TRUE(results.standardOutput == c.expectedOutput);
@@ -155,24 +157,24 @@ TEST_F(XATaskTest, WithoutInputTheChildReadsAnEmptyInput) {
 TEST_F(XATaskTest, LargeOutputsOnBothStreamsAndLargeInputNeverBlock) {
     const std::string script =
         "head -c 4000000 /dev/zero | tr '\\0' o & head -c 5000000 /dev/zero | tr '\\0' e >&2; wait";
-    const XATaskResults both = XATask::execute(kShell, {"-c", script});
+    const XATaskResults both = XATask::xa_execute(kShell, {"-c", script});
     EXPECT_TRUE(both.standardOutput == std::string(4'000'000, 'o'));
     EXPECT_TRUE(both.standardError == std::string(5'000'000, 'e'));
 
     // The child fills standard error before it reads any input: feeding must not wait for the child to read.
     const std::string input(3'000'000, 'i');
-    const XATaskResults errorsFirst = XATask::execute(kShell, {"-c", "head -c 3000000 /dev/zero | tr '\\0' e >&2; cat"},
-                                                      std::nullopt, input, nullptr);
+    const XATaskResults errorsFirst = XATask::xa_execute(
+        kShell, {"-c", "head -c 3000000 /dev/zero | tr '\\0' e >&2; cat"}, std::nullopt, input, nullptr);
     EXPECT_TRUE(errorsFirst.standardOutput == input);
     EXPECT_TRUE(errorsFirst.standardError == std::string(3'000'000, 'e'));
 }
 
 TEST_F(XATaskTest, ChildThatStopsReadingItsInputDoesNotHurtTheCaller) {
     const std::string input(10'000'000, 'x');
-    const XATaskResults ignored = XATask::execute("/bin/true", {}, std::nullopt, input, nullptr);
+    const XATaskResults ignored = XATask::xa_execute("/bin/true", {}, std::nullopt, input, nullptr);
     EXPECT_EQ(ignored.exitStatus, 0);
     EXPECT_FALSE(ignored.error);
-    const XATaskResults partly = XATask::execute("/usr/bin/head", {"-c", "5"}, std::nullopt, input, nullptr);
+    const XATaskResults partly = XATask::xa_execute("/usr/bin/head", {"-c", "5"}, std::nullopt, input, nullptr);
     EXPECT_EQ(partly.standardOutput, "xxxxx");
 
     // The broken pipe leaves no SIGPIPE pending or blocked in this thread.
@@ -198,7 +200,7 @@ TEST_F(XATaskTest, ReportsExitStatusAndBothStreams) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.script);
-        const XATaskResults results = XATask::execute(kShell, {"-c", c.script});
+        const XATaskResults results = XATask::xa_execute(kShell, {"-c", c.script});
         EXPECT_EQ(results.exitStatus, c.exitStatus);
         EXPECT_EQ(results.standardOutput, c.output);
         EXPECT_EQ(results.standardError, c.errors);
@@ -209,7 +211,7 @@ TEST_F(XATaskTest, ReportsExitStatusAndBothStreams) {
 
 TEST_F(XATaskTest, RunEndsWhenTheChildExitsEvenIfABackgroundProcessKeepsItsOutputOpen) {
     const auto start = std::chrono::steady_clock::now();
-    const XATaskResults results = XATask::execute(kShell, {"-c", "/bin/sleep 5 & echo started; echo done >&2"});
+    const XATaskResults results = XATask::xa_execute(kShell, {"-c", "/bin/sleep 5 & echo started; echo done >&2"});
     EXPECT_LT(std::chrono::steady_clock::now() - start, 4s);
     EXPECT_EQ(results.standardOutput, "started\n");
     EXPECT_EQ(results.standardError, "done\n");
@@ -217,7 +219,8 @@ TEST_F(XATaskTest, RunEndsWhenTheChildExitsEvenIfABackgroundProcessKeepsItsOutpu
 }
 
 TEST_F(XATaskTest, OutputThatIsNotUTF8GetsReplacementCharacters) {
-    const XATaskResults results = XATask::execute(kShell, {"-c", "printf 'a\\377b\\303'; printf 'ok \\342\\202x' >&2"});
+    const XATaskResults results =
+        XATask::xa_execute(kShell, {"-c", "printf 'a\\377b\\303'; printf 'ok \\342\\202x' >&2"});
     EXPECT_EQ(results.standardOutput, "a" + kReplacement + "b" + kReplacement);
     EXPECT_EQ(results.standardError, "ok " + kReplacement + "x");
 }
@@ -227,7 +230,7 @@ TEST_F(XATaskTest, LaunchFailuresAreErrorsThatCallersSee) {
     const std::string notExecutable =
         directory.writeFile("tool", "#!/bin/sh\necho ran\n", fs::perms::owner_read | fs::perms::owner_write).string();
     const auto withVariable = [](const std::string &name) {
-        return [name](XATaskSetup &setup) { setup.addEnvironmentVariablesFromDictionary({{name, "1"}}); };
+        return [name](XATaskSetup &setup) { setup.xa_addEnvironmentVariablesFromDictionary({{name, "1"}}); };
     };
     struct Case {
         std::string launchPath;
@@ -271,8 +274,8 @@ TEST_F(XATaskTest, LaunchFailuresAreErrorsThatCallersSee) {
         std::string standardError = "untouched";
         int exitStatus = 42;
         XAError error;
-        const auto output = XATask::stdoutOf(c.launchPath, c.arguments, c.workingDirectory, std::nullopt,
-                                             &standardError, c.setup, &exitStatus, &error);
+        const auto output = XATask::xa_stdoutOf(c.launchPath, c.arguments, c.workingDirectory, std::nullopt,
+                                                &standardError, c.setup, &exitStatus, &error);
         EXPECT_FALSE(output);
         EXPECT_EQ(error.message, c.reason);
         EXPECT_EQ(error.domain, XAError::kDomain);
@@ -280,7 +283,7 @@ TEST_F(XATaskTest, LaunchFailuresAreErrorsThatCallersSee) {
         EXPECT_EQ(exitStatus, 42);
 
         const XATaskResults results =
-            XATask::execute(c.launchPath, c.arguments, c.workingDirectory, std::nullopt, c.setup);
+            XATask::xa_execute(c.launchPath, c.arguments, c.workingDirectory, std::nullopt, c.setup);
         EXPECT_EQ(results.exitStatus, 127);
         EXPECT_FALSE(results.standardOutput);
         EXPECT_FALSE(results.standardError);
@@ -303,13 +306,13 @@ TEST_F(XATaskTest, SetUpFunctionChoosesTheEnvironment) {
     } cases[] = {
         {"a fresh task gets only the given variables",
          [](XATaskSetup &setup) {
-             setup.addEnvironmentVariablesFromDictionary({{"A", "1"}});
+             setup.xa_addEnvironmentVariablesFromDictionary({{"A", "1"}});
          },
          "A=1\n"},
         {"given values win over those already set",
          [](XATaskSetup &setup) {
              setup.environment = std::map<std::string, std::string>{{"A", "0"}, {"B", "2"}};
-             setup.addEnvironmentVariablesFromDictionary({{"A", "1"}, {"C", "x y=z \u00e9"}});
+             setup.xa_addEnvironmentVariablesFromDictionary({{"A", "1"}, {"C", "x y=z \u00e9"}});
          },
          "A=1\nB=2\nC=x y=z \u00e9\n"},
         {"an empty environment stays empty",
@@ -317,16 +320,17 @@ TEST_F(XATaskTest, SetUpFunctionChoosesTheEnvironment) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(XATask::execute("/usr/bin/env", {}, std::nullopt, std::nullopt, c.setup).standardOutput, c.expected);
+        EXPECT_EQ(XATask::xa_execute("/usr/bin/env", {}, std::nullopt, std::nullopt, c.setup).standardOutput,
+                  c.expected);
     }
-    const auto inherited = XATask::execute("/usr/bin/env", {}).standardOutput.value_or("");
+    const auto inherited = XATask::xa_execute("/usr/bin/env", {}).standardOutput.value_or("");
     EXPECT_NE(inherited.find("\nTESSARY_TASK_TEST_VARIABLE=inherited value\n"), std::string::npos) << inherited;
     ::unsetenv("TESSARY_TASK_TEST_VARIABLE");
 }
 
 TEST_F(XATaskTest, RunsInTheGivenWorkingDirectory) {
     TemporaryDirectory directory;
-    const auto results = XATask::execute("/bin/pwd", {"-P"}, directory.path().string(), std::nullopt, nullptr);
+    const auto results = XATask::xa_execute("/bin/pwd", {"-P"}, directory.path().string(), std::nullopt, nullptr);
     EXPECT_EQ(results.standardOutput, fs::canonical(directory.path()).string() + "\n");
 }
 
@@ -339,11 +343,12 @@ TEST_F(XATaskTest, LaunchPathIsResolvedAgainstTheProcessDirectoryOrPath) {
     const fs::path previous = fs::current_path();
     fs::current_path(directory.path() / "process");
 
-    const auto relative = XATask::execute("bin/tool", {}, (directory.path() / "child").string(), std::nullopt, nullptr);
+    const auto relative =
+        XATask::xa_execute("bin/tool", {}, (directory.path() / "child").string(), std::nullopt, nullptr);
 
     fs::current_path(previous);
     EXPECT_EQ(relative.standardOutput, "process\n");
-    EXPECT_EQ(XATask::execute("sh", {"-c", "echo found on PATH"}).standardOutput, "found on PATH\n");
+    EXPECT_EQ(XATask::xa_execute("sh", {"-c", "echo found on PATH"}).standardOutput, "found on PATH\n");
 }
 
 TEST_F(XATaskTest, ChildGetsOnlyTheStandardStreams) {
@@ -363,7 +368,7 @@ TEST_F(XATaskTest, ConcurrentRunsKeepTheirOwnStreams) {
             for (int run = 0; run < 10; ++run) {
                 const std::string text = "worker " + std::to_string(worker) + " run " + std::to_string(run);
                 const auto results =
-                    XATask::execute(kShell, {"-c", "cat; echo \"$0\" >&2", text}, std::nullopt, text, nullptr);
+                    XATask::xa_execute(kShell, {"-c", "cat; echo \"$0\" >&2", text}, std::nullopt, text, nullptr);
                 allMatched = allMatched && results.standardOutput == text && results.standardError == text + "\n";
             }
             return allMatched;
@@ -383,7 +388,7 @@ TEST_F(XATaskTest, TerminatesAllRunningChildrenFromAnotherThread) {
     ASSERT_TRUE(waitForRegisteredChildren(3));
     const auto start = std::chrono::steady_clock::now();
 
-    XATask::terminateAllRunningTasks();
+    XATask::xa_terminateAllRunningTasks();
 
     for (auto &sleeper : sleepers) {
         ASSERT_EQ(sleeper.wait_for(10s), std::future_status::ready);
@@ -412,7 +417,7 @@ TEST_F(XATaskTest, TerminatesByExactExecutableNameOnly) {
     others.push_back(runInBackground("/bin/sleep", {"30"}));
     ASSERT_TRUE(waitForRegisteredChildren(5));
 
-    XATask::terminateAllRunningTasksForExecutable("xcodebuild");
+    XATask::xa_terminateAllRunningTasksForExecutable("xcodebuild");
 
     for (auto &task : matching) {
         ASSERT_EQ(task.wait_for(10s), std::future_status::ready);
@@ -422,7 +427,7 @@ TEST_F(XATaskTest, TerminatesByExactExecutableNameOnly) {
         EXPECT_EQ(task.wait_for(300ms), std::future_status::timeout);
     }
     EXPECT_EQ(XAProcessRegistry::count(), 3u);
-    XATask::terminateAllRunningTasks();
+    XATask::xa_terminateAllRunningTasks();
     for (auto &task : others) {
         EXPECT_EQ(task.get().exitStatus, 128 + SIGTERM);
     }
@@ -431,11 +436,11 @@ TEST_F(XATaskTest, TerminatesByExactExecutableNameOnly) {
 TEST_F(XATaskTest, TerminatingWithNothingRunningDoesNothing) {
     ASSERT_EQ(XAProcessRegistry::count(), 0u);
     // A registry that signalled pid 0 or -1 here would terminate this test's own process group.
-    XATask::terminateAllRunningTasks();
-    XATask::terminateAllRunningTasksForExecutable("xcodebuild");
+    XATask::xa_terminateAllRunningTasks();
+    XATask::xa_terminateAllRunningTasksForExecutable("xcodebuild");
     XATask::terminateAllRunningTasksFromSignalHandler();
     std::this_thread::sleep_for(50ms);
-    EXPECT_EQ(XATask::execute("/bin/sh", {"-c", "echo alive"}).standardOutput, "alive\n");
+    EXPECT_EQ(XATask::xa_execute("/bin/sh", {"-c", "echo alive"}).standardOutput, "alive\n");
 }
 
 void terminateChildrenOnSignal(int) { XATask::terminateAllRunningTasksFromSignalHandler(); }

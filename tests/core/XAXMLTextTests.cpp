@@ -147,7 +147,7 @@ TEST(XAXMLTextTests, AcceptsWellFormedDocuments) {
     };
     for (const char *document : documents) {
         XAError error;
-        EXPECT_TRUE(xa_isValidXML(document, &error)) << document << ": " << error.message;
+        EXPECT_TRUE(xa_isValidXMLWithError(document, &error)) << document << ": " << error.message;
     }
 }
 
@@ -174,10 +174,10 @@ TEST(XAXMLTextTests, RejectsMalformedDocuments) {
     };
     for (const auto &c : cases) {
         XAError error;
-        EXPECT_FALSE(xa_isValidXML(c.document, &error)) << c.document;
+        EXPECT_FALSE(xa_isValidXMLWithError(c.document, &error)) << c.document;
         EXPECT_THAT(error.message, HasSubstr(c.message)) << c.document;
         EXPECT_EQ(error.domain, XAError::kDomain);
-        EXPECT_FALSE(xa_isValidXML(c.document, nullptr));
+        EXPECT_FALSE(xa_isValidXMLWithError(c.document, nullptr));
     }
 }
 
@@ -189,7 +189,7 @@ TEST(XAXMLTextTests, PrettyPrintsAndKeepsEverything) {
                                  "<s>  </s><c><![CDATA[<raw>]]></c>"
                                  "<pre xml:space=\"preserve\">  <i/>  </pre></r>";
     XAError error;
-    const auto printed = xa_stringByPrettyPrintingXML(document, &error);
+    const auto printed = xa_stringByPrettyPrintingXMLAndReturnError(document, &error);
     ASSERT_TRUE(printed) << error.message;
     EXPECT_EQ(*printed, "<?xml version=\"1.0\"?>\n"
                         "<!DOCTYPE r [<!ENTITY e \"x\">]>\n"
@@ -206,7 +206,7 @@ TEST(XAXMLTextTests, PrettyPrintsAndKeepsEverything) {
                         "    <pre xml:space=\"preserve\">  <i />  </pre>\n"
                         "</r>\n");
     // Printing is stable: the printed document prints the same.
-    EXPECT_EQ(xa_stringByPrettyPrintingXML(*printed, nullptr), printed);
+    EXPECT_EQ(xa_stringByPrettyPrintingXMLAndReturnError(*printed, nullptr), printed);
 }
 
 TEST(XAXMLTextTests, DeepNestingIsSafe) {
@@ -218,9 +218,10 @@ TEST(XAXMLTextTests, DeepNestingIsSafe) {
     for (std::size_t i = 0; i < depth; ++i) {
         document += "</a>";
     }
-    EXPECT_TRUE(xa_isValidXML(document, nullptr));
+    EXPECT_TRUE(xa_isValidXMLWithError(document, nullptr));
     XAError error;
-    EXPECT_EQ(xa_stringByPrettyPrintingXML(document, &error), std::nullopt); // would print gigabytes of indentation
+    EXPECT_EQ(xa_stringByPrettyPrintingXMLAndReturnError(document, &error),
+              std::nullopt); // would print gigabytes of indentation
     EXPECT_THAT(error.message, HasSubstr("nested too deeply"));
     std::size_t starts = 0;
     xa_handleXMLTagStart(
@@ -231,7 +232,7 @@ TEST(XAXMLTextTests, DeepNestingIsSafe) {
 
 TEST(XAXMLTextTests, PrettyPrintingFailsOnMalformedText) {
     XAError error;
-    EXPECT_EQ(xa_stringByPrettyPrintingXML("<a><b></a>", &error), std::nullopt);
+    EXPECT_EQ(xa_stringByPrettyPrintingXMLAndReturnError("<a><b></a>", &error), std::nullopt);
     EXPECT_FALSE(error.message.empty());
 }
 

@@ -14,10 +14,10 @@ TEST(XARulePageTest, RendersWhatTheRuleTellsAboutItself) {
     XARuleOption threshold = XARuleOption::ruleOptionWithName(
         "warningThresholdCCN", "Cyclomatic complexity number warning threshold",
         "Warn if a routine's cyclomatic complexity number exceeds this value.", 10, XAOptionValueTypePositiveInteger);
-    XATestRuleSpec spec("CyclomaticComplexity", {"Pedantic", "Style"}, {threshold});
-    spec.ruleName = "High <codesymbol>cyclomatic</codesymbol> complexity";
-    spec.ruleDescription = "Warns if a routine has <b>high</b> cyclomatic complexity & more.";
-    XATestRules rules({spec});
+    XATestRuleDefinition definition("CyclomaticComplexity", {"Pedantic", "Style"}, {threshold});
+    definition.ruleName = "High <codesymbol>cyclomatic</codesymbol> complexity";
+    definition.ruleDescription = "Warns if a routine has <b>high</b> cyclomatic complexity & more.";
+    XATestRules rules({definition});
     XARuleDescriptor rule = rules.rule("CyclomaticComplexity");
     rule.externalLinks = {XAExternalLink::linkWithTitle("Structured Testing", "https://example.org/500-235"),
                           XAExternalLink::linkWithTitle("No address", "")};

@@ -15,20 +15,20 @@ using testing::IsEmpty;
 // Rules with the names of real ones, registered out of introduction order.
 const XATestRules &testRules() {
     static const XATestRules rules([] {
-        std::vector<XATestRuleSpec> specs = {{"DotSyntax", {"Style"}},
-                                             {"NSLogUsed", {"Recommended", "BestPractice"}},
-                                             {"ObjCPointerComparison", {"Experimental", "Recommended"}},
-                                             {"FileRefWithAbsPath", {"Config", "Recommended"}}};
-        specs[1].ruleName = "<cfunction>NSLog</cfunction> used";
-        specs[1].ruleDescription = "Reports calls of the logging function in shipped code.";
-        specs[3].isCursorRule = false;
-        specs[3].ruleName = "File reference with absolute path";
+        std::vector<XATestRuleDefinition> definitions = {{"DotSyntax", {"Style"}},
+                                                         {"NSLogUsed", {"Recommended", "BestPractice"}},
+                                                         {"ObjCPointerComparison", {"Experimental", "Recommended"}},
+                                                         {"FileRefWithAbsPath", {"Config", "Recommended"}}};
+        definitions[1].ruleName = "<cfunction>NSLog</cfunction> used";
+        definitions[1].ruleDescription = "Reports calls of the logging function in shipped code.";
+        definitions[3].isCursorRule = false;
+        definitions[3].ruleName = "File reference with absolute path";
         // The rules introduced last, from number 105 on.
         const std::vector<std::string> &table = XARuleShortNamesInOrderOfIntroduction();
         for (std::size_t number = 105; number < table.size(); ++number) {
-            specs.emplace_back(table[number], std::vector<std::string>{"Pedantic"});
+            definitions.emplace_back(table[number], std::vector<std::string>{"Pedantic"});
         }
-        return specs;
+        return definitions;
     }());
     return rules;
 }

@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-struct XATestRuleSpec {
-    XATestRuleSpec(std::string shortName, std::vector<std::string> tags = {}, std::vector<XARuleOption> options = {})
+struct XATestRuleDefinition {
+    XATestRuleDefinition(std::string shortName, std::vector<std::string> tags = {},
+                         std::vector<XARuleOption> options = {})
         : shortName(std::move(shortName)), tags(std::move(tags)), options(std::move(options)) {}
 
     std::string shortName;
@@ -25,18 +26,20 @@ struct XATestRuleSpec {
 // Keeps the descriptors and a registry of them; the descriptors live as long as this object.
 class XATestRules {
 public:
-    explicit XATestRules(const std::vector<XATestRuleSpec> &specs) {
-        for (const XATestRuleSpec &spec : specs) {
+    explicit XATestRules(const std::vector<XATestRuleDefinition> &definitions) {
+        for (const XATestRuleDefinition &definition : definitions) {
             XARuleDescriptor &rule = descriptors_.emplace_back();
-            rule.className = "XARule" + spec.shortName;
-            rule.shortName = spec.shortName;
-            rule.ruleName = XAXMLString(spec.ruleName.empty() ? spec.shortName : spec.ruleName);
+            rule.className = "XARule" + definition.shortName;
+            rule.shortName = definition.shortName;
+            rule.ruleName = XAXMLString(definition.ruleName.empty() ? definition.shortName : definition.ruleName);
             rule.ruleDescription =
-                XAXMLString(spec.ruleDescription.empty() ? "Checks " + spec.shortName + "." : spec.ruleDescription);
-            rule.tags = spec.tags;
-            rule.isPublic = std::find(spec.tags.begin(), spec.tags.end(), "Experimental") == spec.tags.end();
-            rule.isCursorRule = spec.isCursorRule;
-            rule.options = spec.options;
+                XAXMLString(definition.ruleDescription.empty() ? "Checks " + definition.shortName + "."
+                                                               : definition.ruleDescription);
+            rule.tags = definition.tags;
+            rule.isPublic =
+                std::find(definition.tags.begin(), definition.tags.end(), "Experimental") == definition.tags.end();
+            rule.isCursorRule = definition.isCursorRule;
+            rule.options = definition.options;
             rule.optionGroups = {XARuleDefaultOptionGroup(rule.shortName, rule.ruleName, rule.options)};
             registry_.registerRule(rule);
         }

@@ -76,6 +76,12 @@ TEST(XcrunStandInTest, ShowsTheFolderOfEachSDK) {
         {{"--sdk", "iphoneos17.0", "--show-sdk-path"}, "iPhoneOS"},
         {{"--sdk", "macosx14", "--show-sdk-path"}, "MacOSX"},
         {{"--show-sdk-path"}, "MacOSX"},
+        {{"--sdk", "watchos", "--show-sdk-path"}, "WatchOS"},
+        {{"--sdk", "watchsimulator10.0", "--show-sdk-path"}, "WatchSimulator"},
+        {{"--sdk", "appletvos", "--show-sdk-path"}, "AppleTVOS"},
+        {{"--sdk", "appletvsimulator", "--show-sdk-path"}, "AppleTVSimulator"},
+        {{"--sdk", "xros1.0", "--show-sdk-path"}, "XROS"},
+        {{"--sdk", "xrsimulator", "--show-sdk-path"}, "XRSimulator"},
     };
     for (const Case &testCase : cases) {
         XATaskResults results = run(developerTool("xcrun"), testCase.arguments, cleanEnvironment());
@@ -95,7 +101,7 @@ TEST(XcrunStandInTest, UnknownOrMissingSDKIsAnErrorWithStatusOne) {
         Environment environment;
     };
     const std::vector<Case> cases = {
-        {"watchos", cleanEnvironment()},
+        {"driverkit", cleanEnvironment()},
         {"iphoneosbeta", cleanEnvironment()},
         {"iphone", cleanEnvironment()},
         {"iphoneos", elsewhere}, // a known name whose folder the developer directory does not have

@@ -114,8 +114,8 @@ TEST(PlutilStandInTest, ReadsStandardInputForADash) {
     for (const auto &[input, status, output] : std::vector<std::tuple<std::string, int, std::string>>{
              {"{ a = b; }", 0, "-: OK\n"}, {"{ a = ", 1, "-: line 1: "}}) {
         const XATaskResults results =
-            XATask::execute(developerTool("plutil"), {"-lint", "-"}, std::nullopt, input,
-                            [](XATaskSetup &setup) { setup.environment = cleanEnvironment(); });
+            XATask::xa_execute(developerTool("plutil"), {"-lint", "-"}, std::nullopt, input,
+                               [](XATaskSetup &setup) { setup.environment = cleanEnvironment(); });
         EXPECT_EQ(results.exitStatus, status) << input;
         EXPECT_THAT(standardOutput(results), StartsWith(output)) << input;
     }

@@ -4,7 +4,7 @@
 // must answer for each SDK, the declarations' attributes must take effect, and SDK declarations must count as
 // system declarations.
 
-#include "platform/XAStagedProgramSupport.h"
+#include "platform/XASDKStandInParsing.h"
 
 #include <clang-c/Index.h>
 #include <gtest/gtest.h>
@@ -21,174 +21,9 @@
 #include <vector>
 
 using namespace XAStagedPrograms;
+using namespace XASDKStandIn;
 
 namespace {
-
-constexpr const char *kResourceDir = "/usr/lib/llvm-19/lib/clang/19";
-
-std::string sdkPath(const std::string &platform) {
-    return developerDir() + "/Platforms/" + platform + ".platform/Developer/SDKs/" + platform + ".sdk";
-}
-
-std::string textOf(CXString string) {
-    const char *characters = clang_getCString(string);
-    std::string result = characters ? characters : "";
-    clang_disposeString(string);
-    return result;
-}
-
-bool startsWith(const std::string &text, const std::string &prefix) { return text.rfind(prefix, 0) == 0; }
-
-bool endsWith(const std::string &text, const std::string &suffix) {
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-// The folder that built modules are shared in, for all parses of the test program.
-const std::string &moduleCachePath() {
-    static TemporaryFolder folder;
-    return folder.path();
-}
-
-struct ParseSettings {
-    std::string platform; // SDK folder stem: "iPhoneOS", "iPhoneSimulator", "MacOSX"
-    std::string triple;   // "arm64-apple-ios15.0"
-    std::string language = "objective-c";
-    bool arc = true;
-    bool modules = false;
-    std::vector<std::string> extraArguments; // -include, -I, -D...
-};
-
-std::vector<std::string> compilerArguments(const ParseSettings &settings) {
-    std::vector<std::string> arguments = {"-x",
-                                          settings.language,
-                                          "-target",
-                                          settings.triple,
-                                          "-isysroot",
-                                          sdkPath(settings.platform),
-                                          "-resource-dir",
-                                          kResourceDir,
-                                          "-fblocks",
-                                          "-Wall",
-                                          "-Wsystem-headers"};
-    if (settings.language.find("objective-c") != std::string::npos) {
-        arguments.push_back(settings.arc ? "-fobjc-arc" : "-fno-objc-arc");
-    }
-    if (settings.modules) {
-        arguments.push_back("-fmodules");
-        arguments.push_back("-fmodules-cache-path=" + moduleCachePath());
-    }
-    arguments.insert(arguments.end(), settings.extraArguments.begin(), settings.extraArguments.end());
-    return arguments;
-}
-
-struct ParseDiagnostic {
-    CXDiagnosticSeverity severity;
-    std::string file;
-    std::string text;
-};
-
-// One translation unit: a file on disk, or the given contents under that file's name.
-class ParsedUnit {
-public:
-    ParsedUnit(const std::string &path, const ParseSettings &settings, const std::string *contents = nullptr)
-        : index_(clang_createIndex(0, 0)) {
-        std::vector<std::string> arguments = compilerArguments(settings);
-        std::vector<const char *> pointers;
-        for (const std::string &argument : arguments) {
-            pointers.push_back(argument.c_str());
-        }
-        CXUnsavedFile unsaved{path.c_str(), contents ? contents->c_str() : nullptr,
-                              contents ? static_cast<unsigned long>(contents->size()) : 0};
-        clang_parseTranslationUnit2(index_, path.c_str(), pointers.data(), static_cast<int>(pointers.size()),
-                                    contents ? &unsaved : nullptr, contents ? 1 : 0, CXTranslationUnit_None, &unit_);
-        if (unit_) {
-            collectDiagnostics();
-        }
-    }
-    ~ParsedUnit() {
-        if (unit_) {
-            clang_disposeTranslationUnit(unit_);
-        }
-        clang_disposeIndex(index_);
-    }
-    ParsedUnit(const ParsedUnit &) = delete;
-    ParsedUnit &operator=(const ParsedUnit &) = delete;
-
-    CXTranslationUnit unit() const { return unit_; }
-    const std::vector<ParseDiagnostic> &diagnostics() const { return diagnostics_; }
-
-    // Errors, and warnings that the test counts: all of them, or only those located in a folder.
-    std::vector<std::string> problems(const std::string &warningFolder = "") const {
-        std::vector<std::string> result;
-        if (!unit_) {
-            return {"the file could not be parsed at all"};
-        }
-        for (const ParseDiagnostic &diagnostic : diagnostics_) {
-            const bool error = diagnostic.severity >= CXDiagnostic_Error;
-            const bool counted = diagnostic.severity == CXDiagnostic_Warning &&
-                                 (warningFolder.empty() || startsWith(diagnostic.file, warningFolder));
-            if (error || counted) {
-                result.push_back(diagnostic.text);
-            }
-        }
-        return result;
-    }
-
-    // Every cursor for which the test holds, in pre-order, below the declarations of the main file (those of the
-    // included headers are skipped).
-    std::vector<CXCursor> cursors(const std::function<bool(CXCursor)> &test) const {
-        struct Search {
-            const std::function<bool(CXCursor)> &test;
-            std::vector<CXCursor> found;
-        } search{test, {}};
-        clang_visitChildren(
-            clang_getTranslationUnitCursor(unit_),
-            [](CXCursor cursor, CXCursor parent, CXClientData data) {
-                auto *state = static_cast<Search *>(data);
-                if (parent.kind == CXCursor_TranslationUnit &&
-                    !clang_Location_isFromMainFile(clang_getCursorLocation(cursor))) {
-                    return CXChildVisit_Continue;
-                }
-                if (state->test(cursor)) {
-                    state->found.push_back(cursor);
-                }
-                return CXChildVisit_Recurse;
-            },
-            &search);
-        return search.found;
-    }
-
-private:
-    void collectDiagnostics() {
-        for (unsigned index = 0; index < clang_getNumDiagnostics(unit_); ++index) {
-            CXDiagnostic diagnostic = clang_getDiagnostic(unit_, index);
-            CXFile file = nullptr;
-            clang_getFileLocation(clang_getDiagnosticLocation(diagnostic), &file, nullptr, nullptr, nullptr);
-            diagnostics_.push_back({clang_getDiagnosticSeverity(diagnostic),
-                                    file ? textOf(clang_getFileName(file)) : std::string(),
-                                    textOf(clang_formatDiagnostic(diagnostic, CXDiagnostic_DisplaySourceLocation |
-                                                                                  CXDiagnostic_DisplayOption))});
-            clang_disposeDiagnostic(diagnostic);
-        }
-    }
-
-    CXIndex index_;
-    CXTranslationUnit unit_ = nullptr;
-    std::vector<ParseDiagnostic> diagnostics_;
-};
-
-// A snippet is parsed under a file name in a temporary folder (it never touches the disk).
-std::string snippetPath(const std::string &language) {
-    static TemporaryFolder folder;
-    const char *extension = language == "c" ? "c" : language == "objective-c++" ? "mm" : "m";
-    return folder.path() + "/snippet." + extension;
-}
-
-std::string cursorFile(CXCursor cursor) {
-    CXFile file = nullptr;
-    clang_getFileLocation(clang_getCursorLocation(cursor), &file, nullptr, nullptr, nullptr);
-    return file ? textOf(clang_getFileName(file)) : std::string();
-}
 
 // ------------------------------------------------------------------------------------------------------------------
 // The layout of each SDK
@@ -215,13 +50,33 @@ TEST(SDKStandInLayoutTest, EachSDKHoldsTheSharedTreeAndItsPlatformFrameworks) {
         "System/Library/Frameworks/XCTest.framework/Headers/XCTest.h",
         "System/Library/Frameworks/XCTest.framework/Modules/module.modulemap",
     };
-    const std::vector<std::string> iOS = {"System/Library/Frameworks/UIKit.framework/Headers/UIKit.h",
-                                          "System/Library/Frameworks/UIKit.framework/Modules/module.modulemap"};
-    const std::vector<std::string> macOS = {"System/Library/Frameworks/AppKit.framework/Headers/AppKit.h",
+    const std::string uiKit = "System/Library/Frameworks/UIKit.framework/";
+    const std::string watchKit = "System/Library/Frameworks/WatchKit.framework/";
+    const std::string appKit = "System/Library/Frameworks/AppKit.framework/";
+    const std::string displays = "System/Library/Frameworks/CoreGraphics.framework/Headers/CGDirectDisplay.h";
+    const std::string webKit = "System/Library/Frameworks/WebKit.framework/Headers/WebKit.h";
+    const std::string mapKit = "System/Library/Frameworks/MapKit.framework/Headers/MapKit.h";
+    const std::vector<std::string> iOS = {uiKit + "Headers/UIKit.h", uiKit + "Headers/UIImage.h",
+                                          uiKit + "Headers/UIView.h", uiKit + "Modules/module.modulemap", mapKit};
+    const std::vector<std::string> watchOS = {uiKit + "Headers/UIKit.h", uiKit + "Headers/UIImage.h",
+                                              uiKit + "Modules/module.modulemap", watchKit + "Headers/WatchKit.h",
+                                              watchKit + "Modules/module.modulemap"};
+    const std::vector<std::string> macOS = {appKit + "Headers/AppKit.h",
                                             "System/Library/Frameworks/Cocoa.framework/Headers/Cocoa.h",
-                                            "System/Library/Frameworks/Cocoa.framework/Modules/module.modulemap"};
+                                            "System/Library/Frameworks/Cocoa.framework/Modules/module.modulemap",
+                                            displays,
+                                            mapKit,
+                                            webKit};
+    std::vector<std::string> iOSWithWebKit = iOS;
+    iOSWithWebKit.push_back(webKit);
     const std::vector<SDKLayoutCase> cases = {
-        {"iPhoneOS", iOS, macOS}, {"iPhoneSimulator", iOS, macOS}, {"MacOSX", macOS, iOS}};
+        {"iPhoneOS", iOSWithWebKit, {appKit + "Headers/AppKit.h", watchKit + "Headers/WatchKit.h", displays}},
+        {"iPhoneSimulator", iOSWithWebKit, {appKit + "Headers/AppKit.h", watchKit + "Headers/WatchKit.h"}},
+        {"AppleTVOS", iOS, {appKit + "Headers/AppKit.h", watchKit + "Headers/WatchKit.h", webKit}},
+        {"XRSimulator", iOSWithWebKit, {appKit + "Headers/AppKit.h", watchKit + "Headers/WatchKit.h"}},
+        {"WatchOS", watchOS, {uiKit + "Headers/UIView.h", appKit + "Headers/AppKit.h", displays, webKit, mapKit}},
+        {"WatchSimulator", watchOS, {uiKit + "Headers/UIView.h", webKit, mapKit}},
+        {"MacOSX", macOS, {uiKit + "Headers/UIKit.h", watchKit + "Headers/WatchKit.h"}}};
     for (const SDKLayoutCase &layout : cases) {
         SCOPED_TRACE(layout.platform);
         std::vector<std::string> present = shared;
@@ -968,7 +823,7 @@ TEST(SDKStandInPlatformMacroTest, TargetConditionalsAndVersionsAnswerForTheTripl
                                                               {"TARGET_RT_64_BIT", 1},
                                                               {"TARGET_RT_LITTLE_ENDIAN", 1},
                                                               {"__IPHONE_OS_VERSION_MIN_REQUIRED", 150000},
-                                                              {"__IPHONE_OS_VERSION_MAX_ALLOWED", 170000},
+                                                              {"__IPHONE_OS_VERSION_MAX_ALLOWED", 180000},
                                                               {"__IPHONE_15_0", 150000}};
     const std::vector<std::pair<std::string, long>> simulator = {
         {"TARGET_OS_IPHONE", 1},        {"TARGET_OS_IOS", 1},
@@ -983,9 +838,30 @@ TEST(SDKStandInPlatformMacroTest, TargetConditionalsAndVersionsAnswerForTheTripl
                                                            {"TARGET_CPU_X86_64", 1},
                                                            {"__MAC_OS_X_VERSION_MIN_REQUIRED", 101300},
                                                            {"MAC_OS_X_VERSION_MIN_REQUIRED", 101300},
-                                                           {"MAC_OS_X_VERSION_MAX_ALLOWED", 140000},
+                                                           {"MAC_OS_X_VERSION_MAX_ALLOWED", 150000},
                                                            {"__MAC_10_13", 101300},
                                                            {"MAC_OS_X_VERSION_10_9", 1090}};
+    const std::vector<std::pair<std::string, long>> watch = {{"TARGET_OS_IPHONE", 1},
+                                                             {"TARGET_OS_WATCH", 1},
+                                                             {"TARGET_OS_IOS", 0},
+                                                             {"TARGET_OS_VISION", 0},
+                                                             {"TARGET_OS_SIMULATOR", 0},
+                                                             {"TARGET_RT_64_BIT", 0},
+                                                             {"__WATCH_OS_VERSION_MIN_REQUIRED", 60000},
+                                                             {"__WATCH_OS_VERSION_MAX_ALLOWED", 110000},
+                                                             {"__IPHONE_OS_VERSION_MIN_REQUIRED", 90000}};
+    const std::vector<std::pair<std::string, long>> tvSimulator = {
+        {"TARGET_OS_TV", 1},        {"TARGET_OS_IOS", 0},
+        {"TARGET_OS_SIMULATOR", 1}, {"TARGET_OS_OSX", 0},
+        {"TARGET_CPU_X86_64", 1},   {"__TV_OS_VERSION_MIN_REQUIRED", 120000},
+        {"__TVOS_17_0", 170000},    {"__IPHONE_OS_VERSION_MIN_REQUIRED", 90000}};
+    const std::vector<std::pair<std::string, long>> vision = {{"TARGET_OS_VISION", 1},
+                                                              {"TARGET_OS_IPHONE", 1},
+                                                              {"TARGET_OS_IOS", 0},
+                                                              {"TARGET_OS_OSX", 0},
+                                                              {"TARGET_OS_SIMULATOR", 0},
+                                                              {"__VISION_OS_VERSION_MIN_REQUIRED", 10000},
+                                                              {"__VISION_OS_VERSION_MAX_ALLOWED", 20000}};
     const std::vector<PlatformMacroCase> cases = {
         {"device", "iPhoneOS", "arm64-apple-ios15.0", {}, device},
         {"device, macros derived from the deployment target",
@@ -999,6 +875,19 @@ TEST(SDKStandInPlatformMacroTest, TargetConditionalsAndVersionsAnswerForTheTripl
          "x86_64-apple-ios12.1-simulator",
          {"-fno-define-target-os-macros"},
          simulator},
+        {"watch on 32-bit ARM", "WatchOS", "armv7k-apple-watchos6.0", {}, watch},
+        {"watch on arm64_32, macros derived from the deployment target",
+         "WatchOS",
+         "arm64_32-apple-watchos6.0",
+         {"-fno-define-target-os-macros"},
+         watch},
+        {"TV simulator", "AppleTVSimulator", "x86_64-apple-tvos12.0-simulator", {}, tvSimulator},
+        {"visionOS", "XROS", "arm64-apple-xros1.0", {}, vision},
+        {"visionOS, macros derived from the deployment target",
+         "XROS",
+         "arm64-apple-xros1.0",
+         {"-fno-define-target-os-macros"},
+         vision},
         {"macOS", "MacOSX", "x86_64-apple-macosx10.13", {}, mac},
         {"macOS, macros derived from the deployment target",
          "MacOSX",
@@ -1021,6 +910,8 @@ TEST(SDKStandInPlatformMacroTest, BOOLIsABooleanOnARMAndASignedCharOnIntelMacs) 
     const std::vector<std::tuple<std::string, std::string, CXTypeKind>> cases = {
         {"iPhoneOS", "arm64-apple-ios15.0", CXType_Bool},
         {"MacOSX", "arm64-apple-macos11.0", CXType_Bool},
+        {"WatchOS", "armv7k-apple-watchos6.0", CXType_Bool},
+        {"iPhoneSimulator", "i386-apple-ios9.0-simulator", CXType_SChar},
         {"MacOSX", "x86_64-apple-macosx10.13", CXType_SChar},
     };
     for (const auto &[platform, triple, expectedKind] : cases) {

@@ -43,8 +43,8 @@ inline Environment cleanEnvironment() {
 
 inline XATaskResults run(const std::string &program, const std::vector<std::string> &arguments,
                          const Environment &environment) {
-    return XATask::execute(program, arguments, std::nullopt, std::nullopt,
-                           [&environment](XATaskSetup &setup) { setup.environment = environment; });
+    return XATask::xa_execute(program, arguments, std::nullopt, std::nullopt,
+                              [&environment](XATaskSetup &setup) { setup.environment = environment; });
 }
 
 inline std::string standardOutput(const XATaskResults &results) { return results.standardOutput.value_or(""); }

@@ -738,25 +738,25 @@ TEST(XcodebuildBuildErrorTest, StagedProgramAnswersAsTheCheckerCallsIt) {
         arguments.push_back(name + "=" + value);
     }
     arguments.insert(arguments.end(), {"-dry-run", "build"});
-    XATaskResults results = XATask::execute(developerTool("xcodebuild"), arguments, folder, std::nullopt,
-                                            [](XATaskSetup &setup) { setup.environment = cleanEnvironment(); });
+    XATaskResults results = XATask::xa_execute(developerTool("xcodebuild"), arguments, folder, std::nullopt,
+                                               [](XATaskSetup &setup) { setup.environment = cleanEnvironment(); });
     EXPECT_EQ(results.exitStatus, 0) << standardError(results);
     XABuildStepsByTargetKey steps =
         XABuildLogParser::buildStepsByTargetKeyFromLog(standardOutput(results), XABuildLogProjectNames{}, {});
     EXPECT_EQ(stepsNamed(steps[XABuildLogParser::keyForProjectName("iOSApp", "iOSApp")], "CompileC").size(), 3u);
 
     arguments[3] = "Nope";
-    results = XATask::execute(developerTool("xcodebuild"), arguments, folder, std::nullopt,
-                              [](XATaskSetup &setup) { setup.environment = cleanEnvironment(); });
+    results = XATask::xa_execute(developerTool("xcodebuild"), arguments, folder, std::nullopt,
+                                 [](XATaskSetup &setup) { setup.environment = cleanEnvironment(); });
     EXPECT_EQ(results.exitStatus, 65);
     EXPECT_EQ(standardError(results),
               "xcodebuild: error: The project 'iOSApp' does not contain a target named 'Nope'.\n");
 
     Environment environment = cleanEnvironment();
     environment["USER"] = "tester";
-    results = XATask::execute(developerTool("xcodebuild"), {"-workspace", "Shop.xcworkspace", "-list"},
-                              xa_stringByDeletingLastPathComponent(workspacePath()), std::nullopt,
-                              [&](XATaskSetup &setup) { setup.environment = environment; });
+    results = XATask::xa_execute(developerTool("xcodebuild"), {"-workspace", "Shop.xcworkspace", "-list"},
+                                 xa_stringByDeletingLastPathComponent(workspacePath()), std::nullopt,
+                                 [&](XATaskSetup &setup) { setup.environment = environment; });
     EXPECT_EQ(results.exitStatus, 0);
     EXPECT_NE(standardOutput(results).find("        Shop\n        Experiments\n"), std::string::npos)
         << standardOutput(results);

@@ -404,8 +404,8 @@ std::string sdkPath(const std::string &platform) {
 ShownSettings showBuildSettings(const std::string &folder, const std::vector<std::string> &arguments) {
     ShownSettings shown;
     Environment environment = cleanEnvironment();
-    shown.results = XATask::execute(developerTool("xcodebuild"), arguments, folder, std::nullopt,
-                                    [&environment](XATaskSetup &setup) { setup.environment = environment; });
+    shown.results = XATask::xa_execute(developerTool("xcodebuild"), arguments, folder, std::nullopt,
+                                       [&environment](XATaskSetup &setup) { setup.environment = environment; });
     const std::string output = standardOutput(shown.results);
     const std::string heading = "Build settings for action ";
     std::string previousKey;
@@ -478,8 +478,8 @@ TEST(XcodebuildShowBuildSettingsTest, ResolvesEveryTargetOfTheIOSFixture) {
                    {
                        {"ACTION", "clean"},
                        {"SDKROOT", sdkPath("iPhoneOS")},
-                       {"SDK_NAME", "iphoneos17.0"},
-                       {"SDK_VERSION", "17.0"},
+                       {"SDK_NAME", "iphoneos18.0"},
+                       {"SDK_VERSION", "18.0"},
                        {"PLATFORM_NAME", "iphoneos"},
                        {"EFFECTIVE_PLATFORM_NAME", "-iphoneos"},
                        {"ARCHS", "arm64"},
@@ -561,7 +561,7 @@ TEST(XcodebuildShowBuildSettingsTest, ConfigurationSDKArchitectureAndCommandLine
         {"simulator",
          {"-configuration", "Debug", "-sdk", "iphonesimulator"},
          {{"SDKROOT", sdkPath("iPhoneSimulator")},
-          {"SDK_NAME", "iphonesimulator17.0"},
+          {"SDK_NAME", "iphonesimulator18.0"},
           {"PLATFORM_NAME", "iphonesimulator"},
           {"ARCHS", "arm64 x86_64"},
           {"CURRENT_ARCH", "arm64"},
@@ -602,7 +602,7 @@ TEST(XcodebuildShowBuildSettingsTest, ResolvesTheMacFixtureWithItsDefaultsAndDee
                    {
                        {"ACTION", "build"},
                        {"SDKROOT", sdkPath("MacOSX")},
-                       {"SDK_VERSION", "14.0"},
+                       {"SDK_VERSION", "15.0"},
                        {"PLATFORM_NAME", "macosx"},
                        {"EFFECTIVE_PLATFORM_NAME", ""},
                        {"MACOSX_DEPLOYMENT_TARGET", "10.13"},
@@ -717,29 +717,88 @@ TEST(XcodebuildShowBuildSettingsTest, UnknownConfigurationsAndTargetsEndWithStat
               "xcodebuild: error: The project 'iOSApp' does not contain a target named 'Nope'.\n");
 }
 
-TEST(XcodebuildShowBuildSettingsTest, AnSDKTheDeveloperDirectoryLacksIsAWarningOnly) {
-    TemporaryFolder folder;
-    writeFile(folder.path() + "/Watch.xcodeproj/project.pbxproj",
+// A project of one command-line tool target whose build settings are the given text.
+void writeToolProject(const std::string &path, const std::string &buildSettings) {
+    writeFile(path,
               "// !$*UTF8*$!\n{\n archiveVersion = 1;\n objectVersion = 46;\n objects = {\n"
               "  P1 = {isa = PBXProject; buildConfigurationList = L1; mainGroup = G1; targets = (T1); };\n"
               "  G1 = {isa = PBXGroup; children = (); sourceTree = \"<group>\"; };\n"
               "  L1 = {isa = XCConfigurationList; buildConfigurations = (C1); defaultConfigurationName = Debug; };\n"
-              "  C1 = {isa = XCBuildConfiguration; buildSettings = {SDKROOT = watchos; \"A[sdk=watchos*]\" = w; };"
-              " name = Debug; };\n"
-              "  T1 = {isa = PBXNativeTarget; buildConfigurationList = L2; buildPhases = (); name = Watch;"
-              " productType = \"com.apple.product-type.tool\"; };\n"
-              "  L2 = {isa = XCConfigurationList; buildConfigurations = (); };\n"
-              " };\n rootObject = P1;\n}\n");
+              "  C1 = {isa = XCBuildConfiguration; buildSettings = {" +
+                  buildSettings +
+                  "}; name = Debug; };\n"
+                  "  T1 = {isa = PBXNativeTarget; buildConfigurationList = L2; buildPhases = (); name = Tool;"
+                  " productType = \"com.apple.product-type.tool\"; };\n"
+                  "  L2 = {isa = XCConfigurationList; buildConfigurations = (); };\n"
+                  " };\n rootObject = P1;\n}\n");
+}
+
+TEST(XcodebuildShowBuildSettingsTest, AnSDKTheDeveloperDirectoryLacksIsAWarningOnly) {
+    TemporaryFolder folder;
+    writeToolProject(folder.path() + "/Driver.xcodeproj/project.pbxproj",
+                     "SDKROOT = driverkit; \"A[sdk=driverkit*]\" = d; ");
     ShownSettings shown = showBuildSettings(folder.path(), {"-showBuildSettings"});
     ASSERT_EQ(shown.results.exitStatus, 0) << standardError(shown.results);
-    EXPECT_EQ(standardError(shown.results), "xcodebuild: warning: SDK \"watchos\" cannot be located.\n");
-    expectSettings(shown.targets["Watch"],
-                   {{"SDKROOT", "watchos"},
-                    {"PLATFORM_NAME", "watchos"},
-                    {"A", "w"},
-                    {"EXECUTABLE_PATH", "Watch"},
-                    {"FULL_PRODUCT_NAME", "Watch"}},
-                   "Watch");
+    EXPECT_EQ(standardError(shown.results), "xcodebuild: warning: SDK \"driverkit\" cannot be located.\n");
+    expectSettings(shown.targets["Tool"],
+                   {{"SDKROOT", "driverkit"},
+                    {"PLATFORM_NAME", "driverkit"},
+                    {"A", "d"},
+                    {"EXECUTABLE_PATH", "Tool"},
+                    {"FULL_PRODUCT_NAME", "Tool"}},
+                   "Tool");
+}
+
+TEST(XcodebuildShowBuildSettingsTest, WatchTVAndVisionSDKsGiveTheirPlatformArchitecturesAndTriples) {
+    struct Case {
+        std::string sdk;
+        std::string deploymentSetting;
+        Settings expected;
+    };
+    const std::vector<Case> cases = {
+        {"watchos",
+         "WATCHOS_DEPLOYMENT_TARGET = 6.0;",
+         {{"SDKROOT", sdkPath("WatchOS")},
+          {"SDK_NAME", "watchos11.0"},
+          {"PLATFORM_NAME", "watchos"},
+          {"EFFECTIVE_PLATFORM_NAME", "-watchos"},
+          {"ARCHS", "arm64_32 armv7k"},
+          {"CURRENT_ARCH", "arm64_32"},
+          {"DEPLOYMENT_TARGET_SETTING_NAME", "WATCHOS_DEPLOYMENT_TARGET"},
+          {"LLVM_TARGET_TRIPLE_OS_VERSION", "watchos6.0"},
+          {"LLVM_TARGET_TRIPLE_SUFFIX", ""}}},
+        {"watchsimulator",
+         "",
+         {{"PLATFORM_NAME", "watchsimulator"},
+          {"ARCHS", "arm64 x86_64"},
+          {"LLVM_TARGET_TRIPLE_OS_VERSION", "watchos11.0"},
+          {"LLVM_TARGET_TRIPLE_SUFFIX", "-simulator"}}},
+        {"appletvos",
+         "TVOS_DEPLOYMENT_TARGET = 12.0;",
+         {{"SDKROOT", sdkPath("AppleTVOS")},
+          {"PLATFORM_NAME", "appletvos"},
+          {"ARCHS", "arm64"},
+          {"LLVM_TARGET_TRIPLE_OS_VERSION", "tvos12.0"}}},
+        {"appletvsimulator", "", {{"PLATFORM_NAME", "appletvsimulator"}, {"SDK_NAME", "appletvsimulator18.0"}}},
+        {"xros",
+         "",
+         {{"SDKROOT", sdkPath("XROS")},
+          {"PLATFORM_NAME", "xros"},
+          {"PLATFORM_DISPLAY_NAME", "visionOS"},
+          {"ARCHS", "arm64"},
+          {"DEPLOYMENT_TARGET_SETTING_NAME", "XROS_DEPLOYMENT_TARGET"},
+          {"LLVM_TARGET_TRIPLE_OS_VERSION", "xros2.0"}}},
+        {"xrsimulator", "", {{"PLATFORM_NAME", "xrsimulator"}, {"ARCHS", "arm64"}}},
+    };
+    for (const Case &testCase : cases) {
+        TemporaryFolder folder;
+        writeToolProject(folder.path() + "/Tool.xcodeproj/project.pbxproj",
+                         "SDKROOT = " + testCase.sdk + "; " + testCase.deploymentSetting);
+        ShownSettings shown = showBuildSettings(folder.path(), {"-showBuildSettings"});
+        ASSERT_EQ(shown.results.exitStatus, 0) << testCase.sdk << ": " << standardError(shown.results);
+        EXPECT_EQ(standardError(shown.results), "") << testCase.sdk;
+        expectSettings(shown.targets["Tool"], testCase.expected, testCase.sdk);
+    }
 }
 
 TEST(XcodebuildShowBuildSettingsTest, HelpListsTheBuildSettingsOptions) {

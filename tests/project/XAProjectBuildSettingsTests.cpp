@@ -201,15 +201,11 @@ TEST_F(XAProjectBuildSettingsTest, ReadersSeeWholeSettingsWhileRunsStoreThem) {
 // Through the developer-directory stand-in of the build: the real xcodebuild stand-in resolves the settings of the
 // example project.
 TEST(XAProjectBuildSettingsEndToEnd, ExampleProjectThroughTheStandInXcodebuild) {
-    const std::string developerDir = TESSARY_STAGE_DIR "/Developer";
-    // As the launcher does: DEVELOPER_DIR names the stand-in, and its tools come first on PATH.
-    XAScopedEnvironmentVariable developerDirVariable("DEVELOPER_DIR", developerDir);
-    const char *path = std::getenv("PATH");
-    XAScopedEnvironmentVariable pathVariable("PATH", developerDir + "/usr/bin:" + (path ? path : "/usr/bin:/bin"));
-    XADevEnvironment &environment = XADevEnvironment::sharedEnvironment();
-    if (environment.devDirRootPath() != xa_stringByStandardizingPath(developerDir)) {
+    XAStagedDeveloperToolsScope tools;
+    if (!tools.usable()) {
         GTEST_SKIP() << "the developer directory of this process was fixed before this test";
     }
+    XADevEnvironment &environment = XADevEnvironment::sharedEnvironment();
     ASSERT_TRUE(environment.setUp()) << (environment.errors().empty() ? "" : environment.errors().back().message);
     XAProject project(TESSARY_SOURCE_DIR "/examples/TessaryDemo/TessaryDemo.xcodeproj");
     XAProgressRecorder recorder;

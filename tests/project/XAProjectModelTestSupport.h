@@ -4,17 +4,20 @@
 // messages, for the tests of the project model.
 
 #include "core/XALogTestSupport.h"
+#include "core/XAPaths.h"
 #include "core/XAPathsTestSupport.h"
 #include "core/XAProgressMessage.h"
 #include "core/XAPropertyList.h"
 #include "core/XAValue.h"
 #include "project/XABuildSettingsOutput.h"
+#include "project/XADevEnvironment.h"
 #include "project/XAProject.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <map>
 #include <mutex>
 #include <string>
@@ -51,6 +54,29 @@ public:
 private:
     mutable std::mutex mutex_;
     std::vector<XAProgressMessage> messages_;
+};
+
+// Makes the staged developer-directory stand-in the developer tools while it lives, as the launcher does: DEVELOPER_DIR
+// names it and its tools come first on PATH. The process settles its developer directory once; `usable()` is false
+// when that happened before, for another folder.
+class XAStagedDeveloperToolsScope {
+public:
+    XAStagedDeveloperToolsScope()
+        : developerDir_("DEVELOPER_DIR", kDeveloperDir), path_("PATH", kDeveloperDir + "/usr/bin:" + inheritedPath()) {}
+
+    bool usable() const {
+        return XADevEnvironment::sharedEnvironment().devDirRootPath() == xa_stringByStandardizingPath(kDeveloperDir);
+    }
+
+private:
+    static std::string inheritedPath() {
+        const char *path = std::getenv("PATH");
+        return path ? path : "/usr/bin:/bin";
+    }
+
+    inline static const std::string kDeveloperDir = TESSARY_STAGE_DIR "/Developer";
+    XAScopedEnvironmentVariable developerDir_;
+    XAScopedEnvironmentVariable path_;
 };
 
 // The text xcodebuild prints for `-showBuildSettings`, one block per target.

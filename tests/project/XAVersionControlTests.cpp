@@ -22,8 +22,8 @@ namespace {
 // Runs git in a folder with a fixed identity and no user or system configuration; returns its standard output.
 std::string git(const std::string &folder, std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), {"-c", "user.name=Test", "-c", "user.email=test@example.com"});
-    const XATaskResults results = XATask::execute("git", arguments, folder, std::nullopt, [](XATaskSetup &setup) {
-        setup.addEnvironmentVariablesFromDictionary(
+    const XATaskResults results = XATask::xa_execute("git", arguments, folder, std::nullopt, [](XATaskSetup &setup) {
+        setup.xa_addEnvironmentVariablesFromDictionary(
             {{"PATH", "/usr/bin:/bin"}, {"HOME", "/nonexistent"}, {"GIT_CONFIG_NOSYSTEM", "1"}});
     });
     EXPECT_EQ(results.exitStatus, 0) << results.standardError.value_or("") << results.error.value_or(XAError()).message;

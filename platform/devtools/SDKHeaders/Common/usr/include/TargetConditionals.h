@@ -17,31 +17,41 @@
 #define TARGET_OS_DRIVERKIT 0
 #define TARGET_OS_MACCATALYST 0
 #define TARGET_OS_UIKITFORMAC 0
-#define TARGET_OS_VISION 0
 #if defined(__ENVIRONMENT_IPHONE_OS_VERSION_MIN_REQUIRED__)
 #define TARGET_OS_OSX 0
 #define TARGET_OS_IPHONE 1
 #define TARGET_OS_IOS 1
 #define TARGET_OS_TV 0
 #define TARGET_OS_WATCH 0
+#define TARGET_OS_VISION 0
 #elif defined(__ENVIRONMENT_TV_OS_VERSION_MIN_REQUIRED__)
 #define TARGET_OS_OSX 0
 #define TARGET_OS_IPHONE 1
 #define TARGET_OS_IOS 0
 #define TARGET_OS_TV 1
 #define TARGET_OS_WATCH 0
+#define TARGET_OS_VISION 0
 #elif defined(__ENVIRONMENT_WATCH_OS_VERSION_MIN_REQUIRED__)
 #define TARGET_OS_OSX 0
 #define TARGET_OS_IPHONE 1
 #define TARGET_OS_IOS 0
 #define TARGET_OS_TV 0
 #define TARGET_OS_WATCH 1
-#else
+#define TARGET_OS_VISION 0
+#elif defined(__ENVIRONMENT_MAC_OS_X_VERSION_MIN_REQUIRED__) || !defined(__ENVIRONMENT_OS_VERSION_MIN_REQUIRED__)
 #define TARGET_OS_OSX 1
 #define TARGET_OS_IPHONE 0
 #define TARGET_OS_IOS 0
 #define TARGET_OS_TV 0
 #define TARGET_OS_WATCH 0
+#define TARGET_OS_VISION 0
+#else /* visionOS sets only the platform-neutral deployment-target macro */
+#define TARGET_OS_OSX 0
+#define TARGET_OS_IPHONE 1
+#define TARGET_OS_IOS 0
+#define TARGET_OS_TV 0
+#define TARGET_OS_WATCH 0
+#define TARGET_OS_VISION 1
 #endif
 #define TARGET_OS_NANO TARGET_OS_WATCH
 #if defined(__APPLE_EMBEDDED_SIMULATOR__)

@@ -70,6 +70,11 @@ API_AVAILABLE(macos(10.12), ios(10.0))
 DISPATCH_EXPORT DISPATCH_WARN_RESULT DISPATCH_PURE DISPATCH_NOTHROW dispatch_queue_attr_t
 dispatch_queue_attr_make_with_autorelease_frequency(dispatch_queue_attr_t _Nullable attr,
                                                     dispatch_autorelease_frequency_t frequency);
+#define DISPATCH_QUEUE_SERIAL_WITH_AUTORELEASE_POOL                                                                  \
+    dispatch_queue_attr_make_with_autorelease_frequency(DISPATCH_QUEUE_SERIAL, DISPATCH_AUTORELEASE_FREQUENCY_WORK_ITEM)
+#define DISPATCH_QUEUE_CONCURRENT_WITH_AUTORELEASE_POOL                                                              \
+    dispatch_queue_attr_make_with_autorelease_frequency(DISPATCH_QUEUE_CONCURRENT,                                   \
+                                                        DISPATCH_AUTORELEASE_FREQUENCY_WORK_ITEM)
 API_AVAILABLE(macos(10.12), ios(10.0))
 DISPATCH_EXPORT DISPATCH_WARN_RESULT DISPATCH_PURE DISPATCH_NOTHROW dispatch_queue_attr_t
 dispatch_queue_attr_make_initially_inactive(dispatch_queue_attr_t _Nullable attr);

@@ -13,9 +13,20 @@
 #include <stdbool.h>
 #include <stddef.h>
 #include <MacTypes.h>
+#if defined(__BLOCKS__)
+#include <Block.h>
+#endif
 
 #if defined(__OBJC__)
 #include <objc/NSObjCRuntime.h>
+#endif
+
+/* The values of Boolean. */
+#if !defined(TRUE)
+#define TRUE 1
+#endif
+#if !defined(FALSE)
+#define FALSE 0
 #endif
 
 #if defined(__cplusplus)

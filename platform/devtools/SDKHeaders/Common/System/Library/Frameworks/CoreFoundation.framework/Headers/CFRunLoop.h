@@ -32,6 +32,48 @@ CF_EXPORT CFRunLoopRunResult CFRunLoopRunInMode(CFRunLoopMode mode, CFTimeInterv
 CF_EXPORT Boolean CFRunLoopIsWaiting(CFRunLoopRef rl);
 CF_EXPORT void CFRunLoopWakeUp(CFRunLoopRef rl);
 CF_EXPORT void CFRunLoopStop(CFRunLoopRef rl);
+typedef struct CF_BRIDGED_MUTABLE_TYPE(NSTimer) __CFRunLoopTimer *CFRunLoopTimerRef;
+typedef struct __CFRunLoopSource *CFRunLoopSourceRef;
+typedef struct __CFRunLoopObserver *CFRunLoopObserverRef;
+
+typedef struct {
+    CFIndex version;
+    void *info;
+    const void *_Nonnull (*_Nullable retain)(const void *info);
+    void (*_Nullable release)(const void *info);
+    CFStringRef _Nonnull (*_Nullable copyDescription)(const void *info);
+} CFRunLoopTimerContext;
+typedef void (*CFRunLoopTimerCallBack)(CFRunLoopTimerRef timer, void *_Nullable info);
+
+CF_EXPORT CFStringRef _Nullable CFRunLoopCopyCurrentMode(CFRunLoopRef rl);
+CF_EXPORT void CFRunLoopAddSource(CFRunLoopRef rl, CFRunLoopSourceRef source, CFRunLoopMode mode);
+CF_EXPORT void CFRunLoopRemoveSource(CFRunLoopRef rl, CFRunLoopSourceRef source, CFRunLoopMode mode);
+CF_EXPORT Boolean CFRunLoopContainsTimer(CFRunLoopRef rl, CFRunLoopTimerRef timer, CFRunLoopMode mode);
+CF_EXPORT void CFRunLoopAddTimer(CFRunLoopRef rl, CFRunLoopTimerRef timer, CFRunLoopMode mode);
+CF_EXPORT void CFRunLoopRemoveTimer(CFRunLoopRef rl, CFRunLoopTimerRef timer, CFRunLoopMode mode);
+
+CF_EXPORT CFTypeID CFRunLoopTimerGetTypeID(void);
+CF_EXPORT CFRunLoopTimerRef CFRunLoopTimerCreate(CFAllocatorRef _Nullable allocator, CFAbsoluteTime fireDate,
+                                                 CFTimeInterval interval, CFOptionFlags flags, CFIndex order,
+                                                 CFRunLoopTimerCallBack callout,
+                                                 CFRunLoopTimerContext *_Nullable context);
+#if defined(__BLOCKS__)
+CF_EXPORT CFRunLoopTimerRef CFRunLoopTimerCreateWithHandler(CFAllocatorRef _Nullable allocator,
+                                                            CFAbsoluteTime fireDate, CFTimeInterval interval,
+                                                            CFOptionFlags flags, CFIndex order,
+                                                            void (^block)(CFRunLoopTimerRef timer))
+    API_AVAILABLE(macos(10.7), ios(5.0));
+#endif
+CF_EXPORT CFAbsoluteTime CFRunLoopTimerGetNextFireDate(CFRunLoopTimerRef timer);
+CF_EXPORT void CFRunLoopTimerSetNextFireDate(CFRunLoopTimerRef timer, CFAbsoluteTime fireDate);
+CF_EXPORT CFTimeInterval CFRunLoopTimerGetInterval(CFRunLoopTimerRef timer);
+CF_EXPORT Boolean CFRunLoopTimerDoesRepeat(CFRunLoopTimerRef timer);
+CF_EXPORT void CFRunLoopTimerInvalidate(CFRunLoopTimerRef timer);
+CF_EXPORT Boolean CFRunLoopTimerIsValid(CFRunLoopTimerRef timer);
+CF_EXPORT CFTimeInterval CFRunLoopTimerGetTolerance(CFRunLoopTimerRef timer) API_AVAILABLE(macos(10.9), ios(7.0));
+CF_EXPORT void CFRunLoopTimerSetTolerance(CFRunLoopTimerRef timer, CFTimeInterval tolerance)
+    API_AVAILABLE(macos(10.9), ios(7.0));
+
 #if defined(__BLOCKS__)
 CF_EXPORT void CFRunLoopPerformBlock(CFRunLoopRef rl, CFTypeRef _Nullable mode, void (^block)(void));
 #endif

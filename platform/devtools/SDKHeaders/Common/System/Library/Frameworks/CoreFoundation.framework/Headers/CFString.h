@@ -127,6 +127,89 @@ CF_EXPORT void CFStringTrimWhitespace(CFMutableStringRef theString);
 CF_EXPORT void CFStringLowercase(CFMutableStringRef theString, CFTypeRef _Nullable locale);
 CF_EXPORT void CFStringUppercase(CFMutableStringRef theString, CFTypeRef _Nullable locale);
 
+CF_EXPORT CFStringRef _Nullable CFStringCreateWithBytesNoCopy(CFAllocatorRef _Nullable alloc, const UInt8 *bytes,
+                                                              CFIndex numBytes, CFStringEncoding encoding,
+                                                              Boolean isExternalRepresentation,
+                                                              CFAllocatorRef _Nullable contentsDeallocator);
+CF_EXPORT void CFStringAppendCharacters(CFMutableStringRef theString, const UniChar *chars, CFIndex numChars);
+CF_EXPORT Boolean CFStringTransform(CFMutableStringRef string, CFRange *_Nullable range, CFStringRef transform,
+                                    Boolean reverse);
+CF_EXPORT const CFStringRef kCFStringTransformStripCombiningMarks;
+CF_EXPORT const CFStringRef kCFStringTransformToLatin;
+CF_EXPORT const CFStringRef kCFStringTransformFullwidthHalfwidth;
+CF_EXPORT const CFStringRef kCFStringTransformLatinKatakana;
+CF_EXPORT const CFStringRef kCFStringTransformLatinHiragana;
+CF_EXPORT const CFStringRef kCFStringTransformHiraganaKatakana;
+CF_EXPORT const CFStringRef kCFStringTransformMandarinLatin;
+CF_EXPORT const CFStringRef kCFStringTransformLatinHangul;
+CF_EXPORT const CFStringRef kCFStringTransformLatinArabic;
+CF_EXPORT const CFStringRef kCFStringTransformLatinHebrew;
+CF_EXPORT const CFStringRef kCFStringTransformLatinThai;
+CF_EXPORT const CFStringRef kCFStringTransformLatinCyrillic;
+CF_EXPORT const CFStringRef kCFStringTransformLatinGreek;
+CF_EXPORT const CFStringRef kCFStringTransformToXMLHex;
+CF_EXPORT const CFStringRef kCFStringTransformToUnicodeName;
+CF_EXPORT const CFStringRef kCFStringTransformStripDiacritics API_AVAILABLE(macos(10.5), ios(2.0));
+CF_EXPORT void CFStringNormalize(CFMutableStringRef theString, CFIndex theForm);
+CF_EXPORT void CFStringFold(CFMutableStringRef theString, CFStringCompareFlags theFlags,
+                            CFTypeRef _Nullable theLocale);
+CF_EXPORT void CFStringCapitalize(CFMutableStringRef theString, CFTypeRef _Nullable locale);
+CF_EXPORT Boolean CFStringIsEncodingAvailable(CFStringEncoding encoding);
+CF_EXPORT CFStringRef _Nullable CFStringGetNameOfEncoding(CFStringEncoding encoding);
+CF_EXPORT unsigned long CFStringConvertEncodingToNSStringEncoding(CFStringEncoding encoding);
+CF_EXPORT CFStringEncoding CFStringConvertNSStringEncodingToEncoding(unsigned long encoding);
+CF_EXPORT UInt32 CFStringConvertEncodingToWindowsCodepage(CFStringEncoding encoding);
+CF_EXPORT CFStringEncoding CFStringConvertWindowsCodepageToEncoding(UInt32 codepage);
+CF_EXPORT CFStringEncoding CFStringConvertIANACharSetNameToEncoding(CFStringRef theString);
+CF_EXPORT CFStringRef _Nullable CFStringConvertEncodingToIANACharSetName(CFStringEncoding encoding);
+CF_EXPORT CFStringEncoding CFStringGetMostCompatibleMacStringEncoding(CFStringEncoding encoding);
+
+/* Reading the characters of a string quickly, through a buffer filled in parts. */
+#define __kCFStringInlineBufferLength 64
+typedef struct {
+    UniChar buffer[__kCFStringInlineBufferLength];
+    CFStringRef theString;
+    const UniChar *directUniCharBuffer;
+    const char *directCStringBuffer;
+    CFRange rangeToBuffer;
+    CFIndex bufferedRangeStart;
+    CFIndex bufferedRangeEnd;
+} CFStringInlineBuffer;
+
+CF_INLINE void CFStringInitInlineBuffer(CFStringRef str, CFStringInlineBuffer *buf, CFRange range) {
+    buf->theString = str;
+    buf->rangeToBuffer = range;
+    buf->directCStringBuffer = (buf->directUniCharBuffer = CFStringGetCharactersPtr(str)) ? NULL
+                                   : CFStringGetCStringPtr(str, kCFStringEncodingASCII);
+    buf->bufferedRangeStart = buf->bufferedRangeEnd = 0;
+}
+
+CF_INLINE UniChar CFStringGetCharacterFromInlineBuffer(CFStringInlineBuffer *buf, CFIndex idx) {
+    if (idx < 0 || idx >= buf->rangeToBuffer.length) {
+        return 0;
+    }
+    if (buf->directUniCharBuffer) {
+        return buf->directUniCharBuffer[idx + buf->rangeToBuffer.location];
+    }
+    if (buf->directCStringBuffer) {
+        return (UniChar)(buf->directCStringBuffer[idx + buf->rangeToBuffer.location]);
+    }
+    if (idx >= buf->bufferedRangeEnd || idx < buf->bufferedRangeStart) {
+        if ((buf->bufferedRangeStart = idx - 4) < 0) {
+            buf->bufferedRangeStart = 0;
+        }
+        buf->bufferedRangeEnd = buf->bufferedRangeStart + __kCFStringInlineBufferLength;
+        if (buf->bufferedRangeEnd > buf->rangeToBuffer.length) {
+            buf->bufferedRangeEnd = buf->rangeToBuffer.length;
+        }
+        CFStringGetCharacters(buf->theString,
+                              CFRangeMake(buf->rangeToBuffer.location + buf->bufferedRangeStart,
+                                          buf->bufferedRangeEnd - buf->bufferedRangeStart),
+                              buf->buffer);
+    }
+    return buf->buffer[idx - buf->bufferedRangeStart];
+}
+
 CF_EXPORT void CFShow(CFTypeRef obj);
 CF_EXPORT void CFShowStr(CFStringRef str);
 

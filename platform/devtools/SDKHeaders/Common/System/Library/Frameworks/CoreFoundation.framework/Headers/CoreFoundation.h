@@ -29,10 +29,14 @@
 #include <CoreFoundation/CFDate.h>
 #include <CoreFoundation/CFDictionary.h>
 #include <CoreFoundation/CFError.h>
+#include <CoreFoundation/CFLocale.h>
+#include <CoreFoundation/CFNotificationCenter.h>
 #include <CoreFoundation/CFNumber.h>
 #include <CoreFoundation/CFRunLoop.h>
 #include <CoreFoundation/CFSet.h>
+#include <CoreFoundation/CFStream.h>
 #include <CoreFoundation/CFString.h>
+#include <CoreFoundation/CFStringTokenizer.h>
 #include <CoreFoundation/CFURL.h>
 #include <CoreFoundation/CFUUID.h>
 

@@ -12,7 +12,7 @@ struct CGAffineTransform {
     CGFloat a, b, c, d;
     CGFloat tx, ty;
 };
-typedef struct CGAffineTransform CGAffineTransform;
+typedef struct CG_BOXABLE CGAffineTransform CGAffineTransform;
 
 CG_EXTERN const CGAffineTransform CGAffineTransformIdentity;
 
@@ -30,6 +30,18 @@ CG_EXTERN bool CGAffineTransformEqualToTransform(CGAffineTransform t1, CGAffineT
 CG_EXTERN CGPoint CGPointApplyAffineTransform(CGPoint point, CGAffineTransform t);
 CG_EXTERN CGSize CGSizeApplyAffineTransform(CGSize size, CGAffineTransform t);
 CG_EXTERN CGRect CGRectApplyAffineTransform(CGRect rect, CGAffineTransform t);
+
+struct CGAffineTransformComponents {
+    CGSize scale;
+    CGFloat horizontalShear;
+    CGFloat rotation;
+    CGVector translation;
+};
+typedef struct CGAffineTransformComponents CGAffineTransformComponents;
+CG_EXTERN CGAffineTransformComponents CGAffineTransformDecompose(CGAffineTransform transform)
+    API_AVAILABLE(macos(13.0), ios(16.0), tvos(16.0), watchos(9.0));
+CG_EXTERN CGAffineTransform CGAffineTransformMakeWithComponents(CGAffineTransformComponents components)
+    API_AVAILABLE(macos(13.0), ios(16.0), tvos(16.0), watchos(9.0));
 
 CF_ASSUME_NONNULL_END
 CF_IMPLICIT_BRIDGING_DISABLED

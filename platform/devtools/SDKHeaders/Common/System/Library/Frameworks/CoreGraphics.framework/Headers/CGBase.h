@@ -25,6 +25,14 @@
 #define CG_OBSOLETE __attribute__((deprecated))
 #define CG_RETURNS_RETAINED CF_RETURNS_RETAINED
 #define CG_RETURNS_NOT_RETAINED CF_RETURNS_NOT_RETAINED
+/* Structures that @(...) boxes into an NSValue. */
+#if defined(__has_attribute) && __has_attribute(objc_boxable)
+#define CG_BOXABLE __attribute__((objc_boxable))
+#else
+#define CG_BOXABLE
+#endif
+/* The nullability of a parameter in the headers that predate nullability annotations. */
+#define cg_nullable _Nullable
 
 /* CGFloat: double on 64-bit platforms, float on 32-bit ones. */
 #if defined(__LP64__) && __LP64__

@@ -4,6 +4,7 @@
 
 #include <CoreGraphics/CGBase.h>
 #include <CoreGraphics/CGColorSpace.h>
+#include <CoreFoundation/CFDictionary.h>
 
 CF_IMPLICIT_BRIDGING_ENABLED
 CF_ASSUME_NONNULL_BEGIN
@@ -24,7 +25,24 @@ CG_EXTERN size_t CGColorGetNumberOfComponents(CGColorRef _Nullable color);
 CG_EXTERN const CGFloat *_Nullable CGColorGetComponents(CGColorRef _Nullable color);
 CG_EXTERN CGFloat CGColorGetAlpha(CGColorRef _Nullable color);
 CG_EXTERN CGColorSpaceRef _Nullable CGColorGetColorSpace(CGColorRef _Nullable color);
+CG_EXTERN CGColorRef _Nullable CGColorCreateCopy(CGColorRef _Nullable color);
+CG_EXTERN CGColorRef _Nullable CGColorCreateCopyByMatchingToColorSpace(CGColorSpaceRef _Nullable space,
+                                                                       CGColorRenderingIntent intent,
+                                                                       CGColorRef _Nullable color,
+                                                                       CFDictionaryRef _Nullable options)
+    API_AVAILABLE(macos(10.11), ios(9.0));
+CG_EXTERN CGColorRef CGColorCreateGenericCMYK(CGFloat cyan, CGFloat magenta, CGFloat yellow, CGFloat black,
+                                              CGFloat alpha) API_AVAILABLE(macos(10.5), ios(13.0));
+CG_EXTERN CGColorRef CGColorCreateGenericGrayGamma2_2(CGFloat gray, CGFloat alpha)
+    API_AVAILABLE(macos(10.15), ios(13.0));
+CG_EXTERN CGColorRef _Nullable CGColorGetConstantColor(CFStringRef _Nullable colorName)
+    API_AVAILABLE(macos(10.5), ios(14.0));
 CG_EXTERN CFTypeID CGColorGetTypeID(void);
+
+/* The names of the constant colours, for CGColorGetConstantColor. */
+CG_EXTERN const CFStringRef kCGColorWhite API_AVAILABLE(macos(10.5), ios(14.0));
+CG_EXTERN const CFStringRef kCGColorBlack API_AVAILABLE(macos(10.5), ios(14.0));
+CG_EXTERN const CFStringRef kCGColorClear API_AVAILABLE(macos(10.5), ios(14.0));
 
 CF_ASSUME_NONNULL_END
 CF_IMPLICIT_BRIDGING_DISABLED

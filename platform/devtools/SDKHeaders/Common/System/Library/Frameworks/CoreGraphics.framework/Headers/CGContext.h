@@ -9,6 +9,8 @@
 #include <CoreGraphics/CGGeometry.h>
 #include <CoreGraphics/CGImage.h>
 #include <CoreGraphics/CGPath.h>
+#include <CoreGraphics/CGGradient.h>
+#include <CoreGraphics/CGPDFPage.h>
 
 CF_IMPLICIT_BRIDGING_ENABLED
 CF_ASSUME_NONNULL_BEGIN
@@ -39,7 +41,50 @@ typedef CF_ENUM(int32_t, CGBlendMode) {
     kCGBlendModeNormal,
     kCGBlendModeMultiply,
     kCGBlendModeScreen,
-    kCGBlendModeOverlay
+    kCGBlendModeOverlay,
+    kCGBlendModeDarken,
+    kCGBlendModeLighten,
+    kCGBlendModeColorDodge,
+    kCGBlendModeColorBurn,
+    kCGBlendModeSoftLight,
+    kCGBlendModeHardLight,
+    kCGBlendModeDifference,
+    kCGBlendModeExclusion,
+    kCGBlendModeHue,
+    kCGBlendModeSaturation,
+    kCGBlendModeColor,
+    kCGBlendModeLuminosity,
+    kCGBlendModeClear,
+    kCGBlendModeCopy,
+    kCGBlendModeSourceIn,
+    kCGBlendModeSourceOut,
+    kCGBlendModeSourceAtop,
+    kCGBlendModeDestinationOver,
+    kCGBlendModeDestinationIn,
+    kCGBlendModeDestinationOut,
+    kCGBlendModeDestinationAtop,
+    kCGBlendModeXOR,
+    kCGBlendModePlusDarker,
+    kCGBlendModePlusLighter
+};
+
+typedef CF_ENUM(int32_t, CGInterpolationQuality) {
+    kCGInterpolationDefault = 0,
+    kCGInterpolationNone = 1,
+    kCGInterpolationLow = 2,
+    kCGInterpolationMedium = 4,
+    kCGInterpolationHigh = 3
+};
+
+typedef CF_ENUM(int32_t, CGTextDrawingMode) {
+    kCGTextFill,
+    kCGTextStroke,
+    kCGTextFillStroke,
+    kCGTextInvisible,
+    kCGTextFillClip,
+    kCGTextStrokeClip,
+    kCGTextFillStrokeClip,
+    kCGTextClip
 };
 
 CG_EXTERN CGContextRef _Nullable CGContextRetain(CGContextRef _Nullable c);
@@ -91,6 +136,72 @@ CG_EXTERN void CGContextSetShadowWithColor(CGContextRef _Nullable c, CGSize offs
                                            CGColorRef _Nullable color);
 CG_EXTERN void CGContextDrawImage(CGContextRef _Nullable c, CGRect rect, CGImageRef _Nullable image);
 CG_EXTERN CGRect CGContextGetClipBoundingBox(CGContextRef _Nullable c);
+CG_EXTERN void CGContextFlush(CGContextRef _Nullable c);
+CG_EXTERN void CGContextSynchronize(CGContextRef _Nullable c);
+CG_EXTERN void CGContextSetMiterLimit(CGContextRef _Nullable c, CGFloat limit);
+CG_EXTERN void CGContextSetLineDash(CGContextRef _Nullable c, CGFloat phase, const CGFloat *_Nullable lengths,
+                                    size_t count);
+CG_EXTERN void CGContextSetFlatness(CGContextRef _Nullable c, CGFloat flatness);
+CG_EXTERN void CGContextAddQuadCurveToPoint(CGContextRef _Nullable c, CGFloat cpx, CGFloat cpy, CGFloat x, CGFloat y);
+CG_EXTERN void CGContextAddRects(CGContextRef _Nullable c, const CGRect *_Nullable rects, size_t count);
+CG_EXTERN void CGContextAddLines(CGContextRef _Nullable c, const CGPoint *_Nullable points, size_t count);
+CG_EXTERN void CGContextAddArcToPoint(CGContextRef _Nullable c, CGFloat x1, CGFloat y1, CGFloat x2, CGFloat y2,
+                                      CGFloat radius);
+CG_EXTERN void CGContextReplacePathWithStrokedPath(CGContextRef _Nullable c);
+CG_EXTERN bool CGContextIsPathEmpty(CGContextRef _Nullable c);
+CG_EXTERN CGPoint CGContextGetPathCurrentPoint(CGContextRef _Nullable c);
+CG_EXTERN CGRect CGContextGetPathBoundingBox(CGContextRef _Nullable c);
+CG_EXTERN CGPathRef _Nullable CGContextCopyPath(CGContextRef _Nullable c);
+CG_EXTERN bool CGContextPathContainsPoint(CGContextRef _Nullable c, CGPoint point, CGPathDrawingMode mode);
+CG_EXTERN void CGContextFillRects(CGContextRef _Nullable c, const CGRect *_Nullable rects, size_t count);
+CG_EXTERN void CGContextStrokeLineSegments(CGContextRef _Nullable c, const CGPoint *_Nullable points, size_t count);
+CG_EXTERN void CGContextEOClip(CGContextRef _Nullable c);
+CG_EXTERN void CGContextClipToRects(CGContextRef _Nullable c, const CGRect *rects, size_t count);
+CG_EXTERN void CGContextClipToMask(CGContextRef _Nullable c, CGRect rect, CGImageRef _Nullable mask);
+CG_EXTERN void CGContextSetFillColorSpace(CGContextRef _Nullable c, CGColorSpaceRef _Nullable space);
+CG_EXTERN void CGContextSetStrokeColorSpace(CGContextRef _Nullable c, CGColorSpaceRef _Nullable space);
+CG_EXTERN void CGContextSetFillColor(CGContextRef _Nullable c, const CGFloat *_Nullable components);
+CG_EXTERN void CGContextSetStrokeColor(CGContextRef _Nullable c, const CGFloat *_Nullable components);
+CG_EXTERN void CGContextSetGrayStrokeColor(CGContextRef _Nullable c, CGFloat gray, CGFloat alpha);
+CG_EXTERN void CGContextSetCMYKFillColor(CGContextRef _Nullable c, CGFloat cyan, CGFloat magenta, CGFloat yellow,
+                                         CGFloat black, CGFloat alpha);
+CG_EXTERN void CGContextSetCMYKStrokeColor(CGContextRef _Nullable c, CGFloat cyan, CGFloat magenta, CGFloat yellow,
+                                           CGFloat black, CGFloat alpha);
+CG_EXTERN void CGContextSetRenderingIntent(CGContextRef _Nullable c, CGColorRenderingIntent intent);
+CG_EXTERN void CGContextDrawTiledImage(CGContextRef _Nullable c, CGRect rect, CGImageRef _Nullable image);
+CG_EXTERN CGInterpolationQuality CGContextGetInterpolationQuality(CGContextRef _Nullable c);
+CG_EXTERN void CGContextSetInterpolationQuality(CGContextRef _Nullable c, CGInterpolationQuality quality);
+CG_EXTERN void CGContextDrawLinearGradient(CGContextRef _Nullable c, CGGradientRef _Nullable gradient,
+                                           CGPoint startPoint, CGPoint endPoint, CGGradientDrawingOptions options);
+CG_EXTERN void CGContextDrawRadialGradient(CGContextRef _Nullable c, CGGradientRef _Nullable gradient,
+                                           CGPoint startCenter, CGFloat startRadius, CGPoint endCenter,
+                                           CGFloat endRadius, CGGradientDrawingOptions options);
+CG_EXTERN void CGContextSetCharacterSpacing(CGContextRef _Nullable c, CGFloat spacing);
+CG_EXTERN void CGContextSetTextPosition(CGContextRef _Nullable c, CGFloat x, CGFloat y);
+CG_EXTERN CGPoint CGContextGetTextPosition(CGContextRef _Nullable c);
+CG_EXTERN void CGContextSetTextMatrix(CGContextRef _Nullable c, CGAffineTransform t);
+CG_EXTERN CGAffineTransform CGContextGetTextMatrix(CGContextRef _Nullable c);
+CG_EXTERN void CGContextSetTextDrawingMode(CGContextRef _Nullable c, CGTextDrawingMode mode);
+CG_EXTERN void CGContextSetFontSize(CGContextRef _Nullable c, CGFloat size);
+CG_EXTERN void CGContextDrawPDFPage(CGContextRef _Nullable c, CGPDFPageRef _Nullable page);
+CG_EXTERN void CGContextBeginPage(CGContextRef _Nullable c, const CGRect *_Nullable mediaBox);
+CG_EXTERN void CGContextEndPage(CGContextRef _Nullable c);
+CG_EXTERN void CGContextSetShouldAntialias(CGContextRef _Nullable c, bool shouldAntialias);
+CG_EXTERN void CGContextSetAllowsAntialiasing(CGContextRef _Nullable c, bool allowsAntialiasing);
+CG_EXTERN void CGContextSetShouldSmoothFonts(CGContextRef _Nullable c, bool shouldSmoothFonts);
+CG_EXTERN void CGContextSetAllowsFontSmoothing(CGContextRef _Nullable c, bool allowsFontSmoothing);
+CG_EXTERN void CGContextSetShouldSubpixelPositionFonts(CGContextRef _Nullable c, bool shouldSubpixelPositionFonts);
+CG_EXTERN void CGContextBeginTransparencyLayer(CGContextRef _Nullable c, CFDictionaryRef _Nullable auxiliaryInfo);
+CG_EXTERN void CGContextBeginTransparencyLayerWithRect(CGContextRef _Nullable c, CGRect rect,
+                                                       CFDictionaryRef _Nullable auxInfo);
+CG_EXTERN void CGContextEndTransparencyLayer(CGContextRef _Nullable c);
+CG_EXTERN CGAffineTransform CGContextGetUserSpaceToDeviceSpaceTransform(CGContextRef _Nullable c);
+CG_EXTERN CGPoint CGContextConvertPointToDeviceSpace(CGContextRef _Nullable c, CGPoint point);
+CG_EXTERN CGPoint CGContextConvertPointToUserSpace(CGContextRef _Nullable c, CGPoint point);
+CG_EXTERN CGSize CGContextConvertSizeToDeviceSpace(CGContextRef _Nullable c, CGSize size);
+CG_EXTERN CGSize CGContextConvertSizeToUserSpace(CGContextRef _Nullable c, CGSize size);
+CG_EXTERN CGRect CGContextConvertRectToDeviceSpace(CGContextRef _Nullable c, CGRect rect);
+CG_EXTERN CGRect CGContextConvertRectToUserSpace(CGContextRef _Nullable c, CGRect rect);
 CG_EXTERN CFTypeID CGContextGetTypeID(void);
 
 CF_ASSUME_NONNULL_END

@@ -12,25 +12,25 @@ struct CGPoint {
     CGFloat x;
     CGFloat y;
 };
-typedef struct CGPoint CGPoint;
+typedef struct CG_BOXABLE CGPoint CGPoint;
 
 struct CGSize {
     CGFloat width;
     CGFloat height;
 };
-typedef struct CGSize CGSize;
+typedef struct CG_BOXABLE CGSize CGSize;
 
 struct CGVector {
     CGFloat dx;
     CGFloat dy;
 };
-typedef struct CGVector CGVector;
+typedef struct CG_BOXABLE CGVector CGVector;
 
 struct CGRect {
     CGPoint origin;
     CGSize size;
 };
-typedef struct CGRect CGRect;
+typedef struct CG_BOXABLE CGRect CGRect;
 
 typedef CF_CLOSED_ENUM(uint32_t, CGRectEdge) {
     CGRectMinXEdge,

@@ -30,7 +30,25 @@ CG_EXTERN void CGPathAddEllipseInRect(CGMutablePathRef _Nullable path, const CGA
                                       CGRect rect);
 CG_EXTERN void CGPathAddArc(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m, CGFloat x,
                             CGFloat y, CGFloat radius, CGFloat startAngle, CGFloat endAngle, bool clockwise);
+CG_EXTERN void CGPathAddQuadCurveToPoint(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m,
+                                         CGFloat cpx, CGFloat cpy, CGFloat x, CGFloat y);
+CG_EXTERN void CGPathAddRoundedRect(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable transform,
+                                    CGRect rect, CGFloat cornerWidth, CGFloat cornerHeight)
+    API_AVAILABLE(macos(10.9), ios(7.0));
+CG_EXTERN CGPathRef CGPathCreateWithRoundedRect(CGRect rect, CGFloat cornerWidth, CGFloat cornerHeight,
+                                                const CGAffineTransform *_Nullable transform)
+    API_AVAILABLE(macos(10.9), ios(7.0));
+CG_EXTERN void CGPathAddArcToPoint(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m, CGFloat x1,
+                                   CGFloat y1, CGFloat x2, CGFloat y2, CGFloat radius);
+CG_EXTERN void CGPathAddPath(CGMutablePathRef _Nullable path1, const CGAffineTransform *_Nullable m,
+                             CGPathRef _Nullable path2);
+CG_EXTERN void CGPathAddLines(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m,
+                              const CGPoint *_Nullable points, size_t count);
 CG_EXTERN void CGPathCloseSubpath(CGMutablePathRef _Nullable path);
+CG_EXTERN CGPoint CGPathGetCurrentPoint(CGPathRef _Nullable path);
+CG_EXTERN CGRect CGPathGetPathBoundingBox(CGPathRef _Nullable path);
+CG_EXTERN bool CGPathEqualToPath(CGPathRef _Nullable path1, CGPathRef _Nullable path2);
+CG_EXTERN CFTypeID CGPathGetTypeID(void);
 CG_EXTERN bool CGPathIsEmpty(CGPathRef _Nullable path);
 CG_EXTERN CGRect CGPathGetBoundingBox(CGPathRef _Nullable path);
 CG_EXTERN bool CGPathContainsPoint(CGPathRef _Nullable path, const CGAffineTransform *_Nullable m, CGPoint point,

@@ -54,12 +54,35 @@
 #import <Foundation/NSKeyedArchiver.h>
 #import <Foundation/NSUUID.h>
 #import <Foundation/NSCache.h>
+#import <Foundation/NSPointerFunctions.h>
+#import <Foundation/NSHashTable.h>
+#import <Foundation/NSMapTable.h>
+#import <Foundation/NSPointerArray.h>
+#import <Foundation/NSProgress.h>
+#import <Foundation/NSStream.h>
+#import <Foundation/NSXMLParser.h>
+#import <Foundation/NSDateInterval.h>
 #import <Foundation/NSProxy.h>
 #import <Foundation/NSMethodSignature.h>
 #import <Foundation/NSInvocation.h>
 #import <Foundation/NSURLRequest.h>
 #import <Foundation/NSURLResponse.h>
+#import <Foundation/NSURLProtectionSpace.h>
+#import <Foundation/NSURLCredential.h>
+#import <Foundation/NSURLCredentialStorage.h>
+#import <Foundation/NSURLAuthenticationChallenge.h>
+#import <Foundation/NSURLCache.h>
+#import <Foundation/NSHTTPCookie.h>
+#import <Foundation/NSHTTPCookieStorage.h>
 #import <Foundation/NSURLSession.h>
 #import <Foundation/NSTextCheckingResult.h>
 #import <Foundation/NSRegularExpression.h>
 #import <Foundation/NSGeometry.h>
+
+#if TARGET_OS_OSX
+#import <Foundation/NSXMLNodeOptions.h>
+#import <Foundation/NSXMLNode.h>
+#import <Foundation/NSXMLElement.h>
+#import <Foundation/NSXMLDocument.h>
+#import <Foundation/NSHFSFileTypes.h>
+#endif

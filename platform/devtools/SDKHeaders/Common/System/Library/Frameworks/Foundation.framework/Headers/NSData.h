@@ -109,6 +109,20 @@ typedef NS_OPTIONS(NSUInteger, NSDataBase64DecodingOptions) {
 - (NSData *)base64EncodedDataWithOptions:(NSDataBase64EncodingOptions)options API_AVAILABLE(macos(10.9), ios(7.0));
 @end
 
+typedef NS_ENUM(NSInteger, NSDataCompressionAlgorithm) {
+    NSDataCompressionAlgorithmLZFSE = 0,
+    NSDataCompressionAlgorithmLZ4,
+    NSDataCompressionAlgorithmLZMA,
+    NSDataCompressionAlgorithmZlib,
+} API_AVAILABLE(macos(10.15), ios(13.0));
+
+@interface NSData (NSDataCompression)
+- (nullable instancetype)decompressedDataUsingAlgorithm:(NSDataCompressionAlgorithm)algorithm
+                                                  error:(NSError **)error API_AVAILABLE(macos(10.15), ios(13.0));
+- (nullable instancetype)compressedDataUsingAlgorithm:(NSDataCompressionAlgorithm)algorithm
+                                                error:(NSError **)error API_AVAILABLE(macos(10.15), ios(13.0));
+@end
+
 @interface NSMutableData : NSData
 @property (readonly) void *mutableBytes NS_RETURNS_INNER_POINTER;
 @property NSUInteger length;
@@ -124,6 +138,13 @@ typedef NS_OPTIONS(NSUInteger, NSDataBase64DecodingOptions) {
 - (void)replaceBytesInRange:(NSRange)range
                   withBytes:(nullable const void *)replacementBytes
                      length:(NSUInteger)replacementLength;
+@end
+
+@interface NSMutableData (NSMutableDataCompression)
+- (BOOL)decompressUsingAlgorithm:(NSDataCompressionAlgorithm)algorithm
+                           error:(NSError **)error API_AVAILABLE(macos(10.15), ios(13.0));
+- (BOOL)compressUsingAlgorithm:(NSDataCompressionAlgorithm)algorithm
+                         error:(NSError **)error API_AVAILABLE(macos(10.15), ios(13.0));
 @end
 
 @interface NSMutableData (NSMutableDataCreation)

@@ -48,6 +48,8 @@ NS_ASSUME_NONNULL_BEGIN
     API_AVAILABLE(macos(10.6), ios(4.0));
 - (NSArray<KeyType> *)keysSortedByValueUsingComparator:(NSComparator NS_NOESCAPE)cmptr
     API_AVAILABLE(macos(10.6), ios(4.0));
+- (NSArray<KeyType> *)keysSortedByValueWithOptions:(NSSortOptions)opts
+                                    usingComparator:(NSComparator NS_NOESCAPE)cmptr API_AVAILABLE(macos(10.6), ios(4.0));
 - (NSSet<KeyType> *)keysOfEntriesPassingTest:(BOOL(NS_NOESCAPE ^)(KeyType key, ObjectType obj, BOOL *stop))predicate
     API_AVAILABLE(macos(10.6), ios(4.0));
 #endif

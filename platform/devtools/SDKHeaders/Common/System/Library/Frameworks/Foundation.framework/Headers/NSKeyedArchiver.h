@@ -18,6 +18,11 @@ FOUNDATION_EXPORT NSString *const NSKeyedArchiveRootObjectKey API_AVAILABLE(maco
     API_DEPRECATED("Use +archivedDataWithRootObject:requiringSecureCoding:error: instead", macos(10.4, 10.14),
                    ios(2.0, 12.0));
 @property (readonly, strong) NSData *encodedData API_AVAILABLE(macos(10.12), ios(10.0));
+- (instancetype)initForWritingWithMutableData:(NSMutableData *)data
+    API_DEPRECATED("Use -initRequiringSecureCoding: instead", macos(10.2, 10.14), ios(2.0, 12.0));
++ (NSData *)archivedDataWithRootObject:(id)rootObject
+    API_DEPRECATED("Use +archivedDataWithRootObject:requiringSecureCoding:error: instead", macos(10.2, 10.14),
+                   ios(2.0, 12.0));
 - (void)finishEncoding;
 @property BOOL requiresSecureCoding API_AVAILABLE(macos(10.8), ios(6.0));
 @end
@@ -33,6 +38,8 @@ FOUNDATION_EXPORT NSString *const NSKeyedArchiveRootObjectKey API_AVAILABLE(maco
                                    error:(NSError **)error API_AVAILABLE(macos(10.13), ios(11.0));
 + (nullable id)unarchiveObjectWithData:(NSData *)data
     API_DEPRECATED("Use +unarchivedObjectOfClass:fromData:error: instead", macos(10.2, 10.14), ios(2.0, 12.0));
+- (instancetype)initForReadingWithData:(NSData *)data
+    API_DEPRECATED("Use -initForReadingFromData:error: instead", macos(10.2, 10.14), ios(2.0, 12.0));
 - (void)finishDecoding;
 @property BOOL requiresSecureCoding API_AVAILABLE(macos(10.8), ios(6.0));
 @end

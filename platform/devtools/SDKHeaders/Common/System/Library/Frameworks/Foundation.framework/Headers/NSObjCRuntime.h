@@ -15,6 +15,8 @@
 #include <stdint.h>
 #include <stdbool.h>
 #include <limits.h>
+/* The system limits (NAME_MAX, PATH_MAX) that the C library adds to those of the compiler's <limits.h>. */
+#include <sys/syslimits.h>
 #include <objc/objc.h>
 #include <objc/NSObjCRuntime.h>
 

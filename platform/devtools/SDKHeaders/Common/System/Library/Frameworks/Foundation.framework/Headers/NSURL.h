@@ -19,6 +19,16 @@ FOUNDATION_EXPORT NSURLResourceKey const NSURLFileSizeKey;
 FOUNDATION_EXPORT NSURLResourceKey const NSURLCreationDateKey;
 FOUNDATION_EXPORT NSURLResourceKey const NSURLContentModificationDateKey;
 FOUNDATION_EXPORT NSURLResourceKey const NSURLIsExcludedFromBackupKey API_AVAILABLE(macos(10.8), ios(5.1));
+FOUNDATION_EXPORT NSURLResourceKey const NSURLContentAccessDateKey API_AVAILABLE(macos(10.6), ios(4.0));
+FOUNDATION_EXPORT NSURLResourceKey const NSURLAttributeModificationDateKey API_AVAILABLE(macos(10.10), ios(8.0));
+FOUNDATION_EXPORT NSURLResourceKey const NSURLFileAllocatedSizeKey API_AVAILABLE(macos(10.6), ios(4.0));
+FOUNDATION_EXPORT NSURLResourceKey const NSURLTotalFileSizeKey API_AVAILABLE(macos(10.7), ios(5.0));
+FOUNDATION_EXPORT NSURLResourceKey const NSURLTotalFileAllocatedSizeKey API_AVAILABLE(macos(10.7), ios(5.0));
+FOUNDATION_EXPORT NSURLResourceKey const NSURLLocalizedNameKey API_AVAILABLE(macos(10.6), ios(4.0));
+FOUNDATION_EXPORT NSURLResourceKey const NSURLParentDirectoryURLKey API_AVAILABLE(macos(10.6), ios(4.0));
+FOUNDATION_EXPORT NSURLResourceKey const NSURLTypeIdentifierKey
+    API_DEPRECATED("Use NSURLContentTypeKey instead", macos(10.6, 100000), ios(4.0, 100000));
+FOUNDATION_EXPORT NSURLResourceKey const NSURLContentTypeKey API_AVAILABLE(macos(11.0), ios(14.0));
 
 typedef NS_OPTIONS(NSUInteger, NSURLBookmarkCreationOptions) {
     NSURLBookmarkCreationMinimalBookmark = (1UL << 9),

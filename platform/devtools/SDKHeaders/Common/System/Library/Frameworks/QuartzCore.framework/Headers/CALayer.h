@@ -140,4 +140,9 @@ CA_EXTERN CALayerContentsGravity const kCAGravityResizeAspectFill API_AVAILABLE(
 CA_EXTERN CALayerCornerCurve const kCACornerCurveCircular API_AVAILABLE(macos(10.15), ios(13.0));
 CA_EXTERN CALayerCornerCurve const kCACornerCurveContinuous API_AVAILABLE(macos(10.15), ios(13.0));
 
+/* The keys of the actions a layer looks up when it is added to or removed from a layer tree, or replaced. */
+CA_EXTERN NSString *const kCAOnOrderIn API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN NSString *const kCAOnOrderOut API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN NSString *const kCATransition API_AVAILABLE(macos(10.5), ios(2.0));
+
 NS_ASSUME_NONNULL_END

@@ -55,6 +55,12 @@ typedef void (^XCWaitCompletionHandler)(NSError *_Nullable error);
 - (XCTestExpectation *)keyValueObservingExpectationForObject:(id)objectToObserve
                                                      keyPath:(NSString *)keyPath
                                                expectedValue:(nullable id)expectedValue;
+#if defined(__BLOCKS__)
+typedef BOOL (^XCKeyValueObservingExpectationHandler)(id observedObject, NSDictionary *change);
+- (XCTestExpectation *)keyValueObservingExpectationForObject:(id)objectToObserve
+                                                     keyPath:(NSString *)keyPath
+                                                     handler:(nullable XCKeyValueObservingExpectationHandler)handler;
+#endif
 - (XCTestExpectation *)expectationForNotification:(NSNotificationName)notificationName
                                            object:(nullable id)objectToObserve
                                           handler:(nullable BOOL (^)(NSNotification *notification))handler;

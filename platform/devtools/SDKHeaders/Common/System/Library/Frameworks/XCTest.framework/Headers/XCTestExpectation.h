@@ -15,9 +15,24 @@ NS_ASSUME_NONNULL_BEGIN
 - (void)fulfill;
 @end
 
+#if defined(__BLOCKS__)
+typedef BOOL (^XCTKVOExpectationHandler)(id observedObject, NSDictionary *change);
+#endif
+
 @interface XCTKVOExpectation : XCTestExpectation
+- (instancetype)initWithKeyPath:(NSString *)keyPath
+                         object:(id)object
+                  expectedValue:(nullable id)expectedValue
+                        options:(NSKeyValueObservingOptions)options NS_DESIGNATED_INITIALIZER;
 - (instancetype)initWithKeyPath:(NSString *)keyPath object:(id)object expectedValue:(nullable id)expectedValue;
 - (instancetype)initWithKeyPath:(NSString *)keyPath object:(id)object;
+@property (readonly, copy) NSString *keyPath;
+@property (readonly, strong) id observedObject;
+@property (readonly, strong, nullable) id expectedValue;
+@property (readonly) NSKeyValueObservingOptions options;
+#if defined(__BLOCKS__)
+@property (nullable, copy) XCTKVOExpectationHandler handler;
+#endif
 @end
 
 @interface XCTNSNotificationExpectation : XCTestExpectation

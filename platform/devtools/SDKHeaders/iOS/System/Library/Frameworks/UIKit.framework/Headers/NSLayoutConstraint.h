@@ -98,4 +98,9 @@ API_AVAILABLE(ios(6.0))
 
 @end
 
+/* A dictionary of variables by their names, for the views of a visual format: NSDictionaryOfVariableBindings(a, b). */
+#define NSDictionaryOfVariableBindings(...) _NSDictionaryOfVariableBindings(@"" #__VA_ARGS__, __VA_ARGS__, nil)
+UIKIT_EXTERN NSDictionary<NSString *, id> *_NSDictionaryOfVariableBindings(NSString *commaSeparatedKeysString,
+                                                                  id _Nullable firstValue, ...);
+
 NS_ASSUME_NONNULL_END

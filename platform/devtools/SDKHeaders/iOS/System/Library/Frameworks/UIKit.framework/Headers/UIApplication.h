@@ -181,6 +181,17 @@ UIKIT_EXTERN NSNotificationName const UIApplicationWillResignActiveNotification;
 UIKIT_EXTERN NSNotificationName const UIApplicationDidReceiveMemoryWarningNotification;
 UIKIT_EXTERN NSNotificationName const UIApplicationWillTerminateNotification;
 UIKIT_EXTERN NSNotificationName const UIApplicationSignificantTimeChangeNotification;
+UIKIT_EXTERN NSNotificationName const UIApplicationWillChangeStatusBarOrientationNotification
+    API_DEPRECATED("Use viewWillTransitionToSize:withTransitionCoordinator: instead.", ios(2.0, 13.0)) API_UNAVAILABLE(tvos);
+UIKIT_EXTERN NSNotificationName const UIApplicationDidChangeStatusBarOrientationNotification
+    API_DEPRECATED("Use viewWillTransitionToSize:withTransitionCoordinator: instead.", ios(2.0, 13.0)) API_UNAVAILABLE(tvos);
+UIKIT_EXTERN NSString *const UIApplicationStatusBarOrientationUserInfoKey
+    API_DEPRECATED("Use viewWillTransitionToSize:withTransitionCoordinator: instead.", ios(2.0, 13.0)) API_UNAVAILABLE(tvos);
+UIKIT_EXTERN NSNotificationName const UIApplicationBackgroundRefreshStatusDidChangeNotification
+    API_AVAILABLE(ios(7.0));
+UIKIT_EXTERN NSNotificationName const UIApplicationProtectedDataWillBecomeUnavailable API_AVAILABLE(ios(4.0));
+UIKIT_EXTERN NSNotificationName const UIApplicationProtectedDataDidBecomeAvailable API_AVAILABLE(ios(4.0));
+UIKIT_EXTERN NSNotificationName const UIApplicationUserDidTakeScreenshotNotification API_AVAILABLE(ios(7.0));
 
 UIKIT_EXTERN UIApplicationLaunchOptionsKey const UIApplicationLaunchOptionsURLKey API_AVAILABLE(ios(3.0));
 UIKIT_EXTERN UIApplicationLaunchOptionsKey const UIApplicationLaunchOptionsSourceApplicationKey API_AVAILABLE(ios(3.0));

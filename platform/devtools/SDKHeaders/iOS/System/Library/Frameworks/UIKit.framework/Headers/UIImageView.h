@@ -2,6 +2,7 @@
 #import <Foundation/Foundation.h>
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UIView.h>
+#import <UIKit/UIImage.h>
 
 @class UIImage;
 
@@ -21,6 +22,10 @@ NS_ASSUME_NONNULL_BEGIN
 - (void)startAnimating;
 - (void)stopAnimating;
 @property (nonatomic, readonly, getter=isAnimating) BOOL animating;
+@property (nonatomic) UIImageDynamicRange preferredImageDynamicRange API_AVAILABLE(ios(17.0), tvos(17.0));
+@property (nonatomic, readonly) UIImageDynamicRange imageDynamicRange API_AVAILABLE(ios(17.0), tvos(17.0));
+@property (nullable, nonatomic, copy) NSArray<UIImage *> *highlightedAnimationImages API_AVAILABLE(ios(3.0));
+@property (null_resettable, nonatomic, strong) UIColor *tintColor API_AVAILABLE(ios(7.0));
 @end
 
 NS_ASSUME_NONNULL_END

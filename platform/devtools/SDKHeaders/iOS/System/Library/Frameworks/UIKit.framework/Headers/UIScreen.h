@@ -25,6 +25,8 @@ UIKIT_EXTERN NSNotificationName const UIScreenBrightnessDidChangeNotification AP
 @property (nonatomic, readonly) CGFloat nativeScale API_AVAILABLE(ios(8.0));
 @property (nonatomic) CGFloat brightness API_AVAILABLE(ios(5.0));
 @property (nonatomic, readonly) NSInteger maximumFramesPerSecond API_AVAILABLE(ios(10.3));
+@property (nonatomic, readonly) CGFloat currentEDRHeadroom API_AVAILABLE(ios(16.0)) API_UNAVAILABLE(tvos);
+@property (nonatomic, readonly) CGFloat potentialEDRHeadroom API_AVAILABLE(ios(16.0)) API_UNAVAILABLE(tvos);
 @property (nonatomic, readonly) CGRect applicationFrame API_DEPRECATED("Use -[UIScreen bounds]", ios(2.0, 9.0));
 - (UIView *)snapshotViewAfterScreenUpdates:(BOOL)afterUpdates API_AVAILABLE(ios(7.0));
 @end

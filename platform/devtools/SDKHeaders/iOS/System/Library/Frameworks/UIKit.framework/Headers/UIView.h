@@ -13,7 +13,7 @@
 #import <UIKit/NSLayoutConstraint.h>
 #import <UIKit/NSLayoutAnchor.h>
 
-@class UIColor, UIWindow, UIViewController, UIGestureRecognizer, UILayoutGuide, UIImage;
+@class UIColor, UIWindow, UIViewController, UIGestureRecognizer, UILayoutGuide, UIImage, UIMotionEffect;
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -182,6 +182,12 @@ typedef NS_ENUM(NSInteger, UIUserInterfaceLayoutDirection) {
 @property (nullable, nonatomic, strong) UIView *maskView API_AVAILABLE(ios(8.0));
 @property (null_resettable, nonatomic, strong) UIColor *tintColor API_AVAILABLE(ios(7.0));
 - (void)tintColorDidChange API_AVAILABLE(ios(7.0));
+@end
+
+@interface UIView (UIViewMotionEffects)
+- (void)addMotionEffect:(UIMotionEffect *)effect API_AVAILABLE(ios(7.0));
+- (void)removeMotionEffect:(UIMotionEffect *)effect API_AVAILABLE(ios(7.0));
+@property (copy, nonatomic) NSArray<__kindof UIMotionEffect *> *motionEffects API_AVAILABLE(ios(7.0));
 @end
 
 #if defined(__BLOCKS__)

@@ -2,8 +2,10 @@
 #import <Foundation/Foundation.h>
 #import <CoreGraphics/CoreGraphics.h>
 #import <AppKit/AppKitDefines.h>
+#import <AppKit/NSGraphics.h>
+#import <CoreImage/CIColor.h>
 
-@class NSImage;
+@class NSImage, NSColorSpace;
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -65,7 +67,37 @@ typedef NSString *NSColorName NS_TYPED_EXTENSIBLE_ENUM;
           blue:(nullable CGFloat *)blue
          alpha:(nullable CGFloat *)alpha;
 @property (readonly) CGColorRef CGColor API_AVAILABLE(macos(10.8));
+@property (readonly, copy) NSColorSpaceName colorSpaceName;
+- (nullable NSColor *)colorUsingColorSpaceName:(NSColorSpaceName)name;
+- (nullable NSColor *)colorUsingColorSpace:(NSColorSpace *)space API_AVAILABLE(macos(10.4));
++ (NSColor *)colorWithColorSpace:(NSColorSpace *)space
+                      components:(const CGFloat *)components
+                           count:(NSInteger)numberOfComponents;
++ (NSColor *)colorWithDeviceWhite:(CGFloat)white alpha:(CGFloat)alpha;
++ (NSColor *)colorWithGenericGamma22White:(CGFloat)white alpha:(CGFloat)alpha API_AVAILABLE(macos(10.12));
++ (NSColor *)colorWithDisplayP3Red:(CGFloat)red green:(CGFloat)green blue:(CGFloat)blue alpha:(CGFloat)alpha
+    API_AVAILABLE(macos(10.12));
+@property (readonly, strong) NSColorSpace *colorSpace API_AVAILABLE(macos(10.4));
+@property (readonly) NSInteger numberOfComponents;
+- (void)getComponents:(CGFloat *)components;
+@property (readonly) CGFloat whiteComponent;
+- (void)getWhite:(nullable CGFloat *)white alpha:(nullable CGFloat *)alpha;
+@property (readonly) CGFloat hueComponent API_AVAILABLE(macos(10.0));
+@property (readonly) CGFloat saturationComponent API_AVAILABLE(macos(10.0));
+@property (readonly) CGFloat brightnessComponent API_AVAILABLE(macos(10.0));
+- (void)getHue:(nullable CGFloat *)hue
+    saturation:(nullable CGFloat *)saturation
+    brightness:(nullable CGFloat *)brightness
+         alpha:(nullable CGFloat *)alpha;
 
+@end
+
+@interface NSColor (NSAppKitColorExtensions)
++ (NSColor *)colorWithCIColor:(CIColor *)color;
+@end
+
+@interface CIColor (NSAppKitAdditions)
+- (nullable instancetype)initWithColor:(NSColor *)color;
 @end
 
 NS_ASSUME_NONNULL_END

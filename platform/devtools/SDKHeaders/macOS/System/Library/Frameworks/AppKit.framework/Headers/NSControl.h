@@ -26,9 +26,12 @@ typedef NSInteger NSControlStateValue NS_TYPED_EXTENSIBLE_ENUM;
 static const NSControlStateValue NSControlStateValueMixed API_AVAILABLE(macos(10.13)) = -1;
 static const NSControlStateValue NSControlStateValueOff API_AVAILABLE(macos(10.13)) = 0;
 static const NSControlStateValue NSControlStateValueOn API_AVAILABLE(macos(10.13)) = 1;
-static const NSControlStateValue NSOnState = NSControlStateValueOn;
-static const NSControlStateValue NSOffState = NSControlStateValueOff;
-static const NSControlStateValue NSMixedState = NSControlStateValueMixed;
+static const NSControlStateValue NSOnState
+    API_DEPRECATED_WITH_REPLACEMENT("NSControlStateValueOn", macos(10.0, API_TO_BE_DEPRECATED)) = 1;
+static const NSControlStateValue NSOffState
+    API_DEPRECATED_WITH_REPLACEMENT("NSControlStateValueOff", macos(10.0, API_TO_BE_DEPRECATED)) = 0;
+static const NSControlStateValue NSMixedState
+    API_DEPRECATED_WITH_REPLACEMENT("NSControlStateValueMixed", macos(10.0, API_TO_BE_DEPRECATED)) = -1;
 
 typedef NS_ENUM(NSUInteger, NSLineBreakMode) {
     NSLineBreakByWordWrapping = 0,

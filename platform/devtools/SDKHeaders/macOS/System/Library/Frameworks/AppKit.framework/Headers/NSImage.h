@@ -3,8 +3,10 @@
 #import <CoreGraphics/CoreGraphics.h>
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSGraphics.h>
+#import <AppKit/NSImageRep.h>
+#import <AppKit/NSBitmapImageRep.h>
 
-@class NSColor;
+@class NSColor, NSGraphicsContext;
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -15,6 +17,25 @@ APPKIT_EXTERN NSImageName const NSImageNameFolder;
 APPKIT_EXTERN NSImageName const NSImageNameActionTemplate;
 APPKIT_EXTERN NSImageName const NSImageNameAddTemplate;
 APPKIT_EXTERN NSImageName const NSImageNameRemoveTemplate;
+
+typedef NS_ENUM(NSUInteger, NSImageCacheMode) {
+    NSImageCacheDefault,
+    NSImageCacheAlways,
+    NSImageCacheBySize,
+    NSImageCacheNever
+};
+
+typedef NS_ENUM(NSInteger, NSImageResizingMode) {
+    NSImageResizingModeTile,
+    NSImageResizingModeStretch
+} API_AVAILABLE(macos(10.10));
+
+typedef NS_ENUM(NSInteger, NSImageDynamicRange) {
+    NSImageDynamicRangeUnspecified = -1,
+    NSImageDynamicRangeStandard = 0,
+    NSImageDynamicRangeConstrainedHigh = 1,
+    NSImageDynamicRangeHigh = 2,
+} API_AVAILABLE(macos(14.0));
 
 @interface NSImage : NSObject <NSCopying, NSSecureCoding>
 
@@ -40,6 +61,35 @@ APPKIT_EXTERN NSImageName const NSImageNameRemoveTemplate;
 - (void)setTemplate:(BOOL)isTemplate API_AVAILABLE(macos(10.5));
 @property (nullable, copy) NSString *accessibilityDescription API_AVAILABLE(macos(10.6));
 @property (readonly, getter=isValid) BOOL valid;
+@property NSImageCacheMode cacheMode;
+@property NSEdgeInsets capInsets API_AVAILABLE(macos(10.10));
+@property NSImageResizingMode resizingMode API_AVAILABLE(macos(10.10));
+@property NSRect alignmentRect API_AVAILABLE(macos(10.7));
+@property (copy) NSColor *backgroundColor;
+@property BOOL matchesOnMultipleResolution;
+@property BOOL matchesOnlyOnBestFittingAxis API_AVAILABLE(macos(10.7));
+@property BOOL usesEPSOnResolutionMismatch;
+@property BOOL prefersColorMatch;
+- (void)recache;
+@property (readonly, copy) NSArray<NSImageRep *> *representations;
+- (void)addRepresentations:(NSArray<NSImageRep *> *)imageReps;
+- (void)addRepresentation:(NSImageRep *)imageRep;
+- (void)removeRepresentation:(NSImageRep *)imageRep;
+- (nullable NSImageRep *)bestRepresentationForRect:(NSRect)rect
+                                           context:(nullable NSGraphicsContext *)referenceContext
+                                             hints:(nullable NSDictionary<NSImageHintKey, id> *)hints
+    API_AVAILABLE(macos(10.6));
+- (BOOL)hitTestRect:(NSRect)testRectDestSpace
+    withImageDestinationRect:(NSRect)imageRectDestSpace
+                     context:(nullable NSGraphicsContext *)context
+                       hints:(nullable NSDictionary<NSImageHintKey, id> *)hints
+                     flipped:(BOOL)flipped API_AVAILABLE(macos(10.6));
+- (CGFloat)recommendedLayerContentsScale:(CGFloat)preferredContentsScale API_AVAILABLE(macos(10.7));
+- (id)layerContentsForContentsScale:(CGFloat)layerContentsScale API_AVAILABLE(macos(10.7));
+- (nullable NSData *)TIFFRepresentationUsingCompression:(NSTIFFCompression)comp factor:(float)factor;
+@property (class, readonly, copy) NSArray<NSString *> *imageTypes API_AVAILABLE(macos(10.5));
+@property (class, readonly, copy) NSArray<NSString *> *imageUnfilteredTypes API_AVAILABLE(macos(10.5));
++ (BOOL)canInitWithData:(NSData *)data API_DEPRECATED("Use +imageUnfilteredTypes and NSImageRep instead", macos(10.0, 100000));
 @property (nullable, readonly, copy) NSData *TIFFRepresentation;
 - (BOOL)setName:(nullable NSImageName)string;
 - (nullable NSImageName)name;

@@ -86,4 +86,9 @@ API_AVAILABLE(macos(10.7))
 @property (nullable, copy) NSString *identifier API_AVAILABLE(macos(10.7));
 @end
 
+/* A dictionary of variables by their names, for the views of a visual format: NSDictionaryOfVariableBindings(a, b). */
+#define NSDictionaryOfVariableBindings(...) _NSDictionaryOfVariableBindings(@"" #__VA_ARGS__, __VA_ARGS__, nil)
+APPKIT_EXTERN NSDictionary<NSString *, id> *_NSDictionaryOfVariableBindings(NSString *commaSeparatedKeysString,
+                                                                  id _Nullable firstValue, ...);
+
 NS_ASSUME_NONNULL_END

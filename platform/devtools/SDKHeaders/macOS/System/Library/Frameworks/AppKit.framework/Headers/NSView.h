@@ -7,8 +7,9 @@
 #import <AppKit/NSGraphics.h>
 #import <AppKit/NSLayoutConstraint.h>
 #import <AppKit/NSLayoutAnchor.h>
+#import <AppKit/NSAppearance.h>
 
-@class NSWindow, NSColor, NSImage, NSEvent;
+@class CIFilter, NSWindow, NSColor, NSImage, NSEvent, NSShadow;
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -37,7 +38,7 @@ typedef NS_ENUM(NSInteger, NSViewLayerContentsRedrawPolicy) {
     NSViewLayerContentsRedrawCrossfade API_AVAILABLE(macos(10.9)) = 4
 } API_AVAILABLE(macos(10.6));
 
-@interface NSView : NSResponder
+@interface NSView : NSResponder <NSAppearanceCustomization>
 
 - (instancetype)initWithFrame:(NSRect)frameRect NS_DESIGNATED_INITIALIZER;
 - (nullable instancetype)initWithCoder:(NSCoder *)coder NS_DESIGNATED_INITIALIZER;
@@ -86,6 +87,10 @@ typedef NS_ENUM(NSInteger, NSViewLayerContentsRedrawPolicy) {
 @property (readonly, getter=isOpaque) BOOL opaque;
 
 @property BOOL wantsLayer API_AVAILABLE(macos(10.5));
+@property (copy) NSArray<__kindof CIFilter *> *backgroundFilters API_AVAILABLE(macos(10.5));
+@property (nullable, strong) CIFilter *compositingFilter API_AVAILABLE(macos(10.5));
+@property (copy) NSArray<__kindof CIFilter *> *contentFilters API_AVAILABLE(macos(10.5));
+@property (nullable, copy) NSShadow *shadow;
 @property (nullable, strong) CALayer *layer API_AVAILABLE(macos(10.5));
 - (CALayer *)makeBackingLayer API_AVAILABLE(macos(10.6));
 @property (readonly) BOOL wantsUpdateLayer API_AVAILABLE(macos(10.8));

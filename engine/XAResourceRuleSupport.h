@@ -1,0 +1,67 @@
+#pragma once
+
+// Small facts about resources and localisations that the resource and translation rules share: the default launch
+// image names, the image types a platform displays, the resources a platform uses without a reference in code, and
+// which localisations serve a locale. Nothing here keeps state.
+
+#include "engine/XARuleContext.h"
+#include "project/XAProject.h"
+
+#include <clang-c/Index.h>
+#include <unicode/locid.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class XAProjectFile;
+class XAProjectTarget;
+class XAValue;
+
+// Key -> every (strings file, value) that defines it, in resource order.
+using XAStringsFileEntriesByKeyMap =
+    std::map<std::string, std::vector<std::pair<std::shared_ptr<XAProjectFile>, XAValue>>>;
+// "<base name>~<device type>" -> the resource files of that base name and device type, in resource order.
+using XAResourcesByBaseNameAndDeviceTypeMap = std::map<std::string, std::vector<std::shared_ptr<XAProjectFile>>>;
+
+// The 72 base names of default launch images: "Default" and "Default-568h", each with and without an orientation,
+// each with and without "@2x", each for any device, "~iphone" and "~ipad".
+const std::vector<std::string> &resourceNameVariants();
+
+// The entries of every `.strings` resource of the target by key; a file that cannot be read has none.
+XAStringsFileEntriesByKeyMap XAStringsFileEntriesByKey(const XAProjectTarget &target);
+
+// The target's resources by base resource name and device type specifier, under "%@~%@" of the two: "Icon.png~ipad",
+// and "Icon.png~(null)" for a file for any device (the key the rules have always used).
+XAResourcesByBaseNameAndDeviceTypeMap XAResourcesByBaseNameAndDeviceType(const XAProjectTarget &target);
+
+// The extensions of the image files the platform shows: "png" on iOS, thirteen types on OS X; none for another.
+std::optional<std::vector<std::string>> XAImageFileExtensionsForPlatform(XAPlatform platform);
+
+// Whether the platform uses the resource without a reference in code: a system-provided icon name (only when
+// `checkSystemIcons`), and on iOS a provisioning profile, the code signature and the files the bundle format needs.
+bool XAIsImplicitlyUsedResourcePath(const std::string &path, XAPlatform platform, bool checkSystemIcons);
+
+// Whether a localisation with the identifier serves the locale: a blank identifier and "Base" serve every locale;
+// otherwise the languages must be equal, and each of country, script and variant that the identifier names must be
+// equal too ("en" serves "en_US"; "en_GB" does not).
+bool XALocaleIdentifierMatchesLocale(const std::string &identifier, const icu::Locale &locale);
+
+// The items whose locale identifier serves the locale, in their order.
+template <typename Item, typename IdentifierOf>
+std::vector<Item> XALocalizationsMatchingLocale(const std::vector<Item> &items, const icu::Locale &locale,
+                                                IdentifierOf identifierOf) {
+    std::vector<Item> matching;
+    for (const Item &item : items) {
+        if (XALocaleIdentifierMatchesLocale(identifierOf(item), locale)) {
+            matching.push_back(item);
+        }
+    }
+    return matching;
+}
+
+// The cursor is a main-bundle expression in code of an application target (whose main bundle holds its resources).
+bool XAIsMainBundleExprInAppTarget(const XARuleContext &context, CXCursor cursor);

@@ -1,0 +1,7 @@
+/* Accelerate.h: vectorised computation; here vImage, the image-processing part. */
+#ifndef __ACCELERATE__
+#define __ACCELERATE__
+
+#include <Accelerate/vImage.h>
+
+#endif /* __ACCELERATE__ */

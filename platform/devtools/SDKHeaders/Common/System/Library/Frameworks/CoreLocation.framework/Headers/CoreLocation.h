@@ -1,0 +1,3 @@
+/* CoreLocation.h: geographic coordinates and locations. */
+#import <CoreLocation/CLAvailability.h>
+#import <CoreLocation/CLLocation.h>

@@ -1,0 +1,45 @@
+/*
+ * mach/mach.h: the interface of the Mach kernel that applications use: ports of the task and host, host and task
+ * information, and virtual-memory statistics.
+ */
+#ifndef _MACH_H_
+#define _MACH_H_
+
+#include <sys/cdefs.h>
+#include <mach/kern_return.h>
+#include <mach/machine.h>
+#include <mach/mach_types.h>
+#include <mach/host_info.h>
+#include <mach/task_info.h>
+#include <mach/vm_statistics.h>
+#include <mach/mach_time.h>
+
+__BEGIN_DECLS
+
+extern mach_port_t mach_task_self_;
+#define mach_task_self() mach_task_self_
+#define current_task() mach_task_self()
+
+mach_port_t mach_host_self(void);
+mach_port_t mach_thread_self(void);
+
+kern_return_t host_page_size(host_t host, vm_size_t *out_page_size);
+kern_return_t host_info(host_t host, host_flavor_t flavor, host_info_t host_info_out,
+                        mach_msg_type_number_t *host_info_outCnt);
+kern_return_t host_statistics(host_t host_priv, host_flavor_t flavor, host_info_t host_info_out,
+                              mach_msg_type_number_t *host_info_outCnt);
+kern_return_t host_statistics64(host_t host_priv, host_flavor_t flavor, host_info64_t host_info64_out,
+                                mach_msg_type_number_t *host_info64_outCnt);
+kern_return_t task_info(task_name_t target_task, task_flavor_t flavor, task_info_t task_info_out,
+                        mach_msg_type_number_t *task_info_outCnt);
+kern_return_t task_threads(task_t target_task, thread_act_array_t *act_list, mach_msg_type_number_t *act_listCnt);
+kern_return_t mach_port_deallocate(task_t task, mach_port_name_t name);
+kern_return_t vm_deallocate(vm_map_t target_task, vm_address_t address, vm_size_t size);
+
+extern vm_size_t vm_page_size;
+extern vm_size_t vm_page_mask;
+extern int vm_page_shift;
+
+__END_DECLS
+
+#endif /* _MACH_H_ */

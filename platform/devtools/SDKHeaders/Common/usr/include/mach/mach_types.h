@@ -1,0 +1,32 @@
+/* mach/mach_types.h: the port, task, host and virtual-memory types of Mach kernel calls. */
+#ifndef _MACH_MACH_TYPES_H_
+#define _MACH_MACH_TYPES_H_
+
+#include <stdint.h>
+#include <mach/machine.h>
+
+typedef natural_t mach_port_name_t;
+typedef mach_port_name_t mach_port_t;
+typedef mach_port_t task_t;
+typedef mach_port_t task_name_t;
+typedef mach_port_t thread_t;
+typedef mach_port_t thread_act_t;
+typedef mach_port_t host_t;
+typedef mach_port_t host_priv_t;
+typedef mach_port_t processor_set_t;
+typedef mach_port_t vm_map_t;
+typedef thread_act_t *thread_act_array_t;
+typedef natural_t mach_msg_type_number_t;
+
+typedef uintptr_t vm_offset_t;
+typedef uintptr_t vm_size_t;
+typedef uintptr_t vm_address_t;
+typedef uint64_t mach_vm_address_t;
+typedef uint64_t mach_vm_size_t;
+typedef int vm_prot_t;
+
+#define MACH_PORT_NULL ((mach_port_t)0)
+#define MACH_PORT_VALID(name) ((name) != MACH_PORT_NULL && (name) != (mach_port_t)~0)
+#define TASK_NULL ((task_t)0)
+
+#endif /* _MACH_MACH_TYPES_H_ */

@@ -1,0 +1,9 @@
+/* WebKit.h: web views that load and show web content, and their navigation. */
+#import <WebKit/WKFoundation.h>
+#import <WebKit/WKNavigation.h>
+#import <WebKit/WKNavigationAction.h>
+#import <WebKit/WKNavigationResponse.h>
+#import <WebKit/WKNavigationDelegate.h>
+#import <WebKit/WKPreferences.h>
+#import <WebKit/WKWebViewConfiguration.h>
+#import <WebKit/WKWebView.h>

@@ -1,0 +1,13 @@
+#import <Foundation/Foundation.h>
+
+#define IS_MORE(a, b) ((a) > (b))
+
+//--- ">" and ">=" are reported, "<" and "<=" are not
+BOOL compare(int a, int b) {
+    BOOL bigger = ↓a > b;
+    BOOL atLeast = ↓a >= b;
+    return bigger && atLeast && a < b && a <= b;
+}
+
+//--- a ">" written by a macro is not reported
+BOOL compareByMacro(int a, int b) { return IS_MORE(a, b); }

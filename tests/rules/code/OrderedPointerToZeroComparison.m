@@ -1,0 +1,16 @@
+#import <Foundation/Foundation.h>
+
+#define ZERO 0
+
+//--- a pointer compared with zero by an ordered operator is reported, on either side
+BOOL orderedAgainstZero(char *p) {
+    BOOL below = ↓p < 0;
+    BOOL mirrored = ↓0 >= p;
+    return below || mirrored;
+}
+
+//--- zero written by a macro counts
+BOOL belowMacroZero(int *p) { return ↓p < ZERO; }
+
+//--- equality, two pointers and an integer with zero are not reported
+BOOL others(char *p, char *q, int i) { return p == 0 || p < q || i < 0; }

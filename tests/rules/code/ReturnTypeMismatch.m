@@ -1,0 +1,33 @@
+#import <Foundation/Foundation.h>
+
+@interface Namer : NSObject
+- (NSString *)name;
+- (NSString *)nothing;
+- (NSString *)anything:(id)value;
+- (id)object;
+@end
+
+//--- a subclass's object returned from a method with another object type is reported
+@implementation Namer
+- (NSString *)name {
+    NSMutableString *name = [NSMutableString string];
+    ↓return name;
+}
+- (NSString *)nothing { return nil; }
+- (NSString *)anything:(id)value { return value; }
+- (id)object { return [NSMutableString string]; }
+@end
+
+//--- an integer returned from a block of another result type is reported as from a block
+void withBlock(void) {
+    BOOL (^check)(void) = ^BOOL(void) {
+        ↓return 1;
+    };
+    (void)check;
+}
+
+//--- a returned block is no routine of its own
+typedef int (^Counter)(void);
+Counter makeCounter(void) {
+    return ^int(void) { return 1; };
+}
