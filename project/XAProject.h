@@ -383,6 +383,8 @@ private:
                                 const std::vector<std::string> &arguments) const;
     void storeBuildSettings(const std::string &targetName, const std::string &buildConfigurationName,
                             XABuildSettings settings);
+    bool loadBuildSettingsFromDiskCache(const XADictionary &fingerprint);
+    void saveBuildSettingsToDiskCache(const XADictionary &fingerprint, const XAProgressHandler &progress) const;
     std::optional<std::string> pathOfDependencyManagerFile(const std::string &fileName) const;
     // "Base" when the project knows it, then the build's development region.
     std::vector<std::string> resourceRegionsInBuild(const XAResourceBuild &build) const;
