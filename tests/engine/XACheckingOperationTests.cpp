@@ -3,6 +3,7 @@
 #include "XACheckingOperationTestSupport.h"
 #include "codemodel/XABuild.h"
 #include "core/XAProcessInfo.h"
+#include "engine/XADiagnosticSerialization.h"
 #include "engine/XADiagnosticSuppression.h"
 #include "engine/XARule.h"
 #include "engine/XARuleContext.h"
@@ -413,6 +414,44 @@ TEST(XACheckingOperationRunTest, AnAsynchronousRunKeepsItsOperationUntilTheCompl
     }
     EXPECT_EQ(found.get_future().get(), 1u);
     EXPECT_NE(completedOn, caller);
+}
+
+TEST(XACheckingOperationRunTest, ACustomQueueRunsTheWorkAndASynchronousRunWaitsForIt) {
+    const XATestProject project({{"A.m", "#include <stdlib.h>\nvoid a(void) { abort(); }\n"}});
+    const auto operation = project.operation({forbiddenCall()});
+    int submitted = 0;
+    std::thread::id ranOn;
+    operation->setCustomQueue([&](std::function<void()> work) {
+        ++submitted;
+        std::thread([&, work = std::move(work)] {
+            ranOn = std::this_thread::get_id();
+            work();
+        }).join();
+    });
+    EXPECT_EQ(XARunSynchronously(*operation), 1);
+    EXPECT_EQ(submitted, 1);
+    EXPECT_NE(ranOn, std::this_thread::get_id());
+    ASSERT_TRUE(operation->diagnostics());
+    EXPECT_THAT(*operation->diagnostics(), SizeIs(1));
+}
+
+TEST(XACheckingOperationRunTest, TheExportNamesTheCheckedProjectTargetAndConfiguration) {
+    const XATestProject project({{"A.m", "#include <stdlib.h>\nvoid a(void) { abort(); }\n"}});
+    const auto operation = project.operation({forbiddenCall()});
+    XARunSynchronously(*operation);
+    ASSERT_TRUE(operation->diagnostics());
+    const XADictionary root = XADiagnosticSerialization::rootObjectForOperation(
+        operation.get(), XADiagnosticSerialization::dictionaryRepresentationsOfDiagnostics(*operation->diagnostics()));
+    EXPECT_EQ(*root.get("projectName")->string(), "RuleCase");
+    EXPECT_EQ(*root.get("targetName")->string(), "RuleCase");
+    EXPECT_EQ(*root.get("buildConfigurationName")->string(), "Debug");
+    EXPECT_EQ(*root.get("projectPath")->string(), operation->project()->xcodeprojPath());
+    EXPECT_EQ(*root.get("versionControlSystemName")->string(), "");
+    const XAValue &diagnostic = root.get("diagnostics")->array()->at(0);
+    EXPECT_EQ(*diagnostic.get("identifier")->string(), "abort");
+    // Post-processing gave the positions in UTF-16 units and the snippet.
+    EXPECT_EQ(*diagnostic.get("extent")->get("start")->get("utf16Column")->integer(), 15);
+    EXPECT_THAT(*diagnostic.get("fileSnippet")->string(), HasSubstr("abort"));
 }
 
 TEST(XACheckingOperationRunTest, EnoughFileErrorsAreAThirdOfTheFiles) {
