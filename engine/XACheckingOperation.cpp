@@ -143,13 +143,13 @@ bool XACheckingOperation::allowDiagnosticForFilePath(const std::string &path) co
 
 std::shared_ptr<XARuleContext>
 XACheckingOperation::newRuleContextWithProgressHandler(const XAProgressHandler &handler) const {
-    const CodeRules none;
+    const Rules none;
     return std::make_shared<XARuleContext>(project_, projectTarget_, projectBuildConfig_, configuration_, build_,
                                            handler, ruleSet_ ? ruleSet_->rules() : none);
 }
 
-XACheckingOperation::CodeRules XACheckingOperation::rulesThatWillBeApplied() const {
-    CodeRules applied;
+XACheckingOperation::Rules XACheckingOperation::rulesThatWillBeApplied() const {
+    Rules applied;
     if (!ruleSet_) {
         return applied;
     }

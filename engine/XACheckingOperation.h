@@ -69,7 +69,7 @@ public:
     // Runs a run's work (everything after the preparation) somewhere else than on the calling thread.
     using WorkQueue = std::function<void(std::function<void()> work)>;
     using Date = std::chrono::system_clock::time_point;
-    using CodeRules = std::vector<const XARuleDescriptor *>;
+    using Rules = std::vector<const XARuleDescriptor *>;
     using CompilationInfos = std::vector<std::shared_ptr<const XACompilationInfo>>;
 
     // ---- Choosing the inputs ----
@@ -126,7 +126,7 @@ public:
     // files. True when the run can go on.
     bool prepareOperationWithProgress(const XAProgressHandler &progress);
     // The rules of the rule set, in order, without the conditionally applied ones whose condition does not hold.
-    CodeRules rulesThatWillBeApplied() const;
+    Rules rulesThatWillBeApplied() const;
     // A context for the rules of this operation's run with that handler.
     std::shared_ptr<XARuleContext> newRuleContextWithProgressHandler(const XAProgressHandler &handler) const;
 
@@ -142,12 +142,12 @@ public:
 
     // Parses every file to check on as many workers as the configured jobs and hands its cursors to the code rules;
     // the in-code suppressions met go to `suppressions` (when given). No value when there is no file to check.
-    std::optional<XADiagnostics> applyCursorRules(const CodeRules &codeRules, XARuleContext &context,
+    std::optional<XADiagnostics> applyCursorRules(const Rules &codeRules, XARuleContext &context,
                                                   std::vector<XADiagnosticSuppression> *suppressions,
                                                   const XAProgressHandler &progress);
     // The same over the given compilations.
-    std::optional<XADiagnostics> applyCursorRulesToCompilations(const CompilationInfos &infos,
-                                                                const CodeRules &codeRules, XARuleContext &context,
+    std::optional<XADiagnostics> applyCursorRulesToCompilations(const CompilationInfos &infos, const Rules &codeRules,
+                                                                XARuleContext &context,
                                                                 std::vector<XADiagnosticSuppression> *suppressions,
                                                                 const XAProgressHandler &progress);
     // The compilations of the build whose files are part of the project and are not excluded, in path order.

@@ -37,7 +37,7 @@ std::optional<std::string> missingInputMessage(bool hasTarget, bool hasBuildConf
     return std::nullopt;
 }
 
-void reportRulesNotApplied(const XARuleSet &ruleSet, const XACheckingOperation::CodeRules &applied,
+void reportRulesNotApplied(const XARuleSet &ruleSet, const XACheckingOperation::Rules &applied,
                            const XAProgressHandler &progress) {
     for (const XARuleDescriptor *rule : ruleSet.rules()) {
         if (std::find(applied.begin(), applied.end(), rule) != applied.end()) {
@@ -98,7 +98,7 @@ bool XACheckingOperation::prepareOperationWithProgress(const XAProgressHandler &
     project_->resolvedBuildSettingsForTarget(*projectTarget_, projectBuildConfig_->name());
 
     // The build of this run does not exist yet: conditions see the previous run's build, or none.
-    const CodeRules applied = rulesThatWillBeApplied();
+    const Rules applied = rulesThatWillBeApplied();
     reportRulesNotApplied(*ruleSet_, applied, progress);
     if (applied.empty()) {
         send(progress, XAProgressMessageKindError,

@@ -52,7 +52,7 @@ private:
 };
 
 // One pass over the rules, one parallel iteration per rule.
-void applyPass(const XACheckingOperation::CodeRules &rules, XARuleDescriptor::ContextPhase XARuleDescriptor::*phase,
+void applyPass(const XACheckingOperation::Rules &rules, XARuleDescriptor::ContextPhase XARuleDescriptor::*phase,
                XARuleContext &context, XADiagnosticCollection &collection) {
     XAParallelFor(rules.size(), [&](std::size_t index) {
         if (XARuleDescriptor::ContextPhase apply = rules[index]->*phase) {
@@ -77,8 +77,8 @@ struct XACheckingOperation::RunState {
     Completion complete;
     XASleepAssertionID sleepAssertion = 0;
     std::shared_ptr<XARuleContext> context;
-    CodeRules codeRules;
-    CodeRules projectRules;
+    Rules codeRules;
+    Rules projectRules;
 };
 
 XAProgressHandler XACheckingOperation::wrappedProgressHandler(XAProgressHandler handler) {
@@ -206,7 +206,7 @@ void XACheckingOperation::applyRulePasses(const std::shared_ptr<RunState> &run) 
             return;
         }
     }
-    for (const CodeRules *rules : {&run->codeRules, &run->projectRules}) {
+    for (const Rules *rules : {&run->codeRules, &run->projectRules}) {
         for (const XARuleDescriptor *rule : *rules) {
             for (XADiagnosticSuppression &suppression : XARuleDiagnosticSuppressionsWithContext(*rule, context)) {
                 diagnosticSuppressions_.push_back(std::move(suppression));
@@ -275,7 +275,7 @@ void XACheckingOperation::restoreEnvironment() {
     xa_assignEnvironment(savedEnvironmentVariables_);
 }
 
-std::optional<XADiagnostics> XACheckingOperation::applyCursorRules(const CodeRules &codeRules, XARuleContext &context,
+std::optional<XADiagnostics> XACheckingOperation::applyCursorRules(const Rules &codeRules, XARuleContext &context,
                                                                    std::vector<XADiagnosticSuppression> *suppressions,
                                                                    const XAProgressHandler &progress) {
     return applyCursorRulesToCompilations(compilationInfosForFilesToCheck(), codeRules, context, suppressions,
@@ -283,7 +283,7 @@ std::optional<XADiagnostics> XACheckingOperation::applyCursorRules(const CodeRul
 }
 
 std::optional<XADiagnostics> XACheckingOperation::applyCursorRulesToCompilations(
-    const CompilationInfos &infos, const CodeRules &codeRules, XARuleContext &context,
+    const CompilationInfos &infos, const Rules &codeRules, XARuleContext &context,
     std::vector<XADiagnosticSuppression> *suppressions, const XAProgressHandler &progress) {
     if (infos.empty()) {
         send(progress, XAProgressMessageKindDebug, "No compilation units found — no code to check.");
