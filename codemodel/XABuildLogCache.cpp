@@ -6,6 +6,7 @@
 #include "core/XAPropertyList.h"
 #include "core/XAUserFolders.h"
 #include "project/XAProject.h"
+#include "project/XAResolvedBuildSettingsCache.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,8 +90,7 @@ std::string XABuildLogCache::targetFolderName() const {
 }
 
 std::string XABuildLogCache::projectDiskCachePath() const {
-    return xa_stringByAppendingPathComponent(XACachesRootPath(),
-                                             projectName_ + "__" + xa_hashForFilePath(projectDiskRootPath_));
+    return XAResolvedBuildSettingsCache::projectCachesFolderPath(projectName_, projectDiskRootPath_);
 }
 
 std::string XABuildLogCache::diskCachePath() const {

@@ -7,6 +7,7 @@
 #include "core/XAHashing.h"
 #include "core/XAJSON.h"
 #include "core/XALog.h"
+#include "core/XAParallelFor.h"
 #include "core/XAPaths.h"
 #include "core/XAString.h"
 
@@ -18,7 +19,6 @@
 #include <set>
 #include <system_error>
 
-#include <tbb/parallel_for.h>
 #include <tbb/task_arena.h>
 
 namespace {
@@ -174,8 +174,8 @@ public:
         }
         tbb::task_arena arena(static_cast<int>(std::clamp<std::size_t>(options_.width, 1, 1024)));
         arena.execute([&] {
-            tbb::parallel_for(std::size_t{0}, toProcess.size(),
-                              [&](std::size_t item) { process(toProcess[item], *infos_[toProcess[item]]); });
+            XAParallelFor(toProcess.size(),
+                          [&](std::size_t item) { process(toProcess[item], *infos_[toProcess[item]]); });
         });
         return succeeded_.load();
     }

@@ -13,6 +13,7 @@
 
 #include "core/XANotFound.h"
 #include "core/XAPair.h"
+#include "core/XAParallelFor.h"
 #include "core/XAValue.h"
 
 #include <algorithm>
@@ -178,8 +179,7 @@ template <typename T, typename A, typename F> auto parallelMap(const std::vector
     using Result = xa_detail::ResultOf<F, const T &>;
     // One whole object per index, so no two iterations share memory (std::vector<bool> would pack them into words).
     std::vector<std::optional<Result>> slots(array.size());
-    tbb::parallel_for(std::size_t{0}, array.size(),
-                      [&](std::size_t index) { slots[index].emplace(std::invoke(transform, array[index])); });
+    XAParallelFor(array.size(), [&](std::size_t index) { slots[index].emplace(std::invoke(transform, array[index])); });
     std::vector<Result> result;
     result.reserve(slots.size());
     for (auto &slot : slots) {

@@ -1,25 +1,16 @@
 #include "engine/XACursorRuleDispatch.h"
 
 #include "codemodel/XATranslationUnit.h"
+#include "codemodel/clang/XAAnnotations.h"
 #include "codemodel/clang/XACursorNavigation.h"
-#include "codemodel/clang/XACursorText.h"
+#include "core/XAMachTime.h"
+#include "engine/XARuleSetProfiler.h"
 #include "project/XAProjectFile.h"
-
-#include <algorithm>
 
 namespace {
 
 void appendDiagnostics(XADiagnostics &all, XADiagnostics found) {
     all.insert(all.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
-}
-
-void callRules(const std::vector<const XARuleDescriptor *> &rules, CXCursor cursor, int kind, XARuleContext &context,
-               const XACompilationInfo &compilationInfo, XADiagnostics &diagnostics) {
-    for (const XARuleDescriptor *rule : rules) {
-        if (rule->applyToCursor) {
-            appendDiagnostics(diagnostics, rule->applyToCursor(cursor, kind, context, compilationInfo));
-        }
-    }
 }
 
 // Reports the unit's compiler diagnostics; true when none is an error.
@@ -42,9 +33,24 @@ bool reportCompilerDiagnostics(CXTranslationUnit unit, const std::string &fileIn
     return !hasErrors;
 }
 
-std::string pathInXcode(const XACompilationInfo &compilationInfo) {
-    const std::shared_ptr<XAProjectFile> &file = compilationInfo.file();
-    return file ? file->pathInXcode().value_or(compilationInfo.filePath()) : compilationInfo.filePath();
+// Whether the walk goes into the cursor: its extent starts in a named file that is no system header. One extent and
+// one location per cursor, since this runs for every cursor of every file.
+bool cursorIsInCheckedCode(const XALibclangFunctions &clang, CXCursor cursor) {
+    const CXSourceLocation start = clang.clang_getRangeStart(clang.clang_getCursorExtent(cursor));
+    if (clang.clang_Location_isInSystemHeader(start)) {
+        return false;
+    }
+    CXFile file = nullptr;
+    clang.clang_getExpansionLocation(start, &file, nullptr, nullptr, nullptr);
+    return file != nullptr;
+}
+
+std::string argumentsText(const std::vector<std::string> &arguments) {
+    std::string text;
+    for (const std::string &argument : arguments) {
+        text += (text.empty() ? "" : " ") + argument;
+    }
+    return text;
 }
 
 } // namespace
@@ -63,49 +69,100 @@ XACursorKindSet::XACursorKindSet(const std::vector<const XARuleDescriptor *> &ru
     }
 }
 
-XADiagnostics XAApplyCursorRulesToTranslationUnit(CXTranslationUnit translationUnit,
-                                                  const std::vector<const XARuleDescriptor *> &rules,
-                                                  const XACursorKindSet &kinds, XARuleContext &context,
-                                                  const XACompilationInfo &compilationInfo) {
-    XADiagnostics diagnostics;
-    const CXCursor root = XALibclang::fn().clang_getTranslationUnitCursor(translationUnit);
-    callRules(rules, root, CXCursor_TranslationUnit, context, compilationInfo, diagnostics);
+std::string XAPathInXcodeOfCompilation(const XACompilationInfo &compilationInfo) {
+    const std::shared_ptr<XAProjectFile> &file = compilationInfo.file();
+    return file ? file->pathInXcode().value_or(compilationInfo.filePath()) : compilationInfo.filePath();
+}
+
+XACursorRuleDispatch::XACursorRuleDispatch(std::vector<const XARuleDescriptor *> rules, XARuleContext &context)
+    : rules_(std::move(rules)), kinds_(rules_), context_(context) {}
+
+void XACursorRuleDispatch::callRules(CXCursor cursor, int kind, const XACompilationInfo &compilationInfo,
+                                     XADiagnostics &diagnostics, XARuleSetProfiler *profiler) const {
+    for (std::size_t index = 0; index < rules_.size(); ++index) {
+        const XARuleDescriptor *rule = rules_[index];
+        if (!rule->applyToCursor) {
+            continue;
+        }
+        const std::uint64_t start = profiler ? XAMachAbsoluteTime() : 0;
+        appendDiagnostics(diagnostics, rule->applyToCursor(cursor, kind, context_, compilationInfo));
+        if (profiler) {
+            profiler->addMachTimeDuration(XAMachAbsoluteTime() - start, index);
+        }
+    }
+}
+
+std::optional<XADiagnosticSuppression> XACursorRuleDispatch::suppressionForCursor(CXCursor cursor, int kind,
+                                                                                  const XAProgressHandler &progress,
+                                                                                  const XARuleRegistry &registry) {
+    if (kind == CXCursor_MacroExpansion && XADiagnosticSuppression::cursorIsSuppressionMacroExpansion(cursor)) {
+        return XADiagnosticSuppression::suppressionFromSuppressionMacroCursor(cursor, progress, registry);
+    }
+    if (XACursorHasAnnotations(cursor)) {
+        return XADiagnosticSuppression::suppressionFromAnnotatedCursor(cursor, progress, registry);
+    }
+    return std::nullopt;
+}
+
+XAFileCheckResult XACursorRuleDispatch::applyToTranslationUnit(CXTranslationUnit translationUnit,
+                                                               const XACompilationInfo &compilationInfo,
+                                                               const XAProgressHandler &progress,
+                                                               XARuleSetProfiler *profiler) const {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    XAFileCheckResult result;
+    result.parsed = true;
+    const CXCursor root = clang.clang_getTranslationUnitCursor(translationUnit);
+    callRules(root, CXCursor_TranslationUnit, compilationInfo, result.diagnostics, profiler);
     XAVisitChildren(root, [&](CXCursor cursor) {
-        if (XACursorIsInSystemHeader(cursor) || !XACursorFile(cursor)) {
+        if (isCancelled()) {
+            result.cancelled = true;
+            return CXChildVisit_Break;
+        }
+        if (!cursorIsInCheckedCode(clang, cursor)) {
             return CXChildVisit_Continue;
         }
-        const int kind = XALibclang::fn().clang_getCursorKind(cursor);
-        if (kinds.contains(kind)) {
-            callRules(rules, cursor, kind, context, compilationInfo, diagnostics);
+        const int kind = clang.clang_getCursorKind(cursor);
+        if (std::optional<XADiagnosticSuppression> suppression =
+                suppressionForCursor(cursor, kind, progress, *registry_)) {
+            result.suppressions.push_back(std::move(*suppression));
+        }
+        if (kinds_.contains(kind)) {
+            callRules(cursor, kind, compilationInfo, result.diagnostics, profiler);
+            if (clang.clang_isStatement(static_cast<CXCursorKind>(kind))) {
+                ++result.checkedStatements;
+            }
         }
         return CXChildVisit_Recurse;
     });
-    return diagnostics;
+    return result;
 }
 
-XAFileCheckResult XACheckFileWithCursorRules(const XACompilationInfo &compilationInfo,
-                                             const std::vector<const XARuleDescriptor *> &rules,
-                                             const XACursorKindSet &kinds, XARuleContext &context,
-                                             bool includeDeclarationsFromPCH, const XAProgressHandler &progress) {
+XAFileCheckResult XACursorRuleDispatch::checkFile(CXIndex index, const XACompilationInfo &compilationInfo,
+                                                  const XAProgressHandler &progress,
+                                                  XARuleSetProfiler *profiler) const {
     XAFileCheckResult result;
-    const XALibclangFunctions &clang = XALibclang::fn();
-    XAClangIndexOwner index(clang.clang_createIndex(includeDeclarationsFromPCH ? 0 : 1, 0));
+    if (isCancelled()) {
+        result.cancelled = true;
+        return result;
+    }
     XAError error;
-    XATranslationUnitOwner unit(XAParseTranslationUnit(index.get(), compilationInfo.filePath(),
+    XATranslationUnitOwner unit(XAParseTranslationUnit(index, compilationInfo.filePath(),
                                                        compilationInfo.parsingCompilerArgs(),
                                                        CXTranslationUnit_DetailedPreprocessingRecord, &error));
     if (!unit) {
         if (progress) {
+            const std::string arguments =
+                verbose_ ? "\nUsed compiler arguments: " + argumentsText(compilationInfo.parsingCompilerArgs()) : "";
             progress(
                 XAProgressMessage(XAProgressMessageKindError, "FATAL: Unrecoverable compiler error: " + error.message +
-                                                                  ": " + compilationInfo.filePath()));
+                                                                  ": " + compilationInfo.filePath() + arguments));
         }
         return result;
     }
-    result.parsed = true;
-    result.hasCompilerErrors = !reportCompilerDiagnostics(unit.get(), pathInXcode(compilationInfo), progress);
-    if (!result.hasCompilerErrors) {
-        result.diagnostics = XAApplyCursorRulesToTranslationUnit(unit.get(), rules, kinds, context, compilationInfo);
+    if (!reportCompilerDiagnostics(unit.get(), XAPathInXcodeOfCompilation(compilationInfo), progress)) {
+        result.parsed = true;
+        result.hasCompilerErrors = true;
+        return result;
     }
-    return result;
+    return applyToTranslationUnit(unit.get(), compilationInfo, progress, profiler);
 }

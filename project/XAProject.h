@@ -198,6 +198,11 @@ public:
                                                      const std::optional<std::string> &architecture,
                                                      const std::optional<std::vector<std::string>> &xcodebuildExtraArgs,
                                                      const XAProgressHandler &progress);
+    // Whether cacheAllBuildSettings keeps the settings in the caches folder and, while nothing that shapes them has
+    // changed, reads them from there instead of running xcodebuild (XAResolvedBuildSettingsCache.h). On by default
+    // when xcodebuild runs through the shared developer environment, off with a runner for testing.
+    bool usesResolvedBuildSettingsDiskCache() const;
+    void setUsesResolvedBuildSettingsDiskCache(bool uses) { usesSettingsDiskCache_ = uses; }
     // The cached settings of the target in the configuration; null when none were cached.
     std::shared_ptr<const XABuildSettings>
     resolvedBuildSettingsForTarget(const XAProjectTarget &target, const std::string &buildConfigurationName) const;
@@ -378,6 +383,8 @@ private:
                                 const std::vector<std::string> &arguments) const;
     void storeBuildSettings(const std::string &targetName, const std::string &buildConfigurationName,
                             XABuildSettings settings);
+    bool loadBuildSettingsFromDiskCache(const XADictionary &fingerprint);
+    void saveBuildSettingsToDiskCache(const XADictionary &fingerprint, const XAProgressHandler &progress) const;
     std::optional<std::string> pathOfDependencyManagerFile(const std::string &fileName) const;
     // "Base" when the project knows it, then the build's development region.
     std::vector<std::string> resourceRegionsInBuild(const XAResourceBuild &build) const;
@@ -386,6 +393,7 @@ private:
 
     const std::string xcodeprojPath_;
     XAXcodebuildRunner xcodebuildRunner_;
+    std::optional<bool> usesSettingsDiskCache_;
 
     mutable std::recursive_mutex lock_;
     mutable std::optional<std::vector<std::shared_ptr<XAProjectTarget>>> targetObjects_;

@@ -2,9 +2,10 @@
 // files: the project loaded (its file read, the settings of both configurations resolved through the xcodebuild
 // stand-in), the build log taken from a dry run of the stand-in or from the log cache, cut into steps, and a
 // compilation info made for every source file. Precompiled headers are not processed. The counters split each
-// preparation into the project load (which asks xcodebuild for the resolved settings every time) and the build part
-// (which the log cache spares the xcodebuild dry run).
+// preparation into the project load (the resolved settings from xcodebuild, or from the caches folder once they are
+// kept there) and the build part (which the log cache spares the xcodebuild dry run).
 
+#include "XABenchmarkEnvironment.h"
 #include "XAProjectFileGenerator.h"
 
 #include "codemodel/XABuild.h"
@@ -36,68 +37,23 @@ namespace {
 constexpr XAProjectFileGenerator::ProjectShape kShape{1, 4000}; // one target: 2,000 sources and 2,000 headers
 constexpr std::size_t kSourceFiles = 2000;
 
-// A generated project and a caches root of its own in a temporary folder, removed at the end.
+// A generated project in a temporary folder with a caches root of its own, removed at the end.
 class XAGeneratedBuildProject {
 public:
     XAGeneratedBuildProject() {
-        folder_ = std::filesystem::temp_directory_path() / ("tessary-bench-build-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_ / "Generated.xcodeproj");
-        std::ofstream(folder_ / "Generated.xcodeproj/project.pbxproj", std::ios::binary)
+        std::filesystem::create_directories(folder_.path() / "Generated.xcodeproj");
+        std::ofstream(folder_.path() / "Generated.xcodeproj/project.pbxproj", std::ios::binary)
             << XAProjectFileGenerator::generateProject(kShape);
-        const char *previous = std::getenv("XDG_CACHE_HOME");
-        previousCacheHome_ = previous ? std::optional<std::string>(previous) : std::nullopt;
-        ::setenv("XDG_CACHE_HOME", (folder_ / "caches").c_str(), 1);
     }
-    ~XAGeneratedBuildProject() {
-        if (previousCacheHome_) {
-            ::setenv("XDG_CACHE_HOME", previousCacheHome_->c_str(), 1);
-        } else {
-            ::unsetenv("XDG_CACHE_HOME");
-        }
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    std::string xcodeprojPath() const { return folder_ / "Generated.xcodeproj"; }
+    std::string xcodeprojPath() const { return folder_.path() / "Generated.xcodeproj"; }
 
 private:
-    std::filesystem::path folder_;
-    std::optional<std::string> previousCacheHome_;
+    XABenchmarkFolder folder_{"tessary-bench-build"};
 };
-
-// The stand-in developer directory and the libclang library that the build lays out beside the benchmark
-// (<stage>/libexec/tessary-benchmarks, <stage>/Developer, <stage>/lib/tessary), as the launcher sets them up for
-// Tessary. An error text when they cannot be set up.
-std::optional<std::string> setUpToolsAndLibclang() {
-    static const std::optional<std::string> failure = []() -> std::optional<std::string> {
-        std::optional<std::string> executable = xa_executablePath();
-        if (!executable) {
-            return "the benchmark executable cannot be found";
-        }
-        const std::string stage =
-            xa_stringByDeletingLastPathComponent(xa_stringByDeletingLastPathComponent(*executable));
-        const char *given = std::getenv("DEVELOPER_DIR");
-        const std::string developerDir =
-            given && *given ? std::string(given) : xa_stringByStandardizingPath(stage + "/Developer");
-        const char *path = std::getenv("PATH");
-        ::setenv("DEVELOPER_DIR", developerDir.c_str(), 1);
-        ::setenv("PATH", (developerDir + "/usr/bin:" + (path ? path : "/usr/bin:/bin")).c_str(), 1);
-        XADevEnvironment &environment = XADevEnvironment::sharedEnvironment();
-        if (!environment.setUp()) {
-            const std::string reason = environment.errors().empty() ? "" : environment.errors().back().message;
-            return "the developer tools in " + developerDir + " cannot be set up (build tessary-devtools): " + reason;
-        }
-        XAError error;
-        if (!XALibclang::load(stage + "/lib/tessary/libclang_llvm19_1.so", &error)) {
-            return "libclang cannot be loaded (build tessary_clangext_llvm19): " + error.message;
-        }
-        return std::nullopt;
-    }();
-    return failure;
-}
 
 // How long the two halves of one preparation took, in milliseconds.
 struct XAPreparationTimes {
-    double load = 0;  // the project file and the resolved settings (xcodebuild runs in every preparation)
+    double load = 0;  // the project file and the resolved settings
     double build = 0; // the build log (fresh or cached), its steps and the compilation infos
 };
 
@@ -152,7 +108,7 @@ void clearCaches(const std::string &xcodeprojPath) {
 
 // Every iteration starts without a cached log, so xcodebuild runs.
 void BM_PrepareBuildOf2000FilesFresh(benchmark::State &state) {
-    if (auto failure = setUpToolsAndLibclang()) {
+    if (auto failure = XASetUpToolsAndLibclang()) {
         state.SkipWithError(failure->c_str());
         return;
     }
@@ -173,7 +129,7 @@ void BM_PrepareBuildOf2000FilesFresh(benchmark::State &state) {
 
 // Every iteration takes the log that the first run cached.
 void BM_PrepareBuildOf2000FilesWithCachedLog(benchmark::State &state) {
-    if (auto failure = setUpToolsAndLibclang()) {
+    if (auto failure = XASetUpToolsAndLibclang()) {
         state.SkipWithError(failure->c_str());
         return;
     }

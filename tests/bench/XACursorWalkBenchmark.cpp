@@ -2,6 +2,8 @@
 // each cursor (kind, spelling, file and line, type), set against the parse of that unit. The unit imports the UIKit
 // stand-in and holds a generated Objective-C file of about 5,000 lines. Both benchmarks report the unit's cursors.
 
+#include "XAObjectiveCSourceGenerator.h"
+
 #include "codemodel/XALibclang.h"
 #include "codemodel/XAParsingArguments.h"
 #include "codemodel/XATranslationUnit.h"
@@ -29,53 +31,7 @@ std::string generatedSource() {
     std::ostringstream source;
     source << "#import <UIKit/UIKit.h>\n";
     for (int index = 0; index < kClasses; ++index) {
-        const std::string name = "XAGenerated" + std::to_string(index);
-        source << "@interface " << name << " : UIView\n"
-               << "@property (nonatomic, copy) NSString *title;\n"
-               << "@property (nonatomic) NSInteger count;\n"
-               << "@property (nonatomic, weak) id delegate;\n"
-               << "- (NSInteger)sumUpTo:(NSInteger)limit;\n"
-               << "- (NSString *)describeItems:(NSArray *)items;\n"
-               << "@end\n\n"
-               << "@implementation " << name << "\n"
-               << "- (instancetype)initWithFrame:(CGRect)frame {\n"
-               << "    self = [super initWithFrame:frame];\n"
-               << "    if (self) {\n"
-               << "        _title = @\"" << name << "\";\n"
-               << "        _count = " << index << ";\n"
-               << "    }\n"
-               << "    return self;\n"
-               << "}\n\n"
-               << "- (NSInteger)sumUpTo:(NSInteger)limit {\n"
-               << "    NSInteger sum = 0;\n"
-               << "    for (NSInteger value = 0; value < limit; value++) {\n"
-               << "        if (value % 2 == 0 && value > self.count) {\n"
-               << "            sum += value;\n"
-               << "        } else {\n"
-               << "            sum -= 1;\n"
-               << "        }\n"
-               << "    }\n"
-               << "    return sum;\n"
-               << "}\n\n"
-               << "- (NSString *)describeItems:(NSArray *)items {\n"
-               << "    NSMutableString *text = [NSMutableString string];\n"
-               << "    for (id item in items) {\n"
-               << "        [text appendString:[item description]];\n"
-               << "        [text appendString:@\", \"];\n"
-               << "    }\n"
-               << "    if (text.length == 0) {\n"
-               << "        return self.title;\n"
-               << "    }\n"
-               << "    return [text copy];\n"
-               << "}\n\n"
-               << "- (void)layoutSubviews {\n"
-               << "    [super layoutSubviews];\n"
-               << "    CGRect bounds = self.bounds;\n"
-               << "    UIView *child = self.subviews.firstObject;\n"
-               << "    child.frame = CGRectInset(bounds, 4, 4);\n"
-               << "    [self setNeedsDisplay];\n"
-               << "}\n"
-               << "@end\n\n";
+        source << XAGeneratedObjectiveCClass("XAGenerated" + std::to_string(index), index);
     }
     return source.str();
 }

@@ -4,14 +4,13 @@
 #include "core/XAMessageQueue.h"
 #include "core/XAPaths.h"
 #include "core/XATemporaryFiles.h"
-#include "engine/XACursorRuleDispatch.h"
+#include "engine/XACursorRulePhase.h"
 #include "engine/XARuleContext.h"
 #include "project/XAProjectBuildConfiguration.h"
 #include "project/XAProjectTarget.h"
 #include "ruledriver/XARuleCaseProject.h"
 
 #include <filesystem>
-#include <set>
 #include <unordered_set>
 
 namespace {
@@ -105,25 +104,17 @@ void append(XADiagnostics &all, XADiagnostics found) {
     all.insert(all.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
 }
 
-// Every file of the target through the per-file dispatch; a file that does not compile is a problem.
+// Every file of the target through the per-file phase of a checking run; a file that does not compile is a problem.
 XADiagnostics checkFiles(const XARuleDescriptor &rule, XARuleContext &context, const XABuild &build,
                          std::vector<std::string> &problems) {
-    XADiagnostics diagnostics;
-    const std::vector<const XARuleDescriptor *> rules = {&rule};
-    const XACursorKindSet kinds(rules);
-    std::set<std::string> precompiledHeadersSeen;
+    XACursorRulePhase::CompilationInfos infos;
     for (const auto &[path, info] : build.compilationInfosByFilePath()) {
-        // Declarations of a precompiled header reach the rules once, through its first file.
-        const bool firstUserOfItsHeader = info->pchPath() && precompiledHeadersSeen.insert(*info->pchPath()).second;
-        XAMessageQueue compiling;
-        XAFileCheckResult result =
-            XACheckFileWithCursorRules(*info, rules, kinds, context, firstUserOfItsHeader, compiling.progressHandler());
-        if (!result.parsed || result.hasCompilerErrors) {
-            addErrorsOf(compiling, "the case does not compile", problems);
-        }
-        append(diagnostics, std::move(result.diagnostics));
+        infos.push_back(info);
     }
-    return diagnostics;
+    XAMessageQueue compiling;
+    XACursorRulePhaseResult result = XACursorRulePhase({&rule}, context, 1).run(infos, compiling.progressHandler());
+    addErrorsOf(compiling, "the case does not compile", problems);
+    return std::move(result.diagnostics);
 }
 
 // The rule's findings in the case, in the order of its phases, without null and repeated ones.

@@ -5,7 +5,7 @@
 // adds the environment once and instantiates the suite:
 //
 //     TEST_P(XARuleCaseTest, ReportsExactlyWhatTheCaseExpects) { runCase(); }
-//     INSTANTIATE_TEST_SUITE_P(CodeRules, XARuleCaseTest,
+//     INSTANTIATE_TEST_SUITE_P(Rules, XARuleCaseTest,
 //                              testing::ValuesIn(XARuleCaseTestParameters(XARuleRegistry::shared(), folder)),
 //                              XARuleCaseTestName);
 

@@ -12,7 +12,7 @@ namespace {
 
 TEST_P(XARuleCaseTest, ReportsExactlyWhatTheCaseExpects) { runCase(); }
 
-INSTANTIATE_TEST_SUITE_P(CodeRules, XARuleCaseTest,
+INSTANTIATE_TEST_SUITE_P(Rules, XARuleCaseTest,
                          testing::ValuesIn(XARuleCaseTestParameters(XARuleRegistry::shared(),
                                                                     TESSARY_SOURCE_DIR "/tests/rules/code")),
                          XARuleCaseTestName);

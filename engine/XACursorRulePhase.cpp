@@ -1,0 +1,164 @@
+#include "engine/XACursorRulePhase.h"
+
+#include "core/XAParallelFor.h"
+#include "engine/XARuleSetProfiler.h"
+
+#include <tbb/blocked_range.h>
+#include <tbb/enumerable_thread_specific.h>
+#include <tbb/parallel_for.h>
+#include <tbb/partitioner.h>
+#include <tbb/task_arena.h>
+
+#include <mutex>
+#include <set>
+
+namespace {
+
+// The two libclang indexes of one worker: one that leaves out the declarations of precompiled headers and one that
+// keeps them (for the first file of each header). Made when first needed, disposed of with the worker's state.
+class WorkerIndexes {
+public:
+    CXIndex index(bool includeDeclarationsFromPCH) {
+        XAClangIndexOwner &index = includeDeclarationsFromPCH ? including_ : excluding_;
+        if (!index) {
+            index.reset(XALibclang::fn().clang_createIndex(includeDeclarationsFromPCH ? 0 : 1, 0));
+        }
+        return index.get();
+    }
+
+private:
+    XAClangIndexOwner excluding_;
+    XAClangIndexOwner including_;
+};
+
+XADictionary fileUserInfo(std::size_t index, std::size_t total, std::int64_t remaining, const std::string &file) {
+    return XADictionary{{"num", XAValue(static_cast<std::int64_t>(index))},
+                        {"total", XAValue(static_cast<std::int64_t>(total))},
+                        {"remaining", XAValue(remaining)},
+                        {"file", XAValue(file)}};
+}
+
+template <typename T> void appendAll(std::vector<T> &all, std::vector<T> &&more) {
+    all.insert(all.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+}
+
+} // namespace
+
+struct XACursorRulePhase::RunState {
+    RunState(const CompilationInfos &infos, const XAProgressHandler &progress)
+        : infos(infos), progress(progress), remaining(static_cast<std::int64_t>(infos.size())) {}
+
+    const CompilationInfos &infos;
+    const XAProgressHandler &progress;
+    std::vector<std::size_t> queuedFiles;          // indexes of the files with compiler arguments, in list order
+    std::vector<bool> includesDeclarationsFromPCH; // per file: it is the first user of its precompiled header
+    std::atomic<std::int64_t> remaining;
+    std::atomic<std::uint64_t> checkedStatements{0};
+    std::mutex mergeLock; // guards result and profiler
+    XACursorRulePhaseResult result;
+    std::unique_ptr<XARuleSetProfiler> profiler;
+};
+
+XACursorRulePhase::XACursorRulePhase(std::vector<const XARuleDescriptor *> codeRules, XARuleContext &context,
+                                     std::size_t numberOfJobs)
+    : dispatch_(std::move(codeRules), context), numberOfJobs_(std::max<std::size_t>(numberOfJobs, 1)) {}
+
+void XACursorRulePhase::setCancellationFlag(const std::atomic<bool> *cancelled) {
+    cancelled_ = cancelled;
+    dispatch_.setCancellationFlag(cancelled);
+}
+
+void XACursorRulePhase::countFileFinished(RunState &state) const {
+    const std::int64_t remaining = --state.remaining;
+    if (progress_) {
+        progress_->setCompletedUnitCount(static_cast<std::int64_t>(state.infos.size()) - remaining);
+    }
+}
+
+void XACursorRulePhase::checkFile(RunState &state, std::size_t index, CXIndex libclangIndex) const {
+    if (cancelled_ && cancelled_->load(std::memory_order_relaxed)) {
+        return;
+    }
+    const XACompilationInfo &info = *state.infos[index];
+    const std::string fileInXcode = XAPathInXcodeOfCompilation(info);
+    const std::size_t total = state.infos.size();
+    if (state.progress) {
+        state.progress(XAProgressMessage(XAProgressMessageKindFileStarted, std::nullopt,
+                                         fileUserInfo(index, total, state.remaining.load(), fileInXcode)));
+    }
+    std::unique_ptr<XARuleSetProfiler> fileProfiler =
+        state.profiler ? std::make_unique<XARuleSetProfiler>(dispatch_.rules()) : nullptr;
+    XAFileCheckResult checked = dispatch_.checkFile(libclangIndex, info, state.progress, fileProfiler.get());
+    state.checkedStatements += checked.checkedStatements;
+    const bool cancelled = checked.cancelled || (cancelled_ && cancelled_->load(std::memory_order_relaxed));
+    if (!checked.parsed || checked.hasCompilerErrors || cancelled) {
+        countFileFinished(state);
+        return;
+    }
+    {
+        std::lock_guard lock(state.mergeLock);
+        appendAll(state.result.diagnostics, std::move(checked.diagnostics));
+        appendAll(state.result.suppressions, std::move(checked.suppressions));
+        if (state.profiler) {
+            state.profiler->addDurationsFromProfiler(fileProfiler.get());
+        }
+    }
+    countFileFinished(state);
+    if (state.progress) {
+        state.progress(XAProgressMessage(XAProgressMessageKindFileFinished, std::nullopt,
+                                         fileUserInfo(index, total, state.remaining.load(), fileInXcode)));
+    }
+}
+
+XACursorRulePhaseResult XACursorRulePhase::run(const CompilationInfos &infos, const XAProgressHandler &progress) {
+    RunState state(infos, progress);
+    if (profiling_) {
+        state.profiler = std::make_unique<XARuleSetProfiler>(dispatch_.rules());
+    }
+    if (progress_) {
+        progress_->setTotalUnitCount(static_cast<std::int64_t>(infos.size()));
+        progress_->setCompletedUnitCount(0);
+    }
+    // Decided in list order before any file starts, so that which file brings a header's declarations to the rules
+    // does not depend on the workers' timing.
+    std::set<std::string> precompiledHeadersSeen;
+    state.includesDeclarationsFromPCH.resize(infos.size());
+    for (std::size_t index = 0; index < infos.size(); ++index) {
+        const XACompilationInfo &info = *infos[index];
+        if (info.parsingCompilerArgs().empty()) {
+            if (progress) {
+                progress(
+                    XAProgressMessage(XAProgressMessageKindError,
+                                      "ERROR: Could not determine compiler arguments for file: " + info.filePath()));
+            }
+            continue;
+        }
+        state.includesDeclarationsFromPCH[index] =
+            info.pchPath() && precompiledHeadersSeen.insert(*info.pchPath()).second;
+        state.queuedFiles.push_back(index);
+    }
+
+    // One file per task, so that a long file never holds up others queued behind it on the same worker.
+    static const char start = 0;
+    static const char end = 0;
+    tbb::enumerable_thread_specific<WorkerIndexes> workerIndexes;
+    const auto checkFiles = [&](const tbb::blocked_range<std::size_t> &range) {
+        XAHappensAfter(&start);
+        for (std::size_t position = range.begin(); position != range.end(); ++position) {
+            const std::size_t index = state.queuedFiles[position];
+            checkFile(state, index, workerIndexes.local().index(state.includesDeclarationsFromPCH[index]));
+        }
+        XAHappensBefore(&end);
+    };
+    const tbb::blocked_range<std::size_t> allFiles(0, state.queuedFiles.size(), 1);
+    tbb::task_arena arena(static_cast<int>(numberOfJobs_));
+    XAHappensBefore(&start);
+    arena.execute([&] { tbb::parallel_for(allFiles, checkFiles, tbb::simple_partitioner()); });
+    XAHappensAfter(&end);
+
+    state.result.checkedStatements = state.checkedStatements.load();
+    if (state.profiler) {
+        state.profiler->logMeasurements();
+    }
+    return std::move(state.result);
+}
