@@ -8,6 +8,9 @@
 #include <string_view>
 #include <utility>
 
+// The application's name as users see it: in option texts, usage and generated configuration files.
+inline constexpr const char *XAApplicationName = "Tessary";
+
 // Which build of Tessary is running, as recorded in the resource "appversion.json" when the build was made: a JSON
 // object with "version" (the release, such as "0.1.0"), "timestamp" (build time in whole seconds since 1970 UTC, a
 // number or a decimal string) and "vcs_revision" (the source revision).

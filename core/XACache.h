@@ -10,7 +10,7 @@
 
 // Remembers the results of an expensive lookup by key, computing each only when first asked for. A lookup that
 // fails is not remembered, so the next request tries again, but its error is kept so that the caller can tell why
-// the latest attempt failed.
+// the latest attempt failed. An absent key is handed to the generator on every request and nothing is stored for it.
 //
 // Safe for concurrent callers. The generator runs without the cache's lock held, so a slow lookup delays only its
 // own caller and a generator may itself use other caches (or this one, for other keys) without deadlock. Two
@@ -18,31 +18,32 @@
 // wins and both callers get it.
 template <typename Key, typename Value> class XACache {
 public:
-    // Maps a key to its value, or to no value and (optionally) an error.
-    using Generator = std::function<std::optional<Value>(const Key &, XAError *)>;
+    // Maps a key (absent for "no key") to its value, or to no value and, when it can tell why, an error.
+    using Generator = std::function<std::optional<Value>(const std::optional<Key> &, XAError *)>;
 
     explicit XACache(Generator generator) : generator_(std::move(generator)) {}
 
     XACache(const XACache &) = delete;
     XACache &operator=(const XACache &) = delete;
 
-    std::optional<Value> objectForKey(const Key &key) {
-        {
+    std::optional<Value> objectForKey(const std::optional<Key> &key) {
+        if (key) {
             std::lock_guard lock(mutex_);
-            if (auto found = values_.find(key); found != values_.end()) {
+            if (auto found = values_.find(*key); found != values_.end()) {
                 return found->second;
             }
         }
-        XAError error;
-        bool failed = false;
-        std::optional<Value> value = generate(key, &error, &failed);
-
+        std::optional<XAError> error;
+        std::optional<Value> value = generate(key, error);
+        if (!key) {
+            return value;
+        }
         std::lock_guard lock(mutex_);
         if (value) {
-            return values_.try_emplace(key, std::move(*value)).first->second;
+            return values_.try_emplace(*key, std::move(*value)).first->second;
         }
-        if (failed) {
-            errors_.insert_or_assign(key, std::move(error));
+        if (error) {
+            errors_.insert_or_assign(*key, std::move(*error));
         }
         return std::nullopt;
     }
@@ -58,14 +59,17 @@ public:
     }
 
 private:
-    // Runs the generator; `failed` tells whether it filled the error slot (an error left at its default, without
-    // message or code, counts as none).
-    std::optional<Value> generate(const Key &key, XAError *error, bool *failed) const {
+    // Runs the generator; `error` is set when the generator filled its error slot (an error left at its default,
+    // without message or code, counts as none).
+    std::optional<Value> generate(const std::optional<Key> &key, std::optional<XAError> &error) const {
         if (!generator_) {
             return std::nullopt;
         }
-        std::optional<Value> value = generator_(key, error);
-        *failed = !value && (!error->message.empty() || error->code != 0);
+        XAError slot;
+        std::optional<Value> value = generator_(key, &slot);
+        if (!value && (!slot.message.empty() || slot.code != 0)) {
+            error = std::move(slot);
+        }
         return value;
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/XAColor.h"
 #include "core/XAValue.h"
 
 #include <cstdint>
@@ -44,6 +45,13 @@ public:
     // The same kind and user info with the text "<prefix>: <text>".
     XAProgressMessage copyWithMessagePrefix(const std::string &prefix) const;
 
+    // The line a log shows: for kinds 11 and 14 the per-file line made from the user info ("num", "total",
+    // "remaining", "file"; the text is not used), for kinds 12 and 13 the compiler line naming the user info's
+    // "file", "ERROR: <text>" for kind 3, and the text itself for every other kind.
+    std::string logMessage() const;
+    // Green for successes, red for errors, yellow for warnings, grey for debugging details; none for the rest.
+    std::optional<XAColor> logMessageColor() const;
+
 private:
     XAProgressMessageKind kind_;
     std::string message_;
@@ -53,3 +61,12 @@ private:
 // Receives the messages of a long operation; may be called from several threads at once. An empty handler means
 // nobody listens, and senders then build no message.
 using XAProgressHandler = std::function<void(const XAProgressMessage &)>;
+
+// A handler that passes on each message as its copyWithMessagePrefix; empty when `handler` is empty.
+XAProgressHandler XAProgressHandlerWithMessagePrefix(const std::string &prefix, XAProgressHandler handler);
+// A handler that passes on an error (kind 3) as a warning (kind 4) with the same text and user info, and every other
+// message (compiler errors included) unchanged; empty when `handler` is empty. For failures that are not fatal.
+XAProgressHandler XAProgressHandlerDowngradingErrors(XAProgressHandler handler);
+// The one shared handler that logs each error message as "Error: <log line>" at the error level and ignores the
+// rest: for operations nobody waits on whose errors must not vanish.
+const XAProgressHandler &XAProgressHandlerLoggingErrors();

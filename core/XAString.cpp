@@ -559,6 +559,10 @@ std::string xa_firstCharLowercased(std::string_view s) {
     return xa_firstCharModifiedWithBlock(s, [](const std::string &c) { return lowerCased(c); });
 }
 
+std::string xa_lowercaseString(std::string_view s) { return lowerCased(s); }
+
+std::string xa_uppercaseString(std::string_view s) { return upperCased(s); }
+
 std::string xa_camelCaseToSentenceCase(std::string_view s) {
     std::string sentence;
     sentence.reserve(s.size() + s.size() / 4);
@@ -643,6 +647,8 @@ std::string xa_truncatedToLength(std::string_view s, size_t maxLength, XATruncat
     }
     return marker + std::string(s.substr(i));
 }
+
+size_t xa_utf16Length(std::string_view s) { return utf16Length(s); }
 
 std::string xa_wordWrapToLength(std::string_view s, size_t width) {
     std::vector<std::string> lines;

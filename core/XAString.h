@@ -180,6 +180,10 @@ std::string xa_firstCharModifiedWithBlock(std::string_view s,
 std::string xa_firstCharCapitalized(std::string_view s);
 std::string xa_firstCharLowercased(std::string_view s);
 
+// The whole text in lower or upper case (Unicode case mapping, no locale).
+std::string xa_lowercaseString(std::string_view s);
+std::string xa_uppercaseString(std::string_view s);
+
 // A blank before every upper-case letter that directly follows a lower-case letter:
 // "someABCValue" gives "some ABCValue" (a run of capitals is not split).
 std::string xa_camelCaseToSentenceCase(std::string_view s);
@@ -194,6 +198,9 @@ std::vector<std::string> xa_camelCaseWords(std::string_view s);
 std::string xa_wordForIndexedPosition(uint64_t position);
 
 // ---- Formatting and layout ----
+
+// The length in UTF-16 units: a character outside the Basic Multilingual Plane counts two, an invalid byte one.
+size_t xa_utf16Length(std::string_view s);
 
 enum class XATruncation {
     None = 0,

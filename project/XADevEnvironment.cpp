@@ -1,11 +1,11 @@
 #include "project/XADevEnvironment.h"
 
-#include "project/XADevEnvironmentSupport.h"
 #include "core/XALog.h"
 #include "core/XAPaths.h"
 #include "core/XAProcessInfo.h"
 #include "core/XAPropertyList.h"
 #include "core/XAString.h"
+#include "project/XADevEnvironmentSupport.h"
 
 #include <unistd.h>
 
@@ -73,9 +73,12 @@ XADevEnvironment &XADevEnvironment::sharedEnvironment() {
 }
 
 XADevEnvironment::XADevEnvironment()
-    : executablePathsCache_([this](const std::string &name, XAError *error) { return searchExecutable(name, error); }),
-      devExecutablePathsCache_(
-          [this](const std::string &name, XAError *error) { return searchDevExecutable(name, error); }) {}
+    : executablePathsCache_([this](const std::optional<std::string> &name, XAError *error) {
+          return name ? searchExecutable(*name, error) : std::nullopt;
+      }),
+      devExecutablePathsCache_([this](const std::optional<std::string> &name, XAError *error) {
+          return name ? searchDevExecutable(*name, error) : std::nullopt;
+      }) {}
 
 bool XADevEnvironment::setUp() {
     if (!isXcodeInstalled()) {
@@ -170,18 +173,16 @@ std::string XADevEnvironment::withDevToolSearchError(const std::string &message,
 
 // ---- Executable searches ----
 
+// An empty name names no tool: it is looked up as no key, which the cache never stores.
 std::optional<std::string> XADevEnvironment::pathToExecutable(const std::string &name) {
-    return name.empty() ? std::nullopt : executablePathsCache_.objectForKey(name);
+    return executablePathsCache_.objectForKey(name.empty() ? std::nullopt : std::optional(name));
 }
 
 std::optional<std::string> XADevEnvironment::pathToDevExecutable(const std::string &name) {
-    return name.empty() ? std::nullopt : devExecutablePathsCache_.objectForKey(name);
+    return devExecutablePathsCache_.objectForKey(name.empty() ? std::nullopt : std::optional(name));
 }
 
 std::optional<std::string> XADevEnvironment::searchExecutable(const std::string &name, XAError * /*error*/) {
-    if (name.empty()) {
-        return std::nullopt;
-    }
     if (isExecutableFile(kWhichPath)) {
         XATaskResults results = XATask::execute(kWhichPath, {name});
         if (results.exitStatus == 0 && !results.error) {
@@ -202,9 +203,6 @@ std::optional<std::string> XADevEnvironment::searchExecutable(const std::string 
 }
 
 std::optional<std::string> XADevEnvironment::searchDevExecutable(const std::string &name, XAError *error) {
-    if (name.empty()) {
-        return std::nullopt;
-    }
     std::optional<std::string> xcrun = xcrunExecutablePath();
     if (!xcrun) {
         XASetError(error, "Cannot find the `xcrun` executable.");

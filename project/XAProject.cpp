@@ -1,5 +1,6 @@
 #include "project/XAProject.h"
 
+#include "core/XAAppVersion.h"
 #include "core/XAHashing.h"
 #include "core/XALog.h"
 #include "core/XAPaths.h"
@@ -18,8 +19,6 @@
 #include <utility>
 
 namespace {
-
-constexpr const char *kApplicationName = "Tessary";
 
 // The English language names that old projects use as regions, which ICU does not know as identifiers.
 constexpr std::pair<const char *, const char *> kLegacyRegionNames[] = {
@@ -135,7 +134,7 @@ bool XAProject::validateProject(const XAProgressHandler &progress) {
             version = "ObjectVersion " + objectVersion();
         }
         send(progress, XAProgressMessageKindWarning,
-             "The Xcode project format is \"" + version + "\". " + kApplicationName +
+             "The Xcode project format is \"" + version + "\". " + XAApplicationName +
                  " supports Xcode projects that are " + humanReadableSupportedProjectFormatVersions() +
                  ". Some features may not work correctly.");
     }

@@ -1,14 +1,14 @@
 #include "engine/config/XAConfiguration.h"
 
+#include "core/XAAppVersion.h"
 #include "core/XAPaths.h"
+#include "core/XAString.h"
 
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 namespace {
-
-// The name the application goes by in option texts.
-constexpr const char *kApplicationName = "Tessary";
 
 constexpr XAOptionDomain kCommandLineAndFile = XAOptionDomainCommandLine | XAOptionDomainConfigFile;
 constexpr XAOptionDomain kEverywhere = XAOptionDomainCommandLine | XAOptionDomainGUI | XAOptionDomainConfigFile;
@@ -33,7 +33,7 @@ XAConfigurationOption appOption(std::optional<std::string> shortName, std::strin
 
 std::vector<XAConfigurationOption> makeAppOptions() {
     using C = XAConfiguration;
-    const std::string app = kApplicationName;
+    const std::string app = XAApplicationName;
     const XAOptionValue null;
     const XAOptionValue emptyArray = XAOptionValue::Array();
     auto workspaceInfo = [](const char *otherOption) {
@@ -149,13 +149,20 @@ std::string XAConfiguration::descriptionForAppOption(std::string_view longName) 
 
 // ---- Rule option groups ----
 
-void XAConfiguration::setRuleOptionGroupsProvider(RuleOptionGroupsProvider provider) {
-    ruleOptionGroupsProvider() = std::move(provider);
+XAConfiguration::RuleOptionGroupsProvider
+XAConfiguration::setRuleOptionGroupsProvider(RuleOptionGroupsProvider provider) {
+    return std::exchange(ruleOptionGroupsProvider(), std::move(provider));
 }
 
-std::vector<XARuleOptionGroupDescription> XAConfiguration::ruleOptionGroups() {
+std::vector<XARuleOptionGroupDescription> XAConfiguration::allRuleOptionGroups() {
     const RuleOptionGroupsProvider &provider = ruleOptionGroupsProvider();
     return provider ? provider() : std::vector<XARuleOptionGroupDescription>();
+}
+
+std::vector<XARuleOptionGroupDescription> XAConfiguration::publicRuleOptionGroups() {
+    std::vector<XARuleOptionGroupDescription> groups = allRuleOptionGroups();
+    std::erase_if(groups, [](const XARuleOptionGroupDescription &group) { return !group.isPublic; });
+    return groups;
 }
 
 // ---- Storage ----
@@ -171,7 +178,7 @@ void XAConfiguration::resetAndFillInDefaultsToMainOptions() {
 
 void XAConfiguration::resetAndFillInDefaultsToRuleOptions() {
     ruleOptions_.clear();
-    for (const XARuleOptionGroupDescription &group : ruleOptionGroups()) {
+    for (const XARuleOptionGroupDescription &group : publicRuleOptionGroups()) {
         if (group.options.empty()) {
             continue;
         }
@@ -243,7 +250,8 @@ std::string XAConfiguration::dump() const {
             lines.push_back(option.longName() + ": " + option.displayFormatForValue(stored->second));
         }
     }
-    for (const XARuleOptionGroupDescription &group : ruleOptionGroups()) {
+    // Groups of rules that are not public hold values only when a file set them.
+    for (const XARuleOptionGroupDescription &group : allRuleOptionGroups()) {
         for (const XAConfigurationOption &option : group.options) {
             if (std::optional<XAOptionValue> value = valueOfRuleOption(group.shortName, option.longName())) {
                 lines.push_back(group.shortName + "." + option.longName() + ": " +
@@ -359,10 +367,17 @@ std::uint64_t XAConfiguration::numberOfConcurrentFileCheckingJobs() const {
 
 int XAConfiguration::minimumErrorStatusSeverity() const {
     static const std::map<std::string, int, std::less<>> severities = {
-        {"Concern", 3}, {"Warning", 5}, {"Error", 9}, {"Fatal", 10}};
+        {"concern", 3}, {"warning", 5}, {"error", 9}, {"fatal", 10}};
     std::optional<std::string> name = stringValue(kMinErrorStatusSeverity);
-    auto found = name ? severities.find(*name) : severities.end();
+    auto found = name ? severities.find(xa_lowercaseString(*name)) : severities.end();
     return found == severities.end() ? 0 : found->second;
+}
+
+XAOutputFormat XAConfiguration::cliOutputFormat() const {
+    static const std::map<std::string, XAOutputFormat, std::less<>> formats = {
+        {"json", XAOutputFormat::JSON}, {"plist", XAOutputFormat::Plist}, {"xcode", XAOutputFormat::Xcode}};
+    auto found = formats.find(xa_lowercaseString(outputFormat()));
+    return found == formats.end() ? XAOutputFormat::Human : found->second;
 }
 
 // ---- File exclusion ----

@@ -21,13 +21,20 @@
 #include <vector>
 
 // The options of one rule option group: a rule's own options followed by those common to all rules, or a group
-// shared by several rules. The rule layer supplies the public groups (see
+// shared by several rules. The rule layer supplies the groups of every registered rule (see
 // XAConfiguration::setRuleOptionGroupsProvider).
 struct XARuleOptionGroupDescription {
     std::string shortName; // the rule's short name for a rule's own group
     std::string name;      // shown to users ("Options for rule: ...")
     std::vector<XAConfigurationOption> options;
+    // Whether a public rule has the group. Only public groups get defaults in a fresh configuration and are written
+    // to configuration files; a file may set the options of any group, so that a rule that is not public can be
+    // configured where it is named explicitly.
+    bool isPublic = true;
 };
+
+// The printer that the command line uses for a configuration's "outputFormat".
+enum class XAOutputFormat { Human, JSON, Plist, Xcode };
 
 class XAConfiguration {
 public:
@@ -74,11 +81,14 @@ public:
 
     // ---- Rule option groups ----
 
-    // The rule layer installs the function that lists the public rule option groups, in a stable order. Until it
-    // does (and in programs without rules) there are none. Call before configurations are made; not synchronised.
+    // The rule layer installs the function that lists the option groups of every registered rule: the public
+    // groups in a stable order, then the others. Until it does (and in programs without rules) there are none. Call
+    // before configurations are made; not synchronised. Gives the provider it replaces.
     using RuleOptionGroupsProvider = std::function<std::vector<XARuleOptionGroupDescription>()>;
-    static void setRuleOptionGroupsProvider(RuleOptionGroupsProvider provider);
-    static std::vector<XARuleOptionGroupDescription> ruleOptionGroups();
+    static RuleOptionGroupsProvider setRuleOptionGroupsProvider(RuleOptionGroupsProvider provider);
+    // Every group, and the public ones only; both in the provider's order.
+    static std::vector<XARuleOptionGroupDescription> allRuleOptionGroups();
+    static std::vector<XARuleOptionGroupDescription> publicRuleOptionGroups();
 
     // ---- Storage ----
 
@@ -122,8 +132,13 @@ public:
     static XAConfiguration configFromJSONFile(const std::string &path, const XAProgressHandler &progress);
     // Lays the values of a parsed configuration file over this configuration.
     void applyValuesFromConfigFileDict(const XADictionary &dictionary, const XAProgressHandler &progress);
+    // Lays the named arguments of a command line (long name -> text, or a boolean for flags) over it.
+    void applyValuesFromArgs(const XADictionary &namedArgs, const XAProgressHandler &progress);
     // Lays option values over this configuration; from arguments (command line) rule options are not read and
-    // options of every domain are accepted, from a file only configuration-file options.
+    // options of every domain are accepted, from a file only configuration-file options. Every value is validated:
+    // an invalid one is reported and stored as its conversion, except a minimum error severity, which keeps the
+    // earlier value rather than silently turning the failing exit status off. Rule options of any registered rule
+    // may be set.
     void applyValuesFromDictionary(const XADictionary &dictionary, bool valuesAreFromArgs,
                                    const XAProgressHandler &progress);
 
@@ -155,9 +170,11 @@ public:
     bool saveBuildLogIntoDiskCache() const;                           // "cacheBuildLog": save the build log
     // "numConcurrentJobs"; when it is 0 or absent, the number of processors of the machine (at least 1).
     std::uint64_t numberOfConcurrentFileCheckingJobs() const;
-    // The severity named by "minErrorStatusSeverity": "Concern" 3, "Warning" 5, "Error" 9, "Fatal" 10, compared
-    // exactly; any other text ("None" included) gives 0.
+    // The severity named by "minErrorStatusSeverity": "Concern" 3, "Warning" 5, "Error" 9, "Fatal" 10, in any
+    // letter case; any other text ("None" included) gives 0.
     int minimumErrorStatusSeverity() const;
+    // The printer chosen by "outputFormat" in any letter case: "json", "plist", "xcode"; anything else is human.
+    XAOutputFormat cliOutputFormat() const;
     bool usePrecompiledHeader() const { return true; }
     bool useOwnSymrootPathForXcodebuild() const { return true; }
 
@@ -166,6 +183,7 @@ public:
     bool isFileExcluded(std::string_view pathOnDisk, std::string_view pathInXcode) const;
 
 private:
+    void applyRuleOptionValuesFromConfigFile(const XADictionary &dictionary, const XAProgressHandler &progress);
     std::optional<std::string> stringValue(std::string_view longName) const;
     std::vector<std::string> stringArrayValue(std::string_view longName) const;
     bool truthValue(std::string_view longName) const;

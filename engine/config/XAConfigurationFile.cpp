@@ -7,17 +7,10 @@
 #include "core/XAString.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
+#include <functional>
 
 namespace {
-
-std::string asciiLowercase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
 
 void reportError(const XAProgressHandler &progress, std::string message) {
     if (progress) {
@@ -30,25 +23,50 @@ bool somethingExistsAt(const std::string &path) {
     return !path.empty() && std::filesystem::exists(path, error);
 }
 
-const XAConfigurationOption *appOptionForKey(std::string_view key, bool valuesAreFromArgs) {
-    std::string lowerKey = asciiLowercase(key);
-    for (const XAConfigurationOption &option : XAConfiguration::appOptions()) {
-        if (asciiLowercase(option.longName()) == lowerKey &&
-            (valuesAreFromArgs || (option.optionDomain() & XAOptionDomainConfigFile))) {
+// The option of `options` whose long name equals `key` ignoring letter case and that `accepts`.
+const XAConfigurationOption *optionForKey(const std::vector<XAConfigurationOption> &options, std::string_view key,
+                                          const std::function<bool(const XAConfigurationOption &)> &accepts) {
+    std::string lowerKey = xa_lowercaseString(key);
+    for (const XAConfigurationOption &option : options) {
+        if (xa_lowercaseString(option.longName()) == lowerKey && accepts(option)) {
             return &option;
         }
     }
     return nullptr;
 }
 
-const XAConfigurationOption *ruleOptionForKey(const XARuleOptionGroupDescription &group, std::string_view key) {
-    std::string lowerKey = asciiLowercase(key);
-    for (const XAConfigurationOption &option : group.options) {
-        if (asciiLowercase(option.longName()) == lowerKey) {
-            return &option;
+// A severity name in any letter case stands for the allowed name.
+XAOptionValue withCanonicalSeverityName(const XAConfigurationOption &option, XAOptionValue value) {
+    if (option.longName() != XAConfiguration::kMinErrorStatusSeverity || !value.isString()) {
+        return value;
+    }
+    std::string lowerName = xa_lowercaseString(*value.string());
+    for (const XAOptionValue &allowed : option.allowedValues()) {
+        if (allowed.isString() && xa_lowercaseString(*allowed.string()) == lowerName) {
+            return allowed;
         }
     }
-    return nullptr;
+    return value;
+}
+
+// The value to store for an option given in a file or as an argument, or none when the earlier value stays. An
+// invalid value is reported under `displayName`; it is still stored as its conversion, so that later sources start
+// from a usable value, except an invalid minimum error severity: stored, it would silently turn failing off.
+std::optional<XAOptionValue> valueToStore(const XAConfigurationOption &option, const XAValue &rawValue,
+                                          const std::string &displayName, const std::string &source,
+                                          const XAProgressHandler &progress) {
+    XAOptionValue value = withCanonicalSeverityName(option, XAOptionValue::fromValue(rawValue));
+    XAError error;
+    if (!option.valueIsValid(value, &error)) {
+        reportError(progress, "Option '" + displayName + "' in " + source + ": " + error.message +
+                                  " (value given: " + value.description() + ")");
+        if (option.longName() == XAConfiguration::kMinErrorStatusSeverity) {
+            return std::nullopt;
+        }
+    }
+    // Converted once here: converting again could turn a type's empty value into null.
+    XAOptionValue converted = option.convertValueIfNeeded(value);
+    return converted.isNull() ? std::nullopt : std::optional(std::move(converted));
 }
 
 } // namespace
@@ -63,7 +81,7 @@ XAConfiguration XAConfiguration::configFromFile(const std::optional<std::string>
         reportError(progress, "Cannot find configuration file: " + *path);
         return XAConfiguration();
     }
-    std::string extension = asciiLowercase(xa_pathExtension(*path));
+    std::string extension = xa_lowercaseString(xa_pathExtension(*path));
     if (extension != "json") {
         reportError(progress, "Unknown file extension '" + extension + "' for configuration file (must be .json)");
         return XAConfiguration();
@@ -104,35 +122,38 @@ void XAConfiguration::applyValuesFromConfigFileDict(const XADictionary &dictiona
     applyValuesFromDictionary(dictionary, false, progress);
 }
 
+void XAConfiguration::applyValuesFromArgs(const XADictionary &namedArgs, const XAProgressHandler &progress) {
+    applyValuesFromDictionary(namedArgs, true, progress);
+}
+
 void XAConfiguration::applyValuesFromDictionary(const XADictionary &dictionary, bool valuesAreFromArgs,
                                                 const XAProgressHandler &progress) {
     const std::string source = valuesAreFromArgs ? "argument" : "config file";
-    const std::string lowerRuleOptionsKey = asciiLowercase(kRuleOptionsKey);
+    const std::string lowerRuleOptionsKey = xa_lowercaseString(kRuleOptionsKey);
+    auto acceptsMainOption = [valuesAreFromArgs](const XAConfigurationOption &option) {
+        return valuesAreFromArgs || (option.optionDomain() & XAOptionDomainConfigFile) != 0;
+    };
     for (const auto &[key, rawValue] : dictionary) {
-        if (asciiLowercase(key) == lowerRuleOptionsKey) {
+        if (xa_lowercaseString(key) == lowerRuleOptionsKey) {
             continue;
         }
-        const XAConfigurationOption *option = appOptionForKey(key, valuesAreFromArgs);
+        const XAConfigurationOption *option = optionForKey(appOptions(), key, acceptsMainOption);
         if (!option) {
             reportError(progress, "Unknown " + source + " option: " + key);
             continue;
         }
-        // An invalid value is reported and still stored as its conversion, so later sources start from a usable value.
-        XAOptionValue value = XAOptionValue::fromValue(rawValue);
-        XAError error;
-        if (!option->valueIsValid(value, &error)) {
-            reportError(progress, "Option '" + option->longName() + "' in " + source + ": " + error.message +
-                                      " (value given: " + value.description() + ")");
-        }
-        // Stored as converted once: converting again could turn a type's empty value into null.
-        XAOptionValue converted = option->convertValueIfNeeded(value);
-        if (!converted.isNull()) {
-            mainOptions_[option->longName()] = std::move(converted);
+        if (std::optional<XAOptionValue> value =
+                valueToStore(*option, rawValue, option->longName(), source, progress)) {
+            mainOptions_[option->longName()] = std::move(*value);
         }
     }
-    if (valuesAreFromArgs) {
-        return;
+    if (!valuesAreFromArgs) {
+        applyRuleOptionValuesFromConfigFile(dictionary, progress);
     }
+}
+
+void XAConfiguration::applyRuleOptionValuesFromConfigFile(const XADictionary &dictionary,
+                                                          const XAProgressHandler &progress) {
     const XAValue *ruleOptions = dictionary.get(kRuleOptionsKey);
     if (!ruleOptions) {
         return;
@@ -143,7 +164,8 @@ void XAConfiguration::applyValuesFromDictionary(const XADictionary &dictionary, 
                                   "of options for the rules");
         return;
     }
-    std::vector<XARuleOptionGroupDescription> groups = ruleOptionGroups();
+    std::vector<XARuleOptionGroupDescription> groups = allRuleOptionGroups();
+    auto anyOption = [](const XAConfigurationOption &) { return true; };
     for (const auto &[groupKey, groupValue] : *ruleOptions->dictionary()) {
         auto group = std::find_if(groups.begin(), groups.end(),
                                   [&](const XARuleOptionGroupDescription &g) { return g.shortName == groupKey; });
@@ -157,12 +179,16 @@ void XAConfiguration::applyValuesFromDictionary(const XADictionary &dictionary, 
             continue;
         }
         for (const auto &[optionKey, optionValue] : *groupValue.dictionary()) {
-            const XAConfigurationOption *option = ruleOptionForKey(*group, optionKey);
+            const XAConfigurationOption *option = optionForKey(group->options, optionKey, anyOption);
             if (!option) {
                 reportError(progress, "Unknown rule option for " + group->shortName + ": " + optionKey);
                 continue;
             }
-            setValue(XAOptionValue::fromValue(optionValue), *option, group->shortName);
+            std::string displayName = group->shortName + "." + option->longName();
+            if (std::optional<XAOptionValue> value =
+                    valueToStore(*option, optionValue, displayName, "config file", progress)) {
+                ruleOptions_[group->shortName][option->longName()] = std::move(*value);
+            }
         }
     }
 }

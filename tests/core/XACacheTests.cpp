@@ -15,8 +15,9 @@ struct CountingGenerator {
     std::atomic<int> calls{0};
 
     XACache<std::string, std::string>::Generator generator() {
-        return [this](const std::string &key, XAError *error) -> std::optional<std::string> {
+        return [this](const std::optional<std::string> &maybeKey, XAError *error) -> std::optional<std::string> {
             int call = ++calls;
+            const std::string key = maybeKey.value_or("<none>");
             if (key.starts_with("ok")) {
                 return "value of " + key;
             }
@@ -60,15 +61,31 @@ TEST(XACacheTest, FailureWithoutAnErrorStoresNone) {
     EXPECT_EQ(cache.latestErrorForKey("silent"), std::nullopt);
 }
 
+TEST(XACacheTest, AbsentKeyIsGeneratedEveryTimeAndNothingIsStored) {
+    CountingGenerator counting;
+    XACache<std::string, std::string> cache(counting.generator());
+    EXPECT_EQ(cache.objectForKey(std::nullopt), std::nullopt);
+    EXPECT_EQ(cache.objectForKey(std::nullopt), std::nullopt);
+    EXPECT_EQ(counting.calls, 2);
+    // The generator's error for no key is kept under no key, not under the text it was described with.
+    EXPECT_EQ(cache.latestErrorForKey("<none>"), std::nullopt);
+
+    XACache<std::string, int> answering(
+        [](const std::optional<std::string> &key, XAError *) -> std::optional<int> { return key ? 1 : 0; });
+    EXPECT_EQ(answering.objectForKey(std::nullopt), 0);
+    EXPECT_EQ(answering.objectForKey("a"), 1);
+}
+
 TEST(XACacheTest, ErrorOfAnEarlierFailureOutlivesALaterSuccess) {
     bool resolvable = false;
-    XACache<std::string, int> cache([&resolvable](const std::string &, XAError *error) -> std::optional<int> {
-        if (resolvable) {
-            return 42;
-        }
-        XASetError(error, "not yet");
-        return std::nullopt;
-    });
+    XACache<std::string, int> cache(
+        [&resolvable](const std::optional<std::string> &, XAError *error) -> std::optional<int> {
+            if (resolvable) {
+                return 42;
+            }
+            XASetError(error, "not yet");
+            return std::nullopt;
+        });
     EXPECT_EQ(cache.objectForKey("key"), std::nullopt);
     resolvable = true;
     EXPECT_EQ(cache.objectForKey("key"), 42);
@@ -78,24 +95,25 @@ TEST(XACacheTest, ErrorOfAnEarlierFailureOutlivesALaterSuccess) {
 
 TEST(XACacheTest, GeneratorMayUseOtherCachesAndOtherKeysOfItsOwn) {
     XACache<std::string, std::string> inner(
-        [](const std::string &key, XAError *) -> std::optional<std::string> { return "inner " + key; });
+        [](const std::optional<std::string> &key, XAError *) -> std::optional<std::string> { return "inner " + *key; });
     XACache<std::string, std::string> *self = nullptr;
-    XACache<std::string, std::string> outer([&](const std::string &key, XAError *) -> std::optional<std::string> {
-        if (key == "composite") {
-            return self->objectForKey("part").value_or("?") + " + " + inner.objectForKey(key).value_or("?");
-        }
-        return "outer " + key;
-    });
+    XACache<std::string, std::string> outer(
+        [&](const std::optional<std::string> &key, XAError *) -> std::optional<std::string> {
+            if (key == "composite") {
+                return self->objectForKey("part").value_or("?") + " + " + inner.objectForKey(key).value_or("?");
+            }
+            return "outer " + *key;
+        });
     self = &outer;
     EXPECT_EQ(outer.objectForKey("composite"), "outer part + inner composite");
 }
 
 TEST(XACacheTest, ConcurrentCallersAllGetTheOneStoredValue) {
     std::atomic<int> calls{0};
-    XACache<int, std::string> cache([&calls](const int &key, XAError *) -> std::optional<std::string> {
+    XACache<int, std::string> cache([&calls](const std::optional<int> &key, XAError *) -> std::optional<std::string> {
         int call = ++calls;
         std::this_thread::yield();
-        return std::to_string(key) + "#" + std::to_string(call);
+        return std::to_string(*key) + "#" + std::to_string(call);
     });
     constexpr int kThreads = 8;
     constexpr int kKeys = 50;

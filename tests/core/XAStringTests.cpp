@@ -210,6 +210,14 @@ TEST(XAStringCase, FirstCharacterChangesSkipLeadingWhitespace) {
     EXPECT_EQ(xa_firstCharModifiedWithBlock("   ", [](const std::string &) { return "x"; }), "   ");
 }
 
+TEST(XAStringCase, WholeTextChangesCaseBeyondASCII) {
+    EXPECT_EQ(xa_lowercaseString("NSLogUsed"), "nslogused");
+    EXPECT_EQ(xa_lowercaseString("\u00C9COLE \u0130"), "\u00E9cole i\u0307"); // dotted capital I: no Turkish rule
+    EXPECT_EQ(xa_uppercaseString("tessary_ignored_in_file"), "TESSARY_IGNORED_IN_FILE");
+    EXPECT_EQ(xa_uppercaseString("stra\u00DFe"), "STRASSE");
+    EXPECT_EQ(xa_lowercaseString(""), "");
+}
+
 TEST(XAStringCase, CamelCaseIsSplitBeforeCapitalsThatFollowLowerCase) {
     EXPECT_EQ(xa_camelCaseToSentenceCase("someABCValue"), "some ABCValue");
     EXPECT_EQ(xa_camelCaseToSentenceCase("ABC"), "ABC");
@@ -492,4 +500,12 @@ TEST(XAStringBadInput, ValidUTF8ReplacesEachInvalidSequenceOnce) {
     const std::string valid = "valid";
     std::string storage;
     EXPECT_EQ(XAValidUTF8(valid, storage).data(), valid.data()); // no copy when nothing changes
+}
+
+TEST(XAStringTest, UTF16LengthCountsSurrogatePairsAsTwo) {
+    EXPECT_EQ(xa_utf16Length(""), 0u);
+    EXPECT_EQ(xa_utf16Length("abc"), 3u);
+    EXPECT_EQ(xa_utf16Length("\u00E9\u2022"), 2u);
+    EXPECT_EQ(xa_utf16Length("a\U0001F600"), 3u);
+    EXPECT_EQ(xa_utf16Length("a\xFF"), 2u); // an invalid byte counts as one replacement character
 }

@@ -1,6 +1,7 @@
 #include "engine/config/XAConfiguration.h"
 
 #include "core/XATemporaryFiles.h"
+#include "engine/XARuleOptionGroupsTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -23,7 +24,6 @@ protected:
     void TearDown() override {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
-        XAConfiguration::setRuleOptionGroupsProvider(nullptr);
     }
 
     std::string write(const std::string &name, const std::string &contents) {
@@ -121,6 +121,27 @@ TEST_F(XAConfigurationFileTest, ReportsBadEntriesAndAppliesTheRest) {
     EXPECT_EQ(configuration.associatedWorkspaceSchemeName(), "App");
 }
 
+TEST_F(XAConfigurationFileTest, MinimumErrorSeverityIgnoresCaseAndKeepsItsValueWhenInvalid) {
+    XAConfiguration configuration = readJSON(R"({"minErrorStatusSeverity": "warning"})");
+    EXPECT_THAT(messages_, testing::IsEmpty());
+    EXPECT_EQ(configuration.valueOfOptionWithName("minErrorStatusSeverity"), XAOptionValue("Warning"));
+    EXPECT_EQ(configuration.minimumErrorStatusSeverity(), 5);
+
+    configuration = readJSON(R"({"minErrorStatusSeverity": "Severe"})");
+    EXPECT_THAT(messages_, ElementsAre("Option 'minErrorStatusSeverity' in config file: Value must be one of: "
+                                       "\"Concern\" / \"Warning\" / \"Error\" / \"Fatal\" / \"None\" (value given: "
+                                       "Severe)"));
+    EXPECT_EQ(configuration.minimumErrorStatusSeverity(), 9);
+
+    // Arguments laid over a file's value keep it when they are invalid.
+    std::vector<std::string> messages;
+    configuration.applyValuesFromArgs({{"minErrorStatusSeverity", "concern"}}, nullptr);
+    configuration.applyValuesFromArgs({{"minerrorstatusseverity", 5}},
+                                      [&](const XAProgressMessage &message) { messages.push_back(message.message()); });
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(configuration.minimumErrorStatusSeverity(), 3);
+}
+
 TEST_F(XAConfigurationFileTest, ReportsFilesThatCannotBeRead) {
     struct Case {
         std::optional<std::string> path;
@@ -177,45 +198,58 @@ TEST_F(XAConfigurationFileTest, ArgumentsMayNameCommandLineOptionsButNotRuleOpti
 }
 
 std::vector<XARuleOptionGroupDescription> exampleRuleGroups() {
-    XAConfigurationOption maxLength(std::nullopt, "maxLength", "Maximum length", std::nullopt, XAOptionValue(40),
-                                    XAOptionValueTypePositiveInteger, XAOptionDomainConfigFile, true, {});
-    XAConfigurationOption allowed(std::nullopt, "allowedNames", "Allowed names", std::nullopt,
-                                  XAOptionValue(XAOptionValue::Array{}), XAOptionValueTypeStringArray,
-                                  XAOptionDomainConfigFile, true, {});
-    return {{"LongName", "Options for rule: Long name", {maxLength, allowed}}, {"NoOptions", "No options", {}}};
+    return {{"LongName",
+             "Options for rule: Long name",
+             {XATestRuleOption("maxLength", "Maximum length", 40, XAOptionValueTypePositiveInteger),
+              XATestRuleOption("allowedNames", "Allowed names", XAOptionValue::Array{}, XAOptionValueTypeStringArray)}},
+            {"NoOptions", "No options", {}},
+            {"Hidden",
+             "Options for rule: Hidden",
+             {XATestRuleOption("threshold", "Threshold", 10, XAOptionValueTypePositiveInteger)},
+             false}};
 }
 
-TEST_F(XAConfigurationFileTest, RuleOptionsStartFromTheirDefaults) {
-    XAConfiguration::setRuleOptionGroupsProvider(exampleRuleGroups);
+TEST_F(XAConfigurationFileTest, PublicRuleOptionsStartFromTheirDefaults) {
+    XAScopedRuleOptionGroups groups(exampleRuleGroups());
     XAConfiguration configuration;
     EXPECT_EQ(configuration.valueOfRuleOption("LongName", "maxLength"), XAOptionValue(40));
     EXPECT_EQ(configuration.ruleOptionValuesDictionary().count("NoOptions"), 0u);
+    EXPECT_EQ(configuration.ruleOptionValuesDictionary().count("Hidden"), 0u);
     EXPECT_NE(configuration.dump().find("\nLongName.maxLength: 40"), std::string::npos);
+    EXPECT_EQ(configuration.dump().find("Hidden"), std::string::npos);
 }
 
-TEST_F(XAConfigurationFileTest, ReadsRuleOptionsByGroup) {
-    XAConfiguration::setRuleOptionGroupsProvider(exampleRuleGroups);
+TEST_F(XAConfigurationFileTest, ReadsAndValidatesRuleOptionsByGroup) {
+    XAScopedRuleOptionGroups groups(exampleRuleGroups());
     XAConfiguration configuration = readJSON(R"({
         "verbose": true,
         "ruleOptions": {
             "LongName": {"MAXLENGTH": "-5", "allowedNames": "b,a", "other": 1},
             "longname": {"maxLength": 3},
             "Unknown": {},
-            "NoOptions": 7
+            "NoOptions": 7,
+            "Hidden": {"threshold": "abc"}
         }
     })");
     EXPECT_THAT(messages_,
-                ElementsAre("Unknown rule option for LongName: other", "Unknown rule option group: 'longname'",
-                            "Unknown rule option group: 'Unknown'", "'ruleOptions.NoOptions' must be a dictionary"));
+                ElementsAre("Option 'LongName.maxLength' in config file: Value must be an _unsigned_ "
+                            "integer: greater or equal to zero (value given: -5)",
+                            "Unknown rule option for LongName: other", "Unknown rule option group: 'longname'",
+                            "Unknown rule option group: 'Unknown'", "'ruleOptions.NoOptions' must be a dictionary",
+                            "Option 'Hidden.threshold' in config file: Value must be a number (value given: "
+                            "abc)"));
     EXPECT_TRUE(configuration.verbose());
-    // Rule option values are converted, not validated.
+    // Invalid values are stored as their conversion, as main options are.
     EXPECT_EQ(configuration.valueOfRuleOption("LongName", "maxLength"), XAOptionValue(0));
     EXPECT_EQ(configuration.valueOfRuleOption("LongName", "allowedNames"),
               XAOptionValue(XAOptionValue::Array{"a", "b"}));
+    // A rule that is not public can be configured; its values then show in the dump.
+    EXPECT_EQ(configuration.valueOfRuleOption("Hidden", "threshold"), XAOptionValue(0));
+    EXPECT_NE(configuration.dump().find("\nHidden.threshold: 0"), std::string::npos);
 }
 
 TEST_F(XAConfigurationFileTest, RuleOptionsMustBeAnObject) {
-    XAConfiguration::setRuleOptionGroupsProvider(exampleRuleGroups);
+    XAScopedRuleOptionGroups groups(exampleRuleGroups());
     XAConfiguration configuration = readJSON(R"({"target": "App", "ruleOptions": ["LongName"], "RULEOPTIONS": 1})");
     EXPECT_THAT(messages_, ElementsAre("'ruleOptions' must be a dictionary where the keys are rule names and values "
                                        "are dictionaries of options for the rules"));

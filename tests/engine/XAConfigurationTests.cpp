@@ -145,14 +145,28 @@ TEST(XAConfigurationTest, ConcurrentJobsFallBackToTheProcessorCount) {
     }
 }
 
-TEST(XAConfigurationTest, MinimumErrorStatusSeverityComparesNamesExactly) {
-    const std::pair<const char *, int> cases[] = {{"Concern", 3}, {"Warning", 5}, {"Error", 9},
-                                                  {"Fatal", 10},  {"None", 0},    {"error", 0}};
+TEST(XAConfigurationTest, MinimumErrorStatusSeverityIgnoresLetterCase) {
+    const std::pair<const char *, int> cases[] = {{"Concern", 3}, {"Warning", 5}, {"Error", 9},  {"Fatal", 10},
+                                                  {"None", 0},    {"error", 9},   {"FATAL", 10}, {"Errors", 0}};
     for (const auto &[name, severity] : cases) {
         XAConfiguration configuration;
         set(configuration, "minErrorStatusSeverity", name);
         EXPECT_EQ(configuration.minimumErrorStatusSeverity(), severity) << name;
     }
+}
+
+TEST(XAConfigurationTest, OutputFormatChoosesThePrinterIgnoringLetterCase) {
+    const std::pair<const char *, XAOutputFormat> cases[] = {{"human", XAOutputFormat::Human},
+                                                             {"JSON", XAOutputFormat::JSON},
+                                                             {"plist", XAOutputFormat::Plist},
+                                                             {"Xcode", XAOutputFormat::Xcode},
+                                                             {"plain", XAOutputFormat::Human}};
+    for (const auto &[name, format] : cases) {
+        XAConfiguration configuration;
+        set(configuration, "outputFormat", name);
+        EXPECT_EQ(configuration.cliOutputFormat(), format) << name;
+    }
+    EXPECT_EQ(XAConfiguration().cliOutputFormat(), XAOutputFormat::Human);
 }
 
 TEST(XAConfigurationTest, NamesAreCaseSensitive) {

@@ -3,7 +3,7 @@
 // Small projects made in a scratch folder, canned `xcodebuild -showBuildSettings` output, and a recorder of progress
 // messages, for the tests of the project model.
 
-#include "core/XALog.h"
+#include "core/XALogTestSupport.h"
 #include "core/XAPathsTestSupport.h"
 #include "core/XAProgressMessage.h"
 #include "core/XAPropertyList.h"
@@ -51,37 +51,6 @@ public:
 private:
     mutable std::mutex mutex_;
     std::vector<XAProgressMessage> messages_;
-};
-
-// Collects the log lines written while it lives, at every level, instead of writing them to standard error.
-class XALogCapture {
-public:
-    XALogCapture() : savedTargets_(XALogTargets()), savedLevel_(XAMinimumLogLevel()) {
-        XASetLogTargets(XALogTargetNotification);
-        XASetMinimumLogLevel(0);
-        XASetLogNotificationHandler([this](int level, const std::string &message) {
-            std::lock_guard lock(mutex_);
-            lines_.push_back({level, message});
-        });
-    }
-    ~XALogCapture() {
-        XASetLogNotificationHandler(nullptr);
-        XASetLogTargets(savedTargets_);
-        XASetMinimumLogLevel(savedLevel_);
-    }
-    XALogCapture(const XALogCapture &) = delete;
-    XALogCapture &operator=(const XALogCapture &) = delete;
-
-    std::vector<std::pair<int, std::string>> lines() const {
-        std::lock_guard lock(mutex_);
-        return lines_;
-    }
-
-private:
-    int savedTargets_;
-    int savedLevel_;
-    mutable std::mutex mutex_;
-    std::vector<std::pair<int, std::string>> lines_;
 };
 
 // The text xcodebuild prints for `-showBuildSettings`, one block per target.

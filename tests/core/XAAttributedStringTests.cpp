@@ -1,0 +1,118 @@
+#include "core/XAAttributedString.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+XATextAttributes red() { return XATextAttributes::withForegroundColor(XAColor::redColor()); }
+XATextAttributes marked() {
+    XATextAttributes attributes;
+    attributes.marker = true;
+    return attributes;
+}
+
+} // namespace
+
+TEST(XAAttributedString, FactoriesSetFontAndColourOverTheWholeText) {
+    struct Case {
+        XAAttributedString made;
+        XAFont font;
+        XAColor color;
+    };
+    const Case cases[] = {
+        {xa_string("x", std::nullopt, std::nullopt), XAFont::systemFont(12), XAColor::textColor()},
+        {xa_stringWithSystemFont("x", XAColor::blueColor()), XAFont::systemFont(12), XAColor::blueColor()},
+        {xa_stringWithSystemFont("x"), XAFont::systemFont(12), XAColor::textColor()},
+        {xa_stringWithBoldSystemFont("x", XAColor::grayColor()), XAFont::boldSystemFont(12), XAColor::grayColor()},
+        {xa_stringWithBoldSystemFont("x"), XAFont::boldSystemFont(12), XAColor::textColor()},
+        {xa_stringWithMonospaceFont("x"), XAFont{"Monaco", 11, false, false, true}, XAColor::textColor()},
+    };
+    for (const Case &c : cases) {
+        ASSERT_EQ(c.made.runs().size(), 1u);
+        const XATextAttributes &attributes = c.made.runs()[0].attributes;
+        EXPECT_EQ(attributes, XATextAttributes::withFontAndColor(c.font, c.color));
+        EXPECT_EQ(c.made.runs()[0].range, (XAStringRange{0, 1}));
+    }
+}
+
+TEST(XAAttributedString, EditingKeepsRunsInStepWithTheText) {
+    XAAttributedString s("hello world");
+    s.addAttributes(red(), {6, 5});
+    s.insert(6, XAAttributedString("big ", marked()));
+    EXPECT_EQ(s.string(), "hello big world");
+    EXPECT_EQ(s.runs(), (std::vector<XAAttributeRun>{{{0, 6}, {}}, {{6, 4}, marked()}, {{10, 5}, red()}}));
+
+    s.deleteCharacters({8, 5}); // "g wor"
+    EXPECT_EQ(s.string(), "hello bild");
+    EXPECT_EQ(s.runs(), (std::vector<XAAttributeRun>{{{0, 6}, {}}, {{6, 2}, marked()}, {{8, 2}, red()}}));
+
+    s.removeAttribute(XAAttributeName::Marker, {0, 100});
+    EXPECT_EQ(s.runs(), (std::vector<XAAttributeRun>{{{0, 8}, {}}, {{8, 2}, red()}}))
+        << "neighbouring runs with equal attributes merge";
+}
+
+TEST(XAAttributedString, AddingAttributesKeepsTheOthers) {
+    XAAttributedString s = xa_stringWithSystemFont("abc", XAColor::greenColor());
+    s.addAttributes(marked(), {1, 1});
+    XATextAttributes middle = XATextAttributes::withFontAndColor(XAFont::systemFont(), XAColor::greenColor());
+    middle.marker = true;
+    XAStringRange range;
+    EXPECT_EQ(s.attributesAtIndex(1, &range), middle);
+    EXPECT_EQ(range, (XAStringRange{1, 1}));
+    EXPECT_TRUE(s.attributesAtIndex(3, &range).empty());
+    EXPECT_FALSE(range.found());
+}
+
+TEST(XAAttributedString, SubstringsAndAppendsCarryTheirAttributes) {
+    XAAttributedString s("ab", red());
+    s.append("cd", marked());
+    const XAAttributedString middle = s.attributedSubstring({1, 2});
+    EXPECT_EQ(middle.string(), "bc");
+    EXPECT_EQ(middle.runs(), (std::vector<XAAttributeRun>{{{0, 1}, red()}, {{1, 1}, marked()}}));
+    EXPECT_EQ(s.attributedSubstring({3, 50}).string(), "d") << "a range past the end is clipped";
+}
+
+TEST(XAAttributedString, FirstRangeOfAttributeSpansNeighbouringRunsWithTheSameValue) {
+    XAAttributedString s("plain ");
+    s.append("mark", marked());
+    s.append("ed", [] {
+        XATextAttributes both = marked();
+        both.foregroundColor = XAColor::redColor();
+        return both;
+    }());
+    s.append(" tail");
+    EXPECT_EQ(xa_firstRangeOfAttribute(s, XAAttributeName::Marker), (XAStringRange{6, 6}));
+    EXPECT_EQ(xa_firstRangeOfAttribute(s, XAAttributeName::ForegroundColor), (XAStringRange{10, 2}));
+    EXPECT_EQ(xa_firstRangeOfAttribute(s, XAAttributeName::Link), (XAStringRange{XANotFound, 0}));
+    EXPECT_EQ(xa_fullRange(s), (XAStringRange{0, s.length()}));
+}
+
+TEST(XAAttributedString, TrimmingRemovesSetCharactersAtBothEndsOnly) {
+    XAAttributedString s(" \n", red());
+    s.append("a b", marked());
+    s.append("\t ", red());
+    xa_trimCharactersInSet(s, &XAWhitespaceAndNewlineCharacterSet());
+    EXPECT_EQ(s.string(), "a b");
+    EXPECT_EQ(s.runs(), (std::vector<XAAttributeRun>{{{0, 3}, marked()}}));
+
+    XAAttributedString onlySet(" \u00A0 \n");
+    xa_trimCharactersInSet(onlySet, &XAWhitespaceAndNewlineCharacterSet());
+    EXPECT_TRUE(onlySet.empty());
+
+    XAAttributedString untouched(" x ");
+    xa_trimCharactersInSet(untouched, nullptr);
+    EXPECT_EQ(untouched.string(), " x ");
+}
+
+TEST(XAAttributedString, ReplacingNeverSearchesTheInsertedText) {
+    XAAttributedString s("aaa");
+    xa_replaceOccurrencesOfString(s, "a", XAAttributedString("aa", red()));
+    EXPECT_EQ(s.string(), "aaaaaa");
+    EXPECT_EQ(s.runs(), (std::vector<XAAttributeRun>{{{0, 6}, red()}}));
+
+    XAAttributedString lines("one\ntwo\n");
+    xa_replaceOccurrencesOfString(lines, "\n", XAAttributedString(" "));
+    EXPECT_EQ(lines.string(), "one two ");
+    xa_replaceOccurrencesOfString(lines, "", XAAttributedString("x"));
+    EXPECT_EQ(lines.string(), "one two ");
+}
