@@ -98,3 +98,24 @@ void xa_trimCharactersInSet(XAAttributedString &s, const icu::UnicodeSet *set);
 // inserted text, so a replacement that contains `plain` is never searched again. An empty `plain` changes nothing.
 void xa_replaceOccurrencesOfString(XAAttributedString &s, std::string_view plain,
                                    const XAAttributedString &replacement);
+
+// Adds the attributes wherever one of the substrings occurs (xa_enumerateRangesOfSubstrings).
+void xa_highlightSubstrings(XAAttributedString &s, const std::vector<std::string> &substrings,
+                            const XATextAttributes &attributes, XAStringComparison comparison);
+
+// Wraps the text for a terminal `width` characters wide (user-perceived characters; a tab first becomes four
+// spaces). A line breaks at its last space, the whole run of white space there giving way to the break; a word
+// longer than the width breaks inside. A line that begins with blanks and bullets ("•", "◦") continues with as many
+// blanks, so a bulleted item's text stays aligned. A line break of the text is kept as it is and starts a new line.
+// Inserted breaks carry no attributes. A width of 0 changes nothing.
+void xa_wordWrapToWidth(XAAttributedString &s, size_t width);
+
+// For each attribute in order (the colour attributes; others are passed over), changes the colour of every run through
+// xa_colorByModifyingHSBWithBlock; a run without a colour starts from the text colour or the text background colour.
+void xa_modifyHSBForAttributes(XAAttributedString &s, const std::vector<XAAttributeName> &names,
+                               const XAHSBModifier &modify);
+
+// Sets the brightness of every foreground colour (the text colour where none is set); the second form also lowers
+// every saturation to at most `maxSaturation`.
+void xa_assignTextBrightness(XAAttributedString &s, double brightness);
+void xa_assignTextBrightness(XAAttributedString &s, double brightness, double maxSaturation);

@@ -60,8 +60,8 @@ bool XAScanner::scanUpToString(std::string_view stop, std::string *into) {
 
 bool xa_scanIgnoringEscapedCharsUpToCharactersFromSet(XAScanner &scanner, const icu::UnicodeSet &stopSet,
                                                       std::string *into) {
-    icu::UnicodeSet stopOrEscape(stopSet);
-    stopOrEscape.add(u'\\');
+    icu::UnicodeSet stopOrEscape; // a copy of a frozen set would stay frozen and ignore the addition
+    stopOrEscape.addAll(stopSet).add(u'\\');
     const size_t start = scanner.scanLocation();
     std::string result;
     std::string part;

@@ -650,11 +650,14 @@ std::string xa_truncatedToLength(std::string_view s, size_t maxLength, XATruncat
 
 size_t xa_utf16Length(std::string_view s) { return utf16Length(s); }
 
-std::string xa_wordWrapToLength(std::string_view s, size_t width) {
+namespace {
+
+// One paragraph (text without line breaks) wrapped greedily.
+std::string wordWrapParagraph(std::string_view paragraph, size_t width) {
     std::vector<std::string> lines;
     std::string line;
     size_t lineLength = 0;
-    for (const std::string &word : splitAt(s, XAIsWhitespaceOrNewline)) {
+    for (const std::string &word : splitAt(paragraph, XAIsWhitespace)) {
         const size_t wordLength = utf16Length(word);
         if (!line.empty() && lineLength + wordLength + 1 > width) {
             lines.push_back(std::move(line));
@@ -674,6 +677,23 @@ std::string xa_wordWrapToLength(std::string_view s, size_t width) {
         wrapped.append(i == 0 ? "" : "\n").append(lines[i]);
     }
     return wrapped;
+}
+
+} // namespace
+
+std::string xa_wordWrapToLength(std::string_view s, size_t width) {
+    std::string wrapped;
+    size_t paragraphStart = 0;
+    for (size_t i = 0; i < s.size();) {
+        const XAUTF8Char ch = XADecodeUTF8(s, i);
+        if (ch.valid && XAIsNewline(ch.codePoint)) {
+            wrapped.append(wordWrapParagraph(s.substr(paragraphStart, i - paragraphStart), width));
+            wrapped.append(s.substr(i, ch.length));
+            paragraphStart = i + ch.length;
+        }
+        i += ch.length;
+    }
+    return wrapped.append(wordWrapParagraph(s.substr(paragraphStart), width));
 }
 
 namespace {
@@ -864,6 +884,15 @@ private:
 };
 
 } // namespace
+
+void xa_enumerateComposedCharacterSequences(std::string_view s,
+                                            const std::function<void(XAStringRange range, bool &stop)> &handler) {
+    forEachSegment(s, characterIterator(), [&](size_t start, size_t end, int32_t) {
+        bool stop = false;
+        handler({start, end - start}, stop);
+        return !stop;
+    });
+}
 
 void xa_enumerateRangesOfSubstrings(std::string_view s, const std::vector<std::string> &needles,
                                     XAStringComparison comparison,

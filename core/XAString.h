@@ -213,9 +213,10 @@ enum class XATruncation {
 // outside the enumeration. A surrogate pair that would be cut is dropped whole.
 std::string xa_truncatedToLength(std::string_view s, size_t maxLength, XATruncation mode);
 
-// Words (split at every whitespace and newline character, consecutive blanks giving empty words)
-// joined greedily into lines of at most `width` UTF-16 units, lines joined by "\n". A word longer
-// than the width stands alone on its line.
+// Each paragraph's words (split at every whitespace character, consecutive blanks giving empty
+// words) joined greedily into lines of at most `width` UTF-16 units, lines joined by "\n". A line
+// break of the text stays as it is and ends its paragraph: paragraphs are never merged. A word
+// longer than the width stands alone on its line.
 std::string xa_wordWrapToLength(std::string_view s, size_t width);
 
 // Fills a format that comes from data: each "%@" takes the next argument in order; a "%" as the
@@ -236,6 +237,11 @@ std::vector<std::string> xa_componentsSeparatedByString(std::string_view s, std:
 // part of the token and is removed (so "\\" gives one backslash). An unterminated token runs to the
 // end; an empty line gives no columns. Linear in the length of the line.
 std::vector<std::string> xa_argumentLineColumns(std::string_view s);
+
+// Calls `handler` for each user-perceived character (grapheme cluster, so "\r\n" is one) in text
+// order, until it sets its stop flag.
+void xa_enumerateComposedCharacterSequences(std::string_view s,
+                                            const std::function<void(XAStringRange range, bool &stop)> &handler);
 
 // Calls `handler` for the leftmost occurrence of any needle (the earlier needle winning a tie),
 // then goes on after its end, until nothing more is found or `handler` sets its stop flag.

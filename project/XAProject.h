@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/XAError.h"
 #include "core/XAProgressMessage.h"
 #include "core/XATask.h"
 #include "core/XAValue.h"
@@ -15,6 +16,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class XAProjectBuildConfiguration;
@@ -119,6 +121,46 @@ public:
     bool containsAnnotationHeader() const;
     // The folder of the project's first "main.m" when that file exists, else the project folder.
     std::string annotationHeaderInstallDirPath() const;
+
+    // ---- The checker's configuration files ----
+    //
+    // Configuration files are files whose names end in ".tessary.json": among the project's files, and in the folder
+    // "TessaryConfig" of the project folder. The primary one is the first whose name begins with "main.tessary.".
+
+    std::string tessaryConfigFileFolderPath() const;
+    static bool filenameIsTessaryConfigFile(std::string_view filename);
+    // The project's configuration files in project-file order, then those of the configuration folder by name;
+    // a file that is both is listed twice.
+    std::vector<std::string> tessaryConfigFilePaths() const;
+    // The first path whose file name begins with "main.tessary.", else the first path; no value without any.
+    std::optional<std::string> primaryTessaryConfigFilePath() const;
+    bool hasProjectSpecificTessaryConfigFile() const;
+    // "<configuration folder>/main.tessary.json".
+    std::string defaultPathForSavingNewConfigFile() const;
+    // The comment at the top of a configuration file that the application writes.
+    static std::string tessaryConfigFileHeaderComment();
+    // Writes a configuration's file text (rendered by the configuration with the header comment above), creating
+    // the file's folder when it is missing.
+    static bool saveConfigurationText(const std::string &configurationText, const std::string &path, XAError *error);
+
+    // ---- Announcing new rules ----
+    //
+    // For each project name, the introduction number of the newest rule already announced is kept in the per-user
+    // file "NewRuleNotificationOrderNumbers.plist"; projects of the same name share it.
+
+    // The SHA-1 of the project name, 40 lower-case hexadecimal digits.
+    std::string newRulesNotificationOrderNumberCacheKey() const;
+    // The stored number; 110 when the file or the entry is missing.
+    std::uint64_t lastNotificationRuleIntroOrderNumber() const;
+    // Stores the current maximum introduction number for this project; a failed write is not reported.
+    void markNewRulesNotified(std::uint64_t currentMaximumIntroductionOrderNumber) const;
+    // The public rules introduced after the stored number that the rule set does not hold, in the given order.
+    struct RuleIntroduction {
+        std::string shortName;
+        std::size_t introductionOrderNumber = 0;
+    };
+    std::vector<std::string> newRulesToNotifyAbout(const std::vector<RuleIntroduction> &publicRules,
+                                                   const std::set<std::string> &ruleSetShortNames) const;
 
     // ---- Targets and build configurations ----
 

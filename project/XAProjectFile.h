@@ -2,7 +2,9 @@
 
 #include "core/XAError.h"
 #include "core/XAValue.h"
+#include "project/XAImageResolution.h"
 #include "project/XAPbxprojElement.h"
+#include "project/XAStringsFileEntry.h"
 #include "project/XAXcconfigFile.h"
 
 #include <map>
@@ -10,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+class XAAssetCatalogSet;
 
 // One file reference of the project ("PBXFileReference"): where the file is on disk, where it sits in Xcode's group
 // tree and in a built bundle, and what kind of file it is.
@@ -96,6 +100,41 @@ public:
     // How specific localeIdentifier is (xa_specificityOfLocaleIdentifier); -2 without a locale.
     int localeSpecificity() const;
 
+    // ---- Image scales and pixel sizes ----
+
+    // True for an image whose name without extension, cut at the first "~", ends with the modifier: "icon@2x~ipad.png"
+    // is a "@2x" image, "icon~ipad@2x.png" is not.
+    bool isImageWithScaleSpecifier(const std::string &modifier) const;
+    bool is2xRetinaImage() const;
+    bool is3xRetinaImage() const;
+    // Neither of the two above (also true for files that are not images).
+    bool isNonRetinaImage() const;
+
+    // The pixel size of every frame of the image file, in frame order; no value for an empty path or a file that is
+    // no readable image. Kept in a process-wide cache (under one lock, so one image is examined at a time) that reads
+    // a file again when its modification time in whole seconds has changed.
+    static std::optional<std::vector<XAImageResolution>> resolutionsOfImageAtPath(const std::string &path);
+    // For an image, the resolutions of its file on disk; no value for other files.
+    std::optional<std::vector<XAImageResolution>> imageResolutions() const;
+    // The first resolution of the largest area; 0 x 0 without any.
+    XAImageResolution highestImageResolution() const;
+    // The first resolution of the smallest area; INT32_MAX x INT32_MAX without any.
+    XAImageResolution lowestImageResolution() const;
+
+    // ---- Asset catalogs ----
+
+    // Whether a folder's extension makes it a set of an asset catalog ("imageset", "appiconset", "launchimage",
+    // "iconset"; letter case counts).
+    static bool folderAtPathLooksLikeAssetCatalogSet(const std::string &path);
+    // Every set under this asset catalog's folder, nested group folders included, in the order of a walk that skips
+    // hidden entries. Sets that cannot be read are logged and left out. Read afresh on every call.
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> assetCatalogSets() const;
+    // The sets of one kind, in that order.
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> imageSets() const;
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> appIcons() const;
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> launchImages() const;
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> OSXIcons() const;
+
     // ---- Contents ----
 
     // The file's text (UTF-8, or UTF-16 with a byte-order mark); no value for a dylib, an image, a folder, a font,
@@ -105,6 +144,23 @@ public:
     // A `.strings` table's key-value dictionary, read with the strings-file reader (UTF-8 or UTF-16; an empty file
     // is an empty dictionary). No value, with an error, when the file cannot be read or parsed.
     std::optional<XAValue> stringsFileDictionary(XAError *error) const;
+
+    // The entries of the old-style property-list text of a `.strings` file, in file order, with their line numbers.
+    //
+    // A small scanner rather than a parser: it understands `//` and `/* */` comments, quoted strings (a backslash
+    // makes the next character literal; "\U" and "\u" escapes of four hexadecimal digits become their characters
+    // first), unquoted keys and values, and finds "=" and ";" wherever they stand. Text it does not understand costs
+    // at most the entry it stands in, so a malformed file still yields the entries around the fault. Every line
+    // break moves the count on, "\r\n" counting as one, also between a key and its "=" or its value.
+    static std::vector<XAStringsFileEntry> entriesFromOldStylePlist(std::string_view text);
+    // The entries of this strings file, read afresh (UTF-8 or UTF-16). No value for a file that is no strings file or
+    // is empty, and, with an error saying why, for one that cannot be read as text.
+    std::optional<std::vector<XAStringsFileEntry>> stringsFileEntries(XAError *error = nullptr) const;
+    // Whether the strings file can be read: a file of only white space is; else one that the strings-file reader
+    // reads; else, when the plutil tool at `plutilPath` exists, one that `plutil -lint` accepts. The error of an
+    // invalid file is plutil's text without log prefixes, or the reader's (which names the line and what it
+    // expected). A file without a path on disk is invalid without an error.
+    bool stringsFileIsValidWithError(XAError *error, const std::string &plutilPath = "/usr/bin/plutil") const;
 
     // The statements of this configuration file and of the files it includes; no value when the file cannot be
     // read. Relative includes are also looked for in the folder that holds the `.xcodeproj`.
@@ -117,6 +173,7 @@ protected:
 
 private:
     void cacheCompositeValues();
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>> assetCatalogSetsOfKind(int kind) const;
     std::string extension() const;
 
     std::optional<std::string> pathOnDisk_;

@@ -116,3 +116,79 @@ TEST(XAAttributedString, ReplacingNeverSearchesTheInsertedText) {
     xa_replaceOccurrencesOfString(lines, "", XAAttributedString("x"));
     EXPECT_EQ(lines.string(), "one two ");
 }
+
+TEST(XAAttributedStringWrap, BreaksAtSpacesWithAHangingIndentForBullets) {
+    struct Case {
+        std::string text;
+        size_t width;
+        std::string wrapped;
+    };
+    const Case cases[] = {
+        {"\u2022 first second third", 10, "\u2022 first\n  second\n  third"},
+        {"abcdefghijkl", 5, "abcde\nfghij\nkl"},          // a long word breaks inside at the width
+        {"ab  cd ef", 5, "ab\ncd ef"},                    // the whole run of blanks gives way
+        {"aaaa bbbb", 4, "aaaa\nbbbb"},                   // a space right at the width is the break
+        {"ab\tcd ef", 8, "ab    cd\nef"},                 // a tab counts four
+        {"\tab cd", 6, "    ab\n    cd"},                 // leading blanks indent the continuation
+        {"abcde\nfghij\nk", 5, "abcde\nfghij\nk"},        // a line break of the text is kept, none added
+        {"ab cd\nef gh ij", 5, "ab cd\nef gh\nij"},       // the column restarts after a line break
+        {"abcde   \nx", 5, "abcde   \nx"},                // blanks before a line break never make an empty line
+        {"  \u25E6 one two", 8, "  \u25E6 one\n    two"}, // indentation counts every blank and bullet
+        {"\u00E9\u00E9\u00E9\u00E9 \u00E9\u00E9", 5, "\u00E9\u00E9\u00E9\u00E9\n\u00E9\u00E9"}, // characters, not bytes
+        {"", 5, ""},
+        {"a b", 0, "a b"},
+    };
+    for (const Case &c : cases) {
+        XAAttributedString s(c.text);
+        xa_wordWrapToWidth(s, c.width);
+        EXPECT_EQ(s.string(), c.wrapped) << c.text << " at width " << c.width;
+    }
+}
+
+TEST(XAAttributedStringWrap, InsertedBreaksCarryNoAttributes) {
+    XAAttributedString s("one two", red());
+    xa_wordWrapToWidth(s, 4);
+    EXPECT_EQ(s.string(), "one\ntwo");
+    EXPECT_EQ(s.runs(), (std::vector<XAAttributeRun>{{{0, 3}, red()}, {{3, 1}, {}}, {{4, 3}, red()}}));
+}
+
+TEST(XAAttributedString, HighlightingAddsAttributesAtEveryOccurrence) {
+    XAAttributedString s = xa_stringWithSystemFont("Foo calls foo");
+    xa_highlightSubstrings(s, {"foo"}, marked(), XAStringComparison::CaseInsensitive);
+    EXPECT_EQ(xa_firstRangeOfAttribute(s, XAAttributeName::Marker), (XAStringRange{0, 3}));
+    EXPECT_TRUE(s.attributesAtIndex(10).marker);
+    EXPECT_FALSE(s.attributesAtIndex(4).marker);
+    EXPECT_TRUE(s.attributesAtIndex(10).font.has_value()) << "the other attributes stay";
+}
+
+TEST(XAAttributedString, BrightnessChangesReachUncolouredText) {
+    XAAttributedString s("plain ");
+    s.append("red", red());
+    xa_assignTextBrightness(s, 0.5, 0.2);
+    const XAColor plain = *s.attributesAtIndex(0).foregroundColor;
+    const XAHSBColor redHSB = XAHSBFromColor(*s.attributesAtIndex(6).foregroundColor);
+    EXPECT_EQ(plain, XAColor::grayColor()) << "the text colour is black before the change";
+    EXPECT_DOUBLE_EQ(redHSB.brightness, 0.5);
+    EXPECT_DOUBLE_EQ(redHSB.saturation, 0.2);
+    EXPECT_DOUBLE_EQ(redHSB.hue, 0);
+
+    XAAttributedString background("x");
+    xa_modifyHSBForAttributes(background, {XAAttributeName::Font, XAAttributeName::BackgroundColor},
+                              [](double &, double &, double &b, double &) { b *= 0.5; });
+    EXPECT_EQ(background.attributesAtIndex(0).backgroundColor, XAColor::grayColor());
+    EXPECT_FALSE(background.attributesAtIndex(0).font.has_value());
+}
+
+TEST(XAColor, HSBRoundTripsThroughRGB) {
+    const XAColor colors[] = {XAColor::redColor(),  XAColor::greenColor(),       XAColor::blueColor(),
+                              XAColor::cyanColor(), XAColor::rgb(0.2, 0.4, 0.9), XAColor::rgb(0.9, 0.3, 0.6, 0.5),
+                              XAColor::white(0.3)};
+    for (const XAColor &color : colors) {
+        const XAColor back = XAColorFromHSB(XAHSBFromColor(color));
+        EXPECT_NEAR(back.red, color.red, 1e-9);
+        EXPECT_NEAR(back.green, color.green, 1e-9);
+        EXPECT_NEAR(back.blue, color.blue, 1e-9);
+        EXPECT_DOUBLE_EQ(back.alpha, color.alpha);
+    }
+    EXPECT_DOUBLE_EQ(XAHSBFromColor(XAColor::greenColor()).hue, 1.0 / 3);
+}

@@ -275,11 +275,17 @@ TEST(XAStringFormatting, TruncationKeepsTheMaximumLength) {
 TEST(XAStringFormatting, WordWrapFillsLinesGreedily) {
     EXPECT_EQ(xa_wordWrapToLength("abc def ghi", 10), "abc def\nghi");
     EXPECT_EQ(xa_wordWrapToLength("abcdefghijkl mn", 10), "abcdefghijkl\nmn");
-    EXPECT_EQ(xa_wordWrapToLength("ab\ncd", 10), "ab cd");
     EXPECT_EQ(xa_wordWrapToLength("a  b", 10), "a  b");
     EXPECT_EQ(xa_wordWrapToLength("\u00E9\u00E9\u00E9\u00E9 \u00E9\u00E9\u00E9\u00E9", 9), "\u00E9\u00E9\u00E9\u00E9 "
                                                                                            "\u00E9\u00E9\u00E9\u00E9");
     EXPECT_EQ(xa_wordWrapToLength("", 10), "");
+}
+
+TEST(XAStringFormatting, WordWrapKeepsLineBreaksAsHardBreaks) {
+    EXPECT_EQ(xa_wordWrapToLength("ab\ncd", 10), "ab\ncd");
+    EXPECT_EQ(xa_wordWrapToLength("one two three\nfour five", 8), "one two\nthree\nfour\nfive");
+    EXPECT_EQ(xa_wordWrapToLength("a\n\nb", 10), "a\n\nb") << "an empty paragraph stays";
+    EXPECT_EQ(xa_wordWrapToLength("a b\r\nc\n", 10), "a b\r\nc\n");
 }
 
 TEST(XAStringFormatting, SafeFormatInsertsOnlyStrings) {
@@ -409,6 +415,16 @@ TEST(XAScannerTests, EscapedScanningResolvesEscapesAndStopsBeforeTheStopCharacte
         EXPECT_EQ(result, c.expected) << c.text;
         EXPECT_EQ(scanner.scanLocation(), c.endLocation) << c.text;
     }
+}
+
+TEST(XAScannerTests, EscapedScanningHonoursEscapesWithAFrozenStopSet) {
+    icu::UnicodeSet quote = XACharacterSetWithCharacters("\"");
+    quote.freeze();
+    XAScanner scanner("a\\\"b\" rest");
+    std::string result;
+    xa_scanIgnoringEscapedCharsUpToCharactersFromSet(scanner, quote, &result);
+    EXPECT_EQ(result, "a\"b");
+    EXPECT_EQ(scanner.scanLocation(), 4u);
 }
 
 TEST(XAScannerTests, PlainScanning) {
