@@ -555,6 +555,8 @@ std::string xa_firstCharCapitalized(std::string_view s) {
     return xa_firstCharModifiedWithBlock(s, [](const std::string &c) { return upperCased(c); });
 }
 
+std::string xa_lowercased(std::string_view s) { return lowerCased(s); }
+
 std::string xa_firstCharLowercased(std::string_view s) {
     return xa_firstCharModifiedWithBlock(s, [](const std::string &c) { return lowerCased(c); });
 }

@@ -206,6 +206,12 @@ std::size_t xa_codePointLength(std::string_view text) {
 }
 
 std::optional<std::string> xa_safeSubstringWithRange(std::string_view text, std::size_t location, std::size_t length) {
+    const std::optional<XAStringRange> range = xa_rangeOfComposedCharacterSequences(text, location, length);
+    return range ? std::optional(std::string(text.substr(range->location, range->length))) : std::nullopt;
+}
+
+std::optional<XAStringRange> xa_rangeOfComposedCharacterSequences(std::string_view text, std::size_t location,
+                                                                  std::size_t length) {
     if (location >= text.size()) {
         return std::nullopt;
     }
@@ -213,7 +219,7 @@ std::optional<std::string> xa_safeSubstringWithRange(std::string_view text, std:
     ClusterBoundaries boundaries(text);
     const std::size_t widenedStart = boundaries.atOrBefore(location);
     const std::size_t widenedEnd = std::max(widenedStart, boundaries.atOrAfter(end));
-    return std::string(text.substr(widenedStart, widenedEnd - widenedStart));
+    return XAStringRange{widenedStart, widenedEnd - widenedStart};
 }
 
 std::optional<std::string> xa_graphemeClusterAtIndex(std::string_view text, std::size_t index) {

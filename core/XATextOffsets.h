@@ -10,6 +10,7 @@
 // above) starts a code point outside the Basic Multilingual Plane, which takes two UTF-16 units.
 
 #include "core/XANotFound.h"
+#include "core/XAString.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +35,11 @@ std::size_t xa_codePointLength(std::string_view text);
 // The bytes [location, location + length) clipped to the end of the text and widened to whole
 // user-perceived characters (grapheme clusters). Empty when `location` is not below the length.
 std::optional<std::string> xa_safeSubstringWithRange(std::string_view text, std::size_t location, std::size_t length);
+
+// The byte range [location, location + length) clipped and widened in the same way; no value when `location` is not
+// below the length.
+std::optional<XAStringRange> xa_rangeOfComposedCharacterSequences(std::string_view text, std::size_t location,
+                                                                  std::size_t length);
 
 // The whole user-perceived character that contains the byte at `index`; empty past the end.
 std::optional<std::string> xa_graphemeClusterAtIndex(std::string_view text, std::size_t index);

@@ -15,19 +15,12 @@ constexpr std::array<std::string_view, 10> kHTMLCodeTags = {"string",       "cod
                                                             "typedef",      "objcclass",   "objccategory", "objcmethod",
                                                             "objcproperty", "objcprotocol"};
 
-std::string asciiLowercase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
-    return lower;
-}
-
 template <std::size_t N> bool contains(const std::array<std::string_view, N> &names, const std::string &name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 std::string htmlTag(const std::string &name, bool isStart) {
-    const std::string lower = asciiLowercase(name);
+    const std::string lower = xa_lowercased(name);
     if (contains(kHTMLElementTags, lower)) {
         return (isStart ? "<" : "</") + name + ">";
     }

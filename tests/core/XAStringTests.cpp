@@ -206,6 +206,7 @@ TEST(XAStringCase, FirstCharacterChangesSkipLeadingWhitespace) {
     EXPECT_EQ(xa_firstCharCapitalized("e\u0301x"), "E\u0301x");
     EXPECT_EQ(xa_firstCharCapitalized(""), "");
     EXPECT_EQ(xa_firstCharLowercased("UILabel"), "uILabel");
+    EXPECT_EQ(xa_lowercased("NSLogUsed \u00C9T\u00C9"), "nslogused \u00E9t\u00E9");
     EXPECT_EQ(xa_firstCharModifiedWithBlock(" ab", [](const std::string &c) { return "[" + c + "]"; }), " [a]b");
     EXPECT_EQ(xa_firstCharModifiedWithBlock("   ", [](const std::string &) { return "x"; }), "   ");
 }

@@ -103,6 +103,8 @@ TEST(XATextOffsetsTests, SafeSubstringWidensToWholeCharacters) {
     EXPECT_EQ(xa_graphemeClusterAtIndex(text, 0), "a");
     EXPECT_EQ(xa_graphemeClusterAtIndex(text, 9), flag);
     EXPECT_EQ(xa_graphemeClusterAtIndex(text, text.size()), std::nullopt);
+    EXPECT_EQ(xa_rangeOfComposedCharacterSequences(text, 2, 1), (XAStringRange{1, 3}));
+    EXPECT_EQ(xa_rangeOfComposedCharacterSequences(text, text.size(), 1), std::nullopt);
 }
 
 TEST(XATextOffsetsTests, GraphemeClusterLength) {
