@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <unistd.h>
 
 #include <unicode/uchar.h>
 

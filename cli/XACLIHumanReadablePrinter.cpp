@@ -183,7 +183,7 @@ void XACLIHumanReadablePrinter::printDescriptionsOfRules(const std::vector<std::
         if (!rule->externalLinks.empty()) {
             print(kGrey, "\nRead more:\n");
             for (const XAExternalLink &link : rule->externalLinks) {
-                printWrapAttr(kGrey, "    ", XAAttributedString(link.linkTitle, {XAFont::boldSystemFont()}));
+                printWrapAttr(kGrey, "    ", xa_stringWithBoldSystemFont(link.linkTitle));
                 print(std::nullopt, "\n");
                 printWrap(kGrey, "    ", link.URL.value_or(""));
                 print(std::nullopt, "\n\n");
