@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 namespace {
@@ -125,8 +126,11 @@ bool XABuild::processBuildWithPermissionToProcessPCHs(bool permission, const XAP
             pchSearchSteps.insert(pchSearchSteps.end(), steps.begin(), steps.end());
         }
     }
+    // One set of header maps serves every compilation of the build, written afresh for it.
+    headerMapStandIns_ = std::make_shared<XAHeaderMapStandIns>(*project_, buildConfiguration_->name(), target_->name());
     pchCompilationInfos_ = pchCompilationInfosFromBuildSteps(pchSearchSteps, progress);
     compilationInfosByFilePath_ = compilationInfosByFileFromBuildSteps(targetBuildSteps_, progress);
+    reportRejectedCompilerArgs(progress);
 
     readInfoPlist(progress);
     if (!checkTargetCompilations(progress)) {
@@ -136,6 +140,26 @@ bool XABuild::processBuildWithPermissionToProcessPCHs(bool permission, const XAP
         return processPCHsWithCompilationInfos(pchCompilationInfos_, progress);
     }
     return true;
+}
+
+// Which options the parses go without, once for the build rather than once per file.
+void XABuild::reportRejectedCompilerArgs(const XAProgressHandler &progress) const {
+    std::set<std::string> rejected;
+    for (const auto &info : pchCompilationInfos_) {
+        rejected.insert(info->rejectedCompilerArgs().begin(), info->rejectedCompilerArgs().end());
+    }
+    for (const auto &[path, info] : compilationInfosByFilePath_) {
+        rejected.insert(info->rejectedCompilerArgs().begin(), info->rejectedCompilerArgs().end());
+    }
+    if (rejected.empty() || !configuration_.verbose()) {
+        return;
+    }
+    std::string list;
+    for (const std::string &arguments : rejected) {
+        list += (list.empty() ? "" : ", ") + arguments;
+    }
+    send(progress, XAProgressMessageKindInfo,
+         "Leaving out compiler options that the loaded libclang does not accept: " + list);
 }
 
 bool XABuild::requireLoadedLibclang(const XAProgressHandler &progress) const {

@@ -151,7 +151,10 @@ private:
     void readInfoPlist(const XAProgressHandler &progress);
     std::shared_ptr<const XABuildSettings> targetBuildSettings() const;
     XAParsingEnvironment parsingEnvironment() const;
+    // The driver's set for the whole build, else (when the steps are handled on their own) a new one.
+    std::shared_ptr<XAHeaderMapStandIns> headerMapStandIns() const;
     std::optional<std::vector<std::string>> extraCompilerArgs() const;
+    void reportRejectedCompilerArgs(const XAProgressHandler &progress) const;
 
     std::shared_ptr<XAProject> project_;
     std::shared_ptr<XAProjectTarget> target_;
@@ -164,6 +167,7 @@ private:
     bool buildWasDryRun_ = true;
     XABuildStepsByTargetKey buildStepsByTargetKey_;
     std::vector<XABuildStep> targetBuildSteps_;
+    std::shared_ptr<XAHeaderMapStandIns> headerMapStandIns_;
     XAPCHCompilationInfos pchCompilationInfos_;
     XACompilationInfosByFilePath compilationInfosByFilePath_;
     std::optional<std::string> infoPlistFilePath_;

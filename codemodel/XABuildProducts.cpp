@@ -61,6 +61,13 @@ std::shared_ptr<const XABuildSettings> XABuild::targetBuildSettings() const {
 
 XAParsingEnvironment XABuild::parsingEnvironment() const { return XAParsingEnvironment::current(); }
 
+std::shared_ptr<XAHeaderMapStandIns> XABuild::headerMapStandIns() const {
+    if (headerMapStandIns_) {
+        return headerMapStandIns_;
+    }
+    return std::make_shared<XAHeaderMapStandIns>(*project_, buildConfiguration_->name(), target_->name());
+}
+
 std::optional<std::vector<std::string>> XABuild::extraCompilerArgs() const {
     return configuration_.extraCompilerArgs();
 }
@@ -82,9 +89,7 @@ XACompilationInfosByFilePath XABuild::compilationInfosByFileFromBuildSteps(const
     XALog(XALogLevelDebug, "Preferring architecture: %s", preferred.value_or("(null)").c_str());
 
     const XASharedBuildSettings buildSettings =
-        XASharedBuildSettings(targetBuildSettings())
-            .withProjectHeaderFolders(
-                std::make_shared<const std::vector<std::string>>(XAProjectHeaderFolders(*project_)));
+        XASharedBuildSettings(targetBuildSettings()).withHeaderMapStandIns(headerMapStandIns());
     const std::vector<std::string> headers = pchPaths();
     const XAParsingEnvironment environment = parsingEnvironment();
     const std::optional<std::vector<std::string>> extraArguments = extraCompilerArgs();
@@ -113,9 +118,7 @@ XAPCHCompilationInfos XABuild::pchCompilationInfosFromBuildSteps(const std::vect
         return {};
     }
     const XASharedBuildSettings buildSettings =
-        XASharedBuildSettings(targetBuildSettings())
-            .withProjectHeaderFolders(
-                std::make_shared<const std::vector<std::string>>(XAProjectHeaderFolders(*project_)));
+        XASharedBuildSettings(targetBuildSettings()).withHeaderMapStandIns(headerMapStandIns());
     const XAParsingEnvironment environment = parsingEnvironment();
     const std::optional<std::vector<std::string>> extraArguments = extraCompilerArgs();
     XAPCHCompilationInfos infos;

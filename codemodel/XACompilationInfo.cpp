@@ -94,6 +94,7 @@ XAParsingEnvironment XAParsingEnvironment::current() {
     environment.resourceDirectory = XALibclang::resourceDirectory();
     environment.developerDirectory = XADevEnvironment::sharedEnvironment().devDirRootPath();
     environment.sourceTypeForFileExtension = XASourceTypeForFileExtension;
+    environment.acceptsArguments = XALoadedClangAcceptsArguments;
     return environment;
 }
 
@@ -149,13 +150,17 @@ XACompilationInfo::XACompilationInfo(Role role, const XABuildStep &step, const X
 
     file_ = project.projectFileWithPath(filePath_);
     buildSettings_ = std::move(buildSettings);
-    if (!buildSettings_.projectHeaderFolders()) {
-        // Builds pass the folders computed once; a lone compilation info finds them itself.
-        buildSettings_ = buildSettings_.withProjectHeaderFolders(
-            std::make_shared<const std::vector<std::string>>(XAProjectHeaderFolders(project)));
+    if (!buildSettings_.headerMapStandIns()) {
+        // Builds pass one set of stand-ins for all their compilations; a lone compilation info makes its own.
+        const XABuildSettings &settings = buildSettings_.settings();
+        auto configuration = settings.find("CONFIGURATION");
+        auto target = settings.find("TARGET_NAME");
+        buildSettings_ = buildSettings_.withHeaderMapStandIns(std::make_shared<XAHeaderMapStandIns>(
+            project, configuration == settings.end() ? std::string() : configuration->second,
+            target == settings.end() ? std::nullopt : std::optional<std::string>(target->second)));
     }
     architecture_ = architectureForCompilationBuildStep(step);
-    parsingCompilerArgs_ = compilerArgumentsForParsingWithExtraArgs(extraCompilerArgs);
+    parsingCompilerArgs_ = parsingArguments(extraCompilerArgs, &rejectedCompilerArgs_);
 
     for (const std::string &pch : buildPCHPaths.value_or(std::vector<std::string>{})) {
         const std::string included = xa_stringByDeletingPathExtension(pch);
@@ -169,16 +174,6 @@ XACompilationInfo::XACompilationInfo(Role role, const XABuildStep &step, const X
     if (!file_) {
         XALog(XALogLevelDebug, "WARNING: Could not find project file for compilation: %s", filePath_.c_str());
     }
-}
-
-std::vector<std::string> XAProjectHeaderFolders(const XAProject &project) {
-    std::set<std::string> folders;
-    for (const auto &file : project.files()) {
-        if (file && file->isHeaderFile() && file->pathOnDisk() && !file->pathOnDisk()->empty()) {
-            folders.insert(xa_stringByDeletingLastPathComponent(*file->pathOnDisk()));
-        }
-    }
-    return {folders.begin(), folders.end()};
 }
 
 std::string XACompilationInfo::absoluteFilePathForCompilationBuildStep(const XABuildStep &step,
@@ -284,6 +279,11 @@ std::vector<std::string> XACompilationInfo::libCppIncludeArguments() const {
 
 std::vector<std::string> XACompilationInfo::compilerArgumentsForParsingWithExtraArgs(
     const std::optional<std::vector<std::string>> &extraArgs) const {
+    return parsingArguments(extraArgs, nullptr);
+}
+
+std::vector<std::string> XACompilationInfo::parsingArguments(const std::optional<std::vector<std::string>> &extraArgs,
+                                                             std::vector<std::string> *rejected) const {
     const XAParsingEnvironment environment = parsingEnvironment();
     const bool projectFile = role_ == Role::ProjectFile;
     const std::vector<std::string> expanded =
@@ -296,10 +296,15 @@ std::vector<std::string> XACompilationInfo::compilerArgumentsForParsingWithExtra
     context.workingDirectory = workingDirectory_;
     context.architecture = architecture_;
     context.buildSettingsReference = &buildSettings_.settings();
-    context.projectHeaderFoldersReference = buildSettings_.projectHeaderFolders().get();
+    if (const std::shared_ptr<XAHeaderMapStandIns> &standIns = buildSettings_.headerMapStandIns()) {
+        context.headerMapStandIn = [standIns](const std::string &loggedPath) {
+            return standIns->standInForHeaderMap(loggedPath);
+        };
+    }
+    context.acceptsArguments = environment.acceptsArguments;
     context.resourceDirectory = environment.resourceDirectory;
     context.developerDirectory = environment.developerDirectory;
-    std::vector<std::string> arguments = XAArgumentsAdaptedForLoadedClang(filtered, context);
+    std::vector<std::string> arguments = XAArgumentsAdaptedForLoadedClang(filtered, context, rejected);
 
     if (isCompilingInCPPMode() && usesLibCpp()) {
         const std::vector<std::string> include = libCppIncludeArguments();

@@ -7,8 +7,8 @@
 // (the "cd" line), the environment the build exported ("export" and "setenv" lines) and the compiler invocation (the
 // last line whose first column is a compiler). From the compiler's arguments it derives the arguments for parsing:
 // those libclang cannot or must not see are removed, the adaptations for the loaded libclang are made
-// (XAParsingArguments.h: target triple, SDK, builtin headers, working directory, options upstream clang rejects), a
-// few warning options are added and the user's extra compiler arguments come last.
+// (XAParsingArguments.h: target triple, SDK, builtin headers, working directory, options that libclang refuses,
+// header maps no build wrote), a few warning options are added and the user's extra compiler arguments come last.
 //
 // XAProjectFileCompilationInfo describes a source file of the project and removes more ("-c" with the source path,
 // "-o" with the object path, ...: the parse names its source separately); XAPCHCompilationInfo describes the
@@ -18,6 +18,8 @@
 // (XALibclang) unless a parsing environment is given, and aborts like XALibclang::fn() without a loaded library.
 
 #include "codemodel/XABuildStep.h"
+#include "codemodel/XACompilerArgumentTrial.h"
+#include "codemodel/XAHeaderMapStandIns.h"
 #include "core/XAProgressMessage.h"
 #include "project/XABuildSettingsOutput.h"
 
@@ -49,13 +51,12 @@ public:
 
     const XABuildSettings &settings() const { return *settings_; }
 
-    // The folders of the project's headers (XAProjectHeaderFolders), computed once for the build; null when not given.
-    const std::shared_ptr<const std::vector<std::string>> &projectHeaderFolders() const {
-        return projectHeaderFolders_;
-    }
-    XASharedBuildSettings withProjectHeaderFolders(std::shared_ptr<const std::vector<std::string>> folders) const {
+    // The header maps written in place of those the log names but no build wrote, one set for the build; null when
+    // not given.
+    const std::shared_ptr<XAHeaderMapStandIns> &headerMapStandIns() const { return headerMapStandIns_; }
+    XASharedBuildSettings withHeaderMapStandIns(std::shared_ptr<XAHeaderMapStandIns> standIns) const {
         XASharedBuildSettings copy = *this;
-        copy.projectHeaderFolders_ = std::move(folders);
+        copy.headerMapStandIns_ = std::move(standIns);
         return copy;
     }
 
@@ -66,12 +67,8 @@ private:
     }
 
     std::shared_ptr<const XABuildSettings> settings_;
-    std::shared_ptr<const std::vector<std::string>> projectHeaderFolders_;
+    std::shared_ptr<XAHeaderMapStandIns> headerMapStandIns_;
 };
-
-// The sorted, unique folders that hold the project's header files (their paths on disk), which header maps would
-// make searchable.
-std::vector<std::string> XAProjectHeaderFolders(const XAProject &project);
 
 // What argument preparation needs to know about the loaded libclang and the developer directory.
 struct XAParsingEnvironment {
@@ -83,6 +80,9 @@ struct XAParsingEnvironment {
     std::optional<std::string> developerDirectory;
     // The source type of a file extension (XASourceTypeForFileExtension); 0 when not given.
     std::function<int(const std::optional<std::string> &extension)> sourceTypeForFileExtension;
+    // Whether the loaded libclang accepts compiler options (XALoadedClangAcceptsArguments); every option is kept
+    // without it.
+    XACompilerArgumentsAcceptance acceptsArguments;
 
     // From the loaded libclang and the shared developer environment.
     static XAParsingEnvironment current();
@@ -114,6 +114,9 @@ public:
     const std::optional<std::vector<std::string>> &originalCompilerArgs() const { return originalCompilerArgs_; }
     // What libclang is given.
     const std::vector<std::string> &parsingCompilerArgs() const { return parsingCompilerArgs_; }
+    // The compiler's options left out of the parsing arguments because the loaded libclang does not accept them,
+    // each with the arguments that went with it ("-Xclang -analyzer-checker=foo").
+    const std::vector<std::string> &rejectedCompilerArgs() const { return rejectedCompilerArgs_; }
     // The processed precompiled header this compilation includes.
     const std::optional<std::string> &pchPath() const { return pchPath_; }
     const std::optional<std::string> &architecture() const { return architecture_; }
@@ -171,6 +174,8 @@ protected:
 private:
     XAParsingEnvironment parsingEnvironment() const;
     std::vector<std::string> libCppIncludeArguments() const;
+    std::vector<std::string> parsingArguments(const std::optional<std::vector<std::string>> &extraArgs,
+                                              std::vector<std::string> *rejected) const;
 
     Role role_;
     std::optional<XAParsingEnvironment> environment_;
@@ -182,6 +187,7 @@ private:
     XASharedBuildSettings buildSettings_;
     std::optional<std::vector<std::string>> originalCompilerArgs_;
     std::vector<std::string> parsingCompilerArgs_;
+    std::vector<std::string> rejectedCompilerArgs_;
     std::optional<std::string> pchPath_;
     std::optional<std::string> architecture_;
 };

@@ -180,157 +180,210 @@ bool existsAt(const std::string &path, const std::string &workingDirectory) {
     return std::filesystem::exists(resolvedAgainst(path, workingDirectory), ignored);
 }
 
-// ---- Options upstream clang does not know, and options that write files ----
+// ---- Options that write files or that the preparation replaces ----
 
-// Apple clang's flags without value that upstream clang rejects ("unknown argument"), and the dependency-file flags.
+// Flags without value that would make a parse write dependency files.
 const std::set<std::string_view> &singleOptionsToDrop() {
-    static const std::set<std::string_view> options = {
-        "-index-ignore-system-symbols", "-index-record-codegen-name", "-index-ignore-pcms", "-fno-odr-hash-protocols",
-        "-fobjc-msgsend-selector-stubs", "-fno-objc-msgsend-selector-stubs", "-fexperimental-optimized-noescape",
-        "-fmodulemap-allow-subdirectory-search", "-fno-modulemap-allow-subdirectory-search", "-fobjc-constant-literals",
-        "-fconstant-nsnumber-literals", "-fconstant-nsarray-literals", "-fconstant-nsdictionary-literals",
-        "-fextend-lifetimes", "-fbounds-attributes", "-fmodule-related-to-pch", "-fno-module-related-to-pch",
-        // Dependency files: a parse must not write them.
-        "-M", "-MM", "-MD", "-MMD", "-MG", "-MP", "-MV"};
+    static const std::set<std::string_view> options = {"-M", "-MM", "-MD", "-MMD", "-MG", "-MP", "-MV"};
     return options;
 }
 
-// Options whose value is the next argument. An unknown one would make libclang take its value for a second input
-// file and refuse the parse.
+// Options whose value is the next argument: outputs of a real compilation, and what the preparation replaces by what
+// fits the loaded libclang and this compilation.
 const std::set<std::string_view> &valueOptionsToDrop() {
     static const std::set<std::string_view> options = {
-        "-index-store-path", "-index-unit-output-path", "-ivfsstatcache", "-fcas-path", "-fcas-plugin-path",
-        "-fcas-plugin-option",
-        // Outputs of a real compilation.
-        "-MF", "-MT", "-MQ", "-MJ", "--serialize-diagnostics",
-        // Replaced by what fits the loaded libclang and this compilation.
-        "-resource-dir", "-working-directory"};
+        "-MF", "-MT", "-MQ", "-MJ", "--serialize-diagnostics", "-resource-dir", "-working-directory"};
     return options;
 }
 
 // Joined forms of the same kinds.
-constexpr std::array<std::string_view, 9> kJoinedPrefixesToDrop = {
-    "-fdepscan", "-fcas-", "-MF", "-MT", "-MQ", "-MJ", "-resource-dir=", "-working-directory=", "-index-store-path="};
+constexpr std::array<std::string_view, 6> kJoinedPrefixesToDrop = {
+    "-MF", "-MT", "-MQ", "-MJ", "-resource-dir=", "-working-directory="};
 
-// Cc1 flags passed with -Xclang that upstream clang rejects.
-bool isUnknownFrontendFlag(std::string_view flag) {
-    return singleOptionsToDrop().contains(flag) || flag.starts_with("-clang-vendor-feature");
+// ---- Options the loaded libclang is asked about ----
+
+// Options that every clang knows and whose trial would only test their value (a missing include file, say): search
+// paths, definitions, warnings, the language, the target, the input and the output. Whole arguments, then prefixes.
+constexpr std::array<std::string_view, 5> kUntriedOptions = {"-c", "-o", "-x", "-arch", "-target"};
+constexpr std::array<std::string_view, 15> kUntriedOptionPrefixes = {
+    "-I",          "-F",       "-D",       "-U",        "-W", "-iquote", "-isystem", "-idirafter",
+    "-iframework", "-include", "-imacros", "-isysroot", "-O", "-g",      "--target="};
+
+bool isTriedOption(const std::string &argument) {
+    if (argument.size() < 2 || argument.front() != '-') {
+        return false; // an input file or the value of an option before it
+    }
+    if (std::find(kUntriedOptions.begin(), kUntriedOptions.end(), argument) != kUntriedOptions.end()) {
+        return false;
+    }
+    return std::none_of(kUntriedOptionPrefixes.begin(), kUntriedOptionPrefixes.end(),
+                        [&argument](std::string_view prefix) { return argument.starts_with(prefix); });
+}
+
+std::string joined(const std::vector<std::string> &arguments, std::size_t start, std::size_t count) {
+    std::string text;
+    for (std::size_t index = start; index < start + count; ++index) {
+        text += (text.empty() ? "" : " ") + arguments[index];
+    }
+    return text;
+}
+
+// What a trial of an option is given besides the option: the language and the target of the real parse.
+std::vector<std::string> trialContext(const std::vector<std::string> &arguments, const std::string &triple) {
+    std::vector<std::string> context;
+    if (std::optional<std::string> language = lastValueOf(arguments, "-x")) {
+        context.insert(context.end(), {"-x", *language});
+    }
+    context.insert(context.end(), {"-target", triple});
+    return context;
 }
 
 // Include-path options that may name a header map.
 constexpr std::array<std::string_view, 4> kHeaderSearchOptions = {"-I", "-iquote", "-isystem", "-idirafter"};
 
+// Walks the arguments once and writes what the loaded libclang is given: each argument kept, dropped, or (for a
+// header map that does not exist) replaced by the stand-in that the context provides.
 class ArgumentFilter {
 public:
-    ArgumentFilter(const std::vector<std::string> &arguments, const std::string &workingDirectory, bool dropSysroot,
-                   const std::vector<std::string> &headerFolders)
-        : arguments_(arguments), workingDirectory_(workingDirectory), dropSysroot_(dropSysroot),
-          headerFolders_(headerFolders) {}
+    // `tryEveryOption` also tries the options every clang knows, whose values may be at fault all the same.
+    ArgumentFilter(const std::vector<std::string> &arguments, const XAParsingArgumentsContext &context,
+                   bool dropSysroot, std::vector<std::string> trialContext, bool tryEveryOption = false)
+        : arguments_(arguments), context_(context), dropSysroot_(dropSysroot), trialContext_(std::move(trialContext)),
+          tryEveryOption_(tryEveryOption) {}
 
-    std::vector<std::string> run() {
+    std::vector<std::string> run(std::vector<std::string> *rejected) {
+        // A language and target that the library refuses on their own would make every trial fail: nothing can be
+        // told apart then, and every option stays.
+        triesOptions_ = context_.acceptsArguments && context_.acceptsArguments(trialContext_);
         std::vector<std::string> kept;
-        for (index_ = 0; index_ < arguments_.size(); ++index_) {
-            const std::size_t dropped = argumentsToDropAt();
-            if (dropped == 0) {
-                kept.push_back(arguments_[index_]);
-            } else {
-                appendHeaderMapStandIns(kept);
-                index_ += dropped - 1;
-            }
+        for (index_ = 0; index_ < arguments_.size();) {
+            index_ += step(kept, rejected);
         }
         return kept;
     }
 
 private:
-    std::optional<std::string> next() const {
-        return index_ + 1 < arguments_.size() ? std::optional<std::string>(arguments_[index_ + 1]) : std::nullopt;
-    }
-    bool missing(const std::string &path) const { return !existsAt(path, workingDirectory_); }
+    bool hasNext() const { return index_ + 1 < arguments_.size(); }
+    const std::string &next() const { return arguments_[index_ + 1]; }
+    bool missing(const std::string &path) const { return !existsAt(path, context_.workingDirectory); }
+    std::size_t valueCount() const { return hasNext() ? 2 : 1; }
 
-    // How many arguments from the current one on are dropped: 0, 1 or 2 (an option and its value).
-    std::size_t argumentsToDropAt() const {
+    // Handles the argument at the index (and its value, when it has one): appends what is kept to `kept` and returns
+    // how many arguments were consumed.
+    std::size_t step(std::vector<std::string> &kept, std::vector<std::string> *rejected) {
         const std::string &argument = arguments_[index_];
-        const std::size_t withValue = next() ? 2 : 1;
+        if (std::optional<std::size_t> dropped = argumentsToDropAt()) {
+            return *dropped;
+        }
+        if (std::optional<std::size_t> consumed = headerMapAt(kept)) {
+            return *consumed;
+        }
+        const bool tried = tryEveryOption_ ? argument.size() > 1 && argument.front() == '-' : isTriedOption(argument);
+        if (!triesOptions_ || !tried) {
+            kept.push_back(argument);
+            return 1;
+        }
+        const std::size_t count = argument == "-Xclang" ? frontEndGroupSize() : 1;
+        if (accepted(index_, count)) {
+            kept.insert(kept.end(), arguments_.begin() + index_, arguments_.begin() + index_ + count);
+            return count;
+        }
+        // An option that is refused alone may take the next argument as its value.
+        if (count == 1 && hasNext() && accepted(index_, 2)) {
+            kept.insert(kept.end(), {argument, next()});
+            return 2;
+        }
+        // Refused: an argument after it that is no option can only have been its value.
+        const std::size_t consumed = count == 1 && hasNext() && !next().starts_with("-") ? 2 : count;
+        if (rejected) {
+            rejected->push_back(joined(arguments_, index_, consumed));
+        }
+        return consumed;
+    }
+
+    // A front-end option passed as "-Xclang <option>", with the values that follow it as further "-Xclang <value>".
+    std::size_t frontEndGroupSize() const {
+        std::size_t count = hasNext() ? 2 : 1;
+        while (index_ + count + 1 < arguments_.size() && arguments_[index_ + count] == "-Xclang" &&
+               !arguments_[index_ + count + 1].starts_with("-")) {
+            count += 2;
+        }
+        return count;
+    }
+
+    bool accepted(std::size_t start, std::size_t count) const {
+        std::vector<std::string> trial = trialContext_;
+        trial.insert(trial.end(), arguments_.begin() + start, arguments_.begin() + start + count);
+        return context_.acceptsArguments(trial);
+    }
+
+    // How many arguments from the current one on are dropped whatever libclang accepts; no value when none.
+    std::optional<std::size_t> argumentsToDropAt() const {
+        const std::string &argument = arguments_[index_];
         if (singleOptionsToDrop().contains(argument)) {
             return 1;
         }
         if (valueOptionsToDrop().contains(argument)) {
-            return withValue;
-        }
-        if (argument == "-Xclang" && next() && isUnknownFrontendFlag(*next())) {
-            return 2;
+            return valueCount();
         }
         if (argument == "-isysroot") {
-            return dropSysroot_ ? withValue : 0;
+            return dropSysroot_ ? std::optional<std::size_t>(valueCount()) : std::nullopt;
         }
         if (argument.starts_with("-isysroot")) {
-            return dropSysroot_ ? 1 : 0;
+            return dropSysroot_ ? std::optional<std::size_t>(1) : std::nullopt;
         }
         if (argument == "-ivfsoverlay") {
-            return next() && !missing(*next()) ? 0 : withValue;
+            return hasNext() && !missing(next()) ? std::nullopt : std::optional<std::size_t>(valueCount());
         }
-        if (argument.starts_with("-ivfsoverlay")) {
-            return missing(argument.substr(12)) ? 1 : 0;
-        }
-        if (argument.starts_with("-fmodule-map-file=")) {
-            return missing(argument.substr(18)) ? 1 : 0;
+        if ((argument.starts_with("-ivfsoverlay") && missing(argument.substr(12))) ||
+            (argument.starts_with("-fmodule-map-file=") && missing(argument.substr(18)))) {
+            return 1;
         }
         for (std::string_view prefix : kJoinedPrefixesToDrop) {
             if (argument.starts_with(prefix)) {
                 return 1;
             }
         }
-        return headerMapArgumentsToDrop(argument);
+        return std::nullopt;
     }
 
-    std::size_t headerMapArgumentsToDrop(const std::string &argument) const {
-        for (std::string_view option : kHeaderSearchOptions) {
-            if (argument == option) {
-                return next() && isMissingHeaderMap(*next()) ? 2 : 0;
-            }
-            if (argument.starts_with(option) && isMissingHeaderMap(argument.substr(option.size()))) {
-                return 1;
-            }
-        }
-        return 0;
-    }
     bool isMissingHeaderMap(const std::string &path) const { return path.ends_with(".hmap") && missing(path); }
 
-    // The missing header map the current argument names, if any (the search option has been decided to be dropped).
-    std::optional<std::string> droppedHeaderMapAt() const {
+    // A search option that names a header map that does not exist: replaced by the stand-in map, or dropped without
+    // one. No value for any other argument.
+    std::optional<std::size_t> headerMapAt(std::vector<std::string> &kept) const {
         const std::string &argument = arguments_[index_];
         for (std::string_view option : kHeaderSearchOptions) {
-            if (argument == option) {
-                return next() && isMissingHeaderMap(*next()) ? next() : std::nullopt;
+            const bool separate = argument == option;
+            if (!separate && !argument.starts_with(option)) {
+                continue;
             }
-            if (argument.starts_with(option) && isMissingHeaderMap(argument.substr(option.size()))) {
-                return argument.substr(option.size());
+            if (separate && !hasNext()) {
+                return std::nullopt;
             }
+            const std::string map = separate ? next() : argument.substr(option.size());
+            if (!isMissingHeaderMap(map)) {
+                return std::nullopt;
+            }
+            const std::optional<std::string> standIn =
+                context_.headerMapStandIn ? context_.headerMapStandIn(resolvedAgainst(map, context_.workingDirectory))
+                                          : std::nullopt;
+            if (standIn && separate) {
+                kept.insert(kept.end(), {argument, *standIn});
+            } else if (standIn) {
+                kept.push_back(std::string(option) + *standIn);
+            }
+            return separate ? 2 : 1;
         }
         return std::nullopt;
     }
 
-    // The project's header folders in place of the map that would have listed their headers.
-    void appendHeaderMapStandIns(std::vector<std::string> &kept) const {
-        const std::optional<std::string> map = droppedHeaderMapAt();
-        if (!map) {
-            return;
-        }
-        if (map->ends_with("-project-headers.hmap")) {
-            for (const std::string &folder : headerFolders_) {
-                kept.insert(kept.end(), {"-iquote", folder});
-            }
-        } else if (map->ends_with("-all-target-headers.hmap")) {
-            for (const std::string &folder : headerFolders_) {
-                kept.push_back("-I" + folder);
-            }
-        }
-    }
-
     const std::vector<std::string> &arguments_;
-    const std::string &workingDirectory_;
+    const XAParsingArgumentsContext &context_;
     bool dropSysroot_;
-    const std::vector<std::string> &headerFolders_;
+    std::vector<std::string> trialContext_;
+    bool tryEveryOption_;
+    bool triesOptions_ = false;
     std::size_t index_ = 0;
 };
 
@@ -482,7 +535,8 @@ std::optional<std::string> XASDKStandInPathForTriple(const std::string &develope
 }
 
 std::vector<std::string> XAArgumentsAdaptedForLoadedClang(const std::vector<std::string> &arguments,
-                                                          const XAParsingArgumentsContext &context) {
+                                                          const XAParsingArgumentsContext &context,
+                                                          std::vector<std::string> *rejected) {
     const std::optional<std::string> explicitTriple = XAExplicitTargetTriple(arguments);
     const std::string triple = explicitTriple ? *explicitTriple : XADerivedTargetTriple(arguments, context);
 
@@ -497,7 +551,7 @@ std::vector<std::string> XAArgumentsAdaptedForLoadedClang(const std::vector<std:
     }
 
     std::vector<std::string> adapted =
-        ArgumentFilter(arguments, context.workingDirectory, standIn.has_value(), context.headerFolders()).run();
+        ArgumentFilter(arguments, context, standIn.has_value(), trialContext(arguments, triple)).run(rejected);
     if (!explicitTriple) {
         adapted.insert(adapted.end(), {"-target", triple});
     }
@@ -511,4 +565,20 @@ std::vector<std::string> XAArgumentsAdaptedForLoadedClang(const std::vector<std:
         adapted.insert(adapted.end(), {"-working-directory", context.workingDirectory});
     }
     return adapted;
+}
+
+std::vector<std::string> XACompilerOptionsRejected(const std::vector<std::string> &arguments,
+                                                   const XACompilerArgumentsAcceptance &acceptsArguments) {
+    XAParsingArgumentsContext context;
+    context.acceptsArguments = acceptsArguments;
+    const std::optional<std::string> explicitTriple = XAExplicitTargetTriple(arguments);
+    const std::string triple = explicitTriple ? *explicitTriple : XADerivedTargetTriple(arguments, context);
+    const std::vector<std::string> languageAndTarget = trialContext(arguments, triple);
+    // A target the library cannot parse for fails every trial; it is the one argument at fault then.
+    if (!acceptsArguments(languageAndTarget)) {
+        return {"-target " + triple};
+    }
+    std::vector<std::string> rejected;
+    ArgumentFilter(arguments, context, false, languageAndTarget, true).run(&rejected);
+    return rejected;
 }

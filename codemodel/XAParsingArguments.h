@@ -8,12 +8,14 @@
 // upstream LLVM on Linux and the build was a dry run, so the arguments are adapted:
 //
 // - response files (@file) are replaced by their contents when they exist and dropped when they do not;
-// - options that upstream clang rejects (the index-store and content-store options of Apple's clang and the like)
-//   are dropped, because one unknown option makes libclang refuse the whole parse;
+// - options that the loaded libclang does not accept are dropped, because one unknown option makes libclang refuse
+//   the whole parse: each distinct option is tried on that libclang (XACompilerArgumentTrial.h), a front-end option
+//   passed with -Xclang together with its -Xclang and any -Xclang values after it, an option refused alone together
+//   with the argument after it when that makes it acceptable;
 // - options that would make a parse write files (dependency files, serialised diagnostics) are dropped;
-// - header maps, virtual-file-system overlays and module-map files that do not exist are dropped with their option;
-//   a missing "-project-headers.hmap" becomes one -iquote, a missing "-all-target-headers.hmap" one -I, per folder
-//   of the project's headers, so that `#import "Name.h"` finds what the map would have;
+// - header maps that do not exist are replaced by the stand-in maps the context writes (a dry run writes none), and
+//   dropped when it has none; virtual-file-system overlays and module-map files that do not exist are dropped with
+//   their option;
 // - an Apple target triple is added when the line has none: the architecture from -arch (else the build step, else
 //   the build settings), the operating system from a -m<os>-version-min option (else the settings' platform, else the
 //   logged SDK's name), the version from the settings' deployment target when no -m<os>-version-min option gives it;
@@ -22,10 +24,13 @@
 // - -resource-dir names the loaded LLVM's builtin headers and -working-directory the compiler's working directory
 //   (relative paths are resolved against it; the process's own working directory is never changed).
 //
-// All functions are pure apart from the file-system tests and response-file reads; safe on any thread.
+// All functions are pure apart from the file-system tests, the response-file reads and what the context's functions
+// do; safe on any thread when those are.
 
+#include "codemodel/XACompilerArgumentTrial.h"
 #include "project/XABuildSettingsOutput.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,15 +45,13 @@ struct XAParsingArgumentsContext {
     // Settings held elsewhere, read instead of `buildSettings` when set (spares a copy per compiled file); they must
     // outlive the context.
     const XABuildSettings *buildSettingsReference = nullptr;
-    // Sorted, unique folders of the project's headers: they stand in for the project-headers and all-target-headers
-    // maps that a dry run never writes. `projectHeaderFoldersReference`, when set, is read instead.
-    std::vector<std::string> projectHeaderFolders;
-    const std::vector<std::string> *projectHeaderFoldersReference = nullptr;
+    // The file to pass in place of a header map the line names (given as an absolute path) that does not exist; no
+    // value, or no function, drops the map.
+    std::function<std::optional<std::string>(const std::string &loggedHeaderMapPath)> headerMapStandIn;
+    // Whether the loaded libclang accepts an option; without it every option is kept.
+    XACompilerArgumentsAcceptance acceptsArguments;
 
     const XABuildSettings &settings() const { return buildSettingsReference ? *buildSettingsReference : buildSettings; }
-    const std::vector<std::string> &headerFolders() const {
-        return projectHeaderFoldersReference ? *projectHeaderFoldersReference : projectHeaderFolders;
-    }
 };
 
 // The arguments with every "@file" replaced by the arguments its file holds (tokenised as GNU tools do: blanks and
@@ -71,5 +74,14 @@ std::optional<std::string> XASDKStandInPathForTriple(const std::string &develope
 
 // The arguments adapted as described above (response files already expanded): dropped options removed, then the
 // additions appended in this order: -target, -isysroot, -resource-dir, -working-directory, each only when needed.
+// `rejected`, when given, receives the options left out because libclang does not accept them, each with the
+// arguments that went with it joined by blanks ("-Xclang -analyzer-checker=foo").
 std::vector<std::string> XAArgumentsAdaptedForLoadedClang(const std::vector<std::string> &arguments,
-                                                          const XAParsingArgumentsContext &context);
+                                                          const XAParsingArgumentsContext &context,
+                                                          std::vector<std::string> *rejected = nullptr);
+
+// The options of the arguments that are not accepted, found as the adaptation finds them but trying every option,
+// also search paths, definitions and includes (each joined by blanks with the arguments that went with it); only
+// "-target <triple>" when the language and target alone are refused. What a failed parse names as its cause.
+std::vector<std::string> XACompilerOptionsRejected(const std::vector<std::string> &arguments,
+                                                   const XACompilerArgumentsAcceptance &acceptsArguments);

@@ -1,5 +1,7 @@
 #include "codemodel/XATranslationUnit.h"
 
+#include "codemodel/XAParsingArguments.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -44,6 +46,17 @@ template <typename Visitor> void forEachDiagnostic(CXTranslationUnit translation
     }
 }
 
+// A parse refused for an argument fails with a code whose text speaks of something else ("An AST deserialization
+// error has occurred" for an unknown front-end option); the argument is named instead, as the compiler would.
+XAError parseErrorNamingTheArgument(int code, const std::vector<std::string> &arguments) {
+    XAError error = *XAParseError(code);
+    const std::vector<std::string> rejected = XACompilerOptionsRejected(arguments, XALoadedClangAcceptsArguments);
+    if (!rejected.empty()) {
+        error.message = "The compiler argument '" + rejected.front() + "' is not accepted by libclang";
+    }
+    return error;
+}
+
 } // namespace
 
 std::optional<std::string> XAParseErrorMessage(int code) {
@@ -81,7 +94,7 @@ CXTranslationUnit XAParseTranslationUnit(CXIndex index, const std::optional<std:
         static_cast<int>(argumentPointers.size()), nullptr, 0, options, &translationUnit);
     if (code != CXError_Success) {
         if (error) {
-            *error = *XAParseError(code);
+            *error = parseErrorNamingTheArgument(code, arguments);
         }
         // libclang leaves the unit null on failure; never hand out one together with an error.
         if (translationUnit != nullptr) {

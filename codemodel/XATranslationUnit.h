@@ -27,7 +27,8 @@ std::optional<XAError> XAParseError(int code);
 
 // Parses the source file (no path: the source is named by the arguments) with the arguments and libclang's
 // translation-unit options, without unsaved files. Null when parsing failed; the error then receives XAParseError of
-// libclang's code. The caller disposes of the unit.
+// libclang's code, whose message names the first argument the loaded libclang does not accept when there is one
+// ("The compiler argument '-Xclang -foo' is not accepted by libclang"). The caller disposes of the unit.
 CXTranslationUnit XAParseTranslationUnit(CXIndex index, const std::optional<std::string> &sourcePath,
                                          const std::vector<std::string> &arguments, unsigned options, XAError *error);
 

@@ -302,7 +302,10 @@ XATaskResults XADevEnvironment::resultsOfXcodebuildInDir(const std::optional<std
         XALog(XALogLevelFatal, "Error: exception when trying to run xcodebuild: %s", results.error->message.c_str());
         return results;
     }
-    XATaskResults raw = XATask::execute(*xcodebuild, arguments, workingDirectory, std::nullopt, [](XATaskSetup &setup) {
+    // A project opened by its bare name ("App.xcodeproj") has an empty folder: the current one.
+    const std::optional<std::string> folder =
+        workingDirectory && !workingDirectory->empty() ? workingDirectory : std::nullopt;
+    XATaskResults raw = XATask::execute(*xcodebuild, arguments, folder, std::nullopt, [](XATaskSetup &setup) {
         setup.environment = XAEnvironmentForXcodebuild(XAProcessEnvironment());
     });
     if (raw.error) {

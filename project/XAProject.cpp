@@ -116,8 +116,12 @@ bool XAProject::readPbxproj(const XAProgressHandler &progress) {
     record->projectDict = XAReadPbxproj(path, &error);
     if (!record->projectDict) {
         setProjectData(record);
-        XALog(XALogLevelDebug, "%s", error.message.c_str());
-        return failRead(progress, "The contents of the project.pbxproj file cannot be read: " + path);
+        // The reader's reason names the file and, when the text does not parse, the line and what was expected there
+        // ("<path>:12: expected ';' ..."); users see it, not only verbose logs.
+        const std::string &reason = error.message;
+        return failRead(progress,
+                        "The contents of the project.pbxproj file cannot be read: " +
+                            (reason.starts_with(path) ? reason : path + (reason.empty() ? "" : ": " + reason)));
     }
     XABuildProjectFileTree(*record);
     setProjectData(std::move(record));

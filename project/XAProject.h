@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/XAError.h"
+#include "core/XAImage.h"
 #include "core/XAProgressMessage.h"
 #include "core/XATask.h"
 #include "core/XAValue.h"
@@ -21,6 +22,7 @@
 
 class XAProjectBuildConfiguration;
 class XAProjectFile;
+class XAAssetCatalogSet;
 class XAProjectTarget;
 
 // The editor settings a project records on its main group; each field is absent (0 for indentMode) when the project
@@ -230,6 +232,38 @@ public:
     std::vector<std::string>
     supportedLocalizationLocaleIdentifiersForTarget(const XAProjectTarget &target,
                                                     const XAProjectBuildConfiguration &buildConfiguration) const;
+
+    // ---- Application icons ----
+    //
+    // The icon of an application target: its Info.plist's icon files or the conventionally named ones, and the app
+    // icon set of its asset catalogs that the build settings name, whichever is larger.
+
+    // The icon files: those the Info.plist names ("CFBundleIconFile", "CFBundleIconFiles" and the primary icon's
+    // "CFBundleIconFiles", build-setting references resolved), each the first image or icon set among the resources
+    // with that name without extension; else the images with a conventional icon name ("icon.png", "icon@2x.png",
+    // ...; compared in lower case). Then the image "iTunesArtwork". No value for a target that is no application.
+    std::optional<std::vector<std::shared_ptr<XAProjectFile>>>
+    iconResourceFilesForTarget(const XAProjectTarget &target, const std::string &buildConfigurationName) const;
+    // The icon file (or member of an icon set) with the largest pixel area; no value without one.
+    std::optional<std::string> bestProjectFileAppIconFilePathForTarget(const XAProjectTarget &target,
+                                                                       const std::string &buildConfigurationName) const;
+    // The app icon sets with at least one image of all the target's asset catalogs.
+    std::vector<std::shared_ptr<const XAAssetCatalogSet>>
+    populatedIconAssetCatalogSetsForTarget(const XAProjectTarget &target,
+                                           const std::string &buildConfigurationName) const;
+    // The largest existing image of the app icon set named by ASSETCATALOG_COMPILER_APPICON_NAME; no value without.
+    std::optional<std::string>
+    bestImageAssetCatalogAppIconFilePathForTarget(const XAProjectTarget &target,
+                                                  const std::string &buildConfigurationName) const;
+    // The icon read from the asset catalog's or else the icon files' best image, with the iOS 7 icon shape on iOS.
+    std::optional<XAImage> iconForTarget(const XAProjectTarget &target,
+                                         const std::string &buildConfigurationName) const;
+    // The target's icon, else that of the first other target whose name is part of this one's (the application of a
+    // test target), else defaultProjectIcon. `fileTypeIcon` is the interface's icon for "xcodeproj" files.
+    XAImage representativeIconForTarget(const XAProjectTarget &target, const std::string &buildConfigurationName,
+                                        const XAImage &fileTypeIcon) const;
+    // The icon of the primary application target in its first configuration, else `fileTypeIcon`.
+    XAImage defaultProjectIcon(const XAImage &fileTypeIcon) const;
 
 protected:
     const char *className() const override { return "XAProject"; }

@@ -15,12 +15,5 @@ namespace xa_cursor_support {
 CXTypeKind canonicalDeclaredTypeKind(CXCursor declaration);
 // The canonical kind of a function's or method's result type.
 CXTypeKind canonicalResultTypeKind(CXCursor function);
-// The kinds that ARC retains: id, Class, blocks and object pointers.
-bool isObjCRetainableTypeKind(CXTypeKind kind);
-// The declaration of the class that the type of an expression or declaration denotes: a reference (or an unexposed
-// expression that refers to something) stands for what it refers to, a function or method for its result type
-// (instancetype resolved), an object pointer for the class it points to. For a receiver typed id this is the typedef
-// declaration of id. The null cursor when the type has no declaration.
-CXCursor classDeclOfCursorType(CXCursor cursor);
 
 } // namespace xa_cursor_support

@@ -3,7 +3,7 @@
 #include "codemodel/clang/XAClassDeclarations.h"
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
-#include "codemodel/clang/XACursorTypeSupport.h"
+#include "codemodel/clang/XATypeQueries.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ CXCursor XAMessageReceiverClassDecl(CXCursor cursor) {
         return clang.clang_getNullCursor();
     }
     const CXCursor receiver = receiverTypeCursor(cursor, XAMessageReceiverKind(cursor));
-    return XAIsNullCursor(receiver) ? receiver : xa_cursor_support::classDeclOfCursorType(receiver);
+    return XAIsNullCursor(receiver) ? receiver : XAClassDeclOfCursorType(receiver);
 }
 
 std::optional<std::string> XAMessageExprMethodDisplayName(CXCursor cursor) {

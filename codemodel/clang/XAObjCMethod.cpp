@@ -34,3 +34,10 @@ std::string XAObjCMethod::displayName() const {
     const std::string &container = isProtocolMethod_ ? *protocolName_ : *className_;
     return (isInstanceMethod_ ? "-[" : "+[") + container + " " + methodName_ + "]";
 }
+
+std::optional<XACodeSymbolRef> XAObjCMethod::codeSymbolRef() const {
+    if (!className_) {
+        return std::nullopt;
+    }
+    return XACodeSymbolRef::withObjCMethod(*className_, methodName_, isInstanceMethod_);
+}

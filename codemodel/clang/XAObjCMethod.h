@@ -9,6 +9,7 @@
 // threads.
 
 #include "codemodel/XALibclang.h"
+#include "codemodel/clang/XACodeSymbolRef.h"
 
 #include <optional>
 #include <string>
@@ -36,6 +37,8 @@ public:
     // "-[NSBundle localizedStringForKey:value:table:]" or "+[NSBundle mainBundle]", with the protocol's name for a
     // protocol method.
     std::string displayName() const;
+    // The reference into the platform documentation for a class's method; no value for a protocol method.
+    std::optional<XACodeSymbolRef> codeSymbolRef() const;
 
 private:
     std::optional<std::string> className_;

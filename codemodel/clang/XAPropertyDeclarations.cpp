@@ -3,6 +3,7 @@
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
 #include "codemodel/clang/XACursorTypeSupport.h"
+#include "codemodel/clang/XATypeQueries.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ unsigned XAPropertyOwnershipAttribute(bool isUsingARC, CXCursor cursor) {
         return CXObjCPropertyAttr_assign;
     }
     const CXTypeKind typeKind = xa_cursor_support::canonicalDeclaredTypeKind(cursor);
-    if (!xa_cursor_support::isObjCRetainableTypeKind(typeKind)) {
+    if (!XAIsObjCRetainableTypeKind(typeKind)) {
         return CXObjCPropertyAttr_assign;
     }
     return typeKind == CXType_BlockPointer ? CXObjCPropertyAttr_copy : CXObjCPropertyAttr_strong;

@@ -4,6 +4,8 @@
 #include "XAClangExtMethodFamily.h"
 #include "XAClangExtSupport.h"
 
+#include <algorithm>
+
 using namespace xa_clangext;
 
 namespace {
@@ -44,14 +46,12 @@ bool firstChildIsReceiver(CXCursor message, CXCursor firstChild) {
         return receiver.kind == CXCursor_ObjCMessageExpr &&
                selectorFamily(spelling(receiver)) == CXTessaryMethodFamily_Alloc;
     }
-    CXTranslationUnit unit = clang_Cursor_getTranslationUnit(message);
-    CXSourceRange between = clang_getRange(clang_getRangeStart(clang_getCursorExtent(message)),
-                                           clang_getRangeStart(clang_getCursorExtent(firstChild)));
-    std::vector<Token> written = tokens(unit, between);
-    // The tokenizer may include the token at the range's end, the child's own first token.
-    while (!written.empty() && written.back().startOffset >= childStart) {
-        written.pop_back();
-    }
+    // The message's own tokens, not a range up to the child's extent: a child that a macro expands to (an argument
+    // kPad of #define kPad 10) has its extent at the macro's definition, before the message.
+    std::vector<Token> written = tokensOfCursor(message);
+    written.erase(std::find_if(written.begin(), written.end(),
+                               [childStart](const Token &token) { return token.startOffset >= childStart; }),
+                  written.end());
     return written.size() == 1 && written.front().spelling == "[";
 }
 

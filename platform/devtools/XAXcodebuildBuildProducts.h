@@ -2,8 +2,9 @@
 
 // What a build of the xcodebuild stand-in without -dry-run leaves on disk: the product bundle of each target, laid
 // out as the steps would lay it out, so that whoever looks at a built bundle finds it. Nothing is compiled: the
-// Info.plist and the resources are copied as they are, the outputs of compiling steps (nib files, compiled
-// storyboards, the asset catalog's Assets.car) are empty placeholders, and the bundle is touched last.
+// Info.plist, the resources and the public and private headers are copied as they are, the outputs of compiling steps
+// (nib files, compiled storyboards, the asset catalog's Assets.car) are empty placeholders, and the bundle is touched
+// last.
 
 #include "platform/devtools/XAXcodebuildBuildSteps.h"
 

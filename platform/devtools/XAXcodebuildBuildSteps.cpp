@@ -5,9 +5,11 @@
 #include "core/XAString.h"
 #include "platform/devtools/XABuildSettingsResolver.h"
 #include "platform/devtools/XAXcodebuildBuildCompiler.h"
+#include "project/XAPhaseBuildFiles.h"
 #include "project/XAProjectBuildPhase.h"
 #include "project/XAProjectFile.h"
 #include "project/XAProjectTarget.h"
+#include "project/XATargetHeaders.h"
 
 #include <algorithm>
 #include <optional>
@@ -25,23 +27,24 @@ struct XASourceBuildFile {
 // tree (variant groups, sub-project products, broken references) have nothing to compile.
 std::vector<XASourceBuildFile> sourceBuildFiles(const XAProjectBuildPhase &phase) {
     std::vector<XASourceBuildFile> files;
-    auto data = phase.projectData();
-    const XAValue *own = phase.pbx_ownObject();
-    const XAValue *list = own ? own->get("files") : nullptr;
-    const XAValue::Array *ids = list ? list->array() : nullptr;
-    for (std::size_t index = 0; data && ids && index < ids->size(); ++index) {
-        const std::string *id = (*ids)[index].string();
-        const XAValue *buildFile = id ? phase.pbx_dictForID(*id) : nullptr;
-        const std::string *fileRef = buildFile ? buildFile->stringForKey("fileRef") : nullptr;
-        auto found = fileRef ? data->fileReferenceObjects.find(*fileRef) : data->fileReferenceObjects.end();
-        if (found == data->fileReferenceObjects.end()) {
-            continue;
-        }
-        const XAValue *settings = buildFile->get("settings");
-        const std::string *flags = settings ? settings->stringForKey("COMPILER_FLAGS") : nullptr;
-        files.push_back({found->second, flags ? *flags : std::string()});
+    for (const XAPhaseBuildFile &buildFile : XAPhaseBuildFiles(phase)) {
+        const std::string *flags = buildFile.settings ? buildFile.settings->stringForKey("COMPILER_FLAGS") : nullptr;
+        files.push_back({buildFile.file, flags ? *flags : std::string()});
     }
     return files;
+}
+
+// The setting that names the product's folder for headers of the visibility; none for project headers.
+const char *headersFolderSetting(XAHeaderVisibility visibility) {
+    switch (visibility) {
+    case XAHeaderVisibility::Public:
+        return "PUBLIC_HEADERS_FOLDER_PATH";
+    case XAHeaderVisibility::Private:
+        return "PRIVATE_HEADERS_FOLDER_PATH";
+    case XAHeaderVisibility::Project:
+        break;
+    }
+    return nullptr;
 }
 
 std::optional<std::string> fileType(const XAProjectFile &file) {
@@ -82,6 +85,9 @@ public:
             planInfoPlist();
         }
         for (const auto &phase : target_.buildPhases()) {
+            if (XAIsHeadersBuildPhase(*phase)) {
+                planHeaders(*phase);
+            }
             switch (phase->phaseType()) {
             case XAProjectBuildPhaseTypeSources:
                 planSources(*phase);
@@ -202,6 +208,29 @@ private:
         step.destination = destination;
     }
 
+    // ---- Headers ----
+
+    // Public and private headers are copied into the product (a framework's Headers and PrivateHeaders folders),
+    // where the target's users find them as <ProductName/Header.h>; project headers stay where they are.
+    void planHeaders(const XAProjectBuildPhase &phase) {
+        for (const XATargetHeader &header : XAHeadersOfBuildPhase(phase)) {
+            const char *folderSetting = headersFolderSetting(header.visibility);
+            std::optional<std::string> source = folderSetting ? diskPath(*header.file) : std::nullopt;
+            if (!source || setting(folderSetting).empty()) {
+                continue;
+            }
+            const std::string folder = setting("TARGET_BUILD_DIR") + "/" + setting(folderSetting);
+            const std::string destination = folder + "/" + xa_lastPathComponent(*source);
+            XAStandInBuildStep &step =
+                addStep({"CpHeader", destination, *source},
+                        {"builtin-copy", "-exclude", ".DS_Store", "-exclude", "CVS", "-exclude", ".svn", "-exclude",
+                         ".git", "-exclude", ".hg", "-resolve-src-symlinks", *source, folder});
+            step.effect = XAProductEffect::Copy;
+            step.source = *source;
+            step.destination = destination;
+        }
+    }
+
     // ---- Sources ----
 
     struct XAPrecompiledHeader {
@@ -209,9 +238,13 @@ private:
         std::string outputPath;  // what the ProcessPCH step writes: the include path and ".pch"
     };
 
-    std::optional<XAPrecompiledHeader> precompiledHeader(XASourceLanguage language) {
-        auto known = precompiledHeaders_.find(language);
-        if (known != precompiledHeaders_.end()) {
+    // The precompiled prefix header for files of the language compiled with these per-file flags: one for each
+    // distinct pair, as Xcode makes them, since a header only serves compilations whose options match its own (a
+    // file compiled without ARC in an ARC target needs a header made without ARC). Planned before its first use.
+    std::optional<XAPrecompiledHeader> precompiledHeader(XASourceLanguage language,
+                                                         const std::vector<std::string> &fileFlags) {
+        const auto key = std::make_pair(language, fileFlags);
+        if (auto known = precompiledHeaders_.find(key); known != precompiledHeaders_.end()) {
             return known->second;
         }
         const std::string prefix = setting("GCC_PREFIX_HEADER");
@@ -219,7 +252,8 @@ private:
             return std::nullopt;
         }
         const std::string prefixPath = absolutePath(prefix);
-        const std::vector<std::string> &arguments = clang().languageArguments(language, true);
+        std::vector<std::string> arguments = clang().languageArguments(language, true);
+        arguments.insert(arguments.end(), fileFlags.begin(), fileFlags.end());
         std::string fingerprint = prefixPath + "\n" + XALanguageDialectName(language);
         for (const std::string &argument : arguments) {
             fingerprint += "\n" + argument;
@@ -228,7 +262,7 @@ private:
         const std::string folder = setting("SHARED_PRECOMPS_DIR") + "/" + xa_stringByDeletingPathExtension(name) + "-" +
                                    precompiledHeaderHash(fingerprint);
         XAPrecompiledHeader header{folder + "/" + name, folder + "/" + name + ".pch"};
-        precompiledHeaders_.emplace(language, header);
+        precompiledHeaders_.emplace(key, header);
         std::vector<std::string> command{clang().compilerPath()};
         command.insert(command.end(), arguments.begin(), arguments.end());
         appendOutputArguments(command, prefixPath, header.outputPath, header.outputPath);
@@ -279,9 +313,22 @@ private:
         }
     }
 
+    // The file's COMPILER_FLAGS: split first, then expanded word by word, so that a setting whose value holds a
+    // blank stays one argument.
+    std::vector<std::string> fileFlags(const std::string &compilerFlags) {
+        std::vector<std::string> flags = XABuildSettingWords(compilerFlags);
+        for (std::string &flag : flags) {
+            if (flag.find('$') != std::string::npos) {
+                flag = expander().expand(flag);
+            }
+        }
+        return flags;
+    }
+
     void planCompilation(const std::string &source, XASourceLanguage language, const std::string &compilerFlags,
                          const std::string &objectStem) {
-        std::optional<XAPrecompiledHeader> header = precompiledHeader(language);
+        const std::vector<std::string> flags = fileFlags(compilerFlags);
+        std::optional<XAPrecompiledHeader> header = precompiledHeader(language, flags);
         const std::vector<std::string> &arguments = clang().languageArguments(language, false);
         std::vector<std::string> command;
         command.reserve(arguments.size() + 24);
@@ -292,10 +339,7 @@ private:
         } else if (const std::string prefix = setting("GCC_PREFIX_HEADER"); !prefix.empty()) {
             command.insert(command.end(), {"-include", absolutePath(prefix)});
         }
-        // Split first, then expanded word by word, so that a setting whose value holds a blank stays one argument.
-        for (std::string &flag : XABuildSettingWords(compilerFlags)) {
-            command.push_back(flag.find('$') == std::string::npos ? std::move(flag) : expander().expand(flag));
-        }
+        command.insert(command.end(), flags.begin(), flags.end());
         const std::string object = objectStem + ".o";
         appendOutputArguments(command, source, object, objectStem);
         addStep({"CompileC", object, source, "normal", clang().architecture(), XALanguageDialectName(language),
@@ -437,7 +481,7 @@ private:
     XAStandInTargetBuild build_;
     std::optional<XAClangArguments> clang_;
     std::optional<XABuildSettingsResolver> expander_;
-    std::map<XASourceLanguage, XAPrecompiledHeader> precompiledHeaders_;
+    std::map<std::pair<XASourceLanguage, std::vector<std::string>>, XAPrecompiledHeader> precompiledHeaders_;
 };
 
 } // namespace

@@ -5,10 +5,13 @@
 //
 // - "Create product structure" (a block the log's readers skip) for a bundle;
 // - ProcessInfoPlistFile <bundle Info.plist> <INFOPLIST_FILE>, for a bundle with an Info.plist;
-// - for each Sources phase: ProcessPCH (ProcessPCH++ for C++) <output> <prefix header> once per language of the
-//   phase's files when GCC_PREFIX_HEADER is set and GCC_PRECOMPILE_PREFIX_HEADER is YES, before the first file of
-//   that language; then CompileC <object file> <source> normal <arch> <language> <compiler> for every C, Objective-C,
-//   C++ and Objective-C++ file, with the file's COMPILER_FLAGS;
+// - for each Headers phase: CpHeader <destination> <header> for every public and private header, into the product's
+//   PUBLIC_HEADERS_FOLDER_PATH and PRIVATE_HEADERS_FOLDER_PATH (a framework's Headers and PrivateHeaders);
+// - for each Sources phase: ProcessPCH (ProcessPCH++ for C++) <output> <prefix header> once per language and set of
+//   per-file COMPILER_FLAGS of the phase's files (compiled with those flags too, each at a path of its own) when
+//   GCC_PREFIX_HEADER is set and GCC_PRECOMPILE_PREFIX_HEADER is YES, before the first file it serves; then
+//   CompileC <object file> <source> normal <arch> <language> <compiler> for every C, Objective-C, C++ and
+//   Objective-C++ file, with the file's COMPILER_FLAGS;
 // - for each Resources phase, per file (localised variants one by one): CompileXIB, CompileStoryboard,
 //   CompileAssetCatalog, CopyStringsFile for `.strings` files, CpResource for everything else;
 // - for each shell-script phase that is not only run for installs: PhaseScriptExecution;

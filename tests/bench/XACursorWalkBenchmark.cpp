@@ -7,6 +7,7 @@
 #include "codemodel/XATranslationUnit.h"
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
+#include "codemodel/clang/XATypeQueries.h"
 #include "core/XAPaths.h"
 #include "core/XAProcessInfo.h"
 
@@ -154,7 +155,7 @@ std::size_t walkWithCommonQueries(CXTranslationUnit unit) {
         benchmark::DoNotOptimize(XACursorSpelling(cursor));
         benchmark::DoNotOptimize(XACursorFilePath(cursor));
         benchmark::DoNotOptimize(XACursorStartLocation(cursor));
-        benchmark::DoNotOptimize(clang.clang_getCursorType(cursor).kind);
+        benchmark::DoNotOptimize(XACursorTypeKind(cursor));
         return CXChildVisit_Recurse;
     });
     return cursors;

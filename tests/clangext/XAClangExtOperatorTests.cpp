@@ -154,10 +154,13 @@ TEST(XAClangExtOperatorTest, MessageReceiverKinds) {
         typedef NSObject Alias;
         @interface Base : NSObject
         - (void)takeObject:(id)object;
+        - (void)setPad:(int)pad;
         + (void)classWork;
+        + (void)setClassPad:(int)pad;
         @end
         #define SUPER_INIT [super init]
         #define MAKE_BASE [[Base alloc] init]
+        #define kPad 10
         @interface Derived : Base
         @end
         @implementation Derived
@@ -173,6 +176,8 @@ TEST(XAClangExtOperatorTest, MessageReceiverKinds) {
         - (void)macros {
             (void)SUPER_INIT;
             (void)MAKE_BASE;
+            [super setPad:kPad];
+            [self setPad:kPad];
         }
         + (void)classWork {
             [super classWork];
@@ -181,6 +186,7 @@ TEST(XAClangExtOperatorTest, MessageReceiverKinds) {
             [self alloc];
             Class someClass = self;
             [someClass new];
+            [super setClassPad:kPad];
         }
         @end
     )");
@@ -196,11 +202,14 @@ TEST(XAClangExtOperatorTest, MessageReceiverKinds) {
         {"init", 7, "init", CXTessaryMessageReceiver_Instance}, // a cast allocation
         {"macros", 0, "init", CXTessaryMessageReceiver_SuperInstance},
         {"macros", 1, "init", CXTessaryMessageReceiver_Instance},
+        {"macros", 3, "setPad:", CXTessaryMessageReceiver_SuperInstance}, // the argument comes from a macro
+        {"macros", 4, "setPad:", CXTessaryMessageReceiver_Instance},
         {"classWork", 0, "classWork", CXTessaryMessageReceiver_SuperClass},
         {"classWork", 1, "classWork", CXTessaryMessageReceiver_Class},
         {"classWork", 2, "new", CXTessaryMessageReceiver_Class},      // through a typedef of the class
         {"classWork", 3, "alloc", CXTessaryMessageReceiver_Instance}, // self in a class method is an expression
         {"classWork", 4, "new", CXTessaryMessageReceiver_Instance},
+        {"classWork", 5, "setClassPad:", CXTessaryMessageReceiver_SuperClass},
     };
     for (const ReceiverCase &testCase : cases) {
         CXCursorKind methodKind = std::string(testCase.method) == "classWork" ? CXCursor_ObjCClassMethodDecl

@@ -28,6 +28,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const std::vector<std::string> kAnalyzerChecker = {"-Xclang", "-analyzer-checker", "-Xclang", "osx.cocoa.RetainCount"};
+
 [[maybe_unused]] ::testing::Environment *const kStagedDeveloperTools =
     ::testing::AddGlobalTestEnvironment(new XAStagedDeveloperToolsEnvironment);
 
@@ -79,7 +81,11 @@ struct ProjectCase {
     std::string target;
     std::string configuration;
     std::size_t precompiledHeaders;
+    bool fullBuild = false;
 };
+
+const std::string kFrameworkAppXcodeproj = TESSARY_FIXTURES_DIR "/projects/FrameworkApp/FrameworkApp.xcodeproj";
+const std::string kCompilerFlagsXcodeproj = TESSARY_FIXTURES_DIR "/projects/CompilerFlags/CompilerFlags.xcodeproj";
 
 class XABuildRoadTest : public XABuildEndToEndTest, public ::testing::WithParamInterface<ProjectCase> {};
 
@@ -89,7 +95,8 @@ TEST_P(XABuildRoadTest, EverySourceAndPrefixHeaderIsReadyAndParsesWithoutErrors)
     const ProjectCase &projectCase = GetParam();
     auto project = loadedProject(projectCase.xcodeprojPath);
     const auto before = XAFolderSnapshot(project->projectDiskRootPath());
-    auto build = this->build(project, projectCase.target, projectCase.configuration);
+    auto build = this->build(project, projectCase.target, projectCase.configuration,
+                             XAConfigurationWithOptions({{"fullBuild", projectCase.fullBuild}}));
     XAProgressRecorder recorder;
 
     ASSERT_TRUE(build->processBuildWithPermissionToProcessPCHs(true, recorder.handler()))
@@ -114,7 +121,7 @@ TEST_P(XABuildRoadTest, EverySourceAndPrefixHeaderIsReadyAndParsesWithoutErrors)
     }
     ASSERT_TRUE(build->infoPlistFilePath());
     EXPECT_TRUE(build->infoPlistDictionary() && build->infoPlistDictionary()->contains("CFBundleIdentifier"));
-    EXPECT_TRUE(build->buildWasDryRun());
+    EXPECT_EQ(build->buildWasDryRun(), !projectCase.fullBuild);
     EXPECT_EQ(XAFolderSnapshot(project->projectDiskRootPath()), before) << "the project folder was written to";
 }
 
@@ -124,11 +131,102 @@ INSTANTIATE_TEST_SUITE_P(ExampleAndFixtures, XABuildRoadTest,
                                            ProjectCase{kIOSAppXcodeproj, "iOSAppTests", "Debug", 0},
                                            ProjectCase{kIOSAppXcodeproj, "iOSApp", "Debug", 2},
                                            ProjectCase{kIOSAppXcodeproj, "iOSApp", "Release", 2},
-                                           ProjectCase{kMacAppXcodeproj, "MacApp", "Debug", 0}),
+                                           ProjectCase{kMacAppXcodeproj, "MacApp", "Debug", 0},
+                                           ProjectCase{kFrameworkAppXcodeproj, "Kit", "Debug", 0},
+                                           ProjectCase{kFrameworkAppXcodeproj, "App", "Debug", 0},
+                                           ProjectCase{kFrameworkAppXcodeproj, "Kit", "Debug", 0, true},
+                                           ProjectCase{kFrameworkAppXcodeproj, "App", "Debug", 0, true},
+                                           ProjectCase{kCompilerFlagsXcodeproj, "Flags", "Debug", 3}),
                          [](const testing::TestParamInfo<ProjectCase> &info) {
                              return xa_stringByDeletingPathExtension(xa_lastPathComponent(info.param.xcodeprojPath)) +
-                                    "_" + info.param.target + "_" + info.param.configuration;
+                                    "_" + info.param.target + "_" + info.param.configuration +
+                                    (info.param.fullBuild ? "_FullBuild" : "");
                          });
+
+// ---- The compiler arguments of real projects ----
+
+// Analyzer options the loaded libclang does not know, in OTHER_CFLAGS and in a file's flags, lose no file: they are
+// left out, verbose output names them once, and every file parses.
+TEST_F(XABuildEndToEndTest, OptionsLibclangRejectsAreLeftOutAndNamedInVerboseOutput) {
+    auto project = loadedProject(kCompilerFlagsXcodeproj);
+    auto build = this->build(project, "Flags", "Debug", XAConfigurationWithOptions({{"verbose", true}}));
+    XAProgressRecorder recorder;
+    ASSERT_TRUE(build->processBuildWithPermissionToProcessPCHs(true, recorder.handler()))
+        << testing::PrintToString(recorder.texts(XAProgressMessageKindError));
+
+    EXPECT_THAT(recorder.texts(XAProgressMessageKindInfo),
+                Contains("Leaving out compiler options that the loaded libclang does not accept: -Xclang "
+                         "-analyzer-tidy-checker=deadcode.DeadStores, -Xclang -analyzer-tidy-checker=osx.cocoa.Loops"));
+    const std::string counter = TESSARY_FIXTURES_DIR "/projects/CompilerFlags/Flags/Counter.m";
+    ASSERT_TRUE(build->compilationInfosByFilePath().contains(counter));
+    const auto &info = *build->compilationInfosByFilePath().at(counter);
+    EXPECT_THAT(info.rejectedCompilerArgs(), ElementsAre("-Xclang -analyzer-tidy-checker=osx.cocoa.Loops",
+                                                         "-Xclang -analyzer-tidy-checker=deadcode.DeadStores"));
+    // An option it knows stays, with its value.
+    EXPECT_TRUE(std::search(info.parsingCompilerArgs().begin(), info.parsingCompilerArgs().end(),
+                            kAnalyzerChecker.begin(), kAnalyzerChecker.end()) != info.parsingCompilerArgs().end());
+
+    // Quiet without verbose mode.
+    XAProgressRecorder quiet;
+    ASSERT_TRUE(this->build(project, "Flags", "Debug")->processBuildWithPermissionToProcessPCHs(true, quiet.handler()));
+    EXPECT_THAT(quiet.texts(XAProgressMessageKindInfo), IsEmpty());
+}
+
+// A file compiled without ARC in an ARC target includes a prefix header made without ARC, at a path of its own (as
+// does the file with analyzer flags of its own: one header per set of file flags).
+TEST_F(XABuildEndToEndTest, AFileWithoutARCIncludesItsOwnPrecompiledHeader) {
+    auto project = loadedProject(kCompilerFlagsXcodeproj);
+    auto build = this->build(project, "Flags", "Debug");
+    ASSERT_TRUE(build->processBuildWithPermissionToProcessPCHs(true, nullptr));
+    const std::string folder = TESSARY_FIXTURES_DIR "/projects/CompilerFlags/Flags/";
+    const auto &infos = build->compilationInfosByFilePath();
+    ASSERT_TRUE(infos.contains(folder + "ManualCounter.m") && infos.contains(folder + "main.m"));
+    const auto &manual = *infos.at(folder + "ManualCounter.m");
+    const auto &automatic = *infos.at(folder + "main.m");
+    EXPECT_FALSE(manual.isUsingARC());
+    ASSERT_TRUE(manual.pchPath() && automatic.pchPath());
+    EXPECT_NE(*manual.pchPath(), *automatic.pchPath());
+    for (const auto &header : build->pchCompilationInfos()) {
+        EXPECT_EQ(header->isUsingARC(), header->outputPath() != *manual.pchPath()) << header->outputPath();
+    }
+}
+
+// A framework's sources and an application import the framework's own headers as <Kit/Header.h>: in a dry run the
+// header maps the checker writes find them, after a full build also the framework's copied Headers.
+TEST_F(XABuildEndToEndTest, AFullBuildCopiesTheFrameworksPublicAndPrivateHeaders) {
+    auto project = loadedProject(kFrameworkAppXcodeproj);
+    auto build = this->build(project, "App", "Debug", XAConfigurationWithOptions({{"fullBuild", true}}));
+    ASSERT_TRUE(build->processBuildWithPermissionToProcessPCHs(true, nullptr));
+    const std::string framework = *build->customSymrootPath() + "/Debug-iphoneos/Kit.framework/";
+    EXPECT_TRUE(fs::is_regular_file(framework + "Headers/Kit.h"));
+    EXPECT_TRUE(fs::is_regular_file(framework + "Headers/KitWidget.h"));
+    EXPECT_TRUE(fs::is_regular_file(framework + "PrivateHeaders/KitInternal.h"));
+    EXPECT_FALSE(fs::exists(framework + "Headers/KitProject.h")) << "a project header stays in the project";
+
+    // The application finds the framework's header in the built framework, without any header map.
+    const auto &infos = build->compilationInfosByFilePath();
+    const std::string delegate = TESSARY_FIXTURES_DIR "/projects/FrameworkApp/App/AppDelegate.m";
+    ASSERT_TRUE(infos.contains(delegate));
+    std::vector<std::string> withoutMaps;
+    std::size_t maps = 0;
+    for (const std::string &argument : infos.at(delegate)->parsingCompilerArgs()) {
+        if (!argument.ends_with(".hmap")) {
+            withoutMaps.push_back(argument);
+            continue;
+        }
+        ++maps;
+        if (!argument.starts_with("-")) {
+            withoutMaps.pop_back(); // the search option before the map
+        }
+    }
+    ASSERT_EQ(maps, 3u) << "own target, all targets, project headers";
+    const XALibclangFunctions &clang = XALibclang::fn();
+    XAClangIndexOwner index(clang.clang_createIndex(0, 0));
+    XAError error;
+    XATranslationUnitOwner unit(XAParseTranslationUnit(index.get(), delegate, withoutMaps, 0, &error));
+    ASSERT_TRUE(unit) << error.message;
+    EXPECT_EQ(XANumberOfErrorDiagnostics(unit.get()), 0u) << testing::PrintToString(XAFormattedDiagnostics(unit.get()));
+}
 
 // ---- The cached log ----
 

@@ -39,5 +39,6 @@ inline XAParsingEnvironment XATestParsingEnvironment(bool vendorBuild = true) {
     environment.resourceDirectory = XALibclang::resourceDirectory();
     environment.developerDirectory = kXAStagedDeveloperDir;
     environment.sourceTypeForFileExtension = XASourceTypeForFileExtension;
+    environment.acceptsArguments = XALoadedClangAcceptsArguments;
     return environment;
 }

@@ -14,6 +14,9 @@ TEST(XAObjCMethodTest, NamesAndDisplayNames) {
     EXPECT_EQ(mainBundle.className(), "NSBundle");
     EXPECT_EQ(mainBundle.protocolName(), std::nullopt);
     EXPECT_FALSE(mainBundle.isProtocolMethod());
+    ASSERT_TRUE(mainBundle.codeSymbolRef().has_value());
+    EXPECT_EQ(mainBundle.codeSymbolRef()->objCClassName(), "NSBundle");
+    EXPECT_EQ(mainBundle.codeSymbolRef()->objCMethodName(), "mainBundle");
 
     const XAObjCMethod delegateMethod =
         XAObjCMethod::protocolMethodWithProtocolName("UITableViewDataSource", "tableView:numberOfRowsInSection:", true);
@@ -22,6 +25,7 @@ TEST(XAObjCMethodTest, NamesAndDisplayNames) {
     EXPECT_EQ(delegateMethod.protocolName(), "UITableViewDataSource");
     EXPECT_TRUE(delegateMethod.isProtocolMethod());
     EXPECT_TRUE(delegateMethod.isInstanceMethod());
+    EXPECT_FALSE(delegateMethod.codeSymbolRef().has_value());
 }
 
 TEST(XAObjCMethodTest, MatchesMessagesAndDeclarationsNeverCalls) {

@@ -1,10 +1,14 @@
 #include "codemodel/XAParsingArguments.h"
 
 #include "codemodel/XALibclangTestSupport.h"
+#include "core/XAPaths.h"
 #include "core/XAPathsTestSupport.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -126,17 +130,13 @@ TEST(XAParsingArgumentsTest, SDKStandInFollowsTheTriplesPlatform) {
     }
 }
 
-TEST(XAParsingArgumentsTest, DropsWhatUpstreamClangRejectsAndWhatADryRunNeverWrote) {
+TEST(XAParsingArgumentsTest, DropsWhatADryRunNeverWroteAndWhatWouldWriteFiles) {
     XAScratchFolder folder;
     folder.write("Existing.hmap", "");
     folder.write("overlay.yaml", "");
     folder.write("module.modulemap", "");
     const Arguments arguments = {
         "-x", "objective-c", "-target", "arm64-apple-ios12.0",
-        // Apple's clang only
-        "-index-store-path", "/DD/Index/DataStore", "-index-unit-output-path", "/a.o", "-fno-odr-hash-protocols",
-        "-Xclang", "-fno-module-related-to-pch", "-Xclang", "-clang-vendor-feature=+x", "-fdepscan=inline", "-Xclang",
-        "-fno-validate-pch",
         // outputs of a real compilation
         "-MMD", "-MT", "dependencies", "-MF", "/DD/a.d", "-MFjoined.d", "--serialize-diagnostics", "/DD/a.dia",
         // replaced by what fits here
@@ -145,15 +145,13 @@ TEST(XAParsingArgumentsTest, DropsWhatUpstreamClangRejectsAndWhatADryRunNeverWro
         "-iquote", "/DD/App-generated-files.hmap", "-I/DD/App-own-target-headers.hmap", "-I", "Existing.hmap",
         "-iquoteExisting.hmap", "-I/DD/include", "-ivfsoverlay", "/DD/all-product-headers.yaml", "-ivfsoverlay",
         "overlay.yaml", "-fmodule-map-file=/DD/App.modulemap", "-fmodule-map-file=module.modulemap",
-        // ordinary options stay
-        "-fobjc-arc", "-DDEBUG=1", "-fmodules", "-c", "/src/a.m"};
+        // without a libclang to ask, every other option stays
+        "-fobjc-arc", "-DDEBUG=1", "-Xclang", "-fno-such-option", "-fmodules", "-c", "/src/a.m"};
     EXPECT_EQ(XAArgumentsAdaptedForLoadedClang(arguments, contextIn(folder.path())),
               (Arguments{"-x",
                          "objective-c",
                          "-target",
                          "arm64-apple-ios12.0",
-                         "-Xclang",
-                         "-fno-validate-pch",
                          "-I",
                          "Existing.hmap",
                          "-iquoteExisting.hmap",
@@ -163,6 +161,8 @@ TEST(XAParsingArgumentsTest, DropsWhatUpstreamClangRejectsAndWhatADryRunNeverWro
                          "-fmodule-map-file=module.modulemap",
                          "-fobjc-arc",
                          "-DDEBUG=1",
+                         "-Xclang",
+                         "-fno-such-option",
                          "-fmodules",
                          "-c",
                          "/src/a.m",
@@ -173,49 +173,176 @@ TEST(XAParsingArgumentsTest, DropsWhatUpstreamClangRejectsAndWhatADryRunNeverWro
               (Arguments{"-target", "arm64-apple-ios"}));
 }
 
-TEST(XAParsingArgumentsTest, MissingProjectHeaderMapsBecomeTheProjectsHeaderFolders) {
-    XAScratchFolder folder;
-    folder.write("App-project-headers.hmap", "");
-    const std::string missing = "/DD/App.build/App";
-    const Arguments folders = {"/src/App", "/src/App/Views"};
+// The options are tried with the language and target of the parse, each once per occurrence, and only those that
+// are not search paths, definitions, warnings, inputs or outputs.
+TEST(XAParsingArgumentsTest, OptionsAreTriedWithTheirValuesAndFrontEndGroups) {
+    const std::set<Arguments> accepted = {{"-fobjc-arc"},
+                                          {"-mllvm", "-enable-x"},
+                                          {"-Xclang", "-fno-validate-pch"},
+                                          {"-Xclang", "-analyzer-config", "-Xclang", "mode=deep"},
+                                          {"-fmodule-name=App"}};
     struct Case {
         const char *name;
         Arguments arguments;
-        Arguments headerFolders;
-        Arguments expected;
+        Arguments kept;
+        Arguments rejected;
     };
     const std::vector<Case> cases = {
-        {"project headers: one -iquote per folder, in place",
-         {"-DA", "-iquote", missing + "-project-headers.hmap", "-DB"},
-         folders,
-         {"-DA", "-iquote", "/src/App", "-iquote", "/src/App/Views", "-DB"}},
-        {"all target headers: one -I per folder, joined or separate",
-         {"-I" + missing + "-all-target-headers.hmap", "-I", missing + "-all-target-headers.hmap"},
-         folders,
-         {"-I/src/App", "-I/src/App/Views", "-I/src/App", "-I/src/App/Views"}},
-        {"other missing maps are only dropped",
-         {"-iquote", missing + "-generated-files.hmap", "-I" + missing + "-own-target-headers.hmap"},
-         folders,
+        {"accepted flags stay, untried ones are never asked about",
+         {"-fobjc-arc", "-DA=1", "-I/x", "-Wall", "-include", "/p.h", "-o", "/a.o", "-c", "/a.m"},
+         {"-fobjc-arc", "-DA=1", "-I/x", "-Wall", "-include", "/p.h", "-o", "/a.o", "-c", "/a.m"},
          {}},
-        {"an existing map is kept",
-         {"-iquote", "App-project-headers.hmap"},
-         folders,
-         {"-iquote", "App-project-headers.hmap"}},
-        {"without header folders the map is dropped as before",
-         {"-iquote", missing + "-project-headers.hmap", "-I" + missing + "-all-target-headers.hmap", "-DB"},
-         {},
-         {"-DB"}},
+        {"a refused flag goes alone before another option",
+         {"-fobjc-msgsend-selector-stubs", "-fobjc-arc"},
+         {"-fobjc-arc"},
+         {"-fobjc-msgsend-selector-stubs"}},
+        {"a refused option takes the non-option after it along",
+         {"-index-store-path", "/DD/Index", "-fmodule-name=App"},
+         {"-fmodule-name=App"},
+         {"-index-store-path /DD/Index"}},
+        {"an option refused alone stays with the value that makes it acceptable",
+         {"-mllvm", "-enable-x", "-fobjc-arc"},
+         {"-mllvm", "-enable-x", "-fobjc-arc"},
+         {}},
+        {"front-end options go with their -Xclang and the -Xclang values after them",
+         {"-Xclang", "-analyzer-tidy-checker=x", "-Xclang", "-fno-validate-pch", "-Xclang", "-analyzer-config",
+          "-Xclang", "mode=deep", "-Xclang", "-analyzer-checker", "-Xclang", "core", "-Xclang"},
+         {"-Xclang", "-fno-validate-pch", "-Xclang", "-analyzer-config", "-Xclang", "mode=deep"},
+         {"-Xclang -analyzer-tidy-checker=x", "-Xclang -analyzer-checker -Xclang core", "-Xclang"}},
     };
     for (const Case &testCase : cases) {
-        XAParsingArgumentsContext context = contextIn(folder.path());
-        context.projectHeaderFolders = testCase.headerFolders;
-        Arguments arguments = {"-target", "arm64-apple-ios12"};
+        SCOPED_TRACE(testCase.name);
+        std::vector<Arguments> trials;
+        XAParsingArgumentsContext context;
+        context.acceptsArguments = [&](const Arguments &trial) {
+            trials.push_back(trial);
+            return trial.size() == 4 || accepted.contains(Arguments(trial.begin() + 4, trial.end()));
+        };
+        Arguments arguments = {"-x", "objective-c", "-target", "arm64-apple-ios12.0"};
         arguments.insert(arguments.end(), testCase.arguments.begin(), testCase.arguments.end());
-        Arguments expected = {"-target", "arm64-apple-ios12"};
-        expected.insert(expected.end(), testCase.expected.begin(), testCase.expected.end());
-        expected.insert(expected.end(), {"-working-directory", folder.path()});
-        EXPECT_EQ(XAArgumentsAdaptedForLoadedClang(arguments, context), expected) << testCase.name;
+        Arguments kept = {"-x", "objective-c", "-target", "arm64-apple-ios12.0"};
+        kept.insert(kept.end(), testCase.kept.begin(), testCase.kept.end());
+        Arguments rejected;
+        EXPECT_EQ(XAArgumentsAdaptedForLoadedClang(arguments, context, &rejected), kept);
+        EXPECT_EQ(rejected, testCase.rejected);
+        for (const Arguments &trial : trials) {
+            ASSERT_GE(trial.size(), 4u);
+            EXPECT_EQ(Arguments(trial.begin(), trial.begin() + 4),
+                      (Arguments{"-x", "objective-c", "-target", "arm64-apple-ios12.0"}));
+        }
     }
+}
+
+// A target the library cannot parse for fails every trial, so no trial tells anything: every option stays, and the
+// parse names the target when it fails.
+TEST(XAParsingArgumentsTest, ATargetTheLibraryRefusesLeavesEveryOption) {
+    XAParsingArgumentsContext context;
+    context.acceptsArguments = [](const Arguments &trial) {
+        return std::find(trial.begin(), trial.end(), "undefined_arch-apple-tvos9.0") == trial.end();
+    };
+    const Arguments arguments = {"-x",         "objective-c", "-target",  "undefined_arch-apple-tvos9.0",
+                                 "-fobjc-arc", "-Xclang",     "-fno-such"};
+    Arguments rejected;
+    EXPECT_EQ(XAArgumentsAdaptedForLoadedClang(arguments, context, &rejected), arguments);
+    EXPECT_THAT(rejected, testing::IsEmpty());
+}
+
+// The options of Apple's clang and of analyzer-minded projects that upstream libclang refuses, asked of the loaded
+// library itself; the options it knows stay.
+TEST(XAParsingArgumentsTest, TheLoadedLibclangDecidesWhichOptionsStay) {
+    ASSERT_TRUE(XALoadStagedLibclang());
+    XAParsingArgumentsContext context;
+    context.acceptsArguments = XALoadedClangAcceptsArguments;
+    const Arguments arguments = {"-x",
+                                 "objective-c",
+                                 "-target",
+                                 "arm64-apple-ios12.0",
+                                 "-index-store-path",
+                                 "/DD/Index/DataStore",
+                                 "-fno-odr-hash-protocols",
+                                 "-Xclang",
+                                 "-fno-module-related-to-pch",
+                                 "-Xclang",
+                                 "-clang-vendor-feature=+x",
+                                 "-fdepscan=inline",
+                                 "-Xclang",
+                                 "-analyzer-tidy-checker=osx.cocoa.Loops",
+                                 "-Xclang",
+                                 "-fno-validate-pch",
+                                 "-fobjc-arc",
+                                 "-fmodules",
+                                 "-std=gnu11",
+                                 "-fmodule-name=App",
+                                 "-c",
+                                 "/src/a.m"};
+    Arguments rejected;
+    EXPECT_EQ(XAArgumentsAdaptedForLoadedClang(arguments, context, &rejected),
+              (Arguments{"-x", "objective-c", "-target", "arm64-apple-ios12.0", "-Xclang", "-fno-validate-pch",
+                         "-fobjc-arc", "-fmodules", "-std=gnu11", "-fmodule-name=App", "-c", "/src/a.m"}));
+    EXPECT_EQ(rejected, (Arguments{"-index-store-path /DD/Index/DataStore", "-fno-odr-hash-protocols",
+                                   "-Xclang -fno-module-related-to-pch", "-Xclang -clang-vendor-feature=+x",
+                                   "-fdepscan=inline", "-Xclang -analyzer-tidy-checker=osx.cocoa.Loops"}));
+    // The answer depends on the language of the parse.
+    EXPECT_TRUE(XALoadedClangAcceptsArguments({"-x", "c++", "-target", "arm64-apple-ios12.0", "-std=c++17"}));
+    EXPECT_FALSE(XALoadedClangAcceptsArguments({"-x", "objective-c", "-target", "arm64-apple-ios12.0", "-std=c++17"}));
+}
+
+// What a refused parse names: every option is tried, also those the adaptation takes on trust; a target the library
+// cannot parse for fails every trial and is named alone.
+TEST(XAParsingArgumentsTest, TheCauseOfARefusedParseIsFoundAmongAllOptions) {
+    // Refused: a target of no known architecture, -include without its value, a prefix header that does not fit, an
+    // unknown front-end option.
+    const Arguments context = {"-x", "objective-c", "-target", "arm64-apple-ios12.0"};
+    const std::set<Arguments> refused = {{"-include"}, {"-include", "/DD/Prefix.pch"}, {"-Xclang", "-fno-such"}};
+    const XACompilerArgumentsAcceptance accepts = [&](const Arguments &trial) {
+        const std::size_t split = std::min<std::size_t>(4, trial.size());
+        return Arguments(trial.begin(), trial.begin() + split) == context &&
+               !refused.contains(Arguments(trial.begin() + split, trial.end()));
+    };
+    Arguments arguments = {"-x",    "objective-c", "-fobjc-arc", "-include", "/DD/Prefix.pch",
+                           "-DA=1", "-Xclang",     "-fno-such",  "-target",  "arm64-apple-ios12.0"};
+    EXPECT_EQ(XACompilerOptionsRejected(arguments, accepts),
+              (Arguments{"-include /DD/Prefix.pch", "-Xclang -fno-such"}));
+    arguments.back() = "undefined_arch-apple-tvos";
+    EXPECT_EQ(XACompilerOptionsRejected(arguments, accepts), (Arguments{"-target undefined_arch-apple-tvos"}));
+}
+
+TEST(XAParsingArgumentsTest, MissingHeaderMapsAreReplacedByTheirStandIns) {
+    XAScratchFolder folder;
+    folder.write("App-project-headers.hmap", "");
+    std::vector<std::string> asked;
+    XAParsingArgumentsContext context = contextIn(folder.path());
+    context.headerMapStandIn = [&asked](const std::string &logged) -> std::optional<std::string> {
+        asked.push_back(logged);
+        if (logged.ends_with("-generated-files.hmap")) {
+            return std::nullopt;
+        }
+        return "/caches/" + xa_lastPathComponent(logged);
+    };
+    const std::string missing = "/DD/App.build/App";
+    const Arguments arguments = {"-target",
+                                 "arm64-apple-ios12",
+                                 "-iquote",
+                                 missing + "-generated-files.hmap",
+                                 "-I" + missing + "-own-target-headers.hmap",
+                                 "-I",
+                                 missing + "-all-target-headers.hmap",
+                                 "-iquote",
+                                 "relative/App-project-headers.hmap",
+                                 "-iquote",
+                                 "App-project-headers.hmap",
+                                 "-I/DD/include"};
+    EXPECT_EQ(XAArgumentsAdaptedForLoadedClang(arguments, context),
+              (Arguments{"-target", "arm64-apple-ios12", "-I/caches/App-own-target-headers.hmap", "-I",
+                         "/caches/App-all-target-headers.hmap", "-iquote", "/caches/App-project-headers.hmap",
+                         "-iquote", "App-project-headers.hmap", "-I/DD/include", "-working-directory", folder.path()}));
+    // The stand-ins are asked for by absolute path; an existing map is never replaced.
+    EXPECT_EQ(asked,
+              (Arguments{missing + "-generated-files.hmap", missing + "-own-target-headers.hmap",
+                         missing + "-all-target-headers.hmap", folder.path() + "/relative/App-project-headers.hmap"}));
+    // Without stand-ins a missing map is dropped.
+    EXPECT_EQ(XAArgumentsAdaptedForLoadedClang({"-target", "t-apple-ios", "-I" + missing + ".hmap", "-DB"}, {}),
+              (Arguments{"-target", "t-apple-ios", "-DB"}));
 }
 
 TEST(XAParsingArgumentsTest, AMissingSDKIsReplacedByTheStandInOfItsPlatform) {

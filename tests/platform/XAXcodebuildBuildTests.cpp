@@ -354,6 +354,63 @@ TEST(XcodebuildBuildLogTest, PrefixHeaderIsPrecompiledOncePerLanguageBeforeItsFi
     EXPECT_TRUE(stepsNamed(run.stepsOf("MacApp", "MacApp"), "ProcessPCH").empty());
 }
 
+// A file with flags of its own gets a prefix header compiled with those flags, at a path of its own: the file without
+// ARC in an ARC target includes a header made without ARC.
+TEST(XcodebuildBuildLogTest, PrefixHeaderIsPrecompiledOncePerSetOfFileFlags) {
+    const std::string folder = sourceFolder("tests/fixtures/projects/CompilerFlags");
+    ProductsFolder products;
+    BuildRun run = runBuild(projectRequest(folder + "/CompilerFlags.xcodeproj", {"Flags"}, "Debug"), products, folder);
+    const std::vector<XABuildStep> &steps = run.stepsOf("CompilerFlags", "Flags");
+    std::map<std::string, std::vector<std::string>> headerLines; // output path -> compile line
+    for (const XABuildStep *header : stepsNamed(steps, "ProcessPCH")) {
+        headerLines[header->outputPath().value_or("")] = toolLine(*header, "clang");
+    }
+    ASSERT_EQ(headerLines.size(), 3u) << run.output.standardOutput;
+    const std::vector<std::pair<std::string, std::string>> fileFlags = {
+        {"ManualCounter.m", "-fno-objc-arc"}, {"Counter.m", "-analyzer-tidy-checker=deadcode.DeadStores"}};
+    for (const XABuildStep *compile : stepsNamed(steps, "CompileC")) {
+        const std::vector<std::string> line = toolLine(*compile, "clang");
+        const auto include = std::find(line.begin(), line.end(), "-include");
+        ASSERT_NE(include, line.end()) << joined(line);
+        const auto header = headerLines.find(*(include + 1) + ".pch");
+        ASSERT_NE(header, headerLines.end()) << *(include + 1);
+        const std::string file = xa_lastPathComponent(compile->inputPath().value_or(""));
+        for (const auto &[flagged, flag] : fileFlags) {
+            const bool hasFlag = std::find(header->second.begin(), header->second.end(), flag) != header->second.end();
+            EXPECT_EQ(hasFlag, file == flagged) << file << " includes " << header->first;
+        }
+    }
+}
+
+// A framework's public and private headers are copied into its Headers and PrivateHeaders folders, each with a step
+// in the log; project headers stay where they are. Only a full build copies.
+TEST(XcodebuildBuildLogTest, FrameworkHeadersAreCopiedIntoTheProduct) {
+    const std::string folder = sourceFolder("tests/fixtures/projects/FrameworkApp");
+    for (const bool dryRun : {true, false}) {
+        SCOPED_TRACE(dryRun ? "dry run" : "full build");
+        ProductsFolder products;
+        BuildRun run =
+            runBuild(projectRequest(folder + "/FrameworkApp.xcodeproj", {"App"}, "Debug", dryRun), products, folder);
+        ASSERT_EQ(run.output.status, 0) << run.output.standardError;
+        const std::string framework = products.symroot() + "/Debug-iphoneos/Kit.framework";
+        std::vector<std::pair<std::string, std::string>> copies; // destination, source
+        for (const XABuildStep *step : stepsNamed(run.stepsOf("FrameworkApp", "Kit"), "CpHeader")) {
+            copies.emplace_back(step->argumentAtIndex(0).value_or(""), step->argumentAtIndex(1).value_or(""));
+            EXPECT_FALSE(toolLine(*step, "builtin-copy").empty());
+        }
+        const std::vector<std::pair<std::string, std::string>> expected = {
+            {framework + "/Headers/Kit.h", folder + "/Kit/Kit.h"},
+            {framework + "/Headers/KitWidget.h", folder + "/Kit/KitWidget.h"},
+            {framework + "/PrivateHeaders/KitInternal.h", folder + "/Kit/KitInternal.h"}};
+        EXPECT_EQ(copies, expected);
+        EXPECT_TRUE(stepsNamed(run.stepsOf("FrameworkApp", "App"), "CpHeader").empty());
+        for (const auto &[destination, source] : expected) {
+            EXPECT_EQ(fs::is_regular_file(destination), !dryRun) << destination;
+        }
+        EXPECT_FALSE(fs::exists(framework + "/Headers/KitProject.h"));
+    }
+}
+
 TEST(XcodebuildBuildLogTest, InterfaceFilesResourcesInfoPlistAndProductHaveTheirSteps) {
     struct Case {
         std::size_t fixture;

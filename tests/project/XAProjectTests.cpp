@@ -60,7 +60,8 @@ TEST(XAProjectLoading, ReadFailuresAreReportedAsErrors) {
     XAScratchFolder folder;
     folder.write("Empty.xcodeproj/readme.txt", "no project file here");
     std::filesystem::create_directories(folder / "Folder.xcodeproj/project.pbxproj");
-    folder.write("Broken.xcodeproj/project.pbxproj", "{ objects = { ");
+    folder.write("Broken.xcodeproj/project.pbxproj",
+                 "// !$*UTF8*$!\n{\n\tobjects = {\n\t\tA = {isa = PBXGroup;\n\t\t\tname = ;\n");
     folder.write("Shapeless.xcodeproj/project.pbxproj", "( a, b )");
     struct Case {
         std::string xcodeprojPath;
@@ -73,10 +74,13 @@ TEST(XAProjectLoading, ReadFailuresAreReportedAsErrors) {
          "The project.pbxproj file cannot be found: " + folder / "Missing.xcodeproj/project.pbxproj"},
         {folder / "Folder.xcodeproj",
          "A directory exists where the project.pbxproj file should be: " + folder / "Folder.xcodeproj/project.pbxproj"},
+        // A file that does not parse: where and what, as the reader says it.
         {folder / "Broken.xcodeproj",
-         "The contents of the project.pbxproj file cannot be read: " + folder / "Broken.xcodeproj/project.pbxproj"},
+         "The contents of the project.pbxproj file cannot be read: " + folder / "Broken.xcodeproj/project.pbxproj" +
+             ":5: expected a value for the key \"name\" but found ';'"},
         {folder / "Shapeless.xcodeproj",
-         "The contents of the project.pbxproj file cannot be read: " + folder / "Shapeless.xcodeproj/project.pbxproj"},
+         "The contents of the project.pbxproj file cannot be read: " + folder / "Shapeless.xcodeproj/project.pbxproj" +
+             ": the project file is not a dictionary at its top level"},
     };
     for (const auto &c : cases) {
         XAProject project(c.xcodeprojPath);
