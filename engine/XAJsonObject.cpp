@@ -13,11 +13,23 @@ bool realEntryFollows(const XAJsonObject::Entries &entries, std::size_t index) {
                        [](const XAJsonObject &entry) { return !entry.isEmptyLine() && !entry.commentedOut(); });
 }
 
+// The comment with every line break turned into a blank: a comment is re-flowed as one paragraph.
+std::string asOneParagraph(const std::string &comment) {
+    std::string paragraph;
+    for (std::size_t i = 0; i < comment.size();) {
+        const XAUTF8Char character = XADecodeUTF8(comment, i);
+        paragraph += character.valid && XAIsNewline(character.codePoint) ? std::string(" ")
+                                                                         : comment.substr(i, character.length);
+        i += character.length;
+    }
+    return paragraph;
+}
+
 void appendComment(std::string &text, const std::string &comment, const std::string &indentation,
                    std::size_t maxLineLength) {
     const std::size_t reserved = 3 + indentation.size(); // the indentation and "// "
     const std::size_t width = maxLineLength > reserved ? maxLineLength - reserved : 0;
-    for (const std::string &line : xa_lines(xa_wordWrapToLength(comment, width))) {
+    for (const std::string &line : xa_lines(xa_wordWrapToLength(asOneParagraph(comment), width))) {
         text += indentation + "// " + line + "\n";
     }
 }
