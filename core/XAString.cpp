@@ -557,13 +557,11 @@ std::string xa_firstCharCapitalized(std::string_view s) {
 
 std::string xa_lowercased(std::string_view s) { return lowerCased(s); }
 
+std::string xa_uppercased(std::string_view s) { return upperCased(s); }
+
 std::string xa_firstCharLowercased(std::string_view s) {
     return xa_firstCharModifiedWithBlock(s, [](const std::string &c) { return lowerCased(c); });
 }
-
-std::string xa_lowercaseString(std::string_view s) { return lowerCased(s); }
-
-std::string xa_uppercaseString(std::string_view s) { return upperCased(s); }
 
 std::string xa_camelCaseToSentenceCase(std::string_view s) {
     std::string sentence;

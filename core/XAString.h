@@ -179,12 +179,9 @@ std::string xa_firstCharModifiedWithBlock(std::string_view s,
                                           const std::function<std::string(const std::string &)> &modify);
 std::string xa_firstCharCapitalized(std::string_view s);
 std::string xa_firstCharLowercased(std::string_view s);
-// The whole text in lower case (Unicode, no locale's special rules).
+// The whole text in lower or upper case (Unicode, no locale's special rules).
 std::string xa_lowercased(std::string_view s);
-
-// The whole text in lower or upper case (Unicode case mapping, no locale).
-std::string xa_lowercaseString(std::string_view s);
-std::string xa_uppercaseString(std::string_view s);
+std::string xa_uppercased(std::string_view s);
 
 // A blank before every upper-case letter that directly follows a lower-case letter:
 // "someABCValue" gives "some ABCValue" (a run of capitals is not split).

@@ -50,19 +50,26 @@ XAJsonObject::Entries mainEntries(const XAConfiguration &configuration, bool com
 
 // The public groups, and the groups of rules that are not public where the configuration holds values for them, so
 // that a file that configured such a rule keeps its settings when it is written back.
-std::vector<XARuleOptionGroupDescription> writtenGroups(const XAConfiguration &configuration) {
-    std::vector<XARuleOptionGroupDescription> groups = XAConfiguration::allRuleOptionGroups();
-    std::erase_if(groups, [&configuration](const XARuleOptionGroupDescription &group) {
-        return group.options.empty() ||
-               (!group.isPublic && !configuration.ruleOptionValuesDictionary().contains(group.shortName));
-    });
-    return groups;
+std::vector<XARuleOptionGroup> writtenGroups(const XAConfiguration &configuration) {
+    XARuleOptionGroups groups = XAConfiguration::ruleOptionGroups();
+    std::vector<XARuleOptionGroup> written;
+    for (const XARuleOptionGroup &group : groups.publicGroups) {
+        if (!group.options.empty()) {
+            written.push_back(group);
+        }
+    }
+    for (const XARuleOptionGroup &group : groups.otherGroups) {
+        if (!group.options.empty() && configuration.ruleOptionValuesDictionary().contains(group.shortName)) {
+            written.push_back(group);
+        }
+    }
+    return written;
 }
 
-XAJsonObject groupEntry(const XAConfiguration &configuration, const XARuleOptionGroupDescription &group,
+XAJsonObject groupEntry(const XAConfiguration &configuration, const XARuleOptionGroup &group,
                         bool commentOutDefaultValues) {
     XAJsonObject::Entries entries;
-    for (const XAConfigurationOption &option : group.options) {
+    for (const XARuleOption &option : group.options) {
         std::optional<XAOptionValue> value = configuration.valueOfRuleOption(group.shortName, option.longName());
         entries.push_back(optionEntry(option, value ? value : option.defaultValue(), commentOutDefaultValues));
     }
@@ -76,7 +83,7 @@ std::string XAConfigurationFileWriter::jsonConfigFileRepresentation(const XAConf
                                                                     bool commentOutDefaultValues) {
     XAJsonObject::Entries entries = mainEntries(configuration, commentOutDefaultValues);
     XAJsonObject::Entries groups;
-    for (const XARuleOptionGroupDescription &group : writtenGroups(configuration)) {
+    for (const XARuleOptionGroup &group : writtenGroups(configuration)) {
         groups.push_back(groupEntry(configuration, group, commentOutDefaultValues));
     }
     entries.push_back(XAJsonObject::emptyLine());

@@ -154,15 +154,16 @@ XAConfiguration::setRuleOptionGroupsProvider(RuleOptionGroupsProvider provider) 
     return std::exchange(ruleOptionGroupsProvider(), std::move(provider));
 }
 
-std::vector<XARuleOptionGroupDescription> XAConfiguration::allRuleOptionGroups() {
+XARuleOptionGroups XAConfiguration::ruleOptionGroups() {
     const RuleOptionGroupsProvider &provider = ruleOptionGroupsProvider();
-    return provider ? provider() : std::vector<XARuleOptionGroupDescription>();
+    return provider ? provider() : XARuleOptionGroups();
 }
 
-std::vector<XARuleOptionGroupDescription> XAConfiguration::publicRuleOptionGroups() {
-    std::vector<XARuleOptionGroupDescription> groups = allRuleOptionGroups();
-    std::erase_if(groups, [](const XARuleOptionGroupDescription &group) { return !group.isPublic; });
-    return groups;
+std::vector<XARuleOptionGroup> XAConfiguration::allRuleOptionGroups() {
+    XARuleOptionGroups groups = ruleOptionGroups();
+    std::vector<XARuleOptionGroup> all = std::move(groups.publicGroups);
+    all.insert(all.end(), groups.otherGroups.begin(), groups.otherGroups.end());
+    return all;
 }
 
 // ---- Storage ----
@@ -178,7 +179,7 @@ void XAConfiguration::resetAndFillInDefaultsToMainOptions() {
 
 void XAConfiguration::resetAndFillInDefaultsToRuleOptions() {
     ruleOptions_.clear();
-    for (const XARuleOptionGroupDescription &group : publicRuleOptionGroups()) {
+    for (const XARuleOptionGroup &group : ruleOptionGroups().publicGroups) {
         if (group.options.empty()) {
             continue;
         }
@@ -251,7 +252,7 @@ std::string XAConfiguration::dump() const {
         }
     }
     // Groups of rules that are not public hold values only when a file set them.
-    for (const XARuleOptionGroupDescription &group : allRuleOptionGroups()) {
+    for (const XARuleOptionGroup &group : allRuleOptionGroups()) {
         for (const XAConfigurationOption &option : group.options) {
             if (std::optional<XAOptionValue> value = valueOfRuleOption(group.shortName, option.longName())) {
                 lines.push_back(group.shortName + "." + option.longName() + ": " +
@@ -369,14 +370,14 @@ int XAConfiguration::minimumErrorStatusSeverity() const {
     static const std::map<std::string, int, std::less<>> severities = {
         {"concern", 3}, {"warning", 5}, {"error", 9}, {"fatal", 10}};
     std::optional<std::string> name = stringValue(kMinErrorStatusSeverity);
-    auto found = name ? severities.find(xa_lowercaseString(*name)) : severities.end();
+    auto found = name ? severities.find(xa_lowercased(*name)) : severities.end();
     return found == severities.end() ? 0 : found->second;
 }
 
 XAOutputFormat XAConfiguration::cliOutputFormat() const {
     static const std::map<std::string, XAOutputFormat, std::less<>> formats = {
         {"json", XAOutputFormat::JSON}, {"plist", XAOutputFormat::Plist}, {"xcode", XAOutputFormat::Xcode}};
-    auto found = formats.find(xa_lowercaseString(outputFormat()));
+    auto found = formats.find(xa_lowercased(outputFormat()));
     return found == formats.end() ? XAOutputFormat::Human : found->second;
 }
 

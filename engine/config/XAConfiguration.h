@@ -11,6 +11,7 @@
 #include "core/XAProgressMessage.h"
 #include "engine/config/XAConfigurationOption.h"
 #include "engine/config/XAOptionValue.h"
+#include "engine/config/XARuleOption.h"
 
 #include <cstdint>
 #include <functional>
@@ -20,17 +21,12 @@
 #include <string_view>
 #include <vector>
 
-// The options of one rule option group: a rule's own options followed by those common to all rules, or a group
-// shared by several rules. The rule layer supplies the groups of every registered rule (see
-// XAConfiguration::setRuleOptionGroupsProvider).
-struct XARuleOptionGroupDescription {
-    std::string shortName; // the rule's short name for a rule's own group
-    std::string name;      // shown to users ("Options for rule: ...")
-    std::vector<XAConfigurationOption> options;
-    // Whether a public rule has the group. Only public groups get defaults in a fresh configuration and are written
-    // to configuration files; a file may set the options of any group, so that a rule that is not public can be
-    // configured where it is named explicitly.
-    bool isPublic = true;
+// The rule option groups that configurations know. A file may set the options of any group, so that a rule that is
+// not public can be configured where it is named explicitly; only the public groups get defaults in a fresh
+// configuration and are written to configuration files.
+struct XARuleOptionGroups {
+    std::vector<XARuleOptionGroup> publicGroups; // the groups of the public rules, in the registry's order
+    std::vector<XARuleOptionGroup> otherGroups;  // the groups that only rules that are not public have
 };
 
 // The printer that the command line uses for a configuration's "outputFormat".
@@ -81,14 +77,14 @@ public:
 
     // ---- Rule option groups ----
 
-    // The rule layer installs the function that lists the option groups of every registered rule: the public
-    // groups in a stable order, then the others. Until it does (and in programs without rules) there are none. Call
-    // before configurations are made; not synchronised. Gives the provider it replaces.
-    using RuleOptionGroupsProvider = std::function<std::vector<XARuleOptionGroupDescription>()>;
+    // The rule layer installs the function that gives the option groups of the registered rules. Until it does (and
+    // in programs without rules) there are none. Call before configurations are made; not synchronised. Gives the
+    // provider it replaces.
+    using RuleOptionGroupsProvider = std::function<XARuleOptionGroups()>;
     static RuleOptionGroupsProvider setRuleOptionGroupsProvider(RuleOptionGroupsProvider provider);
-    // Every group, and the public ones only; both in the provider's order.
-    static std::vector<XARuleOptionGroupDescription> allRuleOptionGroups();
-    static std::vector<XARuleOptionGroupDescription> publicRuleOptionGroups();
+    static XARuleOptionGroups ruleOptionGroups();
+    // The public groups followed by the others.
+    static std::vector<XARuleOptionGroup> allRuleOptionGroups();
 
     // ---- Storage ----
 

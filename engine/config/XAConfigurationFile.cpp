@@ -24,11 +24,12 @@ bool somethingExistsAt(const std::string &path) {
 }
 
 // The option of `options` whose long name equals `key` ignoring letter case and that `accepts`.
-const XAConfigurationOption *optionForKey(const std::vector<XAConfigurationOption> &options, std::string_view key,
-                                          const std::function<bool(const XAConfigurationOption &)> &accepts) {
-    std::string lowerKey = xa_lowercaseString(key);
-    for (const XAConfigurationOption &option : options) {
-        if (xa_lowercaseString(option.longName()) == lowerKey && accepts(option)) {
+template <typename Option>
+const Option *optionForKey(const std::vector<Option> &options, std::string_view key,
+                           const std::function<bool(const XAConfigurationOption &)> &accepts) {
+    std::string lowerKey = xa_lowercased(key);
+    for (const Option &option : options) {
+        if (xa_lowercased(option.longName()) == lowerKey && accepts(option)) {
             return &option;
         }
     }
@@ -40,9 +41,9 @@ XAOptionValue withCanonicalSeverityName(const XAConfigurationOption &option, XAO
     if (option.longName() != XAConfiguration::kMinErrorStatusSeverity || !value.isString()) {
         return value;
     }
-    std::string lowerName = xa_lowercaseString(*value.string());
+    std::string lowerName = xa_lowercased(*value.string());
     for (const XAOptionValue &allowed : option.allowedValues()) {
-        if (allowed.isString() && xa_lowercaseString(*allowed.string()) == lowerName) {
+        if (allowed.isString() && xa_lowercased(*allowed.string()) == lowerName) {
             return allowed;
         }
     }
@@ -81,7 +82,7 @@ XAConfiguration XAConfiguration::configFromFile(const std::optional<std::string>
         reportError(progress, "Cannot find configuration file: " + *path);
         return XAConfiguration();
     }
-    std::string extension = xa_lowercaseString(xa_pathExtension(*path));
+    std::string extension = xa_lowercased(xa_pathExtension(*path));
     if (extension != "json") {
         reportError(progress, "Unknown file extension '" + extension + "' for configuration file (must be .json)");
         return XAConfiguration();
@@ -129,12 +130,12 @@ void XAConfiguration::applyValuesFromArgs(const XADictionary &namedArgs, const X
 void XAConfiguration::applyValuesFromDictionary(const XADictionary &dictionary, bool valuesAreFromArgs,
                                                 const XAProgressHandler &progress) {
     const std::string source = valuesAreFromArgs ? "argument" : "config file";
-    const std::string lowerRuleOptionsKey = xa_lowercaseString(kRuleOptionsKey);
+    const std::string lowerRuleOptionsKey = xa_lowercased(kRuleOptionsKey);
     auto acceptsMainOption = [valuesAreFromArgs](const XAConfigurationOption &option) {
         return valuesAreFromArgs || (option.optionDomain() & XAOptionDomainConfigFile) != 0;
     };
     for (const auto &[key, rawValue] : dictionary) {
-        if (xa_lowercaseString(key) == lowerRuleOptionsKey) {
+        if (xa_lowercased(key) == lowerRuleOptionsKey) {
             continue;
         }
         const XAConfigurationOption *option = optionForKey(appOptions(), key, acceptsMainOption);
@@ -164,11 +165,11 @@ void XAConfiguration::applyRuleOptionValuesFromConfigFile(const XADictionary &di
                                   "of options for the rules");
         return;
     }
-    std::vector<XARuleOptionGroupDescription> groups = allRuleOptionGroups();
+    std::vector<XARuleOptionGroup> groups = allRuleOptionGroups();
     auto anyOption = [](const XAConfigurationOption &) { return true; };
     for (const auto &[groupKey, groupValue] : *ruleOptions->dictionary()) {
         auto group = std::find_if(groups.begin(), groups.end(),
-                                  [&](const XARuleOptionGroupDescription &g) { return g.shortName == groupKey; });
+                                  [&](const XARuleOptionGroup &g) { return g.shortName == groupKey; });
         if (group == groups.end()) {
             reportError(progress, "Unknown rule option group: '" + groupKey + "'");
             continue;

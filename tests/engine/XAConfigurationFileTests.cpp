@@ -197,16 +197,19 @@ TEST_F(XAConfigurationFileTest, ArgumentsMayNameCommandLineOptionsButNotRuleOpti
     EXPECT_EQ(configuration.numberOfConcurrentFileCheckingJobs(), 3u);
 }
 
-std::vector<XARuleOptionGroupDescription> exampleRuleGroups() {
-    return {{"LongName",
-             "Options for rule: Long name",
-             {XATestRuleOption("maxLength", "Maximum length", 40, XAOptionValueTypePositiveInteger),
-              XATestRuleOption("allowedNames", "Allowed names", XAOptionValue::Array{}, XAOptionValueTypeStringArray)}},
-            {"NoOptions", "No options", {}},
-            {"Hidden",
-             "Options for rule: Hidden",
-             {XATestRuleOption("threshold", "Threshold", 10, XAOptionValueTypePositiveInteger)},
-             false}};
+XARuleOptionGroups exampleRuleGroups() {
+    using Option = XARuleOption;
+    return {
+        {{"Options for rule: Long name",
+          "LongName",
+          {Option::ruleOptionWithName("maxLength", "Maximum length", std::nullopt, 40,
+                                      XAOptionValueTypePositiveInteger),
+           Option::ruleOptionWithName("allowedNames", "Allowed names", std::nullopt, XAOptionValue::Array{},
+                                      XAOptionValueTypeStringArray)}},
+         {"No options", "NoOptions", {}}},
+        {{"Options for rule: Hidden",
+          "Hidden",
+          {Option::ruleOptionWithName("threshold", "Threshold", std::nullopt, 10, XAOptionValueTypePositiveInteger)}}}};
 }
 
 TEST_F(XAConfigurationFileTest, PublicRuleOptionsStartFromTheirDefaults) {

@@ -15,34 +15,36 @@ namespace {
 
 using testing::IsEmpty;
 
+XARuleOption option(std::string name, std::string description, std::optional<XAOptionValue> defaultValue,
+                    XAOptionValueType type, std::vector<XAOptionValue> allowedValues = {}) {
+    return XARuleOption::ruleOptionWithName(std::move(name), std::move(description), std::nullopt,
+                                            std::move(defaultValue), type, std::move(allowedValues));
+}
+
 // Groups shaped like those of real rules: a rule's own options followed by the option every rule has.
-std::vector<XARuleOptionGroupDescription> exampleGroups() {
-    XAConfigurationOption ignoredFiles = XATestRuleOption("ignoredFileRegexes", "Regexes for ignored file paths",
-                                                          std::nullopt, XAOptionValueTypeRegexArray);
+XARuleOptionGroups exampleGroups() {
+    XARuleOption ignoredFiles =
+        option("ignoredFileRegexes", "Regexes for ignored file paths", std::nullopt, XAOptionValueTypeRegexArray);
     return {
-        {"CyclomaticComplexity",
-         "Options for rule: High cyclomatic complexity",
-         {XATestRuleOption("warningThresholdCCN", "Cyclomatic complexity number warning threshold", 10,
-                           XAOptionValueTypePositiveInteger),
-          ignoredFiles}},
-        {"DotSyntax",
-         "Options for rule: Dot syntax usage",
-         {XATestRuleOption("onlyForProperties", "Enforce dot syntax only for properties", true, XAOptionValueTypeBool),
-          XATestRuleOption("allowedMethods", "Square bracket syntax method whitelist",
-                           XAOptionValue::stringArray({"new", "alloc", "release", "autorelease"}),
-                           XAOptionValueTypeStringArray),
-          XATestRuleOption("receiverStyle",
-                           "How receivers of messages that could use dot syntax are written when the rule reports "
-                           "them",
-                           "unchanged", XAOptionValueTypeString,
-                           {"unchanged", "parenthesised", "plain", "self-qualified", "explicit"}),
-          ignoredFiles}},
-        {"NoOptions", "Options for rule: Without options", {}},
-        {"Experimental",
-         "Options for rule: Not ready",
-         {XATestRuleOption("limit", "Limit", 3, XAOptionValueTypePositiveInteger), ignoredFiles},
-         false},
-    };
+        {{"Options for rule: High cyclomatic complexity",
+          "CyclomaticComplexity",
+          {option("warningThresholdCCN", "Cyclomatic complexity number warning threshold", 10,
+                  XAOptionValueTypePositiveInteger),
+           ignoredFiles}},
+         {"Options for rule: Dot syntax usage",
+          "DotSyntax",
+          {option("onlyForProperties", "Enforce dot syntax only for properties", true, XAOptionValueTypeBool),
+           option("allowedMethods", "Square bracket syntax method whitelist",
+                  XAOptionValue::stringArray({"new", "alloc", "release", "autorelease"}), XAOptionValueTypeStringArray),
+           option("receiverStyle",
+                  "How receivers of messages that could use dot syntax are written when the rule reports them",
+                  "unchanged", XAOptionValueTypeString,
+                  {"unchanged", "parenthesised", "plain", "self-qualified", "explicit"}),
+           ignoredFiles}},
+         {"Options for rule: Without options", "NoOptions", {}}},
+        {{"Options for rule: Not ready",
+          "Experimental",
+          {option("limit", "Limit", 3, XAOptionValueTypePositiveInteger), ignoredFiles}}}};
 }
 
 class XAConfigurationFileWriterTest : public testing::Test {
@@ -185,8 +187,9 @@ TEST_F(XAConfigurationFileWriterTest, AWrittenConfigurationReadsBackUnchanged) {
 
 TEST_F(XAConfigurationFileWriterTest, TextThatDoesNotParseBackIsLoggedAndStillReturned) {
     // Keys are written unescaped, so a double quote in one breaks the file.
-    XAScopedRuleOptionGroups broken(
-        {{"Quoted", "Options", {XATestRuleOption("say\"what", "Text", "x", XAOptionValueTypeString)}}});
+    XARuleOptionGroups groups;
+    groups.publicGroups.push_back({"Options", "Quoted", {option("say\"what", "Text", "x", XAOptionValueTypeString)}});
+    XAScopedRuleOptionGroups broken(groups);
     XALogCapture log;
     std::string text = XAConfigurationFileWriter::jsonConfigFileRepresentation(XAConfiguration(), "Header", false);
     EXPECT_NE(text.find("\"say\"what\": \"x\""), std::string::npos);
