@@ -6,6 +6,7 @@
 #include "core/XAPropertyList.h"
 #include "core/XAUserFolders.h"
 #include "project/XAProject.h"
+#include "project/XAResolvedBuildSettingsCache.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,8 +72,9 @@ std::chrono::system_clock::time_point XATimePointFromDate(XADate date) {
 }
 
 XABuildLogCacheProjectState XABuildLogCacheProjectStateOf(const XAProject &project) {
-    // The project folder stands in for the version-control root until the project model knows that root.
-    return {project.projectHash(), project.projectDiskRootPath()};
+    // Headers beside the project folder but inside its working copy shape the build too.
+    project.determineAndCacheVCSInfoWithProgress(nullptr);
+    return {project.projectHash(), project.effectiveRootPath()};
 }
 
 XABuildLogCache::XABuildLogCache(std::string projectName, std::string projectDiskRootPath,
@@ -88,8 +90,7 @@ std::string XABuildLogCache::targetFolderName() const {
 }
 
 std::string XABuildLogCache::projectDiskCachePath() const {
-    return xa_stringByAppendingPathComponent(XACachesRootPath(),
-                                             projectName_ + "__" + xa_hashForFilePath(projectDiskRootPath_));
+    return XAResolvedBuildSettingsCache::projectCachesFolderPath(projectName_, projectDiskRootPath_);
 }
 
 std::string XABuildLogCache::diskCachePath() const {

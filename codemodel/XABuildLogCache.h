@@ -117,7 +117,8 @@ private:
     std::optional<XABuildLogCacheData> cachedData_;
 };
 
-// The project's state as the cache compares it: its project-file hash and its folder.
+// The project's state as the cache compares it: its project-file hash and its effective root (the version-control
+// root, found here when the project has not looked for it yet, else the project folder).
 XABuildLogCacheProjectState XABuildLogCacheProjectStateOf(const XAProject &project);
 
 // Dates of property lists (seconds since 2001) and of the clock.

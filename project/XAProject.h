@@ -7,6 +7,7 @@
 #include "core/XAValue.h"
 #include "project/XABuildSettingsOutput.h"
 #include "project/XAPbxprojElement.h"
+#include "project/XAVersionControl.h"
 
 #include <chrono>
 #include <cstdint>
@@ -194,6 +195,11 @@ public:
                                                      const std::optional<std::string> &architecture,
                                                      const std::optional<std::vector<std::string>> &xcodebuildExtraArgs,
                                                      const XAProgressHandler &progress);
+    // Whether cacheAllBuildSettings keeps the settings in the caches folder and, while nothing that shapes them has
+    // changed, reads them from there instead of running xcodebuild (XAResolvedBuildSettingsCache.h). On by default
+    // when xcodebuild runs through the shared developer environment, off with a runner for testing.
+    bool usesResolvedBuildSettingsDiskCache() const;
+    void setUsesResolvedBuildSettingsDiskCache(bool uses) { usesSettingsDiskCache_ = uses; }
     // The cached settings of the target in the configuration; null when none were cached.
     std::shared_ptr<const XABuildSettings>
     resolvedBuildSettingsForTarget(const XAProjectTarget &target, const std::string &buildConfigurationName) const;
@@ -232,6 +238,24 @@ public:
     std::vector<std::string>
     supportedLocalizationLocaleIdentifiersForTarget(const XAProjectTarget &target,
                                                     const XAProjectBuildConfiguration &buildConfiguration) const;
+
+    // ---- Version control ----
+
+    // Finds the working copy around the project folder (XAVersionControlLocationOfFolder) and, for Git, opens its
+    // repository; a repository that cannot be opened is reported to the handler and left out. Runs once per project,
+    // whoever asks first and from whatever thread; later calls wait for it and return.
+    void determineAndCacheVCSInfoWithProgress(const XAProgressHandler &progress) const;
+    // What detection found; none before it ran (they never start it).
+    XAVersionControlSystem versionControlSystem() const;
+    std::optional<std::string> versionControlRootPath() const;
+    std::shared_ptr<XAVCSRepository> versionControlRepository() const;
+    // The version-control root when it is known, else the project folder.
+    std::string effectiveRootPath() const;
+    // "?", "Git", "Mercurial", "Bazaar", "Subversion", "Fossil"; "?" for any other number.
+    static std::string nameForVersionControlSystem(std::int64_t system);
+    // Git, Mercurial, Bazaar, Subversion and Fossil, in that order.
+    static std::vector<XAVersionControlSystem> allSupportedVersionControlSystems();
+    static std::vector<std::string> allSupportedVersionControlSystemNames();
 
     // ---- Application icons ----
     //
@@ -279,15 +303,26 @@ private:
                                 const std::vector<std::string> &arguments) const;
     void storeBuildSettings(const std::string &targetName, const std::string &buildConfigurationName,
                             XABuildSettings settings);
+    bool loadBuildSettingsFromDiskCache(const XADictionary &fingerprint);
+    void saveBuildSettingsToDiskCache(const XADictionary &fingerprint, const XAProgressHandler &progress) const;
     std::optional<std::string> resolvedSetting(const XAProjectTarget &target, const std::string &buildConfigurationName,
                                                const std::string &key) const;
 
     const std::string xcodeprojPath_;
     XAXcodebuildRunner xcodebuildRunner_;
+    std::optional<bool> usesSettingsDiskCache_;
 
     mutable std::recursive_mutex lock_;
     mutable std::optional<std::vector<std::shared_ptr<XAProjectTarget>>> targetObjects_;
     mutable std::optional<std::vector<std::shared_ptr<XAProjectBuildConfiguration>>> buildConfigObjects_;
     std::map<std::string, std::shared_ptr<const XABuildSettings>> buildSettingsCache_;
     std::map<std::string, std::shared_ptr<const std::set<std::string>>> resourcePathsCache_;
+
+    // Version-control state: empty until detected.
+    struct XAVersionControlState {
+        XAVersionControlLocation location;
+        std::shared_ptr<XAVCSRepository> repository;
+    };
+    mutable std::recursive_mutex versionControlLock_;
+    mutable std::optional<XAVersionControlState> versionControlState_;
 };

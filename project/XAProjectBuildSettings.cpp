@@ -9,6 +9,7 @@
 #include "project/XADevEnvironment.h"
 #include "project/XAProjectBuildConfiguration.h"
 #include "project/XAProjectTarget.h"
+#include "project/XAResolvedBuildSettingsCache.h"
 
 #include <algorithm>
 #include <atomic>
@@ -49,7 +50,20 @@ XATaskResults XAProject::runXcodebuild(const std::optional<std::string> &working
     return XADevEnvironment::sharedEnvironment().resultsOfXcodebuildInDir(workingDirectory, arguments);
 }
 
+bool XAProject::usesResolvedBuildSettingsDiskCache() const {
+    return usesSettingsDiskCache_.value_or(!xcodebuildRunner_);
+}
+
 bool XAProject::cacheAllBuildSettings(const XAProgressHandler &progress) {
+    // Taken before xcodebuild runs, so that a change made meanwhile makes the stored settings stale.
+    std::optional<XADictionary> fingerprint;
+    if (usesResolvedBuildSettingsDiskCache()) {
+        fingerprint = XAResolvedBuildSettingsCache::fingerprintOfProject(*this);
+        if (loadBuildSettingsFromDiskCache(*fingerprint)) {
+            send(progress, XAProgressMessageKindDebug, "Using cached build settings");
+            return true;
+        }
+    }
     const std::size_t targetCount = targets().size();
     const auto configurations = buildConfigurations();
     if (progress) {
@@ -67,7 +81,41 @@ bool XAProject::cacheAllBuildSettings(const XAProgressHandler &progress) {
     const bool serially = xa_determineBuildSettingsSerially(XAUserDefaults::standard());
     const std::size_t width = serially ? 1 : std::max(1u, std::thread::hardware_concurrency());
     runInParallel(configurations.size(), width, determine);
+    if (failures == 0 && fingerprint) {
+        saveBuildSettingsToDiskCache(*fingerprint, progress);
+    }
     return failures == 0;
+}
+
+bool XAProject::loadBuildSettingsFromDiskCache(const XADictionary &fingerprint) {
+    std::optional<XAResolvedBuildSettingsByConfiguration> cached =
+        XAResolvedBuildSettingsCache(*this).read(fingerprint);
+    if (!cached) {
+        return false;
+    }
+    for (auto &[configurationName, settingsByTarget] : *cached) {
+        for (auto &[targetName, settings] : settingsByTarget) {
+            storeBuildSettings(targetName, configurationName, std::move(settings));
+        }
+    }
+    return true;
+}
+
+// Only complete results are kept: a target xcodebuild gave no settings for is asked again (and warned about) on the
+// next load.
+void XAProject::saveBuildSettingsToDiskCache(const XADictionary &fingerprint, const XAProgressHandler &progress) const {
+    XAResolvedBuildSettingsByConfiguration settings;
+    for (const auto &configuration : buildConfigurations()) {
+        for (const auto &target : targets()) {
+            std::shared_ptr<const XABuildSettings> targetSettings =
+                resolvedBuildSettingsForTarget(*target, configuration->name());
+            if (!targetSettings) {
+                return;
+            }
+            settings[configuration->name()][target->name()] = *targetSettings;
+        }
+    }
+    XAResolvedBuildSettingsCache(*this).write(fingerprint, settings, progress);
 }
 
 bool XAProject::cacheBuildSettingsForBuildConfigurationName(

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -349,6 +350,38 @@ TEST_F(XABuildLogCacheTest, ProjectsAreComparedByTheHashOfTheirProjectFile) {
     setModificationTime(xcodeproj + "/project.pbxproj", kCacheUnixSeconds - 100);
     EXPECT_FALSE(reader.isValidForProject(project, &reason));
     EXPECT_EQ(reason, "The Xcode project has been modified since the last build cache");
+}
+
+TEST_F(XABuildLogCacheTest, AHeaderBesideTheProjectFolderInsideItsWorkingCopyInvalidatesTheCache) {
+    const std::string repository = scratch_ + "/Repository";
+    fs::create_directories(repository + "/.git");
+    const std::string xcodeproj = repository + "/App/App.xcodeproj";
+    fs::create_directories(xcodeproj);
+    fs::copy(std::string(TESSARY_FIXTURES_DIR) + "/projects/iOSApp/iOSApp.xcodeproj/project.pbxproj", xcodeproj);
+    const std::string sharedHeader = repository + "/Shared/Shared.h";
+    const std::string outsideHeader = scratch_ + "/Outside/Outside.h";
+    writeText(sharedHeader, "// shared\n");
+    writeText(outsideHeader, "// outside\n");
+    for (const std::string &path : {xcodeproj + "/project.pbxproj", sharedHeader, outsideHeader}) {
+        setModificationTime(path, kCacheUnixSeconds - 100);
+    }
+    XAProject project(xcodeproj);
+    XABuildLogCache writer("App", repository + "/App", "App", "Debug", {}, kClang);
+    ASSERT_TRUE(writer.writeBuildLogToDisk("log", project, true, nullptr));
+    fs::create_directories(writer.symrootPath());
+    XABuildLogCache reader("App", repository + "/App", "App", "Debug", {}, kClang);
+    ASSERT_TRUE(reader.readFromDisk(nullptr));
+    std::string reason;
+    ASSERT_TRUE(reader.isValidForProject(project, &reason)) << reason;
+
+    // The cache was written now; the headers change an hour later.
+    const long long later = static_cast<long long>(std::time(nullptr)) + 3600;
+    setModificationTime(outsideHeader, later);
+    EXPECT_TRUE(reader.isValidForProject(project, &reason)) << "a header outside the working copy: " << reason;
+    setModificationTime(sharedHeader, later);
+    EXPECT_FALSE(reader.isValidForProject(project, &reason));
+    EXPECT_EQ(reason, "The Shared.h file has been modified");
+    EXPECT_EQ(project.effectiveRootPath(), repository);
 }
 
 TEST(XABuildLogCachePathsTest, TellsBuildProductPathsApart) {
