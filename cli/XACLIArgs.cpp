@@ -90,7 +90,7 @@ std::optional<std::string> XACLIArgs::command() const {
     if (positionalArgs_.empty()) {
         return std::nullopt;
     }
-    return xa_lowercaseString(positionalArgs_.front());
+    return xa_lowercased(positionalArgs_.front());
 }
 
 std::vector<std::string> XACLIArgs::positionalArgsAfterCommand() const {
@@ -133,7 +133,7 @@ bool XACLIArgs::commandIsValid(const std::optional<std::string> &name) {
     if (name->starts_with("dev_")) {
         return true;
     }
-    const std::string lowercaseName = xa_lowercaseString(*name);
+    const std::string lowercaseName = xa_lowercased(*name);
     for (const XACLICommand &command : appCommands()) {
         if (command.name == lowercaseName) {
             return true;

@@ -191,7 +191,7 @@ std::string XACLIToolsInstallFolder() {
 std::vector<std::string> XACLISpellCheckCandidateWords(const std::string &wordListText) {
     std::set<std::string> words;
     for (const std::string &line : xa_lines(wordListText)) {
-        const std::string word = xa_trimmed(xa_lowercaseString(line));
+        const std::string word = xa_trimmed(xa_lowercased(line));
         if (xa_utf16Length(word) >= 3 && isAllAlphanumeric(word) && !hasExcludedPrefix(word)) {
             words.insert(word);
         }

@@ -66,12 +66,12 @@ bool isEmpty(const std::optional<XAXMLString> &text) { return !text || text->xml
 
 std::vector<std::string> publicRulesWithTag(const std::string &tag) {
     std::vector<std::string> shortNames;
-    const std::string lowercaseTag = xa_lowercaseString(tag);
+    const std::string lowercaseTag = xa_lowercased(tag);
     for (const XARuleDescriptor *rule : XARuleRegistry::shared().allRules()) {
         const bool hasTag = std::any_of(rule->tags.begin(), rule->tags.end(), [&](const std::string &ruleTag) {
-            return xa_lowercaseString(ruleTag) == lowercaseTag;
+            return xa_lowercased(ruleTag) == lowercaseTag;
         });
-        if (hasTag && (rule->isPublic || lowercaseTag == xa_lowercaseString(XARuleTagExperimental))) {
+        if (hasTag && (rule->isPublic || lowercaseTag == xa_lowercased(XARuleTagExperimental))) {
             shortNames.push_back(rule->shortName);
         }
     }
@@ -88,7 +88,7 @@ void XACLIHumanReadablePrinter::printDiagnostics(const XADiagnostics &diagnostic
 
 void XACLIHumanReadablePrinter::printGroup(const XADiagnostics &diagnostics) {
     const XADiagnostic &representative = diagnostics.front();
-    const std::string severityText = xa_uppercaseString(representative.severityString().value_or(""));
+    const std::string severityText = xa_uppercased(representative.severityString().value_or(""));
     print(representative.severityColor(), severityText + ": " + representative.ruleName().plainString());
     print(kGrey, " [" + representative.ruleShortName() + "]\n");
     const std::string indent(xa_utf16Length(severityText) + 2, ' ');

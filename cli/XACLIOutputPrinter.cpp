@@ -122,7 +122,7 @@ std::string XACLIProgressLine(const XAProgressMessage &message) {
 
 std::string XACLIClangVersionForDisplay(const std::optional<std::string> &versionText) {
     const std::string text = versionText.value_or("");
-    const std::string lowercaseText = xa_lowercaseString(text);
+    const std::string lowercaseText = xa_lowercased(text);
     for (const char *prefix : {"clang version ", "llvm version "}) {
         if (lowercaseText.starts_with(prefix)) {
             return text.substr(std::string_view(prefix).size());
