@@ -2,6 +2,7 @@
 
 #include "cli/XACLICurrentPrinter.h"
 #include "cli/XACLIToolInstaller.h"
+#include "codemodel/XAClangASTDump.h"
 #include "codemodel/XATranslationUnit.h"
 #include "core/XAJSON.h"
 #include "core/XALog.h"
@@ -9,6 +10,7 @@
 #include "core/XAString.h"
 #include "engine/XARuleRegistry.h"
 #include "engine/XARuleTags.h"
+#include "engine/config/XAConfiguration.h"
 #include "project/XASpellChecker.h"
 
 #include <algorithm>
@@ -155,13 +157,14 @@ int spellCheck(const XACLIEnvironment &environment) {
 }
 
 int dumpTranslationUnit(const XACLIEnvironment &environment, const std::string &programName) {
+    // The file follows the command word; the raw arguments after it are its compiler arguments.
     const std::vector<std::string> &raw = environment.args().rawArgs();
     if (raw.size() < 2) {
         XACLICurrentPrinter()->printShortUsage(programName);
         return 1;
     }
-    XAWriteToStderr("dev_dump: the translation-unit dump is not part of this build\n");
-    return 1;
+    const std::vector<std::string> compilerArguments(raw.begin() + 2, raw.end());
+    return XAClangASTDump(raw[1], compilerArguments, environment.args().boolValueOfNamedArg(XAConfiguration::kVerbose));
 }
 
 bool isAllAlphanumeric(const std::string &word) {
