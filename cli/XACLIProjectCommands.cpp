@@ -53,7 +53,7 @@ int check(const XACLIEnvironment &environment, XAProject &project, bool fromXcod
     }
     XACLICurrentPrinter()->printProgress(XAProgressMessage(
         XAProgressMessageKindError, "The check is not available yet: this build has no checking run."));
-    return 1;
+    return 2;
 }
 
 } // namespace
