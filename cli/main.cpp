@@ -1,8 +1,8 @@
 // The process entry of Tessary: decides the launch mode, loads libclang, and hands over to the command line or the
 // desktop face.
 
-#include "codemodel/XALibclangLoader.h"
 #include "cli/XACLIMain.h"
+#include "codemodel/XALibclangLoader.h"
 #include "core/XALaunchMode.h"
 
 #include <string>

@@ -128,6 +128,8 @@ void XALog(int level, const std::string &text) {
     emitLine(level, text.empty() || text.back() != '\n' ? text + '\n' : text);
 }
 
+void XAWriteToFileDescriptor(int fd, const std::string &text) { writeAll(fd, text); }
+
 void XAWriteToStdout(const std::string &text) { writeAll(STDOUT_FILENO, text); }
 
 void XAWriteToStderr(const std::string &text) { writeAll(STDERR_FILENO, text); }

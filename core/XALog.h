@@ -48,6 +48,7 @@ void XALog(int level, const char *format, ...) __attribute__((format(printf, 2, 
 void XALog(int level, const std::string &text);
 
 // Writers for results; they add no newline, write the whole text to the file descriptor and ignore write errors.
+void XAWriteToFileDescriptor(int fd, const std::string &text);
 void XAWriteToStdout(const std::string &text);
 void XAPrintf(const char *format, ...) __attribute__((format(printf, 1, 2)));
 void XAPrintfError(const char *format, ...) __attribute__((format(printf, 1, 2)));

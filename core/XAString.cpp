@@ -650,6 +650,14 @@ std::string xa_truncatedToLength(std::string_view s, size_t maxLength, XATruncat
 
 size_t xa_utf16Length(std::string_view s) { return utf16Length(s); }
 
+std::string xa_componentsJoinedByString(const std::vector<std::string> &pieces, std::string_view separator) {
+    std::string joined;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        joined.append(i == 0 ? "" : separator).append(pieces[i]);
+    }
+    return joined;
+}
+
 namespace {
 
 // One paragraph (text without line breaks) wrapped greedily.

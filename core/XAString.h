@@ -218,6 +218,9 @@ std::string xa_truncatedToLength(std::string_view s, size_t maxLength, XATruncat
 // longer than the width stands alone on its line.
 std::string xa_wordWrapToLength(std::string_view s, size_t width);
 
+// The pieces joined by the separator: "a, b" for {"a", "b"} and ", "; "" for no pieces.
+std::string xa_componentsJoinedByString(const std::vector<std::string> &pieces, std::string_view separator);
+
 // Fills a format that comes from data: each "%@" takes the next argument in order; a "%" as the
 // last character is kept. No value when a "%" is followed by anything but "@", when the arguments run
 // out, or (for values) when the argument is not a string. Extra arguments are ignored.

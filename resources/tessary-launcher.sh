@@ -8,6 +8,11 @@ if [ -z "${DEVELOPER_DIR:-}" ]; then
     DEVELOPER_DIR="$root/Developer"
     export DEVELOPER_DIR
 fi
+# Usage texts name the command as the user typed it, unless PROGRAM_NAME says otherwise (even when empty).
+if [ -z "${PROGRAM_NAME+set}" ]; then
+    PROGRAM_NAME=$(basename -- "$0")
+    export PROGRAM_NAME
+fi
 PATH="$root/Developer/usr/bin${PATH:+:$PATH}"
 export PATH
 exec "$root/libexec/Tessary" cli "$@"

@@ -525,3 +525,8 @@ TEST(XAStringTest, UTF16LengthCountsSurrogatePairsAsTwo) {
     EXPECT_EQ(xa_utf16Length("a\U0001F600"), 3u);
     EXPECT_EQ(xa_utf16Length("a\xFF"), 2u); // an invalid byte counts as one replacement character
 }
+
+TEST(XAStringFormatting, ComponentsJoinWithTheSeparatorBetweenThem) {
+    EXPECT_EQ(xa_componentsJoinedByString({"a", "", "b"}, ", "), "a, , b");
+    EXPECT_EQ(xa_componentsJoinedByString({}, ", "), "");
+}

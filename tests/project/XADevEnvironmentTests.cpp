@@ -68,16 +68,13 @@ const char *const kXcodebuildVersionScript = "[ \"$1\" = -version ] && printf 'X
 
 } // namespace
 
+// Without DEVELOPER_DIR and without xcode-select on PATH only the launcher can name the stand-in; a failed set-up
+// would end the command with status 1 and its errors.
 TEST(DevEnvironmentStartUpTest, LauncherFindsTheStandInWithoutDEVELOPER_DIR) {
     XATaskResults results = run(launcherPath(), {"version"}, cleanEnvironment());
     ASSERT_EQ(results.exitStatus, 0) << standardError(results);
-    const std::string output = standardOutput(results);
-    EXPECT_NE(output.find("Developer directory: " + developerDir() + "\n"), std::string::npos) << output;
-    EXPECT_NE(output.find("xcodebuild: " + developerTool("xcodebuild") + "\n"), std::string::npos) << output;
-    EXPECT_NE(output.find("xcodebuild version: Tessary xcodebuild stand-in " TESSARY_VERSION
-                          ", Build version " TESSARY_VERSION "\n"),
-              std::string::npos)
-        << output;
+    EXPECT_EQ(standardOutput(results), TESSARY_VERSION "\n");
+    EXPECT_EQ(standardError(results), "");
 }
 
 TEST(DevEnvironmentStartUpTest, DEVELOPER_DIRNamingAMissingFolderFailsWithThatReason) {
@@ -102,10 +99,8 @@ TEST(DevEnvironmentStartUpTest, WithoutAnyDeveloperDirectoryOnlyXcodeIsReportedM
 TEST(DevEnvironmentStartUpTest, WithoutDEVELOPER_DIRTheDirectoryComesFromXcodeSelect) {
     Environment environment = cleanEnvironment();
     environment["PATH"] = developerDir() + "/usr/bin:/usr/bin:/bin";
-    XATaskResults results = run(tessaryExecutablePath(), {"cli"}, environment);
-    ASSERT_EQ(results.exitStatus, 0) << standardError(results);
-    EXPECT_NE(standardOutput(results).find("Developer directory: " + developerDir() + "\n"), std::string::npos)
-        << standardOutput(results);
+    XATaskResults results = run(tessaryExecutablePath(), {"cli", "version"}, environment);
+    EXPECT_EQ(results.exitStatus, 0) << standardError(results);
 }
 
 TEST(DevEnvironmentStartUpTest, XcodeSelectAnswersDecideTheOutcome) {
@@ -131,13 +126,7 @@ TEST(DevEnvironmentStartUpTest, XcodeSelectAnswersDecideTheOutcome) {
                                                                  : std::nullopt);
         XATaskResults results = run(tessaryExecutablePath(), {"cli"}, developer.environment());
         if (testCase.expectedError.empty()) {
-            ASSERT_EQ(results.exitStatus, 0) << standardError(results);
-            EXPECT_NE(standardOutput(results).find("Developer directory: " + developer.path() + "\n"),
-                      std::string::npos)
-                << standardOutput(results);
-            EXPECT_NE(standardOutput(results).find("xcodebuild version: Xcode 99.0, Build version 99A1\n"),
-                      std::string::npos)
-                << standardOutput(results);
+            EXPECT_EQ(results.exitStatus, 0) << standardError(results);
             continue;
         }
         std::string expected = testCase.expectedError;
@@ -152,10 +141,12 @@ TEST(DevEnvironmentStartUpTest, XcodeSelectAnswersDecideTheOutcome) {
 }
 
 TEST(DevEnvironmentStartUpTest, XcodebuildRunsWithThePreparedEnvironment) {
+    // Records what it saw beside itself, and answers as an Xcode would.
     const std::string reportingXcodebuild = "[ \"$1\" = -version ] || exit 64\n"
-                                            "echo \"APP=$TESSARY_APP_ACTIVE\"\n"
+                                            "{ echo \"APP=$TESSARY_APP_ACTIVE\"\n"
                                             "echo \"LOCALE=$LANG $LC_ALL $LC_CTYPE\"\n"
-                                            "echo \"DYLD=${DYLD_INSERT_LIBRARIES-none}\"\n";
+                                            "echo \"DYLD=${DYLD_INSERT_LIBRARIES-none}\"; } > \"$0.seen\"\n"
+                                            "printf 'Xcode 99.0\\nBuild version 99A1\\n'\n";
     struct Case {
         const char *name;
         Environment extraVariables;
@@ -164,10 +155,10 @@ TEST(DevEnvironmentStartUpTest, XcodebuildRunsWithThePreparedEnvironment) {
     const std::vector<Case> cases = {
         {"outside a test harness",
          {{"DYLD_INSERT_LIBRARIES", "/x/inject.so"}, {"LANG", "C"}},
-         "APP=yep, LOCALE=en_US.UTF-8 en_US.UTF-8 en_US.UTF-8, DYLD=/x/inject.so"},
+         "APP=yep\nLOCALE=en_US.UTF-8 en_US.UTF-8 en_US.UTF-8\nDYLD=/x/inject.so\n"},
         {"inside a test harness",
          {{"DYLD_INSERT_LIBRARIES", "/x/inject.so"}, {"XCInjectBundleInto", "/x/Host"}},
-         "APP=yep, LOCALE=en_US.UTF-8 en_US.UTF-8 en_US.UTF-8, DYLD=none"},
+         "APP=yep\nLOCALE=en_US.UTF-8 en_US.UTF-8 en_US.UTF-8\nDYLD=none\n"},
     };
     for (const Case &testCase : cases) {
         SCOPED_TRACE(testCase.name);
@@ -177,9 +168,7 @@ TEST(DevEnvironmentStartUpTest, XcodebuildRunsWithThePreparedEnvironment) {
         environment.insert(testCase.extraVariables.begin(), testCase.extraVariables.end());
         XATaskResults results = run(tessaryExecutablePath(), {"cli"}, environment);
         ASSERT_EQ(results.exitStatus, 0) << standardError(results);
-        EXPECT_NE(standardOutput(results).find("xcodebuild version: " + testCase.expectedDescription + "\n"),
-                  std::string::npos)
-            << standardOutput(results);
+        EXPECT_EQ(XAContentsOfFile(developer.bin() + "/xcodebuild.seen", nullptr), testCase.expectedDescription);
     }
 }
 
@@ -194,7 +183,7 @@ TEST(DevEnvironmentStartUpTest, LaunchModeAndRecursionGuardChooseWhatRuns) {
         std::vector<std::string> arguments;
         Environment environment;
         int expectedStatus;
-        std::string expectedText; // on standard output for status 0, else on standard error
+        std::string expectedText; // on standard error, where progress and errors go when output is redirected
     };
     const std::vector<Case> cases = {
         {"started inside its own build",
@@ -205,12 +194,7 @@ TEST(DevEnvironmentStartUpTest, LaunchModeAndRecursionGuardChooseWhatRuns) {
          "The TESSARY_APP_ACTIVE environment variable is set. Exiting with status 0 in order to avoid recursive "
          "invocation.\n"},
         {"empty recursion marker", tessaryExecutablePath(), {"cli"}, emptyActive, 1, "Cannot find Xcode."},
-        {"unknown command",
-         launcherPath(),
-         {"check", "App.xcodeproj"},
-         cleanEnvironment(),
-         64,
-         "tessary: the command line is not available yet\n"},
+        {"unknown command", launcherPath(), {"frobnicate"}, cleanEnvironment(), 1, "Unknown command: frobnicate\n"},
         {"mode word is case-sensitive",
          tessaryExecutablePath(),
          {"CLI"},
@@ -227,7 +211,7 @@ TEST(DevEnvironmentStartUpTest, LaunchModeAndRecursionGuardChooseWhatRuns) {
     for (const Case &testCase : cases) {
         XATaskResults results = run(testCase.program, testCase.arguments, testCase.environment);
         EXPECT_EQ(results.exitStatus, testCase.expectedStatus) << testCase.name << ": " << standardError(results);
-        const std::string text = testCase.expectedStatus == 0 ? standardOutput(results) : standardError(results);
+        const std::string text = standardError(results);
         EXPECT_NE(text.find(testCase.expectedText), std::string::npos) << testCase.name << ": " << text;
     }
 }
