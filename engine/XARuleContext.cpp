@@ -76,3 +76,17 @@ void XARuleContext::reportDebuggingMessage(const std::string &text) const {
         progressHandler_(XAProgressMessage(XAProgressMessageKindDebug, text));
     }
 }
+
+XAXIBs XARuleContext::XIBsForCheckedTarget() const {
+    if (!build_ || !project_ || !projectTarget_) {
+        return {};
+    }
+    const XAXIBs *xibs = build_->XIBsForProjectName(project_->projectName(), projectTarget_->name());
+    return xibs ? *xibs : XAXIBs{};
+}
+
+bool XARuleContext::buildContainsXIBsThatCannotBeInterpreted() const {
+    std::call_once(xcode4FormatXIBsOnce_,
+                   [this] { buildContainsXcode4FormatXIBs_ = build_ && !build_->xcode4FormatXIBs().empty(); });
+    return buildContainsXcode4FormatXIBs_;
+}

@@ -5,6 +5,7 @@
 // progress handler. One context is made per run, before any rule is called, and is read from every checking thread;
 // nothing in it but the rules' state store changes after creation.
 
+#include "codemodel/XABuild.h"
 #include "core/XAProgressMessage.h"
 #include "core/XAVersionStrings.h"
 #include "engine/XARuleStateStore.h"
@@ -13,11 +14,11 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
-class XABuild;
 class XAProjectBuildConfiguration;
 class XAProjectTarget;
 struct XARuleDescriptor;
@@ -67,6 +68,13 @@ public:
     void reportError(const std::string &text) const;
     void reportDebuggingMessage(const std::string &text) const;
 
+    // The XIB and storyboard files of the checked target as the build read them; none without a build or before the
+    // build has read its XIBs.
+    XAXIBs XIBsForCheckedTarget() const;
+    // Whether the build holds XIBs in the archive format of Xcode 4 and earlier, which the XIB model cannot read;
+    // worked out on the first call.
+    bool buildContainsXIBsThatCannotBeInterpreted() const;
+
     // What rules keep between calls during the run: the one part of the context that changes, under its own lock.
     XARuleStateStore &stateStore() const { return stateStore_; }
 
@@ -82,4 +90,6 @@ private:
     XAPlatform cachedPlatform_ = XAPlatformOther;
     std::optional<std::string> cachedTargetMinOSVersion_;
     mutable XARuleStateStore stateStore_;
+    mutable std::once_flag xcode4FormatXIBsOnce_;
+    mutable bool buildContainsXcode4FormatXIBs_ = false;
 };
