@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <climits>
 #include <cstring>
+#include <regex>
 #include <set>
 #include <string_view>
 
@@ -240,6 +242,56 @@ std::optional<XAFrames> gifFrames(const std::uint8_t *data, std::size_t size) {
     return XAFrames(std::max<std::size_t>(gifFrameCount(data, size), 1), *screen);
 }
 
+// ---- ICO and CUR: one frame per directory entry ----
+
+constexpr std::size_t kIconDirectoryHeaderSize = 6;
+constexpr std::size_t kIconDirectoryEntrySize = 16;
+
+// A little-endian header of reserved 0, type 1 (icon) or 2 (cursor), and at least one entry, all entries present.
+bool isIconDirectory(const std::uint8_t *data, std::size_t size) {
+    const XAByteReader reader(data, size, false);
+    const std::optional<std::uint32_t> reserved = reader.u16(0), type = reader.u16(2), count = reader.u16(4);
+    return reserved == 0u && (type == 1u || type == 2u) && count && *count > 0 &&
+           size >= kIconDirectoryHeaderSize + *count * kIconDirectoryEntrySize;
+}
+
+// An entry's width and height bytes, 0 meaning 256; an entry holding a whole PNG file is measured by the PNG's own
+// header, which also covers sizes beyond 256.
+std::optional<XAFrames> iconFrames(const std::uint8_t *data, std::size_t size) {
+    const XAByteReader reader(data, size, false);
+    const std::uint32_t count = *reader.u16(4);
+    XAFrames frames;
+    for (std::uint32_t index = 0; index < count; ++index) {
+        const std::size_t entry = kIconDirectoryHeaderSize + index * kIconDirectoryEntrySize;
+        const auto dimension = [](std::uint8_t byte) { return byte == 0 ? 256 : static_cast<std::int32_t>(byte); };
+        XAImageResolution frame{dimension(data[entry]), dimension(data[entry + 1])};
+        const std::optional<std::uint32_t> length = reader.u32(entry + 8), offset = reader.u32(entry + 12);
+        if (length && offset && *offset < size && *length <= size - *offset &&
+            startsWith(data + *offset, *length, "\x89PNG")) {
+            frame = probedResolution(data + *offset, *length).value_or(frame);
+        }
+        frames.push_back(frame);
+    }
+    return frames;
+}
+
+// ---- XBM: C source text defining "<name>_width" and "<name>_height" ----
+
+std::optional<XAFrames> xbmFrames(const std::uint8_t *data, std::size_t size) {
+    static const std::regex definition(R"(#define[ \t]+\w*_(width|height)[ \t]+(\d+))");
+    const std::string_view text(reinterpret_cast<const char *>(data), std::min<std::size_t>(size, 4096));
+    std::optional<std::int32_t> width, height;
+    for (std::cregex_iterator match(text.data(), text.data() + text.size(), definition), end; match != end; ++match) {
+        std::uint32_t value = UINT32_MAX; // a number too large to read stays at the largest
+        std::from_chars((*match)[2].first, (*match)[2].second, value);
+        ((*match)[1] == "width" ? width : height) = clampedDimension(value);
+    }
+    if (!width || !height) {
+        return std::nullopt;
+    }
+    return XAFrames{XAImageResolution{*width, *height}};
+}
+
 } // namespace
 
 std::optional<std::vector<XAImageResolution>> XAImageFrameResolutionsOfFile(const std::string &path) {
@@ -257,6 +309,12 @@ std::optional<std::vector<XAImageResolution>> XAImageFrameResolutionsOfFile(cons
     }
     if ((startsWith(data, size, "GIF87a") || startsWith(data, size, "GIF89a")) && size >= 13) {
         return gifFrames(data, size);
+    }
+    if (isIconDirectory(data, size)) {
+        return iconFrames(data, size);
+    }
+    if (startsWith(data, size, "#define")) {
+        return xbmFrames(data, size);
     }
     std::optional<XAImageResolution> probed = probedResolution(data, size);
     return probed ? std::optional<XAFrames>(XAFrames{*probed}) : std::nullopt;

@@ -3,8 +3,8 @@
 // Pixel sizes of image files, read from their headers only (never their pixels).
 //
 // PNG, JPEG, BMP and the other formats that stb_image knows are probed with its header probe; GIF frames are counted
-// by walking the file's blocks; TIFF (every page, in order) and ICNS (every icon image, in order) have readers of
-// their own. Other files, PDF among them, are no images here.
+// by walking the file's blocks; TIFF (every page, in order), ICNS, ICO and CUR (every icon image, in order) and XBM have
+// readers of their own. Other files, PDF among them, are no images here.
 
 #include <cstdint>
 #include <optional>

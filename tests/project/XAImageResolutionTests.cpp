@@ -81,6 +81,56 @@ TEST(XAImageResolution, ICNSGivesItsIconImagesAndSkipsMasks) {
     EXPECT_THAT(XAImageFrameResolutionsOfFile(path), Optional(ElementsAre(size(16, 16), size(20, 10), size(512, 512))));
 }
 
+// An icon or cursor directory: header, 16-byte entries, then each entry's image data.
+std::vector<std::uint8_t>
+iconDirectory(std::uint16_t type,
+              const std::vector<std::pair<std::pair<int, int>, std::vector<std::uint8_t>>> &images) {
+    std::vector<std::uint8_t> bytes;
+    XAAppendInteger(bytes, 0, 2, false);
+    XAAppendInteger(bytes, type, 2, false);
+    XAAppendInteger(bytes, static_cast<std::uint32_t>(images.size()), 2, false);
+    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    for (const auto &[dimensions, data] : images) {
+        bytes.push_back(static_cast<std::uint8_t>(dimensions.first));
+        bytes.push_back(static_cast<std::uint8_t>(dimensions.second));
+        XAAppendInteger(bytes, 0, 2, false); // colours, reserved
+        XAAppendInteger(bytes, 0, 4, false); // planes and bit count, or the cursor's hot spot
+        XAAppendInteger(bytes, static_cast<std::uint32_t>(data.size()), 4, false);
+        XAAppendInteger(bytes, offset, 4, false);
+        offset += static_cast<std::uint32_t>(data.size());
+    }
+    for (const auto &image : images) {
+        bytes.insert(bytes.end(), image.second.begin(), image.second.end());
+    }
+    return bytes;
+}
+
+TEST(XAImageResolution, IconsAndCursorsGiveEveryEntryAndEmbeddedPNGsTheirOwnSize) {
+    XAScratchFolder folder;
+    const std::vector<std::uint8_t> bitmap(40, 0);
+    XAWriteBytes(folder / "app.ico",
+                 iconDirectory(1, {{{16, 16}, bitmap}, {{0, 0}, bitmap}, {{0, 0}, XATestPNGBytes(512, 300)}}));
+    XAWriteBytes(folder / "hand.cur", iconDirectory(2, {{{32, 24}, bitmap}}));
+    // 0 in an entry means 256; a PNG entry is measured by its own header.
+    EXPECT_THAT(XAImageFrameResolutionsOfFile(folder / "app.ico"),
+                Optional(ElementsAre(size(16, 16), size(256, 256), size(512, 300))));
+    EXPECT_THAT(XAImageFrameResolutionsOfFile(folder / "hand.cur"), Optional(ElementsAre(size(32, 24))));
+
+    std::vector<std::uint8_t> cut = iconDirectory(1, {{{16, 16}, bitmap}, {{32, 32}, bitmap}});
+    cut.resize(6 + 16); // the second entry is missing
+    XAWriteBytes(folder / "cut.ico", cut);
+    EXPECT_EQ(XAImageFrameResolutionsOfFile(folder / "cut.ico"), std::nullopt);
+}
+
+TEST(XAImageResolution, XBMGivesTheSizeItsDefinitionsName) {
+    XAScratchFolder folder;
+    const std::string cursor = folder.write("cursor.xbm", "#define cursor_width 13\n#define cursor_height 7\n"
+                                                          "static unsigned char cursor_bits[] = { 0x00 };\n");
+    const std::string half = folder.write("half.xbm", "#define half_width 13\nstatic char half_bits[] = {};\n");
+    EXPECT_THAT(XAImageFrameResolutionsOfFile(cursor), Optional(ElementsAre(size(13, 7))));
+    EXPECT_EQ(XAImageFrameResolutionsOfFile(half), std::nullopt);
+}
+
 TEST(XAImageResolution, FilesThatAreNoReadableImagesGiveNone) {
     XAScratchFolder folder;
     const std::string text = folder.write("icon@2x.png", "not an image at all");
