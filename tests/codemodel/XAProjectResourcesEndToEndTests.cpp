@@ -2,6 +2,9 @@
 // xcodebuild: what every target ships, each entry once.
 
 #include "codemodel/XABuildTestSupport.h"
+#include "codemodel/XATranslationUnit.h"
+#include "codemodel/clang/XACursorNavigation.h"
+#include "codemodel/clang/XALocalizedStringLookups.h"
 #include "project/XAProjectFile.h"
 
 #include <gmock/gmock.h>
@@ -105,4 +108,31 @@ TEST_F(XABuildEndToEndTest, ExampleProjectResourcesAreFoundByTheNamesCodeUses) {
     EXPECT_EQ(project->suggestionForUnknownResourcePath("Lgo", *build, true), "Logo");
     EXPECT_THAT(project->suggestionForUnknownResourcePath("MainVeiw.nib", *build, false),
                 testing::Optional(std::string("MainView.nib")));
+}
+
+// The localised strings the example's code looks up, from every source file parsed as the checking run parses it:
+// each lookup once, in the default table.
+TEST_F(XABuildEndToEndTest, ExampleProjectCodeLooksUpItsStringsOnce) {
+    auto project = loadedProject(kXAExampleXcodeproj);
+    auto build = this->build(project, "TessaryDemo", "Debug");
+    ASSERT_TRUE(build->processBuildWithPermissionToProcessPCHs(true, nullptr));
+    std::vector<std::string> lookups;
+    for (const auto &[path, compilationInfo] : build->compilationInfosByFilePath()) {
+        XAClangIndexOwner index(XALibclang::fn().clang_createIndex(0, 0));
+        XAError error;
+        XATranslationUnitOwner unit(XAParseTranslationUnit(index.get(), compilationInfo->filePath(),
+                                                           compilationInfo->parsingCompilerArgs(),
+                                                           CXTranslationUnit_DetailedPreprocessingRecord, &error));
+        ASSERT_TRUE(unit) << path << ": " << error.message;
+        XAVisitChildren(XALibclang::fn().clang_getTranslationUnitCursor(unit.get()), [&](CXCursor cursor) {
+            for (const XALocalizedStringLookup &lookup :
+                 findLocalizedStringCalls({"NSLocalizedString"}, cursor).value_or(XALocalizedStringLookups())) {
+                lookups.push_back(xa_lastPathComponent(path) + ": " + lookup.key.value_or("(none)") + " in " +
+                                  lookup.table.value_or("(none)"));
+            }
+            return CXChildVisit_Recurse;
+        });
+    }
+    EXPECT_THAT(lookups, ElementsAreArray({"ViewController.m: greeting.title in Localizable",
+                                           "ViewController.m: greeting.missing in Localizable"}));
 }
