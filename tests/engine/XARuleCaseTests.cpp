@@ -123,6 +123,7 @@ TEST(XARuleCaseFileTest, NamesWhatIsWrongWithTheNotation) {
         {"//--- x\nvoid f(void) {} // expect: name=f\n", "only \"id=<identifier>\""},
         {"//--- x\n// expect-file: id=f\nvoid f(void) {}\n", "needs a path"},
         {"void \u2193g(void);\n//--- x\nvoid f(void) {}\n", "a marker stands above the first case"},
+        {"//--- x\n// expect-info: abort\nvoid f(void) {}\n", "needs a text and a marked line before it"},
     };
     for (const Case &c : cases) {
         XAScratchFolder folder;
@@ -152,6 +153,15 @@ TEST(XARuleCaseRunnerTest, AFindingWithAnotherIdentifierFailsBothWays) {
         problemsOf("TestForbiddenCall.m",
                    "#include <stdlib.h>\n//--- x\nvoid f(void) { \u2193abort(); } // expect: id=exit\n"),
         ElementsAre(HasSubstr("a finding without a marker"), HasSubstr("a marker without a finding with id=exit")));
+}
+
+TEST(XARuleCaseRunnerTest, InfoExpectationsApplyToTheLastMarkedLine) {
+    const std::string header = "#include <stdlib.h>\n//--- x\nvoid f(void) { \u2193abort(); \u2193abort(); }\n";
+    EXPECT_THAT(problemsOf("TestForbiddenCall.m", header + "// expect-info: abort is forbidden\nvoid g(void);\n"),
+                IsEmpty());
+    EXPECT_THAT(problemsOf("TestForbiddenCall.m", header + "// expect-info: exit\n"),
+                ElementsAre(HasSubstr("(case file line 3): the info \"abort is forbidden\" does not contain \"exit\""),
+                            HasSubstr("the info \"abort is forbidden\" does not contain \"exit\"")));
 }
 
 TEST(XARuleCaseRunnerTest, ExpectationsOfOtherFilesMustBeMet) {

@@ -18,6 +18,7 @@ constexpr std::string_view kMarker = "\u2193"; // ↓
 constexpr std::string_view kExpect = "// expect:";
 constexpr std::string_view kExpectFile = "// expect-file:";
 constexpr std::string_view kExpectNoFile = "// expect-nofile:";
+constexpr std::string_view kExpectInfo = "// expect-info:";
 
 struct Line {
     std::size_t number = 0; // 1-based in the case file
@@ -131,6 +132,8 @@ public:
             readOtherFinding(line, kExpectFile, true);
         } else if (xa_trimmed(line.text).starts_with(kExpectNoFile)) {
             readOtherFinding(line, kExpectNoFile, false);
+        } else if (xa_trimmed(line.text).starts_with(kExpectInfo)) {
+            readInfoExpectation(line);
         } else {
             readCode(line);
         }
@@ -209,6 +212,21 @@ private:
             finding.identifier = identifiers[0];
         }
         case_.otherFindings.push_back(std::move(finding));
+    }
+
+    // Applies to every marker of the case's last line with markers.
+    void readInfoExpectation(const Line &line) {
+        const std::string fragment = xa_trimmed(xa_trimmed(line.text).substr(kExpectInfo.size()));
+        if (fragment.empty() || case_.markers.empty()) {
+            problem(line.number, "\"// expect-info:\" needs a text and a marked line before it");
+            return;
+        }
+        const std::size_t markedLine = case_.markers.back().caseFileLine;
+        for (XARuleCaseMarker &marker : case_.markers) {
+            if (marker.caseFileLine == markedLine) {
+                marker.infoFragments.push_back(fragment);
+            }
+        }
     }
 
     void readCode(const Line &line) {

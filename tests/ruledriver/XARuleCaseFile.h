@@ -18,6 +18,8 @@
 //     #import "Thing.h"
 //     // expect-file: iOSApp/AppDelegate.h id=AppDelegate    <- a finding in a file of the fixture project
 //     // expect-nofile: id=classPrefix                        <- a finding in no file
+//     // expect-info: 'MyController'                          <- the info of the findings marked on the last
+//                                                                 marked line contains this text
 //
 // Directive lines begin with "| " at the start of a line and are taken out of the code. Text of a case before its
 // first "| file:" goes into a file named "Case" with the case file's extension. "// expect:" at the end of a line
@@ -45,6 +47,8 @@ struct XARuleCaseMarker {
     std::size_t column = 0; // 1-based, in bytes
     std::size_t caseFileLine = 0;
     std::optional<std::string> identifier;
+    // Texts the finding's info must contain, in its plain form.
+    std::vector<std::string> infoFragments;
 };
 
 // A finding expected in another file (a file of the fixture project), or in no file when `path` is empty.

@@ -173,6 +173,7 @@ public:
                                    (expected.identifier ? " with id=" + *expected.identifier : ""));
             }
         }
+        problems.insert(problems.end(), infoProblems_.begin(), infoProblems_.end());
     }
 
 private:
@@ -204,11 +205,22 @@ private:
                     marker.offset == finding.startPositionBytes()->offset &&
                     marker.identifier.has_value() == wantIdentifier && identifierMatches(marker.identifier, finding)) {
                     markerMatched_[i] = true;
+                    checkInfo(marker, finding);
                     return true;
                 }
             }
         }
         return false;
+    }
+
+    void checkInfo(const XARuleCaseMarker &marker, const XADiagnostic &finding) {
+        const std::string info = finding.instanceInfo() ? finding.instanceInfo()->plainString() : "";
+        for (const std::string &fragment : marker.infoFragments) {
+            if (!xa_containsSubstring(info, fragment)) {
+                infoProblems_.push_back(describe(finding) + " (case file line " + std::to_string(marker.caseFileLine) +
+                                        "): the info \"" + info + "\" does not contain \"" + fragment + "\"");
+            }
+        }
     }
 
     bool matchOtherFinding(const XADiagnostic &finding) {
@@ -250,6 +262,7 @@ private:
     std::string projectFolder_;
     std::string caseFolder_;
     std::vector<bool> markerMatched_;
+    std::vector<std::string> infoProblems_;
     std::vector<bool> otherMatched_;
 };
 

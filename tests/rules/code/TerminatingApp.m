@@ -7,10 +7,12 @@
 void quit(int how) {
     if (how == 0) {
         ↓exit(0);
+// expect-info: exit
     } else if (how == 1) {
         ↓abort();
     } else {
         ↓_Exit(1);
+// expect-info: _Exit
     }
 }
 

@@ -11,8 +11,17 @@
 @implementation Presenter
 - (UIViewController *)controller {
     return ↓[[MyController alloc] initWithNibName:@"Main" bundle:nil];
+// expect-info: Instantiating MyController outside its implementation with literal NIB name Main
 }
 @end
+
+//--- a NIB name with markup characters is escaped in the info
+@implementation MyController
+@end
+UIViewController *makeOddController(void) {
+    return ↓[[MyController alloc] initWithNibName:@"A&B<" bundle:nil];
+// expect-info: literal NIB name A&amp;B&lt;
+}
 
 //--- the controller's own implementation chooses its NIB
 @implementation MyController
