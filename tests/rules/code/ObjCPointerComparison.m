@@ -7,12 +7,19 @@
 
 //--- strings compared by "==" or "!=" are reported with low confidence
 BOOL sameText(NSString *a, NSString *b) { return ↓a == b || ↓a != b; }
+// expect-info: perhaps you meant to use -isEqualToString:
 
 //--- numbers compared by "==" or "<" are reported
-BOOL numbers(NSNumber *a, NSNumber *b) { return ↓a == b || ↓a < b; }
+BOOL numbers(NSNumber *a, NSNumber *b) {
+    return ↓a == b ||
+// expect-info: using the == operator — perhaps you meant to use -isEqual:
+           ↓a < b;
+// expect-info: using the &lt; operator — perhaps you meant to use -compare:
+}
 
 //--- objects of other classes compared by ">" are reported
 BOOL things(Thing *a, Thing *b) { return ↓a > b; }
+// expect-info: Comparing Thing *__strong to Thing *__strong using the &gt; operator
 
 //--- nil and NULL are never reported
 BOOL missing(NSString *a) { return a == nil || a != NULL || nil < a; }

@@ -5,7 +5,9 @@
 //--- ">" and ">=" are reported, "<" and "<=" are not
 BOOL compare(int a, int b) {
     BOOL bigger = ↓a > b;
+// expect-info: Invert this comparison to use the &lt; operator instead.
     BOOL atLeast = ↓a >= b;
+// expect-info: Invert this comparison to use the &lt;= operator instead.
     return bigger && atLeast && a < b && a <= b;
 }
 

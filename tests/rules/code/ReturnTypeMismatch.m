@@ -12,6 +12,7 @@
 - (NSString *)name {
     NSMutableString *name = [NSMutableString string];
     ↓return name;
+// expect-info: Returning value of type NSMutableString * from method whose return type is NSString *
 }
 - (NSString *)nothing { return nil; }
 - (NSString *)anything:(id)value { return value; }
@@ -22,6 +23,7 @@
 void withBlock(void) {
     BOOL (^check)(void) = ^BOOL(void) {
         ↓return 1;
+// expect-info: Returning value of type int from block whose return type is BOOL
     };
     (void)check;
 }
