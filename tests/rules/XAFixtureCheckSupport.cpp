@@ -78,6 +78,11 @@ XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string 
     auto operation = XACheckingOperation::operationWithProject(project, target, buildConfig, ruleSet, configuration);
     operation->applyRulesWithProgress(nullptr, nullptr, true);
 
+    // A file that does not compile is not shown to the rules: the fixture would pass as clean by not compiling.
+    for (const XAProgressMessage &error : operation->progressMessagesOfKind(XAProgressMessageKindCompilerError)
+                                              .value_or(std::vector<XAProgressMessage>{})) {
+        ADD_FAILURE() << fixture << " does not compile: " << error.logMessage();
+    }
     for (const XAProgressMessage &message :
          operation->progressMessagesOfKind(XAProgressMessageKindDebug).value_or(std::vector<XAProgressMessage>{})) {
         check.debugMessages.push_back(message.message());

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct XAFixtureFinding {
     std::string info; // the message as plain text
     bool operator==(const XAFixtureFinding &) const = default;
 };
+
+inline void PrintTo(const XAFixtureFinding &finding, std::ostream *stream) {
+    *stream << finding.file << ":" << finding.line << " id=" << finding.identifier << " \"" << finding.info << "\"";
+}
 
 struct XAFixtureCheck {
     std::vector<XAFixtureFinding> findings; // ordered by file, line and message
