@@ -135,14 +135,14 @@ struct XARuleUnusedMethod : XACursorRule<XARuleUnusedMethod> {
     }
 
     static void collectMethodReferenceWithMethodOrPropertyDeclCursor(CXCursor referenced, XARuleContext &context) {
-        if (XAIsNullCursor(referenced)) {
+        // Only methods override methods, so the kind can be tested first (member references are mostly fields).
+        if (referenced.kind != CXCursor_ObjCPropertyDecl && referenced.kind != CXCursor_ObjCInstanceMethodDecl &&
+            referenced.kind != CXCursor_ObjCClassMethodDecl) {
             return;
         }
         const CXCursor overridden = XAOverriddenCursorAtIndex(referenced, 0);
         const CXCursor decl = XAIsNullCursor(overridden) ? referenced : overridden;
-        if (XACursorIsInSystemHeader(decl) ||
-            (decl.kind != CXCursor_ObjCPropertyDecl && decl.kind != CXCursor_ObjCInstanceMethodDecl &&
-             decl.kind != CXCursor_ObjCClassMethodDecl)) {
+        if (XACursorIsInSystemHeader(decl)) {
             return;
         }
         if (std::optional<std::string> fullName = XAMethodDeclDisplayName(decl)) {
