@@ -19,9 +19,11 @@ void addInclusionsOfHeader(CXTranslationUnit unit, const std::string &folder, XA
             return CXChildVisit_Recurse;
         }
         if (std::optional<std::string> included = XAIncludedFilePath(cursor)) {
-            inclusions.allByFolder[folder].insert(*included);
+            // As the rules compare the files that source files include: "App/../App/Util.h" is "App/Util.h".
+            const std::string path = xa_stringByStandardizingPath(*included);
+            inclusions.allByFolder[folder].insert(path);
             if (xa_stringByStandardizingPath(XACursorFilePath(cursor).value_or("")) == headerPath) {
-                inclusions.directByFolder[folder].insert(*included);
+                inclusions.directByFolder[folder].insert(path);
             }
         }
         return CXChildVisit_Continue;

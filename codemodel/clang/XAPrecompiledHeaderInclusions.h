@@ -12,7 +12,7 @@
 #include <vector>
 
 struct XAPCHInclusions {
-    // Folder of the precompiled header -> included file paths (as XAIncludedFilePath gives them).
+    // Folder of the precompiled header -> included file paths (as XAIncludedFilePath gives them, standardised).
     std::map<std::string, std::set<std::string>> allByFolder;
     std::map<std::string, std::set<std::string>> directByFolder;
 };

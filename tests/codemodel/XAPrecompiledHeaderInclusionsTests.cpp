@@ -51,6 +51,16 @@ TEST_F(XAPrecompiledHeaderInclusionsTest, ASavedHeaderGivesItsDirectAndIndirectI
                 ElementsAre(Pair(app, UnorderedElementsAre(models, util)), Pair(other, ElementsAre(otherUtil))));
 }
 
+TEST_F(XAPrecompiledHeaderInclusionsTest, PathsAreLexicallyNormalised) {
+    const std::string near = scratch_.write("App/Near.h", "#pragma once\nint near;\n");
+    scratch_.write("App/Prefix.h", "#include \"../App/./Near.h\"\n");
+
+    const XAPCHInclusions inclusions = XAReadPCHInclusions({XASaveHeaderAsPrecompiled(scratch_ / "App/Prefix.h")});
+
+    EXPECT_THAT(inclusions.allByFolder, ElementsAre(Pair(scratch_ / "App", ElementsAre(near))));
+    EXPECT_THAT(inclusions.directByFolder, ElementsAre(Pair(scratch_ / "App", ElementsAre(near))));
+}
+
 TEST_F(XAPrecompiledHeaderInclusionsTest, AHeaderThatCannotBeLoadedIsLoggedAndAddsNothing) {
     const std::string damaged = scratch_.write("App/Prefix.h.pch", "not an AST file");
     XALogCapture log;

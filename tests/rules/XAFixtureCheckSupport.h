@@ -1,0 +1,41 @@
+#pragma once
+
+// Checking a fixture project (tests/fixtures/projects/<name>) from end to end with chosen rules of the shared
+// registry: the project is copied to a scratch folder, checked by a synchronous checking operation over its first
+// application target, and its findings are given with paths relative to the project folder. The rule-case
+// environment (libclang, developer tools) must be installed, as the rule-case tests of the same program do.
+
+#include "core/XAPathsTestSupport.h"
+#include "engine/XADiagnostic.h"
+#include "engine/config/XAOptionValue.h"
+
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct XAFixtureFinding {
+    std::string file; // relative to the project folder when inside it, else as reported; "" for none
+    std::uint64_t line = 0;
+    std::string identifier;
+    std::string info; // the message as plain text
+    bool operator==(const XAFixtureFinding &) const = default;
+};
+
+inline void PrintTo(const XAFixtureFinding &finding, std::ostream *stream) {
+    *stream << finding.file << ":" << finding.line << " id=" << finding.identifier << " \"" << finding.info << "\"";
+}
+
+struct XAFixtureCheck {
+    std::vector<XAFixtureFinding> findings; // ordered by file, line and message
+    std::vector<std::string> debugMessages;
+    std::string projectFolder;
+};
+
+// Rule short name -> option name -> value.
+using XAFixtureRuleOptions = std::map<std::string, std::map<std::string, XAOptionValue>>;
+
+// Checks the fixture with the rules; `scratch` holds the copy, which stays there for the caller to look at.
+XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string &fixture,
+                              const std::vector<std::string> &ruleShortNames, const XAFixtureRuleOptions &options = {});
