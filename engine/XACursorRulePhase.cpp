@@ -54,7 +54,11 @@ struct XACursorRulePhase::RunState {
     std::vector<bool> includesDeclarationsFromPCH; // per file: it is the first user of its precompiled header
     std::atomic<std::int64_t> remaining;
     std::atomic<std::uint64_t> checkedStatements{0};
-    std::mutex mergeLock; // guards result and profiler
+    // Per file, each written only by the task of its file and joined in list order at the end, so that the order of
+    // the findings does not depend on the workers' timing.
+    std::vector<XADiagnostics> diagnosticsByFile;
+    std::vector<std::vector<XADiagnosticSuppression>> suppressionsByFile;
+    std::mutex profilerLock;
     XACursorRulePhaseResult result;
     std::unique_ptr<XARuleSetProfiler> profiler;
 };
@@ -95,13 +99,11 @@ void XACursorRulePhase::checkFile(RunState &state, std::size_t index, CXIndex li
         countFileFinished(state);
         return;
     }
-    {
-        std::lock_guard lock(state.mergeLock);
-        appendAll(state.result.diagnostics, std::move(checked.diagnostics));
-        appendAll(state.result.suppressions, std::move(checked.suppressions));
-        if (state.profiler) {
-            state.profiler->addDurationsFromProfiler(fileProfiler.get());
-        }
+    state.diagnosticsByFile[index] = std::move(checked.diagnostics);
+    state.suppressionsByFile[index] = std::move(checked.suppressions);
+    if (state.profiler) {
+        std::lock_guard lock(state.profilerLock);
+        state.profiler->addDurationsFromProfiler(fileProfiler.get());
     }
     countFileFinished(state);
     if (state.progress) {
@@ -123,6 +125,8 @@ XACursorRulePhaseResult XACursorRulePhase::run(const CompilationInfos &infos, co
     // does not depend on the workers' timing.
     std::set<std::string> precompiledHeadersSeen;
     state.includesDeclarationsFromPCH.resize(infos.size());
+    state.diagnosticsByFile.resize(infos.size());
+    state.suppressionsByFile.resize(infos.size());
     for (std::size_t index = 0; index < infos.size(); ++index) {
         const XACompilationInfo &info = *infos[index];
         if (info.parsingCompilerArgs().empty()) {
@@ -156,6 +160,10 @@ XACursorRulePhaseResult XACursorRulePhase::run(const CompilationInfos &infos, co
     arena.execute([&] { tbb::parallel_for(allFiles, checkFiles, tbb::simple_partitioner()); });
     XAHappensAfter(&end);
 
+    for (std::size_t index = 0; index < infos.size(); ++index) {
+        appendAll(state.result.diagnostics, std::move(state.diagnosticsByFile[index]));
+        appendAll(state.result.suppressions, std::move(state.suppressionsByFile[index]));
+    }
     state.result.checkedStatements = state.checkedStatements.load();
     if (state.profiler) {
         state.profiler->logMeasurements();
