@@ -1,5 +1,5 @@
-// `tessary check` through the staged launcher on a small app with one direct NSLog() call, one through the app's own
-// macro and one file referenced by absolute path: its output in every format, its streams and its exit statuses.
+// `tessary check` through the staged launcher on fixture apps: the output in every format, the streams and the exit
+// statuses.
 //
 // The golden files hold standard output with the project folder written as "$PROJECT" and the time stamp and version
 // written as placeholders. Set TESSARY_UPDATE_GOLDEN=1 to rewrite them from the current output.
@@ -29,32 +29,37 @@ std::string replacingAll(std::string text, const std::string &what, const std::s
     return text;
 }
 
-class XACLICheckTest : public testing::Test {
-protected:
-    void SetUp() override {
-        // Deep enough that a path shortened to the printer's width never reaches into the temporary folder's name.
-        projectFolder_ = std::filesystem::canonical(folder_.path()).string() +
-                         "/a-folder-whose-name-keeps-shortened-paths-inside-it/CheckedApp";
+// A fixture project checked in a copy of its own, deep enough in a temporary folder that a path shortened to the
+// printer's width never reaches into the temporary folder's name.
+class XACLICheckedFixture {
+public:
+    // `fixture` is a folder under the fixture projects, `xcodeproj` the project's name in it.
+    XACLICheckedFixture(const std::string &fixture, const std::string &xcodeproj) {
+        temporaryFolder_ = std::filesystem::canonical(folder_.path()).string();
+        projectFolder_ = temporaryFolder_ + "/a-folder-whose-name-keeps-shortened-paths-inside-it/" + fixture;
         std::filesystem::create_directories(projectFolder_);
-        std::filesystem::copy(TESSARY_FIXTURES_DIR "/projects/CheckedApp", projectFolder_,
+        std::filesystem::copy(TESSARY_FIXTURES_DIR "/projects/" + fixture, projectFolder_,
                               std::filesystem::copy_options::recursive);
+        xcodeprojPath_ = projectFolder_ + "/" + xcodeproj + ".xcodeproj";
     }
 
-    XATaskResults check(std::vector<std::string> arguments, const std::string &command = "check") {
+    XATaskResults check(std::vector<std::string> arguments, const std::string &command = "check") const {
         Environment environment = cleanEnvironment();
         environment["HOME"] = folder_.path();
         environment["XDG_CACHE_HOME"] = folder_.path() + "/caches";
         environment["TERM"] = "xterm-256color"; // colours would be allowed on a terminal
-        arguments.insert(arguments.begin(), {command, xcodeprojPath()});
+        arguments.insert(arguments.begin(), {command, xcodeprojPath_});
         return run(launcherPath(), arguments, environment);
     }
 
-    std::string xcodeprojPath() const { return projectFolder_ + "/CheckedApp.xcodeproj"; }
     const std::string &projectFolder() const { return projectFolder_; }
 
-    // Standard output with what changes from run to run replaced.
+    // Standard output with what changes from run to run replaced. The temporary folder is replaced too, for a path
+    // that a word-wrapped message breaks over two lines (its break then depends on the folder's length, the same
+    // for every folder made in one temporary directory).
     std::string normalised(const std::string &text) const {
         std::string result = replacingAll(text, projectFolder_, "$PROJECT");
+        result = replacingAll(result, temporaryFolder_, "$TMP");
         result = std::regex_replace(result, std::regex(R"(("timeStamp": )[0-9.e+]+)"), "$1<time>");
         result = std::regex_replace(result, std::regex(R"((<key>timeStamp</key>\s*<real>)[^<]+)"), "$1<time>");
         result = replacingAll(result, "\"" TESSARY_VERSION "\"", "\"<version>\"");
@@ -63,10 +68,23 @@ protected:
 
 private:
     TemporaryFolder folder_;
+    std::string temporaryFolder_;
     std::string projectFolder_;
+    std::string xcodeprojPath_;
 };
 
-std::string goldenFilePath(const std::string &format) { return kGoldenFolder + "/CheckedApp." + format + ".txt"; }
+// The small app of most tests: one direct NSLog() call, one through the app's own macro, one file referenced by
+// absolute path.
+class XACLICheckTest : public testing::Test {
+protected:
+    XATaskResults check(std::vector<std::string> arguments, const std::string &command = "check") {
+        return app_.check(std::move(arguments), command);
+    }
+    const std::string &projectFolder() const { return app_.projectFolder(); }
+
+private:
+    XACLICheckedFixture app_{"CheckedApp", "CheckedApp"};
+};
 
 // The lines of Xcode output that name a rule.
 std::vector<std::string> rulesOfXcodeLines(const std::string &output) {
@@ -81,19 +99,51 @@ std::vector<std::string> rulesOfXcodeLines(const std::string &output) {
     return rules;
 }
 
+struct XACLIGoldenCheck {
+    std::string fixture;
+    std::string xcodeproj;
+    std::vector<std::string> arguments;
+    int status;
+};
+
 } // namespace
 
-TEST_F(XACLICheckTest, EveryOutputFormatMatchesItsGoldenFile) {
+// Each fixture's findings, printed in every format, against the golden files "<xcodeproj>.<format>.txt".
+TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
     const bool update = std::getenv("TESSARY_UPDATE_GOLDEN") != nullptr;
-    for (const std::string format : {"human", "xcode", "json", "plist"}) {
-        SCOPED_TRACE(format);
-        const XATaskResults results = check({"--outputFormat", format});
-        EXPECT_EQ(results.exitStatus, 1) << "the absolute reference is an error\n" << standardError(results);
-        const std::string output = normalised(standardOutput(results));
-        if (update) {
-            writeFile(goldenFilePath(format), output);
+    const std::vector<XACLIGoldenCheck> checks = {
+        {"CheckedApp", "CheckedApp", {}, 1},
+        {"ApiMisuse",
+         "ApiMisuse",
+         {"--onlyRules", "ViewControllerInitWithNibName,Swizzling,TerminatingApp,InitializeSuperInvocation,"
+                         "InitializeMethodCategoryOverride,IsEqualAndHash"},
+         1},
+        {"CodeIdioms",
+         "CodeIdioms",
+         {"--onlyRules", "OrderedComparisonOpDirection,OrderedPointerToZeroComparison,ZeroAssignmentToPointer,"
+                         "ArgumentModification,MallocCast,MallocWithoutSizeof,UnnecessaryNullCheck,"
+                         "DefaultInExhaustiveSwitch,FastEnumElementOutside,NewInitializer,UsedVariableMarkedUnused"},
+         0},
+        {"unused-methods",
+         "UnusedMethods",
+         {"--onlyRules", "UnusedMethod,CategoryMethodConflict,RedundantInclude,PrefixHeaderIncludeSuggestion"},
+         0},
+    };
+    for (const XACLIGoldenCheck &golden : checks) {
+        const XACLICheckedFixture fixture(golden.fixture, golden.xcodeproj);
+        for (const std::string format : {"human", "xcode", "json", "plist"}) {
+            SCOPED_TRACE(golden.fixture + ", " + format);
+            std::vector<std::string> arguments = golden.arguments;
+            arguments.insert(arguments.end(), {"--outputFormat", format});
+            const XATaskResults results = fixture.check(arguments);
+            EXPECT_EQ(results.exitStatus, golden.status) << standardError(results);
+            const std::string output = fixture.normalised(standardOutput(results));
+            const std::string path = kGoldenFolder + "/" + golden.xcodeproj + "." + format + ".txt";
+            if (update) {
+                writeFile(path, output);
+            }
+            EXPECT_EQ(output, XAContentsOfFile(path, nullptr).value_or("(no golden file)"));
         }
-        EXPECT_EQ(output, XAContentsOfFile(goldenFilePath(format), nullptr).value_or("(no golden file)"));
     }
 }
 
