@@ -9,6 +9,7 @@
 #include <tbb/partitioner.h>
 #include <tbb/task_arena.h>
 
+#include <algorithm>
 #include <mutex>
 #include <set>
 
@@ -30,6 +31,12 @@ private:
     XAClangIndexOwner excluding_;
     XAClangIndexOwner including_;
 };
+
+// The compilation imports modules, which libclang builds into the shared module cache when first used.
+bool usesModules(const XACompilationInfo &info) {
+    const std::vector<std::string> &arguments = info.parsingCompilerArgs();
+    return std::find(arguments.begin(), arguments.end(), "-fmodules") != arguments.end();
+}
 
 XADictionary fileUserInfo(std::size_t index, std::size_t total, std::int64_t remaining, const std::string &file) {
     return XADictionary{{"num", XAValue(static_cast<std::int64_t>(index))},
@@ -154,10 +161,19 @@ XACursorRulePhaseResult XACursorRulePhase::run(const CompilationInfos &infos, co
         }
         XAHappensBefore(&end);
     };
-    const tbb::blocked_range<std::size_t> allFiles(0, state.queuedFiles.size(), 1);
+    // Parses in one process that build the same module at the same time can fail to build it ("could not build
+    // module"), so with modules the first file runs alone and builds those that most files share.
+    const std::size_t firstOnItsOwn =
+        numberOfJobs_ > 1 && !state.queuedFiles.empty() && usesModules(*infos[state.queuedFiles.front()]) ? 1 : 0;
     tbb::task_arena arena(static_cast<int>(numberOfJobs_));
     XAHappensBefore(&start);
-    arena.execute([&] { tbb::parallel_for(allFiles, checkFiles, tbb::simple_partitioner()); });
+    arena.execute([&] {
+        if (firstOnItsOwn) {
+            checkFiles(tbb::blocked_range<std::size_t>(0, 1, 1));
+        }
+        tbb::parallel_for(tbb::blocked_range<std::size_t>(firstOnItsOwn, state.queuedFiles.size(), 1), checkFiles,
+                          tbb::simple_partitioner());
+    });
     XAHappensAfter(&end);
 
     for (std::size_t index = 0; index < infos.size(); ++index) {
