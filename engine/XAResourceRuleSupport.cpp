@@ -4,13 +4,24 @@
 #include "core/XALocales.h"
 #include "core/XAPaths.h"
 #include "core/XAString.h"
+#include "core/XATextOffsets.h"
 #include "core/XAValue.h"
 #include "project/XAProjectFile.h"
 #include "project/XAProjectTarget.h"
 
 #include <algorithm>
 
+#include <unicode/normalizer2.h>
+#include <unicode/uniset.h>
+#include <unicode/unistr.h>
+
 namespace {
+
+// A value left for translators to fill in.
+bool isPlaceholderTranslation(const std::string &value) {
+    const std::string word = xa_lowercased(xa_trimmed(value));
+    return word == "todo" || word == "fixme";
+}
 
 std::vector<std::string> makeLaunchImageNames() {
     const std::vector<std::string> starts = {"Default", "Default-568h"};
@@ -61,6 +72,71 @@ XAStringsFileEntriesByKeyMap XAStringsFileEntriesByKey(const XAProjectTarget &ta
         }
     }
     return entriesByKey;
+}
+
+std::vector<XATranslationGroup> XATranslationGroupsOfTarget(const XAProjectTarget &target) {
+    std::vector<XATranslationGroup> groups;
+    std::map<std::pair<std::string, std::string>, std::size_t> groupIndexes;
+    for (const std::shared_ptr<XAProjectFile> &file : target.resourceFiles()) {
+        if (!file->isStringsFile()) {
+            continue;
+        }
+        const std::optional<XAValue> table = file->stringsFileDictionary(nullptr);
+        if (!table || !table->dictionary()) {
+            continue;
+        }
+        const std::string tableName = xa_stringByDeletingPathExtension(file->basename());
+        for (const auto &[key, value] : *table->dictionary()) {
+            const std::string *text = value.string();
+            if (!text || isPlaceholderTranslation(*text)) {
+                continue;
+            }
+            auto [found, added] = groupIndexes.try_emplace({tableName, key}, groups.size());
+            if (added) {
+                groups.push_back({tableName, key, {}});
+            }
+            groups[found->second].translations.emplace_back(file, *text);
+        }
+    }
+    return groups;
+}
+
+std::size_t XAReferenceTranslationIndex(const XATranslationGroup &group, const XAProject &project) {
+    for (std::size_t index = 0; index < group.translations.size(); ++index) {
+        if (project.resourceFileIsDevRegionFile(*group.translations[index].first)) {
+            return index;
+        }
+    }
+    return 0;
+}
+
+std::string XATranslationRegionName(const XAProjectFile &file) {
+    return file.humanReadableRegionCode().value_or("global");
+}
+
+std::pair<std::string, std::string> XATranslationBorderPunctuation(const std::string &translation,
+                                                                   const std::string &punctuationChars) {
+    icu::UnicodeSet border = XACharacterSetWithCharacters(punctuationChars);
+    border.addAll(XACharacterSetWithCharacters(
+        xa_stringByApplyingTransform(punctuationChars, "Fullwidth-Halfwidth", true).value_or("")));
+    border.addAll(XAWhitespaceAndNewlineCharacterSet());
+    const auto length = static_cast<int32_t>(translation.size());
+    const auto prefixEnd = static_cast<std::size_t>(border.spanUTF8(translation.data(), length, USET_SPAN_CONTAINED));
+    const auto suffixStart =
+        static_cast<std::size_t>(border.spanBackUTF8(translation.data(), length, USET_SPAN_CONTAINED));
+    return {xa_trimmedFromEnd(translation.substr(0, prefixEnd)), xa_trimmedFromStart(translation.substr(suffixStart))};
+}
+
+bool XABorderPunctuationEquals(const std::string &border, const std::string &other) {
+    const auto comparable = [](const std::string &text) {
+        icu::UnicodeString form = icu::UnicodeString::fromUTF8(text);
+        form.findAndReplace(icu::UnicodeString(static_cast<UChar32>(0x3002)), icu::UnicodeString("."));
+        form.foldCase();
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
+        return U_SUCCESS(status) ? nfc->normalize(form, status) : form;
+    };
+    return comparable(border) == comparable(other);
 }
 
 XAResourcesByBaseNameAndDeviceTypeMap XAResourcesByBaseNameAndDeviceType(const XAProjectTarget &target) {

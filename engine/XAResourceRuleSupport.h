@@ -34,6 +34,35 @@ const std::vector<std::string> &resourceNameVariants();
 // The entries of every `.strings` resource of the target by key; a file that cannot be read has none.
 XAStringsFileEntriesByKeyMap XAStringsFileEntriesByKey(const XAProjectTarget &target);
 
+// One key of one strings table (the file name without extension: "Localizable", "Menu") with its translations in
+// resource order.
+struct XATranslationGroup {
+    std::string table;
+    std::string key;
+    std::vector<std::pair<std::shared_ptr<XAProjectFile>, std::string>> translations;
+};
+
+// The translations of the target's `.strings` resources grouped by table and key, in order of first appearance. Only
+// entries of one table are compared with each other: the same key in "Localizable" and "Menu" is two groups. A file
+// that cannot be read, values that are not strings and placeholder values ("todo" or "fixme" in any case, trimmed)
+// take no part.
+std::vector<XATranslationGroup> XATranslationGroupsOfTarget(const XAProjectTarget &target);
+
+// The index of a group's reference translation: the first from a development-region file, else the first.
+std::size_t XAReferenceTranslationIndex(const XATranslationGroup &group, const XAProject &project);
+
+// The name of a translation's language for messages ("German"); "global" for a file outside a localisation folder.
+std::string XATranslationRegionName(const XAProjectFile &file);
+
+// The border punctuation at the start and at the end of a translation: the longest runs of the punctuation
+// characters (and their full-width forms) and white space at either end, without the white space on their inner
+// sides ("  ¿Qué?" gives "  ¿" and "?"; "Hello " gives "" and "").
+std::pair<std::string, std::string> XATranslationBorderPunctuation(const std::string &translation,
+                                                                   const std::string &punctuationChars);
+// Two borders are equal when they are after case folding and composition, an ideographic full stop counting as a
+// full stop. Width stays significant: a full-width exclamation mark is not "!".
+bool XABorderPunctuationEquals(const std::string &border, const std::string &other);
+
 // The target's resources by base resource name and device type specifier, under "%@~%@" of the two: "Icon.png~ipad",
 // and "Icon.png~(null)" for a file for any device (the key the rules have always used).
 XAResourcesByBaseNameAndDeviceTypeMap XAResourcesByBaseNameAndDeviceType(const XAProjectTarget &target);

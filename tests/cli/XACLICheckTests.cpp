@@ -124,6 +124,10 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
                          "ArgumentModification,MallocCast,MallocWithoutSizeof,UnnecessaryNullCheck,"
                          "DefaultInExhaustiveSwitch,FastEnumElementOutside,NewInitializer,UsedVariableMarkedUnused"},
          0},
+        {"l10n-translations",
+         "Translations",
+         {"--onlyRules", "TranslationFormatMismatch,TranslationPunctuation,StringsdictWithoutStrings"},
+         1},
         {"unused-methods",
          "UnusedMethods",
          {"--onlyRules", "UnusedMethod,CategoryMethodConflict,RedundantInclude,PrefixHeaderIncludeSuggestion"},

@@ -1,0 +1,96 @@
+// Translations whose punctuation at the start or end differs from the reference translation of the same key: a
+// label that ends in a colon in one language and not in another, a question without its question mark.
+
+#include "core/XAXMLText.h"
+#include "engine/XAResourceRuleSupport.h"
+#include "engine/XARule.h"
+#include "project/XAProjectFile.h"
+
+namespace {
+constexpr const char *kPunctuationChars = "punctuationChars";
+}
+
+struct XARuleTranslationPunctuation : XAProjectRule<XARuleTranslationPunctuation> {
+    static XAXMLString ruleName() { return XAXMLString("Translation border punctuation mismatch"); }
+    static XAXMLString ruleDescription() {
+        return XAXMLString(
+            "Warns if the punctuation at the start or end of translation strings differs between languages.");
+    }
+    static bool appliesToContext(XARuleContext &context) {
+        return context.project() && context.project()->isLocalized();
+    }
+    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static std::vector<std::string> tags() { return {"Recommended", "Localization"}; }
+    static std::vector<XARuleOption> options() {
+        return {XARuleOption::ruleOptionWithName(kPunctuationChars, "Punctuation characters that should match", "",
+                                                 XAOptionValue(std::string(".,:;!?\u2026\u3002")),
+                                                 XAOptionValueTypeString)};
+    }
+
+    static XADiagnostics applyWithContext(XARuleContext &context) {
+        XADiagnostics diagnostics;
+        if (!context.project() || !context.projectTarget()) {
+            return diagnostics;
+        }
+        const std::string punctuationChars = stringForOption(context);
+        for (const XATranslationGroup &group : XATranslationGroupsOfTarget(*context.projectTarget())) {
+            if (group.translations.size() < 2) {
+                continue;
+            }
+            const std::size_t referenceIndex = XAReferenceTranslationIndex(group, *context.project());
+            const auto &[referenceFile, referenceValue] = group.translations[referenceIndex];
+            const auto [referencePrefix, referenceSuffix] =
+                XATranslationBorderPunctuation(referenceValue, punctuationChars);
+            for (std::size_t index = 0; index < group.translations.size(); ++index) {
+                if (index == referenceIndex) {
+                    continue;
+                }
+                const auto &[file, value] = group.translations[index];
+                const auto [prefix, suffix] = XATranslationBorderPunctuation(value, punctuationChars);
+                const bool prefixesDiffer = !XABorderPunctuationEquals(prefix, referencePrefix);
+                const bool suffixesDiffer = !XABorderPunctuationEquals(suffix, referenceSuffix);
+                if (!prefixesDiffer && !suffixesDiffer) {
+                    continue;
+                }
+                const XAXMLString info =
+                    mismatchInfo(group.key, *file, value, *referenceFile, referenceValue,
+                                 prefixesDiffer ? std::optional(std::pair(referencePrefix, prefix)) : std::nullopt,
+                                 suffixesDiffer ? std::optional(std::pair(referenceSuffix, suffix)) : std::nullopt);
+                diagnostics.push_back(diagnosticWithFile(file->pathOnDisk(), info, group.key,
+                                                         XADiagnosticImpactFunctionality, XADiagnosticSeverityConcern,
+                                                         XADiagnosticConfidenceHigh));
+            }
+        }
+        return diagnostics;
+    }
+
+private:
+    static std::string stringForOption(const XARuleContext &context) {
+        const std::optional<XAOptionValue> value = valueForOption(kPunctuationChars, context);
+        const std::string *text = value ? value->string() : nullptr;
+        return text ? *text : std::string();
+    }
+
+    static std::string quoted(const std::string &text) { return "<string>" + xa_escapedForXML(text) + "</string>"; }
+
+    // The borders that differ are given as (reference's, translation's).
+    using Borders = std::optional<std::pair<std::string, std::string>>;
+    static XAXMLString mismatchInfo(const std::string &key, const XAProjectFile &file, const std::string &value,
+                                    const XAProjectFile &referenceFile, const std::string &referenceValue,
+                                    const Borders &beginnings, const Borders &endings) {
+        const std::string region = xa_escapedForXML(XATranslationRegionName(file));
+        const std::string referenceRegion = xa_escapedForXML(XATranslationRegionName(referenceFile));
+        std::string sentence = "The " + region + " translation for " + quoted(key) +
+                               " differs in border punctuation from the " + referenceRegion + " translation:";
+        if (beginnings) {
+            sentence += " The beginnings are " + quoted(beginnings->first) + " and " + quoted(beginnings->second) + ".";
+        }
+        if (endings) {
+            sentence += " The endings are " + quoted(endings->first) + " and " + quoted(endings->second) + ".";
+        }
+        return XAXMLString("<p>" + sentence + "</p><ul><li>" + region + ": " + quoted(value) + "</li><li>" +
+                           referenceRegion + ": " + quoted(referenceValue) + "</li></ul>");
+    }
+};
+
+TESSARY_REGISTER_RULE(XARuleTranslationPunctuation)
