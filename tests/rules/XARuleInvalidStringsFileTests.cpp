@@ -66,6 +66,7 @@ TEST(XARuleInvalidStringsFileTest, TablesThatDoNotReadAreReportedWithTheReadersM
                      "file"}}},
         // An empty table, one of blank lines and a valid one; the broken table is in no target.
         {"strings-valid", {}},
+        {"RuleCase", {}},
     };
     for (const Case &testCase : cases) {
         SCOPED_TRACE(testCase.fixture);
