@@ -2,7 +2,8 @@
 // file with the company placeholder (Bar.m), a name indented by three spaces (Three.m) and by one (One.m, which so
 // has no header), a sentence as first line (Sentence.m), a block comment (Block.m), bare "//" lines (Slashes.m), an
 // empty file (Empty.m), a file that is not UTF-8 (Latin1.m), one with CRLF line ends (Windows.m), a correct header
-// (Good.m), and a header that is in no Sources phase (Header.h).
+// (Good.m), a name that must be escaped into the message (Angle.m), and a header that is in no Sources phase
+// (Header.h).
 
 #include "XAFixtureCheckSupport.h"
 
@@ -33,13 +34,15 @@ TEST(XARuleSourceFileHeaderCommentTest, HeaderCommentsAreHeldAgainstTheTemplate)
     const std::vector<Case> cases = {
         {"by default",
          {},
-         {{"App/Bar.m", 2, "", mismatch("Foo.m", "Bar.m")},
+         {{"App/Angle.m", 2, "", mismatch("Foo&lt;Bar&gt;.h", "Angle.m")},
+          {"App/Bar.m", 2, "", mismatch("Foo.m", "Bar.m")},
           {"App/Bar.m", 5, "", kPlaceholder},
           {"App/Three.m", 2, "", mismatch(" Three.m", "Three.m")},
           {"App/Windows.m", 5, "", kPlaceholder}}},
         {"with header comments required",
          {{"SourceFileHeaderComment", {{"requireHeaderComments", XAOptionValue(true)}}}},
-         {{"App/Bar.m", 2, "", mismatch("Foo.m", "Bar.m")},
+         {{"App/Angle.m", 2, "", mismatch("Foo&lt;Bar&gt;.h", "Angle.m")},
+          {"App/Bar.m", 2, "", mismatch("Foo.m", "Bar.m")},
           {"App/Bar.m", 5, "", kPlaceholder},
           {"App/Block.m", 1, "", kMissing},
           {"App/Empty.m", 1, "", kMissing},
