@@ -132,6 +132,7 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
          "UnusedMethods",
          {"--onlyRules", "UnusedMethod,CategoryMethodConflict,RedundantInclude,PrefixHeaderIncludeSuggestion"},
          0},
+        {"strings-duplicate", "StringsDuplicate", {"--onlyRules", "DuplicateTranslation"}, 0},
     };
     for (const XACLIGoldenCheck &golden : checks) {
         const XACLICheckedFixture fixture(golden.fixture, golden.xcodeproj);

@@ -88,6 +88,34 @@ TEST(XACLIEndToEndTest, RulesAndTagsReportUnknownNamesAndDescribeTheOthers) {
         << standardOutput(tags);
 }
 
+TEST(XACLIEndToEndTest, TheRulesCommandPrintsARulesDescriptionAndOptions) {
+    const XATaskResults rules = tessary({"rules", "SourceFileHeaderComment"});
+    EXPECT_EQ(rules.exitStatus, 0);
+    EXPECT_EQ(standardOutput(rules),
+              "SourceFileHeaderComment\n"
+              "Source file header comment format\n"
+              "Tags: Style, Pedantic\n"
+              "\n"
+              "Warns about errors in source file header comments that follow the default Xcode\n"
+              "template, for example a file name in the comment that does not match the actual\n"
+              "file name, or the placeholder \u201c__MyCompanyName__\u201d.\n"
+              "\n"
+              "Options:\n"
+              "    SourceFileHeaderComment.expectCommentToStartWithFilename (Boolean. Default: yes)\n"
+              "        Expect comments to start with the file name\n"
+              "        (Warn if the first line of a header comment is not the basename of the\n"
+              "        file.)\n"
+              "    SourceFileHeaderComment.requireHeaderComments (Boolean. Default: no)\n"
+              "        Require header comments in all source files\n"
+              "        (Warn about missing header comments in source code files.)\n"
+              "    SourceFileHeaderComment.ignoredFileRegexes (Array of regular expression strings. Default: <none>)\n"
+              "        Regexes for ignored file paths\n"
+              "        (Suppress diagnostics from this rule in files whose full path matches\n"
+              "        any of these ICU regular expressions.)\n"
+              "\n"
+              "\n");
+}
+
 TEST(XACLIEndToEndTest, ConfigurationFilesAreValidatedAndTheExampleIsPrinted) {
     TemporaryFolder folder;
     writeFile(folder.path() + "/good.tessary.json", "{ // comments are allowed\n \"verbose\": true }\n");
