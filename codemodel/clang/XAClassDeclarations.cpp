@@ -33,6 +33,26 @@ CXCursor XASuperclassOfInterface(CXCursor cursor) {
     return clang.clang_getCursorReferenced(firstChild);
 }
 
+CXCursor XAClassOfObjCContainer(CXCursor container) {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    switch (container.kind) {
+    case CXCursor_ObjCInterfaceDecl:
+        return clang.clang_getCanonicalCursor(container);
+    case CXCursor_ObjCImplementationDecl:
+        // libclang gives an implementation's class interface as its canonical cursor.
+        return clang.clang_getCanonicalCursor(clang.clang_getCanonicalCursor(container));
+    case CXCursor_ObjCCategoryDecl:
+    case CXCursor_ObjCCategoryImplDecl: {
+        const CXCursor classReference = XAChildAtIndex(container, 0);
+        return classReference.kind == CXCursor_ObjCClassRef
+                   ? clang.clang_getCanonicalCursor(clang.clang_getCursorReferenced(classReference))
+                   : clang.clang_getNullCursor();
+    }
+    default:
+        return clang.clang_getNullCursor();
+    }
+}
+
 std::vector<std::string> XASuperclassNames(CXCursor cursor) {
     const XALibclangFunctions &clang = XALibclang::fn();
     std::vector<std::string> names;

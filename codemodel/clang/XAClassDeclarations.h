@@ -17,6 +17,11 @@ CXCursor XASuperclassOfInterface(CXCursor cursor);
 // whose declaration names no superclass (a root class, or a class known only from a forward declaration). Empty for
 // other cursors.
 std::vector<std::string> XASuperclassNames(CXCursor cursor);
+// The class that an Objective-C container belongs to, as the class's canonical declaration: for an interface the
+// class itself, for a category, class extension, implementation or category implementation the class it adds to.
+// Two containers of one class give equal cursors (clang_equalCursors), whichever declaration of the class each one
+// sees. The null cursor for other cursors.
+CXCursor XAClassOfObjCContainer(CXCursor container);
 // Calls the visitor with each category and class extension of an ObjCInterfaceDecl's class that the translation unit
 // declares, in the unit's order, while the visitor returns true.
 void XAVisitKnownCategoriesOfInterface(const std::function<bool(CXCursor category)> &visitor, CXCursor cursor);

@@ -71,6 +71,15 @@ CXCursor XAMessageReceiver(CXCursor cursor, uint64_t index) {
     return XAChildAtIndex(cursor, isSendToSuper(XAMessageReceiverKind(cursor)) ? index : index + 1);
 }
 
+unsigned XAMessageArgumentCount(CXCursor cursor) {
+    if (cursor.kind != CXCursor_ObjCMessageExpr) {
+        return 0;
+    }
+    const unsigned children = XAChildCount(cursor);
+    const unsigned receivers = isSendToSuper(XAMessageReceiverKind(cursor)) ? 0 : 1;
+    return children > receivers ? children - receivers : 0;
+}
+
 CXCursor XAMessageReceiverClassDecl(CXCursor cursor) {
     const XALibclangFunctions &clang = XALibclang::fn();
     if (cursor.kind != CXCursor_ObjCMessageExpr) {

@@ -23,6 +23,9 @@ CXCursor XAExplicitMessageReceiver(CXCursor cursor);
 // The message's argument at the 0-based index (the child after the receiver, if any); the null cursor past the last
 // argument and for other cursors. (The name says receiver; it reads the arguments.)
 CXCursor XAMessageReceiver(CXCursor cursor, uint64_t index);
+// The number of arguments of a message (its children after the receiver, if any); 0 for other cursors.
+// (libclang's clang_Cursor_getNumArguments knows calls only and gives -1 for messages.)
+unsigned XAMessageArgumentCount(CXCursor cursor);
 // The declaration of the class a message is sent to: for a send to a class or an instance, the class that the
 // receiver's type denotes (for a receiver such as [Foo alloc], the class Foo); for a send to super, the superclass of
 // the enclosing implementation's class. For a receiver typed id, the typedef declaration of id. The null cursor when

@@ -323,6 +323,44 @@ TEST(XAClassDeclarationsTest, KnownCategories) {
     EXPECT_EQ(visited(2), (std::vector<std::string>{"", "Drawing"}));
 }
 
+TEST(XAClassDeclarationsTest, EveryContainerOfAClassGivesTheSameClass) {
+    XAParsedSnippet snippet(R"(#import <Foundation/Foundation.h>
+@class Card;
+@interface Card : NSObject
+@end
+@interface Card ()
+@end
+@interface Card (Drawing)
+@end
+@implementation Card
+@end
+@implementation Card (Drawing)
+@end
+@interface Deck : NSObject
+@end
+@implementation Deck
+@end
+void shuffle(void);
+)");
+    ASSERT_SNIPPET_PARSED(snippet);
+    const XALibclangFunctions &clang = XALibclang::fn();
+    const CXCursor card = XAClassOfObjCContainer(snippet.find(CXCursor_ObjCInterfaceDecl, "Card"));
+    ASSERT_EQ(card.kind, CXCursor_ObjCInterfaceDecl);
+    const std::vector<CXCursor> containersOfCard = {
+        snippet.find(CXCursor_ObjCCategoryDecl, ""), snippet.find(CXCursor_ObjCCategoryDecl, "Drawing"),
+        snippet.find(CXCursor_ObjCImplementationDecl, "Card"), snippet.find(CXCursor_ObjCCategoryImplDecl, "Drawing")};
+    for (const CXCursor container : containersOfCard) {
+        SCOPED_TRACE(XACursorDebugDescription(container));
+        EXPECT_TRUE(clang.clang_equalCursors(XAClassOfObjCContainer(container), card));
+    }
+    const CXCursor deck = XAClassOfObjCContainer(snippet.find(CXCursor_ObjCImplementationDecl, "Deck"));
+    EXPECT_EQ(XACursorSpelling(deck), "Deck");
+    EXPECT_FALSE(clang.clang_equalCursors(deck, card));
+    EXPECT_TRUE(
+        clang.clang_equalCursors(deck, XAClassOfObjCContainer(snippet.find(CXCursor_ObjCInterfaceDecl, "Deck"))));
+    EXPECT_TRUE(XAIsNullCursor(XAClassOfObjCContainer(snippet.find(CXCursor_FunctionDecl, "shuffle"))));
+}
+
 TEST(XAVariableDeclarationsTest, StorageQualifiersAndAttributes) {
     XAParsedSnippet snippet(R"(#import <Foundation/Foundation.h>
 static NSDateFormatter *sharedFormatter;

@@ -71,6 +71,7 @@ TEST(XAMessageSendsTest, ReceiverKindsAndArguments) {
             arguments.push_back(XACursorSourceText(XAMessageReceiver(message, index)).value_or("?"));
         }
         EXPECT_EQ(arguments, c.arguments);
+        EXPECT_EQ(XAMessageArgumentCount(message), c.arguments.size());
     }
 }
 
@@ -82,6 +83,7 @@ TEST(XAMessageSendsTest, OtherCursorsAreNoMessages) {
     EXPECT_EQ(XAMessageReceiverKind(method), 0);
     EXPECT_TRUE(XAIsNullCursor(XAExplicitMessageReceiver(method)));
     EXPECT_TRUE(XAIsNullCursor(XAMessageReceiver(method, 0)));
+    EXPECT_EQ(XAMessageArgumentCount(method), 0u);
     EXPECT_EQ(XAMessageReceiverKindName(0), std::nullopt);
     EXPECT_EQ(XAMessageReceiverKindName(5), std::nullopt);
 }

@@ -59,6 +59,7 @@
 #import <Foundation/NSMapTable.h>
 #import <Foundation/NSPointerArray.h>
 #import <Foundation/NSProgress.h>
+#import <Foundation/NSUserActivity.h>
 #import <Foundation/NSStream.h>
 #import <Foundation/NSXMLParser.h>
 #import <Foundation/NSDateInterval.h>

@@ -71,4 +71,5 @@
 #import <UIKit/UIVisualEffectView.h>
 #import <UIKit/UIGestureRecognizer.h>
 #import <UIKit/UIStackView.h>
+#import <UIKit/UIDocument.h>
 #endif
