@@ -212,11 +212,17 @@ private:
             finding.identifier = identifiers[0];
         }
         case_.otherFindings.push_back(std::move(finding));
+        lastExpectationIsOtherFinding_ = true;
     }
 
-    // Applies to every marker of the case's last line with markers.
+    // Applies to the expected finding of an expectation line right before it, else to every marker of the case's
+    // last line with markers.
     void readInfoExpectation(const Line &line) {
         const std::string fragment = xa_trimmed(xa_trimmed(line.text).substr(kExpectInfo.size()));
+        if (!fragment.empty() && lastExpectationIsOtherFinding_) {
+            case_.otherFindings.back().infoFragments.push_back(fragment);
+            return;
+        }
         if (fragment.empty() || case_.markers.empty()) {
             problem(line.number, "\"// expect-info:\" needs a text and a marked line before it");
             return;
@@ -270,6 +276,7 @@ private:
                 marker.identifier = identifiers[i];
             }
             case_.markers.push_back(std::move(marker));
+            lastExpectationIsOtherFinding_ = false;
         }
         file.text += code + "\n";
     }
@@ -278,6 +285,7 @@ private:
     const Defaults &defaults_;
     std::string defaultFileName_;
     std::size_t fileLineCount_ = 0;
+    bool lastExpectationIsOtherFinding_ = false;
 };
 
 Defaults readHeader(const std::string &path, const std::vector<Line> &lines, std::size_t end) {

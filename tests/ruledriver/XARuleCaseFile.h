@@ -19,7 +19,9 @@
 //     // expect-file: iOSApp/AppDelegate.h id=AppDelegate    <- a finding in a file of the fixture project
 //     // expect-nofile: id=classPrefix                        <- a finding in no file
 //     // expect-info: 'MyController'                          <- the info of the findings marked on the last
-//                                                                 marked line contains this text
+//                                                                 marked line contains this text; right after an
+//                                                                 expect-file or expect-nofile line, the info of
+//                                                                 that finding
 //
 // Directive lines begin with "| " at the start of a line and are taken out of the code. Text of a case before its
 // first "| file:" goes into a file named "Case" with the case file's extension. "// expect:" at the end of a line
@@ -56,6 +58,8 @@ struct XARuleCaseOtherFinding {
     std::optional<std::string> path; // relative to the project folder
     std::optional<std::string> identifier;
     std::size_t caseFileLine = 0;
+    // Texts the finding's info must contain, in its plain form.
+    std::vector<std::string> infoFragments;
 };
 
 struct XARuleCaseSourceFile {

@@ -194,6 +194,19 @@ std::optional<std::string> xcodeprojIn(const std::string &folder) {
 
 } // namespace
 
+bool XALayBuiltFixtureFilesOver(const std::string &fixture, const std::string &folder, std::string &problem) {
+    const std::string built = xa_stringByAppendingPathComponent(TESSARY_BUILT_FIXTURES_DIR, fixture);
+    std::error_code error;
+    if (!fs::is_directory(built, error)) {
+        return true;
+    }
+    fs::copy(built, folder, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+    if (error) {
+        problem = "cannot copy the built files of the fixture " + fixture + ": " + error.message();
+    }
+    return !error;
+}
+
 std::optional<XARuleCaseProject> XAMakeRuleCaseProject(const XARuleCase &ruleCase, const std::string &scratchFolder,
                                                        const std::string &fixturesFolder,
                                                        std::vector<std::string> &problems) {
@@ -206,6 +219,10 @@ std::optional<XARuleCaseProject> XAMakeRuleCaseProject(const XARuleCase &ruleCas
     const std::optional<std::string> xcodeproj = error ? std::nullopt : xcodeprojIn(made.folder);
     if (!xcodeproj) {
         problems.push_back("cannot copy the fixture project " + source + (error ? ": " + error.message() : ""));
+        return std::nullopt;
+    }
+    if (std::string problem; !XALayBuiltFixtureFilesOver(fixture, made.folder, problem)) {
+        problems.push_back(problem);
         return std::nullopt;
     }
     made.xcodeprojPath = *xcodeproj;

@@ -19,6 +19,11 @@ struct XARuleCaseProject {
     std::optional<std::string> configurationName; // the build configuration the case names
 };
 
+// Lays the files that the build makes for the fixture (TESSARY_BUILT_FIXTURES_DIR/<fixture>, such as a compiled
+// library) over its copy in `folder`; false with the reason when they cannot be copied. A fixture without built
+// files needs nothing.
+bool XALayBuiltFixtureFilesOver(const std::string &fixture, const std::string &folder, std::string &problem);
+
 // Writes the project into `scratchFolder`, taking fixtures from `fixturesFolder`; no project, and the problems, when
 // the fixture, the project file or the app target cannot be found or a fact cannot be written.
 std::optional<XARuleCaseProject> XAMakeRuleCaseProject(const XARuleCase &ruleCase, const std::string &scratchFolder,

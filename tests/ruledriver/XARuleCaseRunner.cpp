@@ -97,6 +97,8 @@ std::optional<CheckedBuild> buildCase(const XARuleCaseProject &made, const XACon
         addErrorsOf(building, "the case's project does not build", problems);
         return std::nullopt;
     }
+    // As the checking run does before the rules: the XIB and storyboard files of the build are read.
+    checked.build->parseAndCacheXIBs();
     return checked;
 }
 
@@ -205,7 +207,7 @@ private:
                     marker.offset == finding.startPositionBytes()->offset &&
                     marker.identifier.has_value() == wantIdentifier && identifierMatches(marker.identifier, finding)) {
                     markerMatched_[i] = true;
-                    checkInfo(marker, finding);
+                    checkInfo(marker.infoFragments, marker.caseFileLine, finding);
                     return true;
                 }
             }
@@ -213,11 +215,11 @@ private:
         return false;
     }
 
-    void checkInfo(const XARuleCaseMarker &marker, const XADiagnostic &finding) {
+    void checkInfo(const std::vector<std::string> &fragments, std::size_t caseFileLine, const XADiagnostic &finding) {
         const std::string info = finding.instanceInfo() ? finding.instanceInfo()->plainString() : "";
-        for (const std::string &fragment : marker.infoFragments) {
+        for (const std::string &fragment : fragments) {
             if (!xa_containsSubstring(info, fragment)) {
-                infoProblems_.push_back(describe(finding) + " (case file line " + std::to_string(marker.caseFileLine) +
+                infoProblems_.push_back(describe(finding) + " (case file line " + std::to_string(caseFileLine) +
                                         "): the info \"" + info + "\" does not contain \"" + fragment + "\"");
             }
         }
@@ -237,6 +239,7 @@ private:
                     : !finding.filePath();
             if (!otherMatched_[i] && sameFile && identifierMatches(expected.identifier, finding)) {
                 otherMatched_[i] = true;
+                checkInfo(expected.infoFragments, expected.caseFileLine, finding);
                 return true;
             }
         }

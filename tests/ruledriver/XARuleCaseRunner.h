@@ -1,7 +1,7 @@
 #pragma once
 
 // Runs one rule on one case the way a checking run does: the case's project is written and loaded, built by the
-// developer-tools stand-in into compilation infos, and checked as its app target in the configuration the case names
+// developer-tools stand-in into compilation infos, its XIB files read, and checked as its app target in the configuration the case names
 // (else the project's default) with the case's rule options. The rule's phases run in the run's order (the
 // project-level pass, then for a code rule the pass before the code, the per-file dispatch over every file of the
 // target, and the pass after the code), and its findings, repeated ones collapsed, are held against the case.

@@ -14,9 +14,17 @@
 namespace {
 
 XAConfiguration configurationWithOptions(const std::vector<const XARuleDescriptor *> &rules,
-                                         const XAFixtureRuleOptions &options) {
+                                         const XAFixtureRuleOptions &options,
+                                         const std::map<std::string, XAOptionValue> &appOptions) {
     XAConfiguration configuration;
     configuration.setValue(false, *XAConfiguration::appOptionWithLongName(XAConfiguration::kCacheBuildLog));
+    for (const auto &[name, value] : appOptions) {
+        const auto *option = XAConfiguration::appOptionWithLongName(name);
+        EXPECT_NE(option, nullptr) << "no application option " << name;
+        if (option) {
+            configuration.setValue(value, *option);
+        }
+    }
     for (const XARuleDescriptor *rule : rules) {
         const auto ruleOptions = options.find(rule->shortName);
         if (ruleOptions == options.end()) {
@@ -48,10 +56,12 @@ XAFixtureFinding findingOf(const XADiagnostic &diagnostic, const std::string &pr
 } // namespace
 
 XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string &fixture,
-                              const std::vector<std::string> &ruleShortNames, const XAFixtureRuleOptions &options) {
+                              const std::vector<std::string> &ruleShortNames, const XAFixtureRuleOptions &options,
+                              const XAFixtureCheckAdditions &additions) {
     XAFixtureCheck check;
     XARuleCase copyOnly;
     copyOnly.fixture = fixture;
+    copyOnly.files = additions.files;
     std::vector<std::string> problems;
     const std::optional<XARuleCaseProject> made =
         XAMakeRuleCaseProject(copyOnly, scratch.path(), TESSARY_FIXTURES_DIR "/projects", problems);
@@ -66,7 +76,7 @@ XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string 
         rules.push_back(XARuleRegistry::shared().ruleWithShortName(name));
         EXPECT_NE(rules.back(), nullptr) << "no rule " << name;
     }
-    const XAConfiguration configuration = configurationWithOptions(rules, options);
+    const XAConfiguration configuration = configurationWithOptions(rules, options, additions.appOptions);
     auto project = XAProject::projectWithXcodeproj(made->xcodeprojPath);
     XAMessageQueue loading;
     EXPECT_TRUE(project->loadProject(loading.progressHandler())) << loading.formattedErrorMessages();
@@ -89,6 +99,7 @@ XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string 
     }
     for (const XADiagnostic &diagnostic : operation->diagnostics().value_or(XADiagnostics{})) {
         check.findings.push_back(findingOf(diagnostic, made->folder));
+        check.diagnostics.push_back(diagnostic);
     }
     std::sort(check.findings.begin(), check.findings.end(), [](const auto &a, const auto &b) {
         return std::tie(a.file, a.line, a.info) < std::tie(b.file, b.line, b.info);

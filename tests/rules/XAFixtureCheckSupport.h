@@ -8,6 +8,7 @@
 #include "core/XAPathsTestSupport.h"
 #include "engine/XADiagnostic.h"
 #include "engine/config/XAOptionValue.h"
+#include "ruledriver/XARuleCaseFile.h"
 
 #include <map>
 #include <optional>
@@ -29,6 +30,7 @@ inline void PrintTo(const XAFixtureFinding &finding, std::ostream *stream) {
 
 struct XAFixtureCheck {
     std::vector<XAFixtureFinding> findings; // ordered by file, line and message
+    std::vector<XADiagnostic> diagnostics;  // as the run gave them
     std::vector<std::string> debugMessages;
     std::string projectFolder;
 };
@@ -36,6 +38,14 @@ struct XAFixtureCheck {
 // Rule short name -> option name -> value.
 using XAFixtureRuleOptions = std::map<std::string, std::map<std::string, XAOptionValue>>;
 
+// What a check may add to the fixture: application options (long name -> value, such as "target" or "fullBuild")
+// and files added to the first application target as a rule case's files are.
+struct XAFixtureCheckAdditions {
+    std::map<std::string, XAOptionValue> appOptions;
+    std::vector<XARuleCaseSourceFile> files;
+};
+
 // Checks the fixture with the rules; `scratch` holds the copy, which stays there for the caller to look at.
 XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string &fixture,
-                              const std::vector<std::string> &ruleShortNames, const XAFixtureRuleOptions &options = {});
+                              const std::vector<std::string> &ruleShortNames, const XAFixtureRuleOptions &options = {},
+                              const XAFixtureCheckAdditions &additions = {});

@@ -49,6 +49,10 @@ NS_ASSUME_NONNULL_BEGIN
 - (nullable NSURL *)URLForResource:(nullable NSString *)name
                      withExtension:(nullable NSString *)ext
                       subdirectory:(nullable NSString *)subpath API_AVAILABLE(macos(10.6), ios(4.0));
+- (nullable NSURL *)URLForResource:(nullable NSString *)name
+                     withExtension:(nullable NSString *)ext
+                      subdirectory:(nullable NSString *)subpath
+                      localization:(nullable NSString *)localizationName API_AVAILABLE(macos(10.6), ios(4.0));
 - (nullable NSArray<NSURL *> *)URLsForResourcesWithExtension:(nullable NSString *)ext
                                                 subdirectory:(nullable NSString *)subpath
     API_AVAILABLE(macos(10.6), ios(4.0));
@@ -56,6 +60,10 @@ NS_ASSUME_NONNULL_BEGIN
 - (nullable NSString *)pathForResource:(nullable NSString *)name
                                 ofType:(nullable NSString *)ext
                            inDirectory:(nullable NSString *)subpath;
+- (nullable NSString *)pathForResource:(nullable NSString *)name
+                                ofType:(nullable NSString *)ext
+                           inDirectory:(nullable NSString *)subpath
+                       forLocalization:(nullable NSString *)localizationName;
 - (NSArray<NSString *> *)pathsForResourcesOfType:(nullable NSString *)ext inDirectory:(nullable NSString *)subpath;
 + (nullable NSString *)pathForResource:(nullable NSString *)name
                                 ofType:(nullable NSString *)ext

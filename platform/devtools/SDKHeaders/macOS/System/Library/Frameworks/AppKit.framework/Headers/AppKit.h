@@ -5,6 +5,7 @@
 
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSNibDeclarations.h>
+#import <AppKit/NSNibLoading.h>
 #import <AppKit/NSGraphics.h>
 #import <AppKit/NSResponder.h>
 #import <AppKit/NSEvent.h>
