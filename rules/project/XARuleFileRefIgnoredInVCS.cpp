@@ -44,9 +44,15 @@ struct XARuleFileRefIgnoredInVCS : XAProjectRule<XARuleFileRefIgnoredInVCS> {
                                              "applies to the file: <code>git check-ignore -v \"" +
                                                  xa_escapedForXML(*resolvedPath) + "\"</code>"
                                            : "";
-            diagnostics.push_back(diagnosticWithFile(
+            XADiagnostic diagnostic = diagnosticWithFile(
                 *file->pathOnDisk(), XAXMLString("This file is ignored in the VCS. " + hint), std::nullopt,
-                XADiagnosticImpactMaintainability, XADiagnosticSeverityError, XADiagnosticConfidenceAbsolute));
+                XADiagnosticImpactMaintainability, XADiagnosticSeverityError, XADiagnosticConfidenceAbsolute);
+            // A stored path through a build setting does not look inside the working copy, where its resolved path
+            // lies; the checking run must not hide the finding as one about a file that is not ours.
+            if (!XAPathIsInsideOrEqual(xa_stringByStandardizingPath(*file->pathOnDisk()), root)) {
+                diagnostic.setExclusionResistance(1);
+            }
+            diagnostics.push_back(std::move(diagnostic));
         }
         return diagnostics;
     }

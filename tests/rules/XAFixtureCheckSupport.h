@@ -29,6 +29,7 @@ inline void PrintTo(const XAFixtureFinding &finding, std::ostream *stream) {
 
 struct XAFixtureCheck {
     std::vector<XAFixtureFinding> findings; // ordered by file, line and message
+    XADiagnostics diagnostics;              // as the run gave them, for their markup and scales
     std::vector<std::string> debugMessages;
     std::string projectFolder;
 };
@@ -39,3 +40,6 @@ using XAFixtureRuleOptions = std::map<std::string, std::map<std::string, XAOptio
 // Checks the fixture with the rules; `scratch` holds the copy, which stays there for the caller to look at.
 XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string &fixture,
                               const std::vector<std::string> &ruleShortNames, const XAFixtureRuleOptions &options = {});
+// Checks the project as it stands, wherever it is, with the rules.
+XAFixtureCheck XACheckProject(const std::string &xcodeprojPath, const std::vector<std::string> &ruleShortNames,
+                              const XAFixtureRuleOptions &options = {});
