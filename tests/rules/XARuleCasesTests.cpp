@@ -1,5 +1,4 @@
-// The rules' examples: every case file in tests/rules/code and tests/rules/project, each checked with only its rule
-// running.
+// The rules' examples: every case file in tests/rules/code and tests/rules/project, each checked with only its rule running.
 
 #include "engine/XARuleRegistry.h"
 #include "ruledriver/XARuleCaseTestSupport.h"
