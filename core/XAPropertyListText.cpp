@@ -52,8 +52,9 @@ void appendUTF16AsUTF8(std::u16string_view units, std::string &out) {
     }
 }
 
-// UTF-16 without a byte-order mark shows itself by NUL bytes on one side of its first ASCII characters.
-std::optional<bool> guessUTF16BigEndian(std::string_view bytes) {
+} // namespace
+
+std::optional<bool> XAGuessUTF16BigEndian(std::string_view bytes) {
     std::size_t sample = std::min<std::size_t>(bytes.size(), 64) & ~std::size_t(1);
     std::size_t evenNuls = 0;
     std::size_t oddNuls = 0;
@@ -71,8 +72,6 @@ std::optional<bool> guessUTF16BigEndian(std::string_view bytes) {
     return std::nullopt;
 }
 
-} // namespace
-
 std::string_view XAPropertyListTextAsUTF8(std::string_view bytes, std::string &storage) {
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         return bytes.substr(3);
@@ -85,7 +84,7 @@ std::string_view XAPropertyListTextAsUTF8(std::string_view bytes, std::string &s
         bigEndian = true;
         bytes.remove_prefix(2);
     } else {
-        bigEndian = guessUTF16BigEndian(bytes);
+        bigEndian = XAGuessUTF16BigEndian(bytes);
         if (!bigEndian) {
             return bytes;
         }

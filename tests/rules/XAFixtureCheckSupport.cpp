@@ -58,7 +58,6 @@ XAFixtureFinding findingOf(const XADiagnostic &diagnostic, const std::string &pr
 XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string &fixture,
                               const std::vector<std::string> &ruleShortNames, const XAFixtureRuleOptions &options,
                               const XAFixtureCheckAdditions &additions) {
-    XAFixtureCheck check;
     XARuleCase copyOnly;
     copyOnly.fixture = fixture;
     copyOnly.files = additions.files;
@@ -67,17 +66,24 @@ XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string 
         XAMakeRuleCaseProject(copyOnly, scratch.path(), TESSARY_FIXTURES_DIR "/projects", problems);
     EXPECT_TRUE(problems.empty()) << problems.front();
     if (!made) {
-        return check;
+        return {};
     }
-    check.projectFolder = made->folder;
+    return XACheckProject(made->xcodeprojPath, ruleShortNames, options, additions.appOptions);
+}
+
+XAFixtureCheck XACheckProject(const std::string &xcodeprojPath, const std::vector<std::string> &ruleShortNames,
+                              const XAFixtureRuleOptions &options,
+                              const std::map<std::string, XAOptionValue> &appOptions) {
+    XAFixtureCheck check;
+    check.projectFolder = xa_stringByDeletingLastPathComponent(xcodeprojPath);
 
     std::vector<const XARuleDescriptor *> rules;
     for (const std::string &name : ruleShortNames) {
         rules.push_back(XARuleRegistry::shared().ruleWithShortName(name));
         EXPECT_NE(rules.back(), nullptr) << "no rule " << name;
     }
-    const XAConfiguration configuration = configurationWithOptions(rules, options, additions.appOptions);
-    auto project = XAProject::projectWithXcodeproj(made->xcodeprojPath);
+    const XAConfiguration configuration = configurationWithOptions(rules, options, appOptions);
+    auto project = XAProject::projectWithXcodeproj(xcodeprojPath);
     XAMessageQueue loading;
     EXPECT_TRUE(project->loadProject(loading.progressHandler())) << loading.formattedErrorMessages();
     auto target = XACheckingOperation::determineTargetForProject(*project, configuration, nullptr);
@@ -91,14 +97,14 @@ XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string 
     // A file that does not compile is not shown to the rules: the fixture would pass as clean by not compiling.
     for (const XAProgressMessage &error : operation->progressMessagesOfKind(XAProgressMessageKindCompilerError)
                                               .value_or(std::vector<XAProgressMessage>{})) {
-        ADD_FAILURE() << fixture << " does not compile: " << error.logMessage();
+        ADD_FAILURE() << xcodeprojPath << " does not compile: " << error.logMessage();
     }
     for (const XAProgressMessage &message :
          operation->progressMessagesOfKind(XAProgressMessageKindDebug).value_or(std::vector<XAProgressMessage>{})) {
         check.debugMessages.push_back(message.message());
     }
     for (const XADiagnostic &diagnostic : operation->diagnostics().value_or(XADiagnostics{})) {
-        check.findings.push_back(findingOf(diagnostic, made->folder));
+        check.findings.push_back(findingOf(diagnostic, check.projectFolder));
         check.diagnostics.push_back(diagnostic);
     }
     std::sort(check.findings.begin(), check.findings.end(), [](const auto &a, const auto &b) {

@@ -30,7 +30,7 @@ inline void PrintTo(const XAFixtureFinding &finding, std::ostream *stream) {
 
 struct XAFixtureCheck {
     std::vector<XAFixtureFinding> findings; // ordered by file, line and message
-    std::vector<XADiagnostic> diagnostics;  // as the run gave them
+    XADiagnostics diagnostics;              // as the run gave them, for their markup and scales
     std::vector<std::string> debugMessages;
     std::string projectFolder;
 };
@@ -49,3 +49,7 @@ struct XAFixtureCheckAdditions {
 XAFixtureCheck XACheckFixture(const XAScratchFolder &scratch, const std::string &fixture,
                               const std::vector<std::string> &ruleShortNames, const XAFixtureRuleOptions &options = {},
                               const XAFixtureCheckAdditions &additions = {});
+// Checks the project as it stands, wherever it is, with the rules and application options.
+XAFixtureCheck XACheckProject(const std::string &xcodeprojPath, const std::vector<std::string> &ruleShortNames,
+                              const XAFixtureRuleOptions &options = {},
+                              const std::map<std::string, XAOptionValue> &appOptions = {});
