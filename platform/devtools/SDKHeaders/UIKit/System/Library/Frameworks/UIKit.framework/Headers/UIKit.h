@@ -49,6 +49,7 @@
 #import <UIKit/UIBarItem.h>
 #import <UIKit/UIBarButtonItem.h>
 #import <UIKit/UINavigationBar.h>
+#import <UIKit/UIToolbar.h>
 #import <UIKit/UINavigationController.h>
 #import <UIKit/UITabBarController.h>
 #import <UIKit/UIAlertController.h>
@@ -71,4 +72,5 @@
 #import <UIKit/UIVisualEffectView.h>
 #import <UIKit/UIGestureRecognizer.h>
 #import <UIKit/UIStackView.h>
+#import <UIKit/UIAccessibility.h>
 #endif
