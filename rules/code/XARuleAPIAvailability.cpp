@@ -170,10 +170,11 @@ struct XARuleAPIAvailability : XACursorRule<XARuleAPIAvailability> {
             kind != CXCursor_ObjCClassMethodDecl) {
             return {};
         }
-        // Without a known platform and deployment target there is nothing to compare with.
+        // Without a known platform and deployment target (an empty setting included) there is nothing to compare
+        // with.
         const XAPlatform platform = context.targetPlatform();
         const std::optional<std::string> &minimumVersion = context.targetMinOSVersion();
-        if (platform == XAPlatformOther || !minimumVersion) {
+        if (platform == XAPlatformOther || !minimumVersion || minimumVersion->empty()) {
             return {};
         }
         RoutineCheck check(routine, platform, *minimumVersion, boolForOption(kAvoidFalsePositives, context));

@@ -202,3 +202,9 @@ void run(void) {
     (void)stack;
 }
 @end
+
+//--- without a deployment target nothing is reported
+| project: {"deploymentTarget": ""}
+BOOL hasX(NSString *s) {
+    return [s containsString:@"x"];
+}
