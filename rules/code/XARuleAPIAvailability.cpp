@@ -83,18 +83,17 @@ struct XARuleAPIAvailability : XACursorRule<XARuleAPIAvailability> {
             XAOptionValue(true), XAOptionValueTypeBool)};
     }
 
-    // "7.0" for introduced 7.0.-1, "10.10.3", "5" for 5.-1.-1; no value without an introduced version.
+    // The introduced version as "major.minor.subminor" without its missing (-1) parts: "7.0" for 7.0.-1,
+    // "10.10.3", "5" for 5.-1.-1; no value without an introduced version.
     static std::optional<std::string> availabilityVersionString(const CXPlatformAvailability &availability) {
         const CXVersion &introduced = availability.Introduced;
         if (introduced.Major == -1) {
             return std::nullopt;
         }
-        std::string version = std::to_string(introduced.Major);
-        if (introduced.Minor != -1) {
-            version += "." + std::to_string(introduced.Minor);
-            if (introduced.Subminor != -1) {
-                version += "." + std::to_string(introduced.Subminor);
-            }
+        std::string version = std::to_string(introduced.Major) + "." + std::to_string(introduced.Minor) + "." +
+                              std::to_string(introduced.Subminor);
+        for (std::size_t missing = version.find(".-1"); missing != std::string::npos; missing = version.find(".-1")) {
+            version.erase(missing, 3);
         }
         return version;
     }

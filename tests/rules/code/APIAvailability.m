@@ -187,10 +187,14 @@ void run(void) {
     legacy();
 }
 
-//--- declarations of the project with an iOS version are checked like the system's
-void modern(void) __attribute__((availability(ios, introduced = 7.0)));
+//--- declarations of the project with an iOS version are checked like the system's, their versions as written
+void modern(void) __attribute__((availability(ios, introduced = 7)));
+void patched(void) __attribute__((availability(ios, introduced = 7.1.2)));
 void run(void) {
     ↓modern();
+// expect-info: modern is only available since 7, but
+    ↓patched();
+// expect-info: patched is only available since 7.1.2, but
 }
 
 //--- a newer class used in a class method and a local declaration is reported

@@ -83,6 +83,14 @@
                                                       __weak typeof( self ) w = self;
                                                       [w refresh];
                                                   }];
+    [[NSNotificationCenter defaultCenter] addObserverForName:@"E"
+                                                      object:nil
+                                                       queue:nil
+                                                  usingBlock:^(NSNotification *note) {
+__weak typeof(
+self) w = self;
+                                                      [w refresh];
+                                                  }];
     [[NSNotificationCenter defaultCenter] addObserverForName:@"D"
                                                       object:nil
                                                        queue:nil
