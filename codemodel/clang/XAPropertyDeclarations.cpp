@@ -20,6 +20,49 @@ CXCursor XAPropertyDeclOfAccessor(CXCursor cursor) {
     return XALibclang::fn().clang_tessary_getObjCMethodDeclPropertyDecl(cursor, 0);
 }
 
+namespace {
+// The class interface of an interface, category or class extension.
+CXCursor classInterfaceOfContainer(CXCursor container) {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    switch (clang.clang_getCursorKind(container)) {
+    case CXCursor_ObjCInterfaceDecl:
+        return container;
+    case CXCursor_ObjCCategoryDecl:
+        return clang.clang_getCursorReferenced(
+            XAFirstChildOfKind(container, CXCursor_ObjCClassRef, CXChildVisit_Continue));
+    default:
+        return clang.clang_getNullCursor();
+    }
+}
+} // namespace
+
+CXCursor XAPropertySetterDefinition(CXCursor property) {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    CXCursor found = clang.clang_getNullCursor();
+    if (clang.clang_getCursorKind(property) != CXCursor_ObjCPropertyDecl) {
+        return found;
+    }
+    const CXCursor interface = classInterfaceOfContainer(clang.clang_getCursorSemanticParent(property));
+    if (XAIsNullCursor(interface)) {
+        return found;
+    }
+    const CXCursor implementation = clang.clang_tessary_getInterfaceDeclImplementation(interface);
+    const std::optional<std::string> setterName =
+        XAStringFromCXString(clang.clang_Cursor_getObjCPropertySetterName(property));
+    if (!setterName) {
+        return found;
+    }
+    XAVisitChildren(implementation, [&](CXCursor child) {
+        if (child.kind == CXCursor_ObjCInstanceMethodDecl && XACursorSpelling(child) == *setterName &&
+            !XAIsNullCursor(XAFirstChildOfKind(child, CXCursor_CompoundStmt, CXChildVisit_Continue))) {
+            found = child;
+            return CXChildVisit_Break;
+        }
+        return CXChildVisit_Continue;
+    });
+    return found;
+}
+
 CXCursor XAPropertyDeclAfterCursor(CXCursor cursor) {
     const XALibclangFunctions &clang = XALibclang::fn();
     const XACursorPosition end = XACursorExtentEnd(cursor);

@@ -14,6 +14,10 @@ bool XAIsIBOutletProperty(CXCursor cursor);
 // The ObjCPropertyDecl of an accessor method declared with its class; the null cursor when the method accesses no
 // property (callers ask clang_tessary_objCMethodDeclIsPropertyAccessor first).
 CXCursor XAPropertyDeclOfAccessor(CXCursor cursor);
+// The definition of a property's setter written in its class's @implementation in the same translation unit: an
+// ObjCInstanceMethodDecl with a body. The null cursor when the setter is synthesized, defined elsewhere (another unit,
+// a category implementation), or the cursor is no property.
+CXCursor XAPropertySetterDefinition(CXCursor property);
 // The ObjCPropertyDecl that starts within ten bytes after the cursor's extent end (from an IBOutletAttr cursor, whose
 // extent is the marker inside a property declaration, to that declaration); the null cursor when there is none.
 CXCursor XAPropertyDeclAfterCursor(CXCursor cursor);

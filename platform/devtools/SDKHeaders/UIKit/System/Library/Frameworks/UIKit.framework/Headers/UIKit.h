@@ -49,6 +49,7 @@
 #import <UIKit/UIBarItem.h>
 #import <UIKit/UIBarButtonItem.h>
 #import <UIKit/UINavigationBar.h>
+#import <UIKit/UIToolbar.h>
 #import <UIKit/UINavigationController.h>
 #import <UIKit/UITabBarController.h>
 #import <UIKit/UIAlertController.h>
@@ -72,4 +73,5 @@
 #import <UIKit/UIGestureRecognizer.h>
 #import <UIKit/UIStackView.h>
 #import <UIKit/UIDocument.h>
+#import <UIKit/UIAccessibility.h>
 #endif
