@@ -117,12 +117,24 @@ private:
         }
         const CXType type = XACursorType(XAExplicitMessageReceiver(message));
         const CXType underlying = XATypedefUnderlyingType(type);
-        if (underlying.kind == CXType_Unexposed || underlying.kind == CXType_ObjCId ||
-            (underlying.kind == CXType_ObjCObjectPointer &&
-             XALibclang::fn().clang_getPointeeType(underlying).kind == CXType_Unexposed)) {
+        return !isIdOrUnknown(type) && !isIdOrUnknown(underlying) && type.kind != CXType_ObjCClass &&
+               underlying.kind != CXType_ObjCClass;
+    }
+
+    // id, id<Protocol>, or a type libclang does not expose. The typedef step alone does not find id: libclang gives
+    // the builtin typedef of id a pointer to an object type as its underlying type, so both are looked at.
+    static bool isIdOrUnknown(CXType type) {
+        if (type.kind == CXType_Unexposed || type.kind == CXType_ObjCId) {
+            return true;
+        }
+        if (type.kind != CXType_ObjCObjectPointer) {
             return false;
         }
-        return type.kind != CXType_ObjCClass && underlying.kind != CXType_ObjCClass;
+        const XALibclangFunctions &clang = XALibclang::fn();
+        const CXType pointee = clang.clang_getPointeeType(type);
+        return pointee.kind == CXType_Unexposed ||
+               (pointee.kind == CXType_ObjCObject &&
+                clang.clang_Type_getObjCObjectBaseType(pointee).kind == CXType_ObjCId);
     }
 
     // A class method named as a factory of the class (or category's class) that declares it: +[NSArray array].

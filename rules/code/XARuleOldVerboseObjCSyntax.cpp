@@ -111,14 +111,14 @@ struct XAVerboseCallTable {
     }
 };
 
-XAXMLString callInfo(const std::string &methodName, const std::string &suggestion, const char *note) {
+std::string callInfo(const std::string &methodName, const std::string &suggestion, const char *note) {
     std::string text =
         "<p><objcmethod>" + xa_escapedForXML(methodName) + "</objcmethod> is called. " + suggestion + "</p>";
     if (note) {
         text += "<p>NOTE: there is a crucial difference between the current implementation and the suggestion here: " +
                 std::string(note) + "</p>";
     }
-    return XAXMLString(text);
+    return text;
 }
 
 } // namespace
@@ -163,8 +163,8 @@ struct XARuleOldVerboseObjCSyntax : XACursorRule<XARuleOldVerboseObjCSyntax> {
     }
 
 private:
-    static XADiagnostic diagnostic(CXCursor cursor, XAXMLString info) {
-        return diagnosticWithCursor(cursor, std::move(info), std::nullopt, XADiagnosticImpactStyle,
+    static XADiagnostic diagnostic(CXCursor cursor, const std::string &infoMarkup) {
+        return diagnosticWithCursor(cursor, XAXMLString(infoMarkup), std::nullopt, XADiagnosticImpactStyle,
                                     XADiagnosticSeverityConcern, XADiagnosticConfidenceHigh);
     }
 
@@ -204,17 +204,16 @@ private:
             return {};
         }
         if (makesStringFromUTF8CString(message)) {
-            return {
-                diagnostic(message, XAXMLString("<p><objcmethod>" +
-                                                xa_escapedForXML(XAMessageExprMethodDisplayName(message).value_or("")) +
-                                                "</objcmethod> is called. Consider using an Objective-C boxed C "
-                                                "string instead.</p>"))};
+            return {diagnostic(message, "<p><objcmethod>" +
+                                            xa_escapedForXML(XAMessageExprMethodDisplayName(message).value_or("")) +
+                                            "</objcmethod> is called. Consider using an Objective-C boxed C string "
+                                            "instead.</p>")};
         }
         if (XAMessageCallsMethod("NSString", "stringWithFormat:", false, message) &&
             XAStringLiteralArgumentOfMessage(0, message) == "%s") {
-            return {diagnostic(message, XAXMLString("<p>The <string>%s</string> format specifier is used to make an "
-                                                    "<objcclass>NSString</objcclass> from an ASCII C string. Consider "
-                                                    "using an Objective-C boxed C string instead.</p>"))};
+            return {diagnostic(message, "<p>The <string>%s</string> format specifier is used to make an "
+                                        "<objcclass>NSString</objcclass> from an ASCII C string. Consider using an "
+                                        "Objective-C boxed C string instead.</p>")};
         }
         return {};
     }

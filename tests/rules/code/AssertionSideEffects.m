@@ -36,10 +36,10 @@ int plainCount(int value);
 }
 @end
 
-//--- a plain function call is reported, once per call, also in C assertions
+//--- a plain function call is reported, also in C assertions; several calls in one assertion make one finding there
 void checkCounts(int value) {
     ↓NSCAssert(plainCount(value) > 0, @"none");
-    ↓↓NSCParameterAssert(plainCount(value) == plainCount(value + 1));
+    ↓NSCParameterAssert(plainCount(value) == plainCount(value + 1));
 }
 
 //--- the C assert macro is not examined

@@ -19,11 +19,12 @@ void brackets(Thing *thing) {
 }
 
 //--- dot syntax on a property, a class named as receiver, an id receiver and plain methods in brackets are not
-void fine(Thing *thing, id anything) {
+void fine(Thing *thing, id anything, id<NSObject> described) {
     thing.name = thing.name;
     (void)[NSArray array];
     (void)[NSBundle mainBundle];
     (void)[anything name];
+    (void)[described description];
     (void)[thing plainMethod];
     [thing setPlainValue:1];
 }

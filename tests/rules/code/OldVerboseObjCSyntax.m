@@ -6,7 +6,7 @@
 //--- building an array from a nil-terminated list suggests a literal and warns about nil
 NSArray *names(NSString *first) {
     return ↓[NSArray arrayWithObjects:first, @"b", nil];
-// expect-info: -[NSArray arrayWithObjects:] is called. Consider using an Objective-C container literal expression instead.
+// expect-info: +[NSArray arrayWithObjects:] is called. Consider using an Objective-C container literal expression instead.
 // expect-info: NOTE: there is a crucial difference between the current implementation and the suggestion here: While a nil value
 }
 
