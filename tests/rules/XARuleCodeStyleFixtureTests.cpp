@@ -14,3 +14,28 @@ TEST(XARuleCodeStyleFixtureTest, OnlyTheConnectedPublicOutletIsReportedOnItsProp
     EXPECT_THAT(check.findings, ElementsAre(XAFixtureFinding{"App/FooViewController.h", 10, "", ""}))
         << "not the unconnected outlet, the connected delegate, nor the connected outlet of the class extension";
 }
+
+TEST(XARuleCodeStyleFixtureTest, EachStyleRuleFindsItsOneFaultInTheProject) {
+    XAScratchFolder scratch;
+    const XAFixtureCheck check = XACheckFixture(
+        scratch, "code-style",
+        {"OldVerboseObjCSyntax", "DotSyntax", "UnidiomaticAccessorNaming", "HardcodedSelfClass", "NullCoalescingOp",
+         "NonTypedefBlockDeclaration", "IBOutletsInPublicInterface", "AssertionSideEffects", "CyclomaticComplexity"});
+    EXPECT_THAT(check.findings,
+                ElementsAre(XAFixtureFinding{"App/FooViewController.h", 10, "", ""}, //
+                            XAFixtureFinding{"App/FooViewController.m", 11, "FooViewController", ""},
+                            XAFixtureFinding{"App/FooViewController.m", 14, "-[FooViewController getTitle]",
+                                             "In Cocoa, it is idiomatic for accessor methods to be "
+                                             "named in the form something instead of e.g. "
+                                             "getSomething."},
+                            XAFixtureFinding{"App/FooViewController.m", 21, "", ""},
+                            XAFixtureFinding{"App/FooViewController.m", 29, "", ""},
+                            XAFixtureFinding{"App/FooViewController.m", 33, "", ""},
+                            XAFixtureFinding{"App/Style.m", 4, "",
+                                             "+[NSArray arrayWithObject:] is called. Consider using an "
+                                             "Objective-C container literal expression instead."},
+                            XAFixtureFinding{"App/Style.m", 8, "", ""},
+                            XAFixtureFinding{"App/Style.m", 11, "StyleWeight",
+                                             "The cyclomatic complexity number of this routine is 11, "
+                                             "which exceeds the configured threshold of 10."}));
+}
