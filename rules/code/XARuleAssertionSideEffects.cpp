@@ -36,7 +36,9 @@ std::unordered_set<std::string> makeSideEffectFreeMethods() {
     }
     std::unordered_set<std::string> usrs;
     for (const XAObjCMethod &method : methods) {
-        usrs.insert(method.usr());
+        if (!method.usr().empty()) {
+            usrs.insert(method.usr());
+        }
     }
     return usrs;
 }

@@ -93,7 +93,9 @@ struct XAVerboseCallTable {
     std::unordered_map<std::string, std::size_t> indexByUSR = [this] {
         std::unordered_map<std::string, std::size_t> index;
         for (std::size_t i = 0; i < calls.size(); ++i) {
-            index.emplace(calls[i].method.usr(), i);
+            if (!calls[i].method.usr().empty()) {
+                index.emplace(calls[i].method.usr(), i);
+            }
         }
         return index;
     }();
@@ -106,7 +108,7 @@ struct XAVerboseCallTable {
     const XAVerboseCall *callSentBy(CXCursor message) const {
         const std::optional<std::string> usr = XAStringFromCXString(
             XALibclang::fn().clang_getCursorUSR(XALibclang::fn().clang_getCursorReferenced(message)));
-        const auto found = usr ? indexByUSR.find(*usr) : indexByUSR.end();
+        const auto found = usr && !usr->empty() ? indexByUSR.find(*usr) : indexByUSR.end();
         return found == indexByUSR.end() ? nullptr : &calls[found->second];
     }
 };

@@ -5,16 +5,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-// Descriptions wrap at 80 columns, so only their beginnings are looked for.
-
 using namespace XAStagedPrograms;
 using ::testing::HasSubstr;
 
 TEST(XACLIStyleRuleDescriptionsTest, RulesPrintsEachStyleRuleWithItsDescriptionAndOptions) {
     struct Rule {
         std::string shortName;
-        std::string heading; // short name, rule name and the start of the tags line
-        std::string descriptionStart;
+        std::string heading;          // short name, rule name and the start of the tags line
+        std::string descriptionStart; // descriptions wrap at 80 columns: only their beginnings are looked for
         std::vector<std::string> options;
     };
     const std::vector<Rule> rules = {

@@ -1,5 +1,6 @@
 // The style rules through a whole checking run of the fixture project code-style: an iOS app whose view controller
-// declares outlets in its public interface and its class extension, connected in the XIB it owns or not at all.
+// declares outlets in its public interface and its class extension, connected in the XIB it owns or not at all, and
+// a view whose XIB another class owns.
 
 #include "XAFixtureCheckSupport.h"
 
@@ -12,7 +13,8 @@ TEST(XARuleCodeStyleFixtureTest, OnlyTheConnectedPublicOutletIsReportedOnItsProp
     XAScratchFolder scratch;
     const XAFixtureCheck check = XACheckFixture(scratch, "code-style", {"IBOutletsInPublicInterface"});
     EXPECT_THAT(check.findings, ElementsAre(XAFixtureFinding{"App/FooViewController.h", 10, "", ""}))
-        << "not the unconnected outlet, the connected delegate, nor the connected outlet of the class extension";
+        << "not the unconnected outlet, the connected delegate, the connected outlet of the class extension, nor the "
+           "outlet of a view whose XIB another class owns";
 }
 
 TEST(XARuleCodeStyleFixtureTest, EachStyleRuleFindsItsOneFaultInTheProject) {
@@ -31,11 +33,11 @@ TEST(XARuleCodeStyleFixtureTest, EachStyleRuleFindsItsOneFaultInTheProject) {
                             XAFixtureFinding{"App/FooViewController.m", 21, "", ""},
                             XAFixtureFinding{"App/FooViewController.m", 29, "", ""},
                             XAFixtureFinding{"App/FooViewController.m", 33, "", ""},
-                            XAFixtureFinding{"App/Style.m", 4, "",
+                            XAFixtureFinding{"App/Style.m", 5, "",
                                              "+[NSArray arrayWithObject:] is called. Consider using an "
                                              "Objective-C container literal expression instead."},
-                            XAFixtureFinding{"App/Style.m", 8, "", ""},
-                            XAFixtureFinding{"App/Style.m", 11, "StyleWeight",
+                            XAFixtureFinding{"App/Style.m", 9, "", ""},
+                            XAFixtureFinding{"App/Style.m", 12, "StyleWeight",
                                              "The cyclomatic complexity number of this routine is 11, "
                                              "which exceeds the configured threshold of 10."}));
 }

@@ -33,6 +33,7 @@ int plainCount(int value);
 - (BOOL)ready { return YES; }
 - (void)persist {
     ↓NSAssert([self save:NULL], @"could not save");
+    ↓NSAssert1([self save:NULL], @"could not save %@", self);
 }
 @end
 
