@@ -29,6 +29,9 @@ public:
     const std::string &methodName() const { return methodName_; }
     bool isInstanceMethod() const { return isInstanceMethod_; }
     bool isProtocolMethod() const { return isProtocolMethod_; }
+    // The method's unified symbol resolution string, by which tables of methods look up a declaration at once; empty
+    // when libclang could not build one.
+    const std::string &usr() const { return usr_; }
 
     // Whether the cursor's resolution string is this method's: a declaration of it, in any redeclaration or category.
     bool matchesMethodDecl(CXCursor cursor) const;

@@ -34,6 +34,9 @@ NS_ASSUME_NONNULL_BEGIN
 - (BOOL)isEqualToDictionary:(NSDictionary<KeyType, ObjectType> *)otherDictionary;
 - (NSEnumerator<ObjectType> *)objectEnumerator;
 - (NSArray<ObjectType> *)objectsForKeys:(NSArray<KeyType> *)keys notFoundMarker:(ObjectType)marker;
+- (void)getObjects:(ObjectType _Nonnull __unsafe_unretained[_Nullable])objects
+           andKeys:(KeyType _Nonnull __unsafe_unretained[_Nullable])keys
+             count:(NSUInteger)count API_AVAILABLE(macos(10.7), ios(5.0));
 - (BOOL)writeToURL:(NSURL *)url error:(NSError **)error API_AVAILABLE(macos(10.13), ios(11.0));
 - (NSArray<KeyType> *)keysSortedByValueUsingSelector:(SEL)comparator;
 
@@ -86,6 +89,9 @@ NS_ASSUME_NONNULL_BEGIN
 - (nullable NSDictionary<KeyType, ObjectType> *)initWithContentsOfURL:(NSURL *)url;
 - (BOOL)writeToFile:(NSString *)path atomically:(BOOL)useAuxiliaryFile;
 - (BOOL)writeToURL:(NSURL *)url atomically:(BOOL)atomically;
+- (void)getObjects:(ObjectType _Nonnull __unsafe_unretained[_Nullable])objects
+           andKeys:(KeyType _Nonnull __unsafe_unretained[_Nullable])keys
+    API_DEPRECATED_WITH_REPLACEMENT("getObjects:andKeys:count:", macos(10.0, 10.13), ios(2.0, 11.0));
 @end
 
 @interface NSMutableDictionary<KeyType, ObjectType> : NSDictionary<KeyType, ObjectType>
