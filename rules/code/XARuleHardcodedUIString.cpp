@@ -3,6 +3,7 @@
 // properties, set by dot syntax or by their setter, and methods with the positions of their text arguments.
 
 #include "codemodel/clang/XACursorNavigation.h"
+#include "codemodel/clang/XACursorText.h"
 #include "codemodel/clang/XALiteralValues.h"
 #include "codemodel/clang/XAMessageSends.h"
 #include "codemodel/clang/XAObjCMethod.h"
@@ -11,6 +12,8 @@
 #include "core/XAString.h"
 #include "core/XAXMLText.h"
 #include "engine/XARule.h"
+
+#include <set>
 
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
@@ -92,6 +95,19 @@ const std::vector<TextMethod> &textMethods() {
         return list;
     }();
     return methods;
+}
+
+// The selectors of the methods above: most messages are none of them, and a selector is cheaper to compare than a
+// method's identity.
+const std::set<std::string> &textMethodSelectors() {
+    static const std::set<std::string> selectors = [] {
+        std::set<std::string> names;
+        for (const TextMethod &row : textMethods()) {
+            names.insert(row.method.methodName());
+        }
+        return names;
+    }();
+    return selectors;
 }
 
 // Letters as the platform counts alphanumerics (letters, marks and numbers of every script), less the ten digits.
@@ -199,8 +215,12 @@ private:
     }
 
     static std::optional<XADiagnostic> textMethodMessage(CXCursor message) {
+        const CXCursor method = XALibclang::fn().clang_getCursorReferenced(message);
+        if (!textMethodSelectors().contains(XACursorSpelling(method).value_or(""))) {
+            return std::nullopt;
+        }
         for (const TextMethod &row : textMethods()) {
-            if (!row.method.matchesMessageExpr(message)) {
+            if (!row.method.matchesMethodDecl(method)) {
                 continue;
             }
             std::vector<std::string> kept;
