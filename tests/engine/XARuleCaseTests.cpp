@@ -124,6 +124,7 @@ TEST(XARuleCaseFileTest, NamesWhatIsWrongWithTheNotation) {
         {"//--- x\n// expect-file: id=f\nvoid f(void) {}\n", "needs a path"},
         {"void \u2193g(void);\n//--- x\nvoid f(void) {}\n", "a marker stands above the first case"},
         {"//--- x\n// expect-info: abort\nvoid f(void) {}\n", "needs a text and a marked line before it"},
+        {"//--- x\n// expect-error:\nvoid f(void) {}\n", "\"// expect-error:\" needs a text"},
     };
     for (const Case &c : cases) {
         XAScratchFolder folder;
@@ -172,6 +173,19 @@ TEST(XARuleCaseRunnerTest, ExpectationsOfOtherFilesMustBeMet) {
                                                     "// expect-file: Other.m id=Other\n"),
                 ElementsAre(HasSubstr("case file line 4: no finding without a file with id=classPrefix"),
                             HasSubstr("case file line 5: no finding in Other.m with id=Other")));
+}
+
+TEST(XARuleCaseRunnerTest, InfoExpectationsRightAfterAnExpectationOfAnotherFileApplyToIt) {
+    const std::string header = "| fixture: iOSApp\n| project: {\"classPrefix\": \"TQX\"}\n//--- x\nvoid f(void);\n"
+                               "// expect-file: iOSApp/AppDelegate.h id=IAAppDelegate\n";
+    EXPECT_THAT(problemsOf("TestUnprefixedClass.m", header + "// expect-info: IAAppDelegate\n"), IsEmpty());
+    EXPECT_THAT(problemsOf("TestUnprefixedClass.m", header + "// expect-info: Nothing like it\n"),
+                ElementsAre(HasSubstr("(case file line 5): the info \"")));
+}
+
+TEST(XARuleCaseRunnerTest, AnExpectedErrorThatTheRuleDoesNotReportFails) {
+    EXPECT_THAT(problemsOf("TestForbiddenCall.m", "//--- x\nvoid f(void);\n// expect-error: Cannot read\n"),
+                ElementsAre(HasSubstr("case file line 3: no error containing \"Cannot read\"")));
 }
 
 TEST(XARuleCaseRunnerTest, RuleOptionsAreCheckedAgainstTheRule) {

@@ -19,6 +19,7 @@ constexpr std::string_view kExpect = "// expect:";
 constexpr std::string_view kExpectFile = "// expect-file:";
 constexpr std::string_view kExpectNoFile = "// expect-nofile:";
 constexpr std::string_view kExpectInfo = "// expect-info:";
+constexpr std::string_view kExpectError = "// expect-error:";
 
 struct Line {
     std::size_t number = 0; // 1-based in the case file
@@ -134,6 +135,8 @@ public:
             readOtherFinding(line, kExpectNoFile, false);
         } else if (xa_trimmed(line.text).starts_with(kExpectInfo)) {
             readInfoExpectation(line);
+        } else if (xa_trimmed(line.text).starts_with(kExpectError)) {
+            readErrorExpectation(line);
         } else {
             readCode(line);
         }
@@ -215,8 +218,7 @@ private:
         lastExpectationIsOtherFinding_ = true;
     }
 
-    // Applies to the expected finding of an expectation line right before it, else to every marker of the case's
-    // last line with markers.
+    // Applies to the expectation line just before it, else to every marker of the case's last line with markers.
     void readInfoExpectation(const Line &line) {
         const std::string fragment = xa_trimmed(xa_trimmed(line.text).substr(kExpectInfo.size()));
         if (!fragment.empty() && lastExpectationIsOtherFinding_) {
@@ -235,7 +237,17 @@ private:
         }
     }
 
+    void readErrorExpectation(const Line &line) {
+        const std::string fragment = xa_trimmed(xa_trimmed(line.text).substr(kExpectError.size()));
+        if (fragment.empty()) {
+            problem(line.number, "\"// expect-error:\" needs a text");
+            return;
+        }
+        case_.expectedErrors.push_back({fragment, line.number});
+    }
+
     void readCode(const Line &line) {
+        lastExpectationIsOtherFinding_ = false;
         if (case_.files.empty()) {
             if (xa_trimmed(line.text).empty()) {
                 return; // blank lines between a title and the code

@@ -19,9 +19,10 @@
 //     // expect-file: iOSApp/AppDelegate.h id=AppDelegate    <- a finding in a file of the fixture project
 //     // expect-nofile: id=classPrefix                        <- a finding in no file
 //     // expect-info: 'MyController'                          <- the info of the findings marked on the last
-//                                                                 marked line contains this text; right after an
-//                                                                 expect-file or expect-nofile line, the info of
-//                                                                 that finding
+//                                                                 marked line contains this text (or, right after
+//                                                                 an expect-file or expect-nofile line, of that
+//                                                                 finding)
+//     // expect-error: Cannot read strings file                   <- the rule reports an error containing this text
 //
 // Directive lines begin with "| " at the start of a line and are taken out of the code. Text of a case before its
 // first "| file:" goes into a file named "Case" with the case file's extension. "// expect:" at the end of a line
@@ -62,6 +63,12 @@ struct XARuleCaseOtherFinding {
     std::vector<std::string> infoFragments;
 };
 
+// An error the rule must report through the run's progress handler: one whose message contains the text.
+struct XARuleCaseExpectedError {
+    std::string fragment;
+    std::size_t caseFileLine = 0;
+};
+
 struct XARuleCaseSourceFile {
     std::string name; // relative path in the case's folder of the project
     std::string text; // the header's text, then the file's own, without markers and expectations
@@ -78,6 +85,7 @@ struct XARuleCase {
     std::vector<XARuleCaseSourceFile> files;
     std::vector<XARuleCaseMarker> markers;
     std::vector<XARuleCaseOtherFinding> otherFindings;
+    std::vector<XARuleCaseExpectedError> expectedErrors;
     // What is wrong with the case's notation; a case with problems fails without running.
     std::vector<std::string> problems;
 

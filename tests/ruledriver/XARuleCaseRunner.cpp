@@ -37,6 +37,29 @@ void addErrorsOf(const XAMessageQueue &queue, const std::string &what, std::vect
     }
 }
 
+// The errors the rule reported against those the case expects: each expected one must be there, and every one
+// reported must be expected.
+void compareErrors(const XARuleCase &ruleCase, const XAMessageQueue &ruleMessages, std::vector<std::string> &problems) {
+    std::vector<bool> expectationMet(ruleCase.expectedErrors.size());
+    for (const XAProgressMessage &message : ruleMessages.errorProgressMessages()) {
+        bool expected = false;
+        for (std::size_t i = 0; i < ruleCase.expectedErrors.size(); ++i) {
+            if (xa_containsSubstring(message.logMessage(), ruleCase.expectedErrors[i].fragment)) {
+                expectationMet[i] = expected = true;
+            }
+        }
+        if (!expected) {
+            problems.push_back("the rule reported an error: " + message.logMessage());
+        }
+    }
+    for (std::size_t i = 0; i < ruleCase.expectedErrors.size(); ++i) {
+        if (!expectationMet[i]) {
+            problems.push_back("case file line " + std::to_string(ruleCase.expectedErrors[i].caseFileLine) +
+                               ": no error containing \"" + ruleCase.expectedErrors[i].fragment + "\"");
+        }
+    }
+}
+
 // The configuration of the case: no build-log cache, and the case's rule options, each checked against the rule.
 XAConfiguration caseConfiguration(const XARuleDescriptor &rule, const XARuleCase &ruleCase,
                                   std::vector<std::string> &problems) {
@@ -295,7 +318,7 @@ std::vector<std::string> XARunRuleCase(const XARuleDescriptor *rule, const XARul
     XARuleContext context(checked->project, checked->target, checked->buildConfiguration, configuration, checked->build,
                           ruleMessages.progressHandler(), {rule});
     const XADiagnostics findings = runRule(*rule, context, *checked->build, problems);
-    addErrorsOf(ruleMessages, "the rule reported an error", problems);
+    compareErrors(ruleCase, ruleMessages, problems);
     Comparison(ruleCase, xa_stringByStandardizingPath(made->folder)).compare(findings, problems);
     return problems;
 }

@@ -7,7 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <unicode/locid.h>
+
 void XARuleCaseEnvironment::SetUp() {
+    // Findings name languages in the user's language; the cases are written in American English.
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(icu::Locale("en_US"), status);
+    ASSERT_TRUE(U_SUCCESS(status)) << "cannot make en_US the default locale";
     XAStagedDeveloperToolsEnvironment().SetUp();
     cachesFolder_ = XATemporaryDirectoryPath("tessary-rule-caches-XXXXXX").value_or("");
     ::setenv("XDG_CACHE_HOME", cachesFolder_.c_str(), 1);

@@ -3,4 +3,5 @@
 #import <MapKit/MKAnnotation.h>
 #import <MapKit/MKShape.h>
 #import <MapKit/MKPointAnnotation.h>
+#import <MapKit/MKUserLocation.h>
 #import <MapKit/MKAnnotationView.h>

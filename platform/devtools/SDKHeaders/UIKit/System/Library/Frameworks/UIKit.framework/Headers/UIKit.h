@@ -53,12 +53,16 @@
 #import <UIKit/UINavigationController.h>
 #import <UIKit/UITabBarController.h>
 #import <UIKit/UIAlertController.h>
+#import <UIKit/UIAlertView.h>
+#import <UIKit/UIActionSheet.h>
+#import <UIKit/UIMenuController.h>
 #import <UIKit/UIStoryboard.h>
 #import <UIKit/UIStoryboardSegue.h>
 #import <UIKit/UINib.h>
 #import <UIKit/UITextInputTraits.h>
 #import <UIKit/UITextField.h>
 #import <UIKit/UITextView.h>
+#import <UIKit/UISearchBar.h>
 #import <UIKit/UISwitch.h>
 #import <UIKit/UISegmentedControl.h>
 #import <UIKit/UISlider.h>

@@ -52,6 +52,7 @@ typedef NS_ENUM(NSInteger, UITableViewCellAccessoryType) {
     API_DEPRECATED("Use UIListContentConfiguration instead", ios(3.0, API_TO_BE_DEPRECATED));
 @property (nonatomic, readonly, strong, nullable) UILabel *detailTextLabel
     API_DEPRECATED("Use UIListContentConfiguration instead", ios(3.0, API_TO_BE_DEPRECATED));
+@property (nonatomic, copy, nullable) NSString *text API_DEPRECATED("Use the textLabel property instead", ios(2.0, 3.0));
 @property (nonatomic, readonly, strong) UIView *contentView;
 @property (nonatomic, strong, nullable) UIView *backgroundView;
 @property (nonatomic, strong, nullable) UIView *selectedBackgroundView;

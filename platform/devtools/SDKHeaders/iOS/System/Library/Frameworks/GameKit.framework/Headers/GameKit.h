@@ -1,0 +1,2 @@
+/* GameKit.h: Game Center players and their turn-based matches. */
+#import <GameKit/GKTurnBasedMatch.h>

@@ -1,0 +1,98 @@
+// Entries of the target's `.strings` tables that no code loads through NSLocalizedString and its relatives. Every
+// file records the keys it loads in the run's state; the pass after the code goes through the tables, development
+// region first, and reports each unused (table, key) once. Code can compute keys, so the findings are uncertain.
+
+#include "core/XAXMLText.h"
+#include "engine/XALocalizationRuleSupport.h"
+#include "engine/XARule.h"
+#include "project/XAProjectTarget.h"
+
+#include <set>
+#include <unordered_set>
+
+namespace {
+
+std::string stateListKey(const std::string &ruleShortName) { return "usedL10NKeys_" + ruleShortName; }
+
+// A (table, key) pair as one text; the separator does not occur in keys that code spells out.
+std::string usageIdentity(const std::string &key, const std::string &table) { return key + "_\u00b6_" + table; }
+
+} // namespace
+
+struct XARuleUnusedTranslation : XACursorRule<XARuleUnusedTranslation> {
+    static XAXMLString ruleName() { return XAXMLString("Unused translation"); }
+    static XAXMLString ruleDescription() {
+        return XAXMLString("Warns about entries in string resource files that are not directly loaded in code with "
+                           "<codesymbol>NSLocalizedString</codesymbol> and its variants.");
+    }
+    static std::optional<XAXMLString> ruleWarning() {
+        return XAXMLString("Please make sure that each entry you remove from your string resource files is in fact "
+                           "unused — this rule may flag entries whose keys your code determines dynamically before "
+                           "passing them to <codesymbol>NSLocalizedString</codesymbol>.");
+    }
+    static bool appliesToContext(XARuleContext &context) { return context.project()->isLocalized(); }
+    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static std::vector<std::string> tags() { return {"Localization"}; }
+    static std::vector<XARuleOptionGroup> optionGroups() {
+        std::vector<XARuleOptionGroup> groups = XACursorRule<XARuleUnusedTranslation>::optionGroups();
+        groups.push_back(XALocalizationRulesOptionGroup());
+        return groups;
+    }
+    static std::vector<int> cursorKinds() { return {CXCursor_ObjCMessageExpr, CXCursor_CallExpr}; }
+
+    static XADiagnostics applyToCursor(CXCursor cursor, int kind, XARuleContext &context, const XACompilationInfo &) {
+        if (kind != CXCursor_CallExpr && kind != CXCursor_ObjCMessageExpr) {
+            return {};
+        }
+        const std::vector<XALocalizationKeyUsage> usages = XALocalizationKeyUsagesOfCursor(
+            cursor, XAStringsOfOptionValue(valueForOption(kXALocalizedStringRoutinesOption, context)));
+        if (!usages.empty()) {
+            context.stateStore().addValuesFromArrayToStateList(usages, stateListKey(ruleShortName()));
+        }
+        return {};
+    }
+
+    static XADiagnostics applyAfterCodeWithContext(XARuleContext &context) {
+        std::unordered_set<std::string> used;
+        for (const XALocalizationKeyUsage &usage :
+             context.stateStore()
+                 .copyOfStateList<XALocalizationKeyUsage>(stateListKey(ruleShortName()))
+                 .value_or(std::vector<XALocalizationKeyUsage>{})) {
+            used.insert(usageIdentity(usage.key, usage.table));
+        }
+        std::vector<std::shared_ptr<XAProjectFile>> stringsFiles;
+        for (const auto &file : context.projectTarget()->resourceFiles()) {
+            if (file->isStringsFile()) {
+                stringsFiles.push_back(file);
+            }
+        }
+        std::set<std::string> reported;
+        XADiagnostics diagnostics;
+        for (const auto &file : context.project()->resourceFilesSortedWithDevRegionFilesFirst(stringsFiles)) {
+            const std::string tableName = XAStringsTableNameOfFile(*file);
+            if (tableName == "InfoPlist") {
+                continue; // read by the system, not by code
+            }
+            const std::optional<XADictionary> table = XAReadStringsTableReportingErrors(*file, context);
+            if (!table) {
+                continue;
+            }
+            for (const auto &[key, value] : *table) {
+                const std::string identity = usageIdentity(key, tableName);
+                if (used.contains(identity) || !reported.insert(identity).second) {
+                    continue;
+                }
+                diagnostics.push_back(
+                    diagnosticWithFile(file->pathOnDisk(),
+                                       XAXMLString("The localization string for <string>" + xa_escapedForXML(key) +
+                                                   "</string> in the <code>" + xa_escapedForXML(tableName) +
+                                                   "</code> table seems to be unused."),
+                                       tableName + " " + key, XADiagnosticImpactMaintainability,
+                                       XADiagnosticSeverityConcern, XADiagnosticConfidenceLow));
+            }
+        }
+        return diagnostics;
+    }
+};
+
+TESSARY_REGISTER_RULE(XARuleUnusedTranslation)

@@ -1,0 +1,4 @@
+#import <Foundation/Foundation.h>
+
+//--- a project without strings files is not checked
+void f(void) { (void)NSLocalizedString(@"greeting", nil); }
