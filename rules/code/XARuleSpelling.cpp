@@ -1,0 +1,280 @@
+// Misspelled English words in the names of classes, properties and methods, and optionally of functions, variables
+// and parameters. While the files are parsed, each thread's Hunspell checker finds candidates, kept as provisional
+// findings in the run's state; after the code, only the words that neither American nor British English accepts
+// are reported.
+
+#include "codemodel/clang/XAClangToken.h"
+#include "codemodel/clang/XACursorMacros.h"
+#include "codemodel/clang/XACursorText.h"
+#include "codemodel/clang/XASymbolPrefixes.h"
+#include "core/XALog.h"
+#include "core/XAPaths.h"
+#include "core/XAString.h"
+#include "core/XATextOffsets.h"
+#include "core/XAUserFolders.h"
+#include "core/XAXMLText.h"
+#include "engine/XARule.h"
+#include "project/XAProjectTarget.h"
+#include "project/XASpellChecker.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <memory>
+#include <set>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+constexpr const char *kKnownWords = "knownWords";
+constexpr const char *kCheckOnlyPublicInterfaces = "checkOnlyPublicInterfaces";
+constexpr const char *kCheckVariablesAndParameters = "checkVariablesAndParameters";
+constexpr const char *kCheckCFunctions = "checkCFunctions";
+constexpr const char *kMinWordLength = "minWordLength";
+
+constexpr const char *kKnownWordsKey = "SpellingRuleWordWhitelist";
+constexpr const char *kProvisionalDiagnosticsKey = "SpellingRuleProvisionalDiagnostics";
+constexpr const char *kWordListResource = "SpellCheckDictionaries/whitelist.txt";
+
+using XAWordSet = std::set<std::string>;
+
+std::string normalizedWord(std::string_view word) { return xa_lowercased(xa_trimmed(word)); }
+
+// Programming words that dictionaries lack, each also in its plural. Read once per process.
+const std::unordered_set<std::string> &programmingWords() {
+    static const std::unordered_set<std::string> words = [] {
+        std::unordered_set<std::string> set;
+        const std::optional<std::string> path = xa_pathForResourcePath(kWordListResource);
+        XAError error("No such resource");
+        const std::optional<std::string> text = path ? XAContentsOfFile(*path, &error) : std::nullopt;
+        if (!text) {
+            XALog(XALogLevelDebug, "Error reading resource file %s: %s", kWordListResource, error.message.c_str());
+            return set;
+        }
+        for (const std::string &line : xa_lines(*text)) {
+            if (!xa_trimmed(line).empty()) {
+                set.insert(normalizedWord(line));
+                set.insert(normalizedWord(line + "s"));
+            }
+        }
+        return set;
+    }();
+    return words;
+}
+
+// The word without a common prefix ("refetch" gives "fetch"); the word itself when it has none. No prefix of the list
+// begins another, so at most one applies.
+std::string wordWithoutKnownPrefix(const std::string &word) {
+    static constexpr std::array<std::string_view, 12> prefixes = {"pre", "post", "sub",   "super", "hyper", "un",
+                                                                  "re",  "meta", "multi", "trans", "true",  "auto"};
+    const std::string lowercased = xa_lowercased(word);
+    for (std::string_view prefix : prefixes) {
+        if (lowercased.starts_with(prefix)) {
+            return word.substr(prefix.size());
+        }
+    }
+    return word;
+}
+
+// Hunspell's verdict with the prefix tried off. Each thread keeps its verdicts, so a word met again costs a lookup.
+bool isMisspelledForThisThread(const std::string &word) {
+    thread_local std::unordered_map<std::string, bool> verdicts;
+    const auto known = verdicts.find(word);
+    if (known != verdicts.end()) {
+        return known->second;
+    }
+    const XASpellChecker &checker = XASpellChecker::spellCheckerForCurrentThreadWithEnglishLanguage();
+    const std::string stripped = wordWithoutKnownPrefix(word);
+    const bool misspelled = !checker.isSpelledCorrectly(word) &&
+                            !(stripped != word && !stripped.empty() && checker.isSpelledCorrectly(stripped));
+    verdicts.emplace(word, misspelled);
+    return misspelled;
+}
+
+// The after-code judgement: neither American nor British English accepts the word, nor the word without its prefix.
+bool isMisspelledInEnglish(const std::string &word) {
+    const std::string stripped = wordWithoutKnownPrefix(word);
+    return xa_wordIsMisspelledInEnglish(word) &&
+           (stripped == word || stripped.empty() || xa_wordIsMisspelledInEnglish(stripped));
+}
+
+} // namespace
+
+struct XARuleSpelling : XACursorRule<XARuleSpelling> {
+    static XAXMLString ruleName() { return XAXMLString("Spelling error"); }
+    static XAXMLString ruleDescription() {
+        return XAXMLString("<p>Warns if some words in code symbol names are spelled incorrectly.</p> <p>This rule "
+                           "expects code symbol names to be in English (US and/or GB).</p>");
+    }
+    static std::vector<std::string> tags() { return {"Style", "Pedantic"}; }
+    static std::vector<XARuleOption> options() {
+        return {XARuleOption::ruleOptionWithName(kKnownWords, "Known words",
+                                                 "Don’t consider these words misspelled. Case insensitive.",
+                                                 XAOptionValue::stringArray({}), XAOptionValueTypeStringArray),
+                XARuleOption::ruleOptionWithName(kCheckOnlyPublicInterfaces, "Check only public interfaces",
+                                                 "Limits spell checking to public headers.", XAOptionValue(false),
+                                                 XAOptionValueTypeBool),
+                XARuleOption::ruleOptionWithName(kCheckVariablesAndParameters, "Check variables and parameters",
+                                                 "Check also variable and parameter declarations.",
+                                                 XAOptionValue(false), XAOptionValueTypeBool),
+                XARuleOption::ruleOptionWithName(kCheckCFunctions, "Check C functions",
+                                                 "Check also function declarations.", XAOptionValue(false),
+                                                 XAOptionValueTypeBool),
+                XARuleOption::ruleOptionWithName(kMinWordLength, "Minimum word length",
+                                                 "Don’t warn about words shorter than this.", XAOptionValue(5),
+                                                 XAOptionValueTypePositiveInteger)};
+    }
+    static std::vector<int> cursorKinds() {
+        return {CXCursor_ObjCPropertyDecl,
+                CXCursor_ObjCInterfaceDecl,
+                CXCursor_ClassDecl,
+                CXCursor_ObjCInstanceMethodDecl,
+                CXCursor_ObjCClassMethodDecl,
+                CXCursor_FunctionDecl,
+                CXCursor_VarDecl,
+                CXCursor_ParmDecl};
+    }
+
+    static bool appliesToContext(XARuleContext &) {
+        for (const std::string &language : XASpellChecker::availableLanguages()) {
+            const std::string name = xa_lowercased(language);
+            if (name == "en" || name == "en_us" || name == "en_gb") {
+                return true;
+            }
+        }
+        return false;
+    }
+    static std::string applicationConditionDescription() {
+        return "Applies on systems that have either the en_US or the en_GB dictionary installed.";
+    }
+
+    // The known words: the option's, and the names of the project, the target and the organization.
+    static XADiagnostics applyBeforeCodeWithContext(XARuleContext &context) {
+        auto words = std::make_shared<XAWordSet>();
+        for (const std::string &word : stringsForOption(kKnownWords, context)) {
+            words->insert(normalizedWord(word));
+        }
+        if (context.project()) {
+            words->insert(normalizedWord(context.project()->projectName()));
+            words->insert(normalizedWord(context.project()->organizationName().value_or("")));
+        }
+        words->insert(normalizedWord(context.projectTarget() ? context.projectTarget()->name() : ""));
+        context.stateStore().setObject(std::shared_ptr<const XAWordSet>(std::move(words)), kKnownWordsKey);
+        return {};
+    }
+
+    static XADiagnostics applyToCursor(CXCursor cursor, int kind, XARuleContext &context, const XACompilationInfo &) {
+        if (!isCheckedKind(kind, context) || !isInCheckedFile(cursor, context)) {
+            return {};
+        }
+        const std::optional<std::string> name = XACursorSpelling(cursor);
+        if (!name || xa_containsNonASCIICodePoints(*name) || XACursorIsInMacroExpansion(cursor)) {
+            return {};
+        }
+        const std::set<std::string> words = misspelledWordsInSymbolName(*name, context);
+        if (words.empty() || isAccessorDeclaredForProperty(cursor, kind)) {
+            return {};
+        }
+        for (const std::string &word : words) {
+            context.stateStore().addValueToStateList(provisionalDiagnostic(cursor, *name, word),
+                                                     kProvisionalDiagnosticsKey);
+        }
+        return {};
+    }
+
+    static XADiagnostics applyAfterCodeWithContext(XARuleContext &context) {
+        const std::vector<XADiagnostic> provisional = context.stateStore()
+                                                          .copyOfStateList<XADiagnostic>(kProvisionalDiagnosticsKey)
+                                                          .value_or(std::vector<XADiagnostic>{});
+        context.stateStore().removeObjectForStateKey(kProvisionalDiagnosticsKey);
+        std::map<std::string, bool> verdicts; // by normalised word, for this pass
+        XADiagnostics confirmed;
+        for (const XADiagnostic &diagnostic : provisional) {
+            const std::string word = diagnostic.instanceIdentifier().value_or("");
+            const auto [verdict, isNew] = verdicts.try_emplace(normalizedWord(word), false);
+            if (isNew) {
+                verdict->second = isMisspelledInEnglish(word);
+            }
+            if (verdict->second) {
+                confirmed.push_back(diagnostic);
+            }
+        }
+        return confirmed;
+    }
+
+    // The words of the name, less its class prefix, that the thread's checker rejects and no list knows.
+    static std::set<std::string> misspelledWordsInSymbolName(const std::string &name, const XARuleContext &context) {
+        const std::optional<std::string> classPrefix =
+            context.project() ? context.project()->classPrefix() : std::nullopt;
+        const std::optional<std::int64_t> configuredLength =
+            valueForOption(kMinWordLength, context).value_or(XAOptionValue(5)).integer();
+        const std::size_t minWordLength =
+            static_cast<std::size_t>(std::max<std::int64_t>(configuredLength.value_or(5), 0));
+        std::set<std::string> misspelled;
+        std::shared_ptr<const XAWordSet> knownWords;
+        for (const std::string &word : xa_asciiWordsFromCodeSymbolWithKnownPrefix(name, classPrefix)) {
+            if (xa_isAllUppercase(word) || xa_trimmed(word).size() < minWordLength ||
+                !isMisspelledForThisThread(word)) {
+                continue;
+            }
+            if (!knownWords) {
+                knownWords = context.stateStore()
+                                 .copyOfObjectFromStateKey<std::shared_ptr<const XAWordSet>>(kKnownWordsKey)
+                                 .value_or(std::make_shared<const XAWordSet>());
+            }
+            const std::string normalized = normalizedWord(word);
+            if (!knownWords->contains(normalized) && !programmingWords().contains(normalized)) {
+                misspelled.insert(word);
+            }
+        }
+        return misspelled;
+    }
+
+private:
+    static bool isCheckedKind(int kind, const XARuleContext &context) {
+        switch (kind) {
+        case CXCursor_VarDecl:
+        case CXCursor_ParmDecl:
+            return boolForOption(kCheckVariablesAndParameters, context);
+        case CXCursor_FunctionDecl:
+            return boolForOption(kCheckCFunctions, context);
+        case CXCursor_ObjCPropertyDecl:
+        case CXCursor_ObjCInterfaceDecl:
+        case CXCursor_ClassDecl:
+        case CXCursor_ObjCInstanceMethodDecl:
+        case CXCursor_ObjCClassMethodDecl:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    // The getter and setter that the compiler declares for a property come with the property's own name and place;
+    // the property's finding covers them. A method written in code begins with "-" or "+".
+    static bool isAccessorDeclaredForProperty(CXCursor cursor, int kind) {
+        if (kind != CXCursor_ObjCInstanceMethodDecl && kind != CXCursor_ObjCClassMethodDecl) {
+            return false;
+        }
+        const std::optional<std::vector<XAClangToken>> tokens = XATokensOfCursor(cursor);
+        return !tokens || tokens->empty() ||
+               !(tokens->front().isKind(CXToken_Punctuation, "-") || tokens->front().isKind(CXToken_Punctuation, "+"));
+    }
+
+    static bool isInCheckedFile(CXCursor cursor, const XARuleContext &context) {
+        return !boolForOption(kCheckOnlyPublicInterfaces, context) ||
+               (XACursorIsInHeaderFile(cursor) && !XACursorIsInPrivateHeader(cursor));
+    }
+
+    static XADiagnostic provisionalDiagnostic(CXCursor cursor, const std::string &name, const std::string &word) {
+        const std::string text = word.size() == name.size()
+                                     ? "The word <string>" + xa_escapedForXML(word) + "</string> may be misspelled."
+                                     : "The word <string>" + xa_escapedForXML(word) +
+                                           "</string> in the symbol name <codesymbol>" + xa_escapedForXML(name) +
+                                           "</codesymbol> may be misspelled.";
+        return diagnosticWithCursor(cursor, XAXMLString(text), word, XADiagnosticImpactStyle,
+                                    XADiagnosticSeverityConcern, XADiagnosticConfidenceLow);
+    }
+};
+
+TESSARY_REGISTER_RULE(XARuleSpelling)
