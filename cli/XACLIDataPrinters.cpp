@@ -1,14 +1,26 @@
 #include "cli/XACLIMachineReadablePrinters.h"
 
 #include "core/XALog.h"
+#include "engine/XADiagnosticSerialization.h"
 
-// The JSON and property-list documents are the checking run's export of its diagnostics, which this build does not
-// have yet: the printers say so instead of writing a document.
+// An export error goes to standard error; the exit status stays as the diagnostics decide.
 
-void XACLIJsonPrinter::printDiagnostics(const XADiagnostics &, const XACheckingOperation *) {
-    XAWriteToStderr("ERROR generating JSON: the diagnostics export is not available in this build\n");
+void XACLIJsonPrinter::printDiagnostics(const XADiagnostics &diagnostics, const XACheckingOperation *operation) {
+    XAError error;
+    if (const auto document =
+            XADiagnosticSerialization::jsonRepresentationForDiagnostics(diagnostics, operation, &error)) {
+        writeData(*document + "\n");
+    } else {
+        XAWriteToStderr("ERROR generating JSON: " + error.message + "\n");
+    }
 }
 
-void XACLIPlistPrinter::printDiagnostics(const XADiagnostics &, const XACheckingOperation *) {
-    XAWriteToStderr("ERROR generating property list: the diagnostics export is not available in this build\n");
+void XACLIPlistPrinter::printDiagnostics(const XADiagnostics &diagnostics, const XACheckingOperation *operation) {
+    XAError error;
+    if (const auto document =
+            XADiagnosticSerialization::plistRepresentationForDiagnostics(diagnostics, operation, &error)) {
+        writeData(*document + "\n");
+    } else {
+        XAWriteToStderr("ERROR generating property list: " + error.message + "\n");
+    }
 }

@@ -8,6 +8,7 @@
 #include "core/XALog.h"
 #include "core/XAPaths.h"
 #include "core/XAString.h"
+#include "engine/XARulePage.h"
 #include "engine/XARuleRegistry.h"
 #include "engine/XARuleTags.h"
 #include "engine/config/XAConfiguration.h"
@@ -184,6 +185,19 @@ bool hasExcludedPrefix(const std::string &word) {
                        [&](const char *prefix) { return word.starts_with(prefix); });
 }
 
+// The page of the rule named by the last positional argument; an unknown or missing name is reported, with status 1.
+int printRuleHTML(const XACLIEnvironment &environment) {
+    const std::vector<std::string> &positionals = environment.args().positionalArgs();
+    const std::string name = positionals.size() > 1 ? positionals.back() : std::string();
+    const XARuleDescriptor *rule = XARuleRegistry::shared().ruleWithShortName(name);
+    if (!rule) {
+        XAWriteToStderr("Unknown rule name: " + name + "\n");
+        return 1;
+    }
+    XAWriteToStdout(XARuleHTMLDescriptionPage(*rule) + "\n");
+    return 0;
+}
+
 } // namespace
 
 std::string XACLIToolsInstallFolder() {
@@ -205,6 +219,7 @@ std::vector<std::string> XACLISpellCheckCandidateWords(const std::string &wordLi
 int XACLIRunDevCommand(const XACLIEnvironment &environment, const std::string &programName) {
     const std::map<std::string, std::function<int(const XACLIEnvironment &)>> commands = {
         {"dev_rulejson", printRuleJSON},
+        {"dev_rulehtml", printRuleHTML},
         {"dev_ruletagsjson", printRuleTagsJSON},
         {"dev_clang_diags", [](const XACLIEnvironment &) { return XAPrintAllClangDiagnostics(), 0; }},
         {"dev_clang_diag_groups", [](const XACLIEnvironment &) { return XAPrintAllClangDiagnosticGroups(), 0; }},

@@ -3,6 +3,7 @@
 #include "core/XAPaths.h"
 #include "core/XAString.h"
 #include "core/XAXMLText.h"
+#include "engine/XADiagnosticGroup.h"
 #include "engine/XARuleRegistry.h"
 #include "engine/XARuleTags.h"
 
@@ -12,40 +13,6 @@
 namespace {
 
 const XAColor kGrey = XAColor::grayColor();
-
-// Groups of diagnostics with one collation key, each in file-name and line order, the groups ordered by severity,
-// confidence and rule short name, least severe first.
-std::vector<XADiagnostics> presentationGroups(const XADiagnostics &diagnostics) {
-    std::map<std::string, XADiagnostics> buckets;
-    for (const XADiagnostic &diagnostic : diagnostics) {
-        buckets[diagnostic.collationKey()].push_back(diagnostic);
-    }
-    std::vector<XADiagnostics> groups;
-    for (auto &[key, group] : buckets) {
-        std::stable_sort(group.begin(), group.end(), [](const XADiagnostic &a, const XADiagnostic &b) {
-            const auto place = [](const XADiagnostic &d) {
-                const bool placed = d.filePath() && d.startPositionBytes();
-                return std::make_tuple(placed, placed ? xa_lastPathComponent(*d.filePath()) : std::string(),
-                                       placed ? d.startPositionBytes()->line : 0);
-            };
-            return place(a) < place(b);
-        });
-        groups.push_back(std::move(group));
-    }
-    std::stable_sort(groups.begin(), groups.end(), [](const XADiagnostics &a, const XADiagnostics &b) {
-        const auto order = [](const XADiagnostic &d) {
-            return std::make_tuple(d.severity(), d.confidence(), d.ruleShortName());
-        };
-        return order(a.front()) < order(b.front());
-    });
-    return groups;
-}
-
-bool haveSameInstanceInfo(const XADiagnostics &diagnostics) {
-    return std::all_of(diagnostics.begin(), diagnostics.end(), [&](const XADiagnostic &diagnostic) {
-        return diagnostic.instanceInfo() == diagnostics.front().instanceInfo();
-    });
-}
 
 // The text cut after `width` UTF-16 units, never inside a character.
 std::string prefixOfUTF16Length(const std::string &text, size_t width) {
@@ -81,18 +48,23 @@ std::vector<std::string> publicRulesWithTag(const std::string &tag) {
 } // namespace
 
 void XACLIHumanReadablePrinter::printDiagnostics(const XADiagnostics &diagnostics, const XACheckingOperation *) {
-    for (const XADiagnostics &group : presentationGroups(diagnostics)) {
+    // The first presentation; the least severe groups first.
+    const std::vector<XADiagnosticGroup> groups =
+        XADiagnosticGroup::sortedGroups(XADiagnosticGroup::groupsFromDiagnostics(diagnostics),
+                                        {{"severity", true}, {"confidence", true}, {"ruleShortName", true}});
+    for (const XADiagnosticGroup &group : groups) {
         printGroup(group);
     }
 }
 
-void XACLIHumanReadablePrinter::printGroup(const XADiagnostics &diagnostics) {
+void XACLIHumanReadablePrinter::printGroup(const XADiagnosticGroup &group) {
+    const XADiagnostics &diagnostics = group.diagnostics();
     const XADiagnostic &representative = diagnostics.front();
     const std::string severityText = xa_uppercased(representative.severityString().value_or(""));
     print(representative.severityColor(), severityText + ": " + representative.ruleName().plainString());
     print(kGrey, " [" + representative.ruleShortName() + "]\n");
     const std::string indent(xa_utf16Length(severityText) + 2, ' ');
-    const bool sameInfo = haveSameInstanceInfo(diagnostics);
+    const bool sameInfo = group.allDiagnosticsHaveSameInstanceInfo();
     if (sameInfo && !isEmpty(representative.instanceInfo())) {
         printParagraph(std::nullopt, indent, representative.instanceInfo()->attributedString());
     }

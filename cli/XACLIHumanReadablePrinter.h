@@ -5,6 +5,8 @@
 
 #include "cli/XACLIOutputPrinter.h"
 
+class XADiagnosticGroup;
+
 class XACLIHumanReadablePrinter : public XACLIOutputPrinter {
 public:
     using XACLIOutputPrinter::XACLIOutputPrinter;
@@ -15,7 +17,7 @@ public:
 
 private:
     // `diagnostics` share one rule, severity, impact and confidence, in display order.
-    void printGroup(const XADiagnostics &diagnostics);
+    void printGroup(const XADiagnosticGroup &group);
     void printDiagnosticOfGroup(const XADiagnostic &diagnostic, const std::string &indent, bool printInfo);
     void printParagraph(const std::optional<XAColor> &color, const std::string &indent, const XAAttributedString &text);
     void printSnippetForDiagnostic(const XADiagnostic &diagnostic, const std::string &indent);

@@ -51,14 +51,19 @@ private:
     XADiagnostics inOrder_;
 };
 
-// One pass over the rules, one parallel iteration per rule.
+// One pass over the rules, one parallel iteration per rule; the findings are collected in the rules' order, whatever
+// order the iterations end in.
 void applyPass(const XACheckingOperation::Rules &rules, XARuleDescriptor::ContextPhase XARuleDescriptor::*phase,
                XARuleContext &context, XADiagnosticCollection &collection) {
+    std::vector<XADiagnostics> found(rules.size());
     XAParallelFor(rules.size(), [&](std::size_t index) {
         if (XARuleDescriptor::ContextPhase apply = rules[index]->*phase) {
-            collection.add(apply(context));
+            found[index] = apply(context);
         }
     });
+    for (XADiagnostics &diagnostics : found) {
+        collection.add(std::move(diagnostics));
+    }
 }
 
 std::string environmentDescription(const std::map<std::string, std::string> &variables) {

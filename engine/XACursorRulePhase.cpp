@@ -9,6 +9,7 @@
 #include <tbb/partitioner.h>
 #include <tbb/task_arena.h>
 
+#include <algorithm>
 #include <mutex>
 #include <set>
 
@@ -30,6 +31,12 @@ private:
     XAClangIndexOwner excluding_;
     XAClangIndexOwner including_;
 };
+
+// The compilation imports modules, which libclang builds into the shared module cache when first used.
+bool usesModules(const XACompilationInfo &info) {
+    const std::vector<std::string> &arguments = info.parsingCompilerArgs();
+    return std::find(arguments.begin(), arguments.end(), "-fmodules") != arguments.end();
+}
 
 XADictionary fileUserInfo(std::size_t index, std::size_t total, std::int64_t remaining, const std::string &file) {
     return XADictionary{{"num", XAValue(static_cast<std::int64_t>(index))},
@@ -54,7 +61,11 @@ struct XACursorRulePhase::RunState {
     std::vector<bool> includesDeclarationsFromPCH; // per file: it is the first user of its precompiled header
     std::atomic<std::int64_t> remaining;
     std::atomic<std::uint64_t> checkedStatements{0};
-    std::mutex mergeLock; // guards result and profiler
+    // Per file, each written only by the task of its file and joined in list order at the end, so that the order of
+    // the findings does not depend on the workers' timing.
+    std::vector<XADiagnostics> diagnosticsByFile;
+    std::vector<std::vector<XADiagnosticSuppression>> suppressionsByFile;
+    std::mutex profilerLock;
     XACursorRulePhaseResult result;
     std::unique_ptr<XARuleSetProfiler> profiler;
 };
@@ -95,13 +106,11 @@ void XACursorRulePhase::checkFile(RunState &state, std::size_t index, CXIndex li
         countFileFinished(state);
         return;
     }
-    {
-        std::lock_guard lock(state.mergeLock);
-        appendAll(state.result.diagnostics, std::move(checked.diagnostics));
-        appendAll(state.result.suppressions, std::move(checked.suppressions));
-        if (state.profiler) {
-            state.profiler->addDurationsFromProfiler(fileProfiler.get());
-        }
+    state.diagnosticsByFile[index] = std::move(checked.diagnostics);
+    state.suppressionsByFile[index] = std::move(checked.suppressions);
+    if (state.profiler) {
+        std::lock_guard lock(state.profilerLock);
+        state.profiler->addDurationsFromProfiler(fileProfiler.get());
     }
     countFileFinished(state);
     if (state.progress) {
@@ -123,6 +132,8 @@ XACursorRulePhaseResult XACursorRulePhase::run(const CompilationInfos &infos, co
     // does not depend on the workers' timing.
     std::set<std::string> precompiledHeadersSeen;
     state.includesDeclarationsFromPCH.resize(infos.size());
+    state.diagnosticsByFile.resize(infos.size());
+    state.suppressionsByFile.resize(infos.size());
     for (std::size_t index = 0; index < infos.size(); ++index) {
         const XACompilationInfo &info = *infos[index];
         if (info.parsingCompilerArgs().empty()) {
@@ -150,12 +161,25 @@ XACursorRulePhaseResult XACursorRulePhase::run(const CompilationInfos &infos, co
         }
         XAHappensBefore(&end);
     };
-    const tbb::blocked_range<std::size_t> allFiles(0, state.queuedFiles.size(), 1);
+    // Parses in one process that build the same module at the same time can fail to build it ("could not build
+    // module"), so with modules the first file runs alone and builds those that most files share.
+    const std::size_t firstOnItsOwn =
+        numberOfJobs_ > 1 && !state.queuedFiles.empty() && usesModules(*infos[state.queuedFiles.front()]) ? 1 : 0;
     tbb::task_arena arena(static_cast<int>(numberOfJobs_));
     XAHappensBefore(&start);
-    arena.execute([&] { tbb::parallel_for(allFiles, checkFiles, tbb::simple_partitioner()); });
+    arena.execute([&] {
+        if (firstOnItsOwn) {
+            checkFiles(tbb::blocked_range<std::size_t>(0, 1, 1));
+        }
+        tbb::parallel_for(tbb::blocked_range<std::size_t>(firstOnItsOwn, state.queuedFiles.size(), 1), checkFiles,
+                          tbb::simple_partitioner());
+    });
     XAHappensAfter(&end);
 
+    for (std::size_t index = 0; index < infos.size(); ++index) {
+        appendAll(state.result.diagnostics, std::move(state.diagnosticsByFile[index]));
+        appendAll(state.result.suppressions, std::move(state.suppressionsByFile[index]));
+    }
     state.result.checkedStatements = state.checkedStatements.load();
     if (state.profiler) {
         state.profiler->logMeasurements();

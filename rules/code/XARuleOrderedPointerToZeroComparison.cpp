@@ -11,7 +11,7 @@ struct XARuleOrderedPointerToZeroComparison : XACursorRule<XARuleOrderedPointerT
     static XAXMLString ruleName() { return XAXMLString("Ordered comparison of pointer and zero"); }
     static XAXMLString ruleDescription() {
         return XAXMLString("<p>Warns whenever a pointer value is compared to zero using an ordered comparison "
-                           "operator.</p><p>The Clang compiler should warn about similar comparisons to values other "
+                           "operator.</p> <p>The Clang compiler should warn about similar comparisons to values other "
                            "than zero.</p>");
     }
     static std::vector<std::string> tags() { return {"Recommended"}; }
@@ -34,7 +34,7 @@ struct XARuleOrderedPointerToZeroComparison : XACursorRule<XARuleOrderedPointerT
         }
         const std::string type = XATypeSpelling(XACursorType(leftIsPointer ? left : right)).value_or("");
         const std::string message = "<p><codesymbol>" + xa_escapedForXML(type) +
-                                    "</codesymbol> is compared to zero using an ordered comparison.</p><p>If you "
+                                    "</codesymbol> is compared to zero using an ordered comparison.</p> <p>If you "
                                     "want to check for <code>NULL</code> or <code>nil</code>, use the equality "
                                     "operator.</p>";
         return {diagnosticWithCursor(cursor, XAXMLString(message), std::nullopt, XADiagnosticImpactFunctionality,

@@ -18,7 +18,7 @@ struct XARuleViewControllerInitWithNibName : XACursorRule<XARuleViewControllerIn
     static XAXMLString ruleDescription() {
         return XAXMLString(
             "<p>It is not advisable to call <objcmethod>-[UIViewController initWithNibName:bundle:]</objcmethod> on a "
-            "<objcclass>UIViewController</objcclass> subclass outside the implementation of that subclass.</p>"
+            "<objcclass>UIViewController</objcclass> subclass outside the implementation of that subclass.</p> "
             "<p>Doing so breaks encapsulation: the subclass itself should decide which NIB file it uses. A typo in "
             "the NIB name string, moreover, is only noticed when the app crashes at run time.</p>");
     }

@@ -1,3 +1,4 @@
+#include "XABenchmarkEnvironment.h"
 #include "XAProjectFileGenerator.h"
 
 #include "core/XAPaths.h"
@@ -37,34 +38,6 @@ private:
     std::filesystem::path folder_;
 };
 
-// Points the developer environment at the stand-in developer directory that the build lays out beside the
-// benchmark executable (<stage>/libexec/tessary-benchmarks, <stage>/Developer), as the launcher does for Tessary,
-// unless DEVELOPER_DIR already names one. An error text when the tools cannot be set up.
-std::optional<std::string> setUpDeveloperTools() {
-    static const std::optional<std::string> failure = []() -> std::optional<std::string> {
-        const char *given = std::getenv("DEVELOPER_DIR");
-        std::string developerDir = given && *given ? given : "";
-        if (developerDir.empty()) {
-            std::optional<std::string> executable = xa_executablePath();
-            if (!executable) {
-                return "the benchmark executable cannot be found";
-            }
-            developerDir = xa_stringByStandardizingPath(
-                xa_stringByDeletingLastPathComponent(xa_stringByDeletingLastPathComponent(*executable)) + "/Developer");
-        }
-        const char *path = std::getenv("PATH");
-        ::setenv("DEVELOPER_DIR", developerDir.c_str(), 1);
-        ::setenv("PATH", (developerDir + "/usr/bin:" + (path ? path : "/usr/bin:/bin")).c_str(), 1);
-        XADevEnvironment &environment = XADevEnvironment::sharedEnvironment();
-        if (!environment.setUp()) {
-            std::string reason = environment.errors().empty() ? "" : environment.errors().back().message;
-            return "the developer tools in " + developerDir + " cannot be set up (build tessary-devtools): " + reason;
-        }
-        return std::nullopt;
-    }();
-    return failure;
-}
-
 std::size_t cachedSettingsCount(const XAProject &project) {
     std::size_t count = 0;
     for (const auto &target : project.targets()) {
@@ -91,7 +64,7 @@ void BM_ReadGeneratedProject(benchmark::State &state) {
 // The whole load: project file, the resolved settings of every target in both configurations through the
 // xcodebuild stand-in (one run per configuration), and validation.
 void BM_LoadGeneratedProjectWithStandInXcodebuild(benchmark::State &state) {
-    if (auto failure = setUpDeveloperTools()) {
+    if (auto failure = XASetUpToolsAndLibclang()) {
         state.SkipWithError(failure->c_str());
         return;
     }

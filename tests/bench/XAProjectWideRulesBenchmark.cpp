@@ -4,6 +4,8 @@
 // the category's header and from its definition; half of the methods are referred to, a quarter are declared in
 // public headers, and the categories of each class share some method names, so there are conflicts to report.
 
+#include "XABenchmarkEnvironment.h"
+
 #include "codemodel/clang/XACodeModelRecords.h"
 #include "engine/XARuleContext.h"
 #include "engine/XARuleRegistry.h"
@@ -70,6 +72,11 @@ void addCategoryMethodState(XARuleStateStore &state) {
 }
 
 void BM_ProjectWideRulesAfterCode(benchmark::State &state) {
+    // The rules ask the developer tools for the SDK, and a tool set up without them stays failed for the process.
+    if (auto failure = XASetUpToolsAndLibclang()) {
+        state.SkipWithError(failure->c_str());
+        return;
+    }
     const std::vector<const XARuleDescriptor *> rules = {&rule("UnusedMethod"), &rule("CategoryMethodConflict")};
     XARuleContext context(nullptr, nullptr, nullptr, XAConfiguration(), nullptr, nullptr, rules);
     addUnusedMethodState(context.stateStore());

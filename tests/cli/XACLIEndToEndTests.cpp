@@ -151,6 +151,17 @@ TEST(XACLIEndToEndTest, DeveloperCommandsWithoutTheirArgumentsOrUnknown) {
     EXPECT_THAT(standardOutput(hidden), testing::Not(testing::HasSubstr("NSLogUsed")));
 }
 
+TEST(XACLIEndToEndTest, TheRulePageOfANamedRule) {
+    const XATaskResults page = tessary({"dev_rulehtml", "nslogused"});
+    EXPECT_EQ(page.exitStatus, 0);
+    EXPECT_THAT(standardOutput(page), testing::HasSubstr("<code>NSLogUsed</code>"));
+    EXPECT_THAT(standardOutput(page), testing::HasSubstr("allowMacros"));
+    const XATaskResults unknown = tessary({"dev_rulehtml", "NoSuchRule"});
+    EXPECT_EQ(unknown.exitStatus, 1);
+    EXPECT_EQ(standardError(unknown), "Unknown rule name: NoSuchRule\n");
+    EXPECT_EQ(standardOutput(unknown), "");
+}
+
 // An interrupt while xcodebuild runs: the child is terminated and the run ends with 130.
 TEST(XACLIEndToEndTest, AnInterruptTerminatesTheRunningChildAndEndsWith130) {
     TemporaryFolder folder;
