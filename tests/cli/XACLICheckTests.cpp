@@ -128,6 +128,10 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
          "UnusedMethods",
          {"--onlyRules", "UnusedMethod,CategoryMethodConflict,RedundantInclude,PrefixHeaderIncludeSuggestion"},
          0},
+        {"code-names",
+         "CodeNames",
+         {"--onlyRules", "ReservedPrefix,UnprefixedClass,MacroBasedIncludeGuard,Spelling"},
+         0},
     };
     for (const XACLIGoldenCheck &golden : checks) {
         const XACLICheckedFixture fixture(golden.fixture, golden.xcodeproj);
