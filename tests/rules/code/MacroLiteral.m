@@ -17,6 +17,7 @@
 #define ALIAS ANSWER
 #define TWICE(x) 42
 #define PAREN_FUNCTION() (42)
+#define EMPTY_FUNCTION()
 #define EMPTY
 #define TWO_ATS @@"s"
 
