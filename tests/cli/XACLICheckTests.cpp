@@ -156,9 +156,9 @@ TEST_F(XACLICheckTest, DataGoesToStandardOutputAndProgressToStandardErrorWithout
     const nlohmann::json document = nlohmann::json::parse(standardOutput(json), nullptr, false);
     ASSERT_FALSE(document.is_discarded()) << standardOutput(json);
     EXPECT_EQ(document["projectName"], "CheckedApp");
-    EXPECT_EQ(document["diagnostics"].size(), 2u);
+    EXPECT_EQ(document["diagnostics"].size(), 3u);
     EXPECT_THAT(standardError(json), testing::HasSubstr("Checking project: CheckedApp"));
-    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 2 diagnostics."));
+    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 3 diagnostics."));
 
     const XATaskResults plist = check({"-o", "plist"});
     XAError error;
