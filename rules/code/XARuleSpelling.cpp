@@ -33,11 +33,21 @@ constexpr const char *kCheckVariablesAndParameters = "checkVariablesAndParameter
 constexpr const char *kCheckCFunctions = "checkCFunctions";
 constexpr const char *kMinWordLength = "minWordLength";
 
-constexpr const char *kKnownWordsKey = "SpellingRuleWordWhitelist";
+constexpr const char *kKnownWordsKey = "SpellingRuleWordWhitelist"; // with the run's other settings
 constexpr const char *kProvisionalDiagnosticsKey = "SpellingRuleProvisionalDiagnostics";
 constexpr const char *kWordListResource = "SpellCheckDictionaries/whitelist.txt";
 
 using XAWordSet = std::set<std::string>;
+
+// What the per-cursor phase needs of the run, worked out once before the code.
+struct SpellingRunSettings {
+    XAWordSet knownWords; // trimmed and lower-cased
+    std::optional<std::string> classPrefix;
+    std::size_t minWordLength = 5;
+    bool checkOnlyPublicInterfaces = false;
+    bool checkVariablesAndParameters = false;
+    bool checkCFunctions = false;
+};
 
 std::string normalizedWord(std::string_view word) { return xa_lowercased(xa_trimmed(word)); }
 
@@ -77,19 +87,36 @@ std::string wordWithoutKnownPrefix(const std::string &word) {
     return word;
 }
 
-// Hunspell's verdict with the prefix tried off. Each thread keeps its verdicts, so a word met again costs a lookup.
+// Hunspell's verdict with the prefix tried off.
 bool isMisspelledForThisThread(const std::string &word) {
-    thread_local std::unordered_map<std::string, bool> verdicts;
-    const auto known = verdicts.find(word);
-    if (known != verdicts.end()) {
-        return known->second;
-    }
     const XASpellChecker &checker = XASpellChecker::spellCheckerForCurrentThreadWithEnglishLanguage();
     const std::string stripped = wordWithoutKnownPrefix(word);
-    const bool misspelled = !checker.isSpelledCorrectly(word) &&
-                            !(stripped != word && !stripped.empty() && checker.isSpelledCorrectly(stripped));
-    verdicts.emplace(word, misspelled);
-    return misspelled;
+    return !checker.isSpelledCorrectly(word) &&
+           !(stripped != word && !stripped.empty() && checker.isSpelledCorrectly(stripped));
+}
+
+// The words of a name, less the class prefix, long enough, not all capitals, that the thread's checker rejects. Each
+// thread keeps its answers by class prefix, minimum length and name, so a name met again (a shared header's names,
+// once per file) costs a lookup.
+const std::vector<std::string> &candidateWordsForThisThread(const std::string &name, const SpellingRunSettings &run) {
+    thread_local std::unordered_map<std::string, std::vector<std::string>> candidatesByKey;
+    std::string key = run.classPrefix.value_or("");
+    key += '\0';
+    key += std::to_string(run.minWordLength);
+    key += '\0';
+    key += name;
+    const auto known = candidatesByKey.find(key);
+    if (known != candidatesByKey.end()) {
+        return known->second;
+    }
+    std::vector<std::string> candidates;
+    for (const std::string &word : xa_asciiWordsFromCodeSymbolWithKnownPrefix(name, run.classPrefix)) {
+        if (!xa_isAllUppercase(word) && xa_trimmed(word).size() >= run.minWordLength &&
+            isMisspelledForThisThread(word)) {
+            candidates.push_back(word);
+        }
+    }
+    return candidatesByKey.emplace(std::move(key), std::move(candidates)).first->second;
 }
 
 // The after-code judgement: neither American nor British English accepts the word, nor the word without its prefix.
@@ -149,31 +176,41 @@ struct XARuleSpelling : XACursorRule<XARuleSpelling> {
         return "Applies on systems that have either the en_US or the en_GB dictionary installed.";
     }
 
-    // The known words: the option's, and the names of the project, the target and the organization.
+    // The known words are the option's and the names of the project, the target and the organization.
     static XADiagnostics applyBeforeCodeWithContext(XARuleContext &context) {
-        auto words = std::make_shared<XAWordSet>();
+        auto run = std::make_shared<SpellingRunSettings>();
         for (const std::string &word : stringsForOption(kKnownWords, context)) {
-            words->insert(normalizedWord(word));
+            run->knownWords.insert(normalizedWord(word));
         }
         if (context.project()) {
-            words->insert(normalizedWord(context.project()->projectName()));
-            words->insert(normalizedWord(context.project()->organizationName().value_or("")));
+            run->knownWords.insert(normalizedWord(context.project()->projectName()));
+            run->knownWords.insert(normalizedWord(context.project()->organizationName().value_or("")));
+            run->classPrefix = context.project()->classPrefix();
         }
-        words->insert(normalizedWord(context.projectTarget() ? context.projectTarget()->name() : ""));
-        context.stateStore().setObject(std::shared_ptr<const XAWordSet>(std::move(words)), kKnownWordsKey);
+        run->knownWords.insert(normalizedWord(context.projectTarget() ? context.projectTarget()->name() : ""));
+        const std::optional<XAOptionValue> length = valueForOption(kMinWordLength, context);
+        run->minWordLength =
+            static_cast<std::size_t>(std::max<std::int64_t>(length ? length->integer().value_or(5) : 5, 0));
+        run->checkOnlyPublicInterfaces = boolForOption(kCheckOnlyPublicInterfaces, context);
+        run->checkVariablesAndParameters = boolForOption(kCheckVariablesAndParameters, context);
+        run->checkCFunctions = boolForOption(kCheckCFunctions, context);
+        context.stateStore().setObject(std::shared_ptr<const SpellingRunSettings>(std::move(run)), kKnownWordsKey);
         return {};
     }
 
+    // Cheap tests first; the macro test and the accessor test only for names with misspelled words.
     static XADiagnostics applyToCursor(CXCursor cursor, int kind, XARuleContext &context, const XACompilationInfo &) {
-        if (!isCheckedKind(kind, context) || !isInCheckedFile(cursor, context)) {
+        const std::optional<std::shared_ptr<const SpellingRunSettings>> run =
+            context.stateStore().copyOfObjectFromStateKey<std::shared_ptr<const SpellingRunSettings>>(kKnownWordsKey);
+        if (!run || !isCheckedKind(kind, **run) || !isInCheckedFile(cursor, **run)) {
             return {};
         }
         const std::optional<std::string> name = XACursorSpelling(cursor);
-        if (!name || xa_containsNonASCIICodePoints(*name) || XACursorIsInMacroExpansion(cursor)) {
+        if (!name || xa_containsNonASCIICodePoints(*name)) {
             return {};
         }
-        const std::set<std::string> words = misspelledWordsInSymbolName(*name, context);
-        if (words.empty() || isAccessorDeclaredForProperty(cursor, kind)) {
+        const std::set<std::string> words = misspelledWordsInSymbolName(*name, **run);
+        if (words.empty() || XACursorIsInMacroExpansion(cursor) || isAccessorDeclaredForProperty(cursor, kind)) {
             return {};
         }
         for (const std::string &word : words) {
@@ -204,27 +241,11 @@ struct XARuleSpelling : XACursorRule<XARuleSpelling> {
     }
 
     // The words of the name, less its class prefix, that the thread's checker rejects and no list knows.
-    static std::set<std::string> misspelledWordsInSymbolName(const std::string &name, const XARuleContext &context) {
-        const std::optional<std::string> classPrefix =
-            context.project() ? context.project()->classPrefix() : std::nullopt;
-        const std::optional<std::int64_t> configuredLength =
-            valueForOption(kMinWordLength, context).value_or(XAOptionValue(5)).integer();
-        const std::size_t minWordLength =
-            static_cast<std::size_t>(std::max<std::int64_t>(configuredLength.value_or(5), 0));
+    static std::set<std::string> misspelledWordsInSymbolName(const std::string &name, const SpellingRunSettings &run) {
         std::set<std::string> misspelled;
-        std::shared_ptr<const XAWordSet> knownWords;
-        for (const std::string &word : xa_asciiWordsFromCodeSymbolWithKnownPrefix(name, classPrefix)) {
-            if (xa_isAllUppercase(word) || xa_trimmed(word).size() < minWordLength ||
-                !isMisspelledForThisThread(word)) {
-                continue;
-            }
-            if (!knownWords) {
-                knownWords = context.stateStore()
-                                 .copyOfObjectFromStateKey<std::shared_ptr<const XAWordSet>>(kKnownWordsKey)
-                                 .value_or(std::make_shared<const XAWordSet>());
-            }
+        for (const std::string &word : candidateWordsForThisThread(name, run)) {
             const std::string normalized = normalizedWord(word);
-            if (!knownWords->contains(normalized) && !programmingWords().contains(normalized)) {
+            if (!run.knownWords.contains(normalized) && !programmingWords().contains(normalized)) {
                 misspelled.insert(word);
             }
         }
@@ -232,13 +253,13 @@ struct XARuleSpelling : XACursorRule<XARuleSpelling> {
     }
 
 private:
-    static bool isCheckedKind(int kind, const XARuleContext &context) {
+    static bool isCheckedKind(int kind, const SpellingRunSettings &run) {
         switch (kind) {
         case CXCursor_VarDecl:
         case CXCursor_ParmDecl:
-            return boolForOption(kCheckVariablesAndParameters, context);
+            return run.checkVariablesAndParameters;
         case CXCursor_FunctionDecl:
-            return boolForOption(kCheckCFunctions, context);
+            return run.checkCFunctions;
         case CXCursor_ObjCPropertyDecl:
         case CXCursor_ObjCInterfaceDecl:
         case CXCursor_ClassDecl:
@@ -261,9 +282,8 @@ private:
                !(tokens->front().isKind(CXToken_Punctuation, "-") || tokens->front().isKind(CXToken_Punctuation, "+"));
     }
 
-    static bool isInCheckedFile(CXCursor cursor, const XARuleContext &context) {
-        return !boolForOption(kCheckOnlyPublicInterfaces, context) ||
-               (XACursorIsInHeaderFile(cursor) && !XACursorIsInPrivateHeader(cursor));
+    static bool isInCheckedFile(CXCursor cursor, const SpellingRunSettings &run) {
+        return !run.checkOnlyPublicInterfaces || (XACursorIsInHeaderFile(cursor) && !XACursorIsInPrivateHeader(cursor));
     }
 
     static XADiagnostic provisionalDiagnostic(CXCursor cursor, const std::string &name, const std::string &word) {
