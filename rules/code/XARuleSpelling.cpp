@@ -35,6 +35,7 @@ constexpr const char *kMinWordLength = "minWordLength";
 
 constexpr const char *kKnownWordsKey = "SpellingRuleWordWhitelist"; // with the run's other settings
 constexpr const char *kProvisionalDiagnosticsKey = "SpellingRuleProvisionalDiagnostics";
+constexpr const char *kCheckedDeclarationsKey = "Spelling_reportedDeclarationsSet";
 constexpr const char *kWordListResource = "SpellCheckDictionaries/whitelist.txt";
 
 using XAWordSet = std::set<std::string>;
@@ -213,6 +214,13 @@ struct XARuleSpelling : XACursorRule<XARuleSpelling> {
         if (words.empty() || XACursorIsInMacroExpansion(cursor) || isAccessorDeclaredForProperty(cursor, kind)) {
             return {};
         }
+        // A header's declaration is met once per file that includes it; its findings are made once.
+        const XACursorPosition start = XACursorExtentStart(cursor);
+        const std::string place =
+            XACursorFilePath(cursor).value_or("") + ":" + std::to_string(start.offset) + ":" + std::to_string(kind);
+        if (context.stateStore().addValueAndReturnWhetherItAlreadyExisted(place, kCheckedDeclarationsKey)) {
+            return {};
+        }
         for (const std::string &word : words) {
             context.stateStore().addValueToStateList(provisionalDiagnostic(cursor, *name, word),
                                                      kProvisionalDiagnosticsKey);
@@ -225,6 +233,7 @@ struct XARuleSpelling : XACursorRule<XARuleSpelling> {
                                                           .copyOfStateList<XADiagnostic>(kProvisionalDiagnosticsKey)
                                                           .value_or(std::vector<XADiagnostic>{});
         context.stateStore().removeObjectForStateKey(kProvisionalDiagnosticsKey);
+        context.stateStore().removeObjectForStateKey(kCheckedDeclarationsKey);
         std::map<std::string, bool> verdicts; // by normalised word, for this pass
         XADiagnostics confirmed;
         for (const XADiagnostic &diagnostic : provisional) {
