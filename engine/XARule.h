@@ -65,6 +65,19 @@ template <typename Self> struct XARule {
         const std::optional<XAOptionValue> value = valueForOption(optionName, context);
         return value && value->truthValue();
     }
+    // The strings of an array option, in order; other elements are skipped. Empty without a value.
+    static std::vector<std::string> stringsForOption(const std::string &optionName, const XARuleContext &context) {
+        std::vector<std::string> strings;
+        const std::optional<XAOptionValue> value = valueForOption(optionName, context);
+        if (value && value->isArray()) {
+            for (const XAOptionValue &element : *value->array()) {
+                if (element.isString()) {
+                    strings.push_back(*element.string());
+                }
+            }
+        }
+        return strings;
+    }
     static bool optionHasMeaningfulValue(const std::string &optionName, const XARuleContext &context) {
         return XAOptionValueIsMeaningful(valueForOption(optionName, context));
     }

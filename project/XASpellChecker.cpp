@@ -5,6 +5,7 @@
 
 #include <hunspell.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -51,6 +52,24 @@ XASpellChecker &XASpellChecker::spellCheckerForCurrentThreadWithLanguage(const s
         checker = std::make_unique<XASpellChecker>(language);
     }
     return *checker;
+}
+
+std::vector<std::string> XASpellChecker::availableLanguages() {
+    std::vector<std::string> languages;
+    const std::optional<std::string> folder = xa_pathForResourcePath(kDictionaryFolder);
+    std::error_code error;
+    if (!folder || !std::filesystem::is_directory(*folder, error)) {
+        return languages;
+    }
+    for (const auto &entry : std::filesystem::directory_iterator(*folder, error)) {
+        const std::filesystem::path &path = entry.path();
+        if (path.extension() == ".dic" && isFile(path.string()) &&
+            isFile(std::filesystem::path(path).replace_extension(".aff").string())) {
+            languages.push_back(path.stem().string());
+        }
+    }
+    std::sort(languages.begin(), languages.end());
+    return languages;
 }
 
 XASpellChecker &XASpellChecker::spellCheckerForCurrentThreadWithEnglishLanguage() {

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct Hunhandle;
 
@@ -34,6 +35,10 @@ public:
     // remembered the same way, so its log line appears once per thread.
     static XASpellChecker &spellCheckerForCurrentThreadWithLanguage(const std::string &language);
     static XASpellChecker &spellCheckerForCurrentThreadWithEnglishLanguage();
+
+    // The languages whose affix and word files are both in the dictionary folder, sorted ("en_GB", "en_US"); none
+    // when the folder is missing. The folder is looked at on every call.
+    static std::vector<std::string> availableLanguages();
 
 private:
     std::string language_;

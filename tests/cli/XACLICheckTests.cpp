@@ -133,6 +133,10 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
          {"--onlyRules", "UnusedMethod,CategoryMethodConflict,RedundantInclude,PrefixHeaderIncludeSuggestion"},
          0},
         {"strings-duplicate", "StringsDuplicate", {"--onlyRules", "DuplicateTranslation"}, 0},
+        {"code-names",
+         "CodeNames",
+         {"--onlyRules", "ReservedPrefix,UnprefixedClass,MacroBasedIncludeGuard,Spelling"},
+         0},
     };
     for (const XACLIGoldenCheck &golden : checks) {
         const XACLICheckedFixture fixture(golden.fixture, golden.xcodeproj);
@@ -157,9 +161,9 @@ TEST_F(XACLICheckTest, DataGoesToStandardOutputAndProgressToStandardErrorWithout
     const nlohmann::json document = nlohmann::json::parse(standardOutput(json), nullptr, false);
     ASSERT_FALSE(document.is_discarded()) << standardOutput(json);
     EXPECT_EQ(document["projectName"], "CheckedApp");
-    EXPECT_EQ(document["diagnostics"].size(), 2u);
+    EXPECT_EQ(document["diagnostics"].size(), 3u);
     EXPECT_THAT(standardError(json), testing::HasSubstr("Checking project: CheckedApp"));
-    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 2 diagnostics."));
+    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 3 diagnostics."));
 
     const XATaskResults plist = check({"-o", "plist"});
     XAError error;

@@ -3,11 +3,14 @@
 
 #include "core/XAPathsTestSupport.h"
 #include "engine/XATestRules.h"
+#include "ruledriver/XARuleCaseProject.h"
 #include "ruledriver/XARuleCaseRunner.h"
 #include "ruledriver/XARuleCaseTestSupport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -125,6 +128,9 @@ TEST(XARuleCaseFileTest, NamesWhatIsWrongWithTheNotation) {
         {"void \u2193g(void);\n//--- x\nvoid f(void) {}\n", "a marker stands above the first case"},
         {"//--- x\n// expect-info: abort\nvoid f(void) {}\n", "needs a text and a marked line before it"},
         {"//--- x\n// expect-error:\nvoid f(void) {}\n", "\"// expect-error:\" needs a text"},
+        {"//--- x\n// expect-severity: 5\nvoid f(void) {}\n", "needs a number and a marked line before it"},
+        {"//--- x\nvoid \u2193f(void);\n// expect-severity: high\n", "needs a number and a marked line before it"},
+        {"//--- x\n| project: {\"name\": \"a/b\"}\nvoid f(void) {}\n", "\"name\" must be a file name"},
     };
     for (const Case &c : cases) {
         XAScratchFolder folder;
@@ -163,6 +169,31 @@ TEST(XARuleCaseRunnerTest, InfoExpectationsApplyToTheLastMarkedLine) {
     EXPECT_THAT(problemsOf("TestForbiddenCall.m", header + "// expect-info: exit\n"),
                 ElementsAre(HasSubstr("(case file line 3): the info \"abort is forbidden\" does not contain \"exit\""),
                             HasSubstr("the info \"abort is forbidden\" does not contain \"exit\"")));
+}
+
+TEST(XARuleCaseRunnerTest, SeverityExpectationsApplyToTheLastMarkedLine) {
+    const std::string header = "#include <stdlib.h>\n//--- x\nvoid f(void) { \u2193abort(); \u2193abort(); }\n";
+    EXPECT_THAT(problemsOf("TestForbiddenCall.m", header + "// expect-severity: 5\n"), IsEmpty());
+    EXPECT_THAT(
+        problemsOf("TestForbiddenCall.m", header + "// expect-severity: 3\n"),
+        ElementsAre(HasSubstr("(case file line 3): severity 5 instead of 3"), HasSubstr("severity 5 instead of 3")));
+}
+
+TEST(XARuleCaseProjectTest, TheCaseNamesTheProjectAndItsPlatform) {
+    XAScratchFolder folder;
+    const std::vector<XARuleCase> cases =
+        casesOf(folder, "TestForbiddenCall.m",
+                "//--- x\n| project: {\"name\": \"Zorbl\", \"platform\": \"watchos\"}\nvoid f(void);\n");
+    ASSERT_EQ(cases.size(), 1u);
+    EXPECT_THAT(cases[0].problems, IsEmpty());
+    XAScratchFolder scratch;
+    std::vector<std::string> problems;
+    const std::optional<XARuleCaseProject> project =
+        XAMakeRuleCaseProject(cases[0], scratch.path(), TESSARY_FIXTURES_DIR "/projects", problems);
+    ASSERT_TRUE(project) << testing::PrintToString(problems);
+    EXPECT_EQ(project->xcodeprojPath, scratch.path() + "/RuleCase/Zorbl.xcodeproj");
+    EXPECT_TRUE(std::filesystem::is_regular_file(project->xcodeprojPath + "/project.pbxproj"));
+    EXPECT_FALSE(std::filesystem::exists(scratch.path() + "/RuleCase/RuleCase.xcodeproj"));
 }
 
 TEST(XARuleCaseRunnerTest, ExpectationsOfOtherFilesMustBeMet) {

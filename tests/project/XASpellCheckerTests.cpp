@@ -59,3 +59,16 @@ TEST(XASpellChecker, EnglishAcceptsAmericanAndBritishSpellings) {
         EXPECT_EQ(xa_wordIsMisspelledInEnglish(c.word), !c.correct) << c.word;
     }
 }
+
+TEST(XASpellChecker, AvailableLanguagesAreThoseWithBothDictionaryFiles) {
+    XAScratchFolder scratch;
+    const XAScopedEnvironmentVariable resources("TESSARY_RESOURCES_DIR", scratch.path());
+    EXPECT_TRUE(XASpellChecker::availableLanguages().empty()) << "no dictionary folder";
+
+    scratch.write("SpellCheckDictionaries/en_US.dic", "1\nword\n");
+    scratch.write("SpellCheckDictionaries/en_US.aff", "SET UTF-8\n");
+    scratch.write("SpellCheckDictionaries/de_DE.dic", "1\nWort\n");   // no affix file
+    scratch.write("SpellCheckDictionaries/en_GB.aff", "SET UTF-8\n"); // no word file
+    scratch.write("SpellCheckDictionaries/whitelist.txt", "word\n");
+    EXPECT_EQ(XASpellChecker::availableLanguages(), std::vector<std::string>{"en_US"});
+}

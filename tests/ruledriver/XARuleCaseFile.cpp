@@ -20,6 +20,7 @@ constexpr std::string_view kExpectFile = "// expect-file:";
 constexpr std::string_view kExpectNoFile = "// expect-nofile:";
 constexpr std::string_view kExpectInfo = "// expect-info:";
 constexpr std::string_view kExpectError = "// expect-error:";
+constexpr std::string_view kExpectSeverity = "// expect-severity:";
 
 struct Line {
     std::size_t number = 0; // 1-based in the case file
@@ -93,20 +94,25 @@ void mergeInto(XADictionary &target, const XADictionary &values) {
 
 // The facts a case may write into its project, and what each must be.
 std::optional<std::string> projectFactProblem(const std::string &key, const XAValue &value) {
-    static const std::set<std::string> stringFacts = {"platform", "deploymentTarget", "configuration", "classPrefix"};
+    static const std::set<std::string> stringFacts = {"platform", "deploymentTarget", "configuration", "classPrefix",
+                                                      "name"};
+    static const std::set<std::string> platforms = {"iphoneos", "macosx", "appletvos", "watchos"};
     if (key == "arc") {
         return value.isBoolean() ? std::nullopt : std::optional<std::string>("\"arc\" must be true or false");
     }
     if (!stringFacts.contains(key)) {
         return "unknown project fact \"" + key +
                "\" (known: platform, deploymentTarget, configuration, arc, "
-               "classPrefix)";
+               "classPrefix, name)";
     }
     if (!value.string()) {
         return "the project fact \"" + key + "\" must be a string";
     }
-    if (key == "platform" && *value.string() != "iphoneos" && *value.string() != "macosx") {
-        return "\"platform\" must be \"iphoneos\" or \"macosx\"";
+    if (key == "platform" && !platforms.contains(*value.string())) {
+        return "\"platform\" must be \"iphoneos\", \"macosx\", \"appletvos\" or \"watchos\"";
+    }
+    if (key == "name" && (value.string()->empty() || value.string()->find('/') != std::string::npos)) {
+        return "\"name\" must be a file name";
     }
     return std::nullopt;
 }
@@ -137,6 +143,8 @@ public:
             readInfoExpectation(line);
         } else if (xa_trimmed(line.text).starts_with(kExpectError)) {
             readErrorExpectation(line);
+        } else if (xa_trimmed(line.text).starts_with(kExpectSeverity)) {
+            readSeverityExpectation(line);
         } else {
             readCode(line);
         }
@@ -244,6 +252,23 @@ private:
             return;
         }
         case_.expectedErrors.push_back({fragment, line.number});
+    }
+
+    // Applies to every marker of the case's last line with markers.
+    void readSeverityExpectation(const Line &line) {
+        const std::string text = xa_trimmed(xa_trimmed(line.text).substr(kExpectSeverity.size()));
+        const bool isNumber = !text.empty() && text.size() <= 2 &&
+                              std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!isNumber || case_.markers.empty()) {
+            problem(line.number, "\"// expect-severity:\" needs a number and a marked line before it");
+            return;
+        }
+        const std::size_t markedLine = case_.markers.back().caseFileLine;
+        for (XARuleCaseMarker &marker : case_.markers) {
+            if (marker.caseFileLine == markedLine) {
+                marker.severity = std::stoi(text);
+            }
+        }
     }
 
     void readCode(const Line &line) {

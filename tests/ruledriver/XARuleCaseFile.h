@@ -22,14 +22,16 @@
 //                                                                 marked line contains this text (or, right after
 //                                                                 an expect-file or expect-nofile line, of that
 //                                                                 finding)
-//     // expect-error: Cannot read strings file                   <- the rule reports an error containing this text
+//     // expect-severity: 5                                    <- the severity of the findings marked on the last
+//                                                                 marked line
+//     // expect-error: Cannot read strings file                <- the rule reports an error containing this text
 //
 // Directive lines begin with "| " at the start of a line and are taken out of the code. Text of a case before its
 // first "| file:" goes into a file named "Case" with the case file's extension. "// expect:" at the end of a line
 // checks the identifiers of the findings marked on that line, in order ("id=a id=b" for two markers); the comment is
 // taken out of the code. "| options:" sets rule options; "| project:" writes facts into the project the case is
-// checked in: "platform" ("iphoneos" or "macosx"), "deploymentTarget", "configuration" (the build configuration
-// checked), "arc" and "classPrefix". Options and facts in the header apply to every case; a case's own win.
+// checked in: "platform" ("iphoneos", "macosx", "appletvos" or "watchos"), "deploymentTarget", "configuration" (the
+// build configuration checked), "arc", "classPrefix" and "name" (the project's name: its .xcodeproj is renamed). Options and facts in the header apply to every case; a case's own win.
 //
 // A case file is named after the rule it tests: "NSLogUsed.m", or "NSLogUsed+Suffix.m" for a further file of cases
 // (one with a fixture project, say). Whatever does not follow this notation is a problem of the case, which then fails
@@ -52,6 +54,8 @@ struct XARuleCaseMarker {
     std::optional<std::string> identifier;
     // Texts the finding's info must contain, in its plain form.
     std::vector<std::string> infoFragments;
+    // The severity the finding must have.
+    std::optional<int> severity;
 };
 
 // A finding expected in another file (a file of the fixture project), or in no file when `path` is empty.

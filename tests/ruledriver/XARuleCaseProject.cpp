@@ -182,6 +182,25 @@ bool writeFacts(ProjectObjects &objects, XADictionary &project, XADictionary &ta
     return configurationFound;
 }
 
+// Gives the project the name the case names: the .xcodeproj bundle is renamed. True when nothing is to be done.
+bool renameProject(XARuleCaseProject &made, const XADictionary &facts, std::vector<std::string> &problems) {
+    const XAValue *name = facts.get("name");
+    if (!name || !name->string()) {
+        return true;
+    }
+    const std::string renamed = xa_stringByAppendingPathComponent(made.folder, *name->string() + ".xcodeproj");
+    std::error_code error;
+    if (renamed != made.xcodeprojPath) {
+        fs::rename(made.xcodeprojPath, renamed, error);
+    }
+    if (error) {
+        problems.push_back("cannot name the project " + *name->string() + ": " + error.message());
+        return false;
+    }
+    made.xcodeprojPath = renamed;
+    return true;
+}
+
 std::optional<std::string> xcodeprojIn(const std::string &folder) {
     std::error_code error;
     for (const auto &entry : fs::directory_iterator(folder, error)) {
@@ -226,6 +245,9 @@ std::optional<XARuleCaseProject> XAMakeRuleCaseProject(const XARuleCase &ruleCas
         return std::nullopt;
     }
     made.xcodeprojPath = *xcodeproj;
+    if (!renameProject(made, ruleCase.projectFacts, problems)) {
+        return std::nullopt;
+    }
     const std::string pbxproj = made.xcodeprojPath + "/project.pbxproj";
     XAError readError;
     std::optional<std::string> text = XAContentsOfFile(pbxproj, &readError);

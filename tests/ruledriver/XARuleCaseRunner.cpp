@@ -246,6 +246,11 @@ private:
                                         "): the info \"" + info + "\" does not contain \"" + fragment + "\"");
             }
         }
+        if (marker.severity && *marker.severity != finding.severity()) {
+            infoProblems_.push_back(describe(finding) + " (case file line " + std::to_string(marker.caseFileLine) +
+                                    "): severity " + std::to_string(finding.severity()) + " instead of " +
+                                    std::to_string(*marker.severity));
+        }
     }
 
     bool matchOtherFinding(const XADiagnostic &finding) {
