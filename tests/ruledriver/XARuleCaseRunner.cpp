@@ -231,6 +231,12 @@ private:
                     marker.identifier.has_value() == wantIdentifier && identifierMatches(marker.identifier, finding)) {
                     markerMatched_[i] = true;
                     checkInfo(marker.infoFragments, marker.caseFileLine, finding);
+                    if (marker.severity && *marker.severity != finding.severity()) {
+                        infoProblems_.push_back(describe(finding) + " (case file line " +
+                                                std::to_string(marker.caseFileLine) + "): severity " +
+                                                std::to_string(finding.severity()) + " instead of " +
+                                                std::to_string(*marker.severity));
+                    }
                     return true;
                 }
             }
@@ -245,11 +251,6 @@ private:
                 infoProblems_.push_back(describe(finding) + " (case file line " + std::to_string(caseFileLine) +
                                         "): the info \"" + info + "\" does not contain \"" + fragment + "\"");
             }
-        }
-        if (marker.severity && *marker.severity != finding.severity()) {
-            infoProblems_.push_back(describe(finding) + " (case file line " + std::to_string(marker.caseFileLine) +
-                                    "): severity " + std::to_string(finding.severity()) + " instead of " +
-                                    std::to_string(*marker.severity));
         }
     }
 
