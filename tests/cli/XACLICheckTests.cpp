@@ -33,13 +33,16 @@ std::string replacingAll(std::string text, const std::string &what, const std::s
 // printer's width never reaches into the temporary folder's name.
 class XACLICheckedFixture {
 public:
-    // `fixture` is a folder under the fixture projects, `xcodeproj` the project's name in it.
+    // `fixture` is a folder under the fixture projects, or a path under the fixtures ("vcs/outside-absolute");
+    // `xcodeproj` the project's name in it.
     XACLICheckedFixture(const std::string &fixture, const std::string &xcodeproj) {
+        const std::string source =
+            std::string(TESSARY_FIXTURES_DIR) + (fixture.find('/') == std::string::npos ? "/projects/" : "/") + fixture;
         temporaryFolder_ = std::filesystem::canonical(folder_.path()).string();
-        projectFolder_ = temporaryFolder_ + "/a-folder-whose-name-keeps-shortened-paths-inside-it/" + fixture;
+        projectFolder_ =
+            temporaryFolder_ + "/a-folder-whose-name-keeps-shortened-paths-inside-it/" + xa_lastPathComponent(fixture);
         std::filesystem::create_directories(projectFolder_);
-        std::filesystem::copy(TESSARY_FIXTURES_DIR "/projects/" + fixture, projectFolder_,
-                              std::filesystem::copy_options::recursive);
+        std::filesystem::copy(source, projectFolder_, std::filesystem::copy_options::recursive);
         xcodeprojPath_ = projectFolder_ + "/" + xcodeproj + ".xcodeproj";
     }
 
@@ -53,6 +56,12 @@ public:
     }
 
     const std::string &projectFolder() const { return projectFolder_; }
+
+    // Makes the project folder a Git working copy of its own, with no commit.
+    void makeGitWorkingCopy() const {
+        const XATaskResults results = run("/usr/bin/git", {"init", "-q", projectFolder_}, cleanEnvironment());
+        ASSERT_EQ(results.exitStatus, 0) << standardError(results);
+    }
 
     // Standard output with what changes from run to run replaced. The temporary folder is replaced too, for a path
     // that a word-wrapped message breaks over two lines (its break then depends on the folder's length, the same
@@ -104,6 +113,7 @@ struct XACLIGoldenCheck {
     std::string xcodeproj;
     std::vector<std::string> arguments;
     int status;
+    bool inGitWorkingCopy = false;
 };
 
 } // namespace
@@ -158,6 +168,7 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
          {"--onlyRules", "UnusedMethod,CategoryMethodConflict,RedundantInclude,PrefixHeaderIncludeSuggestion"},
          0},
         {"strings-duplicate", "StringsDuplicate", {"--onlyRules", "DuplicateTranslation"}, 0},
+        {"vcs/outside-absolute", "App", {"--onlyRules", "FileRefOutsideVCS,FileRefIgnoredInVCS"}, 1, true},
         {"code-names",
          "CodeNames",
          {"--onlyRules", "ReservedPrefix,UnprefixedClass,MacroBasedIncludeGuard,Spelling"},
@@ -165,6 +176,9 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
     };
     for (const XACLIGoldenCheck &golden : checks) {
         const XACLICheckedFixture fixture(golden.fixture, golden.xcodeproj);
+        if (golden.inGitWorkingCopy) {
+            fixture.makeGitWorkingCopy();
+        }
         for (const std::string format : {"human", "xcode", "json", "plist"}) {
             SCOPED_TRACE(golden.fixture + ", " + format);
             std::vector<std::string> arguments = golden.arguments;
