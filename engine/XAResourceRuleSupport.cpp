@@ -74,6 +74,10 @@ XAStringsFileEntriesByKeyMap XAStringsFileEntriesByKey(const XAProjectTarget &ta
     return entriesByKey;
 }
 
+bool XAAppliesToLocalizedProject(const XARuleContext &context) {
+    return context.project() && context.project()->isLocalized();
+}
+
 std::vector<XATranslationGroup> XATranslationGroupsOfTarget(const XAProjectTarget &target) {
     std::vector<XATranslationGroup> groups;
     std::map<std::pair<std::string, std::string>, std::size_t> groupIndexes;

@@ -34,6 +34,10 @@ const std::vector<std::string> &resourceNameVariants();
 // The entries of every `.strings` resource of the target by key; a file that cannot be read has none.
 XAStringsFileEntriesByKeyMap XAStringsFileEntriesByKey(const XAProjectTarget &target);
 
+// The condition of the rules on translations: the project has a `.strings` file.
+inline constexpr const char *kXALocalizedProjectsCondition = "Applies to localized projects.";
+bool XAAppliesToLocalizedProject(const XARuleContext &context);
+
 // One key of one strings table (the file name without extension: "Localizable", "Menu") with its translations in
 // resource order.
 struct XATranslationGroup {

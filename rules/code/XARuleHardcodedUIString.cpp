@@ -11,6 +11,7 @@
 #include "codemodel/clang/XASymbolIdentity.h"
 #include "core/XAString.h"
 #include "core/XAXMLText.h"
+#include "engine/XAResourceRuleSupport.h"
 #include "engine/XARule.h"
 
 #include <set>
@@ -138,8 +139,8 @@ struct XARuleHardcodedUIString : XACursorRule<XARuleHardcodedUIString> {
         return XAXMLString("All strings given to APIs that display them in the user interface should be routed "
                            "through <codesymbol>NSLocalizedString()</codesymbol> and its relatives.");
     }
-    static bool appliesToContext(XARuleContext &context) { return context.project()->isLocalized(); }
-    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static bool appliesToContext(XARuleContext &context) { return XAAppliesToLocalizedProject(context); }
+    static std::string applicationConditionDescription() { return kXALocalizedProjectsCondition; }
     static std::vector<std::string> tags() { return {"Recommended", "Localization"}; }
 
     // Worth a finding when, with every non-letter trimmed from both ends, more than one character is left: "OK" and

@@ -134,8 +134,8 @@ struct XARuleMissingTranslation : XACursorRule<XARuleMissingTranslation> {
         return XAXMLString("Warns when a key used as argument to <codesymbol>NSLocalizedString</codesymbol> or its "
                            "variants has no translation.");
     }
-    static bool appliesToContext(XARuleContext &context) { return context.project()->isLocalized(); }
-    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static bool appliesToContext(XARuleContext &context) { return XAAppliesToLocalizedProject(context); }
+    static std::string applicationConditionDescription() { return kXALocalizedProjectsCondition; }
     static std::vector<std::string> tags() { return {"Recommended", "Localization"}; }
     static std::vector<XARuleOption> options() {
         return {XARuleOption::ruleOptionWithName(kCheckDevRegion, "Warn about missing development region translations",

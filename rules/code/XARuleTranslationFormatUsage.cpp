@@ -12,6 +12,7 @@
 #include "core/XAString.h"
 #include "core/XAXMLText.h"
 #include "engine/XALocalizationRuleSupport.h"
+#include "engine/XAResourceRuleSupport.h"
 #include "engine/XARule.h"
 #include "project/XABuildSettingValues.h"
 #include "project/XAProjectTarget.h"
@@ -155,8 +156,8 @@ struct XARuleTranslationFormatUsage : XACursorRule<XARuleTranslationFormatUsage>
         return XAXMLString("Warns when the types of format arguments used in code do not match the format specifiers "
                            "in translated versions of a localized string.");
     }
-    static bool appliesToContext(XARuleContext &context) { return context.project()->isLocalized(); }
-    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static bool appliesToContext(XARuleContext &context) { return XAAppliesToLocalizedProject(context); }
+    static std::string applicationConditionDescription() { return kXALocalizedProjectsCondition; }
     static std::vector<std::string> tags() { return {"Experimental", "Localization"}; }
     static std::vector<XARuleOptionGroup> optionGroups() {
         std::vector<XARuleOptionGroup> groups = XACursorRule<XARuleTranslationFormatUsage>::optionGroups();

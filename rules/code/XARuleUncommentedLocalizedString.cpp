@@ -5,6 +5,7 @@
 #include "codemodel/clang/XAClangToken.h"
 #include "codemodel/clang/XACursorText.h"
 #include "core/XAString.h"
+#include "engine/XAResourceRuleSupport.h"
 #include "engine/XARule.h"
 
 #include <set>
@@ -50,8 +51,8 @@ struct XARuleUncommentedLocalizedString : XACursorRule<XARuleUncommentedLocalize
         return XAXMLString("Warns if <codesymbol>NSLocalizedString()</codesymbol> or one of its variants is used "
                            "without a non-empty comment argument.");
     }
-    static bool appliesToContext(XARuleContext &context) { return context.project()->isLocalized(); }
-    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static bool appliesToContext(XARuleContext &context) { return XAAppliesToLocalizedProject(context); }
+    static std::string applicationConditionDescription() { return kXALocalizedProjectsCondition; }
     static std::vector<std::string> tags() { return {"Recommended", "Localization"}; }
     static std::vector<int> cursorKinds() { return {CXCursor_MacroExpansion}; }
 

@@ -4,6 +4,7 @@
 
 #include "core/XAXMLText.h"
 #include "engine/XALocalizationRuleSupport.h"
+#include "engine/XAResourceRuleSupport.h"
 #include "engine/XARule.h"
 #include "project/XAProjectTarget.h"
 
@@ -30,8 +31,8 @@ struct XARuleUnusedTranslation : XACursorRule<XARuleUnusedTranslation> {
                            "unused — this rule may flag entries whose keys your code determines dynamically before "
                            "passing them to <codesymbol>NSLocalizedString</codesymbol>.");
     }
-    static bool appliesToContext(XARuleContext &context) { return context.project()->isLocalized(); }
-    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static bool appliesToContext(XARuleContext &context) { return XAAppliesToLocalizedProject(context); }
+    static std::string applicationConditionDescription() { return kXALocalizedProjectsCondition; }
     static std::vector<std::string> tags() { return {"Localization"}; }
     static std::vector<XARuleOptionGroup> optionGroups() {
         std::vector<XARuleOptionGroup> groups = XACursorRule<XARuleUnusedTranslation>::optionGroups();

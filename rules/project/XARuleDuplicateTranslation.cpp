@@ -3,6 +3,7 @@
 
 #include "core/XAXMLText.h"
 #include "engine/XADiagnosticPosition.h"
+#include "engine/XAResourceRuleSupport.h"
 #include "engine/XARule.h"
 #include "project/XAProject.h"
 #include "project/XAProjectFile.h"
@@ -17,10 +18,8 @@ struct XARuleDuplicateTranslation : XAProjectRule<XARuleDuplicateTranslation> {
     static XAXMLString ruleDescription() {
         return XAXMLString("Warns if a string resource file contains multiple entries with the same key.");
     }
-    static bool appliesToContext(XARuleContext &context) {
-        return context.project() && context.project()->isLocalized();
-    }
-    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static bool appliesToContext(XARuleContext &context) { return XAAppliesToLocalizedProject(context); }
+    static std::string applicationConditionDescription() { return kXALocalizedProjectsCondition; }
     static std::vector<std::string> tags() { return {"Recommended", "Localization"}; }
     static std::vector<XAExternalLink> externalLinks() { return {}; }
 

@@ -3,6 +3,7 @@
 
 #include "core/XACollections.h"
 #include "core/XAXMLText.h"
+#include "engine/XAResourceRuleSupport.h"
 #include "engine/XARule.h"
 #include "project/XADevEnvironment.h"
 #include "project/XAProject.h"
@@ -14,10 +15,8 @@ struct XARuleInvalidStringsFile : XAProjectRule<XARuleInvalidStringsFile> {
     static XAXMLString ruleDescription() {
         return XAXMLString("String resource files should be valid dictionary-format property lists.");
     }
-    static bool appliesToContext(XARuleContext &context) {
-        return context.project() && context.project()->isLocalized();
-    }
-    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static bool appliesToContext(XARuleContext &context) { return XAAppliesToLocalizedProject(context); }
+    static std::string applicationConditionDescription() { return kXALocalizedProjectsCondition; }
     static std::vector<std::string> tags() { return {"Recommended", "Localization"}; }
     static std::vector<XAExternalLink> externalLinks() { return {}; }
 

@@ -3,6 +3,7 @@
 
 #include "core/XAPaths.h"
 #include "core/XAXMLText.h"
+#include "engine/XAResourceRuleSupport.h"
 #include "engine/XARule.h"
 #include "project/XAProjectFile.h"
 #include "project/XAProjectTarget.h"
@@ -16,10 +17,8 @@ struct XARuleStringsdictWithoutStrings : XAProjectRule<XARuleStringsdictWithoutS
                            "file of the same name must be included too, even if it is empty: otherwise no "
                            "translations are read from the <code>.stringsdict</code> file.");
     }
-    static bool appliesToContext(XARuleContext &context) {
-        return context.project() && context.project()->isLocalized();
-    }
-    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static bool appliesToContext(XARuleContext &context) { return XAAppliesToLocalizedProject(context); }
+    static std::string applicationConditionDescription() { return kXALocalizedProjectsCondition; }
     static std::vector<std::string> tags() { return {"Recommended", "Localization"}; }
     static std::vector<XAExternalLink> externalLinks() {
         return {XAExternalLink::linkWithTitle(

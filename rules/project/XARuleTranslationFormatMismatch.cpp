@@ -13,10 +13,8 @@ struct XARuleTranslationFormatMismatch : XAProjectRule<XARuleTranslationFormatMi
         return XAXMLString("Warns when different language translations for the same key contain mismatched format "
                            "specifiers.");
     }
-    static bool appliesToContext(XARuleContext &context) {
-        return context.project() && context.project()->isLocalized();
-    }
-    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static bool appliesToContext(XARuleContext &context) { return XAAppliesToLocalizedProject(context); }
+    static std::string applicationConditionDescription() { return kXALocalizedProjectsCondition; }
     static std::vector<std::string> tags() { return {"Recommended", "Localization"}; }
 
     static XADiagnostics applyWithContext(XARuleContext &context) {

@@ -16,10 +16,8 @@ struct XARuleTranslationPunctuation : XAProjectRule<XARuleTranslationPunctuation
         return XAXMLString(
             "Warns if the punctuation at the start or end of translation strings differs between languages.");
     }
-    static bool appliesToContext(XARuleContext &context) {
-        return context.project() && context.project()->isLocalized();
-    }
-    static std::string applicationConditionDescription() { return "Applies to localized projects."; }
+    static bool appliesToContext(XARuleContext &context) { return XAAppliesToLocalizedProject(context); }
+    static std::string applicationConditionDescription() { return kXALocalizedProjectsCondition; }
     static std::vector<std::string> tags() { return {"Recommended", "Localization"}; }
     static std::vector<XARuleOption> options() {
         return {XARuleOption::ruleOptionWithName(kPunctuationChars, "Punctuation characters that should match", "",
