@@ -9,11 +9,13 @@
 #include "core/XAProcessInfo.h"
 #include "project/XADevEnvironment.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 // Sets the tools and libclang up once; an error text when they cannot be set up.
 inline std::optional<std::string> XASetUpToolsAndLibclang() {
@@ -73,3 +75,62 @@ private:
     std::filesystem::path folder_;
     std::optional<std::string> previousCacheHome_;
 };
+
+// "<stem>0.m" to "<stem><count - 1>.m".
+inline std::vector<std::string> XANumberedSourceFileNames(const std::string &stem, int count) {
+    std::vector<std::string> names;
+    for (int index = 0; index < count; ++index) {
+        names.push_back(stem + std::to_string(index) + ".m");
+    }
+    return names;
+}
+
+// The project file of one application target, "App", whose Sources phase compiles the files of the folder "Sources"
+// (iOS 12, ARC); `projectAttributes` go into the project's attributes ("CLASSPREFIX = TQX;").
+inline std::string XASourcesOnlyProjectText(const std::vector<std::string> &fileNames,
+                                            const std::string &projectAttributes = "") {
+    auto identifier = [](int kind, int index) {
+        char text[25];
+        std::snprintf(text, sizeof text, "%02X%022d", kind, index);
+        return std::string(text);
+    };
+    std::string fileReferences, buildFiles, children, phaseFiles;
+    for (int index = 0; index < static_cast<int>(fileNames.size()); ++index) {
+        const std::string &name = fileNames[static_cast<std::size_t>(index)];
+        fileReferences += "\t\t" + identifier(0xF1, index) +
+                          " = {isa = PBXFileReference; lastKnownFileType = sourcecode.c.objc; path = " + name +
+                          "; sourceTree = \"<group>\"; };\n";
+        buildFiles += "\t\t" + identifier(0xB1, index) +
+                      " = {isa = PBXBuildFile; fileRef = " + identifier(0xF1, index) + "; };\n";
+        children += "\t\t\t\t" + identifier(0xF1, index) + ",\n";
+        phaseFiles += "\t\t\t\t" + identifier(0xB1, index) + ",\n";
+    }
+    const std::string configuration = "isa = XCBuildConfiguration; buildSettings = {CLANG_ENABLE_OBJC_ARC = YES; "
+                                      "IPHONEOS_DEPLOYMENT_TARGET = 12.0; SDKROOT = iphoneos; PRODUCT_NAME = "
+                                      "\"$(TARGET_NAME)\";};";
+    return "// !$*UTF8*$!\n{\n\tarchiveVersion = 1;\n\tclasses = {\n\t};\n\tobjectVersion = 46;\n\tobjects = {\n" +
+           fileReferences + buildFiles +
+           "\t\tA0000000000000000000000A = {isa = PBXGroup; children = (A0000000000000000000000B,); sourceTree = "
+           "\"<group>\"; };\n"
+           "\t\tA0000000000000000000000B = {isa = PBXGroup; children = (\n" +
+           children +
+           "\t\t\t); path = Sources; sourceTree = \"<group>\"; };\n"
+           "\t\tA0000000000000000000000C = {isa = PBXSourcesBuildPhase; buildActionMask = 2147483647; files = (\n" +
+           phaseFiles +
+           "\t\t\t); runOnlyForDeploymentPostprocessing = 0; };\n"
+           "\t\tA0000000000000000000000D = {isa = PBXNativeTarget; buildConfigurationList = A0000000000000000000000F; "
+           "buildPhases = (A0000000000000000000000C,); buildRules = (); dependencies = (); name = App; productName = "
+           "App; productType = \"com.apple.product-type.application\"; };\n"
+           "\t\tA0000000000000000000000E = {isa = PBXProject; attributes = {" +
+           projectAttributes +
+           "}; buildConfigurationList = A00000000000000000000010; "
+           "compatibilityVersion = \"Xcode 3.2\"; developmentRegion = en; knownRegions = (en,); mainGroup = "
+           "A0000000000000000000000A; targets = (A0000000000000000000000D,); };\n"
+           "\t\tA0000000000000000000000F = {isa = XCConfigurationList; buildConfigurations = "
+           "(A00000000000000000000011,); defaultConfigurationName = Debug; };\n"
+           "\t\tA00000000000000000000010 = {isa = XCConfigurationList; buildConfigurations = "
+           "(A00000000000000000000012,); defaultConfigurationName = Debug; };\n"
+           "\t\tA00000000000000000000011 = {" +
+           configuration + " name = Debug; };\n\t\tA00000000000000000000012 = {" + configuration +
+           " name = Debug; };\n\t};\n\trootObject = A0000000000000000000000E;\n}\n";
+}

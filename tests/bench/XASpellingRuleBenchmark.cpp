@@ -55,60 +55,13 @@ std::string sourceText(int index) {
            name + "\n- (NSInteger)total {\n    return " + std::to_string(index) + ";\n}\n@end\n";
 }
 
-std::string identifier(int kind, int index) {
-    char text[25];
-    std::snprintf(text, sizeof text, "%02X%022d", kind, index);
-    return text;
-}
-
-// One application target whose Sources phase compiles every file of the folder "Sources".
-std::string projectText() {
-    std::string fileReferences, buildFiles, children, phaseFiles;
-    for (int index = 0; index < kFiles; ++index) {
-        const std::string name = "TQXChecked" + std::to_string(index) + ".m";
-        fileReferences += "\t\t" + identifier(0xF1, index) +
-                          " = {isa = PBXFileReference; lastKnownFileType = sourcecode.c.objc; path = " + name +
-                          "; sourceTree = \"<group>\"; };\n";
-        buildFiles += "\t\t" + identifier(0xB1, index) +
-                      " = {isa = PBXBuildFile; fileRef = " + identifier(0xF1, index) + "; };\n";
-        children += "\t\t\t\t" + identifier(0xF1, index) + ",\n";
-        phaseFiles += "\t\t\t\t" + identifier(0xB1, index) + ",\n";
-    }
-    const std::string configuration = "isa = XCBuildConfiguration; buildSettings = {CLANG_ENABLE_OBJC_ARC = YES; "
-                                      "IPHONEOS_DEPLOYMENT_TARGET = 12.0; SDKROOT = iphoneos; PRODUCT_NAME = "
-                                      "\"$(TARGET_NAME)\";};";
-    return "// !$*UTF8*$!\n{\n\tarchiveVersion = 1;\n\tclasses = {\n\t};\n\tobjectVersion = 46;\n\tobjects = {\n" +
-           fileReferences + buildFiles +
-           "\t\tA0000000000000000000000A = {isa = PBXGroup; children = (A0000000000000000000000B,); sourceTree = "
-           "\"<group>\"; };\n"
-           "\t\tA0000000000000000000000B = {isa = PBXGroup; children = (\n" +
-           children +
-           "\t\t\t); path = Sources; sourceTree = \"<group>\"; };\n"
-           "\t\tA0000000000000000000000C = {isa = PBXSourcesBuildPhase; buildActionMask = 2147483647; files = (\n" +
-           phaseFiles +
-           "\t\t\t); runOnlyForDeploymentPostprocessing = 0; };\n"
-           "\t\tA0000000000000000000000D = {isa = PBXNativeTarget; buildConfigurationList = A0000000000000000000000F; "
-           "buildPhases = (A0000000000000000000000C,); buildRules = (); dependencies = (); name = App; productName = "
-           "App; productType = \"com.apple.product-type.application\"; };\n"
-           "\t\tA0000000000000000000000E = {isa = PBXProject; attributes = {CLASSPREFIX = TQX;}; "
-           "buildConfigurationList = A00000000000000000000010; compatibilityVersion = \"Xcode 3.2\"; "
-           "developmentRegion = en; knownRegions = (en,); mainGroup = A0000000000000000000000A; targets = "
-           "(A0000000000000000000000D,); };\n"
-           "\t\tA0000000000000000000000F = {isa = XCConfigurationList; buildConfigurations = "
-           "(A00000000000000000000011,); defaultConfigurationName = Debug; };\n"
-           "\t\tA00000000000000000000010 = {isa = XCConfigurationList; buildConfigurations = "
-           "(A00000000000000000000012,); defaultConfigurationName = Debug; };\n"
-           "\t\tA00000000000000000000011 = {" +
-           configuration + " name = Debug; };\n\t\tA00000000000000000000012 = {" + configuration +
-           " name = Debug; };\n\t};\n\trootObject = A0000000000000000000000E;\n}\n";
-}
-
 class XAGeneratedNamesProject {
 public:
     XAGeneratedNamesProject() {
         std::filesystem::create_directories(folder_.path() / "App.xcodeproj");
         std::filesystem::create_directories(folder_.path() / "Sources");
-        std::ofstream(folder_.path() / "App.xcodeproj/project.pbxproj") << projectText();
+        std::ofstream(folder_.path() / "App.xcodeproj/project.pbxproj")
+            << XASourcesOnlyProjectText(XANumberedSourceFileNames("TQXChecked", kFiles), "CLASSPREFIX = TQX;");
         std::ofstream(folder_.path() / "Sources/Names.h") << headerText();
         for (int index = 0; index < kFiles; ++index) {
             std::ofstream(folder_.path() / "Sources" / ("TQXChecked" + std::to_string(index) + ".m"))
