@@ -15,18 +15,6 @@ XARuleOptionGroup XALocalizationRulesOptionGroup() {
         true);
 }
 
-std::vector<std::string> XAStringsOfOptionValue(const std::optional<XAOptionValue> &value) {
-    std::vector<std::string> strings;
-    if (value && value->array()) {
-        for (const XAOptionValue &element : *value->array()) {
-            if (const std::string *string = element.string()) {
-                strings.push_back(*string);
-            }
-        }
-    }
-    return strings;
-}
-
 std::vector<XALocalizationKeyUsage> XALocalizationKeyUsagesOfCursor(CXCursor cursor,
                                                                     const std::vector<std::string> &routines) {
     std::vector<XALocalizationKeyUsage> usages;
@@ -40,6 +28,17 @@ std::vector<XALocalizationKeyUsage> XALocalizationKeyUsagesOfCursor(CXCursor cur
         }
     }
     return usages;
+}
+
+std::string XALocalizationKeyUsagesStateKey(const std::string &ruleShortName) {
+    return "usedL10NKeys_" + ruleShortName;
+}
+
+std::vector<XALocalizationKeyUsage> XARecordedLocalizationKeyUsages(const XARuleContext &context,
+                                                                    const std::string &ruleShortName) {
+    return context.stateStore()
+        .copyOfStateList<XALocalizationKeyUsage>(XALocalizationKeyUsagesStateKey(ruleShortName))
+        .value_or(std::vector<XALocalizationKeyUsage>{});
 }
 
 std::string XAStringsTableNameOfFile(const XAProjectFile &file) {

@@ -20,14 +20,18 @@ inline constexpr const char *kXALocalizedStringRoutinesOption = "localizedString
 // The collective group "_LocalizationRules" with the option "localizedStringRoutines", made anew on every call.
 XARuleOptionGroup XALocalizationRulesOptionGroup();
 
-// The strings of an array option's value; none for any other value.
-std::vector<std::string> XAStringsOfOptionValue(const std::optional<XAOptionValue> &value);
-
 // The (key, table) uses the cursor makes of the application's tables, by the localized-string finder with the
 // routines: a lookup without a key (a key that is no literal) or without a table (a table that is no literal) names
 // no table entry and is left out. None when the cursor is no lookup.
 std::vector<XALocalizationKeyUsage> XALocalizationKeyUsagesOfCursor(CXCursor cursor,
                                                                     const std::vector<std::string> &routines);
+
+// The state list under which a rule records the (key, table) uses that code makes.
+std::string XALocalizationKeyUsagesStateKey(const std::string &ruleShortName);
+
+// The uses the rule recorded under its state list over the run; none when it recorded nothing.
+std::vector<XALocalizationKeyUsage> XARecordedLocalizationKeyUsages(const XARuleContext &context,
+                                                                    const std::string &ruleShortName);
 
 // The table a strings file belongs to: its name without the extension ("Localizable" for "Localizable.strings").
 std::string XAStringsTableNameOfFile(const XAProjectFile &file);

@@ -50,6 +50,20 @@ bool partMatches(const std::optional<std::string> &itemPart, const std::optional
     return !itemPart || itemPart->empty() || itemPart == localePart;
 }
 
+// Calls the visitor with each `.strings` resource of the target and its table, in the target's order; files that
+// cannot be read are left out, since the rule on unreadable strings files reports them.
+template <typename Visitor> void forEachReadableStringsTable(const XAProjectTarget &target, Visitor &&visit) {
+    for (const std::shared_ptr<XAProjectFile> &file : target.resourceFiles()) {
+        if (!file->isStringsFile()) {
+            continue;
+        }
+        const std::optional<XAValue> table = file->stringsFileDictionary(nullptr);
+        if (table && table->dictionary()) {
+            visit(file, *table->dictionary());
+        }
+    }
+}
+
 } // namespace
 
 const std::vector<std::string> &resourceNameVariants() {
@@ -59,18 +73,11 @@ const std::vector<std::string> &resourceNameVariants() {
 
 XAStringsFileEntriesByKeyMap XAStringsFileEntriesByKey(const XAProjectTarget &target) {
     XAStringsFileEntriesByKeyMap entriesByKey;
-    for (const std::shared_ptr<XAProjectFile> &file : target.resourceFiles()) {
-        if (!file->isStringsFile()) {
-            continue;
-        }
-        const std::optional<XAValue> table = file->stringsFileDictionary(nullptr);
-        if (!table || !table->dictionary()) {
-            continue;
-        }
-        for (const auto &[key, value] : *table->dictionary()) {
+    forEachReadableStringsTable(target, [&](const std::shared_ptr<XAProjectFile> &file, const XADictionary &table) {
+        for (const auto &[key, value] : table) {
             entriesByKey[key].emplace_back(file, value);
         }
-    }
+    });
     return entriesByKey;
 }
 
@@ -81,16 +88,9 @@ bool XAAppliesToLocalizedProject(const XARuleContext &context) {
 std::vector<XATranslationGroup> XATranslationGroupsOfTarget(const XAProjectTarget &target) {
     std::vector<XATranslationGroup> groups;
     std::map<std::pair<std::string, std::string>, std::size_t> groupIndexes;
-    for (const std::shared_ptr<XAProjectFile> &file : target.resourceFiles()) {
-        if (!file->isStringsFile()) {
-            continue;
-        }
-        const std::optional<XAValue> table = file->stringsFileDictionary(nullptr);
-        if (!table || !table->dictionary()) {
-            continue;
-        }
+    forEachReadableStringsTable(target, [&](const std::shared_ptr<XAProjectFile> &file, const XADictionary &table) {
         const std::string tableName = xa_stringByDeletingPathExtension(file->basename());
-        for (const auto &[key, value] : *table->dictionary()) {
+        for (const auto &[key, value] : table) {
             const std::string *text = value.string();
             if (!text || isPlaceholderTranslation(*text)) {
                 continue;
@@ -101,7 +101,7 @@ std::vector<XATranslationGroup> XATranslationGroupsOfTarget(const XAProjectTarge
             }
             groups[found->second].translations.emplace_back(file, *text);
         }
-    }
+    });
     return groups;
 }
 

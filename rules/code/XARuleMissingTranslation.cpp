@@ -124,8 +124,6 @@ const XAProjectFile &fileToReport(const FileList &stringsFiles, const FileList &
     return *stringsFiles.back();
 }
 
-std::string stateListKey(const std::string &ruleShortName) { return "usedL10NKeys_" + ruleShortName; }
-
 } // namespace
 
 struct XARuleMissingTranslation : XACursorRule<XARuleMissingTranslation> {
@@ -157,13 +155,12 @@ struct XARuleMissingTranslation : XACursorRule<XARuleMissingTranslation> {
         if (kind != CXCursor_CallExpr && kind != CXCursor_ObjCMessageExpr) {
             return {};
         }
-        const std::vector<std::string> routines =
-            XAStringsOfOptionValue(valueForOption(kXALocalizedStringRoutinesOption, context));
-        const std::vector<std::string> ignoredPrefixes =
-            XAStringsOfOptionValue(valueForOption(kIgnoredKeyPrefixes, context));
+        const std::vector<std::string> routines = stringsForOption(kXALocalizedStringRoutinesOption, context);
+        const std::vector<std::string> ignoredPrefixes = stringsForOption(kIgnoredKeyPrefixes, context);
         for (XALocalizationKeyUsage &usage : XALocalizationKeyUsagesOfCursor(cursor, routines)) {
             if (!hasAnyPrefix(usage.key, ignoredPrefixes)) {
-                context.stateStore().addValueToStateList(std::move(usage), stateListKey(ruleShortName()));
+                context.stateStore().addValueToStateList(std::move(usage),
+                                                         XALocalizationKeyUsagesStateKey(ruleShortName()));
             }
         }
         return {};
@@ -194,8 +191,7 @@ struct XARuleMissingTranslation : XACursorRule<XARuleMissingTranslation> {
     static XADiagnostics checkForTodoValues(const XARuleContext &context, const StringsTables &tables) {
         XADiagnostics diagnostics;
         const bool checkDevRegion = boolForOption(kCheckDevRegion, context);
-        const std::vector<std::string> ignoredPrefixes =
-            XAStringsOfOptionValue(valueForOption(kIgnoredKeyPrefixes, context));
+        const std::vector<std::string> ignoredPrefixes = stringsForOption(kIgnoredKeyPrefixes, context);
         for (const auto &file : context.projectTarget()->resourceFiles()) {
             if ((!file->isStringsFile() && !file->isStringsDictFile()) ||
                 (!checkDevRegion && context.project()->resourceFileIsDevRegionFile(*file))) {
@@ -228,10 +224,7 @@ struct XARuleMissingTranslation : XACursorRule<XARuleMissingTranslation> {
             filesByTable(resources, &XAProjectFile::isStringsDictFile);
         // Table -> keys, each (table, key) once and in a stable order.
         std::map<std::string, std::set<std::string>> usedKeys;
-        for (const XALocalizationKeyUsage &usage :
-             context.stateStore()
-                 .copyOfStateList<XALocalizationKeyUsage>(stateListKey(ruleShortName()))
-                 .value_or(std::vector<XALocalizationKeyUsage>{})) {
+        for (const XALocalizationKeyUsage &usage : XARecordedLocalizationKeyUsages(context, ruleShortName())) {
             usedKeys[usage.table].insert(usage.key);
         }
         const std::vector<std::string> languages = context.project()->supportedLocalizationLocaleIdentifiersForTarget(

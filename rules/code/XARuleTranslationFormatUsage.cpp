@@ -194,9 +194,9 @@ struct XARuleTranslationFormatUsage : XACursorRule<XARuleTranslationFormatUsage>
         if (kind != CXCursor_ObjCMessageExpr || !XAMessageCallsMethod("NSString", "stringWithFormat:", false, cursor)) {
             return {};
         }
-        const std::vector<XALocalizationKeyUsage> usages = XALocalizationKeyUsagesOfCursor(
-            XAStripParensCastsAndUnexposed(XAMessageReceiver(cursor, 0)),
-            XAStringsOfOptionValue(valueForOption(kXALocalizedStringRoutinesOption, context)));
+        const std::vector<XALocalizationKeyUsage> usages =
+            XALocalizationKeyUsagesOfCursor(XAStripParensCastsAndUnexposed(XAMessageReceiver(cursor, 0)),
+                                            stringsForOption(kXALocalizedStringRoutinesOption, context));
         if (usages.empty()) {
             return {};
         }

@@ -13,8 +13,6 @@
 
 namespace {
 
-std::string stateListKey(const std::string &ruleShortName) { return "usedL10NKeys_" + ruleShortName; }
-
 // A (table, key) pair as one text; the separator does not occur in keys that code spells out.
 std::string usageIdentity(const std::string &key, const std::string &table) { return key + "_\u00b6_" + table; }
 
@@ -45,20 +43,18 @@ struct XARuleUnusedTranslation : XACursorRule<XARuleUnusedTranslation> {
         if (kind != CXCursor_CallExpr && kind != CXCursor_ObjCMessageExpr) {
             return {};
         }
-        const std::vector<XALocalizationKeyUsage> usages = XALocalizationKeyUsagesOfCursor(
-            cursor, XAStringsOfOptionValue(valueForOption(kXALocalizedStringRoutinesOption, context)));
+        const std::vector<XALocalizationKeyUsage> usages =
+            XALocalizationKeyUsagesOfCursor(cursor, stringsForOption(kXALocalizedStringRoutinesOption, context));
         if (!usages.empty()) {
-            context.stateStore().addValuesFromArrayToStateList(usages, stateListKey(ruleShortName()));
+            context.stateStore().addValuesFromArrayToStateList(usages,
+                                                               XALocalizationKeyUsagesStateKey(ruleShortName()));
         }
         return {};
     }
 
     static XADiagnostics applyAfterCodeWithContext(XARuleContext &context) {
         std::unordered_set<std::string> used;
-        for (const XALocalizationKeyUsage &usage :
-             context.stateStore()
-                 .copyOfStateList<XALocalizationKeyUsage>(stateListKey(ruleShortName()))
-                 .value_or(std::vector<XALocalizationKeyUsage>{})) {
+        for (const XALocalizationKeyUsage &usage : XARecordedLocalizationKeyUsages(context, ruleShortName())) {
             used.insert(usageIdentity(usage.key, usage.table));
         }
         std::vector<std::shared_ptr<XAProjectFile>> stringsFiles;
