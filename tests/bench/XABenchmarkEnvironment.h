@@ -86,9 +86,11 @@ inline std::vector<std::string> XANumberedSourceFileNames(const std::string &ste
 }
 
 // The project file of one application target, "App", whose Sources phase compiles the files of the folder "Sources"
-// (iOS 12, ARC); `projectAttributes` go into the project's attributes ("CLASSPREFIX = TQX;").
+// (iOS 12, ARC); `projectAttributes` go into the project's attributes ("CLASSPREFIX = TQX;"). `headerNames` are
+// files of the same folder that the project references without compiling them, so findings in them are kept.
 inline std::string XASourcesOnlyProjectText(const std::vector<std::string> &fileNames,
-                                            const std::string &projectAttributes = "") {
+                                            const std::string &projectAttributes = "",
+                                            const std::vector<std::string> &headerNames = {}) {
     auto identifier = [](int kind, int index) {
         char text[25];
         std::snprintf(text, sizeof text, "%02X%022d", kind, index);
@@ -104,6 +106,12 @@ inline std::string XASourcesOnlyProjectText(const std::vector<std::string> &file
                       " = {isa = PBXBuildFile; fileRef = " + identifier(0xF1, index) + "; };\n";
         children += "\t\t\t\t" + identifier(0xF1, index) + ",\n";
         phaseFiles += "\t\t\t\t" + identifier(0xB1, index) + ",\n";
+    }
+    for (int index = 0; index < static_cast<int>(headerNames.size()); ++index) {
+        fileReferences += "\t\t" + identifier(0xF2, index) +
+                          " = {isa = PBXFileReference; lastKnownFileType = sourcecode.c.h; path = " +
+                          headerNames[static_cast<std::size_t>(index)] + "; sourceTree = \"<group>\"; };\n";
+        children += "\t\t\t\t" + identifier(0xF2, index) + ",\n";
     }
     const std::string configuration = "isa = XCBuildConfiguration; buildSettings = {CLANG_ENABLE_OBJC_ARC = YES; "
                                       "IPHONEOS_DEPLOYMENT_TARGET = 12.0; SDKROOT = iphoneos; PRODUCT_NAME = "

@@ -60,8 +60,8 @@ public:
     XAGeneratedNamesProject() {
         std::filesystem::create_directories(folder_.path() / "App.xcodeproj");
         std::filesystem::create_directories(folder_.path() / "Sources");
-        std::ofstream(folder_.path() / "App.xcodeproj/project.pbxproj")
-            << XASourcesOnlyProjectText(XANumberedSourceFileNames("TQXChecked", kFiles), "CLASSPREFIX = TQX;");
+        std::ofstream(folder_.path() / "App.xcodeproj/project.pbxproj") << XASourcesOnlyProjectText(
+            XANumberedSourceFileNames("TQXChecked", kFiles), "CLASSPREFIX = TQX;", {"Names.h"});
         std::ofstream(folder_.path() / "Sources/Names.h") << headerText();
         for (int index = 0; index < kFiles; ++index) {
             std::ofstream(folder_.path() / "Sources" / ("TQXChecked" + std::to_string(index) + ".m"))
