@@ -6,6 +6,7 @@ static char kTagKey;
 //--- attaching to an instance of a value-like class is reported, named by the class
 void tag(NSNumber *number, NSString *name, NSDate *date, UIFont *font, UIColor *color, id value) {
     ↓objc_setAssociatedObject(number, &kTagKey, value, OBJC_ASSOCIATION_RETAIN_NONATOMIC); // expect: id=NSNumber
+// expect-severity: 9
     ↓objc_setAssociatedObject(name, &kTagKey, value, OBJC_ASSOCIATION_RETAIN); // expect: id=NSString
     ↓objc_setAssociatedObject((date), &kTagKey, value, OBJC_ASSOCIATION_ASSIGN); // expect: id=NSDate
     ↓objc_setAssociatedObject(font, &kTagKey, value, OBJC_ASSOCIATION_RETAIN); // expect: id=UIFont

@@ -12,6 +12,7 @@
 - (void)parse:(NSString *)text exception:(NSException *)exception {
     if (text == nil) {
         ↓@throw exception;
+// expect-severity: 3
     }
     if (text.length == 0) {
         ↓[NSException raise:NSInvalidArgumentException format:@"empty text"];
