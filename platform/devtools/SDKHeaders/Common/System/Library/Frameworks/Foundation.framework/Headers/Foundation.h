@@ -42,6 +42,7 @@
 #import <Foundation/NSLocale.h>
 #import <Foundation/NSTimeZone.h>
 #import <Foundation/NSCalendar.h>
+#import <Foundation/NSExpression.h>
 #import <Foundation/NSPredicate.h>
 #import <Foundation/NSSortDescriptor.h>
 #import <Foundation/NSKeyValueCoding.h>

@@ -36,6 +36,7 @@ FOUNDATION_EXPORT NSKeyValueOperator const NSUnionOfObjectsKeyValueOperator;
            forKeyPath:(NSString *)inKeyPath
                 error:(out NSError **)outError;
 - (NSMutableArray *)mutableArrayValueForKeyPath:(NSString *)keyPath;
+- (NSMutableOrderedSet *)mutableOrderedSetValueForKeyPath:(NSString *)keyPath API_AVAILABLE(macos(10.7), ios(5.0));
 - (NSMutableSet *)mutableSetValueForKeyPath:(NSString *)keyPath;
 - (nullable id)valueForUndefinedKey:(NSString *)key;
 - (void)setValue:(nullable id)value forUndefinedKey:(NSString *)key;
@@ -56,6 +57,11 @@ FOUNDATION_EXPORT NSKeyValueOperator const NSUnionOfObjectsKeyValueOperator;
 
 @interface NSMutableDictionary<KeyType, ObjectType> (NSKeyValueCoding)
 - (void)setValue:(nullable ObjectType)value forKey:(NSString *)key;
+@end
+
+@interface NSOrderedSet<ObjectType> (NSKeyValueCoding)
+- (id)valueForKey:(NSString *)key API_AVAILABLE(macos(10.7), ios(5.0));
+- (void)setValue:(nullable id)value forKey:(NSString *)key API_AVAILABLE(macos(10.7), ios(5.0));
 @end
 
 @interface NSSet<ObjectType> (NSKeyValueCoding)

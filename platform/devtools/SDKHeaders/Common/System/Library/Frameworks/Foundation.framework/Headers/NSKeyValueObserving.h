@@ -65,7 +65,20 @@ FOUNDATION_EXPORT NSKeyValueChangeKey const NSKeyValueChangeNotificationIsPriorK
                context:(nullable void *)context;
 - (void)removeObserver:(NSObject *)observer
     fromObjectsAtIndexes:(NSIndexSet *)indexes
+              forKeyPath:(NSString *)keyPath
+                 context:(nullable void *)context API_AVAILABLE(macos(10.7), ios(5.0));
+- (void)removeObserver:(NSObject *)observer
+    fromObjectsAtIndexes:(NSIndexSet *)indexes
               forKeyPath:(NSString *)keyPath;
+/* Arrays are not observable: these raise an exception. */
+- (void)addObserver:(NSObject *)observer
+         forKeyPath:(NSString *)keyPath
+            options:(NSKeyValueObservingOptions)options
+            context:(nullable void *)context;
+- (void)removeObserver:(NSObject *)observer
+            forKeyPath:(NSString *)keyPath
+               context:(nullable void *)context API_AVAILABLE(macos(10.7), ios(5.0));
+- (void)removeObserver:(NSObject *)observer forKeyPath:(NSString *)keyPath;
 @end
 
 @interface NSObject (NSKeyValueObserverNotification)

@@ -10,6 +10,7 @@
 #import <QuartzCore/CAMediaTimingFunction.h>
 #import <QuartzCore/CALayer.h>
 #import <QuartzCore/CAAnimation.h>
+#import <QuartzCore/CAEmitterCell.h>
 #import <QuartzCore/CATransaction.h>
 #import <QuartzCore/CADisplayLink.h>
 #import <QuartzCore/CAShapeLayer.h>

@@ -36,7 +36,10 @@
 #import <AppKit/NSImageView.h>
 #import <AppKit/NSProgressIndicator.h>
 #import <AppKit/NSTableView.h>
+#import <AppKit/NSKeyValueBinding.h>
 #import <AppKit/NSArrayController.h>
+#import <AppKit/NSTreeController.h>
+#import <AppKit/NSRuleEditor.h>
 #import <AppKit/NSStoryboard.h>
 #import <AppKit/NSTextField.h>
 #import <AppKit/NSMenu.h>
