@@ -39,6 +39,8 @@
 #import <AppKit/NSArrayController.h>
 #import <AppKit/NSStoryboard.h>
 #import <AppKit/NSTextField.h>
+#import <AppKit/NSText.h>
+#import <AppKit/NSTextView.h>
 #import <AppKit/NSMenu.h>
 #import <AppKit/NSMenuItem.h>
 #import <AppKit/NSAlert.h>

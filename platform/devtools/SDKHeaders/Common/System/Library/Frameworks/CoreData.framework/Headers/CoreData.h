@@ -1,0 +1,3 @@
+/* CoreData.h: the object graph and persistence framework. */
+#import <CoreData/CoreDataDefines.h>
+#import <CoreData/NSManagedObject.h>
