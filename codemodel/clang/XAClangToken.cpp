@@ -10,6 +10,24 @@ unsigned expansionOffset(CXSourceLocation location) {
     return offset;
 }
 
+// The range between the expansion locations of the extent's ends. An extent that starts inside a macro (a declaration
+// beginning with __weak) has its start spelled in the macro's definition, and libclang tokenizes nothing over a range
+// whose ends are spelled in different files; the expansion locations lie in the file the cursor was written in.
+CXSourceRange expansionRange(CXTranslationUnit unit, CXSourceRange extent) {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    CXFile startFile = nullptr;
+    CXFile endFile = nullptr;
+    unsigned startOffset = 0;
+    unsigned endOffset = 0;
+    clang.clang_getExpansionLocation(clang.clang_getRangeStart(extent), &startFile, nullptr, nullptr, &startOffset);
+    clang.clang_getExpansionLocation(clang.clang_getRangeEnd(extent), &endFile, nullptr, nullptr, &endOffset);
+    if (!startFile || !endFile) {
+        return clang.clang_getNullRange();
+    }
+    return clang.clang_getRange(clang.clang_getLocationForOffset(unit, startFile, startOffset),
+                                clang.clang_getLocationForOffset(unit, endFile, endOffset));
+}
+
 // Owns the token buffer of one clang_tokenize call.
 class TokenBuffer {
 public:
@@ -65,14 +83,23 @@ std::optional<std::vector<XAClangToken>> XATokensOfCursor(CXCursor cursor) {
         return std::nullopt;
     }
     const CXSourceRange extent = clang.clang_getCursorExtent(cursor);
-    const TokenBuffer buffer(unit, extent);
-    if (buffer.size() == 0) {
-        return std::nullopt;
+    std::optional<TokenBuffer> buffer(std::in_place, unit, extent);
+    if (buffer->size() == 0) {
+        // Tokenized over the expansion range only when the extent itself gives nothing, so that extents whose ends
+        // lie in macro arguments keep their own tokens.
+        const CXSourceRange range = expansionRange(unit, extent);
+        if (clang.clang_Range_isNull(range)) {
+            return std::nullopt;
+        }
+        buffer.emplace(unit, range);
+        if (buffer->size() == 0) {
+            return std::nullopt;
+        }
     }
     const unsigned extentEnd = expansionOffset(clang.clang_getRangeEnd(extent));
     std::vector<XAClangToken> tokens;
-    tokens.reserve(buffer.size());
-    for (const CXToken &token : buffer) {
+    tokens.reserve(buffer->size());
+    for (const CXToken &token : *buffer) {
         XAClangToken clangToken(token, unit);
         if (clangToken.endOffset() <= extentEnd) {
             tokens.push_back(std::move(clangToken));

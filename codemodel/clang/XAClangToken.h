@@ -43,5 +43,6 @@ std::optional<std::string> XAClangTokenKindName(int kind);
 
 // The tokens of the cursor's extent in its translation unit, in order, without a trailing token that reaches past the
 // extent's end (libclang's tokenizer may give one, e.g. when a declaration ends at a macro); no value when the
-// tokenizer gives none.
+// tokenizer gives none. An extent that starts in a macro expansion (`__weak Foo *foo`) is tokenized from the place of
+// the expansion.
 std::optional<std::vector<XAClangToken>> XATokensOfCursor(CXCursor cursor);

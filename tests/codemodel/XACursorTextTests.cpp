@@ -103,6 +103,29 @@ TEST(XACursorTextTest, ConstructsFromMacrosAreReportedAtTheMacroUse) {
               (std::vector<std::string>{"int", "c", "=", "NEGATE", "(", "7", ")"}));
 }
 
+TEST(XACursorTextTest, TokensOfADeclarationThatStartsWithAMacro) {
+    // Under ARC __weak is a macro: the declaration's extent starts inside its expansion, yet its tokens are those
+    // written in the file, from the qualifier on.
+    XAParsedSnippet snippet(R"(#import <Foundation/Foundation.h>
+#define OWNED __strong
+void f(NSObject *object) {
+    __weak NSObject *weakObject = object;
+    OWNED NSObject *strongObject = object;
+    (void)weakObject, (void)strongObject;
+}
+)");
+    ASSERT_SNIPPET_PARSED(snippet);
+    EXPECT_EQ(spellingsOf(
+                  XATokensOfCursor(snippet.find(CXCursor_VarDecl, "weakObject")).value_or(std::vector<XAClangToken>{})),
+              (std::vector<std::string>{"__weak", "NSObject", "*", "weakObject", "=", "object"}));
+    const std::optional<std::vector<XAClangToken>> tokens =
+        XATokensOfCursor(snippet.find(CXCursor_VarDecl, "strongObject"));
+    ASSERT_TRUE(tokens.has_value());
+    EXPECT_EQ(spellingsOf(*tokens),
+              (std::vector<std::string>{"OWNED", "NSObject", "*", "strongObject", "=", "object"}));
+    EXPECT_TRUE(tokens->front().isKind(CXToken_Identifier, "OWNED"));
+}
+
 TEST(XACursorTextTest, TokenKindNames) {
     const std::vector<std::pair<int, std::optional<std::string>>> cases = {
         {-1, std::nullopt}, {0, "Punctuation"}, {1, "Keyword"},    {2, "Identifier"},

@@ -3,19 +3,22 @@
 #import <Foundation/NSSet.h>
 #import <Foundation/NSDictionary.h>
 
-@class NSEntityDescription, NSError, NSManagedObjectContext, NSString;
+@class NSEntityDescription, NSError, NSManagedObjectContext, NSManagedObjectID, NSString;
 
 NS_ASSUME_NONNULL_BEGIN
 
 API_AVAILABLE(macos(10.4), ios(3.0))
 @interface NSManagedObject : NSObject
 
+@property (class, readonly) BOOL contextShouldIgnoreUnmodeledPropertyChanges API_AVAILABLE(macos(10.11), ios(8.3));
++ (NSEntityDescription *)entity API_AVAILABLE(macos(10.12), ios(10.0));
 - (__kindof NSManagedObject *)initWithEntity:(NSEntityDescription *)entity
               insertIntoManagedObjectContext:(nullable NSManagedObjectContext *)context NS_DESIGNATED_INITIALIZER;
 - (instancetype)initWithContext:(NSManagedObjectContext *)moc API_AVAILABLE(macos(10.12), ios(10.0));
 
 @property (nullable, nonatomic, readonly, assign) NSManagedObjectContext *managedObjectContext;
 @property (nonatomic, readonly, strong) NSEntityDescription *entity;
+@property (nonatomic, readonly, strong) NSManagedObjectID *objectID;
 @property (nonatomic, getter=isInserted, readonly) BOOL inserted;
 @property (nonatomic, getter=isUpdated, readonly) BOOL updated;
 @property (nonatomic, getter=isDeleted, readonly) BOOL deleted;
@@ -29,6 +32,8 @@ API_AVAILABLE(macos(10.4), ios(3.0))
 - (void)willTurnIntoFault;
 - (void)didTurnIntoFault;
 
+- (nullable id)valueForKey:(NSString *)key;
+- (void)setValue:(nullable id)value forKey:(NSString *)key;
 - (void)willAccessValueForKey:(nullable NSString *)key;
 - (void)didAccessValueForKey:(nullable NSString *)key;
 - (nullable id)primitiveValueForKey:(NSString *)key;

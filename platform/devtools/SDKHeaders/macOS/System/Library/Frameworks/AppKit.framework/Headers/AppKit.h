@@ -42,6 +42,8 @@
 #import <AppKit/NSRuleEditor.h>
 #import <AppKit/NSStoryboard.h>
 #import <AppKit/NSTextField.h>
+#import <AppKit/NSText.h>
+#import <AppKit/NSTextView.h>
 #import <AppKit/NSMenu.h>
 #import <AppKit/NSMenuItem.h>
 #import <AppKit/NSAlert.h>

@@ -16,6 +16,7 @@ typedef NS_ENUM(NSInteger, NSColorSpaceModel) {
     NSColorSpaceModelPatterned
 };
 
+NS_AUTOMATED_REFCOUNT_WEAK_UNAVAILABLE
 @interface NSColorSpace : NSObject <NSSecureCoding>
 - (nullable instancetype)initWithICCProfileData:(NSData *)iccData;
 @property (nullable, readonly, strong) NSData *ICCProfileData;

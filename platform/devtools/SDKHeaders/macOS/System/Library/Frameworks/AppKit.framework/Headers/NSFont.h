@@ -11,6 +11,7 @@ APPKIT_EXTERN const NSFontWeight NSFontWeightMedium API_AVAILABLE(macos(10.11));
 APPKIT_EXTERN const NSFontWeight NSFontWeightSemibold API_AVAILABLE(macos(10.11));
 APPKIT_EXTERN const NSFontWeight NSFontWeightBold API_AVAILABLE(macos(10.11));
 
+NS_AUTOMATED_REFCOUNT_WEAK_UNAVAILABLE
 @interface NSFont : NSObject <NSCopying, NSSecureCoding>
 + (nullable NSFont *)fontWithName:(NSString *)fontName size:(CGFloat)fontSize;
 + (NSFont *)systemFontOfSize:(CGFloat)fontSize;
