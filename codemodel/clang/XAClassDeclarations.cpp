@@ -13,20 +13,25 @@ CXCursor superClassReference(CXCursor interface) {
 
 } // namespace
 
-CXCursor XASuperclassOfInterface(CXCursor cursor) {
+CXCursor XAInterfaceDefinition(CXCursor cursor) {
     const XALibclangFunctions &clang = XALibclang::fn();
     const CXCursor canonical = clang.clang_getCanonicalCursor(cursor);
-    CXCursor interface = XAIsNullCursor(canonical) ? cursor : canonical;
+    const CXCursor interface = XAIsNullCursor(canonical) ? cursor : canonical;
     if (interface.kind != CXCursor_ObjCInterfaceDecl) {
         return clang.clang_getNullCursor();
     }
-    // The canonical declaration of a class is its first one, which may be a forward declaration (@class). libclang
-    // shows one as a reference to the class, whose referenced cursor is the class's definition.
+    // libclang shows a forward declaration as a reference to the class, whose referenced cursor is the definition.
     const CXCursor forwardReference = XAChildAtIndex(interface, 0);
     if (forwardReference.kind == CXCursor_ObjCClassRef) {
-        interface = clang.clang_getCursorReferenced(forwardReference);
+        const CXCursor definition = clang.clang_getCursorReferenced(forwardReference);
+        return definition.kind == CXCursor_ObjCInterfaceDecl ? definition : interface;
     }
-    const CXCursor firstChild = XAChildAtIndex(interface, 0);
+    return interface;
+}
+
+CXCursor XASuperclassOfInterface(CXCursor cursor) {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    const CXCursor firstChild = XAChildAtIndex(XAInterfaceDefinition(cursor), 0);
     if (firstChild.kind != CXCursor_ObjCSuperClassRef) {
         return clang.clang_getNullCursor();
     }

@@ -13,6 +13,10 @@
 // declaration its ObjCSuperClassRef refers to. The class is first taken at its definition, so that a class declared
 // ahead with @class still finds its superclass. The null cursor for a root class and for other cursors.
 CXCursor XASuperclassOfInterface(CXCursor cursor);
+// The @interface that defines the class of an ObjCInterfaceDecl or of an implementation: a class's canonical
+// declaration may be a forward declaration (@class), which holds none of its members. The forward declaration itself
+// when the class has no definition in the unit; the null cursor for other cursors.
+CXCursor XAInterfaceDefinition(CXCursor cursor);
 // The names of the superclass chain of an ObjCInterfaceDecl, nearest first, at most 100; the chain ends at a class
 // whose declaration names no superclass (a root class, or a class known only from a forward declaration). Empty for
 // other cursors.

@@ -168,6 +168,7 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
          {"--onlyRules", "UnusedMethod,CategoryMethodConflict,RedundantInclude,PrefixHeaderIncludeSuggestion"},
          0},
         {"strings-duplicate", "StringsDuplicate", {"--onlyRules", "DuplicateTranslation"}, 0},
+        {"xib-resources", "XIBResources", {"--onlyRules", "UnknownResourceXIBReference"}, 1},
         {"vcs/outside-absolute", "App", {"--onlyRules", "FileRefOutsideVCS,FileRefIgnoredInVCS"}, 1, true},
         {"code-names",
          "CodeNames",

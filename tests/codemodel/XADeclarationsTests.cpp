@@ -284,6 +284,10 @@ void use(Opaque *opaque, Leaf *leaf);
     EXPECT_EQ(XACursorSpelling(XASuperclassOfInterface(forward)), "Middle");
     EXPECT_EQ(XACursorSpelling(XASuperclassOfInterface(snippet.find(CXCursor_ObjCImplementationDecl, "Leaf"))),
               "Middle");
+    // The definition holds the members; it is found from the forward declaration and from the implementation.
+    EXPECT_TRUE(clang.clang_equalCursors(XAInterfaceDefinition(forward), leaf));
+    EXPECT_TRUE(
+        clang.clang_equalCursors(XAInterfaceDefinition(snippet.find(CXCursor_ObjCImplementationDecl, "Leaf")), leaf));
 
     // A class known only from a forward declaration ends its chain at once.
     const CXCursor opaqueReference =
@@ -292,6 +296,8 @@ void use(Opaque *opaque, Leaf *leaf);
     ASSERT_EQ(opaque.kind, CXCursor_ObjCInterfaceDecl);
     EXPECT_TRUE(XASuperclassNames(opaque).empty());
     EXPECT_TRUE(XAIsNullCursor(XASuperclassOfInterface(opaque)));
+    EXPECT_EQ(XAInterfaceDefinition(opaque).kind, CXCursor_ObjCInterfaceDecl) << "the forward declaration stands in";
+    EXPECT_TRUE(XAIsNullCursor(XAInterfaceDefinition(snippet.find(CXCursor_FunctionDecl, "use"))));
     EXPECT_TRUE(XASuperclassNames(snippet.find(CXCursor_FunctionDecl, "use")).empty());
 }
 
