@@ -315,6 +315,8 @@ std::vector<std::string> XACompilationInfo::parsingArguments(const std::optional
     }
     arguments.push_back("-Wno-unknown-warning-option");
     arguments.push_back("-Wno-error");
+    // Rules read the documentation comments of system declarations, which the parser drops unless asked to keep.
+    arguments.push_back("-fretain-comments-from-system-headers");
     if (extraArgs) {
         arguments.insert(arguments.end(), extraArgs->begin(), extraArgs->end());
     }

@@ -213,7 +213,10 @@ void XACheckingOperation::applyRulePasses(const std::shared_ptr<RunState> &run) 
     }
     for (const Rules *rules : {&run->codeRules, &run->projectRules}) {
         for (const XARuleDescriptor *rule : *rules) {
-            for (XADiagnosticSuppression &suppression : XARuleDiagnosticSuppressionsWithContext(*rule, context)) {
+            std::vector<XADiagnosticSuppression> suppressions =
+                rule->diagnosticSuppressionsWithContext ? rule->diagnosticSuppressionsWithContext(context)
+                                                        : XARuleDiagnosticSuppressionsWithContext(*rule, context);
+            for (XADiagnosticSuppression &suppression : suppressions) {
                 diagnosticSuppressions_.push_back(std::move(suppression));
             }
         }

@@ -17,7 +17,9 @@
 //
 // What a rule must declare: ruleName and ruleDescription; a code rule cursorKinds and applyToCursor; a project rule
 // applyWithContext. A missing one is a compile error. A rule that runs only under a condition declares
-// appliesToContext and applicationConditionDescription. A rule's state between calls lives in the run's
+// appliesToContext and applicationConditionDescription. A rule that silences some of its own findings once the whole
+// run is seen declares diagnosticSuppressionsWithContext, which gives those suppressions together with
+// XARuleDiagnosticSuppressionsWithContext's. A rule's state between calls lives in the run's
 // XARuleContext, never in a static.
 
 #include "engine/XARuleRegistry.h"
@@ -134,6 +136,9 @@ template <typename Rule> XARuleDescriptor XAMakeRuleDescriptor() {
         rule.applyAfterCodeWithContext = &Rule::applyAfterCodeWithContext;
     } else {
         rule.applyWithContext = &Rule::applyWithContext;
+    }
+    if constexpr (requires { &Rule::diagnosticSuppressionsWithContext; }) {
+        rule.diagnosticSuppressionsWithContext = &Rule::diagnosticSuppressionsWithContext;
     }
     if constexpr (requires(XARuleContext & context) {
                       { Rule::appliesToContext(context) } -> std::convertible_to<bool>;

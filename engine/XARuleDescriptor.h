@@ -16,12 +16,14 @@
 #include <vector>
 
 class XACompilationInfo;
+class XADiagnosticSuppression;
 class XARuleContext;
 
 struct XARuleDescriptor {
     using ContextPhase = XADiagnostics (*)(XARuleContext &context);
     using CursorPhase = XADiagnostics (*)(CXCursor cursor, int kind, XARuleContext &context,
                                           const XACompilationInfo &compilationInfo);
+    using SuppressionsPhase = std::vector<XADiagnosticSuppression> (*)(XARuleContext &context);
 
     std::string className; // "XARuleNSLogUsed"
     std::string shortName; // "NSLogUsed"
@@ -43,6 +45,9 @@ struct XARuleDescriptor {
     ContextPhase applyBeforeCodeWithContext = nullptr;
     CursorPhase applyToCursor = nullptr;
     ContextPhase applyAfterCodeWithContext = nullptr;
+    // What the rule silences at the end of the run, when it silences more than its "ignoredFileRegexes" option
+    // does; without one the engine uses XARuleDiagnosticSuppressionsWithContext alone.
+    SuppressionsPhase diagnosticSuppressionsWithContext = nullptr;
 
     // Rules applied only under a condition: whether it holds in a run, and its description.
     bool (*appliesToContext)(XARuleContext &context) = nullptr;

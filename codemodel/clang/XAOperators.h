@@ -11,6 +11,8 @@
 
 // 0 (invalid, also for other cursors), 1 ".*" ... 14 "==", 15 "!=" ... 21 "=" ... 31 "|=", 32 ",".
 int XABinaryOperatorKind(CXCursor cursor);
+// The code of the plain assignment "=".
+inline constexpr int XABinaryOperatorKindAssign = 21;
 // The spelling of a code ("?" for 0); no value outside 0 to 32.
 std::optional<std::string> XABinaryOperatorSpelling(int kind);
 // "=" and the compound assignments (21 to 31).

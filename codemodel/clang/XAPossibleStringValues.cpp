@@ -5,6 +5,7 @@
 #include "codemodel/clang/XACursorText.h"
 #include "codemodel/clang/XALiteralValues.h"
 #include "codemodel/clang/XAMessageSends.h"
+#include "codemodel/clang/XANullChecks.h"
 #include "codemodel/clang/XASymbolIdentity.h"
 #include "codemodel/clang/XAVariableDeclarations.h"
 #include "core/XACollections.h"
@@ -41,13 +42,40 @@ bool productStaysWithinLimit(const std::vector<size_t> &sizes) {
     return product <= kMaximumValues;
 }
 
-XAPossibleStrings valuesOfConstant(CXCursor reference) {
-    const CXCursor declaration = XALibclang::fn().clang_getCursorReferenced(reference);
-    if (!XAVarDeclIsConst(declaration)) {
-        return std::nullopt;
-    }
+XAPossibleStrings valuesOfConstant(CXCursor declaration) {
     const std::optional<std::string> value = XAStringLiteralValue(XALastChild(declaration));
     return value ? XAPossibleStrings(XAStringSet{*value}) : std::nullopt;
+}
+
+// The values the enclosing function gives a local variable; not known when one of them is not (a null constant adds
+// nothing) or when there is none.
+XAPossibleStrings valuesOfLocalVariable(int depth, CXCursor reference, CXCursor declaration) {
+    XAStringSet values;
+    bool known = true;
+    bool assigned = false;
+    // The declaration's function: an expression reached through other cursors may not know its own.
+    XAVisitValuesAssignedToVariable(reference, XAEnclosingFunctionOrMethod(declaration), [&](CXCursor value) {
+        if (!known || XAIsNullConstantExpr(value)) {
+            return;
+        }
+        const XAPossibleStrings valueStrings = XAPossibleStringValuesToDepth(depth - 1, value);
+        known = valueStrings.has_value();
+        assigned = true;
+        if (valueStrings) {
+            values.insert(valueStrings->begin(), valueStrings->end());
+        }
+    });
+    return known && assigned ? capped(std::move(values)) : std::nullopt;
+}
+
+XAPossibleStrings valuesOfVariable(int depth, CXCursor reference) {
+    const CXCursor declaration = XALibclang::fn().clang_getCursorReferenced(reference);
+    if (XAVarDeclIsConst(declaration)) {
+        return valuesOfConstant(declaration);
+    }
+    const bool isLocal =
+        XALibclang::fn().clang_tessary_getVarDeclStorage(declaration) == CXTessaryVarDeclStorage_Automatic;
+    return isLocal && depth > 0 ? valuesOfLocalVariable(depth, reference, declaration) : std::nullopt;
 }
 
 XAPossibleStrings valuesOfConditional(int depth, CXCursor conditional) {
@@ -166,7 +194,7 @@ XAPossibleStrings XAPossibleStringValuesToDepth(int depth, CXCursor cursor) {
     cursor = XAStripParensCastsAndUnexposed(cursor);
     switch (cursor.kind) {
     case CXCursor_DeclRefExpr:
-        return valuesOfConstant(cursor);
+        return valuesOfVariable(depth, cursor);
     case CXCursor_ConditionalOperator:
         return valuesOfConditional(depth, cursor);
     case CXCursor_ObjCStringLiteral: {

@@ -2,6 +2,7 @@
 
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
+#include "codemodel/clang/XAOperators.h"
 
 #include <sstream>
 #include <string>
@@ -40,4 +41,42 @@ bool XAHasPureOrConstAttribute(CXCursor cursor) {
         return found ? CXChildVisit_Break : CXChildVisit_Continue;
     });
     return found;
+}
+
+namespace {
+
+unsigned nameOffset(CXCursor declaration) {
+    unsigned offset = 0;
+    XALibclang::fn().clang_getExpansionLocation(XALibclang::fn().clang_getCursorLocation(declaration), nullptr, nullptr,
+                                                nullptr, &offset);
+    return offset;
+}
+
+} // namespace
+
+void XAVisitValuesAssignedToVariable(CXCursor reference, CXCursor function,
+                                     const std::function<void(CXCursor value)> &block) {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    const CXCursor body = XAFirstChildOfKind(function, CXCursor_CompoundStmt, CXChildVisit_Recurse);
+    const CXCursor variable = clang.clang_getCursorReferenced(reference);
+    if (XAIsNullCursor(body) || XAIsNullCursor(variable)) {
+        return;
+    }
+    const auto isTheVariable = [&](CXCursor cursor) { return clang.clang_equalCursors(cursor, variable) != 0; };
+    XAVisitChildren(body, [&](CXCursor descendant) {
+        if (descendant.kind == CXCursor_VarDecl && isTheVariable(descendant)) {
+            // An initial value written in the source stands after the name; ARC's implicit nil has no place there.
+            const CXCursor initialValue = XALastChild(descendant);
+            if (clang.clang_isExpression(initialValue.kind) &&
+                XACursorExtentStart(initialValue).offset > nameOffset(descendant)) {
+                block(initialValue);
+            }
+        } else if (descendant.kind == CXCursor_BinaryOperator &&
+                   XABinaryOperatorKind(descendant) == XABinaryOperatorKindAssign &&
+                   isTheVariable(clang.clang_getCursorReferenced(
+                       XAStripParensCastsAndUnexposed(XAChildAtIndex(descendant, 0))))) {
+            block(XAChildAtIndex(descendant, 1));
+        }
+        return CXChildVisit_Recurse;
+    });
 }

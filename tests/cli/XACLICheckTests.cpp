@@ -174,6 +174,11 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
          "CodeNames",
          {"--onlyRules", "ReservedPrefix,UnprefixedClass,MacroBasedIncludeGuard,Spelling"},
          0},
+        {"formatters-delegates",
+         "FormattersDelegates",
+         {"--onlyRules", "FixedFormatDateFormatter,SuspiciousDateTimeFormat,ThreadUnsafeInstanceCaching,"
+                         "RestrictedDirectMethodCall,RestrictedMethodOverride,StrongDelegate,AssigningDelegate"},
+         0},
     };
     for (const XACLIGoldenCheck &golden : checks) {
         const XACLICheckedFixture fixture(golden.fixture, golden.xcodeproj);

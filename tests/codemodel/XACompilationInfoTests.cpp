@@ -69,7 +69,7 @@ TEST(XACompilationInfoTest, ProjectFilesLoseTheirOutputsAndLinkerArguments) {
         {"cd /a", clang + " -x objective-c -arch x86_64 -c /a/b.m -o /a/b.o -Xlinker -foo -fsyntax-only"});
     EXPECT_EQ(vendor.parsingCompilerArgs(),
               (Arguments{"-x", "objective-c", "-arch", "x86_64", "-target", "x86_64-apple-macosx", "-working-directory",
-                         "/a", "-Wno-unknown-warning-option", "-Wno-error"}));
+                         "/a", "-Wno-unknown-warning-option", "-Wno-error", "-fretain-comments-from-system-headers"}));
 
     XAProjectFileCompilationInfo other =
         projectFileInfo({"cd /a", clang + " -fapplication-extension -x objective-c -arch x86_64 -ivfsoverlay /a/o.yaml "
@@ -77,7 +77,8 @@ TEST(XACompilationInfoTest, ProjectFilesLoseTheirOutputsAndLinkerArguments) {
                         false);
     EXPECT_EQ(other.parsingCompilerArgs(),
               (Arguments{"-x", "objective-c", "-arch", "x86_64", "-target", "x86_64-apple-macosx", "-working-directory",
-                         "/a", "-Wno-format-extra-args", "-Wno-unknown-warning-option", "-Wno-error"}));
+                         "/a", "-Wno-format-extra-args", "-Wno-unknown-warning-option", "-Wno-error",
+                         "-fretain-comments-from-system-headers"}));
 
     // A general compilation keeps its source, output and syntax-only arguments.
     XACompilationInfo general(compileStep("/a/b.m", "x86_64",
@@ -88,7 +89,7 @@ TEST(XACompilationInfoTest, ProjectFilesLoseTheirOutputsAndLinkerArguments) {
     EXPECT_EQ(general.parsingCompilerArgs(),
               (Arguments{"-x", "objective-c", "-c", "/a/b.m", "-o", "/a/b.o", "-fsyntax-only", "-target",
                          "x86_64-apple-macosx", "-working-directory", "/a", "-Wno-unknown-warning-option", "-Wno-error",
-                         "-DEXTRA", "-Wall"}));
+                         "-fretain-comments-from-system-headers", "-DEXTRA", "-Wall"}));
     EXPECT_EQ(general.singleCompilerArgsToRemove(), std::set<std::string>{});
     EXPECT_EQ(vendor.singleCompilerArgsToRemove(), (std::set<std::string>{"-emit-ast", "-fsyntax-only"}));
     EXPECT_EQ(other.valueCompilerArgsToRemove(),
@@ -150,8 +151,9 @@ TEST(XACompilationInfoTest, ClangPlusPlusIsNoCompilerLine) {
                            plainEnvironment(true));
     EXPECT_EQ(info.compilerPath(), std::nullopt);
     EXPECT_EQ(info.originalCompilerArgs(), std::nullopt);
-    EXPECT_EQ(info.parsingCompilerArgs(), (Arguments{"-target", "arm64-apple-ios", "-working-directory", "/a",
-                                                     "-Wno-unknown-warning-option", "-Wno-error", "-DEXTRA"}));
+    EXPECT_EQ(info.parsingCompilerArgs(),
+              (Arguments{"-target", "arm64-apple-ios", "-working-directory", "/a", "-Wno-unknown-warning-option",
+                         "-Wno-error", "-fretain-comments-from-system-headers", "-DEXTRA"}));
 
     const std::vector<std::pair<std::string, bool>> names = {
         {"clang", true},

@@ -7,3 +7,6 @@
 #import <CoreData/NSManagedObjectContext.h>
 #import <CoreData/NSFetchRequest.h>
 #import <CoreData/NSFetchedResultsController.h>
+#import <CoreData/NSPersistentStore.h>
+#import <CoreData/NSIncrementalStore.h>
+#import <CoreData/NSAtomicStore.h>

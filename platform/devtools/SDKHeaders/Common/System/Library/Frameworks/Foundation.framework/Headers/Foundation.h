@@ -34,6 +34,7 @@
 #import <Foundation/NSTimer.h>
 #import <Foundation/NSRunLoop.h>
 #import <Foundation/NSThread.h>
+#import <Foundation/NSPort.h>
 #import <Foundation/NSOperation.h>
 #import <Foundation/NSScanner.h>
 #import <Foundation/NSFormatter.h>

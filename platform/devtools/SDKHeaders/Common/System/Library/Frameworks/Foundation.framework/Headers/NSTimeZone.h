@@ -26,9 +26,11 @@ NS_ASSUME_NONNULL_BEGIN
 @property (class, readonly, copy) NSArray<NSString *> *knownTimeZoneNames;
 
 + (nullable instancetype)timeZoneWithName:(NSString *)tzName;
++ (nullable instancetype)timeZoneWithName:(NSString *)tzName data:(nullable NSData *)aData;
 + (instancetype)timeZoneForSecondsFromGMT:(NSInteger)seconds;
 + (nullable instancetype)timeZoneWithAbbreviation:(NSString *)abbreviation;
 - (nullable instancetype)initWithName:(NSString *)tzName;
+- (nullable instancetype)initWithName:(NSString *)tzName data:(nullable NSData *)aData;
 
 @end
 

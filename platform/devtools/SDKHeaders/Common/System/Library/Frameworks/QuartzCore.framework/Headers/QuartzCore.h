@@ -15,6 +15,9 @@
 #import <QuartzCore/CADisplayLink.h>
 #import <QuartzCore/CAShapeLayer.h>
 #import <QuartzCore/CAGradientLayer.h>
+#if TARGET_OS_OSX
+#import <QuartzCore/CAOpenGLLayer.h>
+#endif
 #endif
 
 #endif /* QUARTZCORE_H */

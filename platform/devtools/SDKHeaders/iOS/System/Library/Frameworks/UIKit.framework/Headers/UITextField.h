@@ -65,6 +65,15 @@ typedef NS_ENUM(NSInteger, UITextFieldViewMode) {
 @property (nonatomic) UIKeyboardType keyboardType;
 @property (nonatomic) UIReturnKeyType returnKeyType;
 @property (nonatomic, getter=isSecureTextEntry) BOOL secureTextEntry;
+- (CGRect)borderRectForBounds:(CGRect)bounds;
+- (CGRect)textRectForBounds:(CGRect)bounds;
+- (CGRect)placeholderRectForBounds:(CGRect)bounds;
+- (CGRect)editingRectForBounds:(CGRect)bounds;
+- (CGRect)clearButtonRectForBounds:(CGRect)bounds;
+- (CGRect)leftViewRectForBounds:(CGRect)bounds;
+- (CGRect)rightViewRectForBounds:(CGRect)bounds;
+- (void)drawTextInRect:(CGRect)rect;
+- (void)drawPlaceholderInRect:(CGRect)rect;
 @end
 
 UIKIT_EXTERN NSNotificationName const UITextFieldTextDidBeginEditingNotification;

@@ -47,3 +47,17 @@
 #import <AppKit/NSMenu.h>
 #import <AppKit/NSMenuItem.h>
 #import <AppKit/NSAlert.h>
+#import <AppKit/NSCell.h>
+#import <AppKit/NSActionCell.h>
+#import <AppKit/NSTextFieldCell.h>
+#import <AppKit/NSButtonCell.h>
+#import <AppKit/NSSliderCell.h>
+#import <AppKit/NSSegmentedCell.h>
+#import <AppKit/NSClipView.h>
+#import <AppKit/NSMatrix.h>
+#import <AppKit/NSText.h>
+#import <AppKit/NSTextView.h>
+#import <AppKit/NSTextInputContext.h>
+#import <AppKit/NSDocument.h>
+#import <AppKit/NSDocumentController.h>
+#import <AppKit/NSPersistentDocument.h>

@@ -109,6 +109,7 @@ typedef NS_ENUM(NSInteger, NSImageDynamicRange) {
                                         hints:(nullable NSDictionary *)hints API_AVAILABLE(macos(10.6))
     CF_RETURNS_NOT_RETAINED;
 
+- (BOOL)drawRepresentation:(NSImageRep *)imageRep inRect:(NSRect)rect;
 @end
 
 @interface NSBundle (NSBundleImageExtension)

@@ -42,6 +42,8 @@ NS_ASSUME_NONNULL_BEGIN
                           inView:(nullable NSView *)view API_AVAILABLE(macos(10.6));
 + (void)popUpContextMenu:(NSMenu *)menu withEvent:(NSEvent *)event forView:(NSView *)view;
 - (void)cancelTracking API_AVAILABLE(macos(10.5));
+- (void)submenuAction:(nullable id)sender;
+- (void)helpRequested:(NSEvent *)eventPtr;
 @end
 
 @protocol NSMenuItemValidation <NSObject>

@@ -53,6 +53,8 @@ typedef NS_OPTIONS(NSUInteger, NSTableViewAnimationOptions) {
               withAnimation:(NSTableViewAnimationOptions)animationOptions API_AVAILABLE(macos(10.7));
 - (void)removeRowsAtIndexes:(NSIndexSet *)indexes
               withAnimation:(NSTableViewAnimationOptions)animationOptions API_AVAILABLE(macos(10.7));
+- (NSInteger)focusedColumn API_AVAILABLE(macos(10.5));
+- (void)setFocusedColumn:(NSInteger)focusedColumn API_AVAILABLE(macos(10.5));
 @end
 
 @protocol NSTableViewDelegate <NSObject>

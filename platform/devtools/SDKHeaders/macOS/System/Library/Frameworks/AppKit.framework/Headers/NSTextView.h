@@ -4,7 +4,7 @@
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSText.h>
 
-@class NSTextContainer, NSLayoutManager, NSTextStorage;
+@class NSColor, NSTextContainer, NSLayoutManager, NSTextStorage;
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -24,6 +24,8 @@ NS_AUTOMATED_REFCOUNT_WEAK_UNAVAILABLE
 @property (getter=isAutomaticSpellingCorrectionEnabled) BOOL automaticSpellingCorrectionEnabled API_AVAILABLE(macos(10.6));
 @property (getter=isContinuousSpellCheckingEnabled) BOOL continuousSpellCheckingEnabled;
 - (void)insertText:(id)string replacementRange:(NSRange)replacementRange;
+- (void)drawInsertionPointInRect:(NSRect)rect color:(NSColor *)color turnedOn:(BOOL)flag;
+@property (copy) NSColor *insertionPointColor;
 @end
 
 NS_ASSUME_NONNULL_END

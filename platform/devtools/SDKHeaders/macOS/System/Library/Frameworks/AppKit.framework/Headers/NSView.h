@@ -128,6 +128,17 @@ typedef NS_ENUM(NSInteger, NSViewLayerContentsRedrawPolicy) {
 - (void)scrollPoint:(NSPoint)point;
 - (BOOL)scrollRectToVisible:(NSRect)rect;
 
+- (BOOL)shouldDelayWindowOrderingForEvent:(NSEvent *)event;
+- (void)discardCursorRects;
+- (void)resetCursorRects;
+- (NSLayoutPriority)contentHuggingPriorityForOrientation:(NSLayoutConstraintOrientation)orientation
+    API_AVAILABLE(macos(10.7));
+- (void)setContentHuggingPriority:(NSLayoutPriority)priority
+                   forOrientation:(NSLayoutConstraintOrientation)orientation API_AVAILABLE(macos(10.7));
+- (NSLayoutPriority)contentCompressionResistancePriorityForOrientation:(NSLayoutConstraintOrientation)orientation
+    API_AVAILABLE(macos(10.7));
+- (void)setContentCompressionResistancePriority:(NSLayoutPriority)priority
+                                 forOrientation:(NSLayoutConstraintOrientation)orientation API_AVAILABLE(macos(10.7));
 @end
 
 NS_ASSUME_NONNULL_END

@@ -134,6 +134,8 @@ typedef NSString *NSWindowFrameAutosaveName NS_TYPED_EXTENSIBLE_ENUM;
 
 - (nullable NSButton *)standardWindowButton:(NSInteger)b;
 
+- (void)becomeMainWindow;
+- (void)resignMainWindow;
 @end
 
 @protocol NSWindowDelegate <NSObject>

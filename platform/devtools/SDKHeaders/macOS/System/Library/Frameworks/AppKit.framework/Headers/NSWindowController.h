@@ -27,6 +27,7 @@ NS_ASSUME_NONNULL_BEGIN
 - (void)close;
 - (void)setDocumentEdited:(BOOL)dirtyFlag;
 - (NSString *)windowTitleForDocumentDisplayName:(NSString *)displayName;
+@property (nullable, assign) id document;
 @end
 
 NS_ASSUME_NONNULL_END

@@ -1,0 +1,2 @@
+/* PreferencePanes.h: the whole Preference Panes framework. */
+#import <PreferencePanes/NSPreferencePane.h>

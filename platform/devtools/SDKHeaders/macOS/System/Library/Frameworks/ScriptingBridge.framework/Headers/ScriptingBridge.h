@@ -1,0 +1,2 @@
+/* ScriptingBridge.h: the whole Scripting Bridge framework. */
+#import <ScriptingBridge/SBObject.h>
