@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 
 using ::testing::IsEmpty;
 
@@ -73,4 +74,26 @@ TEST(XAResourceFileRulesTest, DuplicatesAmongManyFilesOfOneSizeAreFoundQuickly) 
     EXPECT_EQ(diagnostics.front().filePath(), scratch / "r0.dat");
     EXPECT_EQ(diagnostics.front().instanceIdentifier(), scratch / "r499.dat");
     EXPECT_LT(elapsed, std::chrono::seconds(1));
+}
+
+// A folder reference whose folder holds a link to itself: the link is taken as it is, never followed, so the walk
+// ends; the copy inside the folder is still found.
+TEST(XAResourceFileRulesTest, ALinkInsideAFolderReferenceIsNotFollowed) {
+    XAScratchFolder scratch;
+    scratch.write("Top.txt", "top contents");
+    scratch.write("Data/Copy.txt", "top contents");
+    std::filesystem::create_directory_symlink("..", scratch / "Data/Loop");
+    XATestProjectBuilder builder = XAOneTargetProject({"F_TOP", "F_DATA"}, {"F_TOP", "F_DATA"});
+    builder.fileReference("F_TOP", "Top.txt", "text");
+    builder.fileReference("F_DATA", "Data", "folder");
+    auto project = XAProject::projectWithXcodeproj(builder.write(scratch, "Linked"));
+    ASSERT_TRUE(project->readPbxproj(nullptr));
+
+    const XARuleDescriptor *rule = XARuleRegistry::shared().ruleWithShortName("DuplicateResource");
+    ASSERT_NE(rule, nullptr);
+    XARuleContext context(project, project->primaryAppTarget(), nullptr, XAConfiguration(), nullptr, nullptr, {rule});
+    const XADiagnostics diagnostics = rule->applyWithContext(context);
+    ASSERT_EQ(diagnostics.size(), 1u);
+    EXPECT_EQ(diagnostics.front().filePath(), scratch / "Top.txt");
+    EXPECT_EQ(diagnostics.front().instanceIdentifier(), scratch / "Data/Copy.txt");
 }
