@@ -157,7 +157,7 @@ private:
         for (const std::shared_ptr<XAProjectFile> &catalog : context.projectTarget()->assetCatalogs()) {
             for (const std::shared_ptr<const XAAssetCatalogSet> &set : catalog->assetCatalogSets()) {
                 const std::vector<XAAssetCatalogSetImage> &images = set->images();
-                if (set->setKind() != XAAssetCatalogSetKindImageSet ||
+                if (set->setKind() != XAAssetCatalogSetKindImageSet || isPartOfAppIcon(*set) ||
                     std::any_of(images.begin(), images.end(),
                                 [](const auto &image) { return image.isVectorImage(); })) {
                     continue;
@@ -181,6 +181,14 @@ private:
             }
         }
         return diagnostics;
+    }
+
+    // The image sets inside a tvOS brand-assets folder are the layers of the app icon and the top shelf images,
+    // which are exempt like every other app icon.
+    static bool isPartOfAppIcon(const XAAssetCatalogSet &set) {
+        const std::vector<std::string> components = xa_pathComponents(set.pathOnDisk());
+        return std::any_of(components.begin(), components.end(),
+                           [](const std::string &component) { return xa_pathExtension(component) == "brandassets"; });
     }
 
     static XADiagnostic diagnostic(const std::optional<std::string> &path, const std::string &info) {

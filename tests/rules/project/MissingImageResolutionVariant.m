@@ -1,7 +1,8 @@
 | fixture: resource-variants
 // Never reported: full (all three variants), pages.tiff (one file of two sizes), the launch images Default~iphone.png
 // and Default-568h@2x.png, icon.png, AppLogo.png (the Info.plist's icon), guide.pdf (a vector image), notes.txt; in
-// the asset catalog Vector (it holds a vector image) and Declared (a scale it does not declare is not missing).
+// the asset catalog Vector (it holds a vector image), Declared (a scale it does not declare is not missing) and the
+// top shelf image of the tvOS app icon in App Icon.brandassets.
 
 //--- on iOS missing plain, "@2x" and "@3x" variants and declared asset-catalog images without a file are reported
 void f(void);
