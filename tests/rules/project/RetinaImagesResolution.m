@@ -1,7 +1,8 @@
 | fixture: resource-retina
 // Clean: ok (20 x 30, 40 x 60, 60 x 90), thin (1 x 50 with 1 x 100), orphan (no plain file), corrupt (a plain file
 // that is no image), cracked (a "@2x" file that is no image); in the asset catalog Twins (only the first image of
-// each scale counts), Broken (its lowest-scale image is no image) and Good.
+// each scale counts), Broken (its lowest-scale image is no image), Zero (its lowest scale, 0, gives no base size)
+// and Good.
 
 //--- on iOS "@2x" and "@3x" files and asset-catalog images of the wrong size are reported
 void f(void);
