@@ -73,7 +73,16 @@ public:
 private:
     enum class FileKind { Unreadable, Regular, Folder, SymbolicLink };
 
-    static FileKind kindOf(const std::string &path) {
+    // Looked up once per path: a large group of equal sizes compares every pair of its members.
+    FileKind kindOf(const std::string &path) {
+        auto found = kinds_.find(path);
+        if (found == kinds_.end()) {
+            found = kinds_.emplace(path, kindOfFileAt(path)).first;
+        }
+        return found->second;
+    }
+
+    static FileKind kindOfFileAt(const std::string &path) {
         struct stat status {};
         if (lstat(path.c_str(), &status) != 0) {
             return FileKind::Unreadable;
@@ -174,6 +183,7 @@ private:
         return found->second;
     }
 
+    std::unordered_map<std::string, FileKind> kinds_;
     std::unordered_map<std::string, std::optional<std::string>> digests_;
     std::unordered_map<std::string, std::string> firstPathsByDigest_;
     std::unordered_map<std::string, bool> equalsFirstOfDigest_;
