@@ -169,6 +169,11 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
          0},
         {"strings-duplicate", "StringsDuplicate", {"--onlyRules", "DuplicateTranslation"}, 0},
         {"xib-resources", "XIBResources", {"--onlyRules", "UnknownResourceXIBReference"}, 1},
+        {"resource-device-types",
+         "ResourceDeviceTypes",
+         {"--onlyRules", "UnknownResourceModifier,GlobalAndLocalizedResource,DuplicateResource,RetinaImagesResolution,"
+                         "MissingDeviceTypeResource"},
+         1},
         {"vcs/outside-absolute", "App", {"--onlyRules", "FileRefOutsideVCS,FileRefIgnoredInVCS"}, 1, true},
         {"code-names",
          "CodeNames",

@@ -1,4 +1,5 @@
 #include "core/XAHashing.h"
+#include "core/XAPathsTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,16 @@ TEST(XAHashingTests, DigestsCoverEveryByteOfTheUTF8Text) {
 TEST(XAHashingTests, FilePathHashIsTheSHA1OfThePath) {
     EXPECT_EQ(xa_hashForFilePath("/Users/me/Project"), xa_SHA1Hash("/Users/me/Project"));
     EXPECT_EQ(xa_hashForFilePath("/Users/me/Project").size(), 40u);
+}
+
+TEST(XAHashingTests, AFileDigestCoversTheWholeFileReadInPieces) {
+    XAScratchFolder scratch;
+    // Larger than one piece read, so that the pieces must be joined in order.
+    const std::string large(200 * 1024 + 7, 'z');
+    EXPECT_EQ(xa_SHA256HashOfFileAtPath(scratch.write("abc.txt", "abc")), xa_SHA256Hash("abc"));
+    EXPECT_EQ(xa_SHA256HashOfFileAtPath(scratch.write("large.txt", large)), xa_SHA256Hash(large));
+    EXPECT_EQ(xa_SHA256HashOfFileAtPath(scratch.write("empty.txt", "")), xa_SHA256Hash(""));
+    EXPECT_EQ(xa_SHA256HashOfFileAtPath(scratch / "missing.txt"), std::nullopt);
 }
 
 } // namespace
