@@ -8,6 +8,7 @@
 #include "codemodel/clang/XACursorText.h"
 #include "codemodel/clang/XAMessageSends.h"
 #include "codemodel/clang/XASymbolIdentity.h"
+#include "core/XAPaths.h"
 #include "core/XAString.h"
 #include "core/XAVersionStrings.h"
 #include "core/XAXMLText.h"
@@ -42,12 +43,13 @@ UsageRow spelledWithPrefix(std::string key, CXCursorKind kind, std::string prefi
     return {std::move(key), kind, std::nullopt, std::move(prefix), std::nullopt, std::nullopt, true, std::nullopt};
 }
 UsageRow classUsed(std::string key, std::string className) {
-    return {std::move(key), CXCursor_ObjCMessageExpr, std::nullopt, std::nullopt, std::move(className),
-            std::nullopt,   true,                     std::nullopt};
+    return {
+        std::move(key), CXCursor_ObjCMessageExpr, std::nullopt, std::nullopt, std::move(className), std::nullopt, true,
+        std::nullopt};
 }
 UsageRow methodCalled(std::string key, std::string className, std::string method, bool isInstanceMethod) {
-    return {std::move(key),    CXCursor_ObjCMessageExpr, std::nullopt,    std::nullopt, std::move(className),
-            std::move(method), isInstanceMethod,         std::nullopt};
+    return {std::move(key),       CXCursor_ObjCMessageExpr, std::nullopt,     std::nullopt,
+            std::move(className), std::move(method),        isInstanceMethod, std::nullopt};
 }
 
 const std::map<XAPlatform, std::vector<UsageRow>> &usageRowsByPlatform() {
@@ -60,8 +62,8 @@ const std::map<XAPlatform, std::vector<UsageRow>> &usageRowsByPlatform() {
             classUsed("NSContactsUsageDescription", "ABNewPersonViewController"),
             classUsed("NSContactsUsageDescription", "ABPersonViewController"),
             classUsed("NSContactsUsageDescription", "ABUnknownPersonViewController"),
-            methodCalled("NSContactsUsageDescription", "CNContactStore", "requestAccessForEntityType:completionHandler:",
-                         true),
+            methodCalled("NSContactsUsageDescription", "CNContactStore",
+                         "requestAccessForEntityType:completionHandler:", true),
             anyLocationManagerUse,
             methodCalled("NSLocationAlwaysUsageDescription", "CLLocationManager", "requestAlwaysAuthorization", true),
             methodCalled("NSLocationWhenInUseUsageDescription", "CLLocationManager", "requestWhenInUseAuthorization",
@@ -128,8 +130,8 @@ std::string symbolMarkup(const UsageRow &row, CXCursor cursor) {
         }
         return "<objcmethod>" + XAMessageExprMethodDisplayName(cursor).value_or("") + "</objcmethod>";
     case CXCursor_CallExpr:
-        return "<cfunction>" +
-               XACursorDisplayName(XALibclang::fn().clang_getCursorReferenced(cursor)).value_or("") + "</cfunction>";
+        return "<cfunction>" + XACursorDisplayName(XALibclang::fn().clang_getCursorReferenced(cursor)).value_or("") +
+               "</cfunction>";
     default:
         return "<codesymbol>" + XACursorDisplayName(cursor).value_or("") + "</codesymbol>";
     }

@@ -123,9 +123,9 @@ private:
         if (actual == expected) {
             return std::nullopt;
         }
-        return textSettingMismatch(
-            std::string("The ‘Wrap Lines’ project setting should be ") + (expected ? "on" : "off") + ".",
-            settings.wrapLines.has_value());
+        return textSettingMismatch(std::string("The ‘Wrap Lines’ project setting should be ") +
+                                       (expected ? "on" : "off") + ".",
+                                   settings.wrapLines.has_value());
     }
 
     static std::optional<XADiagnostic> checkWidth(const char *optionName, const std::string &settingTitle,

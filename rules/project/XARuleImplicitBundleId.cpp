@@ -28,13 +28,12 @@ struct XARuleImplicitBundleId : XAProjectRule<XARuleImplicitBundleId> {
             xa_trimmed(xa_stringByDeletingUnresolvedXcodeVariables(*identifier)).empty()) {
             return {};
         }
-        return {diagnosticWithFile(std::nullopt,
-                                   XAXMLString("The value of the <code>Bundle identifier</code> is <string>" +
-                                               xa_escapedForXML(*identifier) +
-                                               "</string>. Choose an explicit value to remove dependencies to "
-                                               "build-time variables."),
-                                   std::nullopt, XADiagnosticImpactMaintainability, XADiagnosticSeverityConcern,
-                                   XADiagnosticConfidenceHigh)};
+        return {diagnosticWithFile(
+            std::nullopt,
+            XAXMLString("The value of the <code>Bundle identifier</code> is <string>" + xa_escapedForXML(*identifier) +
+                        "</string>. Choose an explicit value to remove dependencies to "
+                        "build-time variables."),
+            std::nullopt, XADiagnosticImpactMaintainability, XADiagnosticSeverityConcern, XADiagnosticConfidenceHigh)};
     }
 };
 

@@ -27,7 +27,9 @@ const std::vector<ProblematicReleaseSetting> &problematicReleaseSettings() {
          {"YES"},
          "Program flow instrumentation is not needed in release builds. If you want test coverage reports, use a "
          "separate build configuration for tests."},
-        {"GCC_OPTIMIZATION_LEVEL", {"0"}, "Compiler optimizations make your program faster and are almost always safe."},
+        {"GCC_OPTIMIZATION_LEVEL",
+         {"0"},
+         "Compiler optimizations make your program faster and are almost always safe."},
         {"RUN_CLANG_STATIC_ANALYZER", {"NO"}, "The static analyzer may find bugs in your program."},
     };
     return settings;

@@ -15,7 +15,9 @@ constexpr std::uint32_t kLoadCommandIdDylib = 0xD;
 constexpr std::uint32_t kLoadCommandUUID = 0x1B;
 
 struct Bytes {
-    bool bigEndian = false;
+    explicit Bytes(bool bigEndian) : bigEndian(bigEndian) {}
+
+    bool bigEndian;
     std::string data;
 
     Bytes &u32(std::uint32_t value) {
@@ -37,7 +39,7 @@ struct Bytes {
 
 // A load command padded to 8 bytes: an LC_ID_DYLIB with the name, or a UUID command when `name` is empty.
 std::string loadCommand(bool bigEndian, const std::string &name) {
-    Bytes command{bigEndian};
+    Bytes command(bigEndian);
     if (name.empty()) {
         return command.u32(kLoadCommandUUID).u32(24).raw(std::string(16, '\x42')).data;
     }
@@ -53,7 +55,7 @@ std::string image(bool is64, bool bigEndian, const std::vector<std::string> &com
     for (const std::string &command : commands) {
         all += command;
     }
-    Bytes header{bigEndian};
+    Bytes header(bigEndian);
     header.u32(is64 ? 0xFEEDFACF : 0xFEEDFACE).u32(7).u32(3).u32(6).u32(std::uint32_t(commands.size()));
     header.u32(std::uint32_t(all.size())).u32(0);
     if (is64) {
@@ -64,7 +66,7 @@ std::string image(bool is64, bool bigEndian, const std::vector<std::string> &com
 
 // A universal file of the images, each at a 16-byte aligned offset; the arch table in 32- or 64-bit form.
 std::string universal(bool table64, const std::vector<std::string> &images) {
-    Bytes fat{true};
+    Bytes fat(true);
     fat.u32(table64 ? 0xCAFEBABF : 0xCAFEBABE).u32(std::uint32_t(images.size()));
     std::uint64_t offset = 8 + images.size() * (table64 ? 32 : 20);
     std::vector<std::uint64_t> offsets;
@@ -72,7 +74,8 @@ std::string universal(bool table64, const std::vector<std::string> &images) {
         offset = (offset + 15) / 16 * 16;
         offsets.push_back(offset);
         fat.u32(7).u32(3);
-        table64 ? fat.u64(offset).u64(thin.size()).u32(4).u32(0) : fat.u32(std::uint32_t(offset)).u32(std::uint32_t(thin.size())).u32(4);
+        table64 ? fat.u64(offset).u64(thin.size()).u32(4).u32(0)
+                : fat.u32(std::uint32_t(offset)).u32(std::uint32_t(thin.size())).u32(4);
         offset += thin.size();
     }
     for (std::size_t i = 0; i < images.size(); ++i) {
@@ -88,8 +91,8 @@ TEST(XAMachOInstallNameTest, ThinImagesOfEitherWidthAndByteOrder) {
     for (const bool is64 : {false, true}) {
         for (const bool bigEndian : {false, true}) {
             SCOPED_TRACE(std::string(is64 ? "64" : "32") + (bigEndian ? " big-endian" : " little-endian"));
-            const std::string thin =
-                image(is64, bigEndian, {loadCommand(bigEndian, ""), loadCommand(bigEndian, "/usr/local/lib/libA.dylib")});
+            const std::string thin = image(
+                is64, bigEndian, {loadCommand(bigEndian, ""), loadCommand(bigEndian, "/usr/local/lib/libA.dylib")});
             EXPECT_EQ(XAMachOInstallName(thin), "/usr/local/lib/libA.dylib") << "found after another command";
         }
     }
@@ -141,7 +144,7 @@ TEST(XAMachOInstallNameTest, AgreesWithTheObjectFileViewerOnTheFixtureLibraries)
         GTEST_SKIP() << "llvm-otool-19 or the built fixture libraries are missing";
     }
     std::vector<std::string> paths;
-    for (const std::string folder : {built, std::string(TESSARY_FIXTURES_DIR) + "/projects/dylib-app/Libs"}) {
+    for (const std::string &folder : {built, std::string(TESSARY_FIXTURES_DIR) + "/projects/dylib-app/Libs"}) {
         for (const auto &entry : std::filesystem::recursive_directory_iterator(folder)) {
             if (entry.is_regular_file() && !entry.is_symlink() && entry.path().extension() != ".a") {
                 paths.push_back(entry.path().string());

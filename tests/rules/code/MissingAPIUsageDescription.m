@@ -7,7 +7,7 @@
 #import <CoreLocation/CoreLocation.h>
 void ask(CLLocationManager *manager) { [manager requestWhenInUseAuthorization]; }
 // expect-file: App/Info.plist id=NSLocationWhenInUseUsageDescription
-// expect-info: The "NSLocationWhenInUseUsageDescription" Info.plist key is strongly recommended but missing.
+// expect-info: The NSLocationWhenInUseUsageDescription Info.plist key is strongly recommended but missing.
 // expect-info: -[CLLocationManager requestWhenInUseAuthorization]
 
 //--- asking for location access always needs the other description

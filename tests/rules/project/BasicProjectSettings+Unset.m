@@ -8,12 +8,12 @@ void f(void);
 // expect-info: The ‘Organization’ project setting field has no value.
 
 //--- unset text settings are compared as Xcode's defaults: spaces, width 4, no wrapping
-| options: {"indentType": "Tabs ", "tabWidth": 2, "indentWidth": 4, "wrapLines": "wrap"}
+| options: {"indentType": "tabs", "tabWidth": 2, "indentWidth": 4, "wrapLines": "wrap"}
 void f(void);
 // expect-nofile:
 // expect-info: Organization
 // expect-nofile:
-// expect-info: The ‘Indent Using’ project setting value is "Spaces" when it should be "Tabs".
+// expect-info: The ‘Indent Using’ project setting value is Spaces when it should be Tabs.
 // expect-nofile:
 // expect-info: The ‘Wrap Lines’ project setting should be on.
 // expect-nofile:

@@ -29,7 +29,7 @@ void f(void);
 // expect-nofile:
 // expect-info: Organization
 // expect-nofile:
-// expect-info: The ‘Indent Using’ project setting value is "Tabs" when it should be "Spaces".
+// expect-info: The ‘Indent Using’ project setting value is Tabs when it should be Spaces.
 // expect-nofile:
 // expect-info: The ‘Wrap Lines’ project setting should be off.
 // expect-nofile:

@@ -6,10 +6,10 @@
 //--- absolute install names are reported; relative, system, archive, text and truncated ones are not
 void f(void);
 // expect-file: Libs/libFoo.dylib
-// expect-info: The install name of this dynamic library is "/usr/local/lib/libFoo.dylib".
+// expect-info: The install name of this dynamic library is /usr/local/lib/libFoo.dylib.
 // expect-file: Vendor/libFoo.dylib
 // expect-file: Libs/libFat.dylib
-// expect-info: The install name of this dynamic library is "/opt/fat/lib/libFat.dylib".
+// expect-info: The install name of this dynamic library is /opt/fat/lib/libFat.dylib.
 
 //--- an iOS target is not checked
 | project: {"platform": "iphoneos"}

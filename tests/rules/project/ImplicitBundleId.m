@@ -4,13 +4,13 @@
 //--- a fixed prefix before the product name with a modifier is reported, the whole value shown
 void f(void);
 // expect-nofile:
-// expect-info: The value of the Bundle identifier is "com.example.$(PRODUCT_NAME:rfc1034identifier)".
+// expect-info: The value of the Bundle identifier is com.example.$(PRODUCT_NAME:rfc1034identifier).
 
 //--- a fixed prefix before the product name in braces is reported
 | project: {"configuration": "Prefixed"}
 void f(void);
 // expect-nofile:
-// expect-info: "com.example.${PRODUCT_NAME}"
+// expect-info: com.example.${PRODUCT_NAME}
 
 //--- an identifier of only a variable reference is not reported
 | project: {"configuration": "OnlyVariable"}
