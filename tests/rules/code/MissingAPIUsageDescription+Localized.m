@@ -15,11 +15,15 @@ void ask(CLLocationManager *manager) { [manager requestWhenInUseAuthorization]; 
 UIImagePickerControllerSourceType source(void) { return UIImagePickerControllerSourceTypeCamera; }
 // expect-error: Cannot read strings file
 
-//--- a C function of the address book is named in the list
+//--- C functions and view controllers of the address book are listed together
 #import <AddressBook/AddressBook.h>
+#import <AddressBookUI/AddressBookUI.h>
 void open(void) { ABAddressBookCreateWithOptions(NULL, NULL); }
+id pick(void) { return [[ABPeoplePickerNavigationController alloc] init]; }
+id create(void) { return [[ABNewPersonViewController alloc] init]; }
 // expect-file: App/en.lproj/InfoPlist.strings id=NSContactsUsageDescription
 // expect-info: ABAddressBookCreateWithOptions
+// expect-info: ABNewPersonViewControllerABPeoplePickerNavigationController
 // expect-file: App/de.lproj/InfoPlist.strings id=NSContactsUsageDescription
 // expect-error: Cannot read strings file
 

@@ -15,7 +15,6 @@ API_AVAILABLE(ios(10.0), macos(10.15))
 + (NSSet<NSLocale *> *)supportedLocales;
 + (SFSpeechRecognizerAuthorizationStatus)authorizationStatus;
 + (void)requestAuthorization:(void (^)(SFSpeechRecognizerAuthorizationStatus status))handler;
-- (nullable instancetype)init;
 - (nullable instancetype)initWithLocale:(NSLocale *)locale NS_DESIGNATED_INITIALIZER;
 @property (nonatomic, readonly, getter=isAvailable) BOOL available;
 @property (nonatomic, copy, readonly) NSLocale *locale;
