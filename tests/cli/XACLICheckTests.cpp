@@ -216,9 +216,10 @@ TEST_F(XACLICheckTest, DataGoesToStandardOutputAndProgressToStandardErrorWithout
     const nlohmann::json document = nlohmann::json::parse(standardOutput(json), nullptr, false);
     ASSERT_FALSE(document.is_discarded()) << standardOutput(json);
     EXPECT_EQ(document["projectName"], "CheckedApp");
-    EXPECT_EQ(document["diagnostics"].size(), 3u);
+    // NSLog, the absolute reference, and the missing class prefix.
+    EXPECT_EQ(document["diagnostics"].size(), 4u);
     EXPECT_THAT(standardError(json), testing::HasSubstr("Checking project: CheckedApp"));
-    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 3 diagnostics."));
+    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 4 diagnostics."));
 
     const XATaskResults plist = check({"-o", "plist"});
     XAError error;

@@ -10,9 +10,10 @@ typedef NS_ENUM(NSInteger, CBManagerState) {
     CBManagerStateUnauthorized,
     CBManagerStatePoweredOff,
     CBManagerStatePoweredOn,
-} API_AVAILABLE(macos(10.13), ios(10.0));
+};
 
-API_AVAILABLE(macos(10.13), ios(10.0))
+// The platform marks the class and its state as new in macOS 10.13 and iOS 10 although the peripheral manager, older,
+// derives from it; declared without availability here, so that the subclass does not warn below those versions.
 @interface CBManager : NSObject
 - (instancetype)init NS_UNAVAILABLE;
 @property (nonatomic, assign, readonly) CBManagerState state;

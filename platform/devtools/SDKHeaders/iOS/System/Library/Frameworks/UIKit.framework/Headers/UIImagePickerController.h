@@ -19,6 +19,7 @@ API_AVAILABLE(ios(2.0)) API_UNAVAILABLE(tvos)
 @property (nonatomic) BOOL allowsEditing API_AVAILABLE(ios(3.1));
 @end
 
+API_UNAVAILABLE(tvos)
 @protocol UIImagePickerControllerDelegate <NSObject>
 @optional
 - (void)imagePickerControllerDidCancel:(UIImagePickerController *)picker;
