@@ -43,6 +43,7 @@ public:
             temporaryFolder_ + "/a-folder-whose-name-keeps-shortened-paths-inside-it/" + xa_lastPathComponent(fixture);
         std::filesystem::create_directories(projectFolder_);
         std::filesystem::copy(source, projectFolder_, std::filesystem::copy_options::recursive);
+        layBuiltFilesOver(fixture);
         xcodeprojPath_ = projectFolder_ + "/" + xcodeproj + ".xcodeproj";
     }
 
@@ -56,6 +57,17 @@ public:
     }
 
     const std::string &projectFolder() const { return projectFolder_; }
+
+    // The files the build makes for the fixture (libraries, say), laid over the copy with their symbolic links.
+    void layBuiltFilesOver(const std::string &fixture) const {
+        const std::string built = std::string(TESSARY_BUILT_FIXTURES_DIR) + "/" + fixture;
+        if (std::filesystem::is_directory(built)) {
+            std::filesystem::copy(built, projectFolder_,
+                                  std::filesystem::copy_options::recursive |
+                                      std::filesystem::copy_options::overwrite_existing |
+                                      std::filesystem::copy_options::copy_symlinks);
+        }
+    }
 
     // Makes the project folder a Git working copy of its own, with no commit.
     void makeGitWorkingCopy() const {
@@ -174,6 +186,10 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
          {"--onlyRules", "UnknownResourceModifier,GlobalAndLocalizedResource,DuplicateResource,RetinaImagesResolution,"
                          "MissingDeviceTypeResource"},
          1},
+        {"dylib-app",
+         "DylibApp",
+         {"--onlyRules", "DylibInstallName,BasicProjectSettings,ImplicitBundleId,ReleaseBuildConfig"},
+         1},
         {"vcs/outside-absolute", "App", {"--onlyRules", "FileRefOutsideVCS,FileRefIgnoredInVCS"}, 1, true},
         {"code-names",
          "CodeNames",
@@ -211,9 +227,10 @@ TEST_F(XACLICheckTest, DataGoesToStandardOutputAndProgressToStandardErrorWithout
     const nlohmann::json document = nlohmann::json::parse(standardOutput(json), nullptr, false);
     ASSERT_FALSE(document.is_discarded()) << standardOutput(json);
     EXPECT_EQ(document["projectName"], "CheckedApp");
-    EXPECT_EQ(document["diagnostics"].size(), 3u);
+    // NSLog, the absolute reference, and the missing class prefix.
+    EXPECT_EQ(document["diagnostics"].size(), 4u);
     EXPECT_THAT(standardError(json), testing::HasSubstr("Checking project: CheckedApp"));
-    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 3 diagnostics."));
+    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 4 diagnostics."));
 
     const XATaskResults plist = check({"-o", "plist"});
     XAError error;

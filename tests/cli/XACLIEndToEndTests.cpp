@@ -84,8 +84,8 @@ TEST(XACLIEndToEndTest, RulesAndTagsReportUnknownNamesAndDescribeTheOthers) {
     const XATaskResults tags = tessary({"tags", "config", "Nonsense"});
     EXPECT_EQ(tags.exitStatus, 1);
     EXPECT_EQ(standardError(tags), "Unknown tag name: Nonsense\n");
-    EXPECT_NE(standardOutput(tags).find("Rules have this tag:\n    FileRefWithAbsPath\n"), std::string::npos)
-        << standardOutput(tags);
+    EXPECT_THAT(standardOutput(tags), testing::HasSubstr("Rules have this tag:\n    "));
+    EXPECT_THAT(standardOutput(tags), testing::HasSubstr("\n    FileRefWithAbsPath\n"));
 }
 
 TEST(XACLIEndToEndTest, TheRulesCommandPrintsARulesDescriptionAndOptions) {

@@ -790,6 +790,46 @@ TEST(SDKStandInAttributeTest, DeclarationsCarryAttributesThatTheCompilerEnforces
     }
 }
 
+// The frameworks whose APIs ask the user for access parse on their platforms, in modules as in headers, and what a
+// platform lacks is unavailable there rather than missing.
+TEST(SDKStandInDeclarationTest, FrameworksOfPrivacySensitiveAPIsParseOnTheirPlatforms) {
+    const std::string shared =
+        "#import <Contacts/Contacts.h>\n#import <EventKit/EventKit.h>\n#import <Photos/Photos.h>\n"
+        "#import <CoreBluetooth/CoreBluetooth.h>\n#import <Speech/Speech.h>\n"
+        "#import <CoreLocation/CoreLocation.h>\n@import Intents;\n";
+    const std::string iOSCode =
+        shared + "#import <AddressBook/AddressBook.h>\n#import <AddressBookUI/AddressBookUI.h>\n"
+                 "#import <AssetsLibrary/AssetsLibrary.h>\n#import <AVFoundation/AVFoundation.h>\n"
+                 "#import <MediaPlayer/MediaPlayer.h>\n@import HomeKit;\n#import <UIKit/UIKit.h>\n"
+                 "void f(CLLocationManager *m, HMHomeManager *h) {\n"
+                 "  [m requestWhenInUseAuthorization];\n  (void)h.homes;\n"
+                 "  [[UIImagePickerController alloc] init].sourceType = UIImagePickerControllerSourceTypeCamera;\n"
+                 "}\n";
+    const std::string macOSCode =
+        shared + "#import <AddressBook/AddressBook.h>\n#import <AddressBook/AddressBookUI.h>\n"
+                 "void f(ABPersonView *v) { [v setEditing:YES]; [ABAddressBook sharedAddressBook]; }\n";
+    const struct {
+        const char *name;
+        ParseSettings settings;
+        std::string code;
+    } cases[] = {
+        {"iOS",
+         {"iPhoneOS", "arm64-apple-ios15.0", "objective-c", true, true, {"-Wno-deprecated-declarations"}},
+         iOSCode},
+        {"macOS",
+         {"MacOSX", "x86_64-apple-macos12.0", "objective-c", true, true, {"-Wno-deprecated-declarations"}},
+         macOSCode},
+    };
+    for (const auto &[name, settings, code] : cases) {
+        SCOPED_TRACE(name);
+        ParsedUnit unit(snippetPath(settings.language), settings, &code);
+        ASSERT_NE(unit.unit(), nullptr);
+        for (const ParseDiagnostic &diagnostic : unit.diagnostics()) {
+            EXPECT_LT(diagnostic.severity, CXDiagnostic_Warning) << diagnostic.file << ": " << diagnostic.text;
+        }
+    }
+}
+
 // ------------------------------------------------------------------------------------------------------------------
 // The platform macros of each SDK
 

@@ -219,7 +219,10 @@ bool XALayBuiltFixtureFilesOver(const std::string &fixture, const std::string &f
     if (!fs::is_directory(built, error)) {
         return true;
     }
-    fs::copy(built, folder, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+    // Symbolic links stay links, as a framework's do in a real bundle.
+    fs::copy(built, folder,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing | fs::copy_options::copy_symlinks,
+             error);
     if (error) {
         problem = "cannot copy the built files of the fixture " + fixture + ": " + error.message();
     }

@@ -1,3 +1,4 @@
 /* CoreLocation.h: geographic coordinates and locations. */
 #import <CoreLocation/CLAvailability.h>
 #import <CoreLocation/CLLocation.h>
+#import <CoreLocation/CLLocationManager.h>

@@ -51,6 +51,7 @@
 #import <UIKit/UINavigationBar.h>
 #import <UIKit/UIToolbar.h>
 #import <UIKit/UINavigationController.h>
+#import <UIKit/UIImagePickerController.h>
 #import <UIKit/UITabBarController.h>
 #import <UIKit/UIAlertController.h>
 #import <UIKit/UIAlertView.h>
