@@ -168,6 +168,11 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
          {"--onlyRules", "UnusedMethod,CategoryMethodConflict,RedundantInclude,PrefixHeaderIncludeSuggestion"},
          0},
         {"strings-duplicate", "StringsDuplicate", {"--onlyRules", "DuplicateTranslation"}, 0},
+        {"xcconfig-overwrites",
+         "XcconfigOverwrites",
+         {"--onlyRules", "XcconfigOverwrites,BuildSettingSelfReference,AbsPathInBuildSetting,BuildSettingsSetInGUI,"
+                         "BuildSettingPlacement"},
+         0},
         {"vcs/outside-absolute", "App", {"--onlyRules", "FileRefOutsideVCS,FileRefIgnoredInVCS"}, 1, true},
         {"code-names",
          "CodeNames",
