@@ -1,7 +1,7 @@
 | fixture: warning-flags
 | project: {"configuration": "Release"}
 // The fixture's Release configuration defines NDEBUG=1 and NS_BLOCK_ASSERTIONS and adds -fno-common; AppStore
-// defines neither.
+// defines neither; Production defines neither but switches Foundation's assertions off.
 
 //--- the default definitions are given, one of them with a value
 int answer(void) { return 42; }
@@ -44,3 +44,8 @@ int answer(void) { return 42; }
 // expect-info: Disallowed compiler argument
 // expect-nofile: id=-DBOTH
 // expect-info: Required compiler argument
+
+//--- Xcode's switch that turns Foundation's assertions off gives their definition
+| project: {"configuration": "Production"}
+int answer(void) { return 42; }
+// expect-nofile: id=-DNDEBUG
