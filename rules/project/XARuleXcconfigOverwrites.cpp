@@ -8,7 +8,9 @@
 #include "project/XAProject.h"
 #include "project/XAProjectFile.h"
 
+#include <set>
 #include <unordered_map>
+#include <utility>
 
 struct XARuleXcconfigOverwrites : XAProjectRule<XARuleXcconfigOverwrites> {
     static XAXMLString ruleName() {
@@ -43,7 +45,12 @@ private:
         const std::vector<XCConfigFileStatement> statements =
             file.xcConfigFileStatements().value_or(std::vector<XCConfigFileStatement>{});
         std::unordered_map<std::string, const XCConfigFileStatement *> firstByKey;
+        std::set<std::pair<std::string, std::uint64_t>> linesSeen;
         for (const XCConfigFileStatement &statement : statements) {
+            // A file included twice gives its lines twice; a line read again overwrites nothing of its own.
+            if (!linesSeen.emplace(statement.xcFilePath, statement.xcLineNumber).second) {
+                continue;
+            }
             const auto [first, isFirst] = firstByKey.emplace(statement.xcKey, &statement);
             if (isFirst) {
                 continue;

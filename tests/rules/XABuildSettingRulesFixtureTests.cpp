@@ -44,7 +44,9 @@ TEST(XABuildSettingRulesFixtureTest, OverwritesAreReportedOnTheLineThatOverwrite
             XAFixtureFinding{"App/Repeats.xcconfig", 9, "",
                              "Overwritten value of FOO defined in Repeats.xcconfig (line 2)"}))
         << "FOO[config=Debug] is a key of its own; the file that is not on disk gives nothing; Base.xcconfig's own "
-           "overwrite shows once although Leaf.xcconfig includes it";
+           "overwrite shows once although Leaf.xcconfig and Twice.xcconfig include it, and Twice.xcconfig's second "
+           "include "
+           "of it overwrites nothing";
     expectScales(check, XADiagnosticSeverityConcern, XADiagnosticConfidenceAbsolute);
 }
 

@@ -1,7 +1,7 @@
 | fixture: xcconfig-overwrites
 // Repeats.xcconfig sets FOO on lines 2, 5 and 9; Leaf.xcconfig includes Base.xcconfig (referenced by the project as
 // well, with BAZ twice) and a missing file; Layered.xcconfig includes Late.xcconfig after setting QUX; the project's
-// Missing.xcconfig is not on disk.
+// Missing.xcconfig is not on disk; Twice.xcconfig includes Base.xcconfig twice.
 
 //--- every overwrite is reported where it stands, naming the first definition, once
 void f(void);
