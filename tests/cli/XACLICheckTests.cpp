@@ -205,9 +205,9 @@ TEST_F(XACLICheckTest, DataGoesToStandardOutputAndProgressToStandardErrorWithout
     const nlohmann::json document = nlohmann::json::parse(standardOutput(json), nullptr, false);
     ASSERT_FALSE(document.is_discarded()) << standardOutput(json);
     EXPECT_EQ(document["projectName"], "CheckedApp");
-    EXPECT_EQ(document["diagnostics"].size(), 3u);
+    EXPECT_EQ(document["diagnostics"].size(), 7u);
     EXPECT_THAT(standardError(json), testing::HasSubstr("Checking project: CheckedApp"));
-    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 3 diagnostics."));
+    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 7 diagnostics."));
 
     const XATaskResults plist = check({"-o", "plist"});
     XAError error;
@@ -225,7 +225,8 @@ TEST_F(XACLICheckTest, DataGoesToStandardOutputAndProgressToStandardErrorWithout
 }
 
 TEST_F(XACLICheckTest, TheMinimumErrorSeverityDecidesTheExitStatus) {
-    // The findings are one Warning (NSLog) and one Error (the absolute reference).
+    // The findings are Warnings (NSLog, reserved prefix, warning flags) and Errors (the absolute reference, the release
+    // arguments).
     const std::vector<std::pair<std::string, int>> cases = {
         {"Concern", 1}, {"warning", 1}, {"Error", 1}, {"Fatal", 0}, {"None", 0},
     };
