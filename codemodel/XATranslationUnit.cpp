@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -176,6 +177,26 @@ bool XAClangWarningFlagIsEnabledByDefault(std::string_view flag) {
     }
     const std::set<std::string> &flags = XAClangWarningFlagsEnabledByDefault();
     return flags.find(std::string(flag)) != flags.end();
+}
+
+const std::set<std::string> &XAClangWarningGroupMembers(std::string_view group) {
+    static const std::map<std::string, std::set<std::string>, std::less<>> membersByGroup = [] {
+        const XALibclangFunctions &clang = XALibclang::fn();
+        std::map<std::string, std::set<std::string>, std::less<>> result;
+        char **texts = nullptr;
+        unsigned count = 0;
+        clang.clang_tessary_copyWarningGroupMemberships(&texts, &count);
+        for (unsigned index = 0; texts != nullptr && index + 1 < count; index += 2) {
+            if (texts[index] != nullptr && texts[index + 1] != nullptr) {
+                result[texts[index]].insert(texts[index + 1]);
+            }
+        }
+        clang.clang_tessary_disposeStringArray(texts, count);
+        return result;
+    }();
+    static const std::set<std::string> none;
+    const auto found = membersByGroup.find(group);
+    return found == membersByGroup.end() ? none : found->second;
 }
 
 void XAPrintAllClangDiagnostics() {

@@ -46,6 +46,9 @@ unsigned XANumberOfErrorDiagnostics(CXTranslationUnit translationUnit);
 const std::set<std::string> &XAClangWarningFlagsEnabledByDefault();
 // Whether the flag, with or without its leading "-W", is one of them.
 bool XAClangWarningFlagIsEnabledByDefault(std::string_view flag);
+// The warning groups (without "-W") that the loaded compiler nests in the group, at any depth, read once for all
+// groups; empty for a name that is no group or holds none.
+const std::set<std::string> &XAClangWarningGroupMembers(std::string_view group);
 
 // Print the compiler's catalogue of all diagnostics, or of its diagnostic groups, to standard output.
 void XAPrintAllClangDiagnostics();

@@ -202,6 +202,10 @@ TESSARY_CLANGEXT_API CXString clang_tessary_getClangRevision(void);
 // The warning flags (without "-W") that the compiler enables by default, sorted. *outFlags and *outCount are always
 // set. The caller frees each flag and the array.
 TESSARY_CLANGEXT_API void clang_tessary_copyFlagsOfDiagnosticsEnabledByDefault(char ***outFlags, unsigned *outCount);
+// The compiler's warning groups with the groups nested in them, at any depth, as pairs of flags (without "-W"): text
+// 2i is a group, text 2i+1 one of its members; each pair once, sorted. *outTexts and *outCount (the number of texts)
+// are always set. The caller frees each text and the array.
+TESSARY_CLANGEXT_API void clang_tessary_copyWarningGroupMemberships(char ***outTexts, unsigned *outCount);
 // Print the compiler's catalogue of warnings, or the tree of its warning groups, to standard output.
 TESSARY_CLANGEXT_API void clang_tessary_printAllDiagnostics(void);
 TESSARY_CLANGEXT_API void clang_tessary_printAllDiagnosticGroups(void);
@@ -231,6 +235,7 @@ typedef CXString (*clang_tessary_getClangFullVersion_fn)(void);
 typedef CXString (*clang_tessary_getClangFullRepositoryVersion_fn)(void);
 typedef CXString (*clang_tessary_getClangRevision_fn)(void);
 typedef void (*clang_tessary_copyFlagsOfDiagnosticsEnabledByDefault_fn)(char ***, unsigned *);
+typedef void (*clang_tessary_copyWarningGroupMemberships_fn)(char ***, unsigned *);
 typedef void (*clang_tessary_printAllDiagnostics_fn)(void);
 typedef void (*clang_tessary_printAllDiagnosticGroups_fn)(void);
 typedef void (*clang_tessary_disposeStringArray_fn)(char **, unsigned);
@@ -258,6 +263,7 @@ typedef void (*clang_tessary_disposeStringArray_fn)(char **, unsigned);
     X(getClangFullRepositoryVersion)                                                                                   \
     X(getClangRevision)                                                                                                \
     X(copyFlagsOfDiagnosticsEnabledByDefault)                                                                          \
+    X(copyWarningGroupMemberships)                                                                                     \
     X(printAllDiagnostics)                                                                                             \
     X(printAllDiagnosticGroups)                                                                                        \
     X(disposeStringArray)

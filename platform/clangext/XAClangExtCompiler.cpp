@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 using namespace xa_clangext;
@@ -156,6 +157,36 @@ void clang_tessary_copyFlagsOfDiagnosticsEnabledByDefault(char ***outFlags, unsi
     const DiagnosticCatalogue &catalogue = diagnosticCatalogue();
     std::vector<std::string> flags(catalogue.defaultOnFlags, catalogue.defaultOnFlags + catalogue.defaultOnFlagCount);
     *outFlags = mallocCopies(flags, outCount);
+}
+
+void clang_tessary_copyWarningGroupMemberships(char ***outTexts, unsigned *outCount) {
+    if (outTexts) {
+        *outTexts = nullptr;
+    }
+    if (outCount) {
+        *outCount = 0;
+    }
+    if (!outTexts || !outCount) {
+        return;
+    }
+    // The tree lists a group under every group that holds it, with its own members below it each time: the rows
+    // after a group that are deeper than it are its members.
+    const DiagnosticCatalogue &catalogue = diagnosticCatalogue();
+    std::set<std::pair<std::string_view, std::string_view>> memberships;
+    for (std::size_t group = 0; group < catalogue.groupCount; ++group) {
+        const unsigned depth = catalogue.groups[group].depth;
+        for (std::size_t member = group + 1; member < catalogue.groupCount && catalogue.groups[member].depth > depth;
+             ++member) {
+            memberships.emplace(catalogue.groups[group].flag, catalogue.groups[member].flag);
+        }
+    }
+    std::vector<std::string> texts;
+    texts.reserve(memberships.size() * 2);
+    for (const auto &[group, member] : memberships) {
+        texts.emplace_back(group);
+        texts.emplace_back(member);
+    }
+    *outTexts = mallocCopies(texts, outCount);
 }
 
 void clang_tessary_printAllDiagnostics(void) {

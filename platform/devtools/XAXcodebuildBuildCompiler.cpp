@@ -387,6 +387,10 @@ std::vector<std::string> XAClangArguments::makeLanguageArguments(XASourceLanguag
     if (isYes("GCC_TREAT_WARNINGS_AS_ERRORS")) {
         arguments.push_back("-Werror");
     }
+    // Xcode's switch for Foundation's assertion macros, off in release builds of its templates.
+    if (value("ENABLE_NS_ASSERTIONS") == "NO") {
+        arguments.push_back("-DNS_BLOCK_ASSERTIONS=1");
+    }
     for (const char *key : {"GCC_PREPROCESSOR_DEFINITIONS", "GCC_PREPROCESSOR_DEFINITIONS_NOT_USED_IN_PRECOMPS"}) {
         if (forPrecompiledHeader && std::string_view(key).ends_with("PRECOMPS")) {
             continue;

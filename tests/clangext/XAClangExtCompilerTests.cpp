@@ -119,6 +119,29 @@ TEST(XAClangExtCompilerTest, DefaultOnWarningFlags) {
     EXPECT_EQ(count, 0u);
 }
 
+TEST(XAClangExtCompilerTest, WarningGroupMembershipsComeInSortedPairs) {
+    char **texts = nullptr;
+    unsigned count = 0;
+    clang_tessary_copyWarningGroupMemberships(&texts, &count);
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (unsigned index = 0; index + 1 < count; index += 2) {
+        pairs.emplace_back(texts[index], texts[index + 1]);
+    }
+    clang_tessary_disposeStringArray(texts, count);
+    ASSERT_EQ(count % 2, 0u);
+    EXPECT_TRUE(std::is_sorted(pairs.begin(), pairs.end()));
+    EXPECT_EQ(std::set(pairs.begin(), pairs.end()).size(), pairs.size()) << "each pair once";
+    using Pair = std::pair<std::string, std::string>;
+    for (const Pair &member : {Pair{"extra", "sign-compare"}, Pair{"all", "most"}, Pair{"all", "unused-variable"},
+                               Pair{"conversion", "sign-conversion"}}) {
+        EXPECT_THAT(pairs, ::testing::Contains(member)) << member.first << " holds " << member.second;
+    }
+    EXPECT_THAT(pairs, ::testing::Not(::testing::Contains(Pair{"sign-compare", "extra"})));
+    unsigned untouched = 5;
+    clang_tessary_copyWarningGroupMemberships(nullptr, &untouched);
+    EXPECT_EQ(untouched, 0u);
+}
+
 bool contains(const std::string &text, const std::string &part) { return text.find(part) != std::string::npos; }
 
 TEST(XAClangExtCompilerTest, PrintsTheWarningCatalogueAndItsGroups) {

@@ -190,6 +190,11 @@ TEST(XACLIGoldenCheckTest, EveryOutputFormatMatchesItsGoldenFile) {
          "DylibApp",
          {"--onlyRules", "DylibInstallName,BasicProjectSettings,ImplicitBundleId,ReleaseBuildConfig"},
          1},
+        {"xcconfig-overwrites",
+         "XcconfigOverwrites",
+         {"--onlyRules", "XcconfigOverwrites,BuildSettingSelfReference,AbsPathInBuildSetting,BuildSettingsSetInGUI,"
+                         "BuildSettingPlacement"},
+         0},
         {"vcs/outside-absolute", "App", {"--onlyRules", "FileRefOutsideVCS,FileRefIgnoredInVCS"}, 1, true},
         {"code-names",
          "CodeNames",
@@ -227,10 +232,10 @@ TEST_F(XACLICheckTest, DataGoesToStandardOutputAndProgressToStandardErrorWithout
     const nlohmann::json document = nlohmann::json::parse(standardOutput(json), nullptr, false);
     ASSERT_FALSE(document.is_discarded()) << standardOutput(json);
     EXPECT_EQ(document["projectName"], "CheckedApp");
-    // NSLog, the absolute reference, and the missing class prefix.
-    EXPECT_EQ(document["diagnostics"].size(), 4u);
+    // NSLog, the absolute reference, the missing class prefix, and the warning flags and build settings.
+    EXPECT_EQ(document["diagnostics"].size(), 8u);
     EXPECT_THAT(standardError(json), testing::HasSubstr("Checking project: CheckedApp"));
-    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 4 diagnostics."));
+    EXPECT_THAT(standardError(json), testing::HasSubstr("Total 8 diagnostics."));
 
     const XATaskResults plist = check({"-o", "plist"});
     XAError error;
@@ -248,7 +253,8 @@ TEST_F(XACLICheckTest, DataGoesToStandardOutputAndProgressToStandardErrorWithout
 }
 
 TEST_F(XACLICheckTest, TheMinimumErrorSeverityDecidesTheExitStatus) {
-    // The findings are one Warning (NSLog) and one Error (the absolute reference).
+    // The findings are Warnings (NSLog, reserved prefix, warning flags) and Errors (the absolute reference, the release
+    // arguments).
     const std::vector<std::pair<std::string, int>> cases = {
         {"Concern", 1}, {"warning", 1}, {"Error", 1}, {"Fatal", 0}, {"None", 0},
     };
