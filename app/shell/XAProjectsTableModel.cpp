@@ -25,7 +25,9 @@ QVariant XAProjectsTableModel::data(const QModelIndex &index, int role) const {
     const long row = index.row();
     switch (role) {
     case Qt::DisplayRole:
-        return index.column() == 1 ? controller_->objectValue(columnIdentifier(1), row) : QVariant();
+        // A header spans both columns, so its text shows from the first.
+        return index.column() == 1 || controller_->isGroupRow(row) ? controller_->objectValue(columnIdentifier(1), row)
+                                                                   : QVariant();
     case Qt::DecorationRole:
         return index.column() == 0 ? controller_->objectValue(columnIdentifier(0), row) : QVariant();
     case Qt::ToolTipRole: {

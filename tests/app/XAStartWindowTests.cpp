@@ -154,6 +154,7 @@ private slots:
         auto ide = std::make_shared<XAFakeXcodeProjectsQuery>(std::nullopt, /*deferred=*/true);
         XAXcodeProjectsQuery::setShared(ide);
         controller_ = std::make_shared<XAMainNaviWindowController>(recent_.get());
+        controller_->window(); // its overlay is up until the initialisation ends
         controller_->hideLoadingUI();
         controller_->showWindow(nullptr);
         controller_->showWindow(nullptr);
@@ -179,6 +180,7 @@ private slots:
         showWithOpenProjects(std::nullopt);
         controller_->window()->resize(760, 460);
         QTest::qWait(50);
+        QVERIFY(!controller_->isShowingLoadingUI());
         const QString path = XASaveScreenshot(controller_->window(), QStringLiteral("start-window"));
         QImage saved(path);
         QVERIFY(!saved.isNull());
@@ -193,6 +195,7 @@ private:
             recent_->loadFromDiskForced(false, nullptr);
         }
         controller_ = std::make_shared<XAMainNaviWindowController>(recent_.get());
+        controller_->window(); // its overlay is up until the initialisation ends
         controller_->hideLoadingUI();
         controller_->showWindow(nullptr);
         QVERIFY(XAWaitFor([] { return !XAMainNaviWindowController::isProjectListLoadInProgress(); }));
