@@ -14,19 +14,20 @@
 #include "engine/XARuleRegistryOptionGroups.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <string>
 #include <vector>
 
 namespace {
 
-// Project paths on the command line: the arguments after the program path that are not options.
-std::vector<std::string> projectPathArguments(int argc, char **argv) {
+// Project paths on the command line, made absolute: the arguments after the program path that are not options.
+// Read after Qt has taken its own arguments ("-platform offscreen" and the like) out of the list.
+std::vector<std::string> projectPathArguments(const QStringList &arguments) {
     std::vector<std::string> paths;
-    for (int index = 1; index < argc; ++index) {
-        const std::string argument = argv[index] ? argv[index] : "";
-        if (!argument.empty() && argument.front() != '-') {
-            paths.push_back(argument);
+    for (qsizetype index = 1; index < arguments.size(); ++index) {
+        if (!arguments[index].isEmpty() && !arguments[index].startsWith(QLatin1Char('-'))) {
+            paths.push_back(QFileInfo(arguments[index]).absoluteFilePath().toStdString());
         }
     }
     return paths;
@@ -38,8 +39,9 @@ extern "C" __attribute__((visibility("default"))) int XADesktopApplicationMain(i
     XALaunchModeInit(argc, argv);
     XALoadLibclangAtStartup();
     XAUseRuleOptionGroupsOfRegistry(XARuleRegistry::shared());
-    const std::vector<std::string> projectPaths = projectPathArguments(argc, argv);
-
+    if (XAIsRunningUnitTests()) {
+        return 0; // under a test harness the desktop's launch does nothing, and there is nothing to host
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(XAApplicationName));
     QApplication::setApplicationVersion(QString::fromStdString(xa_version()));
@@ -49,10 +51,8 @@ extern "C" __attribute__((visibility("default"))) int XADesktopApplicationMain(i
 
     XAAppDelegate delegate;
     delegate.applicationDidFinishLaunching();
-    if (XAIsRunningUnitTests()) {
-        return 0; // nothing to host: the launch did nothing
-    }
     // A project named on the command line is an open-file request.
+    const std::vector<std::string> projectPaths = projectPathArguments(QApplication::arguments());
     XADispatchToMain([&delegate, projectPaths] { delegate.application_openFiles(projectPaths); });
     return QApplication::exec();
 }

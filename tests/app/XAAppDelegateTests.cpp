@@ -11,6 +11,7 @@
 #include "app/shell/XAWindowController.h"
 #include "core/XALaunchMode.h"
 #include "core/XALog.h"
+#include "core/XAUserDefaults.h"
 #include "support/XADesktopTestSupport.h"
 
 #include <QTest>
@@ -214,6 +215,19 @@ private slots:
         becomeMain(*delegate_->mainNaviVC());
         QVERIFY(!delegate_->mainMenu().projectMenu()->menuAction()->isVisible());
         QVERIFY(!delegate_->mainMenu().crashAction());
+    }
+
+    void debuggingFeaturesAddTheCrashItem() {
+        xa_setDebugFeaturesEnabled(XAUserDefaults::standard(), true);
+        XADevEnvironmentSetUp::setShared(std::make_shared<XAFakeDevEnvironmentSetUp>());
+        delegate_->applicationDidFinishLaunching();
+        QVERIFY(delegate_->mainMenu().crashAction());
+        QCOMPARE(delegate_->mainMenu().crashAction()->text(), QStringLiteral("Crash The App"));
+        QCOMPARE(delegate_->mainMenu().helpMenu()->actions().last(), delegate_->mainMenu().crashAction());
+        alerts_->answerNextWith(QStringLiteral("Cancel"));
+        delegate_->crashTheApp(nullptr); // cancelled: nothing happens
+        QCOMPARE(alerts_->shown().back().alert.title, QStringLiteral("Crash?"));
+        QVERIFY(XAWaitFor([this] { return delegate_->userInterfaceEnabled(); }));
     }
 
     void logLinesFromAnyThreadArriveOnTheGUIThread() {
