@@ -161,8 +161,13 @@ private slots:
     }
 
     void withoutARequestTheListsReloadAfterInitialization() {
-        XADevEnvironmentSetUp::setShared(std::make_shared<XAFakeDevEnvironmentSetUp>());
+        auto setUp = std::make_shared<XAGatedSetUp>();
+        XADevEnvironmentSetUp::setShared(setUp);
         delegate_->applicationDidFinishLaunching();
+        // The load that showing the window started has ended, so the one after initialisation is not refused.
+        QVERIFY(XAWaitFor([] { return !XAMainNaviWindowController::isProjectListLoadInProgress(); }));
+        QCOMPARE(ide_->queryCount, 1);
+        setUp->release();
         QVERIFY(XAWaitFor([this] { return delegate_->userInterfaceEnabled(); }));
         QVERIFY(XAWaitFor([this] { return ide_->queryCount == 2; }));
     }
