@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr int kUsageStatus = 64;
-
 // Set in the environment of every xcodebuild that Tessary runs; a Tessary started by such a build must not recurse.
 constexpr const char *kAppActiveVariable = "TESSARY_APP_ACTIVE";
 
@@ -199,9 +197,3 @@ int XACLIPrintTags(const std::vector<std::string> &tagNames) {
     return known.size() == names.size() ? 0 : 1;
 }
 
-int XADesktopMain(const std::vector<std::string> & /*arguments*/) {
-    XASetLogTargets(XALogTargetStandardError);
-    XAWriteToStderr("Tessary: the desktop application is not available yet. Run the command line through the "
-                    "launcher bin/tessary.\n");
-    return kUsageStatus;
-}

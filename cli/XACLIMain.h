@@ -15,7 +15,8 @@ class XAProject;
 // `arguments` holds the program path followed by the arguments after "cli". Returns the exit status.
 int XACLIMain(const std::vector<std::string> &arguments);
 
-// The desktop face, which does not exist on this platform yet: says so, with status 64.
+// The desktop face: loads the desktop application's library (lib/tessary/libtessary-desktop.so beside the
+// executable's folder) and runs it with the arguments as given. When it cannot be loaded, says why, with status 64.
 int XADesktopMain(const std::vector<std::string> &arguments);
 
 // The parsed arguments when they name a command that can run and it is not "help". Otherwise prints the long usage

@@ -177,6 +177,8 @@ TEST(DevEnvironmentStartUpTest, LaunchModeAndRecursionGuardChooseWhatRuns) {
     active["TESSARY_APP_ACTIVE"] = "yep";
     Environment emptyActive = cleanEnvironment();
     emptyActive["TESSARY_APP_ACTIVE"] = "";
+    Environment noWindowPlatform = cleanEnvironment();
+    noWindowPlatform["QT_QPA_PLATFORM"] = "tessary-no-such-platform";
     struct Case {
         const char *name;
         std::string program;
@@ -195,18 +197,15 @@ TEST(DevEnvironmentStartUpTest, LaunchModeAndRecursionGuardChooseWhatRuns) {
          "invocation.\n"},
         {"empty recursion marker", tessaryExecutablePath(), {"cli"}, emptyActive, 1, "Cannot find Xcode."},
         {"unknown command", launcherPath(), {"frobnicate"}, cleanEnvironment(), 1, "Unknown command: frobnicate\n"},
+        // The desktop starts Qt, which aborts when it finds no platform to show windows on.
         {"mode word is case-sensitive",
          tessaryExecutablePath(),
-         {"CLI"},
-         cleanEnvironment(),
-         64,
-         "desktop application is not available"},
-        {"test harness argument",
-         tessaryExecutablePath(),
-         {"cli", "-XCTest"},
-         cleanEnvironment(),
-         64,
-         "desktop application is not available"},
+         {"CLI", "version"},
+         noWindowPlatform,
+         134,
+         "Qt platform plugin \"tessary-no-such-platform\""},
+        // The desktop's launch does nothing under a test harness, and the process ends.
+        {"test harness argument", tessaryExecutablePath(), {"cli", "-XCTest"}, noWindowPlatform, 0, ""},
     };
     for (const Case &testCase : cases) {
         XATaskResults results = run(testCase.program, testCase.arguments, testCase.environment);

@@ -1,0 +1,92 @@
+#include "app/controls/XAAlerts.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon iconForStyle(XAAlertStyle style) {
+    switch (style) {
+    case XAAlertStyle::Critical:
+        return QMessageBox::Critical;
+    case XAAlertStyle::Informational:
+        return QMessageBox::Information;
+    case XAAlertStyle::Warning:
+        break;
+    }
+    return QMessageBox::Warning;
+}
+
+class XAMessageBoxPresenter : public XAAlertPresenter {
+public:
+    void present(const XAAlert &alert, QWidget *window, Handler handler) override {
+        auto *box = new QMessageBox(iconForStyle(alert.style), alert.title, alert.title, QMessageBox::NoButton, window);
+        box->setInformativeText(alert.message);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        const QStringList titles = alert.buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : alert.buttons;
+        QList<QAbstractButton *> buttons;
+        for (const QString &title : titles) {
+            buttons.append(box->addButton(title, QMessageBox::AcceptRole));
+        }
+        auto responseOf = [buttons, box] {
+            const qsizetype index = buttons.indexOf(box->clickedButton());
+            return XAAlertFirstButtonReturn + static_cast<int>(index < 0 ? 0 : index);
+        };
+        if (window) {
+            box->setWindowModality(Qt::WindowModal);
+            QObject::connect(box, &QMessageBox::finished, box, [alert, handler, responseOf](int) {
+                if (handler) {
+                    handler(alert, responseOf());
+                }
+            });
+            box->open();
+            return;
+        }
+        box->setAttribute(Qt::WA_DeleteOnClose, false);
+        box->exec();
+        const int response = responseOf();
+        delete box;
+        if (handler) {
+            handler(alert, response);
+        }
+    }
+};
+
+std::shared_ptr<XAAlertPresenter> &sharedPresenter() {
+    static std::shared_ptr<XAAlertPresenter> presenter = std::make_shared<XAMessageBoxPresenter>();
+    return presenter;
+}
+
+} // namespace
+
+XAAlertPresenter &XAAlertPresenter::shared() { return *sharedPresenter(); }
+
+void XAAlertPresenter::setShared(std::shared_ptr<XAAlertPresenter> presenter) {
+    sharedPresenter() = presenter ? std::move(presenter) : std::make_shared<XAMessageBoxPresenter>();
+}
+
+XAAlert xa_alertWithTitle(const QString &title, const QString &message, XAAlertStyle style,
+                          const QVariantList &buttons) {
+    XAAlert alert{title, message, style, {}};
+    for (const QVariant &button : buttons) {
+        if (button.typeId() == QMetaType::QString) {
+            alert.buttons.append(button.toString());
+        }
+    }
+    return alert;
+}
+
+void xa_showOKTitle(const QString &title, const QString &message) {
+    XAAlertPresenter::shared().present({title, message, XAAlertStyle::Informational, {QStringLiteral("OK")}}, nullptr,
+                                       nullptr);
+}
+
+void xa_showInWindow(QWidget *window, const QString &title, const QString &message, XAAlertStyle style,
+                     const QVariantList &buttons, XAAlertPresenter::Handler handler) {
+    XAAlertPresenter::shared().present(xa_alertWithTitle(title, message, style, buttons), window, std::move(handler));
+}
+
+void xa_showInWindow(QWidget *window, const QString &title, const QString &message, const QVariantList &buttons,
+                     XAAlertPresenter::Handler handler) {
+    xa_showInWindow(window, title, message, XAAlertStyle::Informational, buttons, std::move(handler));
+}

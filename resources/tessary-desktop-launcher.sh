@@ -1,0 +1,16 @@
+#!/bin/sh
+# Starts Tessary's desktop application beside the developer directory built with it, with the same environment as
+# the command line's launcher (bin/tessary). Arguments, such as a project path to open, are passed on as given.
+self=$(readlink -f -- "$0") || exit 127
+root=$(dirname -- "$(dirname -- "$self")")
+if [ -z "${DEVELOPER_DIR:-}" ]; then
+    DEVELOPER_DIR="$root/Developer"
+    export DEVELOPER_DIR
+fi
+if [ -z "${PROGRAM_NAME+set}" ]; then
+    PROGRAM_NAME=$(basename -- "$0")
+    export PROGRAM_NAME
+fi
+PATH="$root/Developer/usr/bin${PATH:+:$PATH}"
+export PATH
+exec "$root/libexec/Tessary" "$@"

@@ -1,0 +1,90 @@
+#include "support/XADesktopTestSupport.h"
+
+#include "core/XAUserDefaults.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdlib>
+
+void XAScriptedAlertPresenter::present(const XAAlert &alert, QWidget *window, Handler handler) {
+    shown_.push_back({alert, window != nullptr});
+    int index = 0;
+    if (!answers_.empty()) {
+        index = std::max<qsizetype>(0, alert.buttons.indexOf(answers_.front()));
+        answers_.pop_front();
+    }
+    if (handler) {
+        handler(alert, XAAlertFirstButtonReturn + index);
+    }
+}
+
+void XAFakeXcodeProjectsQuery::getPathsOfProjectsCurrentlyOpenInXcodeWithHandler(Handler handler) {
+    ++queryCount;
+    if (deferred_) {
+        pending_.push_back(std::move(handler));
+    } else if (handler) {
+        handler(paths_);
+    }
+}
+
+void XAFakeXcodeProjectsQuery::answer() {
+    std::vector<Handler> pending;
+    pending.swap(pending_);
+    for (Handler &handler : pending) {
+        handler(paths_);
+    }
+}
+
+XADesktopTestEnvironment::XADesktopTestEnvironment() {
+    for (const char *variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"}) {
+        const QString folder = folder_.path() + QLatin1Char('/') + QString::fromLatin1(variable);
+        QDir().mkpath(folder);
+        ::setenv(variable, folder.toUtf8().constData(), 1);
+    }
+    XAUserDefaults::resetForTesting();
+}
+
+XADesktopTestEnvironment::~XADesktopTestEnvironment() {
+    XAAlertPresenter::setShared(nullptr);
+    XAXcodeProjectsQuery::setShared(nullptr);
+    XAFileRevealer::setShared(nullptr);
+    XADevEnvironmentSetUp::setShared(nullptr);
+    XAUserDefaults::resetForTesting();
+}
+
+std::string XADesktopTestEnvironment::makeProject(const std::string &relativeFolder, const std::string &name) const {
+    const QString project =
+        folder_.path() +
+        QStringLiteral("/%1/%2.xcodeproj").arg(QString::fromStdString(relativeFolder), QString::fromStdString(name));
+    QDir().mkpath(project);
+    QFile file(project + QStringLiteral("/project.pbxproj"));
+    file.open(QIODevice::WriteOnly);
+    file.write("// !$*UTF8*$!\n{}\n");
+    return project.toStdString();
+}
+
+QString XASaveScreenshot(QWidget *widget, const QString &name) {
+    const QString folder = QStringLiteral(TESSARY_SCREENSHOTS_DIR);
+    QDir().mkpath(folder);
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    widget->grab().save(path, "PNG");
+    return path;
+}
+
+bool XAWaitFor(const std::function<bool()> &condition, int timeoutMilliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMilliseconds) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTest::qWait(5);
+    }
+    return true;
+}

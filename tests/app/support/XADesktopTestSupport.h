@@ -1,0 +1,92 @@
+#pragma once
+
+// Stand-ins for the desktop's platform services, and helpers shared by the desktop tests.
+
+#include "app/controls/XAAlerts.h"
+#include "app/integrations/XAFileRevealer.h"
+#include "app/integrations/XAXcodeProjects.h"
+#include "app/shell/XAGUIState.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+// Answers alerts by button title (the first button when no answer is scripted) and records what was shown.
+class XAScriptedAlertPresenter : public XAAlertPresenter {
+public:
+    struct Shown {
+        XAAlert alert;
+        bool asSheet = false;
+    };
+
+    void present(const XAAlert &alert, QWidget *window, Handler handler) override;
+    void answerNextWith(const QString &buttonTitle) { answers_.push_back(buttonTitle); }
+    const std::vector<Shown> &shown() const { return shown_; }
+
+private:
+    std::deque<QString> answers_;
+    std::vector<Shown> shown_;
+};
+
+class XAFakeDevEnvironmentSetUp : public XADevEnvironmentSetUp {
+public:
+    explicit XAFakeDevEnvironmentSetUp(std::vector<XAError> errors = {}) : errors_(std::move(errors)) {}
+    bool setUp() override {
+        ++setUpCount;
+        return errors_.empty();
+    }
+    std::vector<XAError> errors() const override { return errors_; }
+    std::string setUpFailureInstructions() const override { return "Install the developer tools."; }
+    int setUpCount = 0;
+
+private:
+    std::vector<XAError> errors_;
+};
+
+// Answers with the given paths; with `deferred`, only when answer() is called.
+class XAFakeXcodeProjectsQuery : public XAXcodeProjectsQuery {
+public:
+    explicit XAFakeXcodeProjectsQuery(std::optional<std::vector<std::string>> paths, bool deferred = false)
+        : paths_(std::move(paths)), deferred_(deferred) {}
+    void getPathsOfProjectsCurrentlyOpenInXcodeWithHandler(Handler handler) override;
+    void answer();
+    int queryCount = 0;
+
+private:
+    std::optional<std::vector<std::string>> paths_;
+    bool deferred_;
+    std::vector<Handler> pending_;
+};
+
+class XARecordingFileRevealer : public XAFileRevealer {
+public:
+    void revealPath(const std::string &path) override { revealed.push_back(path); }
+    std::vector<std::string> revealed;
+};
+
+// Points the per-user folders (application support, configuration, caches) into a new temporary folder for the
+// life of the object, and puts the shared services back afterwards.
+class XADesktopTestEnvironment {
+public:
+    XADesktopTestEnvironment();
+    ~XADesktopTestEnvironment();
+    std::string path() const { return folder_.path().toStdString(); }
+    // Makes "<folder>/<relative>/<name>.xcodeproj" with a project file, and returns its path.
+    std::string makeProject(const std::string &relativeFolder, const std::string &name) const;
+
+private:
+    QTemporaryDir folder_;
+};
+
+// Saves the widget's picture as out/screenshots/<name>.png; returns the path.
+QString XASaveScreenshot(QWidget *widget, const QString &name);
+// Runs the event loop until the condition holds or the time is up; returns the condition.
+bool XAWaitFor(const std::function<bool()> &condition, int timeoutMilliseconds = 5000);
