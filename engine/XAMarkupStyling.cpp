@@ -73,6 +73,10 @@ std::size_t trailingLineBreaks(const std::string &text) {
     return count;
 }
 
+bool isDirectlyInList(const XAXMLTagStack &openTags) {
+    return !openTags.empty() && (openTags.back() == "ul" || openTags.back() == "ol");
+}
+
 bool hasFewerThanTwoCharacters(const std::string &text) {
     return text.empty() || XADecodeUTF8(text, 0).length == text.size();
 }
@@ -127,7 +131,8 @@ XAAttributedString XAStyledTextFromMarkup(std::string_view markup) {
     };
     auto text = [&](const XAXMLTagStack &openTags, const std::string &written) {
         const std::string decoded = xa_stringByDecodingXMLEntities(written);
-        if (xa_trimmed(decoded).empty() && trailingLineBreaks(styled.string()) >= 2) {
+        // White space after a block, or between the items of a list, is layout of the markup, not text.
+        if (xa_trimmed(decoded).empty() && (trailingLineBreaks(styled.string()) >= 2 || isDirectlyInList(openTags))) {
             return;
         }
         styled.append(decoded, attributesForOpenTags(openTags));

@@ -35,6 +35,9 @@ TEST(XAXMLStringTest, ListItemsGetBullets) {
     EXPECT_EQ(list.attributedStringOneLine().string(), "\u2022 a \u2022 b");
     EXPECT_EQ(list.htmlString(), "<ul><li>a</li><li>b</li></ul>");
     EXPECT_EQ(list.plainString(), "ab");
+    // White space between the items, as list helpers write it, does not indent the items after the first.
+    EXPECT_EQ(XAXMLString("<ul><li>a</li> <li>b</li>\n <li>c</li></ul>").attributedString().string(),
+              "\u2022 a\n\u2022 b\n\u2022 c");
 }
 
 TEST(XAXMLStringTest, StringsAreGreenAndQuoted) {
