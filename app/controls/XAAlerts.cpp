@@ -1,4 +1,5 @@
 #include "app/controls/XAAlerts.h"
+#include "app/shell/XASharedService.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,17 +53,14 @@ public:
     }
 };
 
-std::shared_ptr<XAAlertPresenter> &sharedPresenter() {
-    static std::shared_ptr<XAAlertPresenter> presenter = std::make_shared<XAMessageBoxPresenter>();
-    return presenter;
-}
+using SharedPresenter = XASharedService<XAAlertPresenter, XAMessageBoxPresenter>;
 
 } // namespace
 
-XAAlertPresenter &XAAlertPresenter::shared() { return *sharedPresenter(); }
+XAAlertPresenter &XAAlertPresenter::shared() { return SharedPresenter::get(); }
 
 void XAAlertPresenter::setShared(std::shared_ptr<XAAlertPresenter> presenter) {
-    sharedPresenter() = presenter ? std::move(presenter) : std::make_shared<XAMessageBoxPresenter>();
+    SharedPresenter::set(std::move(presenter));
 }
 
 XAAlert xa_alertWithTitle(const QString &title, const QString &message, XAAlertStyle style,

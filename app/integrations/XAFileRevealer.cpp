@@ -1,4 +1,5 @@
 #include "app/integrations/XAFileRevealer.h"
+#include "app/shell/XASharedService.h"
 
 #include "core/XALog.h"
 #include "core/XAPaths.h"
@@ -36,15 +37,10 @@ public:
     }
 };
 
-std::shared_ptr<XAFileRevealer> &sharedRevealer() {
-    static std::shared_ptr<XAFileRevealer> revealer = std::make_shared<XADesktopFileRevealer>();
-    return revealer;
-}
+using SharedRevealer = XASharedService<XAFileRevealer, XADesktopFileRevealer>;
 
 } // namespace
 
-XAFileRevealer &XAFileRevealer::shared() { return *sharedRevealer(); }
+XAFileRevealer &XAFileRevealer::shared() { return SharedRevealer::get(); }
 
-void XAFileRevealer::setShared(std::shared_ptr<XAFileRevealer> revealer) {
-    sharedRevealer() = revealer ? std::move(revealer) : std::make_shared<XADesktopFileRevealer>();
-}
+void XAFileRevealer::setShared(std::shared_ptr<XAFileRevealer> revealer) { SharedRevealer::set(std::move(revealer)); }

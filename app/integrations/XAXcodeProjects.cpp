@@ -1,4 +1,5 @@
 #include "app/integrations/XAXcodeProjects.h"
+#include "app/shell/XASharedService.h"
 
 namespace {
 
@@ -12,15 +13,12 @@ public:
     }
 };
 
-std::shared_ptr<XAXcodeProjectsQuery> &sharedQuery() {
-    static std::shared_ptr<XAXcodeProjectsQuery> query = std::make_shared<XANoRunningXcode>();
-    return query;
-}
+using SharedQuery = XASharedService<XAXcodeProjectsQuery, XANoRunningXcode>;
 
 } // namespace
 
-XAXcodeProjectsQuery &XAXcodeProjectsQuery::shared() { return *sharedQuery(); }
+XAXcodeProjectsQuery &XAXcodeProjectsQuery::shared() { return SharedQuery::get(); }
 
 void XAXcodeProjectsQuery::setShared(std::shared_ptr<XAXcodeProjectsQuery> query) {
-    sharedQuery() = query ? std::move(query) : std::make_shared<XANoRunningXcode>();
+    SharedQuery::set(std::move(query));
 }
