@@ -186,6 +186,16 @@ private slots:
         QVERIFY(near(image.pixelColor(30, 14), Qt::black));
     }
 
+    void onlyTheApplicationsButtonsHaveAStyledCell() {
+        XAButton button(QStringLiteral("Run"));
+        XACheckBox checkBox;
+        QPushButton plain(QStringLiteral("Plain"));
+        QCOMPARE(xa_buttonCell(&button), &button.cell());
+        QCOMPARE(xa_buttonCell(&checkBox), &checkBox.cell());
+        QCOMPARE(checkBox.cell().buttonType(), XAButtonType::CheckBox);
+        QCOMPARE(xa_buttonCell(&plain), nullptr);
+    }
+
     void disabledControlsAreDrawnAtSeventyPercent() {
         XAButtonCell button;
         button.xa_setStyle(XAButtonStyleGray);

@@ -178,6 +178,20 @@ private slots:
         QCOMPARE(xa_totalHeightOfAllRows(&table), 0.0);
     }
 
+    void fadingOutHidesTheViewAtTheEnd() {
+        QWidget parent;
+        auto *view = new QWidget(&parent);
+        parent.show();
+        xa_fadeOutWithDuration(view, 0.05);
+        QVERIFY(view->isVisible());
+        QVERIFY(XAWaitFor([view] { return !view->isVisible(); }));
+        QCOMPARE(view->graphicsEffect(), nullptr);
+        xa_fadeInWithDuration(view, 0.05);
+        QVERIFY(view->isVisible());
+        QVERIFY(XAWaitFor([view] { return view->graphicsEffect() == nullptr; }));
+        QVERIFY(view->isVisible());
+    }
+
     void removingAllTabs() {
         QTabWidget tabs;
         tabs.addTab(new QWidget, QStringLiteral("One"));
