@@ -319,6 +319,17 @@ private slots:
         QCOMPARE(cell.titleRectForBounds(low, QStringLiteral("Text"), font), QRectF(12, 100, 196, 5));
     }
 
+    void theFieldEditorIsWhiteOnBlueGrey() {
+        XATextFieldCell cell;
+        QStandardItemModel model(1, 1);
+        model.setItem(0, 0, new QStandardItem(QStringLiteral("value")));
+        QWidget parent;
+        QWidget *editor = cell.createEditor(&parent, QStyleOptionViewItem(), model.index(0, 0));
+        QVERIFY(editor);
+        QCOMPARE(editor->palette().color(QPalette::Base).rgb(), qRgb(57, 81, 133));
+        QCOMPARE(editor->palette().color(QPalette::Text).rgb(), qRgb(255, 255, 255));
+    }
+
     void pillRadiiFollowTheFontWithinHalfThePill() {
         const QSizeF radii = XAPillTextFieldCell::pillRadii(13, QRectF(0, 0, 40, 30));
         QVERIFY(qAbs(radii.width() - 10.7) < 1e-9);
