@@ -2,11 +2,14 @@
 
 #include "app/controls/XAButtonCell.h"
 
+#include <QAbstractItemView>
 #include <QAbstractTextDocumentLayout>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -85,6 +88,23 @@ QWidget *XATextFieldCell::createEditor(QWidget *parent, const QStyleOptionViewIt
         field->setPalette(palette);
     }
     return editor;
+}
+
+bool XATextFieldCell::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                                const QModelIndex &index) {
+    const QString value = itemText(index);
+    if (event->type() != QEvent::ToolTip || index.data(Qt::ToolTipRole).isValid() || value.isEmpty()) {
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    QTextDocument document;
+    layOut(document, value, option.font, -1); // unwrapped: the width the whole value needs
+    const QString plain = document.toPlainText();
+    if (document.idealWidth() <= titleRectForBounds(option.rect, value, option.font).width()) {
+        QToolTip::hideText();
+        return true;
+    }
+    QToolTip::showText(event->globalPos(), plain.toHtmlEscaped(), view);
+    return true;
 }
 
 void XATextFieldCell::drawInterior(QPainter *painter, const QStyleOptionViewItem &option,

@@ -11,10 +11,12 @@
 
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -317,6 +319,25 @@ private slots:
         // Text taller than the rectangle is not centred.
         const QRectF low(10, 100, 200, 5);
         QCOMPARE(cell.titleRectForBounds(low, QStringLiteral("Text"), font), QRectF(12, 100, 196, 5));
+    }
+
+    void aTruncatedValueShowsInFullInAToolTip() {
+        XATableView table;
+        QStandardItemModel model(2, 1);
+        model.setItem(0, 0, new QStandardItem(QStringLiteral("<b>Long</b> name of a project that does not fit")));
+        model.setItem(1, 0, new QStandardItem(QStringLiteral("Short")));
+        table.setModel(&model);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        XATextFieldCell cell;
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 60, 20);
+        QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), table.mapToGlobal(QPoint(5, 5)));
+        QVERIFY(cell.helpEvent(&event, &table, option, model.index(0, 0)));
+        QVERIFY(XAWaitFor([] { return QToolTip::isVisible(); }));
+        QCOMPARE(QToolTip::text(), QStringLiteral("Long name of a project that does not fit"));
+        QVERIFY(cell.helpEvent(&event, &table, option, model.index(1, 0)));
+        QVERIFY(XAWaitFor([] { return !QToolTip::isVisible(); }));
     }
 
     void theFieldEditorIsWhiteOnBlueGrey() {
