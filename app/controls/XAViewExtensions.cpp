@@ -1,8 +1,15 @@
 #include "app/controls/XAViewExtensions.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGraphicsDropShadowEffect>
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
+#include <QLayout>
+#include <QPropertyAnimation>
 #include <QWidget>
+
+#include <deque>
 
 namespace {
 
@@ -67,3 +74,98 @@ void xa_setTitle(QLabel *label, const std::optional<QString> &title, const std::
     shadow->setColor(shadowColor);
     label->setGraphicsEffect(shadow);
 }
+
+namespace {
+
+QList<QWidget *> childWidgets(const QWidget *view) { return view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly); }
+
+bool hasWindowModalDialogOn(const QWidget *window) {
+    for (const QDialog *dialog : window->findChildren<QDialog *>()) {
+        if (dialog->isVisible() && dialog->windowModality() == Qt::WindowModal && dialog->window() != window) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void fade(QWidget *view, double seconds, double from, double to) {
+    auto *effect = new QGraphicsOpacityEffect(view);
+    view->setGraphicsEffect(effect);
+    effect->setOpacity(from);
+    view->show();
+    auto *animation = new QPropertyAnimation(effect, "opacity", view);
+    animation->setDuration(static_cast<int>(seconds * 1000));
+    animation->setStartValue(from);
+    animation->setEndValue(to);
+    QObject::connect(animation, &QPropertyAnimation::finished, view, [view, to] {
+        if (to == 0.0) {
+            view->hide();
+        }
+        view->setGraphicsEffect(nullptr);
+    });
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+} // namespace
+
+bool xa_isFocused(const QWidget *view) {
+    const QWidget *window = view->window();
+    if (QApplication::focusWidget() != view || hasWindowModalDialogOn(window)) {
+        return false;
+    }
+    return window->isActiveWindow() || window == QApplication::activeModalWidget();
+}
+
+void xa_bringSubviewToFront(QWidget *view, QWidget *subview) {
+    if (subview->parentWidget() == view) {
+        subview->raise();
+    }
+}
+
+void xa_recurseSubviewsWithBlock(const QWidget *view, const std::function<void(QWidget *, bool &)> &block) {
+    std::deque<QWidget *> queue;
+    for (QWidget *child : childWidgets(view)) {
+        queue.push_back(child);
+    }
+    bool stop = false;
+    while (!queue.empty()) {
+        QWidget *next = queue.front();
+        queue.pop_front();
+        block(next, stop);
+        if (stop) {
+            return;
+        }
+        for (QWidget *child : childWidgets(next)) {
+            queue.push_back(child);
+        }
+    }
+}
+
+QWidget *xa_subviewAtIndex(const QWidget *view, qsizetype index) {
+    const QList<QWidget *> children = childWidgets(view);
+    return index >= 0 && index < children.size() ? children[index] : nullptr;
+}
+
+void xa_removeAllSubviews(QWidget *view) { qDeleteAll(childWidgets(view)); }
+
+void xa_replaceFirstSubviewWithView(QWidget *view, QWidget *replacement) {
+    QWidget *first = xa_subviewAtIndex(view, 0);
+    if (!first) {
+        replacement->setParent(view);
+        replacement->show();
+        return;
+    }
+    if (QLayout *layout = view->layout(); layout && layout->indexOf(first) >= 0) {
+        delete layout->replaceWidget(first, replacement);
+    } else {
+        replacement->setParent(view);
+        replacement->setGeometry(first->geometry());
+    }
+    replacement->stackUnder(first);
+    replacement->show();
+    delete first;
+}
+
+void xa_fadeInWithDuration(QWidget *view, double seconds) { fade(view, seconds, 0.0, 1.0); }
+
+void xa_fadeOutWithDuration(QWidget *view, double seconds) { fade(view, seconds, 1.0, 0.0); }

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -26,3 +27,21 @@ void xa_clearPlaceholderLabel(QWidget *view);
 // blur radius 0.5 and the shadow colour.
 void xa_setTitle(QLabel *label, const std::optional<QString> &title, const std::optional<QColor> &color,
                  const QColor &shadowColor);
+
+// Whether the widget has keyboard focus: it is the focus widget, no window-modal dialog sits on its window, and its
+// window is the active one or the front-most modal dialog.
+bool xa_isFocused(const QWidget *view);
+// Raises the child widget above its siblings.
+void xa_bringSubviewToFront(QWidget *view, QWidget *subview);
+// Visits all descendant widgets breadth-first (direct children first, in order; the view itself is not visited);
+// setting the stop flag ends the walk at once.
+void xa_recurseSubviewsWithBlock(const QWidget *view, const std::function<void(QWidget *subview, bool &stop)> &block);
+// The direct child widget at the index, or none when the index is not below their number.
+QWidget *xa_subviewAtIndex(const QWidget *view, qsizetype index);
+// Deletes every direct child widget.
+void xa_removeAllSubviews(QWidget *view);
+// Puts the new widget in the place of the first child widget (deleting that one), or adds it when there is none.
+void xa_replaceFirstSubviewWithView(QWidget *view, QWidget *replacement);
+// Fades the widget in (shown) or out (hidden at the end) over the duration.
+void xa_fadeInWithDuration(QWidget *view, double seconds);
+void xa_fadeOutWithDuration(QWidget *view, double seconds);

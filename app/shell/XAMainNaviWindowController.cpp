@@ -2,6 +2,8 @@
 
 #include "app/controls/XAAlerts.h"
 #include "app/controls/XAQtConversions.h"
+#include "app/controls/XATableView.h"
+#include "app/controls/XATextFieldCell.h"
 #include "app/controls/XAViewExtensions.h"
 #include "app/integrations/XAFileRevealer.h"
 #include "app/integrations/XAIcons.h"
@@ -81,6 +83,9 @@ void XAMainNaviWindowController::windowDidLoad() {
     model_ = new XAProjectsTableModel(this, this);
     recentProjectsTable_->setModel(model_);
     recentProjectsTable_->setItemDelegate(new XARichTextItemDelegate(recentProjectsTable_));
+    auto *nameCell = new XATextFieldCell(recentProjectsTable_);
+    nameCell->setXa_centerVertically(true);
+    recentProjectsTable_->setItemDelegateForColumn(1, nameCell);
     recentProjectsTable_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     recentProjectsTable_->horizontalHeader()->resizeSection(0, 36);
     recentProjectsTable_->horizontalHeader()->setStretchLastSection(true);
@@ -125,7 +130,9 @@ void XAMainNaviWindowController::decorateWindow(QWidget *content) {
 
     auto *listColumn = new QVBoxLayout;
     recentProjectsTitleField_ = new QLabel(content);
-    recentProjectsTable_ = new QTableView(content);
+    auto *table = new XATableView(content);
+    table->setGroupRowPredicate([this](int row) { return isGroupRow(row); });
+    recentProjectsTable_ = table;
     recentProjectsTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     recentProjectsTable_->setSelectionMode(QAbstractItemView::SingleSelection);
     recentProjectsTable_->setShowGrid(false);
