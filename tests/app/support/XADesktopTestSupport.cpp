@@ -47,10 +47,13 @@ XADesktopTestEnvironment::XADesktopTestEnvironment() {
         ::setenv(variable, folder.toUtf8().constData(), 1);
     }
     XAUserDefaults::resetForTesting();
+    // A real message box waits for a click that never comes without a display; an alert no test scripted is
+    // answered with its first button instead.
+    XAAlertPresenter::setShared(std::make_shared<XAScriptedAlertPresenter>());
 }
 
 XADesktopTestEnvironment::~XADesktopTestEnvironment() {
-    XAAlertPresenter::setShared(nullptr);
+    XAAlertPresenter::setShared(std::make_shared<XAScriptedAlertPresenter>());
     XAXcodeProjectsQuery::setShared(nullptr);
     XAFileRevealer::setShared(nullptr);
     XADevEnvironmentSetUp::setShared(nullptr);
