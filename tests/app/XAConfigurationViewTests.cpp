@@ -10,6 +10,7 @@
 #include "engine/XARuleRegistryOptionGroups.h"
 #include "support/XADesktopTestSupport.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
@@ -184,10 +185,26 @@ private slots:
     void choosingNoValueRemovesTheKey() {
         auto controller = longNameTable();
         const int row = rowOfOption(*controller, "style");
-        controller->setObjectValue(0, 1, row);
+        auto *popUp = qobject_cast<QComboBox *>(
+            controller->tableView()->indexWidget(controller->tableView()->model()->index(row, 1)));
+        QVERIFY(popUp);
+        QCOMPARE(popUp->currentText(), QStringLiteral("camel"));
+        popUp->setCurrentIndex(0);
+        emit popUp->activated(0);
         QCOMPARE(controller->selectedRuleOptionValues().at("LongName").count("style"), std::size_t(0));
         controller->setObjectValue(2, 1, row);
         QCOMPARE(controller->selectedRuleOptionValues().at("LongName").at("style"), XAOptionValue("snake"));
+    }
+
+    void clickingTheCheckBoxStoresABoolean() {
+        auto controller = longNameTable();
+        XARecordingDelegate delegate;
+        controller->setDelegate(&delegate);
+        const QModelIndex strict = controller->tableView()->model()->index(rowOfOption(*controller, "strict"), 1);
+        QVERIFY(strict.flags() & Qt::ItemIsUserCheckable);
+        QVERIFY(controller->tableView()->model()->setData(strict, Qt::Checked, Qt::CheckStateRole));
+        QCOMPARE(controller->selectedRuleOptionValues().at("LongName").at("strict"), XAOptionValue(true));
+        QCOMPARE(delegate.changes, 1);
     }
 
     void anInvalidNumberIsRefusedWithTheOptionsMessageAndEditedAgain() {
@@ -197,7 +214,15 @@ private slots:
         controller->view()->resize(800, 600);
         controller->view()->show();
         const int row = rowOfOption(*controller, "maxLength");
-        controller->setObjectValue(QStringLiteral("abc"), 1, row);
+        // Typed into the field that a double click opens, and committed with Return.
+        controller->tableRowDoubleClicked(row, 1);
+        auto *typed = qobject_cast<QLineEdit *>(
+            controller->tableView()->indexWidget(controller->tableView()->model()->index(row, 1)));
+        QVERIFY(typed);
+        QCOMPARE(typed->placeholderText(), QStringLiteral("number"));
+        typed->setText(QStringLiteral("abc"));
+        QTest::keyClick(typed, Qt::Key_Return);
+        QVERIFY(XAWaitFor([&] { return !alerts_->shown().empty(); }));
         QCOMPARE(alerts_->shown().size(), std::size_t(1));
         QCOMPARE(alerts_->shown()[0].alert.title, QStringLiteral("Value must be a number"));
         QCOMPARE(delegate.changes, 0);
