@@ -368,19 +368,27 @@ void XAConfigurationViewController::openStringArrayEditor(const XAConfigTableRow
     stringArrayEditor_ = std::make_shared<XAStringArrayEditorWindowController>(
         QString::fromStdString(option.optionDescription()), texts, validator);
     const std::size_t rowIndex = std::size_t(&row - optionRows_.data());
-    stringArrayEditor_->xa_showModalInParent(view()->window(), [this, rowIndex](XAWindowController *, int code) {
-        std::shared_ptr<XAStringArrayEditorWindowController> editor = std::move(stringArrayEditor_);
-        if (code == 0 || !editor) {
-            return;
+    // The sheet may end after this controller has gone (its window stays with the sheet's owner).
+    QPointer<XAConfigurationViewController> self(this);
+    stringArrayEditor_->xa_showModalInParent(view()->window(), [self, rowIndex](XAWindowController *, int code) {
+        if (self) {
+            self->stringArrayEditorDidEnd(rowIndex, code);
         }
-        XAOptionValue::Array elements;
-        for (const std::string &text : editor->editedArrayValue()) {
-            elements.emplace_back(text);
-        }
-        assignValue(XAOptionValue(std::move(elements)), optionRows_[rowIndex], true);
-        notifyValuesChanged();
-        reloadTable();
     });
+}
+
+void XAConfigurationViewController::stringArrayEditorDidEnd(std::size_t rowIndex, int code) {
+    std::shared_ptr<XAStringArrayEditorWindowController> editor = std::move(stringArrayEditor_);
+    if (code == 0 || !editor) {
+        return;
+    }
+    XAOptionValue::Array elements;
+    for (const std::string &text : editor->editedArrayValue()) {
+        elements.emplace_back(text);
+    }
+    assignValue(XAOptionValue(std::move(elements)), optionRows_[rowIndex], true);
+    notifyValuesChanged();
+    reloadTable();
 }
 
 void XAConfigurationViewController::restoreColumnWidths() {

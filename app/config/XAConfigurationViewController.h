@@ -97,6 +97,8 @@ private:
     void restoreColumnWidths();
     void saveColumnWidths();
     void openStringArrayEditor(const XAConfigTableRow &row);
+    // OK assigns the edited list with validation, notifies and reloads; Cancel changes nothing.
+    void stringArrayEditorDidEnd(std::size_t rowIndex, int returnCode);
 
     XAConfigurationViewControllerDelegate *delegate_ = nullptr;
     QPointer<QTableView> tableView_;

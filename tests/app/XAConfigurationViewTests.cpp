@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -377,6 +378,25 @@ private slots:
         QVERIFY(alerts_->shown()[0].alert.message.startsWith(QStringLiteral("Item #2: ")));
         QVERIFY(controller->stringArrayEditor());
         editor->cancelButtonPressed();
+    }
+
+    void aListEditorEndingAfterTheTableHasGoneChangesNothing() {
+        QWidget host; // the window stays with its owner when the table's controller goes
+        auto *layout = new QVBoxLayout(&host);
+        auto controller = longNameTable();
+        XARecordingDelegate delegate;
+        controller->setDelegate(&delegate);
+        layout->addWidget(controller->view());
+        host.show();
+        controller->tableRowDoubleClicked(rowOfOption(*controller, "allowedNames"), 1);
+        std::shared_ptr<XAStringArrayEditorWindowController> editor = controller->stringArrayEditor();
+        QVERIFY(editor);
+        controller.reset();
+        editor->values().push_back("late");
+        editor->saveButtonPressed();
+        QCOMPARE(delegate.changes, 0);
+        QCOMPARE(configuration_->valueOfRuleOption("LongName", "allowedNames"),
+                 std::optional(XAOptionValue(XAOptionValue::Array{})));
     }
 
     void doubleClicksOnDescriptionsAndHeadingsDoNothing() {
