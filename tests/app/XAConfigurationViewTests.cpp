@@ -304,6 +304,23 @@ private slots:
         QCOMPARE(field->selectedText(), QStringLiteral("40"));
     }
 
+    void aFieldWithoutValueOpensEmptyWithItsPlaceholder() {
+        auto controller = longNameTable();
+        controller->view()->resize(800, 600);
+        controller->view()->show();
+        const int row = rowOfOption(*controller, "namePattern");
+        controller->tableRowDoubleClicked(row, 1);
+        auto *field = qobject_cast<QLineEdit *>(
+            controller->tableView()->indexWidget(controller->tableView()->model()->index(row, 1)));
+        QVERIFY(field);
+        QVERIFY(field->text().isEmpty());
+        QCOMPARE(field->placeholderText(), QStringLiteral("regex"));
+        field->setText(QStringLiteral("^x"));
+        QTest::keyClick(field, Qt::Key_Return); // the field commits once the key event has been handled
+        QVERIFY(XAWaitFor([&] { return controller->selectedRuleOptionValues().at("LongName").count("namePattern"); }));
+        QCOMPARE(controller->objectValue(1, row), QVariant(QStringLiteral("^x")));
+    }
+
     void aValidEditStoresTheConvertedValueAndNotifiesOnce() {
         auto controller = longNameTable();
         XARecordingDelegate delegate;
