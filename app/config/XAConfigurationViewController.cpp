@@ -117,6 +117,7 @@ QWidget *XAConfigurationViewController::loadView() {
     tableView_ = table;
     scrollView_->setDocumentView(table);
     scrollView_->setHasHorizontalScroller(false);
+    scrollView_->setAutohidesScrollers(true);
     layout->addWidget(scrollView_);
     model_ = new XAConfigTableModel(this, table);
     table->setModel(model_);

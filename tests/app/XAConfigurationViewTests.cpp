@@ -209,6 +209,19 @@ private slots:
         QCOMPARE(popUp->geometry().center().y(), frame.center().y());
     }
 
+    void theScrollerShowsOnlyWhileRowsOverflow() {
+        auto controller = longNameTable();
+        XAScrollView *scrollView = controller->scrollView();
+        controller->view()->resize(800, int(controller->desiredViewHeight()) + 20);
+        controller->view()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(controller->view()));
+        QVERIFY(!scrollView->verticalScroller()->isVisibleTo(scrollView));
+        QVERIFY(!scrollView->horizontalScroller()->isVisibleTo(scrollView));
+        controller->view()->resize(800, 200);
+        QVERIFY(XAWaitFor([&] { return scrollView->verticalScroller()->isVisibleTo(scrollView); }));
+        QVERIFY(!scrollView->horizontalScroller()->isVisibleTo(scrollView));
+    }
+
     void aClickOnACheckBoxTogglesItsOption() {
         auto controller = longNameTable();
         XARecordingDelegate delegate;
