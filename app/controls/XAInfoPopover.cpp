@@ -125,7 +125,8 @@ XAInfoPopover *XAInfoPopover::showWithID(const QString &identifier, const XAAttr
     popover->showRelativeToRect(view ? view->rect() : QRect(), view, preferredEdge);
     if (!popover->isVisible()) {
         visibleSet().removeAll(popover);
-        popover->deleteLater();
+        delete popover;
+        return nullptr;
     }
     return popover;
 }
@@ -176,7 +177,7 @@ void XAInfoPopover::displayAttributedString(const XAAttributedString &text) {
         if (displayFrequency_ == kShowUntilDismissed) {
             setHasBeenShown();
         }
-        close();
+        closeByDismissal();
     });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(content_->view());
@@ -272,7 +273,7 @@ void XAInfoPopover::closeEvent(QCloseEvent *event) {
     QWidget::closeEvent(event);
 }
 
-void XAInfoPopover::close() {
+void XAInfoPopover::closeByDismissal() {
     closingByDismissal_ = true;
     QWidget::close();
     visibleSet().removeAll(this);

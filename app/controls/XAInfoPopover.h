@@ -60,7 +60,8 @@ public:
     // The markup "<strong>title</strong><p>info</p>", styled, shown by the next function.
     static XAInfoPopover *showWithID(const QString &identifier, const QString &title, const QString &info,
                                      qint64 frequency, QWidget *view, int preferredEdge);
-    // Creates the popover, keeps it among the visible ones and shows it at the edge of the view's bounds.
+    // Creates the popover, keeps it among the visible ones and shows it at the edge of the view's bounds; none when
+    // nothing was shown.
     static XAInfoPopover *showWithID(const QString &identifier, const XAAttributedString &text, qint64 frequency,
                                      QWidget *view, int preferredEdge);
     // The popovers on screen.
@@ -96,7 +97,7 @@ protected:
 private:
     void displayAttributedString(const XAAttributedString &text);
     void placeBeside(const QRect &globalRect, int edge);
-    void close();
+    void closeByDismissal();
 
     QString identifier_;
     qint64 displayFrequency_ = 0;
