@@ -120,6 +120,12 @@ XAInfoPopover *XAInfoPopover::showWithID(const QString &identifier, const QStrin
 
 XAInfoPopover *XAInfoPopover::showWithID(const QString &identifier, const XAAttributedString &text, qint64 frequency,
                                          QWidget *view, int preferredEdge) {
+    // A hint already on screen is not stacked a second time.
+    for (XAInfoPopover *shown : visibleSet()) {
+        if (shown->identifier() == identifier) {
+            return shown;
+        }
+    }
     auto *popover = new XAInfoPopover(identifier, text, frequency);
     visibleSet().append(popover);
     popover->showRelativeToRect(view ? view->rect() : QRect(), view, preferredEdge);

@@ -136,6 +136,8 @@ private slots:
             XAInfoPopover *popover = XAInfoPopover::showWithID(identifier, "Title", "Text", 2, &anchor, 3);
             QVERIFY(popover && popover->isVisible());
             QVERIFY(XAInfoPopover::visiblePopovers().contains(popover));
+            QCOMPARE(XAInfoPopover::showWithID(identifier, "Title", "Text", 2, &anchor, 3), popover); // not stacked
+            QCOMPARE(XAInfoPopover::visiblePopovers().size(), 1);
             XAButton *button = popover->contentViewController()->dismissButton();
             QCOMPARE(button->text(), QStringLiteral("  Okay! (Don't show this again)  "));
             QVERIFY(popover->contentViewController()->textField()->text().contains("Title"));
