@@ -7,11 +7,24 @@
 #include "app/diagnostics/XADiagnosticTableRows.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
+#include <QFont>
+#include <QStyledItemDelegate>
 
 #include <memory>
 
 // The item role that answers the number of diagnostics of a row's group.
 inline constexpr int XADiagnosticCountRole = Qt::UserRole + 41;
+// The item role of the info column that answers its lines, each an XADiagnosticInfoLine.
+inline constexpr int XADiagnosticInfoLinesRole = Qt::UserRole + 42;
+
+// One line of a row's info text, drawn in the font and colour of its first character.
+struct XADiagnosticInfoLine {
+    QString text;
+    QFont font;
+    QColor color;
+};
+Q_DECLARE_METATYPE(XADiagnosticInfoLine)
 
 class XADiagnosticsTableModel : public QAbstractTableModel {
 public:
@@ -36,4 +49,14 @@ private:
     QVariant cellValue(const XADiagnosticRowCells &cells, const QString &column, int role) const;
 
     std::shared_ptr<const XADiagnosticTableRows> rows_;
+};
+
+// The info column's cell: its lines centred vertically as a block, each truncated at the tail to the cell's width;
+// white on a selected row.
+class XADiagnosticInfoCell : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // The line's text as drawn in the width.
+    static QString truncatedLine(const XADiagnosticInfoLine &line, double width);
 };

@@ -223,10 +223,8 @@ void XADiagnosticsViewController::configureTable() {
     tableView_->setVerticalScrollBar(new XAScroller(tableView_));
     tableView_->setItemDelegateForColumn(XADiagnosticsTableModel::columnWithIdentifier(XADiagnosticsCountColumn),
                                          new XADiagnosticCountCell(tableView_));
-    auto *infoCell = new XATextFieldCell(tableView_);
-    infoCell->setXa_centerVertically(true);
     tableView_->setItemDelegateForColumn(XADiagnosticsTableModel::columnWithIdentifier(XADiagnosticsInfoColumn),
-                                         infoCell);
+                                         new XADiagnosticInfoCell(tableView_));
     connect(tableView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { updateDiagnosticInfoWebView(); });
 }

@@ -209,6 +209,21 @@ private slots:
         QCOMPARE(model.data(model.index(0, 2), Qt::SizeHintRole).toSize().height(), 40);
     }
 
+    void infoCellsDrawTwoLinesEachTruncatedAtTheTail() {
+        XADiagnosticsTableModel model;
+        model.setRows(std::make_shared<const XADiagnosticTableRows>(
+            XAMakeTableRowInfosForDiagnosticGroups(XAGroupsFromDiagnostics(copies(30), nullptr))));
+        const QVariantList lines = model.data(model.index(0, 3), XADiagnosticInfoLinesRole).toList();
+        QCOMPARE(lines.size(), 2);
+        const auto name = lines[0].value<XADiagnosticInfoLine>(), subtitle = lines[1].value<XADiagnosticInfoLine>();
+        QCOMPARE(name.text, QStringLiteral("Alpha rule"));
+        QVERIFY(name.font.bold() && !subtitle.font.bold());
+        QVERIFY(subtitle.text.startsWith("30 instances"));
+        const QString truncated = XADiagnosticInfoCell::truncatedLine(subtitle, 80);
+        QVERIFY2(truncated.endsWith(QChar(0x2026)) && truncated.size() < subtitle.text.size(), qPrintable(truncated));
+        QCOMPARE(XADiagnosticInfoCell::truncatedLine(name, 2000), name.text);
+    }
+
     void theInfoLineCountsShownDiagnosticsAndAFilterThatHidesAllDisablesExport() {
         XAShownDiagnosticsView shown;
         shown.controller.displayDiagnostics(nullptr, mixedDiagnostics(), false);
