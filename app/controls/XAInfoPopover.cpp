@@ -183,7 +183,7 @@ void XAInfoPopover::displayAttributedString(const XAAttributedString &text) {
         if (displayFrequency_ == kShowUntilDismissed) {
             setHasBeenShown();
         }
-        closeByDismissal();
+        closeAndRelease();
     });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(content_->view());
@@ -203,6 +203,8 @@ void XAInfoPopover::showRelativeToRect(const QRect &rect, QWidget *view, int pre
                                  arrowMargins(preferredEdge));
     adjustSize();
     placeBeside(QRect(view->mapToGlobal(rect.topLeft()), rect.size()), preferredEdge);
+    // A hint outlives no anchor: it goes with it, without counting as dismissed.
+    connect(view, &QObject::destroyed, this, [this] { closeAndRelease(); });
     show();
     raise();
     activateWindow();
@@ -279,7 +281,7 @@ void XAInfoPopover::closeEvent(QCloseEvent *event) {
     QWidget::closeEvent(event);
 }
 
-void XAInfoPopover::closeByDismissal() {
+void XAInfoPopover::closeAndRelease() {
     closingByDismissal_ = true;
     QWidget::close();
     visibleSet().removeAll(this);

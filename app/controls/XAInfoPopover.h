@@ -97,7 +97,7 @@ protected:
 private:
     void displayAttributedString(const XAAttributedString &text);
     void placeBeside(const QRect &globalRect, int edge);
-    void closeByDismissal();
+    void closeAndRelease();
 
     QString identifier_;
     qint64 displayFrequency_ = 0;

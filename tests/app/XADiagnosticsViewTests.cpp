@@ -1,11 +1,14 @@
 // The diagnostics view: group order and row cells, the info line, filtering by tokens and its throttle, the pages
 // with their waiting message and generations, the overlay and the export.
 
+#include "app/controls/XAButtons.h"
+#include "app/controls/XAInfoPopover.h"
 #include "app/controls/XASplitView.h"
 #include "app/controls/XATableView.h"
 #include "app/diagnostics/XADiagnosticPageView.h"
 #include "app/diagnostics/XADiagnosticsTableModel.h"
 #include "app/diagnostics/XADiagnosticsViewController.h"
+#include "app/shell/XANotificationCenter.h"
 #include "core/XAUserDefaults.h"
 #include "support/XADesktopTestSupport.h"
 
@@ -407,6 +410,43 @@ private slots:
         shown.controller.displayDiagnostics(nullptr, copies(1), false);
         QVERIFY(XAWaitFor([&] { return !shown.controller.noDiagnosticsView()->isVisible(); }));
         QVERIFY(shown.controller.searchTokenField()->isEnabled());
+    }
+
+    void clearingForgetsTheRunAndEmptiesFilterTableAndPane() {
+        XAShownDiagnosticsView shown;
+        shown.controller.displayDiagnostics(nullptr, mixedDiagnostics(), false);
+        QVERIFY(shown.waitForInfo(QStringLiteral("Showing 5 diagnostics in 3 groups.")));
+        QVERIFY(XAWaitFor([&] { return shown.allPagesRendered(); }));
+        shown.select(1);
+        shown.controller.searchTokenField()->setTokens({"file=Other.m"});
+        shown.controller.clearPresentedDiagnostics();
+        QVERIFY(shown.controller.diagnostics().empty());
+        QVERIFY(!shown.controller.searchTokenField()->hasContent());
+        QCOMPARE(shown.rowCount(), 0);
+        QVERIFY(shown.info().isEmpty());
+        QVERIFY(!shown.controller.exportDiagnosticsButton()->isEnabled());
+        QCOMPARE(shown.placeholder(), QStringLiteral("Select a diagnostic group to see its info."));
+        QTest::qWait(100); // nothing of the forgotten run arrives later
+        QCOMPARE(shown.rowCount(), 0);
+    }
+
+    void theFilterHintShowsASecondAfterTheTabAppearsWhenThereAreDiagnostics() {
+        XAShownDiagnosticsView shown;
+        shown.controller.xa_sidebarDidShowView(XANotification{XASidebarViewShownNotificationName, shown.view, {}});
+        QTest::qWait(1300);
+        QVERIFY(XAInfoPopover::visiblePopovers().isEmpty());
+
+        shown.controller.displayDiagnostics(nullptr, copies(1), false);
+        shown.controller.xa_sidebarDidShowView(XANotification{XASidebarViewShownNotificationName, shown.view, {}});
+        QTest::qWait(500);
+        QVERIFY(XAInfoPopover::visiblePopovers().isEmpty());
+        QVERIFY(XAWaitFor([] { return !XAInfoPopover::visiblePopovers().isEmpty(); }, 2000));
+        XAInfoPopover *hint = XAInfoPopover::visiblePopovers().constFirst();
+        QCOMPARE(hint->identifier(), QStringLiteral("DiagnosticsFilter"));
+        QCOMPARE(hint->arrowEdge(), int(XARectEdgeTop));
+        QVERIFY(hint->contentViewController()->textField()->text().contains("Filter Diagnostics"));
+        QTest::keyClick(hint, Qt::Key_Escape);
+        QVERIFY(XAWaitFor([] { return XAInfoPopover::visiblePopovers().isEmpty(); }));
     }
 
     void exportWritesTheChosenFormatAndReportsFailures() {

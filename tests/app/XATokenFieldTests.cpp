@@ -123,6 +123,9 @@ private slots:
         QCOMPARE(field.objectValue(), (QStringList{"rule=Unused", "file=a"}));
         QVERIFY(field.cellAtPosition(0));
         QCOMPARE(field.cellAtPosition(0)->stringValue(), QStringLiteral("rule=Unused"));
+        QTest::keyClick(&field, Qt::Key_Tab);
+        QCOMPARE(field.tokens(), (QStringList{"rule=Unused", "file=a"}));
+        QVERIFY(field.editingText().isEmpty());
     }
 
     void hintsShownUntilDismissedAreRememberedAndNeverShowAgain() {
@@ -179,6 +182,15 @@ private slots:
             QVERIFY(XAWaitFor([&] { return XAInfoPopover::visiblePopovers().isEmpty(); }));
         }
         QVERIFY(!XAUserDefaults::standard().boolForKey("PopoverShown-Always"));
+
+        // A hint goes with its anchor, and is not counted as dismissed.
+        auto *shortLived = new QWidget;
+        shortLived->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shortLived));
+        QVERIFY(XAInfoPopover::showWithID("Orphan", "T", "X", 2, shortLived, 0));
+        delete shortLived;
+        QVERIFY(XAWaitFor([&] { return XAInfoPopover::visiblePopovers().isEmpty(); }));
+        QVERIFY(!XAUserDefaults::standard().boolForKey("PopoverShown-Orphan"));
     }
 };
 
