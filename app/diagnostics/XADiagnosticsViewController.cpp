@@ -332,11 +332,6 @@ void XADiagnosticsViewController::updateFilteredDiagnosticsInTable() {
     });
 }
 
-struct XADiagnosticsViewController::Grouping {
-    std::vector<XADiagnosticGroup> groups;
-    std::shared_ptr<const XADiagnosticTableRows> rows;
-};
-
 void XADiagnosticsViewController::updateViewWithDiagnostics(std::uint64_t generation, XADiagnostics shown,
                                                             std::size_t total) {
     clearUI();
@@ -354,7 +349,7 @@ void XADiagnosticsViewController::updateViewWithDiagnostics(std::uint64_t genera
         }
         XADispatchToMain([self, generation, rows, shownCount = shown.size(), total] {
             if (self && self->isCurrent(generation)) {
-                self->showGrouping(generation, rows, shownCount, total);
+                self->showGrouping(rows, shownCount, total);
             }
         });
         if (std::optional<std::string> error = renderer->templateLoadError()) {
@@ -385,14 +380,12 @@ void XADiagnosticsViewController::updateViewWithDiagnostics(std::uint64_t genera
     });
 }
 
-void XADiagnosticsViewController::showGrouping(std::uint64_t generation,
-                                               std::shared_ptr<const XADiagnosticTableRows> rows, std::size_t shown,
+void XADiagnosticsViewController::showGrouping(std::shared_ptr<const XADiagnosticTableRows> rows, std::size_t shown,
                                                std::size_t total) {
     tableRows_ = std::move(rows);
     if (diagnosticGroupHTMLs_.size() != tableRows_->size()) {
         diagnosticGroupHTMLs_.assign(tableRows_->size(), QString());
     }
-    (void)generation;
     tableModel_->setRows(tableRows_);
     exportDiagnosticsButton_->setEnabled(!tableRows_->empty());
     const QString count = shown == total ? QString::number(shown) : QStringLiteral("%1 / %2").arg(shown).arg(total);

@@ -117,15 +117,12 @@ protected:
     QWidget *loadView() override;
 
 private:
-    struct Grouping;
-
     QWidget *makeTopBar(QWidget *parent);
     QWidget *makeNoDiagnosticsView(QWidget *parent);
     void configureTable();
     // Starts grouping the shown diagnostics of a generation; called on the GUI thread.
     void updateViewWithDiagnostics(std::uint64_t generation, XADiagnostics shown, std::size_t total);
-    void showGrouping(std::uint64_t generation, std::shared_ptr<const XADiagnosticTableRows> rows, std::size_t shown,
-                      std::size_t total);
+    void showGrouping(std::shared_ptr<const XADiagnosticTableRows> rows, std::size_t shown, std::size_t total);
     void storePage(std::uint64_t generation, std::size_t index, QString html);
     void storeAllPages(std::uint64_t generation, std::vector<QString> pages);
     bool isCurrent(std::uint64_t generation) const;
