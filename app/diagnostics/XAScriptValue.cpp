@@ -37,16 +37,6 @@ XAScriptValue XAScriptValue::fromJson(const QJsonValue &json) {
     return value;
 }
 
-XAScriptValue XAScriptValue::fromVariant(const QVariant &variant) {
-    if (!variant.isValid()) {
-        return {};
-    }
-    if (variant.metaType() == QMetaType::fromType<QJsonValue>()) {
-        return fromJson(variant.value<QJsonValue>());
-    }
-    return fromJson(QJsonValue::fromVariant(variant));
-}
-
 QString XAScriptValue::toString() const {
     switch (kind_) {
     case Kind::Undefined:

@@ -7,7 +7,6 @@
 
 #include <QJsonValue>
 #include <QString>
-#include <QVariant>
 
 #include <optional>
 #include <vector>
@@ -19,8 +18,6 @@ public:
     // Undefined.
     XAScriptValue() = default;
     static XAScriptValue fromJson(const QJsonValue &json);
-    // A value as the channel hands it to a native method: a QJsonValue or a plain variant.
-    static XAScriptValue fromVariant(const QVariant &variant);
 
     Kind kind() const { return kind_; }
     bool isUndefined() const { return kind_ == Kind::Undefined; }

@@ -156,8 +156,11 @@ void XAWebDelegate::openLink(const XAScriptValue &linkText, const XAScriptValue 
 // exists, such as a folder or an image, is shown in the file manager.
 void XAWebDelegate::openFileLink(const QString &path, const XAScriptValue &line, const XAScriptValue &column) {
     const std::string filePath = path.toStdString();
+    if (filePath.empty()) {
+        return; // the page named no file
+    }
     std::error_code ignored;
-    const bool exists = !filePath.empty() && std::filesystem::exists(filePath, ignored);
+    const bool exists = std::filesystem::exists(filePath, ignored);
     if (exists && !xa_fileIsTextFile(filePath)) {
         XAFileRevealer::shared().revealPath(filePath);
         return;

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <cstdlib>
 
 namespace {
@@ -30,6 +31,9 @@ private slots:
              {"subl", "gedit", "code", "gvim", "emacsclient", "xdg-open", "idestub", "mystub", "zeal"}) {
             writeStub(name, "printf '%s\\n' \"$@\" > \"$STUB_OUTPUT/" + QString::fromLatin1(name) + ".args\"\n");
         }
+        // Writes its process id, then waits until it is terminated.
+        writeStub("sleeper", "echo $$ > \"$STUB_OUTPUT/sleeper.pid\"\ntrap 'kill $child; exit 0' TERM\n"
+                             "sleep 30 & child=$!\nwait\n");
         writeStub("failing", "printf 'no such line' >&2\nexit 1\n");
         ::setenv("PATH", (stubs_.path() + ":" + qgetenv("PATH")).toUtf8().constData(), 1);
     }
@@ -182,6 +186,27 @@ private slots:
         QCOMPARE(qs(answers[2]->message), QStringLiteral("Could not open documentation in Web Search."));
         QCOMPARE(qs(answers[3]->message),
                  QStringLiteral("Selected documentation browser app cannot be found: Missing Browser"));
+    }
+
+    void launchingAndRunning() {
+        const XAExternalApp sleeper("Sleeper", "org.example.sleeper", "sleeper");
+        QVERIFY(sleeper.isInstalled());
+        QVERIFY(!sleeper.isRunning());
+        XAError error;
+        QVERIFY(sleeper.launchWithError(&error));
+        const QString pidFile = qs(environment_->path()) + "/sleeper.pid";
+        QVERIFY(XAWaitFor([&] { return QFile(pidFile).size() > 0; }, 10000));
+        QVERIFY(sleeper.isRunning());
+        QFile file(pidFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const pid_t pid = file.readAll().trimmed().toInt();
+        QVERIFY(pid > 0);
+        ::kill(pid, SIGTERM);
+        QVERIFY(XAWaitFor([&] { return !sleeper.isRunning(); }, 10000));
+
+        const XAExternalApp missing("Missing", "org.example.missing", "tessary-no-such-program");
+        QVERIFY(!missing.launchWithError(&error));
+        QCOMPARE(qs(error.message), QStringLiteral("Cannot start Missing."));
     }
 
     void iconsOfEditorsThatAreNotInstalled() {

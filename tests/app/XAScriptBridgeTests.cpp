@@ -174,6 +174,8 @@ private slots:
                                 << "reveal:%FOLDER%";
         QTest::newRow("image") << QJsonValue("%IMAGE%") << QJsonValue("filepath") << QJsonValue("") << none << none
                                << "reveal:%IMAGE%";
+        QTest::newRow("a file link without a path does nothing")
+            << QJsonValue(QJsonValue::Null) << QJsonValue("filepath") << QJsonValue("") << none << none << "";
         QTest::newRow("missing file") << QJsonValue("%MISSING%") << QJsonValue("filepath") << QJsonValue("")
                                       << QJsonValue(3) << none << "alert:Cannot find file: %MISSING%";
     }
