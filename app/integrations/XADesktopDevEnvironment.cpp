@@ -6,6 +6,7 @@
 #include "core/XATask.h"
 #include "core/XAURLEncoding.h"
 #include "core/XAUserDefaults.h"
+#include "project/XADevEnvironment.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -105,12 +106,25 @@ bool XADesktopDevEnvironment::openFileInXcode(const std::string &path, unsigned 
     return !results.error && results.exitStatus == 0;
 }
 
-std::optional<std::string> XADesktopDevEnvironment::xcodeAppPath() {
-    return XAExternalApp("Xcode", "com.apple.dt.Xcode", xa_xcodeFileCommand(XAUserDefaults::standard()).front())
-        .pathOnDisk();
+namespace {
+
+XAExternalApp xcodeApp() {
+    return XAExternalApp("Xcode", "com.apple.dt.Xcode", xa_xcodeFileCommand(XAUserDefaults::standard()).front());
 }
 
+} // namespace
+
+std::optional<std::string> XADesktopDevEnvironment::xcodeAppPath() { return xcodeApp().pathOnDisk(); }
+
 bool XADesktopDevEnvironment::isXcodeInstalled() { return xcodeAppPath().has_value(); }
+
+bool XADesktopDevEnvironment::isXcodeRunning() { return xcodeApp().isRunning(); }
+
+QImage XADesktopDevEnvironment::xcodeIcon() { return xcodeApp().appIcon(); }
+
+std::optional<std::string> XADesktopDevEnvironment::xcodeBundleVersion() {
+    return XADevEnvironment::sharedEnvironment().xcodeBundleVersion();
+}
 
 // ---- Code editors ----
 

@@ -32,10 +32,16 @@ public:
     // Runs the file command with the line in decimal; true on exit status 0. Fails without an error, as the
     // editor table reports it in its own words.
     virtual bool openFileInXcode(const std::string &path, unsigned long line, unsigned long column, XAError *error);
-    // Whether the file command's executable is found, and its path.
+    // The IDE stands for the program of its file command: whether that is found, its path, whether it runs, and
+    // its picture. No IDE answers scripting requests on this platform: the projects it has open are always unknown
+    // (see XAXcodeProjectsQuery).
     bool isXcodeInstalled();
     std::optional<std::string> xcodeAppPath();
+    bool isXcodeRunning();
+    QImage xcodeIcon();
     std::string xcodeApplescriptAppName() const { return "Xcode"; }
+    // The version of the developer directory that stands in for the IDE, read once per process.
+    std::optional<std::string> xcodeBundleVersion();
 
     // ---- Code editors ----
     virtual std::vector<std::shared_ptr<XACodeEditorApp>> supportedEditors();

@@ -3,7 +3,6 @@
 #include "core/XAUserFolders.h"
 #include "project/XADevEnvironment.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QProcess>
@@ -23,8 +22,8 @@ std::string lowerCased(std::string text) {
     return text;
 }
 
-// Whether a process of this user runs the executable: its command name (cut to 15 bytes by the kernel) or the
-// path it was started from ends in the executable's name.
+// Whether some process runs the executable: its command name (cut to 15 bytes by the kernel) is the executable's
+// name, or its program file has that name.
 bool processOfExecutableRuns(const std::string &executablePath) {
     const std::string name = std::filesystem::path(executablePath).filename().string();
     std::error_code error;

@@ -139,9 +139,17 @@ private slots:
         QVERIFY(!devEnvironment.openProjectInXcode(project, &error));
         QCOMPARE(qs(error.message), "We could not open the project in Xcode: " + qs(project));
 
+        // The IDE stands for its file command's program.
+        xa_setXcodeFileCommand(XAUserDefaults::standard(), XACommandTemplate{"tessary-no-such-ide", "{file}"});
+        QVERIFY(!devEnvironment.isXcodeInstalled());
+        QVERIFY(!devEnvironment.xcodeIcon().isNull()); // our picture
+        QVERIFY(!devEnvironment.isXcodeRunning());
+
         // Line 0 is still passed, as "0".
         xa_setXcodeFileCommand(XAUserDefaults::standard(),
                                XACommandTemplate{"idestub", "{file}", "--line", "{line}", "--column", "{column}"});
+        QVERIFY(devEnvironment.isXcodeInstalled());
+        QCOMPARE(qs(*devEnvironment.xcodeAppPath()), stubs_.path() + "/idestub");
         QVERIFY(devEnvironment.openFileInXcode(file_, 0, 7, &error));
         QCOMPARE(stubArguments("idestub"), QStringList({qs(file_), "--line", "0", "--column", "7"}));
     }
