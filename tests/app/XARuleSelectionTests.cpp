@@ -6,6 +6,8 @@
 #include "app/config/XARuleSearchRows.h"
 #include "app/config/XARuleSelectionWindowController.h"
 #include "app/config/XARulesTableModel.h"
+#include "app/controls/XAButtons.h" // the popover's button, which its header only names
+#include "app/controls/XAInfoPopover.h"
 #include "app/controls/XASplitView.h"
 #include "app/controls/XATableView.h"
 #include "app/controls/XAViewExtensions.h"
@@ -114,14 +116,8 @@ private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
         XAUseRuleOptionGroupsOfRegistry(XARuleRegistry::shared());
-        hints_.clear();
-        XARuleSelectionWindowController::setHintPresenter(
-            [this](const XAHintRequest &request) { hints_.push_back(request); });
     }
-    void cleanup() {
-        XARuleSelectionWindowController::setHintPresenter(nullptr);
-        environment_.reset();
-    }
+    void cleanup() { environment_.reset(); }
 
     void anEmptyOrBlankTextListsEveryPublicRuleByName() {
         XARuleSelectionWindowController sheet{XAConfiguration()};
@@ -403,20 +399,28 @@ private slots:
         }
     }
 
-    void theTagHintShowsEachTimeTheWindowBecomesKey() {
-        XARuleSelectionWindowController sheet{XAConfiguration()};
-        sheet.setHintDelaySeconds(0.05);
-        sheet.window()->show();
-        sheet.window()->activateWindow();
-        QVERIFY(XAWaitFor([&] { return !hints_.empty(); }));
-        const XAHintRequest &hint = hints_.front();
-        QCOMPARE(hint.identifier, QStringLiteral("SelectRulesByTag"));
-        QCOMPARE(hint.title, QStringLiteral("Select Rules via Tags"));
-        QCOMPARE(hint.text, QStringLiteral("Rules that have any of these tags will be selected (unless they are "
-                                           "individually excluded)."));
-        QCOMPARE(hint.displayFrequency, 2);
-        QCOMPARE(hint.preferredEdge, 3);
-        QCOMPARE(hint.anchor, static_cast<QWidget *>(sheet.tagsSelectionControl()));
+    void theTagHintShowsWhenTheWindowBecomesKeyUntilItIsDismissedOnce() {
+        auto sheet = std::make_shared<XARuleSelectionWindowController>(XAConfiguration());
+        sheet->setHintDelaySeconds(0.05);
+        sheet->window()->show();
+        sheet->window()->activateWindow();
+        QVERIFY(XAWaitFor([] { return !XAInfoPopover::visiblePopovers().isEmpty(); }));
+        XAInfoPopover *hint = XAInfoPopover::visiblePopovers().constFirst();
+        QCOMPARE(hint->identifier(), QStringLiteral("SelectRulesByTag"));
+        QCOMPARE(hint->displayFrequency(), qint64(2));
+        QCOMPARE(hint->arrowEdge(), int(XARectEdgeTop));
+        const QString text = hint->contentViewController()->textField()->text();
+        QVERIFY(text.contains("Select Rules via Tags"));
+        QVERIFY(text.contains("Rules that have any of these tags will be selected (unless they are individually "
+                              "excluded)."));
+        // Once dismissed it stays away.
+        hint->contentViewController()->dismiss();
+        QVERIFY(XAWaitFor([] { return XAInfoPopover::visiblePopovers().isEmpty(); }));
+        sheet->window()->hide();
+        sheet->window()->show();
+        sheet->window()->activateWindow();
+        QTest::qWait(300);
+        QVERIFY(XAInfoPopover::visiblePopovers().isEmpty());
     }
 
     void theSheetWithASearchAndASelectedRuleIsSavedAsAPicture() {
@@ -451,7 +455,6 @@ private slots:
 
 private:
     std::unique_ptr<XADesktopTestEnvironment> environment_;
-    std::vector<XAHintRequest> hints_;
 };
 
 QTEST_MAIN(XARuleSelectionTests)
