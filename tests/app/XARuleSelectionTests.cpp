@@ -11,6 +11,8 @@
 #include "app/controls/XASplitView.h"
 #include "app/controls/XATableView.h"
 #include "app/controls/XAViewExtensions.h"
+#include "app/diagnostics/XAWebDelegate.h"
+#include "app/shell/XANotificationCenter.h"
 #include "app/shell/XAWindow.h"
 #include "engine/XARuleIntroductionOrder.h"
 #include "engine/XARuleRegistry.h"
@@ -348,6 +350,29 @@ private slots:
         QCOMPARE(info.splitView()->sizes().at(0), 400 - info.splitView()->handleWidth());
         info.displayRule(nullptr, XAConfiguration());
         QVERIFY(!info.splitView()->isVisible());
+    }
+
+    void theRulePageTalksToTheSharedBridge() {
+        const XARuleDescriptor *rule = registered("NSLogUsed");
+        XARuleInfoViewController info(nullptr);
+        info.view()->resize(500, 400);
+        info.view()->show();
+        std::vector<std::string> actions;
+        const std::uint64_t observation = XANotificationCenter::defaultCenter().addObserver(
+            XAWebDelegateGenericActionNotificationName, &XAWebDelegate::sharedDelegate(),
+            [&](const XANotification &notification) {
+                actions.push_back(*notification.userInfo.get(XAWebDelegateGenericActionParamKey)->string());
+            });
+        bool loaded = false;
+        QObject::connect(info.webView()->page(), &QWebEnginePage::loadFinished, [&](bool ok) { loaded = ok; });
+        info.displayRule(rule, XAConfiguration());
+        QVERIFY(XAWaitFor([&] { return loaded; }, 20000));
+        QVERIFY(evaluate(info.webView()->page(), "document.body.innerText").toString().contains("NSLogUsed"));
+        evaluate(info.webView()->page(),
+                 "tessaryNativeApp.invokeGenericAction_withParameter_('configure-rule', 'NSLogUsed'); true");
+        QVERIFY(XAWaitFor([&] { return !actions.empty(); }));
+        QCOMPARE(actions, std::vector<std::string>{"NSLogUsed"});
+        XANotificationCenter::defaultCenter().removeObserver(observation);
     }
 
     void tallOptionsLeaveThePageHalfTheHeight() {
