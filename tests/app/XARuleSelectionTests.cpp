@@ -376,8 +376,14 @@ private slots:
     }
 
     void tallOptionsLeaveThePageHalfTheHeight() {
-        const XARuleDescriptor *withOptions =
-            firstPublicRule([](const XARuleDescriptor &rule) { return !rule.optionGroups.empty(); });
+        // Two option rows are taller than half of the pane.
+        const XARuleDescriptor *withOptions = firstPublicRule([](const XARuleDescriptor &rule) {
+            std::size_t options = 0;
+            for (const XARuleOptionGroup &group : rule.optionGroups) {
+                options += group.options.size();
+            }
+            return options >= 2;
+        });
         XARuleInfoViewController info(nullptr);
         info.view()->resize(500, 160);
         info.view()->show();
