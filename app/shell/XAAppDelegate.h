@@ -19,6 +19,9 @@
 #include <vector>
 
 class QFileDialog;
+class XAAboutWindowController;
+class XACLIInstallWindowController;
+class XAPreferencesWindowController;
 class XAMainNaviWindowController;
 class XAProjectList;
 class XAProjectWindow;
@@ -60,6 +63,10 @@ public:
     // Menu actions.
     void openDocument(const void *sender);
     void installCLITools(const void *sender);
+    void orderFrontAboutPanel(const void *sender);
+    void showPreferences(const void *sender);
+    // Asks the update address for the newest version and tells the user what it said.
+    void checkForUpdatesToApp(const void *sender);
     void sendFeedback(const void *sender);
     void navigateToIssueTracker(const void *sender);
     void enableDebugUI();
@@ -74,6 +81,9 @@ public:
 
     XAMainNaviWindowController *mainNaviVC() const { return mainNaviVC_.get(); }
     XAProjectWindow *projectVC() const { return projectVC_.get(); }
+    XAAboutWindowController *aboutVC();
+    XAPreferencesWindowController *preferencesVC();
+    XACLIInstallWindowController *cliInstallVC();
     XAMainMenu &mainMenu() { return mainMenu_; }
     std::size_t observerCount() const { return observers_.size(); }
 
@@ -89,6 +99,9 @@ private:
     std::optional<std::string> deferredProjectPathToOpen_;
     std::shared_ptr<XAMainNaviWindowController> mainNaviVC_;
     std::shared_ptr<XAProjectWindow> projectVC_;
+    std::shared_ptr<XAAboutWindowController> aboutVC_;
+    std::shared_ptr<XAPreferencesWindowController> preferencesVC_;
+    std::shared_ptr<XACLIInstallWindowController> cliInstallVC_;
     QPointer<QFileDialog> openProjectPanel_;
     XAMainMenu mainMenu_;
     std::vector<std::uint64_t> observers_;
