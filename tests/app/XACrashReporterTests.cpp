@@ -11,8 +11,10 @@
 #include "support/XALoopbackHTTPServer.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTest>
 
@@ -279,6 +281,42 @@ private slots:
         QVERIFY(XAWaitFor([&] { return filesIn(trashFolder()).size() == 1; }));
         QCOMPARE(server_->requests().size(), 1u);
         QCOMPARE(logTexts(server_->requests().front()), std::vector<std::string>{"a"});
+    }
+
+    // The real message box shows both check boxes with their first states and hands their final states over.
+    void theRealAlertReportsItsCheckBoxes() {
+        XAAlertPresenter::setShared(nullptr);
+        QWidget window;
+        window.show();
+        XAAlert alert(QStringLiteral("Send Crash Reports?"), QString(), XAAlertStyle::Informational,
+                      {QStringLiteral("Send"), QStringLiteral("Don't send")});
+        alert.suppressionButtonTitle = QStringLiteral("Remember my choice");
+        alert.accessoryCheckBoxTitle = QStringLiteral("Send my contact info with crash reports");
+        alert.accessoryCheckBoxChecked = true;
+        std::optional<XAAlert> answered;
+        int response = 0;
+        XAAlertPresenter::shared().present(alert, &window, [&](const XAAlert &result, int code) {
+            answered = result;
+            response = code;
+        });
+        auto *box = window.findChild<QMessageBox *>();
+        QVERIFY(box);
+        QCheckBox *remember = nullptr;
+        QCheckBox *contact = nullptr;
+        for (QCheckBox *checkBox : box->findChildren<QCheckBox *>()) {
+            (checkBox->text() == QStringLiteral("Remember my choice") ? remember : contact) = checkBox;
+        }
+        QVERIFY(remember && contact);
+        QCOMPARE(contact->text(), QStringLiteral("Send my contact info with crash reports"));
+        QVERIFY(!remember->isChecked());
+        QVERIFY(contact->isChecked());
+        remember->setChecked(true);
+        contact->setChecked(false);
+        box->buttons().at(1)->click();
+        QVERIFY(XAWaitFor([&] { return answered.has_value(); }));
+        QCOMPARE(response, 1001);
+        QVERIFY(answered->suppressionButtonChecked);
+        QVERIFY(!answered->accessoryCheckBoxChecked);
     }
 
     // "Crash The App" in a desktop process of its own leaves exactly one report naming the signal.
