@@ -142,6 +142,17 @@ private slots:
         QCOMPARE(outside->previewText(), QString());
     }
 
+    // The build copies a licence text for every row, under the path the row names or the one derived from its name.
+    void everyRowHasItsLicenceTextInTheBuild() {
+        ::unsetenv("TESSARY_RESOURCES_DIR");
+        XAAboutWindowController controller;
+        for (int row = 0; row < static_cast<int>(controller.tableViewRows().size()); ++row) {
+            infoButton(controller, row)->click();
+            QVERIFY2(!controller.licenseQLDataSource()->previewText().isEmpty(),
+                     qPrintable(controller.licenseQLDataSource()->resourceFilePath()));
+        }
+    }
+
     void screenshot() {
         ::unsetenv("TESSARY_RESOURCES_DIR");
         QVERIFY(loadConfiguredLibclang());
