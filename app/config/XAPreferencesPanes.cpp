@@ -1,9 +1,9 @@
 #include "app/config/XAPreferencesPanes.h"
 
 #include "app/controls/XAUserDefaultPopUp.h"
+#include "app/integrations/XADesktopDevEnvironment.h"
 #include "app/integrations/XAUpdater.h"
 #include "app/shell/XANotificationCenter.h"
-#include "app/shell/XASharedService.h"
 #include "core/XAUserDefaults.h"
 
 #include <QApplication>
@@ -20,8 +20,6 @@
 
 namespace {
 
-using SharedCatalogue = XASharedService<XAIntegrationAppCatalogue, XAIntegrationAppCatalogue>;
-
 QStringList toQStringList(const std::vector<std::string> &strings) {
     QStringList list;
     for (const std::string &string : strings) {
@@ -30,10 +28,10 @@ QStringList toQStringList(const std::vector<std::string> &strings) {
     return list;
 }
 
-QStringList bundleIdentifiers(const std::vector<XAIntegrationApp> &apps) {
+template <typename App> QStringList bundleIdentifiers(const std::vector<std::shared_ptr<App>> &apps) {
     QStringList identifiers;
-    for (const XAIntegrationApp &app : apps) {
-        identifiers << app.bundleIdentifier;
+    for (const std::shared_ptr<App> &app : apps) {
+        identifiers << QString::fromStdString(app->bundleId());
     }
     return identifiers;
 }
@@ -41,20 +39,21 @@ QStringList bundleIdentifiers(const std::vector<XAIntegrationApp> &apps) {
 QColor disabledTextColor() { return QApplication::palette().color(QPalette::Disabled, QPalette::WindowText); }
 
 // Dresses item i with app i: its icon at 16 × 16 and its name, greyed when the app is not installed.
-XAPopUpItemModifier itemModifierFor(const std::vector<XAIntegrationApp> &apps) {
+template <typename App> XAPopUpItemModifier itemModifierFor(const std::vector<std::shared_ptr<App>> &apps) {
     return [apps](QComboBox *popUp, int index) {
         if (index < 0 || static_cast<std::size_t>(index) >= apps.size()) {
             return;
         }
-        const XAIntegrationApp &app = apps[static_cast<std::size_t>(index)];
-        popUp->setItemText(index, app.name);
-        if (!app.icon.isNull()) {
-            popUp->setItemIcon(
-                index, QPixmap::fromImage(app.icon.scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        const XAExternalApp &app = *apps[static_cast<std::size_t>(index)];
+        popUp->setItemText(index, QString::fromStdString(app.name()));
+        const QImage icon = app.appIcon();
+        if (!icon.isNull()) {
+            popUp->setItemIcon(index,
+                               QPixmap::fromImage(icon.scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         }
-        popUp->setItemData(index,
-                           app.installed ? QApplication::palette().color(QPalette::WindowText) : disabledTextColor(),
-                           Qt::ForegroundRole);
+        popUp->setItemData(
+            index, app.isInstalled() ? QApplication::palette().color(QPalette::WindowText) : disabledTextColor(),
+            Qt::ForegroundRole);
     };
 }
 
@@ -91,12 +90,6 @@ void XAGeneralPrefsViewController::viewWillAppear() {
 
 // ---- Integrations ----
 
-XAIntegrationAppCatalogue &XAIntegrationAppCatalogue::shared() { return SharedCatalogue::get(); }
-
-void XAIntegrationAppCatalogue::setShared(std::shared_ptr<XAIntegrationAppCatalogue> catalogue) {
-    SharedCatalogue::set(std::move(catalogue));
-}
-
 QIcon XAIntegrationsViewController::toolbarItemImage() const {
     return QApplication::style()->standardIcon(QStyle::SP_DesktopIcon);
 }
@@ -120,14 +113,15 @@ void XAIntegrationsViewController::viewWillAppear() {
 }
 
 void XAIntegrationsViewController::setUpCodeEditorSelectionUI() {
-    editors_ = XAIntegrationAppCatalogue::shared().supportedEditors();
+    editors_ = XADesktopDevEnvironment::shared().supportedEditors();
     xa_bindToUserDefault(codeEditorPopupButton(), QStringLiteral("codeEditorBundleId"), bundleIdentifiers(editors_),
                          itemModifierFor(editors_), [this] { updateCodeEditorInfoField(); });
     updateCodeEditorInfoField();
 }
 
 void XAIntegrationsViewController::setUpDocsBrowserSelectionUI() {
-    const std::vector<XAIntegrationApp> browsers = XAIntegrationAppCatalogue::shared().supportedDocsBrowsers();
+    const std::vector<std::shared_ptr<XADocsBrowserApp>> browsers =
+        XADesktopDevEnvironment::shared().supportedDocsBrowsers();
     xa_bindToUserDefault(docsBrowserPopupButton(), QStringLiteral("docsBrowserBundleId"), bundleIdentifiers(browsers),
                          itemModifierFor(browsers), nullptr);
 }
@@ -139,14 +133,14 @@ void XAIntegrationsViewController::updateCodeEditorInfoField() {
         field->clear();
         return;
     }
-    const XAIntegrationApp &editor = editors_[static_cast<std::size_t>(index)];
+    const XACodeEditorApp &editor = *editors_[static_cast<std::size_t>(index)];
     QPalette palette = field->palette();
     QFont font = QApplication::font(field);
-    if (editor.installed) {
-        field->setText(editor.infoText);
+    if (editor.isInstalled()) {
+        field->setText(editor.infoText());
         palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
     } else {
-        field->setText(QStringLiteral("%1 doesn't seem to be installed.").arg(editor.name));
+        field->setText(QStringLiteral("%1 doesn't seem to be installed.").arg(QString::fromStdString(editor.name())));
         palette.setColor(QPalette::WindowText, disabledTextColor());
         font.setPointSize(11);
     }

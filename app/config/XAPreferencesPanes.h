@@ -5,6 +5,7 @@
 // Every pop-up reads and writes its user default directly, and is bound again each time its pane appears, so that
 // values changed elsewhere show up.
 
+#include "app/integrations/XAExternalApp.h"
 #include "app/shell/XAViewController.h"
 
 #include <QComboBox>
@@ -16,6 +17,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class XAPreferencesPane : public XAViewController {
@@ -44,25 +46,6 @@ private:
     QPointer<QComboBox> crashReportPolicyPopupButton_;
 };
 
-// One code editor or documentation browser as the Integrations pane lists it.
-struct XAIntegrationApp {
-    QString bundleIdentifier;
-    QString name;
-    bool installed = false;
-    QImage icon;
-    QString infoText; // shown under the editor pop-up when the editor is installed
-};
-
-// Where the supported editors and browsers come from; the lists are empty until a catalogue is set.
-class XAIntegrationAppCatalogue {
-public:
-    virtual ~XAIntegrationAppCatalogue() = default;
-    virtual std::vector<XAIntegrationApp> supportedEditors() const { return {}; }
-    virtual std::vector<XAIntegrationApp> supportedDocsBrowsers() const { return {}; }
-    static XAIntegrationAppCatalogue &shared();
-    static void setShared(std::shared_ptr<XAIntegrationAppCatalogue> catalogue);
-};
-
 class XAIntegrationsViewController : public XAPreferencesPane {
 public:
     QString identifier() const override { return QStringLiteral("integrations"); }
@@ -84,7 +67,7 @@ private:
     QPointer<QComboBox> codeEditorPopupButton_;
     QPointer<QLabel> codeEditorInfoField_;
     QPointer<QComboBox> docsBrowserPopupButton_;
-    std::vector<XAIntegrationApp> editors_;
+    std::vector<std::shared_ptr<XACodeEditorApp>> editors_;
 };
 
 class XASparklePrefsViewController : public XAPreferencesPane {

@@ -1,6 +1,6 @@
 #include "app/integrations/XAAboutWindowController.h"
 
-#include "app/shell/XASharedService.h"
+#include "app/integrations/XAURLOpener.h"
 #include "app/shell/XAWindow.h"
 #include "codemodel/XAClangVersion.h"
 #include "codemodel/XALibclangLoader.h"
@@ -8,7 +8,6 @@
 #include "core/XAString.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,8 +24,6 @@
 #include <random>
 
 namespace {
-
-using SharedOpener = XASharedService<XAURLOpener, XAURLOpener>;
 
 constexpr int kChromeHeight = 110;
 
@@ -50,10 +47,6 @@ QToolButton *newRowButton(QWidget *parent, const QString &toolTip) {
 }
 
 } // namespace
-
-void XAURLOpener::openURL(const QString &url) { QDesktopServices::openUrl(QUrl(url)); }
-XAURLOpener &XAURLOpener::shared() { return SharedOpener::get(); }
-void XAURLOpener::setShared(std::shared_ptr<XAURLOpener> opener) { SharedOpener::set(std::move(opener)); }
 
 std::vector<XAAcknowledgement> XAAboutWindowController::acknowledgements() {
     return {
@@ -187,12 +180,12 @@ void XAAboutWindowController::reloadTable() {
 void XAAboutWindowController::naviButtonPressed(int row) {
     if (row >= 0 && static_cast<std::size_t>(row) < tableViewRows_.size() &&
         !tableViewRows_[static_cast<std::size_t>(row)].link.isEmpty()) {
-        XAURLOpener::shared().openURL(tableViewRows_[static_cast<std::size_t>(row)].link);
+        XAURLOpener::shared().openURL(QUrl(tableViewRows_[static_cast<std::size_t>(row)].link));
     }
 }
 
 void XAAboutWindowController::websiteLinkButtonPressed() {
-    XAURLOpener::shared().openURL(QString::fromUtf8(XAVendorWebsiteAddress));
+    XAURLOpener::shared().openURL(QUrl(QString::fromUtf8(XAVendorWebsiteAddress)));
 }
 
 void XAAboutWindowController::infoButtonPressed(int row) {

@@ -28,15 +28,6 @@ struct XAAcknowledgement {
     std::optional<QString> licenseFileTitle; // the preview's title
 };
 
-// Opens addresses; tests replace it.
-class XAURLOpener {
-public:
-    virtual ~XAURLOpener() = default;
-    virtual void openURL(const QString &url);
-    static XAURLOpener &shared();
-    static void setShared(std::shared_ptr<XAURLOpener> opener);
-};
-
 class XAAboutWindowController : public XAWindowController {
 public:
     static constexpr int rowHeight = 20;

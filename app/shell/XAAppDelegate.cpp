@@ -1,5 +1,6 @@
 #include "app/shell/XAAppDelegate.h"
 
+#include "app/config/XADocumentWindows.h"
 #include "app/config/XAPreferencesWindowController.h"
 #include "app/controls/XAAlerts.h"
 #include "app/integrations/XAAboutWindowController.h"
@@ -71,6 +72,8 @@ void XAAppDelegate::connectMenuActions() {
     connect(mainMenu_.checkForUpdatesAction(), &QAction::triggered, this, [this] { checkForUpdatesToApp(nullptr); });
     connect(mainMenu_.feedbackAction(), &QAction::triggered, this, [this] { sendFeedback(nullptr); });
     connect(mainMenu_.issueTrackerAction(), &QAction::triggered, this, [this] { navigateToIssueTracker(nullptr); });
+    connect(mainMenu_.helpAction(), &QAction::triggered, this, [this] { showDocumentation(nullptr); });
+    connect(mainMenu_.licenseAction(), &QAction::triggered, this, [this] { showLicenseAgreement(nullptr); });
     setUserInterfaceEnabled(false);
 }
 
@@ -97,6 +100,11 @@ void XAAppDelegate::createControllers() {
         projectVC_ = projectWindowFactory_();
     }
     mainNaviVC_ = std::make_shared<XAMainNaviWindowController>(recentProjects_);
+    // The document windows build their windows and render their pages only when first shown.
+    docsWindowController_ = std::make_shared<XAAppDocsWindowController>();
+    eulaWindowController_ = std::make_shared<XAEULAWindowController>();
+    mainMenu_.helpAction()->setVisible(true);
+    mainMenu_.licenseAction()->setVisible(true);
     XAWindow *startWindow = mainNaviVC_->window();
     startWindow->layout()->setMenuBar(mainMenu_.createMenuBar(startWindow));
     if (projectVC_) {
@@ -320,6 +328,18 @@ void XAAppDelegate::sendFeedback(const void *) {
 
 void XAAppDelegate::navigateToIssueTracker(const void *) {
     QDesktopServices::openUrl(QUrl(QString::fromUtf8(XABackendBaseAddress) + QStringLiteral("/issues")));
+}
+
+void XAAppDelegate::showDocumentation(const void *) {
+    if (docsWindowController_) {
+        docsWindowController_->showWindow(this);
+    }
+}
+
+void XAAppDelegate::showLicenseAgreement(const void *) {
+    if (eulaWindowController_) {
+        eulaWindowController_->showWindow(this);
+    }
 }
 
 void XAAppDelegate::enableDebugUI() {

@@ -22,6 +22,8 @@ class QFileDialog;
 class XAAboutWindowController;
 class XACLIInstallWindowController;
 class XAPreferencesWindowController;
+class XAAppDocsWindowController;
+class XAEULAWindowController;
 class XAMainNaviWindowController;
 class XAProjectList;
 class XAProjectWindow;
@@ -69,6 +71,8 @@ public:
     void checkForUpdatesToApp(const void *sender);
     void sendFeedback(const void *sender);
     void navigateToIssueTracker(const void *sender);
+    void showDocumentation(const void *sender);
+    void showLicenseAgreement(const void *sender);
     void enableDebugUI();
     void crashTheApp(const void *sender);
 
@@ -84,6 +88,8 @@ public:
     XAAboutWindowController *aboutVC();
     XAPreferencesWindowController *preferencesVC();
     XACLIInstallWindowController *cliInstallVC();
+    XAAppDocsWindowController *docsWindowController() const { return docsWindowController_.get(); }
+    XAEULAWindowController *eulaWindowController() const { return eulaWindowController_.get(); }
     XAMainMenu &mainMenu() { return mainMenu_; }
     std::size_t observerCount() const { return observers_.size(); }
 
@@ -102,6 +108,8 @@ private:
     std::shared_ptr<XAAboutWindowController> aboutVC_;
     std::shared_ptr<XAPreferencesWindowController> preferencesVC_;
     std::shared_ptr<XACLIInstallWindowController> cliInstallVC_;
+    std::shared_ptr<XAAppDocsWindowController> docsWindowController_;
+    std::shared_ptr<XAEULAWindowController> eulaWindowController_;
     QPointer<QFileDialog> openProjectPanel_;
     XAMainMenu mainMenu_;
     std::vector<std::uint64_t> observers_;

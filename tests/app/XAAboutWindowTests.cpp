@@ -17,16 +17,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-class RecordingOpener : public XAURLOpener {
-public:
-    void openURL(const QString &url) override { opened << url; }
-    QStringList opened;
-};
-
-} // namespace
-
 class XAAboutWindowTests : public QObject {
     Q_OBJECT
 
@@ -75,7 +65,7 @@ private slots:
     // Two showings give two orders (almost always: a few tries rule out an unlucky equal shuffle); the buttons of a
     // row act on the row shown there.
     void everyShowingShufflesAndButtonsFollowTheShownRow() {
-        auto opener = std::make_shared<RecordingOpener>();
+        auto opener = std::make_shared<XARecordingURLOpener>();
         XAURLOpener::setShared(opener);
         XAAboutWindowController controller;
         controller.showWindow(nullptr);
@@ -104,7 +94,7 @@ private slots:
         QCOMPARE(controller.licensePreviewWindow()->windowTitle(), QStringLiteral("Clang/LLVM License"));
         QVERIFY(controller.licensePreviewWindow()->isVisible());
         qobject_cast<QToolButton *>(controller.tableView()->cellWidget(llvmRow, 2))->click();
-        QCOMPARE(opener->opened, QStringList{QStringLiteral("https://llvm.org")});
+        QCOMPARE(opener->opened, std::vector<QUrl>{QUrl(QStringLiteral("https://llvm.org"))});
         XASaveScreenshot(controller.licensePreviewWindow(), QStringLiteral("about-license"));
     }
 

@@ -2,6 +2,7 @@
 // editor that is not installed, and the date of the last update check against a loopback server.
 
 #include "app/config/XAPreferencesWindowController.h"
+#include "app/integrations/XADesktopDevEnvironment.h"
 #include "app/integrations/XAUpdater.h"
 #include "app/shell/XAWindow.h"
 #include "core/XAUserDefaults.h"
@@ -18,14 +19,17 @@
 
 namespace {
 
-class FakeCatalogue : public XAIntegrationAppCatalogue {
+// An installed editor (its program is the shell), one whose program is nowhere, and one browser.
+class FakeEditors : public XADesktopDevEnvironment {
 public:
-    std::vector<XAIntegrationApp> supportedEditors() const override {
-        return {{"com.apple.dt.Xcode", "Xcode", true, QImage(), "Opens files at their line."},
-                {"com.example.Missing", "Missing Editor", false, QImage(), "never shown"}};
+    std::vector<std::shared_ptr<XACodeEditorApp>> supportedEditors() override {
+        return {XACodeEditorApp::editorWithName("Xcode", "com.apple.dt.Xcode", "sh", nullptr,
+                                                QStringLiteral("Opens files at their line.")),
+                XACodeEditorApp::editorWithName("Missing Editor", "com.example.Missing",
+                                                "no-such-editor-program-anywhere", nullptr, QStringLiteral("never"))};
     }
-    std::vector<XAIntegrationApp> supportedDocsBrowsers() const override {
-        return {{"com.kapeli.dash", "Dash", false, QImage(), ""}};
+    std::vector<std::shared_ptr<XADocsBrowserApp>> supportedDocsBrowsers() override {
+        return {XADocsBrowserApp::docsBrowserWithName("Dash", "com.kapeli.dash", "no-such-browser-program", nullptr)};
     }
 };
 
@@ -40,10 +44,10 @@ private:
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        XAIntegrationAppCatalogue::setShared(std::make_shared<FakeCatalogue>());
+        XADesktopDevEnvironment::setShared(std::make_shared<FakeEditors>());
     }
     void cleanup() {
-        XAIntegrationAppCatalogue::setShared(nullptr);
+        XADesktopDevEnvironment::setShared(nullptr);
         environment_.reset();
     }
 
