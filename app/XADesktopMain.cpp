@@ -4,11 +4,13 @@
 // The library carries its own copy of the layers below it, so it repeats the executable's start-up steps for that
 // copy (launch mode, libclang, the rules' options) before it starts Qt.
 
+#include "app/integrations/XACrashReporter.h"
 #include "app/shell/XAAppDelegate.h"
 #include "app/shell/XADispatch.h"
 #include "app/shell/XANotificationCenter.h"
 #include "codemodel/XALibclangLoader.h"
 #include "core/XAAppVersion.h"
+#include "core/XACrashCapture.h"
 #include "core/XALaunchMode.h"
 #include "engine/XARuleRegistry.h"
 #include "engine/XARuleRegistryOptionGroups.h"
@@ -42,6 +44,7 @@ extern "C" __attribute__((visibility("default"))) int XADesktopApplicationMain(i
     if (XAIsRunningUnitTests()) {
         return 0; // under a test harness the desktop's launch does nothing, and there is nothing to host
     }
+    XACrashReporter::startForAppLaunchWithMechanism(XACrashCaptureMechanismSystemCrashLogs);
     // The web views share their graphics contexts with the widgets; this must be set before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);

@@ -1,9 +1,9 @@
 #include "cli/XACLIDevCommands.h"
 
 #include "cli/XACLICurrentPrinter.h"
-#include "cli/XACLIToolInstaller.h"
 #include "codemodel/XAClangASTDump.h"
 #include "codemodel/XATranslationUnit.h"
+#include "core/XACLIToolScript.h"
 #include "core/XAJSON.h"
 #include "core/XALog.h"
 #include "core/XAPaths.h"
@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr const char *kToolName = "tessary";
+constexpr const char *kToolName = XACLIToolName;
 
 XAValue textOrEmpty(const std::optional<XAXMLString> &text) { return text ? text->htmlString() : std::string(); }
 
@@ -128,7 +128,7 @@ int installCLITools(const XACLIEnvironment &) {
         return 1;
     }
     XAError error;
-    if (!XAInstallCLIToolScript(folder, kToolName, &error)) {
+    if (!installCLIToolScript(folder, kToolName, &error)) {
         XAWriteToStderr("Error: " + error.message + "\n");
         return 1;
     }
@@ -199,11 +199,6 @@ int printRuleHTML(const XACLIEnvironment &environment) {
 }
 
 } // namespace
-
-std::string XACLIToolsInstallFolder() {
-    const char *folder = std::getenv("TESSARY_CLI_TOOLS_INSTALL_DIR");
-    return folder && *folder ? folder : "/usr/local/bin";
-}
 
 std::vector<std::string> XACLISpellCheckCandidateWords(const std::string &wordListText) {
     std::set<std::string> words;

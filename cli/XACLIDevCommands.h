@@ -14,10 +14,6 @@
 // that is not one of them). `programName` is the name the usage texts show.
 int XACLIRunDevCommand(const XACLIEnvironment &environment, const std::string &programName);
 
-// The folder that "dev_install_cli_tools" installs into: $TESSARY_CLI_TOOLS_INSTALL_DIR when set and not empty,
-// else /usr/local/bin.
-std::string XACLIToolsInstallFolder();
-
 // The words of "dev_spellcheck" from the joined texts of word lists: each line lower-cased and trimmed, kept when it
 // has at least three characters, all alphanumeric, and does not begin with "pre", "post", "sub", "super", "meta" or
 // "multi"; without duplicates, sorted.

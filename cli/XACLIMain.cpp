@@ -4,6 +4,7 @@
 #include "cli/XACLIDevCommands.h"
 #include "cli/XACLIHumanReadablePrinter.h"
 #include "cli/XACLISignals.h"
+#include "core/XACrashCapture.h"
 #include "core/XALog.h"
 #include "core/XAMessageQueue.h"
 #include "core/XAPaths.h"
@@ -88,6 +89,7 @@ int runCommand(const XACLIEnvironment &environment, const std::string &programNa
 int XACLIMain(const std::vector<std::string> &arguments) {
     const std::string programName = programNameFor(arguments);
     XACLIInstallSignalHandlers();
+    XACrashCaptureStart(XACrashCaptureMechanismSystemCrashLogs);
     XASetLogTargets(XALogTargetStandardError);
     XASetVerboseLogging(xa_uberVerboseLogging(XAUserDefaults::standard()));
     XACLISetCurrentPrinter(std::make_shared<XACLIHumanReadablePrinter>(XACLIOutputOptions::defaultOptions()));
@@ -196,4 +198,3 @@ int XACLIPrintTags(const std::vector<std::string> &tagNames) {
     XACLICurrentPrinter()->printDescriptionsOfRuleTags(known);
     return known.size() == names.size() ? 0 : 1;
 }
-

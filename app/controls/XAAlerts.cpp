@@ -1,7 +1,10 @@
 #include "app/controls/XAAlerts.h"
 #include "app/shell/XASharedService.h"
 
+#include <QCheckBox>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -18,12 +21,46 @@ QMessageBox::Icon iconForStyle(XAAlertStyle style) {
     return QMessageBox::Warning;
 }
 
+// The alert's check boxes in the message box: the suppression box as its own check box, the accessory below it.
+struct CheckBoxes {
+    QPointer<QCheckBox> suppression;
+    QPointer<QCheckBox> accessory;
+
+    CheckBoxes(QMessageBox *box, const XAAlert &alert) {
+        if (alert.suppressionButtonTitle) {
+            suppression = new QCheckBox(*alert.suppressionButtonTitle, box);
+            suppression->setChecked(alert.suppressionButtonChecked);
+            box->setCheckBox(suppression);
+        }
+        if (alert.accessoryCheckBoxTitle) {
+            accessory = new QCheckBox(*alert.accessoryCheckBoxTitle, box);
+            accessory->setChecked(alert.accessoryCheckBoxChecked);
+            if (suppression) {
+                accessory->setFont(suppression->font());
+            }
+            if (auto *grid = qobject_cast<QGridLayout *>(box->layout())) {
+                grid->addWidget(accessory, grid->rowCount(), 1);
+            }
+        }
+    }
+    XAAlert statesInto(XAAlert alert) const {
+        if (suppression) {
+            alert.suppressionButtonChecked = suppression->isChecked();
+        }
+        if (accessory) {
+            alert.accessoryCheckBoxChecked = accessory->isChecked();
+        }
+        return alert;
+    }
+};
+
 class XAMessageBoxPresenter : public XAAlertPresenter {
 public:
     void present(const XAAlert &alert, QWidget *window, Handler handler) override {
         auto *box = new QMessageBox(iconForStyle(alert.style), alert.title, alert.title, QMessageBox::NoButton, window);
         box->setInformativeText(alert.message);
         box->setAttribute(Qt::WA_DeleteOnClose);
+        const CheckBoxes checkBoxes(box, alert);
         const QStringList titles = alert.buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : alert.buttons;
         QList<QAbstractButton *> buttons;
         for (const QString &title : titles) {
@@ -35,9 +72,9 @@ public:
         };
         if (window) {
             box->setWindowModality(Qt::WindowModal);
-            QObject::connect(box, &QMessageBox::finished, box, [alert, handler, responseOf](int) {
+            QObject::connect(box, &QMessageBox::finished, box, [alert, handler, responseOf, checkBoxes](int) {
                 if (handler) {
-                    handler(alert, responseOf());
+                    handler(checkBoxes.statesInto(alert), responseOf());
                 }
             });
             box->open();
@@ -46,9 +83,10 @@ public:
         box->setAttribute(Qt::WA_DeleteOnClose, false);
         box->exec();
         const int response = responseOf();
+        const XAAlert answered = checkBoxes.statesInto(alert);
         delete box;
         if (handler) {
-            handler(alert, response);
+            handler(answered, response);
         }
     }
 };

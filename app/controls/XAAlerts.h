@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -19,10 +20,20 @@ enum class XAAlertStyle { Warning = 0, Informational = 1, Critical = 2 };
 inline constexpr int XAAlertFirstButtonReturn = 1000;
 
 struct XAAlert {
+    XAAlert() = default;
+    XAAlert(QString title, QString message, XAAlertStyle style = XAAlertStyle::Warning, QStringList buttons = {})
+        : title(std::move(title)), message(std::move(message)), style(style), buttons(std::move(buttons)) {}
+
     QString title;   // the message text
     QString message; // the informative text
     XAAlertStyle style = XAAlertStyle::Warning;
     QStringList buttons; // no button gives one "OK" button
+    // Optional check boxes: the suppression box under the text ("Remember my choice") and one more as accessory.
+    // The handler receives the alert with the states they had when it was dismissed.
+    std::optional<QString> suppressionButtonTitle;
+    bool suppressionButtonChecked = false;
+    std::optional<QString> accessoryCheckBoxTitle;
+    bool accessoryCheckBoxChecked = false;
 };
 
 class XAAlertPresenter {

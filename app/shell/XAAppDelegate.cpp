@@ -1,7 +1,12 @@
 #include "app/shell/XAAppDelegate.h"
 
 #include "app/config/XADocumentWindows.h"
+#include "app/config/XAPreferencesWindowController.h"
 #include "app/controls/XAAlerts.h"
+#include "app/integrations/XAAboutWindowController.h"
+#include "app/integrations/XACLIInstallWindowController.h"
+#include "app/integrations/XACrashReporter.h"
+#include "app/integrations/XAUpdater.h"
 #include "app/shell/XADispatch.h"
 #include "app/shell/XAGUIState.h"
 #include "app/shell/XAMainNaviWindowController.h"
@@ -62,6 +67,9 @@ void XAAppDelegate::connectMenuActions() {
     connect(mainMenu_.openDocumentAction(), &QAction::triggered, this, [this] { openDocument(nullptr); });
     connect(mainMenu_.installCLIToolsAction(), &QAction::triggered, this, [this] { installCLITools(nullptr); });
     connect(mainMenu_.quitAction(), &QAction::triggered, this, [this] { terminate(); });
+    connect(mainMenu_.aboutAction(), &QAction::triggered, this, [this] { orderFrontAboutPanel(nullptr); });
+    connect(mainMenu_.preferencesAction(), &QAction::triggered, this, [this] { showPreferences(nullptr); });
+    connect(mainMenu_.checkForUpdatesAction(), &QAction::triggered, this, [this] { checkForUpdatesToApp(nullptr); });
     connect(mainMenu_.feedbackAction(), &QAction::triggered, this, [this] { sendFeedback(nullptr); });
     connect(mainMenu_.issueTrackerAction(), &QAction::triggered, this, [this] { navigateToIssueTracker(nullptr); });
     connect(mainMenu_.helpAction(), &QAction::triggered, this, [this] { showDocumentation(nullptr); });
@@ -84,6 +92,7 @@ void XAAppDelegate::applicationDidFinishLaunching() {
     if (xa_debugFeaturesEnabled(XAUserDefaults::standard())) {
         enableDebugUI();
     }
+    XADispatchToMain([] { XACrashReporter::offerToSendCrashReportsIfAny(); });
 }
 
 void XAAppDelegate::createControllers() {
@@ -247,8 +256,54 @@ void XAAppDelegate::openDocument(const void *) {
     openProjectPanel_->open();
 }
 
-void XAAppDelegate::installCLITools(const void *) {
-    // The installer window comes with its own controller; its menu item stays hidden until then.
+void XAAppDelegate::installCLITools(const void *sender) {
+    if (uiEnabled_) {
+        cliInstallVC()->showWindow(sender);
+    }
+}
+
+// The auxiliary windows are made on first use and kept for the life of the application.
+XAAboutWindowController *XAAppDelegate::aboutVC() {
+    if (!aboutVC_) {
+        aboutVC_ = std::make_shared<XAAboutWindowController>();
+    }
+    return aboutVC_.get();
+}
+
+XAPreferencesWindowController *XAAppDelegate::preferencesVC() {
+    if (!preferencesVC_) {
+        preferencesVC_ = std::make_shared<XAPreferencesWindowController>();
+    }
+    return preferencesVC_.get();
+}
+
+XACLIInstallWindowController *XAAppDelegate::cliInstallVC() {
+    if (!cliInstallVC_) {
+        cliInstallVC_ = std::make_shared<XACLIInstallWindowController>();
+    }
+    return cliInstallVC_.get();
+}
+
+void XAAppDelegate::orderFrontAboutPanel(const void *sender) { aboutVC()->showWindow(sender); }
+
+void XAAppDelegate::showPreferences(const void *sender) { preferencesVC()->showWindow(sender); }
+
+void XAAppDelegate::checkForUpdatesToApp(const void *) {
+    XAUpdater::sharedUpdater().checkForUpdates([](const XAUpdateCheckResult &result) {
+        const QString newest = QString::fromStdString(result.newestVersion.value_or(""));
+        if (!result.newestVersion) {
+            xa_showOKTitle(QStringLiteral("Update check failed"), QString::fromStdString(result.error.message));
+        } else if (result.updateAvailable) {
+            xa_showOKTitle(
+                QStringLiteral("A new version is available"),
+                QStringLiteral("%1 %2 is available; you have %3.")
+                    .arg(QString::fromUtf8(XAApplicationName), newest, QString::fromStdString(xa_version())));
+        } else {
+            xa_showOKTitle(QStringLiteral("You're up to date"),
+                           QStringLiteral("%1 %2 is the newest version.")
+                               .arg(QString::fromUtf8(XAApplicationName), QString::fromStdString(xa_version())));
+        }
+    });
 }
 
 void XAAppDelegate::sendFeedback(const void *) {

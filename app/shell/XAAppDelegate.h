@@ -19,6 +19,9 @@
 #include <vector>
 
 class QFileDialog;
+class XAAboutWindowController;
+class XACLIInstallWindowController;
+class XAPreferencesWindowController;
 class XAAppDocsWindowController;
 class XAEULAWindowController;
 class XAMainNaviWindowController;
@@ -62,6 +65,10 @@ public:
     // Menu actions.
     void openDocument(const void *sender);
     void installCLITools(const void *sender);
+    void orderFrontAboutPanel(const void *sender);
+    void showPreferences(const void *sender);
+    // Asks the update address for the newest version and tells the user what it said.
+    void checkForUpdatesToApp(const void *sender);
     void sendFeedback(const void *sender);
     void navigateToIssueTracker(const void *sender);
     void showDocumentation(const void *sender);
@@ -78,6 +85,9 @@ public:
 
     XAMainNaviWindowController *mainNaviVC() const { return mainNaviVC_.get(); }
     XAProjectWindow *projectVC() const { return projectVC_.get(); }
+    XAAboutWindowController *aboutVC();
+    XAPreferencesWindowController *preferencesVC();
+    XACLIInstallWindowController *cliInstallVC();
     XAAppDocsWindowController *docsWindowController() const { return docsWindowController_.get(); }
     XAEULAWindowController *eulaWindowController() const { return eulaWindowController_.get(); }
     XAMainMenu &mainMenu() { return mainMenu_; }
@@ -95,6 +105,9 @@ private:
     std::optional<std::string> deferredProjectPathToOpen_;
     std::shared_ptr<XAMainNaviWindowController> mainNaviVC_;
     std::shared_ptr<XAProjectWindow> projectVC_;
+    std::shared_ptr<XAAboutWindowController> aboutVC_;
+    std::shared_ptr<XAPreferencesWindowController> preferencesVC_;
+    std::shared_ptr<XACLIInstallWindowController> cliInstallVC_;
     std::shared_ptr<XAAppDocsWindowController> docsWindowController_;
     std::shared_ptr<XAEULAWindowController> eulaWindowController_;
     QPointer<QFileDialog> openProjectPanel_;

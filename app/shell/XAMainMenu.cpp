@@ -10,6 +10,7 @@ XAMainMenu::XAMainMenu()
       helpMenu_(std::make_unique<QMenu>(QStringLiteral("Help"))) {
     about_ = fileMenu_->addAction(QStringLiteral("About Tessary"));
     preferences_ = fileMenu_->addAction(QStringLiteral("Preferences…"));
+    checkForUpdates_ = fileMenu_->addAction(QStringLiteral("Check for Updates…"));
     installCLITools_ = fileMenu_->addAction(QStringLiteral("Install Command-Line Tools…"));
     fileMenu_->addSeparator();
     openDocument_ = fileMenu_->addAction(QStringLiteral("Open…"));
@@ -23,8 +24,7 @@ XAMainMenu::XAMainMenu()
     feedback_ = helpMenu_->addAction(QStringLiteral("Send Feedback…"));
     issueTracker_ = helpMenu_->addAction(QStringLiteral("Issue Tracker"));
     // Their windows come later.
-    for (QAction *action :
-         {about_.data(), preferences_.data(), installCLITools_.data(), help_.data(), license_.data()}) {
+    for (QAction *action : {help_.data(), license_.data()}) {
         action->setVisible(false);
     }
 }

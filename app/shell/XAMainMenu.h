@@ -30,6 +30,7 @@ public:
     QAction *quitAction() const { return quit_; }
     QAction *aboutAction() const { return about_; }
     QAction *preferencesAction() const { return preferences_; }
+    QAction *checkForUpdatesAction() const { return checkForUpdates_; }
     QAction *helpAction() const { return help_; }
     QAction *licenseAction() const { return license_; }
     QAction *feedbackAction() const { return feedback_; }
@@ -48,6 +49,7 @@ private:
     QPointer<QAction> quit_;
     QPointer<QAction> about_;
     QPointer<QAction> preferences_;
+    QPointer<QAction> checkForUpdates_;
     QPointer<QAction> help_;
     QPointer<QAction> license_;
     QPointer<QAction> feedback_;

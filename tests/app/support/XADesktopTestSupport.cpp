@@ -15,12 +15,17 @@
 void XAScriptedAlertPresenter::present(const XAAlert &alert, QWidget *window, Handler handler) {
     shown_.push_back({alert, window != nullptr});
     int index = 0;
+    XAAlert answered = alert;
     if (!answers_.empty()) {
-        index = std::max<qsizetype>(0, alert.buttons.indexOf(answers_.front()));
+        const Answer answer = answers_.front();
         answers_.pop_front();
+        index = std::max<qsizetype>(0, alert.buttons.indexOf(answer.buttonTitle));
+        if (answer.changes) {
+            answer.changes(answered);
+        }
     }
     if (handler) {
-        handler(alert, XAAlertFirstButtonReturn + index);
+        handler(answered, XAAlertFirstButtonReturn + index);
     }
 }
 

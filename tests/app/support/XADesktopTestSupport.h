@@ -29,11 +29,20 @@ public:
     };
 
     void present(const XAAlert &alert, QWidget *window, Handler handler) override;
-    void answerNextWith(const QString &buttonTitle) { answers_.push_back(buttonTitle); }
+    // Changes the alert's check boxes as a user would before the button is pressed.
+    using CheckBoxChanges = std::function<void(XAAlert &alert)>;
+
+    void answerNextWith(const QString &buttonTitle, CheckBoxChanges changes = nullptr) {
+        answers_.push_back({buttonTitle, std::move(changes)});
+    }
     const std::vector<Shown> &shown() const { return shown_; }
 
 private:
-    std::deque<QString> answers_;
+    struct Answer {
+        QString buttonTitle;
+        CheckBoxChanges changes;
+    };
+    std::deque<Answer> answers_;
     std::vector<Shown> shown_;
 };
 

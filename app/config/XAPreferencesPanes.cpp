@@ -1,0 +1,198 @@
+#include "app/config/XAPreferencesPanes.h"
+
+#include "app/controls/XAUserDefaultPopUp.h"
+#include "app/integrations/XADesktopDevEnvironment.h"
+#include "app/integrations/XAUpdater.h"
+#include "app/shell/XANotificationCenter.h"
+#include "core/XAUserDefaults.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+QStringList toQStringList(const std::vector<std::string> &strings) {
+    QStringList list;
+    for (const std::string &string : strings) {
+        list << QString::fromStdString(string);
+    }
+    return list;
+}
+
+template <typename App> QStringList bundleIdentifiers(const std::vector<std::shared_ptr<App>> &apps) {
+    QStringList identifiers;
+    for (const std::shared_ptr<App> &app : apps) {
+        identifiers << QString::fromStdString(app->bundleId());
+    }
+    return identifiers;
+}
+
+QColor disabledTextColor() { return QApplication::palette().color(QPalette::Disabled, QPalette::WindowText); }
+
+// Dresses item i with app i: its icon at 16 × 16 and its name, greyed when the app is not installed.
+template <typename App> XAPopUpItemModifier itemModifierFor(const std::vector<std::shared_ptr<App>> &apps) {
+    return [apps](QComboBox *popUp, int index) {
+        if (index < 0 || static_cast<std::size_t>(index) >= apps.size()) {
+            return;
+        }
+        const XAExternalApp &app = *apps[static_cast<std::size_t>(index)];
+        popUp->setItemText(index, QString::fromStdString(app.name()));
+        const QImage icon = app.appIcon();
+        if (!icon.isNull()) {
+            popUp->setItemIcon(index,
+                               QPixmap::fromImage(icon.scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        }
+        popUp->setItemData(
+            index, app.isInstalled() ? QApplication::palette().color(QPalette::WindowText) : disabledTextColor(),
+            Qt::ForegroundRole);
+    };
+}
+
+QComboBox *newPopUp(QWidget *parent) {
+    auto *popUp = new QComboBox(parent);
+    popUp->setMinimumWidth(220);
+    return popUp;
+}
+
+} // namespace
+
+// ---- General ----
+
+QIcon XAGeneralPrefsViewController::toolbarItemImage() const {
+    return QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView);
+}
+
+QWidget *XAGeneralPrefsViewController::loadView() {
+    auto *view = new QWidget;
+    crashReportPolicyPopupButton_ = newPopUp(view);
+    auto *layout = new QFormLayout(view);
+    layout->addRow(QStringLiteral("Crash reports:"), crashReportPolicyPopupButton_);
+    return view;
+}
+
+void XAGeneralPrefsViewController::viewWillAppear() {
+    QList<std::optional<QString>> titles;
+    for (const QString &title : toQStringList(xa_crashReportPolicyDisplayNames())) {
+        titles << title;
+    }
+    xa_bindToUserDefault(crashReportPolicyPopupButton(), QStringLiteral("CrashReportingPolicy"),
+                         toQStringList(xa_crashReportPolicyValues()), titles, {}, nullptr);
+}
+
+// ---- Integrations ----
+
+QIcon XAIntegrationsViewController::toolbarItemImage() const {
+    return QApplication::style()->standardIcon(QStyle::SP_DesktopIcon);
+}
+
+QWidget *XAIntegrationsViewController::loadView() {
+    auto *view = new QWidget;
+    codeEditorPopupButton_ = newPopUp(view);
+    codeEditorInfoField_ = new QLabel(view);
+    codeEditorInfoField_->setWordWrap(true);
+    docsBrowserPopupButton_ = newPopUp(view);
+    auto *layout = new QFormLayout(view);
+    layout->addRow(QStringLiteral("Code editor:"), codeEditorPopupButton_);
+    layout->addRow(QString(), codeEditorInfoField_);
+    layout->addRow(QStringLiteral("Documentation browser:"), docsBrowserPopupButton_);
+    return view;
+}
+
+void XAIntegrationsViewController::viewWillAppear() {
+    setUpCodeEditorSelectionUI();
+    setUpDocsBrowserSelectionUI();
+}
+
+void XAIntegrationsViewController::setUpCodeEditorSelectionUI() {
+    editors_ = XADesktopDevEnvironment::shared().supportedEditors();
+    xa_bindToUserDefault(codeEditorPopupButton(), QStringLiteral("codeEditorBundleId"), bundleIdentifiers(editors_),
+                         itemModifierFor(editors_), [this] { updateCodeEditorInfoField(); });
+    updateCodeEditorInfoField();
+}
+
+void XAIntegrationsViewController::setUpDocsBrowserSelectionUI() {
+    const std::vector<std::shared_ptr<XADocsBrowserApp>> browsers =
+        XADesktopDevEnvironment::shared().supportedDocsBrowsers();
+    xa_bindToUserDefault(docsBrowserPopupButton(), QStringLiteral("docsBrowserBundleId"), bundleIdentifiers(browsers),
+                         itemModifierFor(browsers), nullptr);
+}
+
+void XAIntegrationsViewController::updateCodeEditorInfoField() {
+    QLabel *field = codeEditorInfoField();
+    const int index = codeEditorPopupButton()->currentIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= editors_.size()) {
+        field->clear();
+        return;
+    }
+    const XACodeEditorApp &editor = *editors_[static_cast<std::size_t>(index)];
+    QPalette palette = field->palette();
+    QFont font = QApplication::font(field);
+    if (editor.isInstalled()) {
+        field->setText(editor.infoText());
+        palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
+    } else {
+        field->setText(QStringLiteral("%1 doesn't seem to be installed.").arg(QString::fromStdString(editor.name())));
+        palette.setColor(QPalette::WindowText, disabledTextColor());
+        font.setPointSize(11);
+    }
+    field->setPalette(palette);
+    field->setFont(font);
+}
+
+// ---- Updates ----
+
+XASparklePrefsViewController::~XASparklePrefsViewController() { viewDidDisappear(); }
+
+QIcon XASparklePrefsViewController::toolbarItemImage() const {
+    return QApplication::style()->standardIcon(QStyle::SP_BrowserReload);
+}
+
+QWidget *XASparklePrefsViewController::loadView() {
+    auto *view = new QWidget;
+    lastCheckedTextField_ = new QLabel(view);
+    auto *checkNow = new QPushButton(QStringLiteral("Check Now"), view);
+    QObject::connect(checkNow, &QPushButton::clicked, this,
+                     [] { XAUpdater::sharedUpdater().checkForUpdates(nullptr); });
+    auto *layout = new QVBoxLayout(view);
+    layout->addWidget(lastCheckedTextField_);
+    layout->addWidget(checkNow, 0, Qt::AlignLeft);
+    return view;
+}
+
+void XASparklePrefsViewController::viewWillAppear() {
+    if (!updateObservation_) {
+        updateObservation_ = XANotificationCenter::defaultCenter().addObserver(
+            XAUpdateDriverFinishedNotificationName, nullptr,
+            [this](const XANotification &) { sparkleDidFinishUpdating(); });
+    }
+    updateLastCheckedLabel();
+}
+
+void XASparklePrefsViewController::viewDidDisappear() {
+    if (updateObservation_) {
+        XANotificationCenter::defaultCenter().removeObserver(updateObservation_);
+        updateObservation_ = 0;
+    }
+}
+
+void XASparklePrefsViewController::sparkleDidFinishUpdating() { updateLastCheckedLabel(); }
+
+void XASparklePrefsViewController::updateLastCheckedLabel() {
+    const auto date = XAUpdater::sharedUpdater().lastUpdateCheckDate();
+    QString text = QStringLiteral("Never");
+    if (date) {
+        const auto milliseconds =
+            std::chrono::duration_cast<std::chrono::milliseconds>(date->time_since_epoch()).count();
+        text = QLocale().toString(QDateTime::fromMSecsSinceEpoch(milliseconds), QLocale::ShortFormat);
+    }
+    lastCheckedTextField()->setText(QStringLiteral("Last checked: %1").arg(text));
+}
