@@ -4,6 +4,7 @@
 // The library carries its own copy of the layers below it, so it repeats the executable's start-up steps for that
 // copy (launch mode, libclang, the rules' options) before it starts Qt.
 
+#include "app/project/XAProjectWindowController.h"
 #include "app/shell/XAAppDelegate.h"
 #include "app/shell/XADispatch.h"
 #include "app/shell/XANotificationCenter.h"
@@ -50,6 +51,7 @@ extern "C" __attribute__((visibility("default"))) int XADesktopApplicationMain(i
     XAInstallLogNotificationForwarding();
 
     XAAppDelegate delegate;
+    delegate.setProjectWindowFactory([] { return std::make_shared<XAProjectWindowController>(); });
     delegate.applicationDidFinishLaunching();
     // A project named on the command line is an open-file request.
     const std::vector<std::string> projectPaths = projectPathArguments(QApplication::arguments());
