@@ -43,6 +43,8 @@ extern "C" __attribute__((visibility("default"))) int XADesktopApplicationMain(i
     if (XAIsRunningUnitTests()) {
         return 0; // under a test harness the desktop's launch does nothing, and there is nothing to host
     }
+    // The web views share their graphics contexts with the widgets; this must be set before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(XAApplicationName));
     QApplication::setApplicationVersion(QString::fromStdString(xa_version()));

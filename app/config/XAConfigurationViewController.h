@@ -102,7 +102,8 @@ private:
 
     XAConfigurationViewControllerDelegate *delegate_ = nullptr;
     QPointer<QTableView> tableView_;
-    XAConfigTableModel *model_ = nullptr;
+    // The table view owns the model and can go first, with the window.
+    QPointer<XAConfigTableModel> model_;
     QPointer<QMenu> contextMenu_;
     QString autosaveName_;
     std::vector<XAConfigTableRow> optionRows_;

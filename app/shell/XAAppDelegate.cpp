@@ -1,5 +1,6 @@
 #include "app/shell/XAAppDelegate.h"
 
+#include "app/config/XADocumentWindows.h"
 #include "app/controls/XAAlerts.h"
 #include "app/shell/XADispatch.h"
 #include "app/shell/XAGUIState.h"
@@ -64,6 +65,8 @@ void XAAppDelegate::connectMenuActions() {
     connect(mainMenu_.quitAction(), &QAction::triggered, this, [this] { terminate(); });
     connect(mainMenu_.feedbackAction(), &QAction::triggered, this, [this] { sendFeedback(nullptr); });
     connect(mainMenu_.issueTrackerAction(), &QAction::triggered, this, [this] { navigateToIssueTracker(nullptr); });
+    connect(mainMenu_.helpAction(), &QAction::triggered, this, [this] { showDocumentation(nullptr); });
+    connect(mainMenu_.licenseAction(), &QAction::triggered, this, [this] { showLicenseAgreement(nullptr); });
     connectProjectWindowMenuActions();
     setUserInterfaceEnabled(false);
 }
@@ -112,6 +115,11 @@ void XAAppDelegate::createControllers() {
         projectVC_ = projectWindowFactory_();
     }
     mainNaviVC_ = std::make_shared<XAMainNaviWindowController>(recentProjects_);
+    // The document windows build their windows and render their pages only when first shown.
+    docsWindowController_ = std::make_shared<XAAppDocsWindowController>();
+    eulaWindowController_ = std::make_shared<XAEULAWindowController>();
+    mainMenu_.helpAction()->setVisible(true);
+    mainMenu_.licenseAction()->setVisible(true);
     XAWindow *startWindow = mainNaviVC_->window();
     startWindow->layout()->setMenuBar(mainMenu_.createMenuBar(startWindow));
     if (projectVC_) {
@@ -289,6 +297,18 @@ void XAAppDelegate::sendFeedback(const void *) {
 
 void XAAppDelegate::navigateToIssueTracker(const void *) {
     QDesktopServices::openUrl(QUrl(QString::fromUtf8(XABackendBaseAddress) + QStringLiteral("/issues")));
+}
+
+void XAAppDelegate::showDocumentation(const void *) {
+    if (docsWindowController_) {
+        docsWindowController_->showWindow(this);
+    }
+}
+
+void XAAppDelegate::showLicenseAgreement(const void *) {
+    if (eulaWindowController_) {
+        eulaWindowController_->showWindow(this);
+    }
 }
 
 void XAAppDelegate::enableDebugUI() {

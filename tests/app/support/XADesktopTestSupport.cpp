@@ -1,5 +1,6 @@
 #include "support/XADesktopTestSupport.h"
 
+#include "app/integrations/XADesktopDevEnvironment.h"
 #include "core/XAUserDefaults.h"
 
 #include <QCoreApplication>
@@ -50,12 +51,16 @@ XADesktopTestEnvironment::XADesktopTestEnvironment() {
     // A real message box waits for a click that never comes without a display; an alert no test scripted is
     // answered with its first button instead.
     XAAlertPresenter::setShared(std::make_shared<XAScriptedAlertPresenter>());
+    // Nor does a test open a browser.
+    XAURLOpener::setShared(std::make_shared<XARecordingURLOpener>());
 }
 
 XADesktopTestEnvironment::~XADesktopTestEnvironment() {
     XAAlertPresenter::setShared(std::make_shared<XAScriptedAlertPresenter>());
     XAXcodeProjectsQuery::setShared(nullptr);
     XAFileRevealer::setShared(nullptr);
+    XAURLOpener::setShared(nullptr);
+    XADesktopDevEnvironment::setShared(nullptr);
     XADevEnvironmentSetUp::setShared(nullptr);
     XAUserDefaults::resetForTesting();
 }
