@@ -12,7 +12,6 @@
 #include "app/controls/XASidebarView.h"
 #include "app/controls/XATabView.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
-#include "app/project/XADiagnosticsSummaryView.h"
 #include "app/project/XAProjectWindowServices.h"
 #include "app/shell/XAGUIState.h"
 #include "app/shell/XAProjectWindow.h"
@@ -29,6 +28,7 @@
 #include <string>
 #include <vector>
 
+class XADiagnosticsViewController;
 class XAProjectList;
 struct XANotification;
 
@@ -97,7 +97,7 @@ public:
     // ---- State and views ----
     const std::shared_ptr<XAProjectGUIState> &projectState() const { return projectState_; }
     XACheckingOperationLogView *logView() const { return logView_; }
-    XADiagnosticsSummaryView *diagnosticsView() const { return diagnosticsView_; }
+    XADiagnosticsViewController *diagnosticsVC() const { return diagnosticsVC_.get(); }
     XATabView *tabView() const { return tabView_; }
     XASidebarView *sidebarView() const { return sidebarView_; }
     QLabel *projectNameField() const { return projectNameField_; }
@@ -171,5 +171,5 @@ private:
     QPointer<XAProgressIndicator> checkingProgressBar_;
     QPointer<XAButton> runButton_;
     QPointer<XACheckingOperationLogView> logView_;
-    QPointer<XADiagnosticsSummaryView> diagnosticsView_;
+    std::shared_ptr<XADiagnosticsViewController> diagnosticsVC_;
 };

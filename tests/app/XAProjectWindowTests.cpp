@@ -7,9 +7,12 @@
 #include "app/controls/XAScroller.h"
 #include "app/controls/XASidebarButtonCell.h"
 #include "app/controls/XASidebarView.h"
+#include "app/controls/XASplitView.h"
 #include "app/controls/XATabView.h"
+#include "app/controls/XATableView.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
-#include "app/project/XADiagnosticsSummaryView.h"
+#include "app/diagnostics/XADiagnosticPageView.h"
+#include "app/diagnostics/XADiagnosticsViewController.h"
 #include "app/project/XAProjectWindowController.h"
 #include "app/shell/XANotificationCenter.h"
 #include "app/shell/XAOperationWindowController.h"
@@ -369,7 +372,7 @@ private slots:
         QStringList lines = loggedTexts(controller_->logView());
         QCOMPARE(lines, QStringList({"Preparing", "Checking was cancelled by the user."}));
         QVERIFY(notifier_->delivered.empty());
-        QCOMPARE(controller_->diagnosticsView()->rowCount(), 0);
+        QCOMPARE(controller_->diagnosticsVC()->diagnostics().size(), std::size_t(0));
         QVERIFY(controller_->projectState()->errorMessages.empty());
     }
 
@@ -456,7 +459,7 @@ private slots:
         QCOMPARE(lines.contains("Checked total 12 code statements."), true);
         QCOMPARE(colourOfLine(controller_->logView(), "• Try a clean build."),
                  errors > 0 ? QStringLiteral("yellow") : QStringLiteral("missing"));
-        QCOMPARE(controller_->diagnosticsView()->rowCount(), diagnostics > 0 ? 1 : 0);
+        QCOMPARE(controller_->diagnosticsVC()->diagnostics().size(), std::size_t(diagnostics));
     }
 
     void aSecondCheckClearsTheLogBadgesListsAndDiagnosticsFirst() {
@@ -467,7 +470,7 @@ private slots:
         first->send(XAProgressMessage(XAProgressMessageKindWarning, "first warning"));
         first->finish({diagnosticOfRule("NSLogUsed")});
         QVERIFY(XAWaitFor([this] { return !notifier_->delivered.empty(); }));
-        QCOMPARE(controller_->diagnosticsView()->rowCount(), 1);
+        QCOMPARE(controller_->diagnosticsVC()->diagnostics().size(), std::size_t(1));
 
         std::shared_ptr<XAFakeCheckingRun> second = startCheck();
         QVERIFY(second);
@@ -475,7 +478,7 @@ private slots:
         QVERIFY(logBadges(controller_->sidebarView()).empty());
         QVERIFY(controller_->projectState()->errorMessages.empty());
         QVERIFY(controller_->projectState()->warningMessages.empty());
-        QCOMPARE(controller_->diagnosticsView()->rowCount(), 0);
+        QCOMPARE(controller_->diagnosticsVC()->diagnostics().size(), std::size_t(0));
         QCOMPARE(controller_->tabView()->indexOfSelectedTabViewItem(), 0);
         QCOMPARE(controller_->projectState()->checkingOperation, std::shared_ptr<XACheckingRun>(second));
     }
@@ -532,7 +535,7 @@ private slots:
         alerts_->answerNextWith(QStringLiteral("Reload"));
         controller_->reloadProjectFromDisk();
         QVERIFY(XAWaitFor([this] { return project_->loadCount == 3 && controller_->projectState(); }));
-        QCOMPARE(controller_->diagnosticsView()->rowCount(), 0);
+        QCOMPARE(controller_->diagnosticsVC()->diagnostics().size(), std::size_t(0));
         QVERIFY(!controller_->projectState()->checkingOperation);
     }
 
