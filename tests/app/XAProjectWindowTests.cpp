@@ -25,6 +25,7 @@
 #include "support/XAProjectWindowFakes.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -502,6 +503,24 @@ private slots:
         QVERIFY(XAWaitFor([this] { return project_->loadCount == 2 && controller_->projectState(); }));
         QCOMPARE(alerts_->shown().back().alert.message,
                  QStringLiteral("The Xcode project seems to have changed on disk. Do you want to reload it?"));
+    }
+
+    void theChangeCheckRunsWhenTheApplicationBecomesActiveFromFirstMainUntilClosed() {
+        QVERIFY(openProject());
+        alerts_->answerNextWith(QStringLiteral("Don't reload"));
+        project_->setHash("hash-2");
+        XANotificationCenter::defaultCenter().post({XAWindowDidBecomeMainNotificationName, controller_->window(), {}});
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!alertShown(QStringLiteral("Reload project?")));
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        QVERIFY(alertShown(QStringLiteral("Reload project?")));
+        const std::size_t shown = alerts_->shown().size();
+        controller_->window()->close();
+        project_->setHash("hash-3");
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        QCOMPARE(alerts_->shown().size(), shown);
+        QVERIFY(!controller_->projectState());
+        QCOMPARE(recent_->projectReferences().size(), std::size_t(1));
     }
 
     void aReloadAsksOnlyWithDiagnosticsAndKeepsTheWorkingConfiguration() {
