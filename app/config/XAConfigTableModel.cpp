@@ -78,6 +78,10 @@ QVariant XAConfigTableModel::headerData(int section, Qt::Orientation orientation
     return section == XAConfigurationViewController::OptionColumn ? QStringLiteral("Option") : QStringLiteral("Value");
 }
 
+bool XAConfigTableModel::isGroupRow(int row) const {
+    return controller_ && row >= 0 && row < controller_->numberOfRows() && controller_->isGroupRow(row);
+}
+
 void XAConfigTableModel::reload() {
     beginResetModel();
     endResetModel();

@@ -18,6 +18,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     void reload();
+    // Whether the row is a group heading; no row is once the controller has gone.
+    bool isGroupRow(int row) const;
     // The controller is going away: the model answers nothing from now on.
     void detach() { controller_ = nullptr; }
 

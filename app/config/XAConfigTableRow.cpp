@@ -1,22 +1,28 @@
 #include "app/config/XAConfigTableRow.h"
 
+#include "app/controls/XAQtConversions.h"
 #include "core/XAXMLText.h"
 
 #include <QFontDatabase>
 
 namespace {
 
-QString whiteLevel(double level) { return QColor::fromRgbF(level, level, level).name(); }
+QColor white(double level) { return QColor::fromRgbF(float(level), float(level), float(level)); }
 
-QString escaped(const std::string &text) { return QString::fromStdString(text).toHtmlEscaped(); }
+QFont systemFont(double size, bool bold = false) {
+    QFont font = xa_fontWithSize(QFontDatabase::systemFont(QFontDatabase::GeneralFont), size);
+    font.setBold(bold);
+    return font;
+}
+
+QFont fixedPitchFont(double size) { return xa_fontWithSize(QFontDatabase::systemFont(QFontDatabase::FixedFont), size); }
 
 XAOptionValueCell textFieldCell(const XAConfigurationOption &option, const QColor &color, bool editable) {
     XAOptionValueCell cell;
     cell.kind = XAOptionValueCell::Kind::TextField;
     cell.editable = editable;
     cell.placeholder = QString::fromStdString(option.valueTypeExample());
-    cell.font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    cell.font.setPointSize(11);
+    cell.font = fixedPitchFont(11);
     cell.foregroundColor = color;
     return cell;
 }
@@ -25,6 +31,7 @@ XAOptionValueCell popUpCell(const XAConfigurationOption &option) {
     XAOptionValueCell cell;
     cell.kind = XAOptionValueCell::Kind::PopUp;
     cell.editable = true;
+    cell.font = systemFont(12);
     for (const XAOptionValue &value : option.allowedValues()) {
         cell.items << (value.isNull() ? XANoValuePopUpTitle : QString::fromStdString(value.description()));
     }
@@ -55,21 +62,19 @@ XAConfigTableRow XAConfigTableRow::initRuleOptionRowWithOption(const XAConfigura
     return row;
 }
 
-QString XAConfigTableRow::attributedTitleForGroupRowSelected(bool selected) const {
-    return QStringLiteral("<span style=\"font-weight:bold; font-size:12pt; color:%1\">%2</span>")
-        .arg(whiteLevel(selected ? 1.0 : 0.9), title_.toHtmlEscaped());
+XAGroupRowTitle XAConfigTableRow::attributedTitleForGroupRowSelected(bool selected) const {
+    return {{title_, systemFont(12, true), white(selected ? 1.0 : 0.9)}, white(0.0), QPointF(0, 1)};
 }
 
-QString XAConfigTableRow::attributedTitleForOptionDescriptionCellSelected(bool) const {
+XAOptionDescriptionTitle XAConfigTableRow::attributedTitleForOptionDescriptionCellSelected(bool) const {
     if (!option_) {
         return {};
     }
-    const QString description = escaped(xa_stringByStrippingXMLTags(option_->optionDescription()));
-    const QString info = escaped(xa_stringByStrippingXMLTags(option_->optionInfo().value_or("")));
-    return QStringLiteral("<div style=\"white-space:nowrap\"><b style=\"color:%1\">%2</b>"
-                          "<span style=\"font-family:monospace; color:%3\"> (%4)</span></div>"
-                          "<div style=\"font-size:12pt; color:%3\">%5</div>")
-        .arg(whiteLevel(0.9), description, whiteLevel(0.7), escaped(option_->longName()), info);
+    const QString description = QString::fromStdString(xa_stringByStrippingXMLTags(option_->optionDescription()));
+    const QString info = QString::fromStdString(xa_stringByStrippingXMLTags(option_->optionInfo().value_or("")));
+    return {{description, systemFont(12, true), white(0.9)},
+            {QStringLiteral(" (%1)").arg(QString::fromStdString(option_->longName())), fixedPitchFont(11), white(0.7)},
+            {info, systemFont(12), white(0.7)}};
 }
 
 XAOptionValueCell XAConfigTableRow::valueCellWithForegroundColor(const QColor &color) const {

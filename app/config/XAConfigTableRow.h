@@ -1,14 +1,15 @@
 #pragma once
 
 // One row of the configuration table: a group heading, an application (main) option, or an option of a rule option
-// group. The row also knows how it is presented: the rich-text titles of its option column and the kind of editor its
-// value column gets.
+// group. The row also knows how it is presented: the styled titles of its option column and the kind of editor its
+// value column gets. Font sizes are in the look's points (xa_fontWithSize).
 
 #include "engine/config/XAConfigurationOption.h"
 #include "engine/config/XARuleOption.h"
 
 #include <QColor>
 #include <QFont>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,28 @@ struct XAOptionValueCell {
     QString placeholder; // text fields: the option's value-type example
     QFont font;
     QColor foregroundColor;
+};
+
+// A piece of text in one font and colour.
+struct XAStyledText {
+    QString text;
+    QFont font;
+    QColor color;
+};
+
+// A group heading: bold, with a black shadow one point below it.
+struct XAGroupRowTitle {
+    XAStyledText title;
+    QColor shadowColor;
+    QPointF shadowOffset; // y grows downwards
+};
+
+// The option column's title: a first line of the description in bold followed by " (long name)" in a fixed-pitch
+// font, cut off with an ellipsis at its end when too long, and below it the option's explanation wrapped by words.
+struct XAOptionDescriptionTitle {
+    XAStyledText description;
+    XAStyledText longName;
+    XAStyledText info; // empty when the option has none
 };
 
 inline const QString XANoValuePopUpTitle = QStringLiteral("— no value —");
@@ -42,11 +65,10 @@ public:
     const XAConfigurationOption *option() const { return option_ ? &*option_ : nullptr; }
     const std::optional<XARuleOptionGroup> &optionGroup() const { return optionGroup_; }
 
-    // The heading in bold white (brighter when selected), as rich text.
-    QString attributedTitleForGroupRowSelected(bool selected) const;
-    // The option's description in bold, its long name in a fixed-pitch font, then its explanation; the same whether
-    // selected or not.
-    QString attributedTitleForOptionDescriptionCellSelected(bool selected) const;
+    // The heading in bold white (brighter when selected).
+    XAGroupRowTitle attributedTitleForGroupRowSelected(bool selected) const;
+    // The option's description without markup, its long name, then its explanation; the same whether selected or not.
+    XAOptionDescriptionTitle attributedTitleForOptionDescriptionCellSelected(bool selected) const;
     XAOptionValueCell valueCellWithForegroundColor(const QColor &color) const;
 
 private:

@@ -111,38 +111,40 @@ QWidget *XAConfigurationViewController::loadView() {
     QWidget *view = XAViewController::loadView();
     auto *layout = new QVBoxLayout(view);
     layout->setContentsMargins(0, 0, 0, 0);
-    tableView_ = new QTableView(view);
-    layout->addWidget(tableView_);
-    model_ = new XAConfigTableModel(this, tableView_);
-    tableView_->setModel(model_);
-    tableView_->setItemDelegate(new XAOptionValueDelegate(this, tableView_));
-    tableView_->setFrameShape(QFrame::NoFrame);
-    tableView_->setShowGrid(false);
-    tableView_->setWordWrap(true);
-    tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tableView_->verticalHeader()->hide();
-    tableView_->horizontalHeader()->setStretchLastSection(true);
-    tableView_->setStyleSheet(QStringLiteral(
-        "QTableView { background-color: rgb(51, 51, 51); color: rgb(230, 230, 230); "
-        "selection-background-color: rgb(70, 90, 120); }"
-        "QHeaderView::section { background-color: rgb(40, 40, 40); color: rgb(200, 200, 200); border: none; "
-        "border-bottom: 1px solid rgb(25, 25, 25); padding: 3px 8px; }"));
-    connect(tableView_, &QTableView::doubleClicked, this,
+    // The dark table inside a borderless scroll view; the value column stretches, so only rows ever scroll.
+    scrollView_ = new XAScrollView(view);
+    auto *table = new XATableView;
+    tableView_ = table;
+    scrollView_->setDocumentView(table);
+    scrollView_->setHasHorizontalScroller(false);
+    scrollView_->setAutohidesScrollers(true);
+    layout->addWidget(scrollView_);
+    model_ = new XAConfigTableModel(this, table);
+    table->setModel(model_);
+    table->xa_setStyle(2);
+    table->xa_useHeaderCellClass();
+    QPointer<XAConfigTableModel> model = model_;
+    table->setGroupRowPredicate([model](int row) { return model && model->isGroupRow(row); });
+    table->setItemDelegate(new XAOptionValueDelegate(this, table));
+    table->setWordWrap(true);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    connect(table, &QTableView::doubleClicked, this,
             [this](const QModelIndex &index) { tableRowDoubleClicked(index.row(), index.column()); });
-    contextMenu_ = new QMenu(tableView_);
-    tableView_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(tableView_, &QWidget::customContextMenuRequested, this, [this](const QPoint &position) {
+    contextMenu_ = new QMenu(table);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, [this](const QPoint &position) {
         clickedRow_ = tableView_->rowAt(position.y());
         menuNeedsUpdate(contextMenu_);
         if (!contextMenu_->isEmpty()) {
             contextMenu_->popup(tableView_->viewport()->mapToGlobal(position));
         }
     });
-    tableView_->setColumnWidth(OptionColumn, 380);
+    table->setColumnWidth(OptionColumn, 380);
     restoreColumnWidths();
-    connect(tableView_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { saveColumnWidths(); });
+    connect(table->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { saveColumnWidths(); });
     reloadTable();
     return view;
 }
@@ -273,7 +275,7 @@ void XAConfigurationViewController::restartEditingValueOfRow(int row) {
         return;
     }
     // The editor that delivered the refused value is still closing: edit again once it has.
-    QPointer<QTableView> table = tableView_;
+    QPointer<XATableView> table = tableView_;
     QTimer::singleShot(0, table, [table, row] {
         const QModelIndex index = table->model()->index(row, ValueColumn);
         table->setCurrentIndex(index);

@@ -6,12 +6,13 @@
 // and decides whether to apply them.
 
 #include "app/config/XAConfigTableRow.h"
+#include "app/controls/XAScrollView.h"
+#include "app/controls/XATableView.h"
 #include "app/shell/XAViewController.h"
 #include "engine/config/XAConfiguration.h"
 
 #include <QMenu>
 #include <QPointer>
-#include <QTableView>
 #include <QVariant>
 
 #include <memory>
@@ -47,10 +48,14 @@ public:
 
     XAConfigurationViewControllerDelegate *delegate() const { return delegate_; }
     void setDelegate(XAConfigurationViewControllerDelegate *delegate) { delegate_ = delegate; }
-    // The table, with the view built on first use.
-    QTableView *tableView() {
+    // The dark table and the scroll view around it, with the view built on first use.
+    XATableView *tableView() {
         view();
         return tableView_;
+    }
+    XAScrollView *scrollView() {
+        view();
+        return scrollView_;
     }
     const QString &autosaveName() const { return autosaveName_; }
     const std::vector<XAConfigTableRow> &optionRows() const { return optionRows_; }
@@ -101,8 +106,9 @@ private:
     void stringArrayEditorDidEnd(std::size_t rowIndex, int returnCode);
 
     XAConfigurationViewControllerDelegate *delegate_ = nullptr;
-    QPointer<QTableView> tableView_;
-    // The table view owns the model and can go first, with the window.
+    // The window owns the view with the scroll view, the table and its model, and can delete them first.
+    QPointer<XAScrollView> scrollView_;
+    QPointer<XATableView> tableView_;
     QPointer<XAConfigTableModel> model_;
     QPointer<QMenu> contextMenu_;
     QString autosaveName_;

@@ -2,6 +2,8 @@
 
 #include "app/config/XAStringArrayModel.h"
 #include "app/controls/XAAlerts.h"
+#include "app/controls/XAButtons.h"
+#include "app/controls/XAQtConversions.h"
 #include "app/shell/XAWindow.h"
 
 #include <QHBoxLayout>
@@ -25,6 +27,7 @@ XAStringArrayEditorWindowController::~XAStringArrayEditorWindowController() {
 void XAStringArrayEditorWindowController::windowDidLoad() {
     XAWindowController::windowDidLoad();
     window()->resize(420, 360);
+    xa_adoptDarkWindowStyle();
     QWidget *content = window()->contentView();
     auto *layout = new QVBoxLayout(content);
     optionNameField_ = new QLabel(optionName_, content);
@@ -32,9 +35,22 @@ void XAStringArrayEditorWindowController::windowDidLoad() {
     QFont nameFont = optionNameField_->font();
     nameFont.setBold(true);
     optionNameField_->setFont(nameFont);
+    QPalette namePalette = optionNameField_->palette();
+    namePalette.setColor(QPalette::WindowText, XAQColor(XAColor::white(0.9)));
+    optionNameField_->setPalette(namePalette);
     layout->addWidget(optionNameField_);
 
     tableView_ = new QListView(content);
+    // Light text on the dark content background inside a thin grey line, the selection in the dark tables' blue.
+    QPalette listPalette = tableView_->palette();
+    listPalette.setColor(QPalette::WindowText, XAQColor(XAColor::white(0.3)));
+    listPalette.setColor(QPalette::Base, xa_darkContentBackgroundColor());
+    listPalette.setColor(QPalette::Text, XAQColor(XAColor::white(0.8)));
+    listPalette.setColor(QPalette::Highlight, QColor(34, 75, 140));
+    listPalette.setColor(QPalette::HighlightedText, XAQColor(XAColor::white(1.0)));
+    tableView_->setPalette(listPalette);
+    tableView_->setFrameShape(QFrame::Box);
+    tableView_->setFrameShadow(QFrame::Plain);
     model_ = new XAStringArrayModel(this, tableView_);
     tableView_->setModel(model_);
     tableView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -48,10 +64,19 @@ void XAStringArrayEditorWindowController::windowDidLoad() {
     layout->addWidget(tableView_, 1);
 
     auto *buttons = new QHBoxLayout;
-    addButton_ = new QPushButton(QStringLiteral("+"), content);
-    removeButton_ = new QPushButton(QStringLiteral("−"), content);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), content);
-    saveButton_ = new QPushButton(QStringLiteral("Save"), content);
+    // Grey dark buttons: narrow ones for adding and removing rows, dialog-wide ones for ending the sheet.
+    auto *addButton = new XAButton(QStringLiteral("+"), content);
+    auto *removeButton = new XAButton(QStringLiteral("−"), content);
+    auto *cancelButton = new XAButton(QStringLiteral("Cancel"), content);
+    auto *saveButton = new XAButton(QStringLiteral("Save"), content);
+    for (XAButton *button : {addButton, removeButton, cancelButton, saveButton}) {
+        button->cell().xa_setStyle(XAButtonStyleGray);
+        button->setMinimumWidth(button == addButton || button == removeButton ? 32 : 80);
+    }
+    addButton_ = addButton;
+    removeButton_ = removeButton;
+    cancelButton_ = cancelButton;
+    saveButton_ = saveButton;
     saveButton_->setDefault(true);
     connect(addButton_, &QPushButton::clicked, this, [this] { addButtonPressed(); });
     connect(removeButton_, &QPushButton::clicked, this, [this] { removeButtonPressed(); });

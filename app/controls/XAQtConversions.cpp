@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 QColor XAQColor(const XAColor &color) { return QColor::fromRgbF(color.red, color.green, color.blue, color.alpha); }
 
@@ -13,6 +14,11 @@ XAColor XAColorFromQColor(const QColor &color) {
 
 QColor xa_colorByModifyingHSBWithBlock(const QColor &color, const XAHSBModifier &modify) {
     return XAQColor(xa_colorByModifyingHSBWithBlock(XAColorFromQColor(color), modify));
+}
+
+QFont xa_fontWithSize(QFont font, double points) {
+    font.setPixelSize(std::max(1, int(std::lround(points))));
+    return font;
 }
 
 QColor xa_darkContentBackgroundColor() { return XAQColor(XAColor::white(0.13)); }

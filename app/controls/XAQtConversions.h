@@ -8,6 +8,7 @@
 #include "core/XAImage.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QString>
 
@@ -20,6 +21,12 @@ QColor xa_colorByModifyingHSBWithBlock(const QColor &color, const XAHSBModifier 
 QColor xa_darkContentBackgroundColor();
 // Brightness limited to at most 0.3.
 QColor xa_darkColor(const QColor &color);
+
+// The font at a size given in the points of the look. The look measures its frames, row heights and insets in
+// points of a 72-per-inch screen, which are Qt's device-independent pixels; a font sized in the same unit keeps its
+// place in those frames on a screen of any logical resolution (Qt's own points grow with it: 12 of them are 16 pixels
+// at 96 dots per inch).
+QFont xa_fontWithSize(QFont font, double points);
 
 // Styled text as Qt rich text (HTML): fonts, colours, links, underlines and markers of every run. Text and
 // text-background colour roles are left to the palette.

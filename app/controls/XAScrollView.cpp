@@ -67,13 +67,19 @@ void XAScrollView::setHasHorizontalScroller(bool has) {
     applyScrollerPolicies();
 }
 
+void XAScrollView::setAutohidesScrollers(bool autohides) {
+    autohidesScrollers_ = autohides;
+    applyScrollerPolicies();
+}
+
 void XAScrollView::applyScrollerPolicies() {
     if (!scrollArea_) {
         return;
     }
-    // Classic scrollers are always visible when wanted.
-    scrollArea_->setVerticalScrollBarPolicy(hasVerticalScroller_ ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    scrollArea_->setHorizontalScrollBarPolicy(hasHorizontalScroller_ ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // Classic scrollers are always visible when wanted, unless they hide while there is nothing to scroll.
+    const Qt::ScrollBarPolicy wanted = autohidesScrollers_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
+    scrollArea_->setVerticalScrollBarPolicy(hasVerticalScroller_ ? wanted : Qt::ScrollBarAlwaysOff);
+    scrollArea_->setHorizontalScrollBarPolicy(hasHorizontalScroller_ ? wanted : Qt::ScrollBarAlwaysOff);
     // A corner widget would keep room free at the end of a lone scroller.
     scrollArea_->setCornerWidget(hasVerticalScroller_ && hasHorizontalScroller_ ? corner_ : nullptr);
 }

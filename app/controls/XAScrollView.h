@@ -27,6 +27,9 @@ public:
     void setHasHorizontalScroller(bool has);
     bool hasVerticalScroller() const { return hasVerticalScroller_; }
     bool hasHorizontalScroller() const { return hasHorizontalScroller_; }
+    // A wanted scroller that hides itself while the document fits (off by default: wanted scrollers always show).
+    void setAutohidesScrollers(bool autohides);
+    bool autohidesScrollers() const { return autohidesScrollers_; }
 
     // The square between the two scrollers, in this view's coordinates; empty unless both are shown.
     QRect cornerRect() const;
@@ -41,4 +44,5 @@ private:
     QWidget *corner_ = nullptr;
     bool hasVerticalScroller_ = true;
     bool hasHorizontalScroller_ = true;
+    bool autohidesScrollers_ = false;
 };

@@ -59,11 +59,7 @@ QRectF XASidebarButtonCell::titleRect(const QRectF &frame) const {
     return QRectF(frame.x(), frame.bottom() - XATitleBottomMargin - XATitleHeight, frame.width(), XATitleHeight);
 }
 
-QFont XASidebarButtonCell::titleFont() const {
-    QFont font = this->font();
-    font.setPointSizeF(isHighlighted() ? 10 : 11);
-    return font;
-}
+QFont XASidebarButtonCell::titleFont() const { return xa_fontWithSize(font(), isHighlighted() ? 10 : 11); }
 
 QColor XASidebarButtonCell::titleColor() const {
     return isOn() && !isHighlighted() ? QColor(Qt::white) : QColor(Qt::lightGray);
@@ -104,8 +100,7 @@ std::vector<std::pair<std::int64_t, QRectF>> XASidebarButtonCell::badgeRects(con
 }
 
 QFont XASidebarButtonCell::xa_badgeTextFont() {
-    QFont font;
-    font.setPointSizeF(12);
+    QFont font = xa_fontWithSize(QFont(), 12);
     font.setBold(true);
     return font;
 }

@@ -1,5 +1,6 @@
 #include "app/shell/XAWrapperWindowController.h"
 
+#include "app/controls/XAButtons.h"
 #include "app/shell/XAViewController.h"
 #include "app/shell/XAWindow.h"
 
@@ -22,8 +23,15 @@ void XAWrapperWindowController::windowDidLoad() {
     font.setPointSize(15);
     titleTextField_->setFont(font);
     titleTextField_->setStyleSheet(QStringLiteral("color: rgb(230, 230, 230);"));
-    okButton_ = new QPushButton(QStringLiteral("OK"), content);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), content);
+    // The dialog buttons in the grey style of the dark controls.
+    auto *okButton = new XAButton(QStringLiteral("OK"), content);
+    auto *cancelButton = new XAButton(QStringLiteral("Cancel"), content);
+    for (XAButton *button : {okButton, cancelButton}) {
+        button->cell().xa_setStyle(XAButtonStyleGray);
+        button->setMinimumWidth(80);
+    }
+    okButton_ = okButton;
+    cancelButton_ = cancelButton;
     connect(okButton_, &QPushButton::clicked, this, [this] { okPressed(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelPressed(); });
     addViewControllerViewToWindow(content);
@@ -47,6 +55,7 @@ void XAWrapperWindowController::addViewControllerViewToWindow(QWidget *content) 
     layout->addSpacing(10);
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(20, 0, 20, 0);
+    buttons->setSpacing(12);
     buttons->addStretch();
     buttons->addWidget(cancelButton_);
     buttons->addWidget(okButton_);

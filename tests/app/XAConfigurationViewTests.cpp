@@ -2,7 +2,10 @@
 // the default, the list editor for list values, the copies it edits, and the saved column widths.
 
 #include "app/config/XAConfigurationViewController.h"
+#include "app/config/XAOptionValueDelegate.h"
 #include "app/config/XAStringArrayEditorWindowController.h"
+#include "app/controls/XAButtons.h"
+#include "app/controls/XATableHeaderView.h"
 #include "app/shell/XAWindow.h"
 #include "app/shell/XAWrapperWindowController.h"
 #include "core/XAUserDefaults.h"
@@ -176,11 +179,88 @@ private slots:
         QCOMPARE(number.kind, XAOptionValueCell::Kind::TextField);
         QVERIFY(number.editable);
         QCOMPARE(number.placeholder, QStringLiteral("number"));
-        QCOMPARE(number.font.pointSize(), 11);
+        QCOMPARE(number.font.pixelSize(), 11);
         QVERIFY(number.font.fixedPitch() || QFontInfo(number.font).fixedPitch());
         const XAOptionValueCell list = cell(*controller, "allowedNames");
         QCOMPARE(list.kind, XAOptionValueCell::Kind::TextField);
         QVERIFY(!list.editable);
+    }
+
+    void theTableIsTheDarkTableWithDarkControlsInAScrollView() {
+        XAConfigurationViewController controller(*configuration_, false,
+                                                 std::vector<std::string>{"LongName", "Threshold"}, "", &testRules());
+        XATableView *table = controller.tableView();
+        QCOMPARE(table->xa_style(), qint64(2));
+        QVERIFY(dynamic_cast<XATableHeaderView *>(table->horizontalHeader()));
+        QCOMPARE(controller.scrollView()->documentView(), table);
+        QVERIFY(table->xa_rowIsGroupRow(0));
+        QVERIFY(!table->xa_rowIsGroupRow(1));
+        controller.view()->resize(800, 900);
+        controller.view()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(controller.view()));
+        const QModelIndex style = table->model()->index(rowOfOption(controller, "style"), 1);
+        auto *popUp = dynamic_cast<XAPopUpButton *>(table->indexWidget(style));
+        QVERIFY(popUp);
+        QCOMPARE(popUp->cell().xa_style(), qint64(2));
+        // As a table row draws a pop-up: 22 points high, centred in the cell, 3 points in from its sides.
+        const QRect frame = XAOptionValueDelegate::cellFrame(table->visualRect(style));
+        QCOMPARE(popUp->geometry(), XAPopUpButtonCell::bezelFrame(frame, true).toAlignedRect());
+        QCOMPARE(popUp->height(), 22);
+        QCOMPARE(popUp->geometry().center().y(), frame.center().y());
+    }
+
+    void theScrollerShowsOnlyWhileRowsOverflow() {
+        auto controller = longNameTable();
+        XAScrollView *scrollView = controller->scrollView();
+        controller->view()->resize(800, int(controller->desiredViewHeight()) + 20);
+        controller->view()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(controller->view()));
+        QVERIFY(!scrollView->verticalScroller()->isVisibleTo(scrollView));
+        QVERIFY(!scrollView->horizontalScroller()->isVisibleTo(scrollView));
+        controller->view()->resize(800, 200);
+        QVERIFY(XAWaitFor([&] { return scrollView->verticalScroller()->isVisibleTo(scrollView); }));
+        QVERIFY(!scrollView->horizontalScroller()->isVisibleTo(scrollView));
+    }
+
+    void aClickOnACheckBoxTogglesItsOption() {
+        auto controller = longNameTable();
+        XARecordingDelegate delegate;
+        controller->setDelegate(&delegate);
+        controller->view()->resize(800, 600);
+        controller->view()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(controller->view()));
+        XATableView *table = controller->tableView();
+        const int row = rowOfOption(*controller, "strict");
+        table->scrollTo(table->model()->index(row, 1));
+        const QRect frame = XAOptionValueDelegate::cellFrame(table->visualRect(table->model()->index(row, 1)));
+        const QPoint box = XAButtonCell::checkboxRect(frame, true).center().toPoint();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box);
+        QCOMPARE(controller->selectedRuleOptionValues().at("LongName").at("strict"), XAOptionValue(true));
+        QCOMPARE(delegate.changes, 1);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box);
+        QCOMPARE(controller->selectedRuleOptionValues().at("LongName").at("strict"), XAOptionValue(false));
+        QCOMPARE(delegate.changes, 2);
+        // The option's description beside it is no switch.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->model()->index(row, 0)).center());
+        QCOMPARE(delegate.changes, 2);
+    }
+
+    void anOptionTitleShowsItsDescriptionLongNameAndTwoLinesOfExplanationInItsRow() {
+        auto controller = longNameTable();
+        const XAOptionDescriptionTitle title =
+            controller->optionRows()[std::size_t(rowOfOption(*controller, "maxLength"))]
+                .attributedTitleForOptionDescriptionCellSelected(false);
+        QCOMPARE(title.description.text, QStringLiteral("Maximum length"));
+        QVERIFY(title.description.font.bold());
+        QCOMPARE(title.longName.text, QStringLiteral(" (maxLength)"));
+        QVERIFY(QFontInfo(title.longName.font).fixedPitch());
+        QCOMPARE(title.info.text, QStringLiteral("Longer names are reported."));
+        // The first line and two lines of explanation fit the 50-point cell of an option row.
+        const double height =
+            std::max(QFontMetricsF(title.description.font).height(), QFontMetricsF(title.longName.font).height()) +
+            2 * QFontMetricsF(title.info.font).height();
+        QVERIFY2(height <= 50.0, qPrintable(QString::number(height)));
     }
 
     void choosingNoValueRemovesTheKey() {
@@ -221,6 +301,7 @@ private slots:
             controller->tableView()->indexWidget(controller->tableView()->model()->index(row, 1)));
         QVERIFY(typed);
         QCOMPARE(typed->placeholderText(), QStringLiteral("number"));
+        QCOMPARE(typed->font().pixelSize(), 11);
         typed->setText(QStringLiteral("abc"));
         QTest::keyClick(typed, Qt::Key_Return);
         QVERIFY(XAWaitFor([&] { return !alerts_->shown().empty(); }));
@@ -234,6 +315,23 @@ private slots:
         auto *field = qobject_cast<QLineEdit *>(controller->tableView()->indexWidget(value));
         QVERIFY(field);
         QCOMPARE(field->selectedText(), QStringLiteral("40"));
+    }
+
+    void aFieldWithoutValueOpensEmptyWithItsPlaceholder() {
+        auto controller = longNameTable();
+        controller->view()->resize(800, 600);
+        controller->view()->show();
+        const int row = rowOfOption(*controller, "namePattern");
+        controller->tableRowDoubleClicked(row, 1);
+        auto *field = qobject_cast<QLineEdit *>(
+            controller->tableView()->indexWidget(controller->tableView()->model()->index(row, 1)));
+        QVERIFY(field);
+        QVERIFY(field->text().isEmpty());
+        QCOMPARE(field->placeholderText(), QStringLiteral("regex"));
+        field->setText(QStringLiteral("^x"));
+        QTest::keyClick(field, Qt::Key_Return); // the field commits once the key event has been handled
+        QVERIFY(XAWaitFor([&] { return controller->selectedRuleOptionValues().at("LongName").count("namePattern"); }));
+        QCOMPARE(controller->objectValue(1, row), QVariant(QStringLiteral("^x")));
     }
 
     void aValidEditStoresTheConvertedValueAndNotifiesOnce() {

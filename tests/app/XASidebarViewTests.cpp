@@ -168,6 +168,24 @@ private slots:
         QCOMPARE(diagnosticsController.shownCount, 1);
     }
 
+    void titlesFitAndBadgesStackAboveTheTitle() {
+        XASidebarFixture fixture;
+        fixture.sidebar->setBadge(QStringLiteral("2"), XASidebarBadgeTypeError, 0);
+        fixture.sidebar->setBadge(QStringLiteral("14"), XASidebarBadgeTypeWarning, 0);
+        for (XASidebarButtonCell *button : fixture.sidebar->buttons()) {
+            const QRectF frame = button->rect();
+            QVERIFY2(QFontMetricsF(button->titleFont()).horizontalAdvance(button->text()) <= frame.width(),
+                     qPrintable(button->text()));
+        }
+        // Badges of 12-point bold text: two of them end well above the title's 18-point strip at the bottom.
+        const QRectF frame = fixture.button(0)->rect();
+        const auto rects = fixture.button(0)->badgeRects(frame);
+        QCOMPARE(rects.size(), std::size_t(2));
+        QCOMPARE(XASidebarButtonCell::xa_badgeTextFont().pixelSize(), 12);
+        QVERIFY(rects[1].second.bottom() <= 5 + 2 * 16 + 1);
+        QVERIFY(rects[1].second.bottom() < fixture.button(0)->titleRect(frame).top());
+    }
+
     void badgesAreSetRemovedAndStackedFromTheTop() {
         XASidebarButtonCell cell;
         const QRectF frame(0, 0, 80, 70);
@@ -211,7 +229,7 @@ private slots:
         XASidebarButtonCell *button = fixture.button(1);
         const QRectF frame = button->rect();
         QCOMPARE(button->imageRect(frame).size(), QSizeF(40, 40));
-        QCOMPARE(button->titleFont().pointSizeF(), 11.0);
+        QCOMPARE(button->titleFont().pixelSize(), 11);
         QCOMPARE(button->bezelFillColor(), XAQColor(XAColor::white(0.26)));
         QCOMPARE(fixture.button(0)->bezelFillColor(), XAQColor(XAColor::white(0.21)));
 
@@ -220,7 +238,7 @@ private slots:
         QCOMPARE(button->imageRect(frame).size(), QSizeF(36, 36));
         QCOMPARE(button->imageRect(frame).center(),
                  QRectF((frame.width() - 40) / 2, 4 + (70 - 18 - 8 - 40) / 2.0, 40, 40).center());
-        QCOMPARE(button->titleFont().pointSizeF(), 10.0);
+        QCOMPARE(button->titleFont().pixelSize(), 10);
         QCOMPARE(button->bezelFillColor(), XAQColor(XAColor::white(0.16)));
         QCOMPARE(button->grab().toImage().pixelColor(2, 40).rgb(), XAQColor(XAColor::white(0.16)).rgb());
 

@@ -193,6 +193,16 @@ private slots:
         QCOMPARE(shown.editor->editedArrayValue(), (Strings{"a", "b"}));
     }
 
+    void theEditorWithAnInvalidRowIsSavedAsAPicture() {
+        ShownEditor shown(Strings{"12", "many", "40"}, digitsOnly);
+        shown.editor->validateValues();
+        shown.select({2});
+        QVERIFY(QTest::qWaitForWindowExposed(shown.editor->window()));
+        QCOMPARE(shown.index(1).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
+        const QString path = XASaveScreenshot(shown.editor->window(), QStringLiteral("list-editor"));
+        QVERIFY(!QImage(path).isNull());
+    }
+
 private:
     std::unique_ptr<XADesktopTestEnvironment> environment_;
     std::shared_ptr<XAScriptedAlertPresenter> alerts_;
