@@ -46,13 +46,14 @@ void setOptional(data &context, const std::string &key, const std::optional<std:
     }
 }
 
-// Libclang's positions are 1-based in line and column; the post-processed ones are 0-based in column.
+// The line from 1 and the column from 0, as editors take them. Libclang's byte positions count columns from 1; the
+// post-processed code-point positions from 0.
 data positionData(const XADiagnostic &diagnostic) {
     data context;
     const std::optional<XADiagnosticPosition> &codePoints = diagnostic.startPositionCodePoints();
     const std::optional<XADiagnosticPosition> &bytes = diagnostic.startPositionBytes();
     const std::uint64_t line = codePoints ? codePoints->line : bytes ? bytes->line : 0;
-    const std::uint64_t column = codePoints ? codePoints->column + 1 : bytes ? bytes->column : 0;
+    const std::uint64_t column = codePoints ? codePoints->column : bytes && bytes->column > 0 ? bytes->column - 1 : 0;
     context.set("line", std::to_string(line));
     context.set("column", std::to_string(column));
     return context;

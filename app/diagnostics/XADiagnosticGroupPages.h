@@ -4,8 +4,8 @@
 // resources (Templates/diagnosticsinfo.mustache). The template reads a data tree made here: the group's
 // "diagnostics", its "representative", "groupSubtitle", "groupInstanceInfo", "allDiagnosticsHaveSameInstanceInfo",
 // "diagnosticCount", the presentation's "indentTabWidth" and "bodyClasses", and per diagnostic its texts (as HTML),
-// names of scales, picture names, file path and display name, 1-based "line" and "column", "filePositionsString",
-// "hasFilePositionInfo" and "fileSnippetHTML" with the marked code in a <marker> element.
+// names of scales, picture names, file path and display name, "line" (from 1) and "column" (from 0),
+// "filePositionsString", "hasFilePositionInfo" and "fileSnippetHTML" with the marked code in a <marker> element.
 //
 // Renderers are used from several threads at once.
 

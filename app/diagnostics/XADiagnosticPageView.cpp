@@ -1,50 +1,22 @@
 #include "app/diagnostics/XADiagnosticPageView.h"
 
-#include "app/controls/XAScroller.h"
+#include "app/controls/XAViewExtensions.h"
 
-#include <QLabel>
-#include <QStackedLayout>
-#include <QTextBrowser>
-
-XADiagnosticPageView::XADiagnosticPageView(QWidget *parent) : QWidget(parent) {
-    stack_ = new QStackedLayout(this);
-    placeholder_ = new QLabel(this);
-    placeholder_->setAlignment(Qt::AlignCenter);
-    placeholder_->setWordWrap(true);
-    placeholder_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128); font-size: 13pt;"));
-    browser_ = new QTextBrowser(this);
-    browser_->setFrameShape(QFrame::NoFrame);
-    browser_->setOpenLinks(false);
-    browser_->viewport()->setAutoFillBackground(false);
-    browser_->setStyleSheet(QStringLiteral("QTextBrowser { background: transparent; color: rgb(220, 220, 220); }"));
-    browser_->setVerticalScrollBar(new XAScroller(Qt::Vertical, nullptr));
-    connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
-        if (linkHandler_) {
-            linkHandler_(url);
-        }
-    });
-    stack_->addWidget(placeholder_);
-    stack_->addWidget(browser_);
+XADiagnosticPageView::XADiagnosticPageView(QWidget *parent) : XAWebView(parent) {
+    page()->setBackgroundColor(Qt::transparent);
 }
 
 void XADiagnosticPageView::xa_clearWithPlaceholderText(const QString &text) {
     loadedHTML_.clear();
-    browser_->clear();
-    placeholder_->setText(text);
-    stack_->setCurrentWidget(placeholder_);
+    placeholderText_ = text;
+    XAWebView::xa_clearWithPlaceholderText(text);
 }
 
 void XADiagnosticPageView::loadHTMLString(const QString &html, const QUrl &baseURL) {
     loadedHTML_ = html;
-    browser_->document()->setBaseUrl(baseURL);
-    browser_->setSearchPaths({baseURL.toLocalFile()});
-    browser_->setHtml(html);
-    stack_->setCurrentWidget(browser_);
-}
-
-std::optional<QString> XADiagnosticPageView::placeholderText() const {
-    if (stack_->currentWidget() != placeholder_) {
-        return std::nullopt;
-    }
-    return placeholder_->text();
+    placeholderText_.reset();
+    // A page that follows a placeholder at once may start loading before the placeholder's empty page has ended,
+    // which would leave the label over it.
+    xa_clearPlaceholderLabel(this);
+    loadHTML(html, baseURL);
 }

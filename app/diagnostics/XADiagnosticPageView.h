@@ -1,20 +1,15 @@
 #pragma once
 
-// The pane beside the diagnostics table: either a centred grey placeholder text or the selected group's HTML page,
-// loaded with the resource folder as its base address so that its style sheet and pictures resolve. The page is
-// shown by a rich-text browser that draws no background of its own; links are handed to the link handler.
+// The web pane beside the diagnostics table: either a centred grey placeholder text or the selected group's HTML
+// page, loaded with the resource folder as its base address so that its style sheet, script and pictures resolve.
+// The page draws no background of its own and styles its own scroll bars. The view remembers what it was last asked
+// to show.
 
-#include <QUrl>
-#include <QWidget>
+#include "app/diagnostics/XAWebView.h"
 
-#include <functional>
 #include <optional>
 
-class QLabel;
-class QStackedLayout;
-class QTextBrowser;
-
-class XADiagnosticPageView : public QWidget {
+class XADiagnosticPageView : public XAWebView {
 public:
     explicit XADiagnosticPageView(QWidget *parent = nullptr);
 
@@ -23,16 +18,11 @@ public:
     void loadHTMLString(const QString &html, const QUrl &baseURL);
 
     // The placeholder on show; none while a page is.
-    std::optional<QString> placeholderText() const;
+    const std::optional<QString> &placeholderText() const { return placeholderText_; }
     // The page last loaded; empty after a placeholder.
     const QString &loadedHTML() const { return loadedHTML_; }
-    QTextBrowser *browser() const { return browser_; }
-    void setLinkHandler(std::function<void(const QUrl &url)> handler) { linkHandler_ = std::move(handler); }
 
 private:
-    QStackedLayout *stack_ = nullptr;
-    QLabel *placeholder_ = nullptr;
-    QTextBrowser *browser_ = nullptr;
+    std::optional<QString> placeholderText_;
     QString loadedHTML_;
-    std::function<void(const QUrl &)> linkHandler_;
 };

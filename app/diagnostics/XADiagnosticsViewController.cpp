@@ -13,6 +13,7 @@
 #include "app/diagnostics/XADiagnosticIcons.h"
 #include "app/diagnostics/XADiagnosticPageView.h"
 #include "app/diagnostics/XADiagnosticsTableModel.h"
+#include "app/diagnostics/XAWebDelegate.h"
 #include "app/shell/XADispatch.h"
 #include "app/shell/XAOperation.h"
 #include "app/shell/XAOperationWindowController.h"
@@ -124,6 +125,9 @@ XADiagnosticsViewController::XADiagnosticsViewController(std::shared_ptr<const X
 XADiagnosticsViewController::~XADiagnosticsViewController() {
     // Work still running belongs to no generation any more.
     generation_->fetch_add(1);
+    if (webView_) {
+        XAWebDelegate::sharedDelegate().deactivateInWebView(webView_);
+    }
 }
 
 const XADiagnosticTableRows &XADiagnosticsViewController::tableRows() const { return *tableRows_; }
@@ -148,6 +152,7 @@ QWidget *XADiagnosticsViewController::loadView() {
     tableModel_ = new XADiagnosticsTableModel(this);
     tableView_->setModel(tableModel_);
     webView_ = new XADiagnosticPageView(splitView_);
+    XAWebDelegate::sharedDelegate().activateInWebView(webView_);
     splitView_->addWidget(tableView_);
     splitView_->addWidget(webView_);
     splitView_->setSizes({380, 520});

@@ -14,11 +14,13 @@
     }
   }
 
+  // The code tags of the markup whose text names a symbol the documentation browser can look up.
+  var symbolTypes = ["objcclass", "objcmethod", "objcproperty", "objcprotocol", "cfunction", "cmacro", "typedef"];
+
   function symbolType(element) {
-    var classes = ["tessary-codesymbol", "tessary-objcmethod", "tessary-cfunction", "tessary-cmacro"];
-    for (var i = 0; i < classes.length; i++) {
-      if (element.classList.contains(classes[i])) {
-        return classes[i].substring("tessary-".length);
+    for (var i = 0; i < symbolTypes.length; i++) {
+      if (element.classList.contains("tessary-" + symbolTypes[i])) {
+        return symbolTypes[i];
       }
     }
     return null;
@@ -30,8 +32,9 @@
       return;
     }
     if (element.classList.contains("tessary-filepath")) {
+      // A file link's text is the path; the line counts from 1, the column from 0.
       var path = element.getAttribute("data-path") || element.textContent;
-      openLink(element.textContent, "file", path, parseInt(element.getAttribute("data-line") || "0", 10),
+      openLink(path, "filepath", undefined, parseInt(element.getAttribute("data-line") || "1", 10),
                parseInt(element.getAttribute("data-column") || "0", 10));
     } else if (element.classList.contains("tessary-rulename")) {
       var native = app();
@@ -41,7 +44,7 @@
     } else {
       var type = symbolType(element);
       if (type) {
-        openLink(element.textContent, type, element.textContent, 0, 0);
+        openLink(element.textContent, type, undefined, undefined, undefined);
       }
     }
     event.preventDefault();

@@ -5,9 +5,12 @@
 #include "app/controls/XAInfoPopover.h"
 #include "app/controls/XASplitView.h"
 #include "app/controls/XATableView.h"
+#include "app/controls/XAViewExtensions.h"
 #include "app/diagnostics/XADiagnosticPageView.h"
 #include "app/diagnostics/XADiagnosticsTableModel.h"
 #include "app/diagnostics/XADiagnosticsViewController.h"
+#include "app/diagnostics/XAWebDelegate.h"
+#include "app/integrations/XADesktopDevEnvironment.h"
 #include "app/shell/XANotificationCenter.h"
 #include "core/XAUserDefaults.h"
 #include "support/XADesktopTestSupport.h"
@@ -128,6 +131,37 @@ struct XAShownDiagnosticsView {
         return !pages.empty() && std::none_of(pages.begin(), pages.end(), [](const QString &p) { return p.isEmpty(); });
     }
 };
+
+// An editor that records the files it is asked to open.
+class XARecordingEditorEnvironment : public XADesktopDevEnvironment {
+public:
+    struct Call {
+        std::string path;
+        unsigned long line;
+        unsigned long column;
+    };
+    std::vector<std::shared_ptr<XACodeEditorApp>> supportedEditors() override {
+        return {XACodeEditorApp::editorWithName(
+            "Recording Editor", "org.example.recording", "/bin/true",
+            [this](XACodeEditorApp &, const std::string &path, unsigned long line, unsigned long column, XAError *) {
+                editorCalls.push_back({path, line, column});
+                return true;
+            },
+            QString())};
+    }
+    std::vector<Call> editorCalls;
+};
+
+QVariant evaluate(XAWebView &view, const QString &script) {
+    QVariant result;
+    bool done = false;
+    view.page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    XAWaitFor([&] { return done; }, 10000);
+    return result;
+}
 
 QString plainRichText(const QVariant &value) {
     QTextDocument document;
@@ -364,20 +398,25 @@ private slots:
     }
 
     void theShippedTemplateRendersALargeGroupWithItsFileLinks() {
+        XADesktopTestEnvironment environment;
+        auto editor = std::make_shared<XARecordingEditorEnvironment>();
+        XADesktopDevEnvironment::setShared(editor);
         auto renderer = std::make_shared<XAMustacheGroupPageRenderer>();
         QVERIFY2(!renderer->templateLoadError(), renderer->templateLoadError().value_or("").c_str());
+        // Editors open only files that exist: the last one does.
+        const std::string folder = environment.path();
+        const std::string lastFile = folder + "/Source2999.m";
+        std::ofstream(lastFile) << "int x;\n";
         const std::string longMessage(600, 'x');
         XADiagnostics large;
         for (int i = 0; i < 3000; ++i) {
             large.push_back(diagnostic("Big", "Big rule", XADiagnosticSeverityWarning, XADiagnosticConfidenceHigh,
-                                       "/p/Source" + std::to_string(i) + ".m", longMessage + std::to_string(i)));
+                                       folder + "/Source" + std::to_string(i) + ".m", longMessage + std::to_string(i)));
         }
         const auto groups = XAGroupsFromDiagnostics(large, nullptr);
         const XADiagnosticGroupPageRenderer::Result page = renderer->renderGroup(groups.front());
         QVERIFY(!page.error);
         QVERIFY(page.html.size() > 2'000'000);
-        QVERIFY(page.html.find("class=\"tessary-filepath\" data-path=\"/p/Source2999.m\" data-line=\"3\"") !=
-                std::string::npos);
         QVERIFY(page.html.find("data-rule=\"Big\"") != std::string::npos);
 
         XADiagnosticsViewController controller(renderer);
@@ -386,7 +425,31 @@ private slots:
         controller.displayDiagnostics(nullptr, large, false);
         QVERIFY(XAWaitFor([&] { return controller.tableModel()->rowCount() == 1; }, 20000));
         controller.tableView()->selectRow(0);
-        QVERIFY(XAWaitFor([&] { return controller.webView()->loadedHTML().size() > 2'000'000; }, 30000));
+        XADiagnosticPageView *pane = controller.webView();
+        QVERIFY(XAWaitFor([&] { return pane->loadedHTML().size() > 2'000'000; }, 60000));
+        // The page is in place once its last file link is.
+        QVERIFY(XAWaitFor(
+            [&] { return evaluate(*pane, "document.querySelectorAll('.tessary-filepath').length").toInt() == 3000; },
+            60000));
+        // The group lists its files by name, so the one that exists is found by its path.
+        evaluate(*pane, QString::fromStdString("document.querySelector('.tessary-filepath[data-path=\"" + lastFile +
+                                               "\"]').click()"));
+        QVERIFY(XAWaitFor([&] { return !editor->editorCalls.empty(); }, 10000));
+        QCOMPARE(editor->editorCalls.front().path, lastFile);
+        QCOMPARE(editor->editorCalls.front().line, 3ul);   // the diagnostic's line, from 1
+        QCOMPARE(editor->editorCalls.front().column, 4ul); // libclang's column 5, from 0
+
+        // The rule's name asks for the rule's settings.
+        std::vector<std::pair<std::string, std::string>> actions;
+        const std::uint64_t observation = XANotificationCenter::defaultCenter().addObserver(
+            XAWebDelegateGenericActionNotificationName, nullptr, [&actions](const XANotification &notification) {
+                actions.emplace_back(*notification.userInfo.get(XAWebDelegateGenericActionNameKey)->string(),
+                                     *notification.userInfo.get(XAWebDelegateGenericActionParamKey)->string());
+            });
+        evaluate(*pane, "document.querySelector('.tessary-rulename').click()");
+        QVERIFY(XAWaitFor([&] { return !actions.empty(); }, 10000));
+        XANotificationCenter::defaultCenter().removeObserver(observation);
+        QCOMPARE(actions.front(), std::make_pair(std::string("configure-rule"), std::string("Big")));
     }
 
     void runsWithoutDiagnosticsShowTheOverlay() {
@@ -502,8 +565,12 @@ private slots:
         controller.updateFilteredDiagnosticsInTable();
         QVERIFY(XAWaitFor([&] { return controller.infoTextField()->text().startsWith("Showing 47 / 50"); }));
         controller.tableView()->selectRow(0);
-        QVERIFY(XAWaitFor([&] { return !controller.webView()->loadedHTML().isEmpty(); }));
-        QTest::qWait(100);
+        QVERIFY(XAWaitFor([&] {
+            return evaluate(*controller.webView(), "document.querySelectorAll('.tessary-diagnostic').length").toInt() ==
+                   2;
+        }));
+        QVERIFY(!xa_placeholderLabel(controller.webView()) || !xa_placeholderLabel(controller.webView())->isVisible());
+        QTest::qWait(300);
         QVERIFY(!XASaveScreenshot(view, QStringLiteral("diagnostics")).isEmpty());
     }
 };
