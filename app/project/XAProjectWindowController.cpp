@@ -478,6 +478,10 @@ void XAProjectWindowController::handleNewRulesNoticeResponse(int response, const
 // ---- Reset and recent projects ----
 
 void XAProjectWindowController::resetProject() {
+    // A check of the project being put away would go on unseen, with its child processes.
+    if (projectState_ && projectState_->checkingOperation && projectState_->checkingOperation->isRunning()) {
+        projectState_->checkingOperation->cancel();
+    }
     projectState_.reset();
     diagnosticsVC_->clearPresentedDiagnostics();
     showOperationLogView();

@@ -484,6 +484,19 @@ private slots:
         QCOMPARE(controller_->projectState()->checkingOperation, std::shared_ptr<XACheckingRun>(second));
     }
 
+    void openingAnotherProjectDuringACheckCancelsIt() {
+        QVERIFY(openProject());
+        std::shared_ptr<XAFakeCheckingRun> run = startCheck();
+        QVERIFY(run);
+        controller_->openProject(project_->path);
+        QVERIFY(run->cancelled);
+        QVERIFY(XAWaitFor([this] { return bool(controller_->projectState()); }));
+        run->finish({diagnosticOfRule("NSLogUsed")});
+        QTest::qWait(50);
+        QVERIFY(notifier_->delivered.empty());
+        QVERIFY(controller_->runButton()->isEnabled());
+    }
+
     // ---- Reload ----
 
     void aChangedProjectFileIsAskedAboutOnce() {
