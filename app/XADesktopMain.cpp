@@ -5,6 +5,7 @@
 // copy (launch mode, libclang, the rules' options) before it starts Qt.
 
 #include "app/integrations/XACrashReporter.h"
+#include "app/project/XAProjectWindowController.h"
 #include "app/shell/XAAppDelegate.h"
 #include "app/shell/XADispatch.h"
 #include "app/shell/XANotificationCenter.h"
@@ -55,6 +56,7 @@ extern "C" __attribute__((visibility("default"))) int XADesktopApplicationMain(i
     XAInstallLogNotificationForwarding();
 
     XAAppDelegate delegate;
+    delegate.setProjectWindowFactory([] { return std::make_shared<XAProjectWindowController>(); });
     delegate.applicationDidFinishLaunching();
     // A project named on the command line is an open-file request.
     const std::vector<std::string> projectPaths = projectPathArguments(QApplication::arguments());

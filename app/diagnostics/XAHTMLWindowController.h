@@ -44,6 +44,8 @@ public:
     XAWebView *webView() const { return webView_; }
     QWidget *findBar() const { return findBar_; }
     QLineEdit *findField() const { return findField_; }
+    // "<current> of <count>" while the search text has matches.
+    QLabel *findStatus() const { return findStatus_; }
 
     // A find menu item's action, by its tag (the item's data). Showing the find bar first takes the page's
     // selection as the search text. Other senders than menu items are ignored.

@@ -3,10 +3,12 @@
 #include "app/controls/XAViewExtensions.h"
 #include "app/diagnostics/XAPageLoader.h"
 
-#include <QLabel>
-#include <QWebEngineLoadingInfo>
+namespace {
 
-#include <memory>
+// The page behind a placeholder.
+const char *const kEmptyPageAddress = "about:blank";
+
+} // namespace
 
 XAWebPage::XAWebPage(QObject *parent) : QWebEnginePage(parent) {}
 
@@ -21,25 +23,30 @@ XAWebView::XAWebView(QWidget *parent) : QWebEngineView(parent), page_(new XAWebP
         loaded_ = true;
         lastLoadSucceeded_ = ok;
     });
+    // Pages given as text go through loadHTML, which takes the placeholder away; any other page that the view
+    // goes to (a followed link, a reload of an earlier page) takes it away as soon as its address is known. The
+    // engine reports no new start for a load that replaces one still in progress, so the start cannot tell.
+    connect(page_, &QWebEnginePage::urlChanged, this, [this](const QUrl &url) {
+        if (url != QUrl(QString::fromLatin1(kEmptyPageAddress))) {
+            removePlaceholder();
+        }
+    });
 }
 
-void XAWebView::loadHTML(const QString &html, const QUrl &baseURL) { XALoadHTML(page_, html, baseURL); }
+void XAWebView::loadHTML(const QString &html, const QUrl &baseURL) {
+    removePlaceholder();
+    XALoadHTML(page_, html, baseURL);
+}
 
 void XAWebView::xa_clearWithPlaceholderText(const QString &text) {
-    loadHTML(QString(), QUrl());
+    page_->load(QUrl(QString::fromLatin1(kEmptyPageAddress)));
     xa_addPlaceholderLabelWithText(this, text);
-    // The empty page's own load is not the page that replaces the label: only a load that starts after it ended.
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    auto emptyPageLoaded = std::make_shared<bool>(false);
-    *connection = connect(page_, &QWebEnginePage::loadingChanged, this,
-                          [this, connection, emptyPageLoaded](const QWebEngineLoadingInfo &info) {
-                              if (!*emptyPageLoaded) {
-                                  *emptyPageLoaded = info.status() != QWebEngineLoadingInfo::LoadStartedStatus;
-                                  return;
-                              }
-                              if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
-                                  xa_clearPlaceholderLabel(this);
-                                  disconnect(*connection);
-                              }
-                          });
+    showsPlaceholder_ = true;
+}
+
+void XAWebView::removePlaceholder() {
+    if (showsPlaceholder_) {
+        showsPlaceholder_ = false;
+        xa_clearPlaceholderLabel(this);
+    }
 }

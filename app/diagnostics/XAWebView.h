@@ -40,7 +40,10 @@ public:
     void xa_clearWithPlaceholderText(const QString &text);
 
 private:
+    void removePlaceholder();
+
     XAWebPage *page_;
+    bool showsPlaceholder_ = false;
     bool loaded_ = false;
     bool lastLoadSucceeded_ = false;
 };

@@ -10,6 +10,7 @@
 #include "app/shell/XADispatch.h"
 #include "app/shell/XAGUIState.h"
 #include "app/shell/XAMainNaviWindowController.h"
+#include "app/shell/XAMenuUpdatingDelegate.h"
 #include "app/shell/XANotificationCenter.h"
 #include "app/shell/XAProjectWindow.h"
 #include "app/shell/XAWindow.h"
@@ -74,7 +75,30 @@ void XAAppDelegate::connectMenuActions() {
     connect(mainMenu_.issueTrackerAction(), &QAction::triggered, this, [this] { navigateToIssueTracker(nullptr); });
     connect(mainMenu_.helpAction(), &QAction::triggered, this, [this] { showDocumentation(nullptr); });
     connect(mainMenu_.licenseAction(), &QAction::triggered, this, [this] { showLicenseAgreement(nullptr); });
+    connectProjectWindowMenuActions();
     setUserInterfaceEnabled(false);
+}
+
+// The items of "Project" and "Configuration" go to the project window, which tells when a menu opens which of them
+// it can perform now.
+void XAAppDelegate::connectProjectWindowMenuActions() {
+    for (const auto &[selector, action] : mainMenu_.projectWindowActions()) {
+        connect(action, &QAction::triggered, this, [this, selector] {
+            if (projectVC_) {
+                projectVC_->performAction(selector);
+            }
+        });
+    }
+    for (QMenu *menu : {mainMenu_.projectMenu(), mainMenu_.configurationMenu()}) {
+        connect(menu, &QMenu::aboutToShow, this, [this] { validateProjectWindowMenuItems(); });
+    }
+    xa_makeItemsWithTagsVisibleOnlyWhenOptionKeyDepressed(mainMenu_.projectMenu(), {XAMainMenu::kOptionKeyItemTag});
+}
+
+void XAAppDelegate::validateProjectWindowMenuItems() {
+    for (const auto &[selector, action] : mainMenu_.projectWindowActions()) {
+        action->setEnabled(projectVC_ && projectVC_->respondsToSelector(selector));
+    }
 }
 
 // ---- Launch ----

@@ -55,6 +55,8 @@ public:
     void projectWindowWillClose();
     XAWindowController *latestVisiblePrimaryWindowController() const;
     void showProjectMenuItems(bool show);
+    // Enables the items of "Project" and "Configuration" that the project window can perform now.
+    void validateProjectWindowMenuItems();
     void setUserInterfaceEnabled(bool enabled);
     bool userInterfaceEnabled() const { return uiEnabled_; }
     // Whether an action can be sent now: "openDocument:" and "installCLITools:" only while the interface is
@@ -98,6 +100,7 @@ private:
     void registerObservers();
     void initializationDidComplete();
     void connectMenuActions();
+    void connectProjectWindowMenuActions();
     void finishTermination();
 
     XAProjectList *recentProjects_;

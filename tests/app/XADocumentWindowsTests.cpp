@@ -90,6 +90,11 @@ private slots:
         QVERIFY(controller.findBar()->isVisible());
         QCOMPARE(controller.findField()->text(), QStringLiteral("beta"));
 
+        // The bar searches the page as the text changes.
+        controller.findField()->setText(QStringLiteral("a"));
+        QVERIFY2(XAWaitFor([&] { return controller.findStatus()->text().endsWith(QStringLiteral(" of 5")); }, 10000),
+                 qPrintable(controller.findStatus()->text()));
+
         QAction hideFind("Hide Find");
         hideFind.setData(11);
         controller.performFindAction(&hideFind);
@@ -103,6 +108,14 @@ private slots:
         evaluate(controller.webView(), "document.getElementById('web').click()");
         QVERIFY(XAWaitFor([&] { return opener_->opened.size() == 1; }, 10000));
         QCOMPARE(opener_->opened[0], QUrl("https://example.invalid/"));
+
+        // Without external links the window follows them itself.
+        XAHTMLWindowController inPlace("Links", "<a id='web' href='https://example.invalid/'>web</a>", QUrl());
+        inPlace.setOpenLinksInExternalBrowser(false);
+        QVERIFY(showAndWaitForPage(inPlace));
+        evaluate(inPlace.webView(), "document.getElementById('web').click()");
+        QVERIFY(XAWaitFor([&] { return inPlace.webView()->url() == QUrl("https://example.invalid/"); }, 10000));
+        QCOMPARE(opener_->opened.size(), 1u);
     }
 
     void documentationStartsWithItsContents() {

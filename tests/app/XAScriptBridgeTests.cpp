@@ -420,6 +420,18 @@ private slots:
         QVERIFY(label->isVisible());
         QVERIFY(loadAndWait(view, "<p>page</p>", QUrl()));
         QVERIFY(XAWaitFor([&] { return !label || !label->isVisible(); }));
+
+        // A page that the view goes to by its address takes the label away too.
+        const QString file = QString::fromStdString(environment_->path()) + "/page.html";
+        QFile page(file);
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<p>file page</p>");
+        page.close();
+        view.xa_clearWithPlaceholderText("Nothing selected");
+        label = xa_placeholderLabel(&view);
+        QVERIFY(label && label->isVisible());
+        view.load(QUrl::fromLocalFile(file));
+        QVERIFY(XAWaitFor([&] { return !label || !label->isVisible(); }, 10000));
     }
 
 private:
