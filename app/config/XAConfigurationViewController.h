@@ -102,7 +102,8 @@ private:
 
     XAConfigurationViewControllerDelegate *delegate_ = nullptr;
     QPointer<QTableView> tableView_;
-    XAConfigTableModel *model_ = nullptr;
+    // Goes with the table when the window is closed before this controller.
+    QPointer<XAConfigTableModel> model_;
     QPointer<QMenu> contextMenu_;
     QString autosaveName_;
     std::vector<XAConfigTableRow> optionRows_;

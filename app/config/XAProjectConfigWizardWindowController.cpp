@@ -336,7 +336,8 @@ void XAProjectConfigWizardWindowController::populateWorkspacesPopUpButtonWithCom
             }
         }
         XADispatchToMain([weak, kept, completion] {
-            if (std::shared_ptr<XAProjectConfigWizardWindowController> self = weak.lock()) {
+            std::shared_ptr<XAProjectConfigWizardWindowController> self = weak.lock();
+            if (self && self->hasControls()) {
                 self->workspacesFound(kept, completion);
             }
         });
@@ -385,7 +386,8 @@ void XAProjectConfigWizardWindowController::populateSchemesPopUpButtonForSelecte
         const std::vector<std::string> names =
             known != schemeNamesByWorkspacePath_.end() ? known->second : workspace->schemeNames();
         XADispatchToMain([weak, workspace, names] {
-            if (std::shared_ptr<XAProjectConfigWizardWindowController> self = weak.lock()) {
+            std::shared_ptr<XAProjectConfigWizardWindowController> self = weak.lock();
+            if (self && self->hasControls()) {
                 self->schemesListed(workspace, names);
             }
         });
@@ -396,7 +398,8 @@ void XAProjectConfigWizardWindowController::populateSchemesPopUpButtonForSelecte
         const std::string prefix = "Error gathering workspace '" + workspace->workspaceName() + "' scheme names: ";
         const std::vector<std::string> names = lister->schemeNamesOfWorkspace(*workspace, errorLogger(prefix));
         XADispatchToMain([weak, workspace, names] {
-            if (std::shared_ptr<XAProjectConfigWizardWindowController> self = weak.lock()) {
+            std::shared_ptr<XAProjectConfigWizardWindowController> self = weak.lock();
+            if (self && self->hasControls()) {
                 self->schemesListed(workspace, names);
             }
         });
@@ -469,7 +472,7 @@ void XAProjectConfigWizardWindowController::browsedPathChosen(const std::string 
         workspace->readWorkspaceDataWithProgress(errorLogger("Error reading workspace data: "));
         XADispatchToMain([weak, workspace] {
             std::shared_ptr<XAProjectConfigWizardWindowController> self = weak.lock();
-            if (!self) {
+            if (!self || !self->hasControls()) {
                 return;
             }
             self->userSpecifiedWorkspace_ = workspace;

@@ -115,6 +115,8 @@ private:
     void addWorkspaceItem(const std::shared_ptr<XAWorkspace> &workspace, int index, int tag);
     std::optional<std::string> selectedSchemeName() const;
     std::weak_ptr<XAProjectConfigWizardWindowController> weakSelf();
+    // False once the window has gone with its parent while a worker was still busy.
+    bool hasControls() const { return workspacePopUpButton_ && schemePopUpButton_ && workspaceCheckBox_; }
 
     std::shared_ptr<XAProject> project_;
     bool workspacesLoaded_ = false;
