@@ -1,0 +1,193 @@
+#include "app/config/XAMultiItemSelectionControl.h"
+
+#include "app/controls/XAButtonCell.h"
+#include "app/controls/XAViewExtensions.h"
+#include "app/controls/XAViewLayout.h"
+#include "core/XALog.h"
+#include "core/XAUserFolders.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWebChannel>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
+
+namespace {
+
+constexpr const char *kPageResource = "multiItemSelectionControl.html";
+
+QJsonArray jsonArray(const std::vector<std::string> &strings) {
+    QJsonArray array;
+    for (const std::string &string : strings) {
+        array.append(QString::fromStdString(string));
+    }
+    return array;
+}
+
+// Qt's channel script, then "tessaryNativeApp": calls made before the channel is ready wait for it.
+QString channelBootstrapScript() {
+    QFile channelScript(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
+    channelScript.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(channelScript.readAll()) + QStringLiteral(R"JS(
+(function () {
+    var queued = [];
+    window.tessaryNativeApp = {
+        multiItemSelectionControlSelectedItemsDidChange_: function (items) { queued.push(items); }
+    };
+    new QWebChannel(qt.webChannelTransport, function (channel) {
+        window.tessaryNativeApp = channel.objects.tessaryNativeApp;
+        queued.forEach(function (items) {
+            window.tessaryNativeApp.multiItemSelectionControlSelectedItemsDidChange_(items);
+        });
+        queued = [];
+    });
+})();
+)JS");
+}
+
+} // namespace
+
+std::vector<std::string> XAStringsFromPageValue(const QVariant &value) {
+    std::vector<std::string> strings;
+    for (const QVariant &element : value.toList()) {
+        if (element.typeId() == QMetaType::QString) {
+            strings.push_back(element.toString().toStdString());
+        }
+    }
+    return strings;
+}
+
+XAMultiItemSelectionPageBridge::XAMultiItemSelectionPageBridge(XAMultiItemSelectionControl *control)
+    : QObject(control), control_(control) {}
+
+void XAMultiItemSelectionPageBridge::multiItemSelectionControlSelectedItemsDidChange_(const QVariant &selectedItems) {
+    control_->multiItemSelectionControlSelectedItemsDidChange(selectedItems);
+}
+
+XAMultiItemSelectionControl::XAMultiItemSelectionControl(QWidget *parent) : QWidget(parent) { performOwnInit(); }
+
+XAMultiItemSelectionControl::~XAMultiItemSelectionControl() {
+    if (channel_) {
+        channel_->deregisterObject(bridge_);
+    }
+    if (webView_) {
+        webView_->page()->disconnect(this);
+    }
+}
+
+void XAMultiItemSelectionControl::performOwnInit() {
+    webView_ = new QWebEngineView(this);
+    webView_->setGeometry(0, 0, width(), height());
+    webView_->page()->setBackgroundColor(Qt::transparent);
+    webView_->setAttribute(Qt::WA_TranslucentBackground);
+    xa_makeAndKeepFullSizeOfSuperview(webView_);
+    webView_->hide();
+
+    bridge_ = new XAMultiItemSelectionPageBridge(this);
+    channel_ = new QWebChannel(this);
+    channel_->registerObject(QStringLiteral("tessaryNativeApp"), bridge_);
+    webView_->page()->setWebChannel(channel_);
+    QWebEngineScript bootstrap;
+    bootstrap.setName(QStringLiteral("tessaryNativeApp"));
+    bootstrap.setSourceCode(channelBootstrapScript());
+    bootstrap.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    bootstrap.setWorldId(QWebEngineScript::MainWorld);
+    webView_->page()->scripts().insert(bootstrap);
+    connect(webView_->page(), &QWebEnginePage::loadFinished, this, [this](bool ok) { webViewDidFinishLoad(ok); });
+
+    menu_ = new QMenu(this);
+    menu_->addAction(QStringLiteral("Select All"), this, [this] { selectAllItems(); });
+    menu_->addAction(QStringLiteral("Deselect All"), this, [this] { deselectAllItems(); });
+    webView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(webView_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &position) { menu_->popup(webView_->mapToGlobal(position)); });
+
+    loadPage();
+}
+
+void XAMultiItemSelectionControl::loadPage() {
+    const std::optional<std::string> page = xa_contentsOfResource(kPageResource);
+    if (!page) {
+        XALog(XALogLevelWarning, "Cannot read the page of the selection control: %s", kPageResource);
+        return;
+    }
+    const std::string folder = xa_pathForResourcePath("").value_or("");
+    webView_->setHtml(QString::fromStdString(*page), QUrl::fromLocalFile(QString::fromStdString(folder + "/")));
+}
+
+void XAMultiItemSelectionControl::setItems(const std::vector<std::string> &items) {
+    items_ = items;
+    if (webViewLoaded_) {
+        pushItemsToPage();
+    }
+}
+
+void XAMultiItemSelectionControl::pushItemsToPage() {
+    callPage(QStringLiteral("setItems"), jsonArray(items_));
+    if (!delegate_) {
+        return;
+    }
+    QJsonArray pairs;
+    for (const std::string &item : items_) {
+        const std::optional<std::string> tip = delegate_->multiItemSelectionControlToolTipForItem(this, item);
+        pairs.append(QJsonArray{QString::fromStdString(item), QString::fromStdString(tip.value_or(""))});
+    }
+    callPage(QStringLiteral("setTooltipsForItems"), pairs);
+}
+
+void XAMultiItemSelectionControl::selectItems(const std::vector<std::string> &items, bool withDelegateCallback) {
+    if (!webViewLoaded_) {
+        pendingSelectedItems_ = items;
+        selectedItems_ = items;
+        return;
+    }
+    selectedItems_ = items;
+    callPage(QStringLiteral("setSelectedItems"), jsonArray(items));
+    if (withDelegateCallback && delegate_) {
+        delegate_->multiItemSelectionControlDidChangeSelection(this, items);
+    }
+}
+
+void XAMultiItemSelectionControl::selectAllItems() { selectItems(items_, true); }
+
+void XAMultiItemSelectionControl::deselectAllItems() { selectItems({}, true); }
+
+void XAMultiItemSelectionControl::multiItemSelectionControlSelectedItemsDidChange(const QVariant &selectedItems) {
+    selectedItems_ = XAStringsFromPageValue(selectedItems);
+    if (delegate_) {
+        delegate_->multiItemSelectionControlDidChangeSelection(this, selectedItems_);
+    }
+}
+
+void XAMultiItemSelectionControl::webViewDidFinishLoad(bool ok) {
+    if (!ok) {
+        XALog(XALogLevelWarning, "The page of the selection control did not load.");
+        return;
+    }
+    webViewLoaded_ = true;
+    if (!items_.empty()) {
+        pushItemsToPage();
+    }
+    if (!pendingSelectedItems_.empty()) {
+        selectItems(std::exchange(pendingSelectedItems_, {}), false);
+    }
+    xa_fadeInWithDuration(webView_, 0.1);
+}
+
+void XAMultiItemSelectionControl::callPage(const QString &function, const QJsonArray &argument) {
+    const QString json = QString::fromUtf8(QJsonDocument(argument).toJson(QJsonDocument::Compact));
+    webView_->page()->runJavaScript(QStringLiteral("multiItemSelectionControl.%1(%2);").arg(function, json));
+}
+
+void XAMultiItemSelectionControl::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath background;
+    background.addRoundedRect(QRectF(rect()), 3.0, 3.0);
+    painter.fillPath(background, XAWhite(0.0, 0.3));
+}
