@@ -2,7 +2,10 @@
 
 #include "app/config/XAConfigurationViewController.h"
 #include "app/config/XAProjectConfigWizardWindowController.h"
+#include "app/config/XARuleSelectionWindowController.h"
 #include "app/controls/XAAlerts.h"
+#include "app/controls/XASplitView.h"
+#include "app/controls/XATableView.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
 #include "app/project/XAProjectConfigurationFiles.h"
 #include "app/shell/XADispatch.h"
@@ -38,6 +41,30 @@ void runInUsersDiffTool(const std::string &left, const std::string &right,
         nullptr, std::move(failure));
 }
 
+// The application's rule selection sheet.
+class XARuleSelectionWindowSheet : public XARuleSelectionSheet {
+public:
+    explicit XARuleSelectionWindowSheet(std::shared_ptr<XARuleSelectionWindowController> controller)
+        : controller_(std::move(controller)) {}
+    XAWindowController &windowController() override { return *controller_; }
+    std::vector<std::string> selectedRuleTags() const override { return controller_->selectedRuleTags(); }
+    std::vector<std::string> selectedRuleShortNames() const override { return controller_->selectedRuleShortNames(); }
+    std::vector<std::string> excludedRuleShortNames() const override { return controller_->excludedRuleShortNames(); }
+    XAConfiguration::RuleOptionValues selectedRuleOptionValues() const override {
+        return controller_->selectedRuleOptionValues();
+    }
+
+private:
+    std::shared_ptr<XARuleSelectionWindowController> controller_;
+};
+
+std::shared_ptr<XARuleSelectionSheet> makeRuleSelectionWindowSheet(const XAConfiguration &configuration,
+                                                                   const std::optional<std::string> &focus,
+                                                                   const std::optional<std::string> &query) {
+    return std::make_shared<XARuleSelectionWindowSheet>(
+        std::make_shared<XARuleSelectionWindowController>(configuration, focus, query));
+}
+
 const std::string *stringValue(const XADictionary &userInfo, const char *key) {
     const XAValue *value = userInfo.get(key);
     return value ? value->string() : nullptr;
@@ -46,7 +73,8 @@ const std::string *stringValue(const XADictionary &userInfo, const char *key) {
 } // namespace
 
 XAProjectConfigurationController::XAProjectConfigurationController(XAProjectConfigurationHost &host)
-    : host_(host), diffRunner_(runInUsersDiffTool), alive_(std::make_shared<bool>(true)) {}
+    : host_(host), ruleSheetFactory_(makeRuleSelectionWindowSheet), diffRunner_(runInUsersDiffTool),
+      alive_(std::make_shared<bool>(true)) {}
 
 XAProjectConfigurationController::~XAProjectConfigurationController() = default;
 

@@ -75,6 +75,7 @@ public:
     explicit XAProjectConfigurationController(XAProjectConfigurationHost &host);
     ~XAProjectConfigurationController();
 
+    // The application's rule selection sheet by default.
     void setRuleSelectionSheetFactory(RuleSelectionSheetFactory factory) { ruleSheetFactory_ = std::move(factory); }
     // The user's diff tool by default.
     void setDiffRunner(DiffRunner runner) { diffRunner_ = std::move(runner); }

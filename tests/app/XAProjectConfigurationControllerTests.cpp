@@ -5,6 +5,9 @@
 
 #include "app/config/XAConfigurationViewController.h"
 #include "app/config/XAProjectConfigWizardWindowController.h"
+#include "app/config/XARuleSelectionWindowController.h"
+#include "app/controls/XASplitView.h"
+#include "app/controls/XATableView.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
 #include "app/project/XAProjectConfigurationController.h"
 #include "app/shell/XAAppDelegate.h"
@@ -436,6 +439,26 @@ private slots:
         QCOMPARE(after.valueOfRuleOption("GroupA", "limit"), std::optional<XAOptionValue>(XAOptionValue(7)));
         QCOMPARE(after.valueOfRuleOption("GroupB", "names"),
                  std::optional<XAOptionValue>(XAOptionValue::stringArray({"x"})));
+        QCOMPARE(window_->ruleSetUpdates, 1);
+    }
+
+    // The application's own rule selection sheet: what is chosen in it reaches the working configuration on OK.
+    void theRealRuleSheetHandsBackItsChoices() {
+        controller_->setRuleSelectionSheetFactory({});
+        controller_ = std::make_unique<XAProjectConfigurationController>(*window_);
+        controller_->configureRulesFocusingOnRuleWithShortName(std::nullopt, std::string("new_since:110"));
+        auto sheet = std::dynamic_pointer_cast<XARuleSelectionWindowController>(controller_->presentedSheet());
+        QVERIFY(sheet);
+        QVERIFY(sheet->window()->isVisible());
+        sheet->state().selectedTags = {"Style"};
+        sheet->state().excludedShortNames = {"Gone"};
+        sheet->okPressed();
+        QVERIFY(!controller_->presentedSheet());
+        // The sheet's first search ends while its window is still there.
+        QVERIFY(sheet->searchQueue().pool().waitForDone(5000));
+        QCoreApplication::processEvents();
+        QCOMPARE(window_->state.configuration->ruleTags(), std::vector<std::string>{"Style"});
+        QCOMPARE(window_->state.configuration->excludedRuleShortNames(), std::vector<std::string>{"Gone"});
         QCOMPARE(window_->ruleSetUpdates, 1);
     }
 
