@@ -274,7 +274,7 @@ void XAProjectConfigurationController::presentSheet(std::shared_ptr<XAWindowCont
 
 void XAProjectConfigurationController::showProjectConfiguration() {
     XAProjectGUIState *state = host_.projectState();
-    if (!state || !state->configuration) {
+    if (!state || !state->configuration || presentedSheet_) {
         return;
     }
     auto view = std::make_shared<XAConfigurationViewController>(*state->configuration, true, std::nullopt,
@@ -292,7 +292,7 @@ void XAProjectConfigurationController::showProjectConfiguration() {
 void XAProjectConfigurationController::configureRulesFocusingOnRuleWithShortName(
     const std::optional<std::string> &ruleShortName, const std::optional<std::string> &searchQuery) {
     XAProjectGUIState *state = host_.projectState();
-    if (!state || !state->configuration || !ruleSheetFactory_) {
+    if (!state || !state->configuration || !ruleSheetFactory_ || presentedSheet_) {
         return;
     }
     std::shared_ptr<XARuleSelectionSheet> ruleSheet =
@@ -343,7 +343,7 @@ void XAProjectConfigurationController::handleWebDelegateActionNotification(const
 void XAProjectConfigurationController::configureProjectUsingWizardDialogProvidingCurrentConfiguration(
     bool provideCurrentConfiguration, std::function<void()> completion) {
     XAProjectGUIState *state = host_.projectState();
-    if (!state) {
+    if (!state || presentedSheet_) {
         if (completion) {
             completion();
         }

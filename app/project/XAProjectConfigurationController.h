@@ -108,7 +108,8 @@ public:
     // then the notice about new rules.
     void offerWizardThenNotifyAboutNewRules();
 
-    // The sheet shown on the window by this controller, while it is open.
+    // The sheet shown on the window by this controller, while it is open. One sheet at a time: while it is up,
+    // requests for another are ignored.
     std::shared_ptr<XAWindowController> presentedSheet() const { return presentedSheet_; }
 
 private:

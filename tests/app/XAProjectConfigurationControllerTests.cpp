@@ -25,7 +25,10 @@
 #include "project/XAProject.h"
 #include "support/XADesktopTestSupport.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTextEdit>
 
@@ -478,6 +481,15 @@ private slots:
         QCOMPARE(ruleSheet_->focus, std::optional<std::string>("NSLogUsed"));
         QVERIFY(!ruleSheet_->query);
         QCOMPARE(controller_->presentedSheet().get(), ruleSheet_->controller.get());
+
+        // One sheet at a time on the window.
+        controller_->handleWebDelegateActionNotification(
+            {"XAWebDelegateGenericActionNotificationName", nullptr,
+             XADictionary{{"XAWebDelegateGenericActionNameKey", "configure-rule"},
+                          {"XAWebDelegateGenericActionParamKey", "Other"}}});
+        controller_->showProjectConfiguration();
+        QCOMPARE(ruleSheetsMade_, 1);
+        QCOMPARE(controller_->presentedSheet().get(), ruleSheet_->controller.get());
     }
 
     // After a load: the wizard first for a project without a configuration file of its own (when wanted), the
@@ -518,6 +530,43 @@ private slots:
         wizard->saveConfigurationAndDismiss();
         QVERIFY(window_->state.configuration->performFullBuild());
         QCOMPARE(window_->newRuleNotices, 0);
+    }
+
+    // A window asks its controller before the user closes it, with the close button or Escape; closing it from the
+    // code does not ask.
+    void closingAWindowAsksItsController() {
+        struct Guarded : XAWindowController {
+            bool windowShouldClose() override {
+                ++asked;
+                return allow;
+            }
+            int asked = 0;
+            bool allow = false;
+        };
+        auto guarded = std::make_shared<Guarded>();
+        guarded->window()->show();
+        int willClose = 0;
+        const std::uint64_t observer = XANotificationCenter::defaultCenter().addObserver(
+            XAWindowWillCloseNotificationName, guarded->window(), [&](const XANotification &) { ++willClose; });
+        QCloseEvent byTheUser;
+        QSpontaneKeyEvent::setSpontaneous(&byTheUser);
+        qApp->notify(guarded->window(), &byTheUser); // as the window system delivers it
+        QVERIFY(!byTheUser.isAccepted());
+        QCOMPARE(willClose, 0); // a refused close is no close
+        QTest::keyClick(guarded->window(), Qt::Key_Escape);
+        QVERIFY(guarded->window()->isVisible());
+        QCOMPARE(guarded->asked, 2);
+        guarded->allow = true;
+        QTest::keyClick(guarded->window(), Qt::Key_Escape);
+        QVERIFY(!guarded->window()->isVisible());
+        QCOMPARE(guarded->asked, 3);
+        guarded->allow = false;
+        guarded->window()->show();
+        guarded->window()->close();
+        QVERIFY(!guarded->window()->isVisible());
+        QCOMPARE(guarded->asked, 3);
+        QCOMPARE(willClose, 1);
+        XANotificationCenter::defaultCenter().removeObserver(observer);
     }
 
     // The application's quit asks the project window and waits: "Cancel" keeps it running, "Don’t Save" quits.
