@@ -4,6 +4,7 @@
 // The library carries its own copy of the layers below it, so it repeats the executable's start-up steps for that
 // copy (launch mode, libclang, the rules' options) before it starts Qt.
 
+#include "app/project/XAProjectWindowController.h"
 #include "app/shell/XAAppDelegate.h"
 #include "app/shell/XADispatch.h"
 #include "app/shell/XANotificationCenter.h"
@@ -42,6 +43,8 @@ extern "C" __attribute__((visibility("default"))) int XADesktopApplicationMain(i
     if (XAIsRunningUnitTests()) {
         return 0; // under a test harness the desktop's launch does nothing, and there is nothing to host
     }
+    // The web views share their graphics contexts with the widgets; this must be set before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(XAApplicationName));
     QApplication::setApplicationVersion(QString::fromStdString(xa_version()));
@@ -50,6 +53,7 @@ extern "C" __attribute__((visibility("default"))) int XADesktopApplicationMain(i
     XAInstallLogNotificationForwarding();
 
     XAAppDelegate delegate;
+    delegate.setProjectWindowFactory([] { return std::make_shared<XAProjectWindowController>(); });
     delegate.applicationDidFinishLaunching();
     // A project named on the command line is an open-file request.
     const std::vector<std::string> projectPaths = projectPathArguments(QApplication::arguments());

@@ -13,4 +13,9 @@ if [ -z "${PROGRAM_NAME+set}" ]; then
 fi
 PATH="$root/Developer/usr/bin${PATH:+:$PATH}"
 export PATH
+# The web views' sandbox refuses to run as root; only then is it switched off.
+if [ "$(id -u)" -eq 0 ] && [ -z "${QTWEBENGINE_DISABLE_SANDBOX+set}" ]; then
+    QTWEBENGINE_DISABLE_SANDBOX=1
+    export QTWEBENGINE_DISABLE_SANDBOX
+fi
 exec "$root/libexec/Tessary" "$@"

@@ -102,7 +102,7 @@ private:
 
     XAConfigurationViewControllerDelegate *delegate_ = nullptr;
     QPointer<QTableView> tableView_;
-    // Goes with the table when the window is closed before this controller.
+    // The table view owns the model and can go first, with the window.
     QPointer<XAConfigTableModel> model_;
     QPointer<QMenu> contextMenu_;
     QString autosaveName_;

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QListView>
+#include <QPointer>
 #include <QPushButton>
 
 #include <functional>
@@ -65,7 +66,8 @@ private:
     std::vector<std::string> values_;
     Validator validator_;
     std::optional<std::vector<std::string>> validationErrorMessagesForRows_;
-    XAStringArrayModel *model_ = nullptr;
+    // The table view owns the model and can go first, with the window.
+    QPointer<XAStringArrayModel> model_;
     QPointer<QLabel> optionNameField_;
     QPointer<QListView> tableView_;
     QPointer<QPushButton> addButton_;

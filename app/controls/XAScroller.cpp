@@ -24,6 +24,11 @@ XAScroller::XAScroller(Qt::Orientation orientation, QWidget *parent)
     connect(this, &QScrollBar::sliderReleased, this, [this] { isBeingDragged_ = false; });
 }
 
+void XAScroller::setKnobStyle(XAScrollerKnobStyle style) {
+    knobColor_ = XAQColor(style == XAScrollerKnobStyle::Light ? XAColor::white(0.8, 0.7) : XAColor::white(0.0, 0.5));
+    update();
+}
+
 XAScroller *XAScroller::initHorizontal() { return new XAScroller(Qt::Horizontal, nullptr); }
 
 void XAScroller::xa_addMarkerWithColor(const QColor &color, double fromFraction, double toFraction) {

@@ -16,6 +16,9 @@ struct XAScrollerMarker {
     QColor color;
 };
 
+// The knob's colour family: dark over light content, light over dark content.
+enum class XAScrollerKnobStyle { Dark, Light };
+
 class XAScroller : public QScrollBar {
 public:
     // A vertical scroller.
@@ -44,6 +47,8 @@ public:
     void setXa_backgroundColor(const QColor &color) { backgroundColor_ = color; }
     QColor xa_knobColor() const { return knobColor_; }
     void setXa_knobColor(const QColor &color) { knobColor_ = color; }
+    // Sets the knob colour of the style and repaints.
+    void setKnobStyle(XAScrollerKnobStyle style);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

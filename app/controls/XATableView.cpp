@@ -2,6 +2,7 @@
 
 #include "app/controls/XAButtonCell.h"
 #include "app/controls/XAQtConversions.h"
+#include "app/controls/XAScroller.h"
 #include "app/controls/XATableHeaderView.h"
 #include "app/controls/XAViewExtensions.h"
 
@@ -49,8 +50,26 @@ void XATableView::updateStyleIvars() {
             groupRow_.reset();
             selectedGroupRow_.reset();
         }
+        updateScrollerKnobStyle();
     }
     viewport()->update();
+}
+
+void XATableView::updateScrollerKnobStyle() {
+    const auto knobStyle = style_ == 2 ? XAScrollerKnobStyle::Light : XAScrollerKnobStyle::Dark;
+    for (QScrollBar *bar : {verticalScrollBar(), horizontalScrollBar()}) {
+        if (auto *scroller = dynamic_cast<XAScroller *>(bar)) {
+            scroller->setKnobStyle(knobStyle);
+        }
+    }
+}
+
+bool XATableView::event(QEvent *event) {
+    // A scroll view gives the table its scrollers before taking it in; they take the table's knob style then.
+    if (event->type() == QEvent::ParentChange && (style_ == 1 || style_ == 2)) {
+        updateScrollerKnobStyle();
+    }
+    return QTableView::event(event);
 }
 
 void XATableView::xa_useHeaderCellClass() { setHorizontalHeader(new XATableHeaderView(Qt::Horizontal, this)); }

@@ -36,9 +36,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void updateStyleIvars();
+    // The scrollers of the scroll view around the table get a light knob over a dark table and a dark one over a
+    // light table.
+    void updateScrollerKnobStyle();
     // The gradient that paints the row's background, or none for an unselected ordinary row.
     std::optional<XAGradientColors> backgroundOfRow(int row, bool focused) const;
 

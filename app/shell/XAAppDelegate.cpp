@@ -1,9 +1,11 @@
 #include "app/shell/XAAppDelegate.h"
 
+#include "app/config/XADocumentWindows.h"
 #include "app/controls/XAAlerts.h"
 #include "app/shell/XADispatch.h"
 #include "app/shell/XAGUIState.h"
 #include "app/shell/XAMainNaviWindowController.h"
+#include "app/shell/XAMenuUpdatingDelegate.h"
 #include "app/shell/XANotificationCenter.h"
 #include "app/shell/XAProjectWindow.h"
 #include "app/shell/XAWindow.h"
@@ -63,7 +65,32 @@ void XAAppDelegate::connectMenuActions() {
     connect(mainMenu_.quitAction(), &QAction::triggered, this, [this] { terminate(); });
     connect(mainMenu_.feedbackAction(), &QAction::triggered, this, [this] { sendFeedback(nullptr); });
     connect(mainMenu_.issueTrackerAction(), &QAction::triggered, this, [this] { navigateToIssueTracker(nullptr); });
+    connect(mainMenu_.helpAction(), &QAction::triggered, this, [this] { showDocumentation(nullptr); });
+    connect(mainMenu_.licenseAction(), &QAction::triggered, this, [this] { showLicenseAgreement(nullptr); });
+    connectProjectWindowMenuActions();
     setUserInterfaceEnabled(false);
+}
+
+// The items of "Project" and "Configuration" go to the project window, which tells when a menu opens which of them
+// it can perform now.
+void XAAppDelegate::connectProjectWindowMenuActions() {
+    for (const auto &[selector, action] : mainMenu_.projectWindowActions()) {
+        connect(action, &QAction::triggered, this, [this, selector] {
+            if (projectVC_) {
+                projectVC_->performAction(selector);
+            }
+        });
+    }
+    for (QMenu *menu : {mainMenu_.projectMenu(), mainMenu_.configurationMenu()}) {
+        connect(menu, &QMenu::aboutToShow, this, [this] { validateProjectWindowMenuItems(); });
+    }
+    xa_makeItemsWithTagsVisibleOnlyWhenOptionKeyDepressed(mainMenu_.projectMenu(), {XAMainMenu::kOptionKeyItemTag});
+}
+
+void XAAppDelegate::validateProjectWindowMenuItems() {
+    for (const auto &[selector, action] : mainMenu_.projectWindowActions()) {
+        action->setEnabled(projectVC_ && projectVC_->respondsToSelector(selector));
+    }
 }
 
 // ---- Launch ----
@@ -88,6 +115,11 @@ void XAAppDelegate::createControllers() {
         projectVC_ = projectWindowFactory_();
     }
     mainNaviVC_ = std::make_shared<XAMainNaviWindowController>(recentProjects_);
+    // The document windows build their windows and render their pages only when first shown.
+    docsWindowController_ = std::make_shared<XAAppDocsWindowController>();
+    eulaWindowController_ = std::make_shared<XAEULAWindowController>();
+    mainMenu_.helpAction()->setVisible(true);
+    mainMenu_.licenseAction()->setVisible(true);
     XAWindow *startWindow = mainNaviVC_->window();
     startWindow->layout()->setMenuBar(mainMenu_.createMenuBar(startWindow));
     if (projectVC_) {
@@ -265,6 +297,18 @@ void XAAppDelegate::sendFeedback(const void *) {
 
 void XAAppDelegate::navigateToIssueTracker(const void *) {
     QDesktopServices::openUrl(QUrl(QString::fromUtf8(XABackendBaseAddress) + QStringLiteral("/issues")));
+}
+
+void XAAppDelegate::showDocumentation(const void *) {
+    if (docsWindowController_) {
+        docsWindowController_->showWindow(this);
+    }
+}
+
+void XAAppDelegate::showLicenseAgreement(const void *) {
+    if (eulaWindowController_) {
+        eulaWindowController_->showWindow(this);
+    }
 }
 
 void XAAppDelegate::enableDebugUI() {

@@ -19,6 +19,8 @@
 #include <vector>
 
 class QFileDialog;
+class XAAppDocsWindowController;
+class XAEULAWindowController;
 class XAMainNaviWindowController;
 class XAProjectList;
 class XAProjectWindow;
@@ -50,6 +52,8 @@ public:
     void projectWindowWillClose();
     XAWindowController *latestVisiblePrimaryWindowController() const;
     void showProjectMenuItems(bool show);
+    // Enables the items of "Project" and "Configuration" that the project window can perform now.
+    void validateProjectWindowMenuItems();
     void setUserInterfaceEnabled(bool enabled);
     bool userInterfaceEnabled() const { return uiEnabled_; }
     // Whether an action can be sent now: "openDocument:" and "installCLITools:" only while the interface is
@@ -62,6 +66,8 @@ public:
     void installCLITools(const void *sender);
     void sendFeedback(const void *sender);
     void navigateToIssueTracker(const void *sender);
+    void showDocumentation(const void *sender);
+    void showLicenseAgreement(const void *sender);
     void enableDebugUI();
     void crashTheApp(const void *sender);
 
@@ -74,6 +80,8 @@ public:
 
     XAMainNaviWindowController *mainNaviVC() const { return mainNaviVC_.get(); }
     XAProjectWindow *projectVC() const { return projectVC_.get(); }
+    XAAppDocsWindowController *docsWindowController() const { return docsWindowController_.get(); }
+    XAEULAWindowController *eulaWindowController() const { return eulaWindowController_.get(); }
     XAMainMenu &mainMenu() { return mainMenu_; }
     std::size_t observerCount() const { return observers_.size(); }
 
@@ -82,6 +90,7 @@ private:
     void registerObservers();
     void initializationDidComplete();
     void connectMenuActions();
+    void connectProjectWindowMenuActions();
     void finishTermination();
 
     XAProjectList *recentProjects_;
@@ -89,6 +98,8 @@ private:
     std::optional<std::string> deferredProjectPathToOpen_;
     std::shared_ptr<XAMainNaviWindowController> mainNaviVC_;
     std::shared_ptr<XAProjectWindow> projectVC_;
+    std::shared_ptr<XAAppDocsWindowController> docsWindowController_;
+    std::shared_ptr<XAEULAWindowController> eulaWindowController_;
     QPointer<QFileDialog> openProjectPanel_;
     XAMainMenu mainMenu_;
     std::vector<std::uint64_t> observers_;

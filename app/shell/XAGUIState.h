@@ -7,12 +7,13 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-class XACheckingOperation;
+class XACheckingRun;
 class XAConfiguration;
-class XAProject;
+class XAProjectDocument;
 class XARuleSet;
 
 // The developer tools as the initialisation sets them up. The real one is the shared developer-tools environment;
@@ -45,14 +46,15 @@ private:
     std::atomic<bool> initialized_{false};
 };
 
-// The project shown in the project window; a plain record.
+// The project shown in the project window; a plain record. The message lists hold the log lines of the last
+// check's error and warning messages.
 struct XAProjectGUIState {
-    std::shared_ptr<XAProject> project;
-    std::string lastCheckedProjectHash;
-    std::shared_ptr<XACheckingOperation> checkingOperation;
-    std::shared_ptr<XARuleSet> ruleSet;
+    std::shared_ptr<XAProjectDocument> project;
+    std::optional<std::string> lastCheckedProjectHash; // none disables the check for changes on disk
+    std::shared_ptr<XACheckingRun> checkingOperation;
+    std::shared_ptr<const XARuleSet> ruleSet;
     std::shared_ptr<XAConfiguration> configuration;
     std::shared_ptr<XAConfiguration> lastLoadedOrSavedConfiguration;
-    std::vector<XAProgressMessage> errorMessages;
-    std::vector<XAProgressMessage> warningMessages;
+    std::vector<std::string> errorMessages;
+    std::vector<std::string> warningMessages;
 };

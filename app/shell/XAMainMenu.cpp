@@ -22,6 +22,21 @@ XAMainMenu::XAMainMenu()
     helpMenu_->addSeparator();
     feedback_ = helpMenu_->addAction(QStringLiteral("Send Feedback…"));
     issueTracker_ = helpMenu_->addAction(QStringLiteral("Issue Tracker"));
+    addProjectWindowAction(projectMenu_.get(), QStringLiteral("Reload Project"), "reloadProjectFromDisk:");
+    addProjectWindowAction(projectMenu_.get(), QStringLiteral("Open in Xcode"), "openProjectInXcode:");
+    projectMenu_->addSeparator();
+    addProjectWindowAction(projectMenu_.get(), QStringLiteral("Add Annotations Header to Project…"),
+                           "addAnnotationsHeaderToProject:");
+    addProjectWindowAction(projectMenu_.get(), QStringLiteral("Clear Project Caches"), "clearProjectCaches:");
+    actionForSelector("clearProjectCaches:")->setData(kOptionKeyItemTag);
+    addProjectWindowAction(configurationMenu_.get(), QStringLiteral("Select Rules…"), "showRuleSelection:");
+    addProjectWindowAction(configurationMenu_.get(), QStringLiteral("Configure Options…"), "showProjectConfiguration:");
+    addProjectWindowAction(configurationMenu_.get(), QStringLiteral("Configuration Wizard…"),
+                           "showProjectConfigurationWizard:");
+    configurationMenu_->addSeparator();
+    addProjectWindowAction(configurationMenu_.get(), QStringLiteral("Load Configuration…"), "loadConfiguration:");
+    addProjectWindowAction(configurationMenu_.get(), QStringLiteral("Save Configuration"), "saveConfiguration:");
+    addProjectWindowAction(configurationMenu_.get(), QStringLiteral("Save Configuration As…"), "saveConfigurationAs:");
     // Their windows come later.
     for (QAction *action :
          {about_.data(), preferences_.data(), installCLITools_.data(), help_.data(), license_.data()}) {
@@ -44,4 +59,17 @@ QAction *XAMainMenu::addCrashAction() {
         crash_ = helpMenu_->addAction(QStringLiteral("Crash The App"));
     }
     return crash_;
+}
+
+void XAMainMenu::addProjectWindowAction(QMenu *menu, const QString &title, const std::string &selector) {
+    projectWindowActions_.emplace_back(selector, menu->addAction(title));
+}
+
+QAction *XAMainMenu::actionForSelector(const std::string &selector) const {
+    for (const auto &[actionSelector, action] : projectWindowActions_) {
+        if (actionSelector == selector) {
+            return action;
+        }
+    }
+    return nullptr;
 }

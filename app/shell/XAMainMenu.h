@@ -8,6 +8,9 @@
 #include <QPointer>
 
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 class QMenuBar;
 class QWidget;
@@ -38,6 +41,14 @@ public:
     QAction *crashAction() const { return crash_; }
     QAction *addCrashAction();
 
+    // The items of "Project" and "Configuration" with the selectors of the project window's actions they send.
+    const std::vector<std::pair<std::string, QPointer<QAction>>> &projectWindowActions() const {
+        return projectWindowActions_;
+    }
+    QAction *actionForSelector(const std::string &selector) const;
+    // The data of items that show only while Alt is held.
+    static constexpr int kOptionKeyItemTag = 1;
+
 private:
     std::unique_ptr<QMenu> fileMenu_;
     std::unique_ptr<QMenu> projectMenu_;
@@ -53,4 +64,7 @@ private:
     QPointer<QAction> feedback_;
     QPointer<QAction> issueTracker_;
     QPointer<QAction> crash_;
+    std::vector<std::pair<std::string, QPointer<QAction>>> projectWindowActions_;
+
+    void addProjectWindowAction(QMenu *menu, const QString &title, const std::string &selector);
 };

@@ -16,4 +16,8 @@ public:
     // True when the project may close now. Otherwise the window may ask the user first, and the completion later
     // tells whether the application may quit.
     virtual bool closeProjectWithPossibleUserPromptAndCompletion(std::function<void(bool mayClose)> completion) = 0;
+    // Whether the window's action (named by its selector, such as "reloadProjectFromDisk:") can be sent now, and
+    // sending it; the menus ask when they open.
+    virtual bool respondsToSelector(const std::string &) const { return false; }
+    virtual void performAction(const std::string &) {}
 };

@@ -4,6 +4,7 @@
 
 #include "app/controls/XAButtons.h"
 #include "app/controls/XAControlCellDelegates.h"
+#include "app/controls/XAScrollView.h"
 #include "app/controls/XATableHeaderView.h"
 #include "app/controls/XATableView.h"
 #include "app/controls/XATextFieldCell.h"
@@ -123,6 +124,22 @@ private slots:
         QCOMPARE(table.selectedFocusedHighlightGradient().top, focusedTop);
         QVERIFY(table.groupRowHighlightGradient());
         QCOMPARE(table.palette().color(QPalette::Base), QColor::fromRgbF(0.13, 0.13, 0.13));
+    }
+
+    void theScrollersKnobFollowsTheTablesStyle() {
+        // Styled before the scroll view takes the table, and restyled inside it.
+        XAScrollView scrollView;
+        auto *table = new XATableView;
+        table->xa_setStyle(1);
+        scrollView.setDocumentView(table);
+        const QColor darkKnob = scrollView.verticalScroller()->xa_knobColor();
+        QVERIFY(darkKnob.valueF() < 0.1);
+        QCOMPARE(scrollView.horizontalScroller()->xa_knobColor(), darkKnob);
+        table->xa_setStyle(2);
+        QVERIFY(scrollView.verticalScroller()->xa_knobColor().valueF() > 0.7);
+        QVERIFY(scrollView.horizontalScroller()->xa_knobColor().valueF() > 0.7);
+        table->xa_setStyle(7);
+        QVERIFY(scrollView.verticalScroller()->xa_knobColor().valueF() > 0.7);
     }
 
     void theHeaderKeepsTitlesAndAPressedSectionIsATenthDarker() {

@@ -113,6 +113,8 @@ private slots:
         const QTextCharFormat format = field.document()->begin().begin().fragment().charFormat();
         QVERIFY(!format.font().bold() && !format.font().italic());
         QVERIFY(typedTextColor(field) != QColor(Qt::red));
+        QCOMPARE(field.palette().color(QPalette::Text), QColor::fromRgbF(0.9f, 0.9f, 0.9f));
+        QCOMPARE(field.palette().color(QPalette::Highlight), QColor(57, 81, 133));
         QCOMPARE(XATokenField::textColor(), QColor::fromRgbF(0.9f, 0.9f, 0.9f));
 
         // Return turns the text into a token drawn by a cell; the text typed after it is still editing text.

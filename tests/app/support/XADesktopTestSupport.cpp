@@ -1,5 +1,6 @@
 #include "support/XADesktopTestSupport.h"
 
+#include "app/integrations/XADesktopDevEnvironment.h"
 #include "core/XAUserDefaults.h"
 
 #include <QCoreApplication>
@@ -92,6 +93,8 @@ XADesktopTestEnvironment::XADesktopTestEnvironment() {
     // A real message box waits for a click that never comes without a display; an alert no test scripted is
     // answered with its first button instead.
     XAAlertPresenter::setShared(std::make_shared<XAScriptedAlertPresenter>());
+    // Nor does a test open a browser.
+    XAURLOpener::setShared(std::make_shared<XARecordingURLOpener>());
 }
 
 XADesktopTestEnvironment::~XADesktopTestEnvironment() {
@@ -99,6 +102,8 @@ XADesktopTestEnvironment::~XADesktopTestEnvironment() {
     XAXcodeProjectsQuery::setShared(nullptr);
     XAFileRevealer::setShared(nullptr);
     XAFilePanelFactory::setShared(nullptr);
+    XAURLOpener::setShared(nullptr);
+    XADesktopDevEnvironment::setShared(nullptr);
     XADevEnvironmentSetUp::setShared(nullptr);
     XAUserDefaults::resetForTesting();
 }

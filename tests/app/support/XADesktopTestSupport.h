@@ -5,6 +5,7 @@
 #include "app/controls/XAAlerts.h"
 #include "app/controls/XAFilePanels.h"
 #include "app/integrations/XAFileRevealer.h"
+#include "app/integrations/XAURLOpener.h"
 #include "app/integrations/XAXcodeProjects.h"
 #include "app/shell/XAGUIState.h"
 
@@ -96,6 +97,17 @@ class XARecordingFileRevealer : public XAFileRevealer {
 public:
     void revealPath(const std::string &path) override { revealed.push_back(path); }
     std::vector<std::string> revealed;
+};
+
+// Records the addresses it is asked to open; answers with `succeeds`.
+class XARecordingURLOpener : public XAURLOpener {
+public:
+    bool openURL(const QUrl &url) override {
+        opened.push_back(url);
+        return succeeds;
+    }
+    std::vector<QUrl> opened;
+    bool succeeds = true;
 };
 
 // Points the per-user folders (application support, configuration, caches) into a new temporary folder for the

@@ -1,0 +1,58 @@
+#include "app/project/XAProjectWindowServices.h"
+
+#include "app/integrations/XAIcons.h"
+#include "app/project/XAModelProjectDocument.h"
+#include "codemodel/XABuild.h"
+#include "core/XALog.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QVariantMap>
+
+namespace {
+
+class XAModelProjectWindowEngine : public XAProjectWindowEngine {
+public:
+    std::shared_ptr<XAProjectDocument> projectWithXcodeproj(const std::string &path) override {
+        return std::make_shared<XAModelProjectDocument>(path);
+    }
+    void clearModuleCachesWithProgress(const XAProgressHandler &progress) override {
+        XABuild::clearModuleCachesWithProgress(progress);
+    }
+    // No IDE command is installed in this build, so the request fails with a message the user can act on.
+    bool openProjectInXcode(const std::string &, XAError *error) override {
+        XASetError(error, "No command for opening projects in the IDE is available.");
+        return false;
+    }
+    QImage xcodeIcon() const override { return XAProjectFileTypeIcon(); }
+};
+
+class XADBusUserNotifier : public XAUserNotifier {
+public:
+    void deliverNotification(const QString &title, const QString &subtitle) override {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) {
+            XALog(2, "%s: %s", title.toStdString().c_str(), subtitle.toStdString().c_str());
+            return;
+        }
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+        call << QStringLiteral("Tessary") << uint(0) << QString() << title << subtitle << QStringList() << QVariantMap()
+             << int(-1);
+        bus.call(call, QDBus::NoBlock);
+    }
+};
+
+using SharedEngine = XASharedService<XAProjectWindowEngine, XAModelProjectWindowEngine>;
+using SharedNotifier = XASharedService<XAUserNotifier, XADBusUserNotifier>;
+
+} // namespace
+
+XAProjectWindowEngine &XAProjectWindowEngine::shared() { return SharedEngine::get(); }
+void XAProjectWindowEngine::setShared(std::shared_ptr<XAProjectWindowEngine> engine) {
+    SharedEngine::set(std::move(engine));
+}
+
+XAUserNotifier &XAUserNotifier::shared() { return SharedNotifier::get(); }
+void XAUserNotifier::setShared(std::shared_ptr<XAUserNotifier> notifier) { SharedNotifier::set(std::move(notifier)); }
