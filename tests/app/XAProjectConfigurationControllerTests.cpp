@@ -453,6 +453,8 @@ private slots:
         auto sheet = std::dynamic_pointer_cast<XARuleSelectionWindowController>(controller_->presentedSheet());
         QVERIFY(sheet);
         QVERIFY(sheet->window()->isVisible());
+        // The sheet types the search text itself once it is up.
+        QVERIFY(XAWaitFor([&] { return sheet->searchField()->text() == QStringLiteral("new_since:110"); }));
         sheet->state().selectedTags = {"Style"};
         sheet->state().excludedShortNames = {"Gone"};
         sheet->okPressed();
