@@ -1,6 +1,6 @@
 // The first-open wizard: its starting answers, the workspaces it lists and preselects, browsing to a workspace or a
 // project, schemes that arrive late or for a workspace no longer selected, when it may be saved, the answers it
-// writes (switching things off included), its buttons, and a picture of it over the project window.
+// writes (switching things off included), and its buttons.
 
 #include "app/config/XAProjectConfigWizardWindowController.h"
 #include "app/controls/XAProgressIndicator.h"
@@ -10,7 +10,6 @@
 #include "project/XAWorkspace.h"
 #include "support/XADesktopTestSupport.h"
 
-#include <QPainter>
 #include <QTest>
 
 #include <chrono>
@@ -48,20 +47,6 @@ void makeWorkspace(const std::string &path) {
     std::filesystem::create_directories(path);
     std::ofstream(path + "/contents.xcworkspacedata")
         << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Workspace version = \"1.0\">\n</Workspace>\n";
-}
-
-// Without a window server a sheet is a window of its own: the picture lays it at the top of its parent, centred, as
-// it appears on the screen.
-QString saveSheetOverWindow(QWidget *window, QWidget *sheet, const QString &name) {
-    const QString path = XASaveScreenshot(window, name);
-    QImage picture(path);
-    QPainter painter(&picture);
-    painter.drawPixmap((picture.width() - sheet->width()) / 2, 0, sheet->grab());
-    painter.setPen(QColor(0, 0, 0, 120));
-    painter.drawRect((picture.width() - sheet->width()) / 2, -1, sheet->width() - 1, sheet->height());
-    painter.end();
-    picture.save(path, "PNG");
-    return path;
 }
 
 QStringList itemTitles(const QComboBox *popUp) {
@@ -277,22 +262,6 @@ private slots:
         QVERIFY(!answers.associatedWorkspacePath());
         QVERIFY(!answers.associatedWorkspaceSchemeName());
         QCOMPARE(answers.targetName().value_or(""), std::string("Shop"));
-    }
-
-    // A person looks at this: the wizard as a sheet over a window standing in for the project window.
-    void savesAPictureOfTheSheet() {
-        XAWindowController projectWindow;
-        projectWindow.window()->resize(900, 620);
-        projectWindow.xa_adoptDarkWindowStyle();
-        projectWindow.showWindow(nullptr);
-        const XAConfiguration base = configurationWith({{"workspace", std::string("Shop.xcworkspace")}});
-        wizard_ = std::make_shared<XAProjectConfigWizardWindowController>(XAProject::projectWithXcodeproj(projectPath_),
-                                                                          &base);
-        wizard_->xa_showModalInParent(projectWindow.window(), nullptr);
-        QVERIFY(XAWaitFor([&] { return wizard_->schemePopUpButton()->count() == 2; }));
-        const QString path = saveSheetOverWindow(projectWindow.window(), wizard_->window(), QStringLiteral("wizard"));
-        QCOMPARE(QImage(path).size(), projectWindow.window()->size());
-        wizard_->cancelAndUseDefaultConfig();
     }
 
 private:
