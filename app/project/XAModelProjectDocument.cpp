@@ -163,6 +163,8 @@ bool XAEngineCheckingRun::shouldShowSuggestionsForFailedOperation() const {
     return operation_->shouldShowSuggestionsForFailedOperation();
 }
 
+bool XAEngineCheckingRun::hasFailed() const { return operation_->hasFailed(); }
+
 std::string XAEngineCheckingRun::formattedSuggestionsForFailedOperation() const {
     return operation_->formattedSuggestionsForFailedOperation();
 }

@@ -63,6 +63,7 @@ public:
     std::string formattedStatsMessage() const override;
     bool shouldShowSuggestionsForFailedOperation() const override;
     std::string formattedSuggestionsForFailedOperation() const override;
+    bool hasFailed() const override;
     std::shared_ptr<XACheckingOperation> checkingOperation() const override { return operation_; }
 
 private:

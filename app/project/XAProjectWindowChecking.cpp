@@ -6,9 +6,12 @@
 #include "app/controls/XAButtons.h"
 #include "app/controls/XAProgressIndicator.h"
 #include "app/controls/XASidebarView.h"
+#include "app/controls/XASplitView.h"
 #include "app/controls/XATabView.h"
+#include "app/controls/XATableView.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
-#include "app/project/XADiagnosticsSummaryView.h"
+#include "app/diagnostics/XADiagnosticPageView.h"
+#include "app/diagnostics/XADiagnosticsViewController.h"
 #include "app/project/XAProjectWindowController.h"
 #include "app/project/XAProjectWindowServices.h"
 #include "app/project/XAViewAlpha.h"
@@ -51,7 +54,7 @@ void XAProjectWindowController::beginChecking() {
     updateLogBadgeNumber(0, XALogBadgeTypeWarnings);
     projectState_->errorMessages.clear();
     projectState_->warningMessages.clear();
-    diagnosticsView_->clearPresentedDiagnostics();
+    diagnosticsVC_->clearPresentedDiagnostics();
 
     checkingProgressBar_->xa_bindToProgress(run->progress());
     showProgressBar(true);
@@ -154,7 +157,9 @@ void XAProjectWindowController::deliverCompletionNotification() {
 
 void XAProjectWindowController::updateDiagnosticsPresentation() {
     if (projectState_ && projectState_->checkingOperation) {
-        diagnosticsView_->displayDiagnosticsFromOperation(*projectState_->checkingOperation);
+        const XACheckingRun &run = *projectState_->checkingOperation;
+        diagnosticsVC_->displayDiagnostics(run.checkingOperation(), run.diagnostics().value_or(XADiagnostics()),
+                                           run.hasFailed());
     }
 }
 

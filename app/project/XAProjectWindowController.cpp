@@ -6,12 +6,15 @@
 #include "app/controls/XAButtons.h"
 #include "app/controls/XAProgressIndicator.h"
 #include "app/controls/XASidebarView.h"
+#include "app/controls/XASplitView.h"
 #include "app/controls/XATabView.h"
+#include "app/controls/XATableView.h"
 #include "app/controls/XAViewExtensions.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
+#include "app/diagnostics/XADiagnosticPageView.h"
+#include "app/diagnostics/XADiagnosticsViewController.h"
 #include "app/diagnostics/XAWebDelegate.h"
 #include "app/integrations/XASidebarImages.h"
-#include "app/project/XADiagnosticsSummaryView.h"
 #include "app/project/XAProjectWindowServices.h"
 #include "app/project/XAViewAlpha.h"
 #include "app/shell/XADispatch.h"
@@ -109,8 +112,8 @@ void XAProjectWindowController::createTabViewItems() {
     auto logItem = std::make_unique<XATabViewItem>(QStringLiteral("Checking log"), logView_);
     logItem->setSidebarImage(XASidebarImageNamed("sidebarLogTemplate"));
     tabView_->addTabViewItem(std::move(logItem));
-    diagnosticsView_ = new XADiagnosticsSummaryView;
-    auto diagnosticsItem = std::make_unique<XATabViewItem>(QStringLiteral("Diagnostics"), diagnosticsView_);
+    diagnosticsVC_ = std::make_shared<XADiagnosticsViewController>();
+    auto diagnosticsItem = std::make_unique<XATabViewItem>(QStringLiteral("Diagnostics"), diagnosticsVC_->view());
     diagnosticsItem->setSidebarImage(XASidebarImageNamed("sidebarDiagnosticsTemplate"));
     tabView_->addTabViewItem(std::move(diagnosticsItem));
     sidebarView_->setAssociatedTabView(tabView_);
@@ -502,7 +505,7 @@ void XAProjectWindowController::handleNewRulesNoticeResponse(int response, const
 
 void XAProjectWindowController::resetProject() {
     projectState_.reset();
-    diagnosticsView_->clearPresentedDiagnostics();
+    diagnosticsVC_->clearPresentedDiagnostics();
     showOperationLogView();
     projectNameField_->setText(QString());
     projectOrgNameField_->setText(QString());

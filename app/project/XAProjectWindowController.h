@@ -12,7 +12,6 @@
 #include "app/controls/XASidebarView.h"
 #include "app/controls/XATabView.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
-#include "app/project/XADiagnosticsSummaryView.h"
 #include "app/project/XAProjectConfigurationController.h"
 #include "app/project/XAProjectWindowConfigurationHost.h"
 #include "app/project/XAProjectWindowServices.h"
@@ -31,6 +30,7 @@
 #include <string>
 #include <vector>
 
+class XADiagnosticsViewController;
 class XAProjectList;
 struct XANotification;
 
@@ -103,7 +103,7 @@ public:
     // ---- State and views ----
     const std::shared_ptr<XAProjectGUIState> &projectState() const { return projectState_; }
     XACheckingOperationLogView *logView() const { return logView_; }
-    XADiagnosticsSummaryView *diagnosticsView() const { return diagnosticsView_; }
+    XADiagnosticsViewController *diagnosticsVC() const { return diagnosticsVC_.get(); }
     XATabView *tabView() const { return tabView_; }
     XASidebarView *sidebarView() const { return sidebarView_; }
     QLabel *projectNameField() const { return projectNameField_; }
@@ -177,7 +177,7 @@ private:
     QPointer<XAProgressIndicator> checkingProgressBar_;
     QPointer<XAButton> runButton_;
     QPointer<XACheckingOperationLogView> logView_;
-    QPointer<XADiagnosticsSummaryView> diagnosticsView_;
+    std::shared_ptr<XADiagnosticsViewController> diagnosticsVC_;
     XAProjectWindowConfigurationHost configurationHost_{*this};
     std::unique_ptr<XAProjectConfigurationController> configurationController_ =
         std::make_unique<XAProjectConfigurationController>(configurationHost_);

@@ -16,7 +16,7 @@
 
 void XAProjectWindowController::buildContentView() {
     XAWindow *ownWindow = window();
-    ownWindow->resize(980, 680);
+    ownWindow->resize(1120, 700);
     ownWindow->setMinimumSize(760, 480);
     auto *content = new QWidget(ownWindow);
     auto *layout = new QHBoxLayout(content);
@@ -85,6 +85,11 @@ QWidget *XAProjectWindowController::buildHeaderView(QWidget *parent) {
     ruleSelectionField_ = new QLabel(header);
     ruleSelectButton_ = new XAButton(QStringLiteral("Select…"), header);
     configureButton_ = new XAButton(QStringLiteral("Configure…"), header);
+    for (QLabel *label : {ruleSelectionField_.data(), targetAndBuildConfigLabelField_.data()}) {
+        label->setStyleSheet(QStringLiteral("color: rgb(190, 190, 190);"));
+    }
+    ruleSelectButton_->setMinimumWidth(80);
+    configureButton_->setMinimumWidth(96);
     rules->addWidget(ruleSelectionField_);
     rules->addWidget(ruleSelectButton_);
     rules->addWidget(configureButton_);

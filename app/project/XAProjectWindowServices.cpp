@@ -1,6 +1,6 @@
 #include "app/project/XAProjectWindowServices.h"
 
-#include "app/integrations/XAIcons.h"
+#include "app/integrations/XADesktopDevEnvironment.h"
 #include "app/project/XAModelProjectDocument.h"
 #include "codemodel/XABuild.h"
 #include "core/XALog.h"
@@ -19,12 +19,10 @@ public:
     void clearModuleCachesWithProgress(const XAProgressHandler &progress) override {
         XABuild::clearModuleCachesWithProgress(progress);
     }
-    // No IDE command is installed in this build, so the request fails with a message the user can act on.
-    bool openProjectInXcode(const std::string &, XAError *error) override {
-        XASetError(error, "No command for opening projects in the IDE is available.");
-        return false;
+    bool openProjectInXcode(const std::string &xcodeprojPath, XAError *error) override {
+        return XADesktopDevEnvironment::shared().openProjectInXcode(xcodeprojPath, error);
     }
-    QImage xcodeIcon() const override { return XAProjectFileTypeIcon(); }
+    QImage xcodeIcon() const override { return XADesktopDevEnvironment::shared().xcodeIcon(); }
 };
 
 class XADBusUserNotifier : public XAUserNotifier {

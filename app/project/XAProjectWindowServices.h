@@ -48,6 +48,7 @@ public:
     virtual std::string formattedStatsMessage() const = 0;
     virtual bool shouldShowSuggestionsForFailedOperation() const = 0;
     virtual std::string formattedSuggestionsForFailedOperation() const = 0;
+    virtual bool hasFailed() const = 0;
     // The engine's operation behind the run; null for runs that have none.
     virtual std::shared_ptr<XACheckingOperation> checkingOperation() const { return nullptr; }
 };

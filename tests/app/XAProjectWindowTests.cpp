@@ -7,9 +7,12 @@
 #include "app/controls/XAScroller.h"
 #include "app/controls/XASidebarButtonCell.h"
 #include "app/controls/XASidebarView.h"
+#include "app/controls/XASplitView.h"
 #include "app/controls/XATabView.h"
+#include "app/controls/XATableView.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
-#include "app/project/XADiagnosticsSummaryView.h"
+#include "app/diagnostics/XADiagnosticPageView.h"
+#include "app/diagnostics/XADiagnosticsViewController.h"
 #include "app/project/XAProjectWindowController.h"
 #include "app/shell/XANotificationCenter.h"
 #include "app/shell/XAOperationWindowController.h"
@@ -22,6 +25,7 @@
 #include "support/XAProjectWindowFakes.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -369,7 +373,7 @@ private slots:
         QStringList lines = loggedTexts(controller_->logView());
         QCOMPARE(lines, QStringList({"Preparing", "Checking was cancelled by the user."}));
         QVERIFY(notifier_->delivered.empty());
-        QCOMPARE(controller_->diagnosticsView()->rowCount(), 0);
+        QCOMPARE(controller_->diagnosticsVC()->diagnostics().size(), std::size_t(0));
         QVERIFY(controller_->projectState()->errorMessages.empty());
     }
 
@@ -456,7 +460,7 @@ private slots:
         QCOMPARE(lines.contains("Checked total 12 code statements."), true);
         QCOMPARE(colourOfLine(controller_->logView(), "• Try a clean build."),
                  errors > 0 ? QStringLiteral("yellow") : QStringLiteral("missing"));
-        QCOMPARE(controller_->diagnosticsView()->rowCount(), diagnostics > 0 ? 1 : 0);
+        QCOMPARE(controller_->diagnosticsVC()->diagnostics().size(), std::size_t(diagnostics));
     }
 
     void aSecondCheckClearsTheLogBadgesListsAndDiagnosticsFirst() {
@@ -467,7 +471,7 @@ private slots:
         first->send(XAProgressMessage(XAProgressMessageKindWarning, "first warning"));
         first->finish({diagnosticOfRule("NSLogUsed")});
         QVERIFY(XAWaitFor([this] { return !notifier_->delivered.empty(); }));
-        QCOMPARE(controller_->diagnosticsView()->rowCount(), 1);
+        QCOMPARE(controller_->diagnosticsVC()->diagnostics().size(), std::size_t(1));
 
         std::shared_ptr<XAFakeCheckingRun> second = startCheck();
         QVERIFY(second);
@@ -475,7 +479,7 @@ private slots:
         QVERIFY(logBadges(controller_->sidebarView()).empty());
         QVERIFY(controller_->projectState()->errorMessages.empty());
         QVERIFY(controller_->projectState()->warningMessages.empty());
-        QCOMPARE(controller_->diagnosticsView()->rowCount(), 0);
+        QCOMPARE(controller_->diagnosticsVC()->diagnostics().size(), std::size_t(0));
         QCOMPARE(controller_->tabView()->indexOfSelectedTabViewItem(), 0);
         QCOMPARE(controller_->projectState()->checkingOperation, std::shared_ptr<XACheckingRun>(second));
     }
@@ -499,6 +503,24 @@ private slots:
         QVERIFY(XAWaitFor([this] { return project_->loadCount == 2 && controller_->projectState(); }));
         QCOMPARE(alerts_->shown().back().alert.message,
                  QStringLiteral("The Xcode project seems to have changed on disk. Do you want to reload it?"));
+    }
+
+    void theChangeCheckRunsWhenTheApplicationBecomesActiveFromFirstMainUntilClosed() {
+        QVERIFY(openProject());
+        alerts_->answerNextWith(QStringLiteral("Don't reload"));
+        project_->setHash("hash-2");
+        XANotificationCenter::defaultCenter().post({XAWindowDidBecomeMainNotificationName, controller_->window(), {}});
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!alertShown(QStringLiteral("Reload project?")));
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        QVERIFY(alertShown(QStringLiteral("Reload project?")));
+        const std::size_t shown = alerts_->shown().size();
+        controller_->window()->close();
+        project_->setHash("hash-3");
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        QCOMPARE(alerts_->shown().size(), shown);
+        QVERIFY(!controller_->projectState());
+        QCOMPARE(recent_->projectReferences().size(), std::size_t(1));
     }
 
     void aReloadAsksOnlyWithDiagnosticsAndKeepsTheWorkingConfiguration() {
@@ -532,7 +554,7 @@ private slots:
         alerts_->answerNextWith(QStringLiteral("Reload"));
         controller_->reloadProjectFromDisk();
         QVERIFY(XAWaitFor([this] { return project_->loadCount == 3 && controller_->projectState(); }));
-        QCOMPARE(controller_->diagnosticsView()->rowCount(), 0);
+        QCOMPARE(controller_->diagnosticsVC()->diagnostics().size(), std::size_t(0));
         QVERIFY(!controller_->projectState()->checkingOperation);
     }
 

@@ -32,6 +32,7 @@ public:
     std::string formattedStatsMessage() const override { return "Checked total 12 code statements."; }
     bool shouldShowSuggestionsForFailedOperation() const override { return showSuggestions; }
     std::string formattedSuggestionsForFailedOperation() const override { return "• Try a clean build."; }
+    bool hasFailed() const override { return false; }
 
     // What the run sends, as a checking thread would.
     void send(const XAProgressMessage &message) {
