@@ -3,12 +3,12 @@
 #include "app/controls/XASplitView.h"
 #include "app/controls/XAViewExtensions.h"
 #include "app/controls/XAViewLayout.h"
+#include "app/diagnostics/XAWebDelegate.h"
 #include "core/XAUserFolders.h"
 #include "engine/XARulePage.h"
 #include "engine/XARuleRegistry.h"
 
 #include <QWebEnginePage>
-#include <QWebEngineView>
 
 #include <algorithm>
 
@@ -27,14 +27,19 @@ XARuleInfoViewController::XARuleInfoViewController(XAConfigurationViewController
                                                    const XARuleRegistry *registry)
     : configVCDelegate_(configVCDelegate), registry_(registry ? registry : &XARuleRegistry::shared()) {}
 
-XARuleInfoViewController::~XARuleInfoViewController() = default;
+XARuleInfoViewController::~XARuleInfoViewController() {
+    if (webView_) {
+        XAWebDelegate::sharedDelegate().deactivateInWebView(webView_);
+    }
+}
 
 QWidget *XARuleInfoViewController::loadView() {
     auto *view = new QWidget;
     splitView_ = new XASplitView(Qt::Vertical, view);
     splitView_->setChildrenCollapsible(false);
-    webView_ = new QWebEngineView(splitView_);
+    webView_ = new XAWebView(splitView_);
     webView_->page()->setBackgroundColor(Qt::transparent);
+    XAWebDelegate::sharedDelegate().activateInWebView(webView_);
     ruleOptionsWrapperView_ = new QWidget(splitView_);
     splitView_->addWidget(webView_);
     splitView_->addWidget(ruleOptionsWrapperView_);
@@ -53,8 +58,8 @@ void XARuleInfoViewController::displayRule(const XARuleDescriptor *rule, const X
     splitView_->show();
     xa_clearPlaceholderLabel(view());
     const std::string folder = xa_pathForResourcePath("").value_or("");
-    webView_->setHtml(XARuleInfoPageDocument(XARuleHTMLDescriptionPage(*rule)),
-                      QUrl::fromLocalFile(QString::fromStdString(folder + "/")));
+    webView_->loadHTML(XARuleInfoPageDocument(XARuleHTMLDescriptionPage(*rule)),
+                       QUrl::fromLocalFile(QString::fromStdString(folder + "/")));
     showOptions(configuration);
 }
 

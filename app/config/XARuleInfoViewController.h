@@ -1,7 +1,8 @@
 #pragma once
 
 // One rule in the rule selection sheet: its description page above and the table of its options below, edited in
-// place. A rule without options shows "This rule has no options." and gives the page the whole height; the options
+// place. The page's links and script calls go through the shared bridge of the HTML panes, as the diagnostics
+// pane's do. A rule without options shows "This rule has no options." and gives the page the whole height; the options
 // never take more than half of it.
 
 #include "app/config/XAConfigurationViewController.h"
@@ -9,8 +10,8 @@
 #include "engine/XARuleDescriptor.h"
 #include "engine/config/XAConfiguration.h"
 
+#include "app/diagnostics/XAWebView.h"
 #include <QPointer>
-#include <QWebEngineView>
 
 #include <memory>
 
@@ -39,7 +40,7 @@ public:
         view();
         return splitView_;
     }
-    QWebEngineView *webView() {
+    XAWebView *webView() {
         view();
         return webView_;
     }
@@ -60,7 +61,7 @@ private:
     const XARuleRegistry *registry_;
     const XARuleDescriptor *rule_ = nullptr;
     QPointer<QSplitter> splitView_;
-    QPointer<QWebEngineView> webView_;
+    QPointer<XAWebView> webView_;
     QPointer<QWidget> ruleOptionsWrapperView_;
     std::unique_ptr<XAConfigurationViewController> configVC_;
 };

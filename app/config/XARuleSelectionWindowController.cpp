@@ -6,6 +6,7 @@
 #include "app/config/XARulesTableModel.h"
 #include "app/controls/XAButtons.h"
 #include "app/controls/XAImageButtonCell.h"
+#include "app/controls/XAInfoPopover.h"
 #include "app/controls/XAKeyboardShortcuts.h"
 #include "app/controls/XASplitView.h"
 #include "app/controls/XATableView.h"
@@ -24,11 +25,6 @@
 
 namespace {
 
-XAHintPresenter &hintPresenter() {
-    static XAHintPresenter presenter;
-    return presenter;
-}
-
 XARuleList publicRules(const XARuleRegistry &registry) {
     XARuleList rules;
     for (const std::string &shortName : registry.allPublicRuleShortNames()) {
@@ -40,10 +36,6 @@ XARuleList publicRules(const XARuleRegistry &registry) {
 }
 
 } // namespace
-
-void XARuleSelectionWindowController::setHintPresenter(XAHintPresenter presenter) {
-    hintPresenter() = std::move(presenter);
-}
 
 XARuleSelectionWindowController::XARuleSelectionWindowController(const XAConfiguration &configuration,
                                                                  std::optional<std::string> focusedRuleShortName,
@@ -302,13 +294,13 @@ bool XARuleSelectionWindowController::eventFilter(QObject *watched, QEvent *even
 void XARuleSelectionWindowController::windowDidBecomeKey() {
     QPointer<QObject> guard(this);
     XADispatchToMainAfter(hintDelaySeconds_, [this, guard] {
-        if (!guard || !hintPresenter()) {
+        if (!guard || !tagsSelectionControl_) {
             return;
         }
-        hintPresenter()({QStringLiteral("SelectRulesByTag"), QStringLiteral("Select Rules via Tags"),
-                         QStringLiteral("Rules that have any of these tags will be selected (unless they are "
-                                        "individually excluded)."),
-                         2, 3, tagsSelectionControl_});
+        XAInfoPopover::showWithID(QStringLiteral("SelectRulesByTag"), QStringLiteral("Select Rules via Tags"),
+                                  QStringLiteral("Rules that have any of these tags will be selected (unless they are "
+                                                 "individually excluded)."),
+                                  2, tagsSelectionControl_, XARectEdgeTop);
     });
 }
 

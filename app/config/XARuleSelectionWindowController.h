@@ -18,7 +18,6 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,18 +29,6 @@ class XARuleRegistry;
 class XARulesTableModel;
 class XASplitView;
 class XATableView;
-
-// A one-time hint next to a control, as the sheet asks for it (shown until the user dismisses it once for
-// frequency 2). The presenter that shows it is set by the application; without one no hint is shown.
-struct XAHintRequest {
-    QString identifier;
-    QString title;
-    QString text;
-    int displayFrequency = 0;
-    int preferredEdge = 0;
-    QWidget *anchor = nullptr;
-};
-using XAHintPresenter = std::function<void(const XAHintRequest &request)>;
 
 class XARuleSelectionWindowController : public XAWindowController,
                                         public XAMultiItemSelectionControlDelegate,
@@ -106,7 +93,6 @@ public:
     // hint is shown; tests shorten them.
     void setFocusDelaySeconds(double seconds) { focusDelaySeconds_ = seconds; }
     void setHintDelaySeconds(double seconds) { hintDelaySeconds_ = seconds; }
-    static void setHintPresenter(XAHintPresenter presenter);
 
 protected:
     void windowDidLoad() override;

@@ -6,9 +6,13 @@
 #include "app/config/XARuleSearchRows.h"
 #include "app/config/XARuleSelectionWindowController.h"
 #include "app/config/XARulesTableModel.h"
+#include "app/controls/XAButtons.h" // the popover's button, which its header only names
+#include "app/controls/XAInfoPopover.h"
 #include "app/controls/XASplitView.h"
 #include "app/controls/XATableView.h"
 #include "app/controls/XAViewExtensions.h"
+#include "app/diagnostics/XAWebDelegate.h"
+#include "app/shell/XANotificationCenter.h"
 #include "app/shell/XAWindow.h"
 #include "engine/XARuleIntroductionOrder.h"
 #include "engine/XARuleRegistry.h"
@@ -114,14 +118,8 @@ private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
         XAUseRuleOptionGroupsOfRegistry(XARuleRegistry::shared());
-        hints_.clear();
-        XARuleSelectionWindowController::setHintPresenter(
-            [this](const XAHintRequest &request) { hints_.push_back(request); });
     }
-    void cleanup() {
-        XARuleSelectionWindowController::setHintPresenter(nullptr);
-        environment_.reset();
-    }
+    void cleanup() { environment_.reset(); }
 
     void anEmptyOrBlankTextListsEveryPublicRuleByName() {
         XARuleSelectionWindowController sheet{XAConfiguration()};
@@ -354,6 +352,29 @@ private slots:
         QVERIFY(!info.splitView()->isVisible());
     }
 
+    void theRulePageTalksToTheSharedBridge() {
+        const XARuleDescriptor *rule = registered("NSLogUsed");
+        XARuleInfoViewController info(nullptr);
+        info.view()->resize(500, 400);
+        info.view()->show();
+        std::vector<std::string> actions;
+        const std::uint64_t observation = XANotificationCenter::defaultCenter().addObserver(
+            XAWebDelegateGenericActionNotificationName, &XAWebDelegate::sharedDelegate(),
+            [&](const XANotification &notification) {
+                actions.push_back(*notification.userInfo.get(XAWebDelegateGenericActionParamKey)->string());
+            });
+        bool loaded = false;
+        QObject::connect(info.webView()->page(), &QWebEnginePage::loadFinished, [&](bool ok) { loaded = ok; });
+        info.displayRule(rule, XAConfiguration());
+        QVERIFY(XAWaitFor([&] { return loaded; }, 20000));
+        QVERIFY(evaluate(info.webView()->page(), "document.body.innerText").toString().contains("NSLogUsed"));
+        evaluate(info.webView()->page(),
+                 "tessaryNativeApp.invokeGenericAction_withParameter_('configure-rule', 'NSLogUsed'); true");
+        QVERIFY(XAWaitFor([&] { return !actions.empty(); }));
+        QCOMPARE(actions, std::vector<std::string>{"NSLogUsed"});
+        XANotificationCenter::defaultCenter().removeObserver(observation);
+    }
+
     void tallOptionsLeaveThePageHalfTheHeight() {
         const XARuleDescriptor *withOptions =
             firstPublicRule([](const XARuleDescriptor &rule) { return !rule.optionGroups.empty(); });
@@ -403,20 +424,28 @@ private slots:
         }
     }
 
-    void theTagHintShowsEachTimeTheWindowBecomesKey() {
-        XARuleSelectionWindowController sheet{XAConfiguration()};
-        sheet.setHintDelaySeconds(0.05);
-        sheet.window()->show();
-        sheet.window()->activateWindow();
-        QVERIFY(XAWaitFor([&] { return !hints_.empty(); }));
-        const XAHintRequest &hint = hints_.front();
-        QCOMPARE(hint.identifier, QStringLiteral("SelectRulesByTag"));
-        QCOMPARE(hint.title, QStringLiteral("Select Rules via Tags"));
-        QCOMPARE(hint.text, QStringLiteral("Rules that have any of these tags will be selected (unless they are "
-                                           "individually excluded)."));
-        QCOMPARE(hint.displayFrequency, 2);
-        QCOMPARE(hint.preferredEdge, 3);
-        QCOMPARE(hint.anchor, static_cast<QWidget *>(sheet.tagsSelectionControl()));
+    void theTagHintShowsWhenTheWindowBecomesKeyUntilItIsDismissedOnce() {
+        auto sheet = std::make_shared<XARuleSelectionWindowController>(XAConfiguration());
+        sheet->setHintDelaySeconds(0.05);
+        sheet->window()->show();
+        sheet->window()->activateWindow();
+        QVERIFY(XAWaitFor([] { return !XAInfoPopover::visiblePopovers().isEmpty(); }));
+        XAInfoPopover *hint = XAInfoPopover::visiblePopovers().constFirst();
+        QCOMPARE(hint->identifier(), QStringLiteral("SelectRulesByTag"));
+        QCOMPARE(hint->displayFrequency(), qint64(2));
+        QCOMPARE(hint->arrowEdge(), int(XARectEdgeTop));
+        const QString text = hint->contentViewController()->textField()->text();
+        QVERIFY(text.contains("Select Rules via Tags"));
+        QVERIFY(text.contains("Rules that have any of these tags will be selected (unless they are individually "
+                              "excluded)."));
+        // Once dismissed it stays away.
+        hint->contentViewController()->dismiss();
+        QVERIFY(XAWaitFor([] { return XAInfoPopover::visiblePopovers().isEmpty(); }));
+        sheet->window()->hide();
+        sheet->window()->show();
+        sheet->window()->activateWindow();
+        QTest::qWait(300);
+        QVERIFY(XAInfoPopover::visiblePopovers().isEmpty());
     }
 
     void theSheetWithASearchAndASelectedRuleIsSavedAsAPicture() {
@@ -451,7 +480,6 @@ private slots:
 
 private:
     std::unique_ptr<XADesktopTestEnvironment> environment_;
-    std::vector<XAHintRequest> hints_;
 };
 
 QTEST_MAIN(XARuleSelectionTests)
