@@ -40,6 +40,19 @@ const std::map<std::string, void (XAProjectWindowController::*)()> &projectActio
     return actions;
 }
 
+// The window actions that change, save or load the configuration.
+const std::map<std::string, void (XAProjectConfigurationController::*)()> &configurationActions() {
+    static const std::map<std::string, void (XAProjectConfigurationController::*)()> actions{
+        {"saveConfiguration:", &XAProjectConfigurationController::saveConfiguration},
+        {"saveConfigurationAs:", &XAProjectConfigurationController::saveConfigurationAs},
+        {"loadConfiguration:", &XAProjectConfigurationController::loadConfiguration},
+        {"showRuleSelection:", &XAProjectConfigurationController::showRuleSelection},
+        {"showProjectConfiguration:", &XAProjectConfigurationController::showProjectConfiguration},
+        {"showProjectConfigurationWizard:", &XAProjectConfigurationController::showProjectConfigurationWizard},
+    };
+    return actions;
+}
+
 } // namespace
 
 // ---- Availability ----
@@ -62,11 +75,14 @@ bool XAProjectWindowController::respondsToSelector(const std::string &selector) 
     return projectActionsAvailable();
 }
 
-// The configuration actions belong to the configuration sheets; until they are connected they do nothing.
 void XAProjectWindowController::performAction(const std::string &selector) {
-    const auto action = projectActions().find(selector);
-    if (action != projectActions().end() && action->second && respondsToSelector(selector)) {
+    if (!respondsToSelector(selector)) {
+        return;
+    }
+    if (const auto action = projectActions().find(selector); action != projectActions().end() && action->second) {
         (this->*action->second)();
+    } else if (const auto change = configurationActions().find(selector); change != configurationActions().end()) {
+        (configurationController_.get()->*change->second)();
     }
 }
 

@@ -13,6 +13,7 @@
 #include "app/diagnostics/XACheckingOperationLogView.h"
 #include "app/diagnostics/XADiagnosticPageView.h"
 #include "app/diagnostics/XADiagnosticsViewController.h"
+#include "app/diagnostics/XAWebDelegate.h"
 #include "app/integrations/XASidebarImages.h"
 #include "app/project/XAProjectWindowServices.h"
 #include "app/project/XAViewAlpha.h"
@@ -34,6 +35,9 @@
 #include <QSequentialAnimationGroup>
 
 namespace {
+
+// A sheet that follows another sheet's answer waits this long, so that the first has gone.
+constexpr double kSheetAfterSheetDelaySeconds = 0.1;
 
 // Refuses to close the window while its close button is disabled.
 class XACloseButtonGuard : public QObject {
@@ -87,6 +91,8 @@ void XAProjectWindowController::windowDidLoad() {
         button->cell().xa_setStyle(XAButtonStyleDark);
         button->cell().xa_setSize(XAButtonSizeSmall);
     }
+    connect(configureButton_, &QPushButton::clicked, this, [this] { performAction("showProjectConfiguration:"); });
+    connect(ruleSelectButton_, &QPushButton::clicked, this, [this] { performAction("showRuleSelection:"); });
     createTabViewItems();
     checkingProgressBar_->setXa_inset(2.0);
     checkingProgressBar_->setXa_barColor(Qt::black);
@@ -118,6 +124,10 @@ void XAProjectWindowController::observeNotifications() {
     observers_.push_back(center.addObserver(XALogMessageNotificationName, nullptr, [this](const XANotification &note) {
         handleLogMessageNotification(note);
     }));
+    observers_.push_back(
+        center.addObserver(XAWebDelegateGenericActionNotificationName, nullptr, [this](const XANotification &note) {
+            configurationController_->handleWebDelegateActionNotification(note);
+        }));
     observers_.push_back(center.addObserver(XAWindowDidBecomeMainNotificationName, window(),
                                             [this](const XANotification &) { windowDidBecomeMain(); }));
     observers_.push_back(center.addObserver(XAWindowWillCloseNotificationName, window(),
@@ -161,14 +171,16 @@ void XAProjectWindowController::setCloseButtonEnabled(bool enabled) {
     }
 }
 
-bool XAProjectWindowController::closeProjectWithPossibleUserPromptAndCompletion(std::function<void(bool)>) {
-    return true; // no unsaved configuration is tracked by this window
+bool XAProjectWindowController::closeProjectWithPossibleUserPromptAndCompletion(std::function<void(bool)> completion) {
+    return configurationController_->closeProjectWithPossibleUserPromptAndCompletion(std::move(completion));
 }
+
+bool XAProjectWindowController::windowShouldClose() { return configurationController_->windowShouldClose(); }
 
 // ---- Loading ----
 
 void XAProjectWindowController::openProject(const std::string &path) {
-    readProjectAtPath(path, nullptr, [this] { notifyAboutNewRulesIfNeeded(); });
+    readProjectAtPath(path, nullptr, [this] { configurationController_->offerWizardThenNotifyAboutNewRules(); });
 }
 
 void XAProjectWindowController::readProjectAtPath(const std::string &path, std::function<void()> loaded,
@@ -462,8 +474,22 @@ void XAProjectWindowController::notifyAboutNewRulesIfNeeded() {
                     });
 }
 
-// "Show" opens the rule selection once that sheet exists; until then it leaves the rules as "Skip" does.
+// "Show" opens the rule selection on the first new rule, listing the rules newer than the number announced before;
+// "Select All" selects them all.
 void XAProjectWindowController::handleNewRulesNoticeResponse(int response, const std::vector<std::string> &newRules) {
+    if (response == XAAlertFirstButtonReturn + 1) {
+        const std::string query =
+            "new_since:" + std::to_string(projectState_->project->lastNotificationRuleIntroOrderNumber());
+        const std::string firstRule = newRules.front();
+        std::weak_ptr<XAWindowController> weak = weak_from_this();
+        // After the notice's sheet has gone.
+        XADispatchToMainAfter(kSheetAfterSheetDelaySeconds, [weak, firstRule, query] {
+            if (auto self = std::static_pointer_cast<XAProjectWindowController>(weak.lock())) {
+                self->configurationController_->configureRulesFocusingOnRuleWithShortName(firstRule, query);
+            }
+        });
+        return;
+    }
     if (response != XAAlertFirstButtonReturn + 2) {
         return;
     }

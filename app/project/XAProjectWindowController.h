@@ -12,6 +12,8 @@
 #include "app/controls/XASidebarView.h"
 #include "app/controls/XATabView.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
+#include "app/project/XAProjectConfigurationController.h"
+#include "app/project/XAProjectWindowConfigurationHost.h"
 #include "app/project/XAProjectWindowServices.h"
 #include "app/shell/XAGUIState.h"
 #include "app/shell/XAProjectWindow.h"
@@ -48,6 +50,10 @@ public:
     bool closeProjectWithPossibleUserPromptAndCompletion(std::function<void(bool mayClose)> completion) override;
     bool respondsToSelector(const std::string &selector) const override;
     void performAction(const std::string &selector) override;
+
+    // Changing, saving and loading the working configuration, and the prompt before closing with unsaved changes.
+    XAProjectConfigurationController &configurationController() { return *configurationController_; }
+    bool windowShouldClose() override;
 
     // ---- Opening and loading ----
     // `loaded` runs after the configuration is set and before the window shows it, `completion` at the very end of
@@ -172,4 +178,7 @@ private:
     QPointer<XAButton> runButton_;
     QPointer<XACheckingOperationLogView> logView_;
     std::shared_ptr<XADiagnosticsViewController> diagnosticsVC_;
+    XAProjectWindowConfigurationHost configurationHost_{*this};
+    std::unique_ptr<XAProjectConfigurationController> configurationController_ =
+        std::make_unique<XAProjectConfigurationController>(configurationHost_);
 };

@@ -1,6 +1,7 @@
 #include "app/shell/XAWindow.h"
 
 #include "app/shell/XANotificationCenter.h"
+#include "app/shell/XAWindowController.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -21,9 +22,23 @@ void XAWindow::setContentView(QWidget *view) {
     contentLayout_->setCurrentWidget(view);
 }
 
+void XAWindow::reject() {
+    if (!closing_ && controller_ && !controller_->windowShouldClose()) {
+        return;
+    }
+    QDialog::reject();
+}
+
 void XAWindow::closeEvent(QCloseEvent *event) {
+    if (controller_ && event->spontaneous() && !controller_->windowShouldClose()) {
+        event->ignore();
+        return;
+    }
     XANotificationCenter::defaultCenter().post({XAWindowWillCloseNotificationName, this, {}});
+    // The dialog's own close goes through reject(), which must not ask again.
+    closing_ = true;
     QDialog::closeEvent(event);
+    closing_ = false;
 }
 
 void XAWindow::changeEvent(QEvent *event) {

@@ -25,6 +25,9 @@ public:
     QWidget *initialFirstResponder() const { return initialFirstResponder_; }
     void setInitialFirstResponder(QWidget *responder) { initialFirstResponder_ = responder; }
 
+    // Escape: closes only when the controller agrees.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -34,4 +37,5 @@ private:
     QStackedLayout *contentLayout_;
     QString frameAutosaveName_;
     QPointer<QWidget> initialFirstResponder_;
+    bool closing_ = false;
 };

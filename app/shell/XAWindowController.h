@@ -55,6 +55,10 @@ public:
     void xa_showModalInParent(QWidget *parent, SheetCallback callback);
     void xa_endSelfSheetWithReturnCode(int returnCode);
 
+    // Asked before the window closes by its close button, the system or Escape; false keeps it open (the
+    // controller may then close it itself later).
+    virtual bool windowShouldClose() { return true; }
+
     // Which window new windows are centred on; the application delegate provides it.
     static void setLatestVisiblePrimaryWindowProvider(std::function<XAWindowController *()> provider);
 

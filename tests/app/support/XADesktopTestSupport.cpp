@@ -29,6 +29,48 @@ void XAScriptedAlertPresenter::present(const XAAlert &alert, QWidget *window, Ha
     }
 }
 
+class XAScriptedFilePanels::Panel : public XAFilePanel, public std::enable_shared_from_this<Panel> {
+public:
+    explicit Panel(XAScriptedFilePanels *owner) : owner_(owner) {}
+
+    void begin(const XAFilePanelRequest &request, QWidget *window, Completion completion) override {
+        owner_->begun_.push_back({request, window != nullptr});
+        if (owner_->answers_.empty()) {
+            visible_ = true;
+            owner_->pending_.emplace_back(std::weak_ptr<XAFilePanel>(shared_from_this()),
+                                          [this, completion](const std::optional<std::string> &path) {
+                                              visible_ = false;
+                                              completion(path);
+                                          });
+            return;
+        }
+        const std::optional<std::string> answer = owner_->answers_.front();
+        owner_->answers_.pop_front();
+        completion(answer);
+    }
+    bool isVisible() const override { return visible_; }
+    void orderFront() override { ++owner_->ordersFront; }
+
+private:
+    XAScriptedFilePanels *owner_;
+    bool visible_ = false;
+};
+
+std::shared_ptr<XAFilePanel> XAScriptedFilePanels::makePanel() {
+    ++panelsMade_;
+    return std::make_shared<Panel>(this);
+}
+
+void XAScriptedFilePanels::finishPending(const std::optional<std::string> &path) {
+    auto pending = std::move(pending_);
+    pending_.clear();
+    for (auto &[panel, completion] : pending) {
+        if (std::shared_ptr<XAFilePanel> alive = panel.lock()) {
+            completion(path);
+        }
+    }
+}
+
 void XAFakeXcodeProjectsQuery::getPathsOfProjectsCurrentlyOpenInXcodeWithHandler(Handler handler) {
     ++queryCount;
     if (deferred_) {
@@ -64,6 +106,7 @@ XADesktopTestEnvironment::~XADesktopTestEnvironment() {
     XAAlertPresenter::setShared(std::make_shared<XAScriptedAlertPresenter>());
     XAXcodeProjectsQuery::setShared(nullptr);
     XAFileRevealer::setShared(nullptr);
+    XAFilePanelFactory::setShared(nullptr);
     XAURLOpener::setShared(nullptr);
     XADesktopDevEnvironment::setShared(nullptr);
     XADevEnvironmentSetUp::setShared(nullptr);

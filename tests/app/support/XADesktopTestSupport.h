@@ -3,6 +3,7 @@
 // Stand-ins for the desktop's platform services, and helpers shared by the desktop tests.
 
 #include "app/controls/XAAlerts.h"
+#include "app/controls/XAFilePanels.h"
 #include "app/integrations/XAFileRevealer.h"
 #include "app/integrations/XAURLOpener.h"
 #include "app/integrations/XAXcodeProjects.h"
@@ -44,6 +45,31 @@ private:
     };
     std::deque<Answer> answers_;
     std::vector<Shown> shown_;
+};
+
+// Makes panels that answer with scripted paths in order (no value: cancel) and records every request. A panel with
+// no scripted answer stays open until finishPending() answers it.
+class XAScriptedFilePanels : public XAFilePanelFactory {
+public:
+    struct Begun {
+        XAFilePanelRequest request;
+        bool asSheet = false;
+    };
+
+    std::shared_ptr<XAFilePanel> makePanel() override;
+    void answerNextWith(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
+    // Answers the panels still open, in the order they began.
+    void finishPending(const std::optional<std::string> &path);
+    const std::vector<Begun> &begun() const { return begun_; }
+    int panelsMade() const { return panelsMade_; }
+    int ordersFront = 0;
+
+private:
+    class Panel;
+    std::deque<std::optional<std::string>> answers_;
+    std::vector<Begun> begun_;
+    std::vector<std::pair<std::weak_ptr<XAFilePanel>, XAFilePanel::Completion>> pending_;
+    int panelsMade_ = 0;
 };
 
 class XAFakeDevEnvironmentSetUp : public XADevEnvironmentSetUp {
