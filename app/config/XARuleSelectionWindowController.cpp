@@ -104,7 +104,7 @@ void XARuleSelectionWindowController::windowDidLoad() {
     updateRulesUI();
     QPointer<QObject> guard(this);
     XADispatchToMainAfter(focusDelaySeconds_, [this, guard] {
-        if (guard) {
+        if (guard && model_ && searchField_) {
             applyFocusAndInitialSearch();
         }
     });
@@ -188,6 +188,9 @@ void XARuleSelectionWindowController::updateRulesUI() {
     model_->refreshRows();
     updateInfoField();
     searchQueue_.search(state_.allRules(), text.toStdString(), this, [this, text](XARuleList rows) {
+        if (!model_) {
+            return;
+        }
         displayedRules_ = std::move(rows);
         model_->setSearchText(text);
         model_->reload();

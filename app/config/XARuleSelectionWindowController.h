@@ -9,6 +9,7 @@
 #include "app/config/XAMultiItemSelectionControl.h"
 #include "app/config/XARuleSearchQueue.h"
 #include "app/config/XARuleSelectionState.h"
+#include "app/config/XARulesTableModel.h"
 #include "app/shell/XAWindowController.h"
 #include "engine/config/XAConfiguration.h"
 
@@ -26,7 +27,6 @@
 class QKeyEvent;
 class XARuleInfoViewController;
 class XARuleRegistry;
-class XARulesTableModel;
 class XASplitView;
 class XATableView;
 
@@ -121,7 +121,8 @@ private:
 
     QPointer<QLabel> titleTextField_;
     QPointer<XATableView> rulesTable_;
-    XARulesTableModel *model_ = nullptr;
+    // The table owns its model; both go with the window, which can go before this controller.
+    QPointer<XARulesTableModel> model_;
     QPointer<QLabel> infoField_;
     QPointer<QLineEdit> searchField_;
     QPointer<XAMultiItemSelectionControl> tagsSelectionControl_;

@@ -323,6 +323,20 @@ private slots:
         QVERIFY(std::ranges::find(sheet->displayedRules(), first) == sheet->displayedRules().end());
     }
 
+    void aSheetWhoseWindowWentFirstIgnoresItsDelayedFocusAndSearch() {
+        // A sheet's window goes with its parent window, possibly before the sheet's controller.
+        const XARuleDescriptor *first = registered(XARuleShortNamesInOrderOfIntroduction().at(1));
+        auto sheet = std::make_shared<XARuleSelectionWindowController>(XAConfiguration(), first->shortName,
+                                                                       std::string("new_since:5"));
+        sheet->setFocusDelaySeconds(0.05);
+        sheet->window();
+        sheet->searchField()->setText(QStringLiteral("notification"));
+        delete sheet->window();
+        QTest::qWait(300);
+        QVERIFY(!sheet->isWindowLoaded());
+        QVERIFY(sheet->displayedRules().size() == sheet->allRules().size());
+    }
+
     void ctrlFPutsTheCursorIntoTheSearchField() {
         XARuleSelectionWindowController sheet{XAConfiguration()};
         sheet.window()->show();
