@@ -1,5 +1,7 @@
 #include "app/controls/XAButtonCell.h"
 
+#include "app/controls/XARoundedRectangles.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -33,20 +35,7 @@ std::optional<XAStyleColors> colorsOfStyle(qint64 style) {
     }
 }
 
-QPainterPath roundedRect(const QRectF &rect, double radius) {
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
-
 } // namespace
-
-QLinearGradient XAVerticalGradient(const QRectF &rect, const QColor &top, const QColor &bottom) {
-    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    gradient.setColorAt(0.0, top);
-    gradient.setColorAt(1.0, bottom);
-    return gradient;
-}
 
 QColor XAWhite(double white, double alpha) { return QColor::fromRgbF(white, white, white, alpha); }
 
@@ -97,7 +86,7 @@ void XAButtonCell::drawWithFrame(QPainter &painter, const QRectF &frame, const Q
 void XAButtonCell::xa_drawButtonBezelWithFrame(QPainter &painter, const QRectF &frame) {
     QRectF r = frame.adjusted(0.5, 0.5, -0.5, -0.5);
     r.setHeight(r.height() - kDropShadowBlurRadius);
-    bezelPath_ = roundedRect(r, xa_cornerRadius);
+    bezelPath_ = XARoundedRectPath(r, xa_cornerRadius);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (xa_fillGradient) {
@@ -113,7 +102,7 @@ void XAButtonCell::xa_drawButtonBezelWithFrame(QPainter &painter, const QRectF &
     QRectF r2 = r.adjusted(-0.5, 1, 0.5, -1);
     r2.setHeight(r2.height() * 2);
     painter.setClipPath(bezelPath_, Qt::IntersectClip);
-    painter.strokePath(roundedRect(r2, xa_cornerRadius), QPen(xa_highlightColor, 1));
+    painter.strokePath(XARoundedRectPath(r2, xa_cornerRadius), QPen(xa_highlightColor, 1));
     painter.restore();
 }
 

@@ -5,6 +5,8 @@
 // styles and two sizes. The cell holds the look and paints it; XAButton, XACheckBox and the check-box cell of
 // tables share it.
 
+#include "app/controls/XAColorExtensions.h"
+
 #include <QColor>
 #include <QFont>
 #include <QLinearGradient>
@@ -87,7 +89,5 @@ private:
     QPainterPath bezelPath_;
 };
 
-// A vertical gradient across the rectangle: `top` at its top edge, `bottom` at its bottom edge.
-QLinearGradient XAVerticalGradient(const QRectF &rect, const QColor &top, const QColor &bottom);
 // A colour by its grey level (0 to 1) and alpha.
 QColor XAWhite(double white, double alpha = 1.0);

@@ -29,3 +29,10 @@ QString xa_cssColor(const QColor &color) {
     auto component = [](float value) { return static_cast<int>(value * 255.0); };
     return QString::asprintf("#%.2x%.2x%.2x", component(rgb.redF()), component(rgb.greenF()), component(rgb.blueF()));
 }
+
+QLinearGradient XAVerticalGradient(const QRectF &rect, const QColor &top, const QColor &bottom) {
+    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+    gradient.setColorAt(0.0, top);
+    gradient.setColorAt(1.0, bottom);
+    return gradient;
+}

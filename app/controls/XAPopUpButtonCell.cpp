@@ -1,5 +1,7 @@
 #include "app/controls/XAPopUpButtonCell.h"
 
+#include "app/controls/XARoundedRectangles.h"
+
 #include "app/controls/XAButtonCell.h"
 #include "app/controls/XAQtConversions.h"
 
@@ -13,12 +15,6 @@ namespace {
 constexpr double kTableRowBezelHeight = 22;
 constexpr double kTitleInset = 8;
 constexpr double kChevronsWidth = 20;
-
-QPainterPath roundedRect(const QRectF &rect, double radius) {
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
 
 } // namespace
 
@@ -70,7 +66,7 @@ void XAPopUpButtonCell::drawWithFrame(QPainter &painter, const QRectF &frame, co
 }
 
 void XAPopUpButtonCell::xa_drawBaseWithFrame(QPainter &painter, const QRectF &frame) {
-    bezelPath_ = roundedRect(frame, xa_cornerRadius);
+    bezelPath_ = XARoundedRectPath(frame, xa_cornerRadius);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (borderColor) {
@@ -78,7 +74,7 @@ void XAPopUpButtonCell::xa_drawBaseWithFrame(QPainter &painter, const QRectF &fr
     }
     if (backgroundGradient) {
         const QRectF inner = frame.adjusted(1, 1, -1, -1);
-        painter.fillPath(roundedRect(inner, xa_cornerRadius),
+        painter.fillPath(XARoundedRectPath(inner, xa_cornerRadius),
                          XAVerticalGradient(inner, backgroundGradient->second, backgroundGradient->first));
     }
     painter.restore();

@@ -1,5 +1,8 @@
 #include "app/controls/XAProgressIndicator.h"
 
+#include "app/controls/XAColorExtensions.h"
+#include "app/controls/XARoundedRectangles.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,20 +40,6 @@ std::optional<XAColorScheme> colorSchemeNumbered(std::int64_t scheme) {
     default:
         return std::nullopt;
     }
-}
-
-QPainterPath roundedRect(const QRectF &rect, double radius) {
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
-
-// A vertical gradient over the rectangle, from the start colour at its top to the end colour at its bottom.
-QLinearGradient verticalGradient(const QRectF &rect, const QColor &start, const QColor &end) {
-    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    gradient.setColorAt(0, start);
-    gradient.setColorAt(1, end);
-    return gradient;
 }
 
 } // namespace
@@ -189,11 +178,12 @@ void XAProgressIndicator::paintEvent(QPaintEvent *) {
 }
 
 void XAProgressIndicator::drawBezel(QPainter &painter) {
-    painter.fillPath(roundedRect(QRectF(0, 0, width(), height()), cornerRadius_), barColor_);
+    painter.fillPath(XARoundedRectPath(QRectF(0, 0, width(), height()), cornerRadius_), barColor_);
 }
 
 void XAProgressIndicator::drawBarBase(QPainter &painter, const QRectF &bar) {
-    painter.fillPath(roundedRect(bar, cornerRadius_), verticalGradient(bar, topBarBaseColor_, bottomBarBaseColor_));
+    painter.fillPath(XARoundedRectPath(bar, cornerRadius_),
+                     XAVerticalGradient(bar, topBarBaseColor_, bottomBarBaseColor_));
 }
 
 void XAProgressIndicator::drawBarStripes(QPainter &painter, const QRectF &bar) {
@@ -207,8 +197,8 @@ void XAProgressIndicator::drawBarStripes(QPainter &painter, const QRectF &bar) {
         stripes.closeSubpath();
     }
     // The clip stays for the shadow line too.
-    painter.setClipPath(roundedRect(bar, cornerRadius_), Qt::IntersectClip);
-    painter.fillPath(stripes, verticalGradient(bar, topStripeColor_, bottomStripeColor_));
+    painter.setClipPath(XARoundedRectPath(bar, cornerRadius_), Qt::IntersectClip);
+    painter.fillPath(stripes, XAVerticalGradient(bar, topStripeColor_, bottomStripeColor_));
 }
 
 void XAProgressIndicator::drawBarShadow(QPainter &painter, const QRectF &bar) {

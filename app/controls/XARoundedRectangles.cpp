@@ -54,3 +54,9 @@ void xa_appendBezierPathWithRoundedRectangle(QPainterPath &path, const QRectF &r
     outline.closeSubpath();
     path.addPath(outline);
 }
+
+QPainterPath XARoundedRectPath(const QRectF &rect, double radius) {
+    QPainterPath path;
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}

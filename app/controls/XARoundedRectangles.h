@@ -17,6 +17,8 @@ enum XARectCorner : unsigned {
     XARectCornerAll = 15,
 };
 
+// A rectangle with all four corners rounded by the radius, as Qt rounds them.
+QPainterPath XARoundedRectPath(const QRectF &rect, double radius);
 // A new path holding only the rounded rectangle.
 QPainterPath xa_bezierPathWithRoundedRectangle(const QRectF &rect, unsigned corners, double radius);
 // Appends the rectangle as one closed subpath; an empty rectangle appends nothing. The radius is limited to half the
