@@ -66,9 +66,8 @@ class XAAppDelegateTests : public QObject {
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
+        alerts_ = environment_->alerts();
         ide_ = std::make_shared<XAFakeXcodeProjectsQuery>(std::nullopt);
-        XAAlertPresenter::setShared(alerts_);
         XAXcodeProjectsQuery::setShared(ide_);
         XAGUIState::sharedGUIState().setIsInitialized(false);
         XASetRunningUnitTests(false);

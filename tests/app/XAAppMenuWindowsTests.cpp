@@ -26,8 +26,7 @@ private:
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
-        XAAlertPresenter::setShared(alerts_);
+        alerts_ = environment_->alerts();
         delegate_ = std::make_unique<XAAppDelegate>();
     }
     void cleanup() {

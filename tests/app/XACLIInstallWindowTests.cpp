@@ -29,8 +29,7 @@ private:
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
-        XAAlertPresenter::setShared(alerts_);
+        alerts_ = environment_->alerts();
         folder_ = QString::fromStdString(environment_->path()) + QStringLiteral("/usr/local/bin");
         ::setenv("TESSARY_CLI_TOOLS_INSTALL_DIR", folder_.toUtf8(), 1);
         home_ = std::getenv("HOME") ? std::optional<std::string>(std::getenv("HOME")) : std::nullopt;

@@ -97,8 +97,7 @@ class XAConfigurationViewTests : public QObject {
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
-        XAAlertPresenter::setShared(alerts_);
+        alerts_ = environment_->alerts();
         previousGroups_ =
             XAConfiguration::setRuleOptionGroupsProvider([] { return XARuleOptionGroupsOfRegistry(testRules()); });
         configuration_ = std::make_unique<XAConfiguration>();

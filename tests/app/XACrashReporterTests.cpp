@@ -96,8 +96,7 @@ private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
         server_ = std::make_unique<XALoopbackHTTPServer>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
-        XAAlertPresenter::setShared(alerts_);
+        alerts_ = environment_->alerts();
         QDir().mkpath(reportsFolder());
         // The trash of the home the reports are in: <home>/XDG_DATA_HOME/Trash.
         variables_.push_back(std::make_unique<ScopedVariable>("HOME", QString::fromStdString(environment_->path())));

@@ -153,9 +153,8 @@ class XAProjectConfigurationControllerTests : public QObject {
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
+        alerts_ = environment_->alerts();
         panels_ = std::make_shared<XAScriptedFilePanels>();
-        XAAlertPresenter::setShared(alerts_);
         XAFilePanelFactory::setShared(panels_);
         XAUserDefaults::standard().registerDefaults(
             {{"askToSaveProjectConfig", true}, {"offerProjectConfigWizardIfNoConfigFile", true}});

@@ -46,9 +46,8 @@ class XAProjectConfigurationFilesTests : public QObject {
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
+        alerts_ = environment_->alerts();
         panels_ = std::make_shared<XAScriptedFilePanels>();
-        XAAlertPresenter::setShared(alerts_);
         XAFilePanelFactory::setShared(panels_);
         project_ = XAProject::projectWithXcodeproj(environment_->makeProject("Shop", "Shop"));
         window_ = std::make_unique<QWidget>();

@@ -31,8 +31,7 @@ class XAProjectWindowConfigurationTests : public QObject {
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
-        XAAlertPresenter::setShared(alerts_);
+        alerts_ = environment_->alerts();
         panels_ = std::make_shared<XAScriptedFilePanels>();
         XAFilePanelFactory::setShared(panels_);
         engine_ = std::make_shared<XAFakeProjectWindowEngine>();
@@ -49,8 +48,6 @@ private slots:
 
     void cleanup() {
         controller_.reset();
-        XAProjectWindowEngine::setShared(nullptr);
-        XAUserNotifier::setShared(nullptr);
         XAGUIState::sharedGUIState().setIsInitialized(false);
         recent_.reset();
         environment_.reset();

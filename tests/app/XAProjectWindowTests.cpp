@@ -148,8 +148,7 @@ private:
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
-        XAAlertPresenter::setShared(alerts_);
+        alerts_ = environment_->alerts();
         engine_ = std::make_shared<XAFakeProjectWindowEngine>();
         XAProjectWindowEngine::setShared(engine_);
         notifier_ = std::make_shared<XARecordingUserNotifier>();
@@ -168,8 +167,6 @@ private slots:
 
     void cleanup() {
         controller_.reset();
-        XAProjectWindowEngine::setShared(nullptr);
-        XAUserNotifier::setShared(nullptr);
         XAGUIState::sharedGUIState().setIsInitialized(false);
         recent_.reset();
         environment_.reset();

@@ -91,8 +91,7 @@ class XAScriptBridgeTests : public QObject {
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
-        XAAlertPresenter::setShared(alerts_);
+        alerts_ = environment_->alerts();
         revealer_ = std::make_shared<XARecordingFileRevealer>();
         XAFileRevealer::setShared(revealer_);
         opener_ = std::make_shared<XARecordingURLOpener>();

@@ -37,9 +37,8 @@ class XAStartWindowTests : public QObject {
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
+        alerts_ = environment_->alerts();
         revealer_ = std::make_shared<XARecordingFileRevealer>();
-        XAAlertPresenter::setShared(alerts_);
         XAFileRevealer::setShared(revealer_);
         recent_ = std::make_unique<XAProjectList>("recentProjects", 30);
     }

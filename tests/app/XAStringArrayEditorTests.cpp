@@ -62,8 +62,7 @@ class XAStringArrayEditorTests : public QObject {
 private slots:
     void init() {
         environment_ = std::make_unique<XADesktopTestEnvironment>();
-        alerts_ = std::make_shared<XAScriptedAlertPresenter>();
-        XAAlertPresenter::setShared(alerts_);
+        alerts_ = environment_->alerts();
     }
     void cleanup() { environment_.reset(); }
 

@@ -1,4 +1,5 @@
 #include "support/XADesktopTestSupport.h"
+#include "app/project/XAProjectWindowServices.h"
 
 #include "app/integrations/XADesktopDevEnvironment.h"
 #include "core/XAUserDefaults.h"
@@ -97,7 +98,7 @@ XADesktopTestEnvironment::XADesktopTestEnvironment() {
     XAUserDefaults::resetForTesting();
     // A real message box waits for a click that never comes without a display; an alert no test scripted is
     // answered with its first button instead.
-    XAAlertPresenter::setShared(std::make_shared<XAScriptedAlertPresenter>());
+    XAAlertPresenter::setShared(alerts_);
     // Nor does a test open a browser.
     XAURLOpener::setShared(std::make_shared<XARecordingURLOpener>());
 }
@@ -110,6 +111,8 @@ XADesktopTestEnvironment::~XADesktopTestEnvironment() {
     XAURLOpener::setShared(nullptr);
     XADesktopDevEnvironment::setShared(nullptr);
     XADevEnvironmentSetUp::setShared(nullptr);
+    XAProjectWindowEngine::setShared(nullptr);
+    XAUserNotifier::setShared(nullptr);
     XAUserDefaults::resetForTesting();
 }
 

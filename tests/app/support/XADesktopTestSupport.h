@@ -128,9 +128,12 @@ public:
     std::string path() const { return folder_.path().toStdString(); }
     // Makes "<folder>/<relative>/<name>.xcodeproj" with a project file, and returns its path.
     std::string makeProject(const std::string &relativeFolder, const std::string &name) const;
+    // The alert presenter in place for the environment's life.
+    std::shared_ptr<XAScriptedAlertPresenter> alerts() const { return alerts_; }
 
 private:
     QTemporaryDir folder_;
+    std::shared_ptr<XAScriptedAlertPresenter> alerts_ = std::make_shared<XAScriptedAlertPresenter>();
 };
 
 // Saves the widget's picture as out/screenshots/<name>.png; returns the path.
