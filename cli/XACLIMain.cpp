@@ -17,6 +17,7 @@
 #include "project/XAProject.h"
 
 #include <cstdlib>
+#include <set>
 
 namespace {
 
@@ -47,6 +48,13 @@ bool setUpDeveloperTools() {
     text += environment.setUpFailureInstructions() + "\n\n";
     XAWriteToStderr(text);
     return false;
+}
+
+// Commands that read no project and run no developer tool, so that they start without asking xcrun and xcodebuild.
+bool commandUsesDeveloperTools(const std::string &command) {
+    static const std::set<std::string> withoutTools = {"version", "list-clang-versions", "docs",          "rules",
+                                                       "tags",    "exampleconfig",       "validateconfig"};
+    return !withoutTools.contains(command);
 }
 
 int runCommand(const XACLIEnvironment &environment, const std::string &programName) {
@@ -99,9 +107,6 @@ int XACLIMain(const std::vector<std::string> &arguments) {
                                                  "avoid recursive invocation.");
         return 0;
     }
-    if (!setUpDeveloperTools()) {
-        return 1;
-    }
     if (arguments.size() <= 1) {
         XACLICurrentPrinter()->printShortUsage(programName);
         return 0;
@@ -110,6 +115,9 @@ int XACLIMain(const std::vector<std::string> &arguments) {
     const std::optional<XACLIEnvironment> environment = XACLIParseArgs(arguments, programName, exitStatus);
     if (!environment) {
         return exitStatus;
+    }
+    if (commandUsesDeveloperTools(environment->args().command().value_or("")) && !setUpDeveloperTools()) {
+        return 1;
     }
     return runCommand(*environment, programName);
 }
