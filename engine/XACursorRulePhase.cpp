@@ -87,7 +87,7 @@ void XACursorRulePhase::countFileFinished(RunState &state) const {
 }
 
 std::optional<XAParsedFile> XACursorRulePhase::parseFile(RunState &state, std::size_t index,
-                                                        CXIndex libclangIndex) const {
+                                                         CXIndex libclangIndex) const {
     if (cancelled_ && cancelled_->load(std::memory_order_relaxed)) {
         return std::nullopt;
     }
@@ -119,10 +119,9 @@ void XACursorRulePhase::finishFile(RunState &state, std::size_t index, XAParsedF
     }
     countFileFinished(state);
     if (state.progress) {
-        state.progress(
-            XAProgressMessage(XAProgressMessageKindFileFinished, std::nullopt,
-                              fileUserInfo(index, state.infos.size(), state.remaining.load(),
-                                           XAPathInXcodeOfCompilation(info))));
+        state.progress(XAProgressMessage(
+            XAProgressMessageKindFileFinished, std::nullopt,
+            fileUserInfo(index, state.infos.size(), state.remaining.load(), XAPathInXcodeOfCompilation(info))));
     }
 }
 

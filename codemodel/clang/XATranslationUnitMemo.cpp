@@ -12,9 +12,7 @@ XATranslationUnitMemo::XATranslationUnitMemo(CXTranslationUnit unit) : unit_(uni
     openMemo = this;
 }
 
-XATranslationUnitMemo::~XATranslationUnitMemo() {
-    openMemo = previous_;
-}
+XATranslationUnitMemo::~XATranslationUnitMemo() { openMemo = previous_; }
 
 XATranslationUnitMemo *XATranslationUnitMemo::memoForCursor(CXCursor cursor) {
     if (!openMemo || XALibclang::fn().clang_Cursor_getTranslationUnit(cursor) != openMemo->unit_) {

@@ -46,7 +46,8 @@ private:
 
 // The answer of `question` (a string literal naming it) about `cursor`: computed by `compute` the first time it is
 // asked while the cursor's unit has an open memo, then remembered. T is bool or CXCursor.
-template <typename T, typename Compute> T XAMemoisedAnswer(std::string_view question, CXCursor cursor, Compute compute) {
+template <typename T, typename Compute>
+T XAMemoisedAnswer(std::string_view question, CXCursor cursor, Compute compute) {
     XATranslationUnitMemo *memo = XATranslationUnitMemo::memoForCursor(cursor);
     if (!memo) {
         return compute();

@@ -66,9 +66,7 @@ struct XARuleDotSyntax : XACursorRule<XARuleDotSyntax> {
     }
 
 private:
-    static bool isPropertyAccessor(CXCursor method) {
-        return XAIsPropertyAccessor(method);
-    }
+    static bool isPropertyAccessor(CXCursor method) { return XAIsPropertyAccessor(method); }
 
     // The info of dot syntax that calls a method that accesses no declared property; no value for anything else.
     static std::optional<XAXMLString> dotSyntaxForNonPropertyInfo(CXCursor memberRef, const XARuleContext &context) {

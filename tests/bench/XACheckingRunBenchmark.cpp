@@ -91,7 +91,8 @@ XAConfiguration benchmarkConfiguration(const std::optional<std::string> &target 
     configuration.setValue(XAOptionValue(numberOfJobs()),
                            *XAConfiguration::appOptionWithLongName(XAConfiguration::kNumConcurrentJobs));
     if (target) {
-        configuration.setValue(XAOptionValue(*target), *XAConfiguration::appOptionWithLongName(XAConfiguration::kTarget));
+        configuration.setValue(XAOptionValue(*target),
+                               *XAConfiguration::appOptionWithLongName(XAConfiguration::kTarget));
     }
     return configuration;
 }
