@@ -4,6 +4,7 @@
 #include "cli/XACLIDevCommands.h"
 #include "cli/XACLIHumanReadablePrinter.h"
 #include "cli/XACLISignals.h"
+#include "codemodel/XALibclang.h"
 #include "core/XACrashCapture.h"
 #include "core/XALog.h"
 #include "core/XAMessageQueue.h"
@@ -17,6 +18,7 @@
 #include "project/XAProject.h"
 
 #include <cstdlib>
+#include <future>
 #include <set>
 
 namespace {
@@ -116,7 +118,14 @@ int XACLIMain(const std::vector<std::string> &arguments) {
     if (!environment) {
         return exitStatus;
     }
-    if (commandUsesDeveloperTools(environment->args().command().value_or("")) && !setUpDeveloperTools()) {
+    const std::string command = environment->args().command().value_or("");
+    if (!commandUsesDeveloperTools(command)) {
+        return runCommand(*environment, programName);
+    }
+    // A command on a project parses: LLVM loads on another thread while the developer tools are set up and the
+    // project is read, rather than within the check's preparation. The command waits for it before it ends.
+    const std::future<bool> libclangLoading = std::async(std::launch::async, [] { return XALibclang::isLoaded(); });
+    if (!setUpDeveloperTools()) {
         return 1;
     }
     return runCommand(*environment, programName);
