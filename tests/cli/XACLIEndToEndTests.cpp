@@ -59,6 +59,23 @@ TEST(XACLIEndToEndTest, UsageAndExitStatusesOfTheCommandLine) {
     }
 }
 
+// Commands that read no project start without the developer tools (asking xcrun and xcodebuild costs a good part of
+// their start-up), so a broken developer directory does not stop them; a check still needs the tools and says so.
+TEST(XACLIEndToEndTest, OnlyCommandsOnProjectsSetUpTheDeveloperTools) {
+    Environment environment = cleanEnvironment();
+    environment["DEVELOPER_DIR"] = "/nonexistent/Developer";
+    for (const std::vector<std::string> &arguments :
+         std::vector<std::vector<std::string>>{{"version"}, {"rules", "NSLogUsed"}, {"tags"}, {"exampleconfig"}}) {
+        const XATaskResults results = tessary(arguments, environment);
+        EXPECT_EQ(results.exitStatus, 0) << arguments.front() << ": " << standardError(results);
+        EXPECT_EQ(standardError(results), "") << arguments.front();
+    }
+    const XATaskResults check = tessary({"check", "/nonexistent/App.xcodeproj"}, environment);
+    EXPECT_EQ(check.exitStatus, 1);
+    EXPECT_NE(standardError(check).find("Error initializing the development environment"), std::string::npos)
+        << standardError(check);
+}
+
 TEST(XACLIEndToEndTest, AnEmptyProgramNameIsShownAsEmpty) {
     Environment environment = cleanEnvironment();
     environment["PROGRAM_NAME"] = "";
