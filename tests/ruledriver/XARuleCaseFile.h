@@ -16,7 +16,8 @@
 //     @interface Thing : NSObject @end
 //     | file: Thing.m
 //     #import "Thing.h"
-//     // expect-file: iOSApp/AppDelegate.h id=AppDelegate    <- a finding in a file of the fixture project
+//     // expect-file: iOSApp/AppDelegate.h id=AppDelegate    <- a finding in a file of the fixture project, or on
+//                                                                 a whole file of the case (CaseFiles/Case.m)
 //     // expect-nofile: id=classPrefix                        <- a finding in no file
 //     // expect-info: 'MyController'                          <- the info of the findings marked on the last
 //                                                                 marked line contains this text (or, right after
