@@ -280,7 +280,13 @@ std::vector<XAXIBClassReference> XAXIB::classReferencesFromDocument(const pugi::
     for (const pugi::xml_node &element : elementsForXPath(document, "//*[@customClass]")) {
         auto className = xa_valueOfAttribute(element, "customClass");
         if (className && !className->empty()) {
-            references.emplace_back(std::move(*className));
+            XAXIBClassReference &reference = references.emplace_back(std::move(*className));
+            std::optional<std::string> moduleName = xa_valueOfAttribute(element, "customModule");
+            if (moduleName && moduleName->empty()) {
+                moduleName.reset();
+            }
+            reference.setModule(std::move(moduleName), xa_valueOfAttribute(element, "customModuleProvider") ==
+                                                           std::optional<std::string>("target"));
         }
     }
     return references;

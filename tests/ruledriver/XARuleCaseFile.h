@@ -12,7 +12,9 @@
 //     void g(void) { ↓exit(1); }               // expect: id=exit
 //
 //     //--- a header beside its implementation
-//     | file: Thing.h                          <- further named files of one case
+//     | file: Thing.h                          <- further named files of one case (sources are compiled, XIBs
+//                                                 and storyboards copied as resources; only C-family files
+//                                                 begin with the header)
 //     @interface Thing : NSObject @end
 //     | file: Thing.m
 //     #import "Thing.h"
