@@ -23,7 +23,7 @@ TEST(XAClangExtSwitchTest, CoverageOfEnumerations) {
         enum Wide { WideLow = 0, WideHigh = 0xFFFFFFFFFFull };
         enum Declared;
         enum __attribute__((flag_enum)) Mask { MaskA = 1, MaskB = 2 };
-        enum __attribute__((flag_enum)) Options : unsigned long Options;
+        typedef enum __attribute__((flag_enum)) Options : unsigned long Options;
         enum Options : unsigned long { OptionA = 1, OptionB = 2 };
 
         void all(Color c) { switch (c) { case Red: case Green: break; case Blue: { int x = 1; (void)x; } } }
