@@ -496,8 +496,9 @@ TEST(XAClangExtDeclarationTest, CategoriesOfImportedModulesAreKnownAsWellAsTextu
         CategoryVisit all;
         EXPECT_EQ(clang_tessary_visitKnownCategoriesOfInterfaceDecl(shape, recordCategory, &all), 0u);
         // The unit's own declarations come first; a module's follow them.
-        EXPECT_EQ(all.names, modules ? std::vector<std::string>{"Local", "Drawing"}
-                                     : std::vector<std::string>{"Drawing", "Local"});
+        const std::vector<std::string> expected =
+            modules ? std::vector<std::string>{"Local", "Drawing"} : std::vector<std::string>{"Drawing", "Local"};
+        EXPECT_EQ(all.names, expected);
     }
 }
 
