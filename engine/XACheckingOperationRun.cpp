@@ -12,6 +12,7 @@
 #include "core/XASleepPrevention.h"
 #include "engine/XACursorRulePhase.h"
 #include "engine/XADiagnosticSuppression.h"
+#include "engine/XAFileLineIndex.h"
 #include "engine/XAProgressMessageRecord.h"
 #include "engine/XARuleContext.h"
 #include "engine/XARuleSet.h"
@@ -83,6 +84,8 @@ struct XACheckingOperation::RunState {
     std::shared_ptr<XARuleContext> context;
     Rules codeRules;
     Rules projectRules;
+    // Findings in one file take their line positions from one scan of it.
+    XAFileLineIndex::RunScope lineIndexes;
 };
 
 XAProgressHandler XACheckingOperation::wrappedProgressHandler(XAProgressHandler handler) {
