@@ -140,6 +140,12 @@ std::optional<XACLIEnvironment> XACLIParseArgs(const std::vector<std::string> &a
             }
         }));
     const std::optional<std::string> command = environment.args().command();
+    // dev_dump hands the entries after its file to the compiler as they are, so they are no options of ours.
+    if (!environment.args().errors().empty() && command != "dev_dump") {
+        XALog(XALogLevelError, "Run `" + programName + " help` for usage info.");
+        exitStatus = 1;
+        return std::nullopt;
+    }
     if (environment.isValid() && command != "help") {
         return environment;
     }

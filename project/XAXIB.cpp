@@ -164,11 +164,14 @@ XAXIB::XAXIB(std::string filePath) : filePath_(std::move(filePath)) {
     XAError error;
     XIBData_ = XAContentsOfFile(filePath_, &error);
     std::unique_ptr<pugi::xml_document> document;
-    if (XIBData_) {
-        document = xmlDocument(&error);
-    }
-    if (!document) {
+    if (!XIBData_) {
+        // A missing or unreadable file has no data at all, which the message says in these words whatever the
+        // system's reason was.
+        readError_ = XAError("Error parsing XIB XML " + filePath_ + " : empty NSData", error.code);
+    } else if (!(document = xmlDocument(&error))) {
         readError_ = XAError("Error parsing XIB XML " + filePath_ + " : " + error.message, error.code);
+    }
+    if (readError_) {
         XALog(XALogLevelError, readError_->message);
     }
     cacheXIBStructureFromDocument(document ? static_cast<pugi::xml_node>(*document) : pugi::xml_node());

@@ -314,4 +314,30 @@ TEST(XAModulesCacheTest, TheVersionFolderIsNamedAfterBothVersionsAndClearingRemo
     EXPECT_THAT(recorder.messages(), IsEmpty()) << "a missing folder is no error";
 }
 
+TEST(XAModulesCacheTest, CachesInUseByACheckAreNotCleared) {
+    XAScratchFolder scratch;
+    XAScopedEnvironmentVariable cacheHome("XDG_CACHE_HOME", scratch / "caches");
+    const std::string module = scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
+    std::optional<XAModulesCacheUse> running(std::in_place, nullptr);
+    EXPECT_FALSE(fs::exists(module)) << "the first check clears what no check uses";
+    scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
+
+    XAProgressRecorder recorder;
+    XAClearModuleCaches(recorder.handler());
+    EXPECT_TRUE(fs::exists(module)) << "a running check keeps its modules";
+    EXPECT_THAT(recorder.texts(XAProgressMessageKindDebug),
+                ElementsAre("Module caches are in use by another check: not cleared"));
+    {
+        XAModulesCacheUse second(nullptr);
+        second.clearUnlessUsedElsewhere(nullptr);
+        EXPECT_TRUE(fs::exists(module)) << "nor does a second check clear them";
+    }
+    running->clearUnlessUsedElsewhere(nullptr);
+    EXPECT_FALSE(fs::exists(module)) << "a check alone may clear them";
+    scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
+    running.reset();
+    XAClearModuleCaches(nullptr);
+    EXPECT_FALSE(fs::exists(module)) << "once no check runs";
+}
+
 } // namespace

@@ -345,8 +345,8 @@ TEST_F(XAXIBBadInputTest, UnreadableDocumentsGiveAnErrorNamingTheFile) {
         {fixture("Empty.xib"), "empty"},
         {fixture("NotXML.xib"), "Invalid XML"},
         {fixture("Truncated.xib"), "Invalid XML: line 12"},
-        {folder_ + "/Missing.xib", "No such file"},
-        {folder_, "not a regular file"},
+        {folder_ + "/Missing.xib", " : empty NSData"},
+        {folder_, " : empty NSData"},
         {write("TwoRoots.xib", valid + "<document/>"), "Invalid XML"},
         {write("TextAfterRoot.xib", valid + " trailing words"), "Invalid XML"},
         {write("RepeatedAttribute.xib", R"(<document type="a" type="b"/>)"), "Invalid XML"},
@@ -358,6 +358,7 @@ TEST_F(XAXIBBadInputTest, UnreadableDocumentsGiveAnErrorNamingTheFile) {
         ASSERT_TRUE(xib.readError()) << c.path;
         EXPECT_THAT(xib.readError()->message, HasSubstr("Error parsing XIB XML " + c.path + " : ")) << c.path;
         EXPECT_THAT(xib.readError()->message, HasSubstr(c.reason)) << c.path;
+        EXPECT_EQ(xib.readError()->message.ends_with(" : empty NSData"), !xib.XIBData()) << c.path;
         expectNothingRead(xib);
         const auto lines = logLines();
         ASSERT_EQ(lines.size(), linesBefore + 1) << c.path;

@@ -97,12 +97,12 @@ std::optional<std::string> projectFactProblem(const std::string &key, const XAVa
     static const std::set<std::string> stringFacts = {"platform", "deploymentTarget", "configuration", "classPrefix",
                                                       "name"};
     static const std::set<std::string> platforms = {"iphoneos", "macosx", "appletvos", "watchos"};
-    if (key == "arc") {
-        return value.isBoolean() ? std::nullopt : std::optional<std::string>("\"arc\" must be true or false");
+    if (key == "arc" || key == "modules") {
+        return value.isBoolean() ? std::nullopt : std::optional<std::string>("\"" + key + "\" must be true or false");
     }
     if (!stringFacts.contains(key)) {
         return "unknown project fact \"" + key +
-               "\" (known: platform, deploymentTarget, configuration, arc, "
+               "\" (known: platform, deploymentTarget, configuration, arc, modules, "
                "classPrefix, name)";
     }
     if (!value.string()) {

@@ -186,6 +186,9 @@ bool writeFacts(ProjectObjects &objects, XADictionary &project, XADictionary &ta
         if (const XAValue *arc = facts.get("arc")) {
             settings.set("CLANG_ENABLE_OBJC_ARC", XAValue(arc->boolean().value_or(false) ? "YES" : "NO"));
         }
+        if (const XAValue *modules = facts.get("modules")) {
+            settings.set("CLANG_ENABLE_MODULES", XAValue(modules->boolean().value_or(false) ? "YES" : "NO"));
+        }
     }
     if (!configurationFound) {
         problems.push_back("the project has no build configuration named " + *configurationName->string());
