@@ -55,6 +55,7 @@ void XARuleSelectionWindowController::windowDidLoad() {
     XAWindowController::windowDidLoad();
     xa_adoptDarkWindowStyle();
     window()->resize(980, 640);
+    window()->setFrameAutosaveName(QStringLiteral("ruleSelectionWindow"));
     window()->installEventFilter(this);
     QWidget *content = window()->contentView();
     auto *layout = new QVBoxLayout(content);
@@ -80,10 +81,12 @@ void XARuleSelectionWindowController::windowDidLoad() {
     splitView_->setSizes({440, 540});
     layout->addWidget(splitView_, 1);
 
-    auto *footer = new QHBoxLayout;
-    infoField_ = new QLabel(content);
-    cancelButton_ = new XAButton(QStringLiteral("Cancel"), content);
-    okButton_ = new XAButton(QStringLiteral("OK"), content);
+    auto *footerView = new QWidget(content);
+    auto *footer = new QHBoxLayout(footerView);
+    footer->setContentsMargins(0, 0, 0, 0);
+    infoField_ = new QLabel(footerView);
+    cancelButton_ = new XAButton(QStringLiteral("Cancel"), footerView);
+    okButton_ = new XAButton(QStringLiteral("OK"), footerView);
     static_cast<XAButton *>(cancelButton_.data())->cell().xa_setStyle(XAButtonStyleGray);
     static_cast<XAButton *>(okButton_.data())->cell().xa_setStyle(XAButtonStyleGray);
     okButton_->setDefault(true);
@@ -92,7 +95,7 @@ void XARuleSelectionWindowController::windowDidLoad() {
     footer->addWidget(infoField_, 1);
     footer->addWidget(cancelButton_);
     footer->addWidget(okButton_);
-    layout->addLayout(footer);
+    layout->addWidget(footerView);
 
     ruleInfoVC_ = std::make_unique<XARuleInfoViewController>(this, registry_);
     ruleInfoVC_->view()->setParent(infoHost);

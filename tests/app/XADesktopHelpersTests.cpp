@@ -102,6 +102,20 @@ private slots:
         QCOMPARE(xa_addPlaceholderLabelWithText(&view, std::nullopt)->text(), QString());
     }
 
+    void thePlaceholderLabelStaysCentredWhenItsViewIsResized() {
+        QWidget view;
+        view.resize(120, 80);
+        QLabel *label = xa_addPlaceholderLabelWithText(&view, QStringLiteral("Select a rule to see its info"));
+        view.resize(600, 400);
+        view.show();
+        QVERIFY(XAWaitFor([&] { return view.isVisible(); }));
+        QVERIFY(std::abs(label->geometry().center().x() - 300) <= 1);
+        QVERIFY(std::abs(label->geometry().center().y() - 200) <= 1);
+        QVERIFY(label->x() >= 0); // the whole text is in view
+        view.resize(400, 100);
+        QVERIFY(std::abs(label->geometry().center().x() - 200) <= 1);
+    }
+
     void centringOnNoWindowUsesAZeroFrame() {
         QWidget window;
         window.resize(100, 60);
