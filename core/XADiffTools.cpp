@@ -55,7 +55,7 @@ std::optional<std::string> XAInstalledDiffToolPath(const std::vector<XADiffTool>
 }
 
 std::optional<XAInstalledDiffTool> XAFirstInstalledDiffTool(const std::vector<XADiffTool> &tools,
-                                                           const XAExecutableLocator &locator, XAError *error) {
+                                                            const XAExecutableLocator &locator, XAError *error) {
     std::string tried;
     for (const XADiffTool &tool : tools) {
         for (const std::string &command : tool.commands) {

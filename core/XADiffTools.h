@@ -44,7 +44,7 @@ struct XAInstalledDiffTool {
     std::string path;
 };
 std::optional<XAInstalledDiffTool> XAFirstInstalledDiffTool(const std::vector<XADiffTool> &tools,
-                                                           const XAExecutableLocator &locator, XAError *error);
+                                                            const XAExecutableLocator &locator, XAError *error);
 
 // The whole job, on the calling thread: find the tool, write `left` and `right` into two new temporary files
 // ("TempFileDiff-XXXXXXXXX"), run the tool with its arguments and the two paths (never through a shell) and wait for

@@ -140,7 +140,7 @@ QWidget *XAIntegrationsViewController::loadView() {
 }
 
 QLineEdit *XAIntegrationsViewController::newSettingField(QWidget *parent,
-                                                          std::function<void(const std::string &text)> store) {
+                                                         std::function<void(const std::string &text)> store) {
     auto *field = new QLineEdit(parent);
     field->setMinimumWidth(320);
     field->setClearButtonEnabled(true);
@@ -182,8 +182,7 @@ void XAIntegrationsViewController::setUpCommandFields() {
     show(customEditorCommandField(), custom ? std::optional(XACommandTemplateText(*custom)) : std::nullopt,
          customEditorCommandField()->placeholderText());
     const std::string address = xa_docsWebSearchAddress(defaults);
-    show(docsSearchAddressField(),
-         address == XADefaultDocsWebSearchAddress() ? std::nullopt : std::optional(address),
+    show(docsSearchAddressField(), address == XADefaultDocsWebSearchAddress() ? std::nullopt : std::optional(address),
          QString::fromStdString(XADefaultDocsWebSearchAddress()));
 }
 

@@ -13,8 +13,8 @@
 #include <QPainterPath>
 #include <QScreen>
 
-#include <algorithm>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -250,8 +250,10 @@ void XAInfoPopover::place() {
     setArrowEdge(edge);
     QRect frame = frameBeside(anchor, edge);
     if (available.isValid()) {
-        frame.moveLeft(std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - frame.width() + 1)));
-        frame.moveTop(std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() - frame.height() + 1)));
+        frame.moveLeft(std::clamp(frame.left(), available.left(),
+                                  std::max(available.left(), available.right() - frame.width() + 1)));
+        frame.moveTop(std::clamp(frame.top(), available.top(),
+                                 std::max(available.top(), available.bottom() - frame.height() + 1)));
     }
     move(frame.topLeft());
 }

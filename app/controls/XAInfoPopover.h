@@ -5,7 +5,8 @@
 // default "PopoverShown-<identifier>"; a hint of any other frequency shows whenever it is asked for.
 //
 // The popover is a frameless tool window of the anchor's window, with an arrow that points at an edge of its anchor
-// widget; it stays on screen and moves with its window; clicks elsewhere leave it open. The process keeps every popover on screen alive until it closes.
+// widget; it stays on screen and moves with its window; clicks elsewhere leave it open. The process keeps every popover
+// on screen alive until it closes.
 
 #include "app/shell/XAViewController.h"
 #include "core/XAAttributedString.h"

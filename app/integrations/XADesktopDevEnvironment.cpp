@@ -74,7 +74,9 @@ std::shared_ptr<XACodeEditorApp> desktopDefaultEditor(const QString &infoText) {
     return editor;
 }
 
-bool installed(const std::string &executable) { return XAExternalApp(executable, executable, executable).isInstalled(); }
+bool installed(const std::string &executable) {
+    return XAExternalApp(executable, executable, executable).isInstalled();
+}
 
 void openDocsAnswer(const XADocsBrowserApp::Handler &handler, bool opened, const std::string &browserName) {
     if (opened) {
@@ -255,7 +257,8 @@ std::shared_ptr<XADocsBrowserApp> XADesktopDevEnvironment::selectedDocsBrowser()
             return browser;
         }
     }
-    const auto installedBrowser = std::ranges::find_if(browsers, [](const auto &browser) { return browser->isInstalled(); });
+    const auto installedBrowser =
+        std::ranges::find_if(browsers, [](const auto &browser) { return browser->isInstalled(); });
     return installedBrowser != browsers.end() ? *installedBrowser : nullptr;
 }
 

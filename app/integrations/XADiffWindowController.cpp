@@ -47,15 +47,14 @@ XADiffWindowController::XADiffWindowController(QString title, QString difference
     : title_(std::move(title)), difference_(std::move(difference)) {}
 
 std::shared_ptr<XADiffWindowController> XADiffWindowController::showDifference(const QString &title,
-                                                                             const QString &difference) {
+                                                                               const QString &difference) {
     auto controller = std::make_shared<XADiffWindowController>(title, difference);
     shownWindows().push_back(controller);
     std::weak_ptr<XADiffWindowController> weak = controller;
     QObject::connect(controller->window(), &QDialog::finished, controller.get(), [weak] {
         // Let go after the close has finished with the window.
-        XADispatchToMain([weak] {
-            std::erase_if(shownWindows(), [&weak](const auto &shown) { return shown == weak.lock(); });
-        });
+        XADispatchToMain(
+            [weak] { std::erase_if(shownWindows(), [&weak](const auto &shown) { return shown == weak.lock(); }); });
     });
     controller->showWindow(nullptr);
     return controller;

@@ -35,8 +35,8 @@ void XAOpenProjectDialog::accept() {
     }
     const QString name = path.isEmpty() ? QStringLiteral("The selection") : QFileInfo(path).fileName();
     xa_showInWindow(this, QStringLiteral("“%1” is not an Xcode project.").arg(name),
-                    QStringLiteral("Choose a project: a folder whose name ends in “.xcodeproj”."), XAAlertStyle::Warning,
-                    {QStringLiteral("OK")}, nullptr);
+                    QStringLiteral("Choose a project: a folder whose name ends in “.xcodeproj”."),
+                    XAAlertStyle::Warning, {QStringLiteral("OK")}, nullptr);
 }
 
 void XAOpenProjectDialog::chooseProject(const QString &path) {

@@ -53,8 +53,8 @@ void XAWrapperWindowController::resizeToFitContent() {
     constexpr int kMinimumWidth = 420;
     const QSize view = viewController_ ? viewController_->preferredContentSize().expandedTo({0, 0}) : QSize();
     const int buttons = std::max(okButton_->sizeHint().height(), cancelButton_->sizeHint().height());
-    window()->resize(std::max(kMinimumWidth, view.width()), kTitleAreaHeight + view.height() + kViewToButtonsSpacing +
-                                                                buttons + kBottomMargin);
+    window()->resize(std::max(kMinimumWidth, view.width()),
+                     kTitleAreaHeight + view.height() + kViewToButtonsSpacing + buttons + kBottomMargin);
 }
 
 void XAWrapperWindowController::addViewControllerViewToWindow(QWidget *content) {

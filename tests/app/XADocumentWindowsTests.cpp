@@ -104,14 +104,15 @@ private slots:
     void controlFOpensTheFindBarOfEveryHTMLWindow() {
         XAEULAWindowController licence;
         XAAppDocsWindowController documentation;
-        for (XAHTMLWindowController *controller : std::initializer_list<XAHTMLWindowController *>{&licence, &documentation}) {
+        for (XAHTMLWindowController *controller :
+             std::initializer_list<XAHTMLWindowController *>{&licence, &documentation}) {
             QVERIFY(showAndWaitForPage(*controller));
             controller->window()->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(controller->window()));
             controller->webView()->setFocus();
             QVERIFY(!controller->findBar()->isVisible());
             QTest::keyClick(controller->webView()->focusProxy() ? controller->webView()->focusProxy()
-                                                                 : controller->webView(),
+                                                                : controller->webView(),
                             Qt::Key_F, Qt::ControlModifier);
             QVERIFY2(controller->findBar()->isVisible(), qPrintable(controller->title()));
             QVERIFY(controller->findField()->hasFocus());

@@ -153,9 +153,10 @@ private slots:
         class NoZeal : public XADesktopDevEnvironment {
         public:
             std::vector<std::shared_ptr<XADocsBrowserApp>> supportedDocsBrowsers() override {
-                std::vector<std::shared_ptr<XADocsBrowserApp>> browsers = XADesktopDevEnvironment::supportedDocsBrowsers();
-                browsers.front() = XADocsBrowserApp::docsBrowserWithName("Zeal", "org.zealdocs.zeal",
-                                                                         "tessary-no-such-zeal", nullptr);
+                std::vector<std::shared_ptr<XADocsBrowserApp>> browsers =
+                    XADesktopDevEnvironment::supportedDocsBrowsers();
+                browsers.front() =
+                    XADocsBrowserApp::docsBrowserWithName("Zeal", "org.zealdocs.zeal", "tessary-no-such-zeal", nullptr);
                 return browsers;
             }
         } environment;
@@ -259,7 +260,7 @@ private slots:
         }
         QCOMPARE(XACommandTemplateFromText(text.toStdString()), std::optional(expected));
         QCOMPARE(qs(XACommandTemplateText(expected)), text);
-        QCOMPARE(XACommandTemplateFromText("   "), std::nullopt);
+        QVERIFY(!XACommandTemplateFromText("   "));
     }
 
     void documentationBrowsers() {

@@ -16,7 +16,8 @@ class XAOpenProjectDialogTests : public QObject {
     std::optional<std::string> chosen_;
 
     std::unique_ptr<XAOpenProjectDialog> makeDialog() {
-        auto dialog = std::make_unique<XAOpenProjectDialog>(nullptr, [this](const std::string &path) { chosen_ = path; });
+        auto dialog =
+            std::make_unique<XAOpenProjectDialog>(nullptr, [this](const std::string &path) { chosen_ = path; });
         dialog->setDirectory(QString::fromStdString(environment_->path()));
         dialog->open();
         return dialog;
@@ -55,7 +56,7 @@ private slots:
         auto dialog = makeDialog();
         dialog->selectFile(QString::fromStdString(project));
         dialog->accept();
-        QCOMPARE(chosen_, project);
+        QCOMPARE(chosen_, std::optional<std::string>(project));
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY(environment_->alerts()->shown().empty());
@@ -65,7 +66,7 @@ private slots:
         const std::string project = environment_->makeProject("Demo", "Demo");
         auto dialog = makeDialog();
         emit dialog->directoryEntered(QString::fromStdString(project));
-        QCOMPARE(chosen_, project);
+        QCOMPARE(chosen_, std::optional<std::string>(project));
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->directory().absolutePath(), QFileInfo(QString::fromStdString(project)).absolutePath());
     }

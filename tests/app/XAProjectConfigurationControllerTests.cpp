@@ -357,7 +357,9 @@ private slots:
         controller_->setDiffRunner([&](const std::string &left, const std::string &right, auto failure) {
             xa_showDiffUsingTools(
                 left, terminal, right, locator,
-                [](const auto &printed) { XAShowPrintedDifference(QStringLiteral("Configuration Differences"), printed); },
+                [](const auto &printed) {
+                    XAShowPrintedDifference(QStringLiteral("Configuration Differences"), printed);
+                },
                 failure);
         });
         alerts_->answerNextWith(QStringLiteral("Show Differences"));

@@ -468,7 +468,7 @@ private slots:
         QCOMPARE(hint->identifier(), QStringLiteral("SelectRulesByTag"));
         QCOMPARE(hint->displayFrequency(), qint64(2));
         // The hint belongs to the sheet, and stays on screen: above the tags when there is room, else below them.
-        QCOMPARE(hint->parentWidget(), sheet->window());
+        QCOMPARE(hint->parentWidget(), static_cast<QWidget *>(sheet->window()));
         QVERIFY(hint->isWindow());
         QCOMPARE(hint->windowHandle()->transientParent(), sheet->window()->windowHandle());
         const QRect screen = sheet->window()->screen()->availableGeometry();

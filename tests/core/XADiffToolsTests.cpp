@@ -48,7 +48,8 @@ TEST(XADiffTools, LinuxToolsComeFirstAndTheTerminalDiffIsTheLastResort) {
     const std::string diff = fakeTool(folder, "diff", 0);
     const auto everything = locatorFor({{"meld", meld}, {"code", code}, {"diff", diff}, {"ksdiff", meld}});
     EXPECT_EQ(XAFirstInstalledDiffTool(xa_diffTools(), everything, nullptr)->tool.name, "Meld");
-    const auto installed = XAFirstInstalledDiffTool(xa_diffTools(), locatorFor({{"code", code}, {"diff", diff}}), nullptr);
+    const auto installed =
+        XAFirstInstalledDiffTool(xa_diffTools(), locatorFor({{"code", code}, {"diff", diff}}), nullptr);
     ASSERT_TRUE(installed);
     EXPECT_EQ(installed->tool.name, "Visual Studio Code");
     EXPECT_EQ(installed->tool.arguments, std::vector<std::string>{"--diff"});

@@ -132,7 +132,7 @@ TEST(XAProgressHandlerTest, TheLoggingHandlerIsSharedAndLogsOnlyErrors) {
         XAProgressMessage(XAProgressMessageKindCompilerError, "expected ';'", XADictionary{{"file", XAValue("a.m")}}));
     EXPECT_EQ(capture.lines(), (std::vector<std::pair<int, std::string>>{
                                    {XALogLevelError, "Error: an error"},
-                                   {XALogLevelError, "COMPILER ERROR when parsing file a.m: expected ';'\n"}}));
+                                   {XALogLevelError, "COMPILER ERROR when parsing file a.m: expected ';'"}}));
 }
 
 TEST(XAMessageQueueTest, StoresMessagesFromManyThreads) {

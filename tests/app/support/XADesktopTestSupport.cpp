@@ -171,7 +171,9 @@ bool XAWaitFor(const std::function<bool()> &condition, int timeoutMilliseconds) 
 namespace {
 
 double relativeLuminance(const QColor &color) {
-    auto channel = [](double value) { return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4); };
+    auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
     return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
 }
 
