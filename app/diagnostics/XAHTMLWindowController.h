@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
@@ -17,7 +18,6 @@
 #include <mutex>
 
 class QAction;
-class QMenu;
 
 // The actions of a find menu item's tag.
 enum XATextFinderAction {

@@ -69,7 +69,7 @@ private slots:
         const QColor background = text->palette().color(QPalette::Base);
         for (int y = caret.top() + 1; y < caret.bottom(); ++y) {
             for (int x = std::max(0, caret.left() - 1); x <= caret.right() + 1; ++x) {
-                QCOMPARE(picture.pixelColor(x, y), background);
+                QCOMPARE(picture.pixelColor(x, y).rgb(), background.rgb());
             }
         }
         QVERIFY(text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -557,8 +558,11 @@ private slots:
         QVERIFY2(table->columnWidth(XAConfigurationViewController::ValueColumn) >= 300,
                  qPrintable(QString::number(table->columnWidth(XAConfigurationViewController::ValueColumn))));
         QVERIFY(table->viewport()->width() >= table->columnWidth(0) + 300);
+        // Every row, unless the screen is too low for them all.
         const int lastRow = int(viewController->optionRows().size()) - 1;
-        QVERIFY(table->rowViewportPosition(lastRow) + table->rowHeight(lastRow) <= table->viewport()->height());
+        const bool fitsScreen = sheet->window()->height() < sheet->window()->screen()->availableGeometry().height();
+        QVERIFY(!fitsScreen ||
+                table->rowViewportPosition(lastRow) + table->rowHeight(lastRow) <= table->viewport()->height());
         QVERIFY(sheet->okButton()->geometry().bottom() < sheet->window()->height());
         const QString path = XASaveScreenshot(sheet->window(), QStringLiteral("configuration"));
         QVERIFY(QFileInfo::exists(path));

@@ -253,7 +253,8 @@ private slots:
         const QColor background = sheet.window()->palette().color(QPalette::Window);
         for (QLabel *label : {sheet.infoField(), sheet.titleTextField()}) {
             const QColor text = label->palette().color(QPalette::WindowText);
-            QVERIFY2(XAContrastRatio(text, background) >= 4.5, qPrintable(label->text()));
+            QVERIFY2(XAContrastRatio(text, background) >= 4.5,
+                     qPrintable(label->text() + " " + text.name() + " on " + background.name()));
         }
         QVERIFY(QFile::exists(XASaveScreenshot(sheet.infoField()->parentWidget(), "rule-selection-footer")));
     }
