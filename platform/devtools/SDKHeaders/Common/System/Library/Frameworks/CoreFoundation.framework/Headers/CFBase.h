@@ -13,6 +13,7 @@
 #include <stdbool.h>
 #include <stddef.h>
 #include <MacTypes.h>
+#include <AvailabilityMacros.h>
 #if defined(__BLOCKS__)
 #include <Block.h>
 #endif
