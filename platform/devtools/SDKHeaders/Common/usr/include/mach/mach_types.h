@@ -5,9 +5,8 @@
 #include <stdint.h>
 #include <mach/machine.h>
 #include <mach/vm_prot.h>
+#include <mach/port.h>
 
-typedef natural_t mach_port_name_t;
-typedef mach_port_name_t mach_port_t;
 typedef mach_port_t task_t;
 typedef mach_port_t task_name_t;
 typedef mach_port_t thread_t;
@@ -30,8 +29,6 @@ typedef uintptr_t vm_address_t;
 typedef uint64_t mach_vm_address_t;
 typedef uint64_t mach_vm_size_t;
 
-#define MACH_PORT_NULL ((mach_port_t)0)
-#define MACH_PORT_VALID(name) ((name) != MACH_PORT_NULL && (name) != (mach_port_t)~0)
 #define TASK_NULL ((task_t)0)
 
 #endif /* _MACH_MACH_TYPES_H_ */

@@ -6,6 +6,7 @@
 #import <Foundation/NSObject.h>
 #import <Foundation/NSRange.h>
 #import <Foundation/NSValue.h>
+#import <Foundation/NSByteOrder.h>
 #import <Foundation/NSEnumerator.h>
 #import <Foundation/NSString.h>
 #import <Foundation/NSArray.h>
