@@ -9,11 +9,12 @@
 set(TESSARY_SDK_HEADER_TREES "${CMAKE_CURRENT_SOURCE_DIR}/SDKHeaders")
 
 # The C++ standard library of Objective-C++ files is LLVM's libc++, as in Apple's SDKs, where its headers lie in
-# usr/include/c++/v1. Ours are the system's libc++ headers of the same LLVM version, linked there, not copied; they
-# stand on the C library of our trees (xlocale.h, wchar.h, ...). Without them, C++ headers stay missing.
-find_path(TESSARY_LIBCXX_HEADERS NAMES __config PATHS /usr/lib/llvm-19/include/c++/v1 NO_DEFAULT_PATH)
+# usr/include/c++/v1. Ours are the system's libc++ headers (Debian's libc++-14-dev), linked there, not copied; they
+# stand on the C library of our trees (xlocale.h, wchar.h, ...). Not LLVM 19's: its package puts libc++abi's
+# cxxabi.h into the LLVM 19 include folder that our own build searches before the host's C++ library.
+find_path(TESSARY_LIBCXX_HEADERS NAMES __config PATHS /usr/lib/llvm-14/include/c++/v1 NO_DEFAULT_PATH)
 if(NOT TESSARY_LIBCXX_HEADERS)
-  message(WARNING "libc++ headers of LLVM 19 not found (libc++-19-dev): the SDKs have no C++ standard library")
+  message(WARNING "libc++ headers not found (libc++-14-dev): the SDKs have no C++ standard library")
 endif()
 
 # Adds the commands that lay out one SDK (its folder stem, such as "iPhoneOS") from the named parts of the trees;
