@@ -56,8 +56,6 @@ typedef UInt32 UnicodeScalarValue;
 typedef UInt32 LogicalAddress;
 typedef void *LogicalAddressPtr;
 typedef SInt8 VersionRevision;
-typedef UInt16 EventKind;
-typedef UInt16 EventModifiers;
 typedef long (*ProcPtr)(void);
 typedef ProcPtr UniversalProcPtr;
 typedef SInt16 ResID;
