@@ -9,6 +9,7 @@
 #include <mach/kern_return.h>
 #include <mach/machine.h>
 #include <mach/mach_types.h>
+#include <mach/mach_init.h>
 #include <mach/host_info.h>
 #include <mach/task_info.h>
 #include <mach/vm_statistics.h>
@@ -19,13 +20,6 @@
 #include <mach/vm_prot.h>
 
 __BEGIN_DECLS
-
-extern mach_port_t mach_task_self_;
-#define mach_task_self() mach_task_self_
-#define current_task() mach_task_self()
-
-mach_port_t mach_host_self(void);
-mach_port_t mach_thread_self(void);
 
 kern_return_t host_page_size(host_t host, vm_size_t *out_page_size);
 kern_return_t host_info(host_t host, host_flavor_t flavor, host_info_t host_info_out,
@@ -55,10 +49,6 @@ kern_return_t semaphore_destroy(task_t task, semaphore_t semaphore);
 kern_return_t semaphore_signal(semaphore_t semaphore);
 kern_return_t semaphore_wait(semaphore_t semaphore);
 kern_return_t vm_deallocate(vm_map_t target_task, vm_address_t address, vm_size_t size);
-
-extern vm_size_t vm_page_size;
-extern vm_size_t vm_page_mask;
-extern int vm_page_shift;
 
 __END_DECLS
 

@@ -8,6 +8,7 @@
 #include <mach/port.h>
 
 typedef mach_port_t task_t;
+typedef mach_port_t task_port_t;
 typedef mach_port_t task_name_t;
 typedef mach_port_t thread_t;
 typedef mach_port_t thread_act_t;
@@ -18,6 +19,12 @@ typedef mach_port_t vm_map_t;
 typedef mach_port_t ipc_space_t;
 typedef mach_port_t thread_inspect_t;
 typedef int boolean_t;
+
+struct mach_timespec {
+    unsigned int tv_sec;
+    int tv_nsec;
+};
+typedef struct mach_timespec mach_timespec_t;
 typedef mach_port_t semaphore_t;
 typedef mach_port_t clock_serv_t;
 typedef thread_act_t *thread_act_array_t;
