@@ -47,6 +47,13 @@
 #import <AppKit/NSMenu.h>
 #import <AppKit/NSMenuItem.h>
 #import <AppKit/NSAlert.h>
+#import <AppKit/NSPasteboard.h>
+#import <AppKit/NSDragging.h>
+#import <AppKit/NSRunningApplication.h>
+#import <AppKit/NSWorkspace.h>
+#import <AppKit/NSPanel.h>
+#import <AppKit/NSSavePanel.h>
+#import <AppKit/NSOpenPanel.h>
 #import <AppKit/NSCell.h>
 #import <AppKit/NSActionCell.h>
 #import <AppKit/NSTextFieldCell.h>
