@@ -36,6 +36,10 @@
 #import <AppKit/NSImageView.h>
 #import <AppKit/NSProgressIndicator.h>
 #import <AppKit/NSTableView.h>
+#import <AppKit/NSTableColumn.h>
+#import <AppKit/NSTableCellView.h>
+#import <AppKit/NSTableRowView.h>
+#import <AppKit/NSOutlineView.h>
 #import <AppKit/NSKeyValueBinding.h>
 #import <AppKit/NSArrayController.h>
 #import <AppKit/NSTreeController.h>
