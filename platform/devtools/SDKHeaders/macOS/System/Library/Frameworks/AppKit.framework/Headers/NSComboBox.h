@@ -23,7 +23,11 @@ NS_ASSUME_NONNULL_BEGIN
 @property (readonly) NSInteger indexOfSelectedItem;
 @property (readonly) NSInteger numberOfItems;
 @property BOOL completes;
+/* The delegate of a subclass adopts a protocol of its own. */
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wincompatible-property-type"
 @property (nullable, weak) id<NSComboBoxDelegate> delegate;
+#pragma clang diagnostic pop
 @property (nullable, weak) id<NSComboBoxDataSource> dataSource;
 - (void)addItemWithObjectValue:(id)object;
 - (void)addItemsWithObjectValues:(NSArray *)objects;

@@ -10,8 +10,16 @@ NS_ASSUME_NONNULL_BEGIN
 enum { NSOutlineViewDropOnItemIndex = -1 };
 
 @interface NSOutlineView : NSTableView
+/* The delegate of a subclass adopts a protocol of its own. */
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wincompatible-property-type"
 @property (nullable, weak) id<NSOutlineViewDelegate> delegate;
+#pragma clang diagnostic pop
+/* The delegate of a subclass adopts a protocol of its own. */
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wincompatible-property-type"
 @property (nullable, weak) id<NSOutlineViewDataSource> dataSource;
+#pragma clang diagnostic pop
 @property (nullable, unsafe_unretained) NSTableColumn *outlineTableColumn;
 - (BOOL)isExpandable:(nullable id)item;
 - (NSInteger)numberOfChildrenOfItem:(nullable id)item API_AVAILABLE(macos(10.10));

@@ -21,7 +21,11 @@ enum {
 @property (copy) NSArray<UTType *> *allowedContentTypes API_AVAILABLE(macos(11.0));
 @property BOOL allowsOtherFileTypes;
 @property (nullable, strong) NSView *accessoryView;
+/* The delegate of a subclass adopts a protocol of its own. */
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wincompatible-property-type"
 @property (nullable, weak) id<NSOpenSavePanelDelegate> delegate;
+#pragma clang diagnostic pop
 @property (getter=isExpanded, readonly) BOOL expanded;
 @property BOOL canCreateDirectories;
 @property BOOL canSelectHiddenExtension;

@@ -13,7 +13,11 @@ NS_ASSUME_NONNULL_BEGIN
 @property BOOL sendsWholeSearchString API_AVAILABLE(macos(10.10));
 @property NSInteger maximumRecents API_AVAILABLE(macos(10.10));
 @property BOOL sendsSearchStringImmediately API_AVAILABLE(macos(10.10));
+/* The delegate of a subclass adopts a protocol of its own. */
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wincompatible-property-type"
 @property (nullable, weak) id<NSSearchFieldDelegate> delegate API_AVAILABLE(macos(10.11));
+#pragma clang diagnostic pop
 @property (readonly) NSRect searchTextBounds API_AVAILABLE(macos(11.0));
 @end
 

@@ -141,7 +141,7 @@ typedef CF_ENUM(int32_t, CGEventSourceStateID) {
 #define kCGNotifyEventTapAdded "com.apple.coregraphics.eventTapAdded"
 #define kCGNotifyEventTapRemoved "com.apple.coregraphics.eventTapRemoved"
 
-typedef CGEventRef _Nullable (*CGEventTapCallBack)(CGEventTapProxy proxy, CGEventType type, CGEventRef event,
+typedef CGEventRef _Nullable (*CGEventTapCallBack)(CGEventTapProxy _Nonnull proxy, CGEventType type, CGEventRef _Nonnull event,
                                                    void *_Nullable userInfo);
 
 typedef struct __CGEventTapInformation {
