@@ -83,7 +83,10 @@
 #import <Foundation/NSRegularExpression.h>
 #import <Foundation/NSGeometry.h>
 
+#import <Foundation/NSValueTransformer.h>
 #if TARGET_OS_OSX
+#import <Foundation/NSTask.h>
+#import <Foundation/NSArchiver.h>
 #import <Foundation/NSXMLNodeOptions.h>
 #import <Foundation/NSXMLNode.h>
 #import <Foundation/NSXMLElement.h>

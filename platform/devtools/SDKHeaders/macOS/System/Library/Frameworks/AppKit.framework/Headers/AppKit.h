@@ -51,6 +51,8 @@
 #import <AppKit/NSMenu.h>
 #import <AppKit/NSMenuItem.h>
 #import <AppKit/NSAlert.h>
+#import <AppKit/NSAttributedString.h>
+#import <AppKit/NSStringDrawing.h>
 #import <AppKit/NSPopUpButton.h>
 #import <AppKit/NSSearchField.h>
 #import <AppKit/NSSecureTextField.h>
