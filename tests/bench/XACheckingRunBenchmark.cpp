@@ -1,3 +1,7 @@
+// BM_ColdCheckOf300Files: a cold check (the build-log cache cleared before each) of a generated project of 300 files,
+// a third of which use SDK members the stand-in lacks, with the SDK completion of the xcodebuild stand-in (argument 1)
+// and without it (argument 0): completion may cost at most half again as much.
+//
 // A whole check of a generated project of 500 Objective-C files, each importing the UIKit stand-in, with every code
 // rule of the registry, against the bare parse of the same files with libclang on as many workers. Before the timed
 // checks one check fills the caches (the resolved settings and the build log), so every timed check is a second check
@@ -11,6 +15,7 @@
 #include "XAObjectiveCSourceGenerator.h"
 
 #include "codemodel/XABuild.h"
+#include "codemodel/XAProjectBuildLogCache.h"
 #include "codemodel/XATranslationUnit.h"
 #include "core/XAParallelFor.h"
 #include "engine/XACheckingOperation.h"
@@ -24,6 +29,7 @@
 
 #include <tbb/task_arena.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #include <sys/resource.h>
@@ -38,16 +44,29 @@ std::string sourceText(int index) {
     return "#import <UIKit/UIKit.h>\n\n" + XAGeneratedObjectiveCClass("XAChecked" + std::to_string(index), index);
 }
 
+// A use of SDK members the SDK stand-in lacks, which the SDK completion declares.
+std::string sdkGapText(int index) {
+    return "\nstatic CGFloat XAUsesGaps" + std::to_string(index) +
+           "(UIView *view, id sender) {\n"
+           "    [view fancyPokeWithLevel:3];\n"
+           "    [sender fancyNudge:view];\n"
+           "    NSString *key = UIFancyChangedNotification;\n"
+           "    (void)key;\n"
+           "    return [view fancyWidth];\n"
+           "}\n";
+}
+
 class XAGeneratedCheckedProject {
 public:
-    XAGeneratedCheckedProject() {
+    // Every `gapEvery`-th file (none for 0) also uses SDK members the stand-in lacks.
+    explicit XAGeneratedCheckedProject(int files = kFiles, int gapEvery = 0) {
         std::filesystem::create_directories(folder_.path() / "App.xcodeproj");
         std::filesystem::create_directories(folder_.path() / "Sources");
         std::ofstream(folder_.path() / "App.xcodeproj/project.pbxproj")
-            << XASourcesOnlyProjectText(XANumberedSourceFileNames("XAChecked", kFiles));
-        for (int index = 0; index < kFiles; ++index) {
+            << XASourcesOnlyProjectText(XANumberedSourceFileNames("XAChecked", files));
+        for (int index = 0; index < files; ++index) {
             std::ofstream(folder_.path() / "Sources" / ("XAChecked" + std::to_string(index) + ".m"))
-                << sourceText(index);
+                << sourceText(index) << (gapEvery > 0 && index % gapEvery == 0 ? sdkGapText(index) : "");
         }
     }
     std::string xcodeprojPath() const { return folder_.path() / "App.xcodeproj"; }
@@ -166,7 +185,35 @@ void BM_BareParseOf500Files(benchmark::State &state) {
     state.counters["peak_rss_mib"] = peakResidentMiB();
 }
 
+// state.range(0): 1 with the SDK completion, 0 without it (TESSARY_SDK_COMPLETION=NO for the xcodebuild stand-in).
+void BM_ColdCheckOf300Files(benchmark::State &state) {
+    if (auto failure = XASetUpToolsAndLibclang()) {
+        state.SkipWithError(failure->c_str());
+        return;
+    }
+    const bool completion = state.range(0) == 1;
+    XAGeneratedCheckedProject generated(300, 3);
+    auto project = XAProject::projectWithXcodeproj(generated.xcodeprojPath());
+    project->loadProject(nullptr);
+    double share = 0;
+    std::size_t files = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        XAClearAllCachedBuildLogInfo(*project, nullptr);
+        ::setenv("TESSARY_SDK_COMPLETION", completion ? "YES" : "NO", 1);
+        state.ResumeTiming();
+        if (auto failure = check(generated.xcodeprojPath(), &share, &files)) {
+            state.SkipWithError(failure->c_str());
+            break;
+        }
+    }
+    ::unsetenv("TESSARY_SDK_COMPLETION");
+    state.counters["files"] = static_cast<double>(files);
+}
+
 } // namespace
 
+BENCHMARK(BM_ColdCheckOf300Files)->Arg(0)->Arg(1)->ArgName("completion")->Unit(benchmark::kMillisecond)->UseRealTime()
+    ->Iterations(2);
 BENCHMARK(BM_CheckingRunOf500Files)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_BareParseOf500Files)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
