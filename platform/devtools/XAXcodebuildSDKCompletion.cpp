@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -28,19 +29,66 @@ std::vector<std::string>::iterator outputOptions(std::vector<std::string> &comma
     return found == command.rend() ? command.end() : std::prev(found.base());
 }
 
+// The folders of the project that hold headers, as "-I<folder>" arguments: they stand in for the header maps
+// that the logged lines name and a dry run does not write, so that `#import "Header.h"` (and `<Header.h>`, as the
+// maps of all target headers allow) finds a project header from
+// any folder. Hidden folders, bundles and build folders are left out.
+std::vector<std::string> projectHeaderFolderArguments(const std::string &projectFolder) {
+    namespace fs = std::filesystem;
+    std::set<std::string> folders;
+    std::error_code error;
+    constexpr std::size_t kMostEntries = 50000;
+    std::size_t entries = 0;
+    for (fs::recursive_directory_iterator it(projectFolder, fs::directory_options::skip_permission_denied, error), end;
+         !error && it != end && ++entries < kMostEntries; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (it->is_directory(error)) {
+            const std::string extension = it->path().extension().string();
+            if (name.starts_with(".") || name == "build" || name == "DerivedData" || extension == ".xcodeproj" ||
+                extension == ".xcassets" || extension == ".lproj" || extension == ".app" || extension == ".bundle") {
+                it.disable_recursion_pending();
+            }
+        } else if (it->path().extension() == ".h") {
+            folders.insert(it->path().parent_path().string());
+        }
+    }
+    std::vector<std::string> arguments;
+    for (const std::string &folder : folders) {
+        arguments.push_back("-I" + folder);
+    }
+    return arguments;
+}
+
+bool isMissingHeaderMap(const std::string &argument) {
+    return argument.ends_with(".hmap") && !std::filesystem::exists(argument);
+}
+
 // The arguments a parse of the step's file needs: the line without the compiler, the output options and the source,
-// with the prefix header itself in place of its precompiled header (a dry run makes none).
-XACompletionCompilation compilationOf(const XAStandInBuildStep &step, const XAStandInTargetBuild &build) {
+// with the prefix header itself in place of its precompiled header (a dry run makes none), and the project's header
+// folders in place of the header maps.
+XACompletionCompilation compilationOf(const XAStandInBuildStep &step, const XAStandInTargetBuild &build,
+                                      const std::vector<std::string> &headerFolders) {
     std::vector<std::string> command = step.command;
     command.erase(outputOptions(command), command.end());
     XACompletionCompilation compilation{step.header[2], step.workingDirectory, {}, false};
-    compilation.arguments.assign(command.begin() + std::min<std::size_t>(1, command.size()), command.end());
-    for (std::size_t index = 0; index + 1 < compilation.arguments.size(); ++index) {
-        if (compilation.arguments[index] == "-include") {
-            auto prefix = build.prefixHeaderSources.find(compilation.arguments[index + 1]);
-            if (prefix != build.prefixHeaderSources.end()) {
-                compilation.arguments[index + 1] = prefix->second;
+    bool headerFoldersAdded = false;
+    for (std::size_t index = 1; index < command.size(); ++index) {
+        const std::string &argument = command[index];
+        const bool quoted = argument == "-iquote" && index + 1 < command.size() && isMissingHeaderMap(command[index + 1]);
+        if (quoted || (argument.starts_with("-I") && isMissingHeaderMap(argument.substr(2)))) {
+            if (!headerFoldersAdded) {
+                compilation.arguments.insert(compilation.arguments.end(), headerFolders.begin(), headerFolders.end());
+                headerFoldersAdded = true;
             }
+            index += quoted ? 1 : 0;
+            continue;
+        }
+        compilation.arguments.push_back(argument);
+        if (argument == "-include" && index + 1 < command.size()) {
+            auto prefix = build.prefixHeaderSources.find(command[index + 1]);
+            compilation.arguments.push_back(prefix != build.prefixHeaderSources.end() ? prefix->second
+                                                                                       : command[index + 1]);
+            ++index;
         }
     }
     compilation.objectiveC = step.header[5] == "objective-c" || step.header[5] == "objective-c++";
@@ -112,9 +160,13 @@ void XACompleteTargetBuild(XAStandInTargetBuild &build, const std::string &devel
     }
     XACompletionJob job;
     job.outputFolder = build.completionFolder;
+    std::optional<std::vector<std::string>> headerFolders;
     for (const XAStandInBuildStep &step : build.steps) {
         if (isCompileStep(step)) {
-            job.compilations.push_back(compilationOf(step, build));
+            if (!headerFolders) {
+                headerFolders = projectHeaderFolderArguments(build.projectFolder);
+            }
+            job.compilations.push_back(compilationOf(step, build, *headerFolders));
         }
     }
     if (job.compilations.empty()) {

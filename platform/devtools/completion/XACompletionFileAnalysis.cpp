@@ -284,6 +284,18 @@ private:
         return startsWith(path, include) ? path.substr(include.size()) : "";
     }
 
+    static bool hasChildren(CXCursor cursor) {
+        bool found = false;
+        clang_visitChildren(
+            cursor,
+            [](CXCursor, CXCursor, CXClientData data) {
+                *static_cast<bool *>(data) = true;
+                return CXChildVisit_Break;
+            },
+            &found);
+        return found;
+    }
+
     static std::string fileOf(CXCursor cursor) {
         CXFile file = nullptr;
         clang_getSpellingLocation(clang_getCursorLocation(cursor), &file, nullptr, nullptr, nullptr);
@@ -304,6 +316,11 @@ private:
         const CXCursorKind kind = clang_getCursorKind(cursor);
         const std::string name = toString(clang_getCursorSpelling(cursor));
         if (name.empty() || !clang_isDeclaration(kind)) {
+            return;
+        }
+        // `@class X;` and `@protocol X;` declare nothing: unlike an @interface or a @protocol definition, they have
+        // no superclass, protocols or members.
+        if ((kind == CXCursor_ObjCInterfaceDecl || kind == CXCursor_ObjCProtocolDecl) && !hasChildren(cursor)) {
             return;
         }
         const std::string file = fileOf(cursor);
@@ -337,11 +354,6 @@ private:
                     return CXChildVisit_Continue;
                 },
                 &names);
-        }
-        // A forward declaration (`@class X;`, `@protocol X;`) declares no class.
-        if ((kind == CXCursor_ObjCInterfaceDecl || kind == CXCursor_ObjCProtocolDecl) &&
-            !clang_isCursorDefinition(cursor)) {
-            return;
         }
         if (kind != CXCursor_ObjCCategoryDecl && kind != CXCursor_ObjCImplementationDecl &&
             kind != CXCursor_ObjCCategoryImplDecl) {

@@ -5,9 +5,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <link.h>
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -24,6 +27,40 @@ std::string sdkRootOf(const std::vector<std::string> &arguments) {
         }
     }
     return "";
+}
+
+// The builtin headers of the libclang this program is linked to (<lib>/clang/<version> beside the library), which
+// a parse through libclang does not find on its own.
+const std::string &resourceDirectory() {
+    static const std::string directory = [] {
+        std::string library;
+        dl_iterate_phdr(
+            [](dl_phdr_info *info, std::size_t, void *data) {
+                const std::string name = info->dlpi_name ? info->dlpi_name : "";
+                if (name.find("/libclang") != std::string::npos) {
+                    *static_cast<std::string *>(data) = name;
+                    return 1;
+                }
+                return 0;
+            },
+            &library);
+        // The library as it was loaded (LLVM's own lib folder) and where its links lead.
+        std::error_code error;
+        for (const std::filesystem::path &path : {std::filesystem::path(library),
+                                                  std::filesystem::canonical(library, error)}) {
+            for (const auto &entry : std::filesystem::directory_iterator(path.parent_path() / "clang", error)) {
+                if (std::filesystem::exists(entry.path() / "include" / "stddef.h")) {
+                    return entry.path().string();
+                }
+            }
+        }
+        return std::string();
+    }();
+    return directory;
+}
+
+bool hasResourceDirectory(const std::vector<std::string> &arguments) {
+    return std::find(arguments.begin(), arguments.end(), "-resource-dir") != arguments.end();
 }
 
 bool writeFile(const std::filesystem::path &path, const std::string &text) {
@@ -114,6 +151,9 @@ private:
             std::vector<std::string> arguments = compilation.arguments;
             arguments.insert(arguments.end(), {"-fno-spell-checking", "-ferror-limit=0", "-w", "-working-directory",
                                                compilation.workingDirectory});
+            if (!hasResourceDirectory(arguments) && !resourceDirectory().empty()) {
+                arguments.insert(arguments.end(), {"-resource-dir", resourceDirectory()});
+            }
             arguments.insert(arguments.end(), extra.begin(), extra.end());
             std::vector<const char *> pointers;
             for (const std::string &argument : arguments) {
