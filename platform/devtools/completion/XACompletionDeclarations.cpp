@@ -118,9 +118,10 @@ bool XACompletionDeclarations::add(const XACompletionUse &use) {
         if (classes_.count(use.name)) {
             return false;
         }
+        enumConstants_.erase(use.name); // a name used as a type somewhere is a type
         return typedefs_.try_emplace(use.name, use.type, use.objectiveC).second;
     case Kind::EnumConstant:
-        if (constants_.count(use.name)) {
+        if (constants_.count(use.name) || typedefs_.count(use.name) || classes_.count(use.name)) {
             return false;
         }
         return enumConstants_.insert(use.name).second;
@@ -230,7 +231,7 @@ void XACompletionDeclarations::drop(const std::string &name) {
 }
 
 bool XACompletionDeclarations::empty() const {
-    return headers_.empty() && classes_.empty() && categories_.empty() && anyReceiverMethods_.empty() &&
+    return headers_.empty() && imports_.empty() && classes_.empty() && categories_.empty() && anyReceiverMethods_.empty() &&
            protocols_.empty() && typedefs_.empty() && constants_.empty() && functions_.empty() &&
            libraryFunctions_.empty() && enumConstants_.empty();
 }
@@ -307,7 +308,10 @@ std::string XACompletionDeclarations::headerText() const {
         text += type.substr(0, parameters) + name + type.substr(parameters) + ";\n";
     }
     text += "#ifdef __cplusplus\n}\n#endif\n#ifdef __OBJC__\n#import <Foundation/Foundation.h>\n";
-    std::set<std::string> imports;
+    std::set<std::string> imports = imports_;
+    for (const std::string &spelling : imports_) {
+        text += "#import <" + spelling + ">\n";
+    }
     for (const auto &[name, category] : categories_) {
         if (!category.importSpelling.empty() && imports.insert(category.importSpelling).second) {
             text += "#import <" + category.importSpelling + ">\n";

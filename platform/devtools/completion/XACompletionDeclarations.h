@@ -64,6 +64,9 @@ public:
     bool refineType(const std::string &name, const std::string &type);
     bool refineMethodReturn(const std::string &selector, const std::string &type);
     bool refineMethodParameter(const std::string &selector, std::size_t index, const std::string &type);
+    // Imports an SDK header of the stand-in ("AppKit/NSView.h") that declares a name a file uses without reaching it;
+    // false when it is imported already.
+    bool addImport(const std::string &spelling) { return imports_.insert(spelling).second; }
     // Removes a declaration that turned out to clash with one of the SDK or the project; it is never added again.
     void drop(const std::string &name);
 
@@ -82,6 +85,7 @@ private:
     void appendObjectiveCDeclarations(std::string &text) const;
 
     std::set<std::string> headers_;
+    std::set<std::string> imports_;
     std::map<std::string, XACompletedClass> classes_;
     std::map<std::string, XACompletedCategory> categories_;
     std::map<std::string, XACompletedMethod> anyReceiverMethods_;

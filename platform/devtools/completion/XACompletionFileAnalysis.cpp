@@ -315,7 +315,9 @@ private:
     void declared(CXCursor cursor) {
         const CXCursorKind kind = clang_getCursorKind(cursor);
         const std::string name = toString(clang_getCursorSpelling(cursor));
-        if (name.empty() || !clang_isDeclaration(kind)) {
+        // An invalid declaration is clang's recovery from an error (`static Unknown x;` declares a variable
+        // `Unknown`), not a name the code declares.
+        if (name.empty() || !clang_isDeclaration(kind) || clang_isInvalidDeclaration(cursor)) {
             return;
         }
         // `@class X;` and `@protocol X;` declare nothing: unlike an @interface or a @protocol definition, they have
@@ -328,7 +330,14 @@ private:
             return;
         }
         const bool sdk = clang_Location_isInSystemHeader(clang_getCursorLocation(cursor)) != 0;
-        std::set<std::string> &names = sdk ? findings_.sdkNames : findings_.projectNames;
+        const std::string spelling = sdk ? importSpelling(file) : "";
+        auto record = [&](const std::string &declared) {
+            if (sdk) {
+                findings_.sdkNames.emplace(declared, spelling);
+            } else {
+                findings_.projectNames.insert(declared);
+            }
+        };
         if (kind == CXCursor_ObjCInterfaceDecl) {
             XAClassInParse &known = classes_[name];
             clang_visitChildren(
@@ -342,22 +351,22 @@ private:
                 },
                 &known);
             known.sdk = sdk;
-            if (sdk) {
-                known.importSpelling = importSpelling(file);
-            }
+            known.importSpelling = spelling;
         }
         if (kind == CXCursor_EnumDecl) {
+            std::vector<std::string> constants;
             clang_visitChildren(
                 cursor,
                 [](CXCursor child, CXCursor, CXClientData data) {
-                    static_cast<std::set<std::string> *>(data)->insert(toString(clang_getCursorSpelling(child)));
+                    static_cast<std::vector<std::string> *>(data)->push_back(toString(clang_getCursorSpelling(child)));
                     return CXChildVisit_Continue;
                 },
-                &names);
+                &constants);
+            std::for_each(constants.begin(), constants.end(), record);
         }
         if (kind != CXCursor_ObjCCategoryDecl && kind != CXCursor_ObjCImplementationDecl &&
             kind != CXCursor_ObjCCategoryImplDecl) {
-            names.insert(name);
+            record(name);
         }
     }
 
@@ -467,13 +476,21 @@ private:
             }
         } else if (previous == "[" && isIdentifier(next) && context_.objectiveC && sdkLike) {
             add(XACompletionUse::Kind::Class, name);
-        } else if (typeContext || (sdkLike && isIdentifier(next) && previous != "[")) {
+        } else if (typeContext || (sdkLike && isIdentifier(next) && previous != "[") ||
+                   (sdkLike && previous == "(" && next == ")" && startsExpression(tokens.text(at + 2)))) {
             add(XACompletionUse::Kind::Typedef, name, endsWith(name, "Ref") ? "struct __" + name + " *" : "long");
         } else if (next == "(" && !context_.objectiveC) {
             add(XACompletionUse::Kind::Function, name);
         } else if (sdkLike && next != "(") {
             constant(name, tokens, at);
         }
+    }
+
+    // Whether a token can begin the operand of a cast: `(Type)operand`.
+    static bool startsExpression(const std::string &token) {
+        return isIdentifier(token) || token == "(" || token == "[" || token == "@" || token == "&" || token == "*" ||
+               token == "^" || (!token.empty() && (std::isdigit(static_cast<unsigned char>(token[0])) ||
+                                                   token[0] == '"' || token[0] == '\''));
     }
 
     // The number of type arguments in `<...>` when they are types (`NSFoo<NSString *>`); 0 for protocols.

@@ -25,6 +25,7 @@
 
 #include <clang-c/Index.h>
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -56,9 +57,10 @@ struct XAFileFindings {
     std::vector<XACompletionTypeNeed> typeNeeds;
     std::set<std::string> clashes; // completed names to drop
     // Names the project's own files declare (classes, protocols, functions, variables, typedefs, tags, enumeration
-    // constants), and the names the SDK's headers declare.
+    // constants), and the names the SDK's headers declare, each with the header that declares it ("AppKit/NSView.h",
+    // "sys/event.h"; empty for a header outside the SDK's folders).
     std::set<std::string> projectNames;
-    std::set<std::string> sdkNames;
+    std::map<std::string, std::string> sdkNames;
 };
 
 struct XAFileAnalysisContext {

@@ -204,6 +204,11 @@ private:
                 changed = true;
             }
             for (const XACompletionUse &use : findings.uses) {
+                // A name the SDK stand-in declares in a header the file does not reach: that header is imported.
+                auto sdkName = use.kind == XACompletionUse::Kind::Method ? sdkNames_.end() : sdkNames_.find(use.name);
+                if (sdkName != sdkNames_.end() && !sdkName->second.empty() && declarations_.addImport(sdkName->second)) {
+                    changed = true;
+                }
                 if (usable(use) && declarations_.add(use)) {
                     changed = true;
                 }
@@ -309,7 +314,7 @@ private:
     std::string overlayPath_;
     std::vector<XAFileState> states_;
     std::set<std::string> projectNames_;
-    std::set<std::string> sdkNames_;
+    std::map<std::string, std::string> sdkNames_;
     XACompletionDeclarations declarations_;
     std::string headerText_;
     std::map<std::string, std::set<std::size_t>> namesByFile_;
