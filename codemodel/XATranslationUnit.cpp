@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 
 namespace {
@@ -47,10 +48,38 @@ template <typename Visitor> void forEachDiagnostic(CXTranslationUnit translation
     }
 }
 
-// A parse refused for an argument fails with a code whose text speaks of something else ("An AST deserialization
-// error has occurred" for an unknown front-end option); the argument is named instead, as the compiler would.
-XAError parseErrorNamingTheArgument(int code, const std::vector<std::string> &arguments) {
+// The folder a relative source path lies in: the -working-directory the arguments name, else the process's own.
+std::filesystem::path workingDirectory(const std::vector<std::string> &arguments) {
+    std::filesystem::path folder;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        if (arguments[index] == "-working-directory" && index + 1 < arguments.size()) {
+            folder = arguments[index + 1];
+        } else if (arguments[index].starts_with("-working-directory=")) {
+            folder = arguments[index].substr(std::string_view("-working-directory=").size());
+        }
+    }
+    return folder;
+}
+
+bool sourceIsMissing(const std::optional<std::string> &sourcePath, const std::vector<std::string> &arguments) {
+    if (!sourcePath) {
+        return false;
+    }
+    std::error_code error;
+    return !std::filesystem::exists(workingDirectory(arguments) / *sourcePath, error);
+}
+
+// A failed parse gets a code whose text speaks of something else ("Translation unit is NULL" for a source file that
+// does not exist, "An AST deserialization error has occurred" for an unknown front-end option): the cause is named
+// instead, as the compiler would name it. A missing source file (one a build would generate, say) comes first, since
+// every trial of the arguments fails without it.
+XAError parseErrorNamingTheCause(int code, const std::optional<std::string> &sourcePath,
+                                 const std::vector<std::string> &arguments) {
     XAError error = *XAParseError(code);
+    if (sourceIsMissing(sourcePath, arguments)) {
+        error.message = "The source file '" + *sourcePath + "' does not exist";
+        return error;
+    }
     const std::vector<std::string> rejected = XACompilerOptionsRejected(arguments, XALoadedClangAcceptsArguments);
     if (!rejected.empty()) {
         error.message = "The compiler argument '" + rejected.front() + "' is not accepted by libclang";
@@ -95,7 +124,7 @@ CXTranslationUnit XAParseTranslationUnit(CXIndex index, const std::optional<std:
         static_cast<int>(argumentPointers.size()), nullptr, 0, options, &translationUnit);
     if (code != CXError_Success) {
         if (error) {
-            *error = parseErrorNamingTheArgument(code, arguments);
+            *error = parseErrorNamingTheCause(code, sourcePath, arguments);
         }
         // libclang leaves the unit null on failure; never hand out one together with an error.
         if (translationUnit != nullptr) {

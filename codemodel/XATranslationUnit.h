@@ -27,8 +27,10 @@ std::optional<XAError> XAParseError(int code);
 
 // Parses the source file (no path: the source is named by the arguments) with the arguments and libclang's
 // translation-unit options, without unsaved files. Null when parsing failed; the error then receives XAParseError of
-// libclang's code, whose message names the first argument the loaded libclang does not accept when there is one
-// ("The compiler argument '-Xclang -foo' is not accepted by libclang"). The caller disposes of the unit.
+// libclang's code, whose message names the cause when there is one: a source file that does not exist ("The source
+// file 'gen.c' does not exist"; a relative path lies in the arguments' -working-directory), else the first argument
+// the loaded libclang does not accept ("The compiler argument '-Xclang -foo' is not accepted by libclang"). The caller
+// disposes of the unit.
 CXTranslationUnit XAParseTranslationUnit(CXIndex index, const std::optional<std::string> &sourcePath,
                                          const std::vector<std::string> &arguments, unsigned options, XAError *error);
 

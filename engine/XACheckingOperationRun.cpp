@@ -13,6 +13,7 @@
 #include "core/XASleepPrevention.h"
 #include "engine/XACursorRulePhase.h"
 #include "engine/XADiagnosticSuppression.h"
+#include "engine/XAFileLineIndex.h"
 #include "engine/XAProgressMessageRecord.h"
 #include "engine/XARuleContext.h"
 #include "engine/XARuleSet.h"
@@ -84,6 +85,8 @@ struct XACheckingOperation::RunState {
     std::shared_ptr<XARuleContext> context;
     Rules codeRules;
     Rules projectRules;
+    // Findings in one file take their line positions from one scan of it.
+    XAFileLineIndex::RunScope lineIndexes;
 };
 
 XAProgressHandler XACheckingOperation::wrappedProgressHandler(XAProgressHandler handler) {

@@ -2,11 +2,7 @@
 
 #include "codemodel/clang/XACursorNavigation.h"
 #include "engine/XAClangFilePaths.h"
-
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "engine/XAFileLineIndex.h"
 
 namespace {
 
@@ -71,39 +67,6 @@ XADiagnosticPositions endingBeforeBody(CXCursor cursor, XADiagnosticPositions po
     return positions;
 }
 
-// A read-only memory mapping of a whole file, unmapped and closed when it goes.
-class MappedFile {
-public:
-    explicit MappedFile(const std::string &path) : descriptor_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-        struct stat status {};
-        if (descriptor_ < 0 || ::fstat(descriptor_, &status) != 0 || status.st_size <= 0) {
-            return;
-        }
-        void *mapped = ::mmap(nullptr, static_cast<size_t>(status.st_size), PROT_READ, MAP_PRIVATE, descriptor_, 0);
-        if (mapped != MAP_FAILED) {
-            data_ = static_cast<const char *>(mapped);
-            size_ = static_cast<size_t>(status.st_size);
-        }
-    }
-    ~MappedFile() {
-        if (data_ != nullptr) {
-            ::munmap(const_cast<char *>(data_), size_);
-        }
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    MappedFile(const MappedFile &) = delete;
-    MappedFile &operator=(const MappedFile &) = delete;
-
-    std::string_view bytes() const { return {data_, size_}; }
-
-private:
-    int descriptor_;
-    const char *data_ = nullptr;
-    size_t size_ = 0;
-};
-
 } // namespace
 
 std::string XADiagnosticPosition::description() const {
@@ -131,27 +94,11 @@ XADiagnosticPositions XADiagnosticPosition::startAndEndPositionsFromToken(CXToke
 
 std::optional<XADiagnosticPositions> XADiagnosticPosition::startAndEndPositionsForLine(std::uint64_t line,
                                                                                        const std::string &filePath) {
-    const MappedFile file(filePath);
-    const std::string_view bytes = file.bytes();
-    std::uint64_t currentLine = 1, column = 0;
-    std::optional<std::uint64_t> lineStart;
-    std::uint64_t index = 0;
-    for (; index < bytes.size() && bytes[index] != '\0'; ++index) {
-        if (currentLine == line && column == 0 && !lineStart) {
-            lineStart = index;
-        }
-        if (bytes[index] == '\n') {
-            if (currentLine == line) {
-                break;
-            }
-            ++currentLine;
-            column = 0;
-        } else {
-            ++column;
-        }
-    }
-    if (!lineStart) {
+    const std::optional<std::pair<std::uint64_t, std::uint64_t>> range =
+        XAFileLineIndex::indexOfFile(filePath)->lineRange(line);
+    if (!range) {
         return std::nullopt;
     }
-    return XADiagnosticPositions({line, 0, *lineStart}, {line, column, index});
+    const auto [start, end] = *range;
+    return XADiagnosticPositions({line, 0, start}, {line, end - start, end});
 }

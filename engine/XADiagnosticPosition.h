@@ -41,8 +41,8 @@ struct XADiagnosticPosition {
     // The expansion locations of the token's extent.
     static XAPair<XADiagnosticPosition, XADiagnosticPosition>
     startAndEndPositionsFromToken(CXToken token, CXTranslationUnit translationUnit);
-    // The line of the file from column 0 to its byte length (its line break not included), read through a read-only
-    // memory mapping; no value for a missing file, line 0 or a line past the last one. A zero byte ends the file.
+    // The line of the file from column 0 to its byte length (its line break not included), from the file's line index
+    // (XAFileLineIndex.h); no value for a missing file, line 0 or a line past the last one. A zero byte ends the file.
     static std::optional<XAPair<XADiagnosticPosition, XADiagnosticPosition>>
     startAndEndPositionsForLine(std::uint64_t line, const std::string &filePath);
 };

@@ -108,6 +108,7 @@ void pushDeveloperDirectory(XABuildSettingsResolver &resolver, const std::string
     resolver.push("DT_TOOLCHAIN_DIR", "$(DEVELOPER_DIR)/Toolchains/XcodeDefault.xctoolchain");
     resolver.push("TOOLCHAIN_DIR", "$(DT_TOOLCHAIN_DIR)");
     resolver.push("TOOLCHAINS", "com.apple.dt.toolchain.XcodeDefault");
+    resolver.push("SYSTEM_LIBRARY_DIR", "/System/Library");
 }
 
 void pushPlatform(XABuildSettingsResolver &resolver, const XAStandInSDK &sdk) {
@@ -132,6 +133,8 @@ void pushPlatform(XABuildSettingsResolver &resolver, const XAStandInSDK &sdk) {
     if (!platform.standardArchitectures.empty()) {
         resolver.push("ARCHS_STANDARD", platform.standardArchitectures);
         resolver.push("ARCHS_STANDARD_64_BIT", "$(ARCHS_STANDARD)");
+        // Older projects name the 32- and 64-bit set; of it, a current SDK builds only the 64-bit architectures.
+        resolver.push("ARCHS_STANDARD_32_64_BIT", "$(ARCHS_STANDARD)");
         resolver.push("ARCHS", "$(ARCHS_STANDARD)");
         resolver.push("PLATFORM_PREFERRED_ARCH", "arm64");
     }

@@ -356,7 +356,9 @@ std::string XABuildSettingsResolver::referenceValue(std::string_view inner, cons
     std::vector<std::string_view> parts = referenceParts(inner);
     const std::string name = xa_trimmed(expandText(parts.front(), currentKey, current, evaluation));
     std::string value;
-    if (name == "inherited") {
+    // A setting that names itself in its own value means the value below, as `$(inherited)` does:
+    // `DEFS = $(DEFS) FOO=1` in a target's .xcconfig extends the project level's definitions.
+    if (name == "inherited" || (currentKey && name == *currentKey)) {
         if (currentKey && current) {
             const std::vector<Assignment> &assignments = assignments_.at(*currentKey);
             if (std::optional<std::size_t> below = applicableAssignment(assignments, *current)) {

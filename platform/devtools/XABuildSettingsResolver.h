@@ -8,8 +8,9 @@
 //
 // References: `$(NAME)`, `${NAME}` and `$NAME` (NAME made of letters, digits and "_"), with operators
 // `$(NAME:op1:op2)` (XABuildSettingOperators.h); the name may itself hold references (`$(FLAGS_$(CONFIGURATION))`).
-// `$$` stands for one dollar sign; a reference to a setting without a value is empty. A reference back to a setting
-// that is being evaluated (a cycle) expands to the empty string, as does anything nested deeper than a fixed limit;
+// `$$` stands for one dollar sign; a reference to a setting without a value is empty. A setting's reference to itself
+// in its own value stands for the value below, like `$(inherited)`. Any other reference back to a setting that is
+// being evaluated (a cycle) expands to the empty string, as does anything nested deeper than a fixed limit;
 // no value grows beyond a fixed size. Keys are evaluated in sorted order, so the result is always the same.
 //
 // List settings (search paths, flags, definitions, architectures, and every setting written as an array) are

@@ -18,6 +18,10 @@ bool makeFolder(const std::string &path, std::vector<std::string> &errors) {
 }
 
 bool copyItem(const std::string &source, const std::string &destination, std::vector<std::string> &errors) {
+    std::error_code absent;
+    if (!fs::exists(source, absent)) {
+        return true; // a file a script would write, say: the plan warned about it, and the build goes on without it
+    }
     if (!makeFolder(fs::path(destination).parent_path().string(), errors)) {
         return false;
     }

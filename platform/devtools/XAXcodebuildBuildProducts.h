@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
-// Carries out the product structure and the effects of the target's steps in order. Every step that fails adds a
-// message to `errors` and the rest goes on; true when nothing failed.
+// Carries out the product structure and the effects of the target's steps in order. A copy whose source is missing is
+// left out (the plan warned about it: the stand-in runs no script that would have written it). Every step that fails
+// adds a message to `errors` and the rest goes on; true when nothing failed.
 bool XALayOutTargetProducts(const XAStandInTargetBuild &build, std::vector<std::string> &errors);

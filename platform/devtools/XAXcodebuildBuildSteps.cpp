@@ -12,7 +12,9 @@
 #include "project/XATargetHeaders.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -82,6 +84,7 @@ public:
     }
 
     XAStandInTargetBuild plan() && {
+        collectScriptOutputs();
         if (!build_.aggregate) {
             planProductStructure();
             planInfoPlist();
@@ -175,6 +178,31 @@ private:
         return absolutePath(*file.pathOnDisk());
     }
 
+    // Whether a step's input is on disk. A build only prints or lays out what it would do, so a missing input (a
+    // file that a script phase or a generator would write, a broken reference) is a warning in Xcode's words and
+    // the step is printed all the same; files a script phase of the target declares as its outputs are expected to
+    // be missing.
+    bool inputExists(const std::string &path) {
+        std::error_code error;
+        if (std::filesystem::exists(path, error)) {
+            return true;
+        }
+        if (!scriptOutputs_.contains(path)) {
+            build_.warnings.push_back("Build input file cannot be found: '" + path + "'");
+        }
+        return false;
+    }
+
+    void collectScriptOutputs() {
+        for (const auto &phase : target_.buildPhases()) {
+            if (phase->phaseType() == XAProjectBuildPhaseTypeShellScript) {
+                for (const std::string &output : phase->outputPaths()) {
+                    scriptOutputs_.insert(absolutePath(output));
+                }
+            }
+        }
+    }
+
     void planProductStructure() {
         if (!isBundle()) {
             return;
@@ -197,6 +225,7 @@ private:
             return;
         }
         const std::string source = absolutePath(infoPlist);
+        inputExists(source);
         const std::string destination = setting("TARGET_BUILD_DIR") + "/" + setting("INFOPLIST_PATH");
         std::vector<std::string> command{"builtin-infoPlistUtility", source};
         if (setting("PRODUCT_TYPE") == "com.apple.product-type.application") {
@@ -221,6 +250,7 @@ private:
             if (!source || setting(folderSetting).empty()) {
                 continue;
             }
+            inputExists(*source);
             const std::string folder = setting("TARGET_BUILD_DIR") + "/" + setting(folderSetting);
             const std::string destination = folder + "/" + xa_lastPathComponent(*source);
             XAStandInBuildStep &step =
@@ -249,11 +279,10 @@ private:
         if (auto known = precompiledHeaders_.find(key); known != precompiledHeaders_.end()) {
             return known->second;
         }
-        const std::string prefix = setting("GCC_PREFIX_HEADER");
-        if (prefix.empty() || setting("GCC_PRECOMPILE_PREFIX_HEADER") != "YES") {
+        const std::string &prefixPath = prefixHeaderToPrecompile();
+        if (prefixPath.empty()) {
             return std::nullopt;
         }
-        const std::string prefixPath = absolutePath(prefix);
         std::vector<std::string> arguments = clang().languageArguments(language, true);
         arguments.insert(arguments.end(), fileFlags.begin(), fileFlags.end());
         std::string fingerprint = prefixPath + "\n" + XALanguageDialectName(language);
@@ -273,6 +302,18 @@ private:
                  "normal", clang().architecture(), XALanguageDialectName(language), kCompilerIdentifier},
                 std::move(command));
         return header;
+    }
+
+    // The prefix header's path when it is set, to be precompiled and on disk; else empty. A missing header has
+    // nothing to precompile: the compilations include it as it is, and each reports it missing.
+    const std::string &prefixHeaderToPrecompile() {
+        if (!prefixHeaderToPrecompile_) {
+            const std::string prefix = setting("GCC_PREFIX_HEADER");
+            const bool precompiled = !prefix.empty() && setting("GCC_PRECOMPILE_PREFIX_HEADER") == "YES";
+            const std::string path = precompiled ? absolutePath(prefix) : std::string();
+            prefixHeaderToPrecompile_ = precompiled && inputExists(path) ? path : std::string();
+        }
+        return *prefixHeaderToPrecompile_;
     }
 
     static void appendOutputArguments(std::vector<std::string> &command, const std::string &source,
@@ -330,6 +371,7 @@ private:
 
     void planCompilation(const std::string &source, XASourceLanguage language, const std::string &compilerFlags,
                          const std::string &objectStem) {
+        inputExists(source);
         const std::vector<std::string> flags = fileFlags(compilerFlags);
         std::optional<XAPrecompiledHeader> header = precompiledHeader(language, flags);
         const std::vector<std::string> &arguments = clang().languageArguments(language, false);
@@ -378,6 +420,7 @@ private:
             if (!source) {
                 continue;
             }
+            inputExists(*source);
             const std::string resourcePath = file->pathAsResource().value_or(file->name());
             const std::string extension = xa_pathExtension(*source);
             const std::string type = fileType(*file).value_or("");
@@ -471,6 +514,9 @@ private:
         if (installOnly && *installOnly == "1") {
             return;
         }
+        for (const std::string &input : phase.inputPaths()) {
+            inputExists(absolutePath(input));
+        }
         const std::string *name = own ? own->stringForKey("name") : nullptr;
         const std::string script = setting("TARGET_TEMP_DIR") + "/Script-" + phase.objectID().value_or("") + ".sh";
         std::vector<std::pair<std::string, std::string>> environment(settings_.begin(), settings_.end());
@@ -485,6 +531,8 @@ private:
     std::optional<XAClangArguments> clang_;
     std::optional<XABuildSettingsResolver> expander_;
     std::map<std::pair<XASourceLanguage, std::vector<std::string>>, XAPrecompiledHeader> precompiledHeaders_;
+    std::optional<std::string> prefixHeaderToPrecompile_;
+    std::set<std::string> scriptOutputs_; // what the target's script phases write, as absolute paths
 };
 
 } // namespace

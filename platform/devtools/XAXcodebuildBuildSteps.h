@@ -17,6 +17,10 @@
 // - for each shell-script phase that is not only run for installs: PhaseScriptExecution;
 // - Touch <bundle>, for a bundle.
 //
+// A step is planned whatever its input: a missing one (a file that a script phase or a generator would write, a broken
+// reference) is a warning, "Build input file cannot be found: '<path>'", unless a script phase of the target names it
+// among its outputs. A prefix header that is missing is not precompiled: the compilations include it as it is.
+//
 // Every step runs in the project's folder ("cd"), exports the variables a real log shows and names its tool with
 // the arguments derived from the settings (XAXcodebuildBuildCompiler.h for the compiler). Paths lie under the
 // SYMROOT, OBJROOT and SHARED_PRECOMPS_DIR of the settings: a build made with them on the command line writes only

@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <fcntl.h>
@@ -65,6 +66,23 @@ void appendInvocationLine(const std::vector<std::string> &arguments) {
     ::close(descriptor);
 }
 
+// What the project model logs while it reads a project (a build file without a file reference, an .xcconfig it cannot
+// read) is something it skips and goes on without; xcodebuild shows such lines as its own warnings, as Xcode's log
+// does, and its exit status stays what the request itself came to.
+void reportProjectModelLinesAsWarnings() {
+    XASetLogTargets(XALogTargetNotification);
+    XASetLogNotificationHandler([](int, const std::string &line) {
+        std::string_view text = line;
+        for (std::string_view severity : {"ERROR: ", "Error: ", "Warning: "}) {
+            if (text.starts_with(severity)) {
+                text.remove_prefix(severity.size());
+                break;
+            }
+        }
+        XAWriteToStderr("xcodebuild: warning: " + std::string(text) + "\n");
+    });
+}
+
 int written(const XAToolOutput &output) {
     XAWriteToStdout(output.standardOutput);
     XAWriteToStderr(output.standardError);
@@ -76,6 +94,7 @@ int written(const XAToolOutput &output) {
 int main(int argc, char **argv) {
     const std::vector<std::string> arguments = XAToolArguments(argc, argv);
     appendInvocationLine(arguments);
+    reportProjectModelLinesAsWarnings();
     XAXcodebuildRequest request = XAParseXcodebuildArguments(arguments);
     const std::string developerDirectory = XAStandInDeveloperDirectory(argc > 0 ? argv[0] : nullptr).value_or("");
     const std::string workingDirectory = xa_absoluteCLIPath(".");

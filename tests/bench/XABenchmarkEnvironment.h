@@ -88,9 +88,12 @@ inline std::vector<std::string> XANumberedSourceFileNames(const std::string &ste
 // The project file of one application target, "App", whose Sources phase compiles the files of the folder "Sources"
 // (iOS 12, ARC); `projectAttributes` go into the project's attributes ("CLASSPREFIX = TQX;"). `headerNames` are
 // files of the same folder that the project references without compiling them, so findings in them are kept.
+// `targetSettingsFileName`, when given, names a `.xcconfig` file of the same folder that the target's configuration is
+// based on.
 inline std::string XASourcesOnlyProjectText(const std::vector<std::string> &fileNames,
                                             const std::string &projectAttributes = "",
-                                            const std::vector<std::string> &headerNames = {}) {
+                                            const std::vector<std::string> &headerNames = {},
+                                            const std::string &targetSettingsFileName = "") {
     auto identifier = [](int kind, int index) {
         char text[25];
         std::snprintf(text, sizeof text, "%02X%022d", kind, index);
@@ -112,6 +115,15 @@ inline std::string XASourcesOnlyProjectText(const std::vector<std::string> &file
                           " = {isa = PBXFileReference; lastKnownFileType = sourcecode.c.h; path = " +
                           headerNames[static_cast<std::size_t>(index)] + "; sourceTree = \"<group>\"; };\n";
         children += "\t\t\t\t" + identifier(0xF2, index) + ",\n";
+    }
+    std::string targetSettingsReference;
+    if (!targetSettingsFileName.empty()) {
+        fileReferences +=
+            "\t\t" + identifier(0xF3, 0) +
+            " = {isa = PBXFileReference; lastKnownFileType = text.xcconfig; path = " + targetSettingsFileName +
+            "; sourceTree = \"<group>\"; };\n";
+        children += "\t\t\t\t" + identifier(0xF3, 0) + ",\n";
+        targetSettingsReference = " baseConfigurationReference = " + identifier(0xF3, 0) + ";";
     }
     const std::string configuration = "isa = XCBuildConfiguration; buildSettings = {CLANG_ENABLE_OBJC_ARC = YES; "
                                       "IPHONEOS_DEPLOYMENT_TARGET = 12.0; SDKROOT = iphoneos; PRODUCT_NAME = "
@@ -139,6 +151,6 @@ inline std::string XASourcesOnlyProjectText(const std::vector<std::string> &file
            "\t\tA00000000000000000000010 = {isa = XCConfigurationList; buildConfigurations = "
            "(A00000000000000000000012,); defaultConfigurationName = Debug; };\n"
            "\t\tA00000000000000000000011 = {" +
-           configuration + " name = Debug; };\n\t\tA00000000000000000000012 = {" + configuration +
-           " name = Debug; };\n\t};\n\trootObject = A0000000000000000000000E;\n}\n";
+           configuration + targetSettingsReference + " name = Debug; };\n\t\tA00000000000000000000012 = {" +
+           configuration + " name = Debug; };\n\t};\n\trootObject = A0000000000000000000000E;\n}\n";
 }

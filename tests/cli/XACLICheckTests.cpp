@@ -298,3 +298,29 @@ TEST_F(XACLICheckTest, CheckXcodeOutsideABuildPhaseWarnsAndPrintsXcodeLines) {
                                                      "release build"));
     EXPECT_EQ(results.exitStatus, 1);
 }
+
+// A project with a Swift file is built in full before it is checked. What its build would write (a prefix header from
+// a script phase, a generator's source file), an image that is missing and broken build files leave the target
+// checkable: each file that needs a missing file reports it, with the file named.
+TEST(XACLIUnbuiltInputsTest, MissingGeneratedFilesAreErrorsOfTheFilesThatNeedThem) {
+    XACLICheckedFixture fixture("unbuilt-inputs", "UnbuiltInputs");
+    const XATaskResults results = fixture.check({"--target", "App", "-o", "json"});
+    EXPECT_NE(results.exitStatus, 2) << standardError(results);
+    const std::string progress = standardError(results);
+    EXPECT_THAT(progress, testing::HasSubstr("COMPILER ERROR when parsing file App/main.m"));
+    EXPECT_THAT(progress, testing::HasSubstr("'" + fixture.projectFolder() + "/App/App-Prefix.pch' file not found"));
+    EXPECT_THAT(progress, testing::HasSubstr("The source file '" + fixture.projectFolder() +
+                                             "/Generated/Tables.c' does not exist"));
+    EXPECT_THAT(progress, testing::Not(testing::HasSubstr("is not accepted by libclang")));
+    EXPECT_THAT(progress, testing::Not(testing::HasSubstr("xcodebuild returned exit status")));
+}
+
+// The target's .xcconfig extends the project level's definitions by naming the setting itself, and its source imports a
+// project header in another folder by a name that differs in case: the file parses, as it does in Xcode.
+TEST(XACLIUnbuiltInputsTest, SelfReferencingXcconfigAndHeaderNamesOfAnotherCaseParse) {
+    XACLICheckedFixture fixture("unbuilt-inputs", "UnbuiltInputs");
+    const XATaskResults results = fixture.check({"--target", "Kit", "-o", "json"});
+    EXPECT_NE(results.exitStatus, 2) << standardError(results);
+    EXPECT_THAT(standardError(results), testing::HasSubstr("File DONE #0/1 (0 remaining): Kit/Kit.m"));
+    EXPECT_THAT(standardError(results), testing::Not(testing::HasSubstr("COMPILER ERROR")));
+}

@@ -76,6 +76,27 @@ TEST_F(XATranslationUnitTest, FailedParsesGiveNoUnitAndTheirError) {
     EXPECT_EQ(XAParseTranslationUnit(nullptr, kTwoNotesPath, kObjCArguments, 0, nullptr), nullptr);
 }
 
+TEST_F(XATranslationUnitTest, ASourceFileThatDoesNotExistIsNamedAsTheCause) {
+    // A file a generator would write, compiled with a precompiled prefix header that was never made either: the
+    // missing source is the cause, not the -include that no trial can accept without it.
+    const std::string folder = kXAParseFixturesDir + "/Diagnostics";
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {folder + "/generated.c", {}},
+        {"generated.c", {"-working-directory", folder}},
+        {"generated.c", {"-working-directory=" + folder}},
+    };
+    for (const auto &[source, extra] : cases) {
+        std::vector<std::string> arguments = {"-x", "c", "-include", folder + "/Missing-Prefix.pch"};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        XAError error;
+        EXPECT_EQ(parse(source, arguments, &error), nullptr) << source;
+        EXPECT_EQ(error.code, 1) << source;
+        EXPECT_EQ(error.message, "The source file '" + source + "' does not exist");
+    }
+    // A relative path that exists in the working folder parses.
+    EXPECT_NE(parse("TwoNotes.m", {"-x", "objective-c", "-working-directory", folder}), nullptr);
+}
+
 TEST_F(XATranslationUnitTest, SourceMayComeFromTheArgumentsAndArgumentsMayBeNone) {
     std::vector<std::string> arguments = kObjCArguments;
     arguments.push_back(kTwoNotesPath);

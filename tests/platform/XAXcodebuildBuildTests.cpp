@@ -961,3 +961,115 @@ TEST(XcodebuildBuildArgumentsTest, ReadsTheBuildRequestOfTheChecker) {
     EXPECT_EQ(XAParseXcodebuildArguments({"-workspace", "Shop.xcworkspace", "-list"}).kind,
               XAXcodebuildRequestKind::List);
 }
+
+// ---- Inputs a build would write, and broken build files ----
+
+namespace {
+
+// The fixture "unbuilt-inputs": its App target compiles a file a generator would write (Generated/Tables.c) with a
+// prefix header that its "Write prefix header" script phase would write from a template that is missing too, copies a
+// missing image, has a Swift file, and holds a Sources build file without a file reference and a Resources build file
+// whose reference the project does not hold.
+struct UnbuiltInputsRun {
+    XATaskResults results;
+    XABuildStepsByTargetKey steps;
+    std::string folder;
+
+    const std::vector<XABuildStep> &appSteps() {
+        return steps[XABuildLogParser::keyForProjectName("UnbuiltInputs", "App")];
+    }
+};
+
+UnbuiltInputsRun runUnbuiltInputs(const ProductsFolder &products, bool dryRun) {
+    UnbuiltInputsRun run;
+    run.folder = sourceFolder("tests/fixtures/projects/unbuilt-inputs");
+    std::vector<std::string> arguments = {"-project", "UnbuiltInputs.xcodeproj", "-target",
+                                          "App",      "-configuration",          "Debug"};
+    for (const auto &[name, value] : products.settings()) {
+        arguments.push_back(name + "=" + value);
+    }
+    if (dryRun) {
+        arguments.push_back("-dry-run");
+    }
+    arguments.push_back("build");
+    run.results = XATask::xa_execute(developerTool("xcodebuild"), arguments, run.folder, std::nullopt,
+                                     [](XATaskSetup &setup) { setup.environment = cleanEnvironment(); });
+    run.steps =
+        XABuildLogParser::buildStepsByTargetKeyFromLog(standardOutput(run.results), XABuildLogProjectNames{}, {});
+    return run;
+}
+
+std::vector<std::string> stderrLines(const XATaskResults &results) {
+    std::vector<std::string> lines;
+    std::istringstream stream(standardError(results));
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(XcodebuildUnbuiltInputsTest, DryRunPrintsEveryStepAndWarnsOfWhatIsMissing) {
+    ProductsFolder products;
+    UnbuiltInputsRun run = runUnbuiltInputs(products, true);
+    ASSERT_EQ(run.results.exitStatus, 0) << standardError(run.results);
+    EXPECT_TRUE(standardOutput(run.results).ends_with("** BUILD SUCCEEDED **\n\n"));
+
+    // The generated source is compiled all the same; the prefix header that the script phase would write is not
+    // precompiled but included as it is, so that each compilation reports it missing.
+    const std::string generated = run.folder + "/Generated/Tables.c";
+    const std::string prefix = run.folder + "/App/App-Prefix.pch";
+    ASSERT_NE(stepWithInput(run.appSteps(), "CompileC", generated), nullptr);
+    const XABuildStep *main = stepWithInput(run.appSteps(), "CompileC", run.folder + "/App/main.m");
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(containsSequence(toolLine(*main, "clang"), {"-include", prefix})) << joined(toolLine(*main, "clang"));
+    EXPECT_TRUE(stepsNamed(run.appSteps(), "ProcessPCH").empty());
+    const std::vector<const XABuildStep *> copies = stepsNamed(run.appSteps(), "CpResource");
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies.front()->arguments().front(), "App/Missing.png");
+    EXPECT_EQ(stepsNamed(run.appSteps(), "PhaseScriptExecution").size(), 1u);
+
+    // Each missing input once, in the real tool's words; nothing about the script's own output; the broken build
+    // files as warnings of the project model.
+    const std::vector<std::string> lines = stderrLines(run.results);
+    for (const std::string &missing :
+         {generated, run.folder + "/App/Missing.png", run.folder + "/Scripts/prefix-template.h"}) {
+        EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                             "xcodebuild: warning: Build input file cannot be found: '" + missing + "'"),
+                  1)
+            << missing << "\n"
+            << standardError(run.results);
+    }
+    EXPECT_EQ(standardError(run.results).find(prefix), std::string::npos) << standardError(run.results);
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "xcodebuild: warning: Missing fileRef for build file ID 1B0000000000000000000004"),
+              lines.end())
+        << standardError(run.results);
+    EXPECT_NE(standardError(run.results).find("1E0000000000000000000063"), std::string::npos);
+    for (const std::string &line : lines) {
+        EXPECT_TRUE(line.starts_with("xcodebuild: warning: ")) << line;
+    }
+}
+
+TEST(XcodebuildUnbuiltInputsTest, FullBuildLaysOutWhatExistsAndLeavesOutWhatIsMissing) {
+    ProductsFolder products;
+    UnbuiltInputsRun run = runUnbuiltInputs(products, false);
+    ASSERT_EQ(run.results.exitStatus, 0) << standardError(run.results);
+    EXPECT_TRUE(standardOutput(run.results).ends_with("** BUILD SUCCEEDED **\n\n"));
+    const std::string resources = products.symroot() + "/Debug/App.app/Contents/Resources";
+    EXPECT_TRUE(fs::is_regular_file(products.symroot() + "/Debug/App.app/Contents/Info.plist"));
+    EXPECT_FALSE(fs::exists(resources + "/Missing.png"));
+    EXPECT_EQ(standardError(run.results).find("error"), std::string::npos) << standardError(run.results);
+}
+
+TEST(XcodebuildUnbuiltInputsTest, ATargetsXcconfigNamingASettingExtendsTheProjectLevel) {
+    ProductsFolder products;
+    const std::string folder = sourceFolder("tests/fixtures/projects/unbuilt-inputs");
+    BuildRun run = runBuild(projectRequest(folder + "/UnbuiltInputs.xcodeproj", {"Kit"}, "Debug"), products, folder);
+    ASSERT_EQ(run.output.status, 0) << run.output.standardError;
+    const XABuildStep *kit = stepWithInput(run.stepsOf("UnbuiltInputs", "Kit"), "CompileC", folder + "/Kit/Kit.m");
+    ASSERT_NE(kit, nullptr);
+    EXPECT_TRUE(containsSequence(toolLine(*kit, "clang"), {"-DPROJECT_LEVEL=1", "-DKIT_XCCONFIG=1"}))
+        << joined(toolLine(*kit, "clang"));
+}

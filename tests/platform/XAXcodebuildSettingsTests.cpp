@@ -210,6 +210,40 @@ TEST(BuildSettingsResolverTest, InheritsThroughEveryLevelInOrder) {
     EXPECT_EQ(resolver.expand("$(inherited)"), ""); // outside any setting there is nothing to inherit
 }
 
+TEST(BuildSettingsResolverTest, ASettingNamingItselfTakesTheValueBelowAsInheritedDoes) {
+    struct Case {
+        std::string label;
+        std::vector<std::pair<std::string, std::string>> assignments; // rising precedence
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"an .xcconfig above the defaults",
+         {{"DEFS", "DEFAULT=1"}, {"DEFS", "$(DEFS) XCCONFIG=1"}},
+         "DEFAULT=1 XCCONFIG=1"},
+        {"a target's .xcconfig above the project level",
+         {{"DEFS", "DEFAULT=1"}, {"DEFS", "PROJECT=1"}, {"DEFS", "${DEFS} TARGET_XCCONFIG=1"}},
+         "PROJECT=1 TARGET_XCCONFIG=1"},
+        {"the project and target levels, each naming itself",
+         {{"DEFS", "DEFAULT=1"}, {"DEFS", "$(DEFS) PROJECT=1"}, {"DEFS", "$DEFS TARGET=1"}},
+         "DEFAULT=1 PROJECT=1 TARGET=1"},
+        {"mixed with $(inherited)",
+         {{"DEFS", "DEFAULT=1"}, {"DEFS", "$(inherited) PROJECT=1"}, {"DEFS", "$(DEFS) TARGET=1"}},
+         "DEFAULT=1 PROJECT=1 TARGET=1"},
+        {"a conditional assignment",
+         {{"DEFS", "DEFAULT=1"}, {"DEFS[config=Debug]", "$(DEFS) DEBUG=1"}, {"DEFS[config=Release]", "$(DEFS) NO=1"}},
+         "DEFAULT=1 DEBUG=1"},
+        {"through an operator", {{"NAME", "app"}, {"NAME", "$(NAME:upper)-x"}}, "APP-x"},
+        {"a scalar setting", {{"PREFIX", "ab"}, {"PREFIX", "$(PREFIX)cd"}}, "abcd"},
+        {"nothing below", {{"DEFS", "$(DEFS) ONLY=1"}}, "ONLY=1"},
+    };
+    for (const Case &testCase : cases) {
+        XABuildSettingsResolver resolver = resolverWith(testCase.assignments, deviceContext());
+        const std::string key =
+            testCase.assignments.back().first.substr(0, testCase.assignments.back().first.find('['));
+        EXPECT_EQ(resolver.valueForKey(key), testCase.expected) << testCase.label;
+    }
+}
+
 TEST(BuildSettingsResolverTest, ListWordsKeepBlanksThatReferencesBringIn) {
     XABuildSettingsResolver resolver = resolverWith({
         {"SRCROOT", "/tmp/My Project"},
@@ -608,6 +642,8 @@ TEST(XcodebuildShowBuildSettingsTest, ResolvesTheMacFixtureWithItsDefaultsAndDee
                        {"MACOSX_DEPLOYMENT_TARGET", "10.13"},
                        {"LLVM_TARGET_TRIPLE_OS_VERSION", "macos10.13"},
                        {"ARCHS", "arm64 x86_64"},
+                       {"ARCHS_STANDARD_32_64_BIT", "arm64 x86_64"}, // of older projects: 64-bit only
+                       {"SYSTEM_LIBRARY_DIR", "/System/Library"},
                        {"CONFIGURATION", "Debug"},
                        {"BUILT_PRODUCTS_DIR", dir + "/build/Debug"},
                        {"CONTENTS_FOLDER_PATH", "MacApp.app/Contents"},

@@ -3,6 +3,9 @@
 
 #include "XAFixtureCheckSupport.h"
 
+#include <chrono>
+#include <filesystem>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -65,6 +68,33 @@ TEST(XABuildSettingRulesFixtureTest, SelfReferencesInEachConfigurationAreSeparat
     EXPECT_THAT(places(check), ElementsAre("", "", "", "App/Links.xcconfig:4"))
         << "the project's Debug, the target's Debug and Release, and the configuration file";
     expectScales(check, XADiagnosticSeverityWarning, XADiagnosticConfidenceAbsolute);
+}
+
+TEST(XABuildSettingRulesFixtureTest, ThousandsOfSelfReferencesInOneFileAreCheckedQuickly) {
+    // Every finding's line is found in one scan of the file, not in a scan per finding.
+    constexpr int kLines = 5000;
+    XAScratchFolder scratch;
+    std::filesystem::copy(TESSARY_FIXTURES_DIR "/projects/self-reference-settings", scratch.path(),
+                          std::filesystem::copy_options::recursive);
+    std::string settings;
+    for (int line = 0; line < kLines; ++line) {
+        const std::string key = "FLAGS_" + std::to_string(line % 50);
+        settings += key + " = $(" + key + ") -DVALUE_" + std::to_string(line) + "\n";
+    }
+    scratch.write("App/Links.xcconfig", settings);
+
+    const auto start = std::chrono::steady_clock::now();
+    const XAFixtureCheck check = XACheckProject(scratch / "SelfReferenceSettings.xcodeproj",
+                                                {"BuildSettingSelfReference", "XcconfigOverwrites"});
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    std::size_t selfReferences = 0;
+    for (const XADiagnostic &diagnostic : check.diagnostics) {
+        selfReferences += diagnostic.ruleShortName() == "BuildSettingSelfReference" && diagnostic.filePath();
+    }
+    EXPECT_EQ(selfReferences, static_cast<std::size_t>(kLines));
+    EXPECT_EQ(check.findings.back().line, static_cast<std::uint64_t>(kLines));
+    EXPECT_LT(seconds, 15.0) << "meant to take well under 5 seconds; the bound leaves room for a busy machine";
 }
 
 TEST(XABuildSettingRulesFixtureTest, SettingsStoredInTheProjectAndMisplacedArgumentsAreConcerns) {
