@@ -4,6 +4,10 @@
 // the rounds one check fills the caches (the resolved settings, the build log and the module cache), so every timed
 // check is a second check of an unchanged project.
 //
+// BM_ColdCheckOf300Files/completion: a cold check (the build-log cache cleared before each) of a generated project
+// of 300 files, a third of which use SDK members the stand-in lacks, with the SDK completion of the xcodebuild
+// stand-in (1) and without it (0): completion may cost at most half again as much.
+//
 // BM_CheckAgainstBareParse/<files>/<rules>: a generated project of Objective-C files, each importing the UIKit
 // stand-in; rules 0 are the default rules of a check, 1 every public rule. BM_CheckOfGivenProject does the same for
 // the project at $TESSARY_BENCH_XCODEPROJ (with $TESSARY_BENCH_TARGET, else the default target), and is skipped
@@ -17,6 +21,7 @@
 #include "XAObjectiveCSourceGenerator.h"
 
 #include "codemodel/XABuild.h"
+#include "codemodel/XAProjectBuildLogCache.h"
 #include "codemodel/XATranslationUnit.h"
 #include "core/XAParallelFor.h"
 #include "engine/XACheckingOperation.h"
@@ -48,16 +53,29 @@ std::string sourceText(int index) {
     return "#import <UIKit/UIKit.h>\n\n" + XAGeneratedObjectiveCClass("XAChecked" + std::to_string(index), index);
 }
 
+// A use of SDK members the SDK stand-in lacks, which the SDK completion declares.
+std::string sdkGapText(int index) {
+    return "\nstatic CGFloat XAUsesGaps" + std::to_string(index) +
+           "(UIView *view, id sender) {\n"
+           "    [view fancyPokeWithLevel:3];\n"
+           "    [sender fancyNudge:view];\n"
+           "    NSString *key = UIFancyChangedNotification;\n"
+           "    (void)key;\n"
+           "    return [view fancyWidth];\n"
+           "}\n";
+}
+
 class XAGeneratedCheckedProject {
 public:
-    explicit XAGeneratedCheckedProject(int files) {
+    // Every `gapEvery`-th file (none for 0) also uses SDK members the stand-in lacks.
+    explicit XAGeneratedCheckedProject(int files, int gapEvery = 0) {
         std::filesystem::create_directories(folder_.path() / "App.xcodeproj");
         std::filesystem::create_directories(folder_.path() / "Sources");
         std::ofstream(folder_.path() / "App.xcodeproj/project.pbxproj")
             << XASourcesOnlyProjectText(XANumberedSourceFileNames("XAChecked", files));
         for (int index = 0; index < files; ++index) {
             std::ofstream(folder_.path() / "Sources" / ("XAChecked" + std::to_string(index) + ".m"))
-                << sourceText(index);
+                << sourceText(index) << (gapEvery > 0 && index % gapEvery == 0 ? sdkGapText(index) : "");
         }
     }
     std::string xcodeprojPath() const { return folder_.path() / "App.xcodeproj"; }
@@ -252,6 +270,34 @@ void BM_CachedCheckPreparation(benchmark::State &state) {
     state.counters["preparation_share"] = median(shares);
 }
 
+// state.range(0): 1 with the SDK completion, 0 without it (TESSARY_SDK_COMPLETION=NO for the xcodebuild stand-in).
+void BM_ColdCheckOf300Files(benchmark::State &state) {
+    if (auto failure = XASetUpToolsAndLibclang()) {
+        state.SkipWithError(failure->c_str());
+        return;
+    }
+    const bool completion = state.range(0) == 1;
+    XAGeneratedCheckedProject generated(300, 3);
+    auto project = XAProject::projectWithXcodeproj(generated.xcodeprojPath());
+    project->loadProject(nullptr);
+    const XAConfiguration configuration = benchmarkConfiguration();
+    std::size_t files = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        XAClearAllCachedBuildLogInfo(*project, nullptr);
+        ::setenv("TESSARY_SDK_COMPLETION", completion ? "YES" : "NO", 1);
+        state.ResumeTiming();
+        const XACheckOutcome outcome = check(generated.xcodeprojPath(), XABenchmarkRules::defaults, configuration);
+        if (outcome.failure) {
+            state.SkipWithError(outcome.failure->c_str());
+            break;
+        }
+        files = outcome.checkedFiles.size();
+    }
+    ::unsetenv("TESSARY_SDK_COMPLETION");
+    state.counters["files"] = static_cast<double>(files);
+}
+
 } // namespace
 
 BENCHMARK(BM_CheckAgainstBareParse)
@@ -271,3 +317,10 @@ BENCHMARK(BM_CheckOfGivenProject)
     ->UseRealTime()
     ->Iterations(3);
 BENCHMARK(BM_CachedCheckPreparation)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_ColdCheckOf300Files)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("completion")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2);
