@@ -110,6 +110,10 @@ int XACLIMain(const std::vector<std::string> &arguments) {
         return 0;
     }
     if (arguments.size() <= 1) {
+        // Without a command the set-up of the developer tools is what a first run checks, so it still happens.
+        if (!setUpDeveloperTools()) {
+            return 1;
+        }
         XACLICurrentPrinter()->printShortUsage(programName);
         return 0;
     }

@@ -280,7 +280,7 @@ TEST(XACheckingOperationPerFileTest, OnlyTheFirstFileOfAPrecompiledHeaderBringsI
 
 TEST(XACheckingOperationPerFileTest, CompilerWarningsAreReportedAndCompilerErrorsKeepTheRulesAway) {
     const XATestProject project({{"Warned.m", "#warning careful\n#include <stdlib.h>\nvoid a(void) { abort(); }\n"},
-                                 {"Broken.m", "#include <stdlib.h>\nvoid b(void) { abort(); undeclared(); }\n"}});
+                                 {"Broken.m", "#include <stdlib.h>\nvoid b(void) { abort(); int broken = ; }\n"}});
     const auto operation = project.operation({forbiddenCall(), &XARuleTestFunctionDeclarations::descriptor()});
     EXPECT_EQ(XARunSynchronously(*operation), 1);
     ASSERT_TRUE(operation->diagnostics());
@@ -533,7 +533,7 @@ TEST(XACheckingOperationRunTest, EnoughFileErrorsAreAThirdOfTheFiles) {
         for (std::size_t index = 0; index < c.files; ++index) {
             const std::string name = "F" + std::to_string(index);
             files.push_back(
-                {name + ".m", "void " + name + "(void) { " + (index < c.broken ? "undeclared();" : "") + " }\n"});
+                {name + ".m", "void " + name + "(void) { " + (index < c.broken ? "int broken = ;" : "") + " }\n"});
         }
         const XATestProject project(files);
         const auto operation = project.operation({forbiddenCall()});

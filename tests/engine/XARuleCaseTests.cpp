@@ -141,7 +141,7 @@ TEST(XARuleCaseFileTest, NamesWhatIsWrongWithTheNotation) {
 }
 
 TEST(XARuleCaseRunnerTest, ACaseThatDoesNotCompileFails) {
-    EXPECT_THAT(problemsOf("TestForbiddenCall.m", "//--- x\nvoid f(void) { undeclared(); }\n"),
+    EXPECT_THAT(problemsOf("TestForbiddenCall.m", "//--- x\nvoid f(void) { int broken = ; }\n"),
                 Contains(HasSubstr("the case does not compile")));
 }
 

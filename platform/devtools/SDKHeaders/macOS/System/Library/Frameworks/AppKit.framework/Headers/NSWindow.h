@@ -4,6 +4,7 @@
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSResponder.h>
 #import <AppKit/NSGraphics.h>
+#import <AppKit/NSEvent.h>
 
 @class NSView, NSViewController, NSWindowController, NSColor, NSImage, NSScreen, NSEvent, NSToolbar, NSButton;
 @protocol NSWindowDelegate;
