@@ -43,7 +43,7 @@ public:
             output.standardError += "xcodebuild: error: " + failure->message + "\n";
             return output;
         }
-        std::vector<XABuildOrderTarget> order = XATargetsInDependencyOrder(choice->targets, projects_, warnings_);
+        std::vector<XABuildOrderTarget> order = buildOrder(choice->targets);
         output.standardOutput = XACommandLineSettingsLogText(request_.commandLineSettings);
         std::vector<std::string> errors;
         for (const XABuildOrderTarget &entry : order) {
@@ -51,9 +51,7 @@ public:
                 XAPlanTargetBuild(*entry.project, *entry.target, settingsInput(*entry.project, *configuration));
             warnings_.insert(warnings_.end(), build.warnings.begin(), build.warnings.end());
             output.standardOutput += XATargetBuildLogText(build);
-            if (!request_.dryRun) {
-                XALayOutTargetProducts(build, errors);
-            }
+            XALayOutTargetProducts(build, request_.dryRun, errors);
         }
         writeWarnings(output);
         for (const std::string &error : errors) {
@@ -65,6 +63,22 @@ public:
     }
 
 private:
+    // The targets asked for after what they depend on, explicitly or through the frameworks they link; implicit
+    // dependencies go first, found again as long as new ones appear (each round adds targets, so it ends).
+    std::vector<XABuildOrderTarget> buildOrder(const std::vector<XABuildOrderTarget> &requested) {
+        std::vector<XABuildOrderTarget> roots = requested;
+        std::vector<XABuildOrderTarget> order = XATargetsInDependencyOrder(roots, projects_, warnings_);
+        for (;;) {
+            std::vector<XABuildOrderTarget> implicit =
+                XAImplicitFrameworkDependencies(order, workspaceProjectPaths_, projects_);
+            if (implicit.empty()) {
+                return order;
+            }
+            roots.insert(roots.begin(), implicit.begin(), implicit.end());
+            order = XATargetsInDependencyOrder(roots, projects_, warnings_);
+        }
+    }
+
     std::optional<XABuildFailure> conflictingOptions() const {
         if (request_.workspacePath && request_.projectPath) {
             return XABuildFailure{XAExitStatusUsage, "The -workspace and -project options cannot be used together."};
@@ -94,6 +108,7 @@ private:
                 failure = XABuildFailure{XAExitStatusNoInput, message};
                 return std::nullopt;
             }
+            workspaceProjectPaths_ = workspace->projectPaths();
             return schemeTargets(*workspace, failure);
         }
         int status = 0;
@@ -231,6 +246,7 @@ private:
     std::string workingDirectory_;
     XAStandInProjectSet projects_;
     std::vector<std::string> warnings_;
+    std::vector<std::string> workspaceProjectPaths_;
 };
 
 } // namespace
