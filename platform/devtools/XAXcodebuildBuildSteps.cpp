@@ -260,6 +260,7 @@ private:
             step.effect = isFramework() ? XAProductEffect::Link : XAProductEffect::Copy;
             step.source = *source;
             step.destination = destination;
+            frameworkFolders_.insert(folder);
             if (header.visibility == XAHeaderVisibility::Public) {
                 publicHeaderNames_.insert(xa_lastPathComponent(*source));
             }
@@ -275,21 +276,23 @@ private:
         if (!isFramework() || (setting("DEFINES_MODULE") != "YES" && ownModuleMap.empty())) {
             return;
         }
-        const std::string path =
-            setting("TARGET_BUILD_DIR") + "/" + setting("MODULES_FOLDER_PATH") + "/module.modulemap";
+        const std::string folder = setting("TARGET_BUILD_DIR") + "/" + setting("MODULES_FOLDER_PATH");
+        const std::string path = folder + "/module.modulemap";
+        const std::string umbrella = setting("PRODUCT_NAME") + ".h";
         if (!ownModuleMap.empty()) {
             const std::string source = absolutePath(ownModuleMap);
-            if (inputExists(source)) {
-                build_.frameworkLinks.emplace_back(path, source);
+            if (!inputExists(source)) {
+                return;
             }
-            return;
-        }
-        const std::string umbrella = setting("PRODUCT_NAME") + ".h";
-        if (publicHeaderNames_.contains(umbrella)) {
+            build_.frameworkLinks.emplace_back(path, source);
+        } else if (publicHeaderNames_.contains(umbrella)) {
             build_.moduleMap.emplace(path, "framework module " + setting("PRODUCT_MODULE_NAME") +
                                                " {\n  umbrella header \"" + umbrella +
                                                "\"\n\n  export *\n  module * { export * }\n}\n");
+        } else {
+            return;
         }
+        frameworkFolders_.insert(folder);
     }
 
     // A versioned framework (macOS) shows its current version's folders at its top level, where the compiler looks
@@ -301,17 +304,10 @@ private:
             return;
         }
         const std::string top = setting("TARGET_BUILD_DIR") + "/" + wrapper;
+        const std::string current = top + "/Versions/" + version + "/";
         bool linked = false;
         for (const char *folder : {"Headers", "PrivateHeaders", "Modules"}) {
-            const std::string inside = top + "/Versions/" + version + "/" + folder + "/";
-            const bool used =
-                std::any_of(build_.frameworkLinks.begin(), build_.frameworkLinks.end(),
-                            [&](const auto &link) { return link.first.starts_with(inside); }) ||
-                (build_.moduleMap && build_.moduleMap->first.starts_with(inside)) ||
-                std::any_of(build_.steps.begin(), build_.steps.end(), [&](const XAStandInBuildStep &step) {
-                    return step.effect == XAProductEffect::Link && step.destination.starts_with(inside);
-                });
-            if (used) {
+            if (frameworkFolders_.contains(current + folder)) {
                 build_.frameworkLinks.emplace_back(top + "/" + folder, std::string("Versions/Current/") + folder);
                 linked = true;
             }
@@ -602,8 +598,9 @@ private:
     std::optional<XABuildSettingsResolver> expander_;
     std::map<std::pair<XASourceLanguage, std::vector<std::string>>, XAPrecompiledHeader> precompiledHeaders_;
     std::optional<std::string> prefixHeaderToPrecompile_;
-    std::set<std::string> scriptOutputs_; // what the target's script phases write, as absolute paths
-    std::set<std::string> publicHeaderNames_;
+    std::set<std::string> scriptOutputs_;     // what the target's script phases write, as absolute paths
+    std::set<std::string> publicHeaderNames_; // the names of a framework's public headers
+    std::set<std::string> frameworkFolders_;  // the folders of a framework that its headers or module map go to
 };
 
 } // namespace
