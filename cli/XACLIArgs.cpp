@@ -10,10 +10,10 @@ namespace {
 
 bool beginsWithDash(const std::string &entry) { return !entry.empty() && entry[0] == '-'; }
 
-const XAConfigurationOption *optionNamedBy(const std::string &entry,
-                                           const std::vector<XAConfigurationOption> &options) {
+// The option an entry names by "--long" or "-short", without a value given after "=".
+const XAConfigurationOption *optionNamedBy(std::string_view entry, const std::vector<XAConfigurationOption> &options) {
     const bool isLongForm = entry.starts_with("--");
-    const std::string name = entry.substr(isLongForm ? 2 : 1);
+    const std::string_view name = entry.substr(isLongForm ? 2 : 1);
     for (const XAConfigurationOption &option : options) {
         if (isLongForm ? option.longName() == name : option.shortName() == name) {
             return &option;
@@ -22,19 +22,22 @@ const XAConfigurationOption *optionNamedBy(const std::string &entry,
     return nullptr;
 }
 
-void reportError(const XAProgressHandler &progress, const std::string &message) {
-    if (progress) {
-        progress(XAProgressMessage(XAProgressMessageKindError, message));
-    }
+// Options whose values are arguments of another tool, which begin with a dash as often as not.
+bool takesToolArguments(const XAConfigurationOption &option) {
+    return option.longName() == XAConfiguration::kExtraCompilerArgs ||
+           option.longName() == XAConfiguration::kExtraXcodebuildArgs;
 }
 
 // A value for the option from the next entry, when it may have one; consumes that entry.
 std::optional<std::string> takeValue(const XAConfigurationOption &option, const std::vector<std::string> &arguments,
                                      size_t &index) {
-    if (index + 1 >= arguments.size() || beginsWithDash(arguments[index + 1])) {
+    if (index + 1 >= arguments.size()) {
         return std::nullopt;
     }
     const std::string &next = arguments[index + 1];
+    if (beginsWithDash(next) && !takesToolArguments(option)) {
+        return std::nullopt;
+    }
     if (option.valueType() == XAOptionValueTypeBool && !option.valueIsValid(XAOptionValue(next), nullptr)) {
         return std::nullopt;
     }
@@ -56,6 +59,12 @@ XACLIArgs XACLIArgs::argsWithArguments(const std::vector<std::string> &arguments
                                        const std::vector<XAConfigurationOption> &options,
                                        const XAProgressHandler &progress) {
     XACLIArgs args;
+    auto fail = [&](const std::string &message) {
+        args.errors_.push_back(message);
+        if (progress) {
+            progress(XAProgressMessage(XAProgressMessageKindError, message));
+        }
+    };
     bool restIsPositional = false;
     for (size_t index = 1; index < arguments.size(); ++index) {
         const std::string &entry = arguments[index];
@@ -68,19 +77,30 @@ XACLIArgs XACLIArgs::argsWithArguments(const std::vector<std::string> &arguments
             args.positionalArgs_.push_back(entry);
             continue;
         }
-        const XAConfigurationOption *option = optionNamedBy(entry, options);
+        // "--name=value" gives the value in the same entry, whatever it begins with.
+        const size_t equals = entry.find('=');
+        const std::string_view name = std::string_view(entry).substr(0, equals);
+        const XAConfigurationOption *option = optionNamedBy(name, options);
         if (!option) {
-            reportError(progress, "Unknown argument: " + entry);
+            fail("Unknown argument: " + entry);
             continue;
         }
-        const size_t optionIndex = index;
+        if (equals != std::string::npos) {
+            const std::string value = entry.substr(equals + 1);
+            if (option->valueType() == XAOptionValueTypeBool && !option->valueIsValid(XAOptionValue(value), nullptr)) {
+                fail("Argument " + std::string(name) + " needs a boolean value: " + value);
+            } else {
+                args.namedArgs_.set(option->longName(), XAValue(value));
+            }
+            continue;
+        }
         if (std::optional<std::string> value = takeValue(*option, arguments, index)) {
             args.rawArgs_.push_back(*value);
             args.namedArgs_.set(option->longName(), XAValue(*value));
         } else if (option->valueType() == XAOptionValueTypeBool) {
             args.namedArgs_.set(option->longName(), XAValue(true));
         } else {
-            reportError(progress, "Argument " + arguments[optionIndex] + " needs a value");
+            fail("Argument " + entry + " needs a value");
         }
     }
     return args;

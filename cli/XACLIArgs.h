@@ -25,8 +25,10 @@ public:
     // Parses `arguments` (the program path first, then what the user typed) against the option vocabulary. An entry
     // that begins with "-" names an option by its short name, one with "--" by its long name (case-sensitive, the
     // first match wins); "--" makes every later entry positional. A non-boolean option takes the next entry as its
-    // value unless that begins with "-"; a boolean option takes it only when it is a valid boolean, else it is YES.
-    // Unknown options and missing values are reported as errors through `progress` and never stop the parse.
+    // value unless that begins with "-" (the options that carry compiler or xcodebuild arguments take it all the
+    // same); a boolean option takes it only when it is a valid boolean, else it is YES. "--name=value" (or
+    // "-n=value") gives the value in the same entry. Unknown options, missing values and invalid booleans are
+    // reported as errors through `progress` and kept in errors(); they never stop the parse.
     static XACLIArgs argsWithArguments(const std::vector<std::string> &arguments,
                                        const std::vector<XAConfigurationOption> &options,
                                        const XAProgressHandler &progress);
@@ -37,6 +39,8 @@ public:
     const std::vector<std::string> &positionalArgs() const { return positionalArgs_; }
     // Long name -> the value as given, or true for a bare boolean option; a repeated option keeps its last value.
     const XADictionary &namedArgs() const { return namedArgs_; }
+    // The problems of the command line, in order; a command line with any is invalid.
+    const std::vector<std::string> &errors() const { return errors_; }
 
     // The first positional argument in lower case; no value when there is none.
     std::optional<std::string> command() const;
@@ -56,6 +60,7 @@ private:
     std::vector<std::string> rawArgs_;
     std::vector<std::string> positionalArgs_;
     XADictionary namedArgs_;
+    std::vector<std::string> errors_;
 };
 
 // The parsed arguments together with the process environment, which an Xcode build phase fills in.

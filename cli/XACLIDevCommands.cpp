@@ -165,7 +165,8 @@ int dumpTranslationUnit(const XACLIEnvironment &environment, const std::string &
         return 1;
     }
     const std::vector<std::string> compilerArguments(raw.begin() + 2, raw.end());
-    return XAClangASTDump(raw[1], compilerArguments, environment.args().boolValueOfNamedArg(XAConfiguration::kVerbose));
+    return XAClangASTDump(raw[1], compilerArguments, environment.args().boolValueOfNamedArg(XAConfiguration::kVerbose),
+                          isatty(STDOUT_FILENO) != 0);
 }
 
 bool isAllAlphanumeric(const std::string &word) {

@@ -4,6 +4,7 @@
 #include "cli/XACLIDevCommands.h"
 #include "cli/XACLIHumanReadablePrinter.h"
 #include "cli/XACLISignals.h"
+#include "codemodel/XALibclang.h"
 #include "core/XACrashCapture.h"
 #include "core/XALog.h"
 #include "core/XAMessageQueue.h"
@@ -17,6 +18,8 @@
 #include "project/XAProject.h"
 
 #include <cstdlib>
+#include <future>
+#include <set>
 
 namespace {
 
@@ -47,6 +50,13 @@ bool setUpDeveloperTools() {
     text += environment.setUpFailureInstructions() + "\n\n";
     XAWriteToStderr(text);
     return false;
+}
+
+// Commands that read no project and run no developer tool, so that they start without asking xcrun and xcodebuild.
+bool commandUsesDeveloperTools(const std::string &command) {
+    static const std::set<std::string> withoutTools = {"version", "list-clang-versions", "docs",          "rules",
+                                                       "tags",    "exampleconfig",       "validateconfig"};
+    return !withoutTools.contains(command);
 }
 
 int runCommand(const XACLIEnvironment &environment, const std::string &programName) {
@@ -99,9 +109,6 @@ int XACLIMain(const std::vector<std::string> &arguments) {
                                                  "avoid recursive invocation.");
         return 0;
     }
-    if (!setUpDeveloperTools()) {
-        return 1;
-    }
     if (arguments.size() <= 1) {
         XACLICurrentPrinter()->printShortUsage(programName);
         return 0;
@@ -110,6 +117,16 @@ int XACLIMain(const std::vector<std::string> &arguments) {
     const std::optional<XACLIEnvironment> environment = XACLIParseArgs(arguments, programName, exitStatus);
     if (!environment) {
         return exitStatus;
+    }
+    const std::string command = environment->args().command().value_or("");
+    if (!commandUsesDeveloperTools(command)) {
+        return runCommand(*environment, programName);
+    }
+    // A command on a project parses: LLVM loads on another thread while the developer tools are set up and the
+    // project is read, rather than within the check's preparation. The command waits for it before it ends.
+    const std::future<bool> libclangLoading = std::async(std::launch::async, [] { return XALibclang::isLoaded(); });
+    if (!setUpDeveloperTools()) {
+        return 1;
     }
     return runCommand(*environment, programName);
 }
@@ -123,6 +140,12 @@ std::optional<XACLIEnvironment> XACLIParseArgs(const std::vector<std::string> &a
             }
         }));
     const std::optional<std::string> command = environment.args().command();
+    // dev_dump hands the entries after its file to the compiler as they are, so they are no options of ours.
+    if (!environment.args().errors().empty() && command != "dev_dump") {
+        XALog(XALogLevelError, "Run `" + programName + " help` for usage info.");
+        exitStatus = 1;
+        return std::nullopt;
+    }
     if (environment.isValid() && command != "help") {
         return environment;
     }

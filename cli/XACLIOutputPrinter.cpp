@@ -29,8 +29,10 @@ std::string withOneLineBreak(std::string line) {
 
 } // namespace
 
+// Colours are only ever written to a terminal, so without one the terminal database is not asked (which runs tput).
 XACLIOutputOptions XACLIOutputOptions::defaultOptions() {
-    return {79, XADevEnvironment::sharedEnvironment().terminalSupportsColors()};
+    const bool toTerminal = isatty(STDOUT_FILENO) || isatty(STDERR_FILENO);
+    return {79, toTerminal && XADevEnvironment::sharedEnvironment().terminalSupportsColors()};
 }
 
 XACLIOutputPrinter::XACLIOutputPrinter(XACLIOutputOptions options)

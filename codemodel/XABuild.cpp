@@ -88,7 +88,7 @@ bool XABuild::processBuildWithPermissionToProcessPCHs(bool permission, const XAP
     if (!requireLoadedLibclang(progress)) {
         return false;
     }
-    clearModuleCachesWithProgress(progress);
+    modulesCacheUse_ = std::make_unique<XAModulesCacheUse>(progress);
     initializeAndLoadDiskCacheWithProgress(progress);
 
     if (!hasBuildLog()) {
@@ -101,7 +101,7 @@ bool XABuild::processBuildWithPermissionToProcessPCHs(bool permission, const XAP
         if (!performBuildAsDryRun(dryRun, progress)) {
             return false;
         }
-        clearModuleCachesWithProgress(progress);
+        modulesCacheUse_->clearUnlessUsedElsewhere(progress);
         if (configuration_.saveBuildLogIntoDiskCache()) {
             diskCache_->writeBuildLogToDisk(buildLog_, *project_, dryRun, progress);
         }
@@ -376,6 +376,8 @@ std::string XABuild::modulesCacheDir() { return XAModulesCacheDir(); }
 std::string XABuild::modulesCachePath() { return XAModulesCachePath(); }
 
 void XABuild::clearModuleCachesWithProgress(const XAProgressHandler &progress) { XAClearModuleCaches(progress); }
+
+void XABuild::endModulesCacheUse() { modulesCacheUse_.reset(); }
 
 bool XABuild::processPCHsWithCompilationInfos(const XAPCHCompilationInfos &infos,
                                               const XAProgressHandler &progress) const {

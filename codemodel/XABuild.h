@@ -18,6 +18,7 @@
 #include "codemodel/XABuildLogParser.h"
 #include "codemodel/XABuildStep.h"
 #include "codemodel/XACompilationInfo.h"
+#include "codemodel/XAModulesCache.h"
 #include "core/XAProgressMessage.h"
 #include "core/XAValue.h"
 #include "engine/config/XAConfiguration.h"
@@ -163,6 +164,9 @@ public:
     static std::string modulesCacheDir();
     static std::string modulesCachePath();
     static void clearModuleCachesWithProgress(const XAProgressHandler &progress);
+    // The build uses the module caches from the start of processBuildWithPermissionToProcessPCHs until this call (or
+    // its end), so that no other check clears them meanwhile; the caller ends the use when its parsing is done.
+    void endModulesCacheUse();
     // Makes the headers ready for parsing (XAPrecompiledHeaders.h), as many at a time as the configured jobs.
     bool processPCHsWithCompilationInfos(const XAPCHCompilationInfos &infos, const XAProgressHandler &progress) const;
 
@@ -184,6 +188,7 @@ private:
     XAConfiguration configuration_;
     XAXcodebuildRunner xcodebuildRunner_;
     std::unique_ptr<XABuildLogCache> diskCache_;
+    std::unique_ptr<XAModulesCacheUse> modulesCacheUse_;
 
     std::string buildLog_;
     bool buildWasDryRun_ = true;

@@ -54,21 +54,26 @@ std::optional<XAColor> diagnosticColor(CXDiagnosticSeverity severity) {
     return std::nullopt;
 }
 
-void printDiagnostics(CXTranslationUnit unit, bool allDiagnostics, const XADumpWriter &write) {
+// The text in the colour when the dump is coloured, else as it is.
+std::string painted(const std::string &text, const std::optional<XAColor> &color, bool colored) {
+    return XAColoredFormat(text, colored ? color : std::nullopt);
+}
+
+void printDiagnostics(CXTranslationUnit unit, bool allDiagnostics, bool colored, const XADumpWriter &write) {
     const XALibclangFunctions &clang = XALibclang::fn();
     const unsigned count = clang.clang_getNumDiagnostics(unit);
     if (count == 0) {
         return;
     }
     const std::optional<XAColor> blue = XAColor::blueColor();
-    write(XAColoredFormat("\n==================\n", blue) + XAColoredFormat("Diagnostics:\n", blue) +
-          XAColoredFormat("==================\n", blue));
+    write(painted("\n==================\n", blue, colored) + painted("Diagnostics:\n", blue, colored) +
+          painted("==================\n", blue, colored));
     for (unsigned i = 0; i < count; ++i) {
         CXDiagnostic diagnostic = clang.clang_getDiagnostic(unit, i);
         const CXDiagnosticSeverity severity = clang.clang_getDiagnosticSeverity(diagnostic);
         const std::optional<std::string> text = XAFormattedDiagnosticWithChildren(diagnostic);
         if (text && (allDiagnostics || severity >= CXDiagnostic_Error)) {
-            write(XAColoredFormat("-----\n" + *text + "\n", diagnosticColor(severity)));
+            write(painted("-----\n" + *text + "\n", diagnosticColor(severity), colored));
         }
         clang.clang_disposeDiagnostic(diagnostic);
     }
@@ -114,7 +119,7 @@ std::string XACursorExtentDescription(unsigned startLine, unsigned startColumn, 
     return "[" + std::to_string(startLine) + ":" + std::to_string(startColumn) + "-" + std::to_string(endColumn) + "]";
 }
 
-void XAPrintCursorTree(const std::string &prefix, const std::string &filePath, CXCursor cursor,
+void XAPrintCursorTree(const std::string &prefix, const std::string &filePath, CXCursor cursor, bool colored,
                        const XADumpWriter &write) {
     const XADumpWriter &out = write ? write : writeToStdout;
     const XALibclangFunctions &clang = XALibclang::fn();
@@ -122,18 +127,18 @@ void XAPrintCursorTree(const std::string &prefix, const std::string &filePath, C
     if (!isNull && (XACursorIsInSystemHeader(cursor) || XACursorFilePath(cursor) != filePath)) {
         return;
     }
-    std::string line = XAColoredFormat(prefix, XAColor::grayColor());
+    std::string line = painted(prefix, XAColor::grayColor(), colored);
     if (isNull) {
         out(line + "<null cursor>\n");
         return;
     }
     const CXCursorKind kind = clang.clang_getCursorKind(cursor);
     const XACursorPosition start = XACursorExtentStart(cursor), end = XACursorExtentEnd(cursor);
-    line += XAColoredFormat(XACursorKindSpelling(kind).value_or("") + " ", XACursorKindColor(kind));
+    line += painted(XACursorKindSpelling(kind).value_or("") + " ", XACursorKindColor(kind), colored);
     line += XACursorSpelling(cursor).value_or("") + " ";
-    line += XAColoredFormat("(" + XATypeSpelling(XACursorType(cursor)).value_or("") + ") ", XAColor::grayColor());
-    line += XAColoredFormat(XACursorExtentDescription(start.line, start.column, end.line, end.column),
-                            XAColor::yellowColor());
+    line += painted("(" + XATypeSpelling(XACursorType(cursor)).value_or("") + ") ", XAColor::grayColor(), colored);
+    line += painted(XACursorExtentDescription(start.line, start.column, end.line, end.column), XAColor::yellowColor(),
+                    colored);
     out(line + "\n");
     std::vector<CXCursor> children;
     clang.clang_visitChildren(
@@ -144,7 +149,7 @@ void XAPrintCursorTree(const std::string &prefix, const std::string &filePath, C
         },
         &children);
     for (CXCursor child : children) {
-        XAPrintCursorTree(prefix + "|  ", filePath, child, out);
+        XAPrintCursorTree(prefix + "|  ", filePath, child, colored, out);
     }
 }
 
@@ -167,7 +172,7 @@ std::vector<std::string> XAClangASTDumpArguments(const std::string &filePath, co
 }
 
 int XAClangASTDump(const std::string &givenFilePath, const std::optional<std::vector<std::string>> &extraArguments,
-                   bool allDiagnostics, const XADumpWriter &write) {
+                   bool allDiagnostics, bool colored, const XADumpWriter &write) {
     const XADumpWriter &out = write ? write : writeToStdout;
     const XALibclangFunctions &clang = XALibclang::fn();
     const std::string filePath = xa_absoluteCLIPath(givenFilePath);
@@ -183,10 +188,10 @@ int XAClangASTDump(const std::string &givenFilePath, const std::optional<std::ve
         XALog(XALogLevelError, "Error parsing TU: %s", error.message.c_str());
         return 1;
     }
-    out(XAColoredFormat("Using SDK: " + xa_lastPathComponent(sdk) + "\n", XAColor::grayColor()));
-    out(XAColoredFormat("Using Clang: " + XAClangFullVersion().value_or("") + "\n", XAColor::grayColor()));
-    XAPrintCursorTree("", filePath, clang.clang_getTranslationUnitCursor(unit), out);
-    printDiagnostics(unit, allDiagnostics, out);
+    out(painted("Using SDK: " + xa_lastPathComponent(sdk) + "\n", XAColor::grayColor(), colored));
+    out(painted("Using Clang: " + XAClangFullVersion().value_or("") + "\n", XAColor::grayColor(), colored));
+    XAPrintCursorTree("", filePath, clang.clang_getTranslationUnitCursor(unit), colored, out);
+    printDiagnostics(unit, allDiagnostics, colored, out);
     clang.clang_disposeTranslationUnit(unit);
     return 0;
 }

@@ -20,10 +20,11 @@ using XADumpWriter = std::function<void(const std::string &text)>;
 // A file whose name contains ".osx." is parsed as OS X code (x86_64, the macosx SDK, Cocoa.h included), any other as
 // iOS code (armv7, the iphoneos SDK, UIKit.h included), with the extra arguments after those. Prints the SDK's and
 // Clang's versions, the tree and, when there are diagnostics, a banner and each diagnostic: with `allDiagnostics`
-// every one (notes and remarks grey, warnings yellow, errors red), else errors only. Returns 0 after a dump and 1,
-// after logging "Error parsing TU: <reason>", when the file cannot be parsed.
+// every one (notes and remarks grey, warnings yellow, errors red), else errors only. Without `colored` the same text
+// comes without escape sequences (for output that is not a terminal). Returns 0 after a dump and 1, after logging
+// "Error parsing TU: <reason>", when the file cannot be parsed.
 int XAClangASTDump(const std::string &filePath, const std::optional<std::vector<std::string>> &extraArguments,
-                   bool allDiagnostics, const XADumpWriter &write = nullptr);
+                   bool allDiagnostics, bool colored, const XADumpWriter &write = nullptr);
 
 // The compiler arguments of the dump for a file and SDK, before they are adapted for the loaded libclang.
 std::vector<std::string> XAClangASTDumpArguments(const std::string &filePath, const std::string &sdkPath,
@@ -31,7 +32,7 @@ std::vector<std::string> XAClangASTDumpArguments(const std::string &filePath, co
 
 // Prints the cursor and, recursively, its children, each level indented by "|  " more. Only cursors of the given file
 // outside system headers are printed, and nothing below any other cursor.
-void XAPrintCursorTree(const std::string &prefix, const std::string &filePath, CXCursor cursor,
+void XAPrintCursorTree(const std::string &prefix, const std::string &filePath, CXCursor cursor, bool colored,
                        const XADumpWriter &write = nullptr);
 
 // An extent as "[line:column-column]" on one line or "[line:column - line:column]" across lines.

@@ -317,6 +317,11 @@ std::vector<std::string> XACompilationInfo::parsingArguments(const std::optional
     arguments.push_back("-Wno-error");
     // Rules read the documentation comments of system declarations, which the parser drops unless asked to keep.
     arguments.push_back("-fretain-comments-from-system-headers");
+    // Broken code (missing SDK declarations or dependencies, generated code) can hold thousands of unknown names:
+    // looking for a correction of each keeps the parser busy for minutes, only to add "did you mean" to errors the
+    // checker never needs, so typo correction is off and errors per file stop at the compiler's default limit, whatever
+    // the build line asks for.
+    arguments.insert(arguments.end(), {"-fno-spell-checking", "-ferror-limit=19"});
     if (extraArgs) {
         arguments.insert(arguments.end(), extraArgs->begin(), extraArgs->end());
     }

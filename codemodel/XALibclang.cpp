@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <mutex>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,6 +26,18 @@ struct LoadedLibrary {
 LoadedLibrary &loadedLibrary() {
     static LoadedLibrary library;
     return library;
+}
+
+// The loader the first use runs; held by its own lock, which stays taken while the loader runs so that other first
+// users wait for the library rather than find none.
+struct FirstUseLoader {
+    std::mutex mutex;
+    std::function<void()> loader;
+};
+
+FirstUseLoader &firstUseLoader() {
+    static FirstUseLoader firstUse;
+    return firstUse;
 }
 
 // Fills `functions` from the library; the name of the first function it lacks otherwise.
@@ -144,13 +157,38 @@ bool XALibclang::load(const std::string &path, XAError *error) {
     return true;
 }
 
+void XALibclang::loadOnFirstUse(std::function<void()> loader) {
+    FirstUseLoader &firstUse = firstUseLoader();
+    std::lock_guard lock(firstUse.mutex);
+    firstUse.loader = std::move(loader);
+}
+
+void XALibclang::runFirstUseLoader() {
+    FirstUseLoader &firstUse = firstUseLoader();
+    std::lock_guard lock(firstUse.mutex);
+    if (std::function<void()> loader = std::exchange(firstUse.loader, nullptr)) {
+        loader();
+    }
+}
+
+const XALibclangFunctions *XALibclang::tableAfterFirstUseLoader() {
+    runFirstUseLoader();
+    const XALibclangFunctions *functions = table_.load(std::memory_order_acquire);
+    if (functions == nullptr) {
+        failBecauseNotLoaded();
+    }
+    return functions;
+}
+
 void *XALibclang::handle() {
+    runFirstUseLoader();
     LoadedLibrary &library = loadedLibrary();
     std::lock_guard lock(library.mutex);
     return library.handle;
 }
 
 std::optional<std::string> XALibclang::loadedLibraryPath() {
+    runFirstUseLoader();
     LoadedLibrary &library = loadedLibrary();
     std::lock_guard lock(library.mutex);
     return library.path;

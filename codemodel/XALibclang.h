@@ -16,9 +16,10 @@
 //     const XALibclangFunctions &clang = XALibclang::fn();
 //     CXCursorKind kind = clang.clang_getCursorKind(cursor);
 //
-// or, for a single call, XALibclang::fn().clang_getCursorKind(cursor). fn() costs one atomic load. Before a library
-// is loaded (or when loading failed) fn() logs what happened and aborts the process, so that a missing library is
-// never an obscure crash inside a null function pointer.
+// or, for a single call, XALibclang::fn().clang_getCursorKind(cursor). fn() costs one atomic load. Loading LLVM takes
+// a good part of a second, which a command that never parses need not pay: the start-up names a loader that runs at
+// the first use instead (loadOnFirstUse). Before a library is loaded (or when loading failed) fn() logs what happened
+// and aborts the process, so that a missing library is never an obscure crash inside a null function pointer.
 //
 // The table is bound completely or not at all: a library that lacks any listed function is refused with a message
 // naming the function. Once bound, the library stays loaded and the table unchanged for the life of the process, so
@@ -31,6 +32,7 @@
 #include <clang-c/Index.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -56,7 +58,17 @@ public:
     // called at start, before other threads use libclang.
     static bool load(const std::string &path, XAError *error);
 
-    static bool isLoaded() { return table_.load(std::memory_order_acquire) != nullptr; }
+    // Makes `loader` (which calls load()) run once, on the first use of the table, of isLoaded(), handle() or
+    // loadedLibraryPath(), instead of now; replaces a loader that has not run yet.
+    static void loadOnFirstUse(std::function<void()> loader);
+
+    // Whether a library is bound; runs the first-use loader when none is.
+    static bool isLoaded() {
+        if (table_.load(std::memory_order_acquire) == nullptr) [[unlikely]] {
+            runFirstUseLoader();
+        }
+        return table_.load(std::memory_order_acquire) != nullptr;
+    }
     // The handle of the bound library; null when none is bound.
     static void *handle();
     // The path the bound library was loaded from, as given to load().
@@ -66,7 +78,7 @@ public:
     static const XALibclangFunctions &fn() {
         const XALibclangFunctions *functions = table_.load(std::memory_order_acquire);
         if (functions == nullptr) [[unlikely]] {
-            failBecauseNotLoaded();
+            functions = tableAfterFirstUseLoader();
         }
         return *functions;
     }
@@ -82,6 +94,9 @@ public:
 
 private:
     [[noreturn]] static void failBecauseNotLoaded();
+    static void runFirstUseLoader();
+    // The table once the first-use loader has run; aborts when there is still none.
+    static const XALibclangFunctions *tableAfterFirstUseLoader();
 
     static inline std::atomic<const XALibclangFunctions *> table_{nullptr};
 };

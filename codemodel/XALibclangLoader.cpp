@@ -182,13 +182,19 @@ bool loadLibclangDylibAtPath(const std::optional<std::string> &path) {
 
 namespace {
 
-bool loadChosenLibclang(const std::optional<std::vector<std::string>> &libraryPaths,
-                        const std::optional<std::string> &requestedVersionName) {
-    const XALibclangChoice choice = XAChooseLibclang(libraryPaths, requestedVersionName);
+// The path of the library chosen as XAChooseLibclang does, after reporting its fallback message.
+std::optional<std::string> reportedChoiceOfLibclang(const std::optional<std::vector<std::string>> &libraryPaths,
+                                                    const std::optional<std::string> &requestedVersionName) {
+    XALibclangChoice choice = XAChooseLibclang(libraryPaths, requestedVersionName);
     if (choice.startupErrorMessage) {
         XAReportStartupError(*choice.startupErrorMessage);
     }
-    return loadLibclangDylibAtPath(choice.path);
+    return std::move(choice.path);
+}
+
+bool loadChosenLibclang(const std::optional<std::vector<std::string>> &libraryPaths,
+                        const std::optional<std::string> &requestedVersionName) {
+    return loadLibclangDylibAtPath(reportedChoiceOfLibclang(libraryPaths, requestedVersionName));
 }
 
 } // namespace
@@ -233,7 +239,10 @@ void XALoadLibclangAtStartup() {
     }
     const std::optional<std::vector<std::string>> libraryPaths = availableLibclangDylibPaths();
     XALog(XALogLevelDebug, "Available libclang dylibs: " + descriptionOfPaths(libraryPaths));
-    loadChosenLibclang(libraryPaths, xa_clangVersionToUse(XAUserDefaults::standard()));
+    XALibclang::loadOnFirstUse(
+        [path = reportedChoiceOfLibclang(libraryPaths, xa_clangVersionToUse(XAUserDefaults::standard()))] {
+            loadLibclangDylibAtPath(path);
+        });
 }
 
 bool XAClangVersionTextIsLLVMOrApple(std::string_view versionText) {

@@ -11,8 +11,8 @@
 // has none and can never be chosen. The user default "clangVersionToUse" picks a version by that name; without it,
 // or when no library has that name, the newest version in the folder is loaded (the highest number in its name).
 //
-// The entry point decides the launch mode first and then calls XALoadLibclangAtStartup, so that a start-up error
-// reaches a command-line user on standard error and a desktop user through the desktop's presenter.
+// The entry point decides the launch mode first and then calls XALoadLibclangAtStartup, so that a start-up error about
+// the choice reaches a command-line user on standard error and a desktop user through the desktop's presenter.
 //
 // The functions keep the names they have on macOS, where the libraries are ".dylib" files; here every "dylib" is a
 // shared library (".so").
@@ -76,7 +76,9 @@ using XAStartupErrorPresenter = std::function<void(const XAError &error)>;
 void XASetStartupErrorPresenter(XAStartupErrorPresenter presenter);
 
 // The start-up step: nothing under a unit-test harness; otherwise logs "Available libclang dylibs: <paths>" at the
-// debugging level and loads the configured library. Call once, after the launch mode is set.
+// debugging level, chooses and reports as loadConfiguredLibclang does, and has the choice loaded at the first use of
+// libclang (XALibclang::loadOnFirstUse), so that a command that never parses never loads LLVM. Call once, after the
+// launch mode is set.
 void XALoadLibclangAtStartup();
 
 // Whether the loaded library counts as a vendor-grade (fully capable) build, which the compiler-argument preparation

@@ -5,6 +5,11 @@
 // build clears the whole folder before it works and after every fresh xcodebuild run, so that no module built by an
 // earlier run (with other headers or settings) is ever read; xcodebuild is told to use the version folder when the
 // option useOwnModulesCache is set.
+//
+// Checks of other processes (and other checks of this one) build and read modules in the same folder, so a check
+// marks its use of the caches for as long as it parses (XAModulesCacheUse), and the caches are cleared only while no
+// check uses them: the mark is a shared lock on the file ModuleCaches.lock beside the folder, clearing takes the
+// exclusive lock without waiting and leaves the folder alone when it cannot have it.
 
 #include "core/XAProgressMessage.h"
 
@@ -23,6 +28,25 @@ std::string XAModulesCachePathForVersions(const std::optional<std::string> &xcod
 // its parents when missing (a failure is logged at the error level, and the path is returned all the same).
 std::string XAModulesCachePath();
 
-// Removes the "ModuleCaches" folder with everything in it. A failure other than a missing folder is reported as an
-// error message "Could not remove modules cache dir at '<folder>': <reason>".
+// Removes the "ModuleCaches" folder with everything in it, unless a check uses it: then the folder stays and a
+// debugging message says so. A failure other than a missing folder is reported as an error message "Could not remove
+// modules cache dir at '<folder>': <reason>".
 void XAClearModuleCaches(const XAProgressHandler &progress);
+
+// One check's use of the module caches, from the start of its build to the end of its parsing. Not copyable; the use
+// ends with the object or with end().
+class XAModulesCacheUse {
+public:
+    // Begins the use, clearing the caches first when no other check uses them.
+    explicit XAModulesCacheUse(const XAProgressHandler &progress);
+    ~XAModulesCacheUse();
+    XAModulesCacheUse(const XAModulesCacheUse &) = delete;
+    XAModulesCacheUse &operator=(const XAModulesCacheUse &) = delete;
+
+    // Clears the caches when no check but this one uses them; the use goes on.
+    void clearUnlessUsedElsewhere(const XAProgressHandler &progress);
+    void end();
+
+private:
+    int lockDescriptor_ = -1;
+};

@@ -13,11 +13,16 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <mutex>
 #include <set>
 #include <system_error>
+
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 #include <tbb/task_arena.h>
 
@@ -144,6 +149,43 @@ bool savedHeaderIsReusable(const std::string &outputPath, const std::string &key
     return libclangLoadsSavedHeader(outputPath);
 }
 
+// libclang ends the process when writing a header or a module fails, so the folders it writes into are checked before
+// it parses: each must be writable and have room for what a header and the modules it builds take, which is at most
+// tens of megabytes for the SDKs' frameworks.
+constexpr std::uint64_t kBytesNeededToPrepareAHeader = 64ull << 20;
+
+// The folders a parse with these arguments writes into: the header's and the modules cache, when modules are on.
+std::vector<std::string> foldersWrittenByParse(const std::string &outputPath,
+                                               const std::vector<std::string> &arguments) {
+    std::vector<std::string> folders = {xa_stringByDeletingLastPathComponent(outputPath)};
+    constexpr std::string_view kModulesCacheOption = "-fmodules-cache-path=";
+    for (const std::string &argument : arguments) {
+        if (argument.starts_with(kModulesCacheOption)) {
+            folders.push_back(argument.substr(kModulesCacheOption.size()));
+        }
+    }
+    return folders;
+}
+
+// Why libclang could not write into the folder (made when missing), or no value when it can.
+std::optional<std::string> folderWriteProblem(const std::string &folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (::access(folder.c_str(), W_OK) != 0) {
+        return "the folder " + folder + " is not writable (" + std::strerror(errno) + ")";
+    }
+    struct statvfs status {};
+    if (::statvfs(folder.c_str(), &status) != 0) {
+        return "the free space in " + folder + " cannot be determined (" + std::strerror(errno) + ")";
+    }
+    const std::uint64_t available = static_cast<std::uint64_t>(status.f_bavail) * status.f_frsize;
+    if (available < kBytesNeededToPrepareAHeader) {
+        return "the disk holding " + folder + " is nearly full (" + std::to_string(available >> 20) + " MiB free, " +
+               std::to_string(kBytesNeededToPrepareAHeader >> 20) + " MiB needed)";
+    }
+    return std::nullopt;
+}
+
 class HeaderProcessor {
 public:
     HeaderProcessor(const std::vector<std::shared_ptr<const XAPCHCompilationInfo>> &infos,
@@ -237,6 +279,12 @@ private:
     bool parseAndSave(std::size_t index, const XAPCHCompilationInfo &info, const std::string &key) {
         const XALibclangFunctions &clang = XALibclang::fn();
         const std::vector<std::string> &arguments = info.parsingCompilerArgs();
+        for (const std::string &folder : foldersWrittenByParse(info.outputPath(), arguments)) {
+            if (std::optional<std::string> problem = folderWriteProblem(folder)) {
+                fail("Error: Cannot prepare precompiled header #" + number(index) + ": " + *problem + ".");
+                return false;
+            }
+        }
         XAClangIndexOwner clangIndex(clang.clang_createIndex(0, 0));
         XAError error;
         XATranslationUnitOwner translationUnit(

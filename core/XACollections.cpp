@@ -1,5 +1,7 @@
 #include "core/XACollections.h"
 
+#include "core/XAAttributedString.h"
+
 namespace fk {
 
 XAValue::Array arrayWithoutNulls(const XAValue::Array &array) {
@@ -39,6 +41,18 @@ XADictionary dictionaryByMerging(const XADictionary &dictionary, const XADiction
 }
 
 } // namespace fk
+
+XAAttributedString xa_attributedComponentsJoinedByAttributedString(const std::vector<XAAttributedString> &components,
+                                                                   const std::optional<XAAttributedString> &separator) {
+    XAAttributedString joined;
+    for (size_t index = 0; index < components.size(); ++index) {
+        if (index > 0 && separator) {
+            joined.append(*separator);
+        }
+        joined.append(components[index]);
+    }
+    return joined;
+}
 
 std::string xa_nonEmptyComponentsJoinedWithString(const std::vector<std::string> &components,
                                                   std::string_view separator) {

@@ -34,6 +34,8 @@
 #include <tbb/parallel_for.h>
 #include <tbb/task_arena.h>
 
+class XAAttributedString;
+
 namespace xa_detail {
 
 template <typename T> struct IsVector : std::false_type {};
@@ -400,6 +402,10 @@ template <typename T> std::vector<T> xa_arrayOf(const T &value, std::size_t coun
 
 std::string xa_nonEmptyComponentsJoinedWithString(const std::vector<std::string> &components,
                                                   std::string_view separator);
+// The styled components one after the other with the separator between each two, every part keeping its
+// attributes; no separator joins them directly. (A typed list holds only styled strings: there is nothing to skip.)
+XAAttributedString xa_attributedComponentsJoinedByAttributedString(const std::vector<XAAttributedString> &components,
+                                                                   const std::optional<XAAttributedString> &separator);
 
 template <std::ranges::sized_range C> bool xa_moreThanOne(const C &collection) {
     return std::ranges::size(collection) > 1;

@@ -32,12 +32,17 @@ std::optional<std::string> temporaryFileWithText(const std::string &text, XAErro
 
 std::vector<XADiffTool> xa_diffTools() {
     return {
+        {"Meld", {"meld"}},
+        {"KDiff3", {"kdiff3"}},
+        {"Kompare", {"kompare"}},
+        {"Visual Studio Code", {"code"}, {"--diff"}},
         {"Kaleidoscope", {"ksdiff", "/Applications/Kaleidoscope.app/Contents/Resources/bin/ksdiff"}},
         {"Beyond Compare", {"bcompare", "/usr/local/bin/bcompare"}},
         {"Changes", {"chdiff", "/Applications/Changes.app/Contents/Resources/chdiff"}},
         {"DeltaWalker", {"/Applications/DeltaWalker.app/Contents/MacOS/dw"}},
         {"FileMerge", {"opendiff"}},
         {"TextWrangler", {"twdiff", "/usr/local/bin/twdiff"}},
+        {"diff", {"diff"}, {"-u"}, true},
     };
 }
 
@@ -45,13 +50,19 @@ std::vector<XADiffTool> xa_diffToolsInOrderOfPreference() { return xa_diffTools(
 
 std::optional<std::string> XAInstalledDiffToolPath(const std::vector<XADiffTool> &tools,
                                                    const XAExecutableLocator &locator, XAError *error) {
+    const std::optional<XAInstalledDiffTool> installed = XAFirstInstalledDiffTool(tools, locator, error);
+    return installed ? std::optional(installed->path) : std::nullopt;
+}
+
+std::optional<XAInstalledDiffTool> XAFirstInstalledDiffTool(const std::vector<XADiffTool> &tools,
+                                                            const XAExecutableLocator &locator, XAError *error) {
     std::string tried;
     for (const XADiffTool &tool : tools) {
         for (const std::string &command : tool.commands) {
             const std::optional<std::string> path = locator ? locator(command) : std::nullopt;
             std::error_code code;
             if (path && !path->empty() && std::filesystem::exists(*path, code)) {
-                return path;
+                return XAInstalledDiffTool{tool, *path};
             }
             tried.append(tried.empty() ? "" : ", ").append("`" + command + "`");
         }
@@ -61,10 +72,11 @@ std::optional<std::string> XAInstalledDiffToolPath(const std::vector<XADiffTool>
 }
 
 std::optional<XAError> XARunDiffTool(const std::string &left, const std::string &right,
-                                     const std::vector<XADiffTool> &tools, const XAExecutableLocator &locator) {
+                                     const std::vector<XADiffTool> &tools, const XAExecutableLocator &locator,
+                                     std::optional<std::string> *printedDifference) {
     XAError error;
-    const std::optional<std::string> tool = XAInstalledDiffToolPath(tools, locator, &error);
-    if (!tool) {
+    const std::optional<XAInstalledDiffTool> installed = XAFirstInstalledDiffTool(tools, locator, &error);
+    if (!installed) {
         return error;
     }
     const std::optional<std::string> leftPath = temporaryFileWithText(left, error);
@@ -72,31 +84,40 @@ std::optional<XAError> XARunDiffTool(const std::string &left, const std::string 
     if (!rightPath) {
         return error;
     }
-    const XATaskResults results = XATask::xa_execute(*tool, {*leftPath, *rightPath});
+    std::vector<std::string> arguments = installed->tool.arguments;
+    arguments.insert(arguments.end(), {*leftPath, *rightPath});
+    const XATaskResults results = XATask::xa_execute(installed->path, arguments);
     if (results.error) {
         return results.error;
     }
-    if (results.exitStatus != 0) {
-        return XAError(*tool + " returned status " + std::to_string(results.exitStatus));
+    const bool differ = installed->tool.printsDifference && results.exitStatus == 1;
+    if (results.exitStatus != 0 && !differ) {
+        return XAError(installed->path + " returned status " + std::to_string(results.exitStatus));
+    }
+    if (printedDifference) {
+        *printedDifference = installed->tool.printsDifference
+                                 ? std::optional(results.standardOutput.value_or(std::string()))
+                                 : std::nullopt;
     }
     return std::nullopt;
 }
 
 void xa_showDiffUsingTools(const std::string &left, const std::vector<XADiffTool> &tools, const std::string &right,
-                           const XAExecutableLocator &locator, std::function<void()> success,
+                           const XAExecutableLocator &locator, XADiffSuccess success,
                            std::function<void(const XAError &)> failure) {
     std::thread([=] {
-        const std::optional<XAError> error = XARunDiffTool(left, right, tools, locator);
+        std::optional<std::string> printed;
+        const std::optional<XAError> error = XARunDiffTool(left, right, tools, locator, &printed);
         if (error && failure) {
             failure(*error);
         } else if (!error && success) {
-            success();
+            success(printed);
         }
     }).detach();
 }
 
 void xa_showDiffInExternalToolWithString(const std::string &left, const std::string &right,
-                                         const XAExecutableLocator &locator, std::function<void()> success,
+                                         const XAExecutableLocator &locator, XADiffSuccess success,
                                          std::function<void(const XAError &)> failure) {
     xa_showDiffUsingTools(left, xa_diffToolsInOrderOfPreference(), right, locator, std::move(success),
                           std::move(failure));

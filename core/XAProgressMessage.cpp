@@ -98,8 +98,12 @@ XAProgressHandler XAProgressHandlerDowngradingErrors(XAProgressHandler handler) 
 
 const XAProgressHandler &XAProgressHandlerLoggingErrors() {
     static const XAProgressHandler handler = [](const XAProgressMessage &message) {
-        if (message.isError()) {
-            XALog(XALogLevelError, "Error: %s", message.logMessage().c_str());
+        // An error's log line begins with its own "ERROR: ", which would repeat the prefix; compiler errors keep
+        // theirs, which says more.
+        if (message.kind() == XAProgressMessageKindError) {
+            XALog(XALogLevelError, "Error: %s", message.message().c_str());
+        } else if (message.isError()) {
+            XALog(XALogLevelError, "%s", message.logMessage().c_str());
         }
     };
     return handler;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <climits>
 #include <memory>
 #include <unordered_set>
@@ -205,4 +206,32 @@ std::optional<std::string> xa_closestMatchInArray(std::string_view s, const std:
         return std::nullopt;
     }
     return xa_stringsOrderedByMatchDistance(s, candidates).front();
+}
+
+bool xa_isCloseMatch(std::string_view s, std::string_view candidate) {
+    const auto lower = [](std::string_view text) {
+        std::string lowered(text);
+        std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return lowered;
+    };
+    const std::string a = lower(s);
+    const std::string b = lower(candidate);
+    // Optimal string alignment distance, row by row.
+    std::vector<std::vector<std::size_t>> distance(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i) {
+        for (std::size_t j = 0; j <= b.size(); ++j) {
+            if (i == 0 || j == 0) {
+                distance[i][j] = i + j;
+                continue;
+            }
+            const std::size_t replace = distance[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
+            distance[i][j] = std::min({distance[i - 1][j] + 1, distance[i][j - 1] + 1, replace});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+                distance[i][j] = std::min(distance[i][j], distance[i - 2][j - 2] + 1);
+            }
+        }
+    }
+    const std::size_t allowed = std::max<std::size_t>(1, std::min(a.size(), b.size()) / 3);
+    return distance[a.size()][b.size()] <= allowed;
 }

@@ -29,3 +29,8 @@ std::vector<std::string> xa_stringsOrderedByMatchDistance(std::string_view s,
 
 // The first candidate of that order; empty for no candidates.
 std::optional<std::string> xa_closestMatchInArray(std::string_view s, const std::vector<std::string> &candidates);
+
+// Whether `candidate` is close enough to `s` to be what was meant: the two differ, ignoring case, by at most a third
+// of the shorter one's length (at least one) in insertions, deletions, replacements and swaps of neighbouring
+// characters. Compares code units: meant for identifiers.
+bool xa_isCloseMatch(std::string_view s, std::string_view candidate);

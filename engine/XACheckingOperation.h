@@ -23,9 +23,10 @@
 // Threads and lifetime: the operation is always owned by a shared pointer; a run holds one to it until its completion
 // has returned, so a front end may let go of it while an asynchronous run goes on. The completion is called exactly
 // once per run, after every worker of the run has finished, also when the run fails or is cancelled. Progress
-// handlers are called from any of the run's threads, several at once. The run changes nothing process-wide while its
-// workers run: compilers' working directories are passed to libclang as arguments, and the environment variables
-// common to all compilations are set before the first worker starts and put back after the last one has ended.
+// handlers are called from any of the run's threads, several at once. The run changes nothing process-wide, neither
+// the working directory nor the environment, which other threads (a desktop's interface) read meanwhile: compilers'
+// working directories are passed to libclang as arguments, and what the compiler takes from the variables the
+// compilations export (the deployment target) is in each file's parsing arguments (its -target triple).
 //
 // Read the results (diagnostics, hasFailed, preparationSuccess, the recorded messages, the dates) in the completion
 // or after it; cancel() and isRunning() may be called from any thread at any time.
@@ -152,10 +153,9 @@ public:
                                                                 const XAProgressHandler &progress);
     // The compilations of the build whose files are part of the project and are not excluded, in path order.
     CompilationInfos compilationInfosForFilesToCheck() const;
-    // Sets the environment variables every compilation exports with the same value, saving the environment first.
+    // Records (and logs) the environment variables every compilation exports with the same value; the process
+    // environment stays as it is.
     void updateEnvironmentFromCompilationInfos(const CompilationInfos &infos);
-    // Puts back the environment saved by updateEnvironmentFromCompilationInfos.
-    void restoreEnvironment();
 
     // ---- Results and statistics ----
 
@@ -175,7 +175,10 @@ public:
     std::uint64_t numCheckedStatements() const { return numCheckedStatements_; }
     const XAOperationProgress &progress() const { return progress_; }
     const std::vector<XADiagnosticSuppression> &diagnosticSuppressions() const { return diagnosticSuppressions_; }
-    const std::map<std::string, std::string> &savedEnvironmentVariables() const { return savedEnvironmentVariables_; }
+    // The variables of the last per-file phase's compilations, as updateEnvironmentFromCompilationInfos found them.
+    const std::map<std::string, std::string> &parsingEnvironmentVariables() const {
+        return parsingEnvironmentVariables_;
+    }
     // The registry whose public rules in-code suppressions may name; the shared one unless set.
     const XARuleRegistry &ruleRegistry() const { return *ruleRegistry_; }
     void setRuleRegistry(const XARuleRegistry &registry) { ruleRegistry_ = &registry; }
@@ -227,7 +230,7 @@ private:
     WorkQueue customQueue_;
     const XARuleRegistry *ruleRegistry_;
     std::vector<XADiagnosticSuppression> diagnosticSuppressions_;
-    std::map<std::string, std::string> savedEnvironmentVariables_;
+    std::map<std::string, std::string> parsingEnvironmentVariables_;
     std::optional<Date> preparationStartDate_;
     std::optional<Date> preparationEndDate_;
     std::optional<Date> operationStartDate_;

@@ -111,14 +111,9 @@ bool XACheckingOperation::prepareOperationWithProgress(const XAProgressHandler &
     }
 
     build_ = std::make_shared<XABuild>(project_, projectTarget_, projectBuildConfig_, configuration_);
-    bool success = build_->processBuildWithPermissionToProcessPCHs(
+    const bool success = build_->processBuildWithPermissionToProcessPCHs(
         ruleSet_->requiresClang(), XAProgressHandlerWithMessagePrefix("Initialization", progress));
     interpretXIBs(*build_, progress);
-    // A run whose rules need code but that finds no file to check has nothing to show for them.
-    if (success && ruleSet_->requiresClang() && compilationInfosForFilesToCheck().empty()) {
-        send(progress, XAProgressMessageKindError, "No compilation units found — no code to check.");
-        success = false;
-    }
     preparationEndDate_ = std::chrono::system_clock::now();
     return success;
 }

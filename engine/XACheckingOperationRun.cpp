@@ -8,7 +8,6 @@
 #include "core/XACollections.h"
 #include "core/XALog.h"
 #include "core/XAParallelFor.h"
-#include "core/XAProcessInfo.h"
 #include "core/XAProcessRegistry.h"
 #include "core/XASleepPrevention.h"
 #include "engine/XACursorRulePhase.h"
@@ -111,6 +110,9 @@ void XACheckingOperation::finishRun(RunState &run) {
         return;
     }
     operationEndDate_ = std::chrono::system_clock::now();
+    if (build_) {
+        build_->endModulesCacheUse(); // nothing of this run is parsed any more
+    }
     progress_.setCompletedUnitCount(0);
     progress_.setTotalUnitCount(0);
     xa_reEnableSleepAndAppNapWithAssertionID(run.sleepAssertion);
@@ -262,7 +264,7 @@ XACheckingOperation::CompilationInfos XACheckingOperation::compilationInfosForFi
 }
 
 void XACheckingOperation::updateEnvironmentFromCompilationInfos(const CompilationInfos &infos) {
-    XALog(XALogLevelDebug, "Updating environment variables for source code parsing.");
+    XALog(XALogLevelDebug, "Determining environment variables for source code parsing.");
     std::map<std::string, std::string> common;
     for (std::size_t index = 0; index < infos.size(); ++index) {
         const std::map<std::string, std::string> &variables = infos[index]->environmentVariables();
@@ -275,15 +277,8 @@ void XACheckingOperation::updateEnvironmentFromCompilationInfos(const Compilatio
             return found == variables.end() || found->second != entry.second;
         });
     }
-    savedEnvironmentVariables_ = XAProcessEnvironment();
-    XALog(XALogLevelDebug, "Current environment variables: " + environmentDescription(savedEnvironmentVariables_));
-    XALog(XALogLevelDebug, "Setting environment variables: " + environmentDescription(common));
-    xa_addEnvironmentVariables(common);
-}
-
-void XACheckingOperation::restoreEnvironment() {
-    XALog(XALogLevelDebug, "Restoring environment variables: " + environmentDescription(savedEnvironmentVariables_));
-    xa_assignEnvironment(savedEnvironmentVariables_);
+    XALog(XALogLevelDebug, "Environment variables of the compilations: " + environmentDescription(common));
+    parsingEnvironmentVariables_ = std::move(common);
 }
 
 std::optional<XADiagnostics> XACheckingOperation::applyCursorRules(const Rules &codeRules, XARuleContext &context,
@@ -320,7 +315,6 @@ std::optional<XADiagnostics> XACheckingOperation::applyCursorRulesToCompilations
     phase.setProgress(&progress_);
     phase.setProfiling(XAMinimumLogLevel() < 2);
     XACursorRulePhaseResult result = phase.run(infos, progress);
-    restoreEnvironment();
     numCheckedStatements_ = result.checkedStatements;
     if (suppressions) {
         *suppressions = std::move(result.suppressions);

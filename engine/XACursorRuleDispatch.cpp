@@ -3,6 +3,7 @@
 #include "codemodel/XATranslationUnit.h"
 #include "codemodel/clang/XAAnnotations.h"
 #include "codemodel/clang/XACursorNavigation.h"
+#include "codemodel/clang/XATranslationUnitMemo.h"
 #include "core/XAMachTime.h"
 #include "engine/XARuleSetProfiler.h"
 #include "project/XAProjectFile.h"
@@ -109,6 +110,7 @@ XAFileCheckResult XACursorRuleDispatch::applyToTranslationUnit(CXTranslationUnit
                                                                const XAProgressHandler &progress,
                                                                XARuleSetProfiler *profiler) const {
     const XALibclangFunctions &clang = XALibclang::fn();
+    const XATranslationUnitMemo memo(translationUnit);
     XAFileCheckResult result;
     result.parsed = true;
     const CXCursor root = clang.clang_getTranslationUnitCursor(translationUnit);
@@ -137,19 +139,17 @@ XAFileCheckResult XACursorRuleDispatch::applyToTranslationUnit(CXTranslationUnit
     return result;
 }
 
-XAFileCheckResult XACursorRuleDispatch::checkFile(CXIndex index, const XACompilationInfo &compilationInfo,
-                                                  const XAProgressHandler &progress,
-                                                  XARuleSetProfiler *profiler) const {
-    XAFileCheckResult result;
+XAParsedFile XACursorRuleDispatch::parseFile(CXIndex index, const XACompilationInfo &compilationInfo,
+                                             const XAProgressHandler &progress) const {
+    XAParsedFile parsed;
     if (isCancelled()) {
-        result.cancelled = true;
-        return result;
+        parsed.result.cancelled = true;
+        return parsed;
     }
     XAError error;
-    XATranslationUnitOwner unit(XAParseTranslationUnit(index, compilationInfo.filePath(),
-                                                       compilationInfo.parsingCompilerArgs(),
-                                                       CXTranslationUnit_DetailedPreprocessingRecord, &error));
-    if (!unit) {
+    parsed.unit.reset(XAParseTranslationUnit(index, compilationInfo.filePath(), compilationInfo.parsingCompilerArgs(),
+                                             CXTranslationUnit_DetailedPreprocessingRecord, &error));
+    if (!parsed.unit) {
         if (progress) {
             const std::string arguments =
                 verbose_ ? "\nUsed compiler arguments: " + argumentsText(compilationInfo.parsingCompilerArgs()) : "";
@@ -157,12 +157,27 @@ XAFileCheckResult XACursorRuleDispatch::checkFile(CXIndex index, const XACompila
                 XAProgressMessage(XAProgressMessageKindError, "FATAL: Unrecoverable compiler error: " + error.message +
                                                                   ": " + compilationInfo.filePath() + arguments));
         }
-        return result;
+        return parsed;
     }
-    if (!reportCompilerDiagnostics(unit.get(), XAPathInXcodeOfCompilation(compilationInfo), progress)) {
-        result.parsed = true;
-        result.hasCompilerErrors = true;
-        return result;
+    parsed.result.parsed = true;
+    if (!reportCompilerDiagnostics(parsed.unit.get(), XAPathInXcodeOfCompilation(compilationInfo), progress)) {
+        parsed.result.hasCompilerErrors = true;
+        parsed.unit.reset();
     }
-    return applyToTranslationUnit(unit.get(), compilationInfo, progress, profiler);
+    return parsed;
+}
+
+XAFileCheckResult XACursorRuleDispatch::checkParsedFile(XAParsedFile parsed, const XACompilationInfo &compilationInfo,
+                                                        const XAProgressHandler &progress,
+                                                        XARuleSetProfiler *profiler) const {
+    if (!parsed.unit) {
+        return std::move(parsed.result);
+    }
+    return applyToTranslationUnit(parsed.unit.get(), compilationInfo, progress, profiler);
+}
+
+XAFileCheckResult XACursorRuleDispatch::checkFile(CXIndex index, const XACompilationInfo &compilationInfo,
+                                                  const XAProgressHandler &progress,
+                                                  XARuleSetProfiler *profiler) const {
+    return checkParsedFile(parseFile(index, compilationInfo, progress), compilationInfo, progress, profiler);
 }

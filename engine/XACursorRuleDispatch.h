@@ -10,6 +10,7 @@
 // Suppressions are looked for on every visited cursor, whatever the rules asked for.
 
 #include "codemodel/XACompilationInfo.h"
+#include "codemodel/XATranslationUnit.h"
 #include "engine/XADiagnosticSuppression.h"
 #include "engine/XARuleContext.h"
 #include "engine/XARuleDescriptor.h"
@@ -42,6 +43,13 @@ struct XAFileCheckResult {
     std::uint64_t checkedStatements = 0; // statement cursors whose kind some rule asked for
 };
 
+// A parsed file waiting for the rules: its translation unit, null when the parse failed, was cancelled or gave
+// compiler errors, and what checking it has given so far.
+struct XAParsedFile {
+    XATranslationUnitOwner unit;
+    XAFileCheckResult result;
+};
+
 // Checks files with the code rules of one run. The checker is shared by the run's workers; everything it holds is
 // only read.
 class XACursorRuleDispatch {
@@ -63,6 +71,12 @@ public:
     // without compiler errors is shown to the rules. With a profiler, each rule call is timed for the rule's index.
     XAFileCheckResult checkFile(CXIndex index, const XACompilationInfo &compilationInfo,
                                 const XAProgressHandler &progress, XARuleSetProfiler *profiler = nullptr) const;
+    // checkFile in two steps, so that the rules can run on another worker than the parse: the parse with its
+    // reports, and then the rules on a file that parsed without errors.
+    XAParsedFile parseFile(CXIndex index, const XACompilationInfo &compilationInfo,
+                           const XAProgressHandler &progress) const;
+    XAFileCheckResult checkParsedFile(XAParsedFile parsed, const XACompilationInfo &compilationInfo,
+                                      const XAProgressHandler &progress, XARuleSetProfiler *profiler = nullptr) const;
 
     // Hands the translation unit (kind CXCursor_TranslationUnit) and then its cursors to the rules, as checkFile does
     // after a successful parse.

@@ -86,20 +86,25 @@ void XACursorRulePhase::countFileFinished(RunState &state) const {
     }
 }
 
-void XACursorRulePhase::checkFile(RunState &state, std::size_t index, CXIndex libclangIndex) const {
+std::optional<XAParsedFile> XACursorRulePhase::parseFile(RunState &state, std::size_t index,
+                                                         CXIndex libclangIndex) const {
     if (cancelled_ && cancelled_->load(std::memory_order_relaxed)) {
-        return;
+        return std::nullopt;
     }
     const XACompilationInfo &info = *state.infos[index];
-    const std::string fileInXcode = XAPathInXcodeOfCompilation(info);
-    const std::size_t total = state.infos.size();
     if (state.progress) {
-        state.progress(XAProgressMessage(XAProgressMessageKindFileStarted, std::nullopt,
-                                         fileUserInfo(index, total, state.remaining.load(), fileInXcode)));
+        state.progress(XAProgressMessage(
+            XAProgressMessageKindFileStarted, std::nullopt,
+            fileUserInfo(index, state.infos.size(), state.remaining.load(), XAPathInXcodeOfCompilation(info))));
     }
+    return dispatch_.parseFile(libclangIndex, info, state.progress);
+}
+
+void XACursorRulePhase::finishFile(RunState &state, std::size_t index, XAParsedFile parsed) const {
+    const XACompilationInfo &info = *state.infos[index];
     std::unique_ptr<XARuleSetProfiler> fileProfiler =
         state.profiler ? std::make_unique<XARuleSetProfiler>(dispatch_.rules()) : nullptr;
-    XAFileCheckResult checked = dispatch_.checkFile(libclangIndex, info, state.progress, fileProfiler.get());
+    XAFileCheckResult checked = dispatch_.checkParsedFile(std::move(parsed), info, state.progress, fileProfiler.get());
     state.checkedStatements += checked.checkedStatements;
     const bool cancelled = checked.cancelled || (cancelled_ && cancelled_->load(std::memory_order_relaxed));
     if (!checked.parsed || checked.hasCompilerErrors || cancelled) {
@@ -114,8 +119,9 @@ void XACursorRulePhase::checkFile(RunState &state, std::size_t index, CXIndex li
     }
     countFileFinished(state);
     if (state.progress) {
-        state.progress(XAProgressMessage(XAProgressMessageKindFileFinished, std::nullopt,
-                                         fileUserInfo(index, total, state.remaining.load(), fileInXcode)));
+        state.progress(XAProgressMessage(
+            XAProgressMessageKindFileFinished, std::nullopt,
+            fileUserInfo(index, state.infos.size(), state.remaining.load(), XAPathInXcodeOfCompilation(info))));
     }
 }
 
@@ -153,25 +159,35 @@ XACursorRulePhaseResult XACursorRulePhase::run(const CompilationInfos &infos, co
     static const char start = 0;
     static const char end = 0;
     tbb::enumerable_thread_specific<WorkerIndexes> workerIndexes;
+    // Parses in one process that build the same module at the same time can fail to build it ("could not build
+    // module"), so with modules the first file is parsed alone and builds those that most files share; its rules
+    // then run beside the other files. It has indexes of its own, as its unit may move to another worker.
+    const bool firstParsedAlone =
+        numberOfJobs_ > 1 && !state.queuedFiles.empty() && usesModules(*infos[state.queuedFiles.front()]);
+    WorkerIndexes firstFileIndexes;
+    std::optional<XAParsedFile> firstParsed;
     const auto checkFiles = [&](const tbb::blocked_range<std::size_t> &range) {
         XAHappensAfter(&start);
         for (std::size_t position = range.begin(); position != range.end(); ++position) {
             const std::size_t index = state.queuedFiles[position];
-            checkFile(state, index, workerIndexes.local().index(state.includesDeclarationsFromPCH[index]));
+            std::optional<XAParsedFile> parsed =
+                position == 0 && firstParsedAlone
+                    ? std::move(firstParsed)
+                    : parseFile(state, index, workerIndexes.local().index(state.includesDeclarationsFromPCH[index]));
+            if (parsed) {
+                finishFile(state, index, std::move(*parsed));
+            }
         }
         XAHappensBefore(&end);
     };
-    // Parses in one process that build the same module at the same time can fail to build it ("could not build
-    // module"), so with modules the first file runs alone and builds those that most files share.
-    const std::size_t firstOnItsOwn =
-        numberOfJobs_ > 1 && !state.queuedFiles.empty() && usesModules(*infos[state.queuedFiles.front()]) ? 1 : 0;
     tbb::task_arena arena(static_cast<int>(numberOfJobs_));
+    if (firstParsedAlone) {
+        const std::size_t index = state.queuedFiles.front();
+        firstParsed = parseFile(state, index, firstFileIndexes.index(state.includesDeclarationsFromPCH[index]));
+    }
     XAHappensBefore(&start);
     arena.execute([&] {
-        if (firstOnItsOwn) {
-            checkFiles(tbb::blocked_range<std::size_t>(0, 1, 1));
-        }
-        tbb::parallel_for(tbb::blocked_range<std::size_t>(firstOnItsOwn, state.queuedFiles.size(), 1), checkFiles,
+        tbb::parallel_for(tbb::blocked_range<std::size_t>(0, state.queuedFiles.size(), 1), checkFiles,
                           tbb::simple_partitioner());
     });
     XAHappensAfter(&end);

@@ -18,6 +18,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // What the phase found in all files.
@@ -50,7 +51,10 @@ public:
 
 private:
     struct RunState;
-    void checkFile(RunState &state, std::size_t index, CXIndex libclangIndex) const;
+    // Parses the file, after its start message; no value when the run is cancelled.
+    std::optional<XAParsedFile> parseFile(RunState &state, std::size_t index, CXIndex libclangIndex) const;
+    // Runs the rules on the parsed file and keeps its results.
+    void finishFile(RunState &state, std::size_t index, XAParsedFile parsed) const;
     void countFileFinished(RunState &state) const;
 
     XACursorRuleDispatch dispatch_;

@@ -102,6 +102,10 @@ public:
     // Names of image resources; no value for None and unknown values.
     static std::optional<std::string> imageForSeverity(XADiagnosticSeverity severity);
     static std::optional<std::string> imageForImpact(XADiagnosticImpact impact);
+    // The severity's picture at 76 × 76 points with the impact's picture drawn over the whole of it, as an SVG
+    // document made from the two image resources; made once per pair and kept for the life of the process. No value
+    // when the severity has no picture (the impact's is then left out when it has none).
+    static std::optional<std::string> combinedImageForImpact(XADiagnosticImpact impact, XADiagnosticSeverity severity);
 
     // ---- Derived values (the printers and the HTML templates read them) ----
 
@@ -114,6 +118,7 @@ public:
     std::optional<std::string> confidenceImage() const;
     std::optional<std::string> impactString() const;
     std::optional<std::string> impactImage() const { return imageForImpact(impact_); }
+    std::optional<std::string> impactAndSeverityImage() const { return combinedImageForImpact(impact_, severity_); }
     // The message when it says something, else the rule's description.
     const XAXMLString &diagnosticDescription() const;
     // For a file inside a ".lproj" folder, the path from that folder on ("en.lproj/Localizable.strings"); else the

@@ -288,9 +288,17 @@ XAProjectFileTextSettings XAProject::editorTextSettings() const {
 
 std::vector<std::string> XAProject::supportedObjectVersions() { return {"45", "46", "47", "48"}; }
 
+// Newer Xcode versions write a newer object version into a project that stays compatible with an older format; the
+// format the project names is the one the warning quotes, so it must count too.
 bool XAProject::isSupportedProjectFormatVersion() const {
-    auto versions = supportedObjectVersions();
-    return std::ranges::find(versions, objectVersion()) != versions.end();
+    const auto versions = supportedObjectVersions();
+    if (std::ranges::find(versions, objectVersion()) != versions.end()) {
+        return true;
+    }
+    // The "compatibilityVersion" texts of the same formats.
+    static const std::vector<std::string> formats = {"Xcode 8.0", "Xcode 6.3", "Xcode 3.2", "Xcode 3.1"};
+    const std::string format = xa_trimmedOfWhitespace(XcodeCompatibilityVersion().value_or(""));
+    return std::ranges::find(formats, format) != formats.end();
 }
 
 std::string XAProject::humanReadableSupportedProjectFormatVersions() {

@@ -3,9 +3,11 @@
 #include "core/XAHashing.h"
 #include "core/XALog.h"
 #include "core/XAPaths.h"
+#include "core/XAProcessInfo.h"
 #include "core/XAPropertyList.h"
 #include "core/XAUserFolders.h"
 #include "project/XADevEnvironment.h"
+#include "project/XADevEnvironmentSupport.h"
 #include "project/XAProject.h"
 #include "project/XAProjectFile.h"
 #include "project/XAXcconfigFile.h"
@@ -19,7 +21,17 @@ constexpr const char *kFileName = "ResolvedBuildSettings.plist";
 constexpr const char *kFingerprintKey = "Fingerprint";
 constexpr const char *kSettingsKey = "Settings";
 // Changed whenever the file's layout or the fingerprint's contents change.
-constexpr const char *kCacheVersion = "1";
+constexpr const char *kCacheVersion = "2";
+
+// xcodebuild makes a build setting of every environment variable it is started with, so the settings it prints depend
+// on the whole environment it gets; a digest of that environment stands for it.
+std::string xcodebuildEnvironmentDigest() {
+    std::string text;
+    for (const auto &[name, value] : XAEnvironmentForXcodebuild(XAProcessEnvironment())) {
+        text += name + '=' + value + '\0';
+    }
+    return xa_SHA256Hash(text);
+}
 
 // Every `.xcconfig` file of the project and every file they include, by path.
 std::set<std::string> xcconfigFilePaths(const XAProject &project) {
@@ -121,6 +133,7 @@ XADictionary XAResolvedBuildSettingsCache::fingerprintOfProject(const XAProject 
     fingerprint.set("DeveloperDir", XAValue(environment.devDirRootPath().value_or("")));
     fingerprint.set("XcodebuildVersion", XAValue(environment.xcodebuildVersionDescription().value_or("")));
     fingerprint.set("Xcconfigs", XAValue(std::move(xcconfigs)));
+    fingerprint.set("XcodebuildEnvironment", XAValue(xcodebuildEnvironmentDigest()));
     return fingerprint;
 }
 

@@ -7,7 +7,8 @@
 // caches, so that clearing the project's caches clears it too. It holds the settings of every target in every
 // project-level build configuration together with a fingerprint of everything that shapes them: the project file's
 // hash, the text and modification time of every `.xcconfig` file the project refers to (with the files they
-// include), the developer directory and the xcodebuild version. The settings are read back only while the
+// include), the developer directory, the xcodebuild version and the environment xcodebuild is started with (whose
+// variables become build settings). The settings are read back only while the
 // fingerprint of the project now equals the stored one; any change means a fresh xcodebuild run.
 //
 // Used by XAProject while it loads; a cache object is not shared between threads.

@@ -164,11 +164,14 @@ XAXIB::XAXIB(std::string filePath) : filePath_(std::move(filePath)) {
     XAError error;
     XIBData_ = XAContentsOfFile(filePath_, &error);
     std::unique_ptr<pugi::xml_document> document;
-    if (XIBData_) {
-        document = xmlDocument(&error);
-    }
-    if (!document) {
+    if (!XIBData_) {
+        // A missing or unreadable file has no data at all, which the message says in these words whatever the
+        // system's reason was.
+        readError_ = XAError("Error parsing XIB XML " + filePath_ + " : empty NSData", error.code);
+    } else if (!(document = xmlDocument(&error))) {
         readError_ = XAError("Error parsing XIB XML " + filePath_ + " : " + error.message, error.code);
+    }
+    if (readError_) {
         XALog(XALogLevelError, readError_->message);
     }
     cacheXIBStructureFromDocument(document ? static_cast<pugi::xml_node>(*document) : pugi::xml_node());
@@ -263,10 +266,26 @@ pugi::xml_node XAXIB::filesOwnerElementFromDocument(const pugi::xml_node &docume
         document, "//*[@placeholderIdentifier='IBFilesOwner'] | /document/objects/customObject[@id='-2']");
 }
 
+namespace {
+
+// A resource the system provides rather than the bundle: a system colour, an image or colour of the system's catalog
+// (SF Symbols among them), or one of AppKit's named images ("NSGoBackTemplate").
+bool isSystemResource(const pugi::xml_node &element, const std::string &name) {
+    std::string catalog = xa_valueOfAttribute(element, "catalog").value_or("");
+    std::transform(catalog.begin(), catalog.end(), catalog.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const bool appKitName =
+        name.size() > 2 && name.starts_with("NS") && std::isupper(static_cast<unsigned char>(name[2]));
+    return std::string_view(element.name()) == "systemColor" || catalog == "system" ||
+           (std::string_view(element.name()) == "image" && appKitName);
+}
+
+} // namespace
+
 std::vector<XAXIBResourceReference> XAXIB::resourcePathReferencesFromDocument(const pugi::xml_node &document) {
     std::vector<XAXIBResourceReference> references;
     for (const pugi::xml_node &element : elementsForXPath(document, "/document/resources/*")) {
-        if (auto name = xa_valueOfAttribute(element, "name")) {
+        if (auto name = xa_valueOfAttribute(element, "name"); name && !isSystemResource(element, *name)) {
             references.emplace_back(std::move(*name), std::string_view(element.name()) == "image"
                                                           ? XAXIBResourceTypeImage
                                                           : XAXIBResourceTypeUnknown);
@@ -280,7 +299,13 @@ std::vector<XAXIBClassReference> XAXIB::classReferencesFromDocument(const pugi::
     for (const pugi::xml_node &element : elementsForXPath(document, "//*[@customClass]")) {
         auto className = xa_valueOfAttribute(element, "customClass");
         if (className && !className->empty()) {
-            references.emplace_back(std::move(*className));
+            XAXIBClassReference &reference = references.emplace_back(std::move(*className));
+            std::optional<std::string> moduleName = xa_valueOfAttribute(element, "customModule");
+            if (moduleName && moduleName->empty()) {
+                moduleName.reset();
+            }
+            reference.setModule(std::move(moduleName), xa_valueOfAttribute(element, "customModuleProvider") ==
+                                                           std::optional<std::string>("target"));
         }
     }
     return references;

@@ -49,8 +49,18 @@ public:
     const std::optional<std::string> &superClassName() const { return superClassName_; }
     void setClassName(std::string className) { className_ = std::move(className); }
     void setSuperClassName(std::optional<std::string> superClassName) { superClassName_ = std::move(superClassName); }
+    // The module the file names for the class ("customModule"), and whether the class comes from the target's own
+    // module ("customModuleProvider" is "target"): a Swift class, or one of a framework.
+    const std::optional<std::string> &moduleName() const { return moduleName_; }
+    bool isProvidedByTarget() const { return providedByTarget_; }
+    void setModule(std::optional<std::string> moduleName, bool providedByTarget) {
+        moduleName_ = std::move(moduleName);
+        providedByTarget_ = providedByTarget;
+    }
 
 private:
     std::string className_;
     std::optional<std::string> superClassName_;
+    std::optional<std::string> moduleName_;
+    bool providedByTarget_ = false;
 };

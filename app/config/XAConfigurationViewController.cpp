@@ -175,6 +175,19 @@ double XAConfigurationViewController::desiredViewHeight() {
     return height;
 }
 
+QSize XAConfigurationViewController::preferredContentSize() {
+    view();
+    constexpr int kValueColumnWidth = 320;
+    constexpr int kMinimumHeight = 240;
+    constexpr int kMaximumHeight = 560;
+    const int frame = 2 * tableView_->frameWidth() + 2;
+    const int valueColumn = std::max(kValueColumnWidth, tableView_->columnWidth(ValueColumn));
+    const int width = tableView_->columnWidth(OptionColumn) + valueColumn +
+                      scrollView_->verticalScroller()->sizeHint().width() + frame;
+    const int height = std::clamp(int(desiredViewHeight()) + frame, kMinimumHeight, kMaximumHeight);
+    return {width, height};
+}
+
 XAConfiguration::OptionValues &XAConfigurationViewController::valuesDictForRow(const XAConfigTableRow &row) {
     if (row.isMainOptionRow()) {
         return mainOptionValues_;

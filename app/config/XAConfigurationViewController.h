@@ -62,6 +62,8 @@ public:
 
     // The table's header and every row with its spacing.
     double desiredViewHeight();
+    // Both columns in full, the value column wide enough for its values, and every row up to a screenful.
+    QSize preferredContentSize() override;
     const XAConfiguration::OptionValues &selectedMainOptionValues() const { return mainOptionValues_; }
     const XAConfiguration::RuleOptionValues &selectedRuleOptionValues() const { return ruleOptionValues_; }
     XAConfiguration::OptionValues &valuesDictForRow(const XAConfigTableRow &row);

@@ -2,6 +2,7 @@
 
 #include "app/controls/XAUserDefaultPopUp.h"
 #include "app/integrations/XADesktopDevEnvironment.h"
+#include "app/integrations/XAIntegrationSettings.h"
 #include "app/integrations/XAUpdater.h"
 #include "app/shell/XANotificationCenter.h"
 #include "core/XAUserDefaults.h"
@@ -11,12 +12,15 @@
 #include <QDateTime>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -100,16 +104,86 @@ QWidget *XAIntegrationsViewController::loadView() {
     codeEditorInfoField_ = new QLabel(view);
     codeEditorInfoField_->setWordWrap(true);
     docsBrowserPopupButton_ = newPopUp(view);
+    XAUserDefaults &defaults = XAUserDefaults::standard();
+    projectCommandField_ = newSettingField(view, [&defaults](const std::string &text) {
+        xa_setXcodeProjectCommand(defaults, XACommandTemplateFromText(text));
+    });
+    fileCommandField_ = newSettingField(view, [&defaults](const std::string &text) {
+        xa_setXcodeFileCommand(defaults, XACommandTemplateFromText(text));
+    });
+    customEditorCommandField_ = newSettingField(view, [this, &defaults](const std::string &text) {
+        xa_setCustomCodeEditorCommand(defaults, XACommandTemplateFromText(text));
+        setUpCodeEditorSelectionUI(); // the user's own editor comes or goes
+    });
+    docsSearchAddressField_ = newSettingField(view, [&defaults](const std::string &text) {
+        xa_setDocsWebSearchAddress(defaults, text.empty() ? std::nullopt : std::optional(text));
+    });
+    customEditorCommandField_->setPlaceholderText(QStringLiteral("myeditor --line {line} --column {column} {file}"));
     auto *layout = new QFormLayout(view);
     layout->addRow(QStringLiteral("Code editor:"), codeEditorPopupButton_);
     layout->addRow(QString(), codeEditorInfoField_);
+    layout->addRow(QStringLiteral("Custom editor command:"), customEditorCommandField_);
     layout->addRow(QStringLiteral("Documentation browser:"), docsBrowserPopupButton_);
+    layout->addRow(QStringLiteral("Documentation search address:"), docsSearchAddressField_);
+    layout->addRow(QStringLiteral("Open projects with:"), projectCommandField_);
+    layout->addRow(QStringLiteral("Open files in Xcode with:"), fileCommandField_);
+    auto *help = new QLabel(QStringLiteral("Commands run without a shell. {project} is the .xcodeproj, {projectFolder} "
+                                           "its folder, {file}, {line} and {column} the place to open; %@ in the "
+                                           "address is the search term."),
+                            view);
+    help->setWordWrap(true);
+    QFont small = help->font();
+    small.setPointSize(std::max(small.pointSize() - 1, 8));
+    help->setFont(small);
+    layout->addRow(QString(), help);
     return view;
+}
+
+QLineEdit *XAIntegrationsViewController::newSettingField(QWidget *parent,
+                                                         std::function<void(const std::string &text)> store) {
+    auto *field = new QLineEdit(parent);
+    field->setMinimumWidth(320);
+    field->setClearButtonEnabled(true);
+    QObject::connect(field, &QLineEdit::editingFinished, this, [this, field, store = std::move(store)] {
+        if (!field->isModified()) {
+            return;
+        }
+        field->setModified(false);
+        store(field->text().trimmed().toStdString());
+        setUpCommandFields();
+    });
+    return field;
 }
 
 void XAIntegrationsViewController::viewWillAppear() {
     setUpCodeEditorSelectionUI();
     setUpDocsBrowserSelectionUI();
+    setUpCommandFields();
+}
+
+void XAIntegrationsViewController::setUpCommandFields() {
+    const XAUserDefaults &defaults = XAUserDefaults::standard();
+    auto show = [](QLineEdit *field, const std::optional<std::string> &stored, const QString &placeholder) {
+        field->setText(QString::fromStdString(stored.value_or("")));
+        field->setModified(false);
+        field->setPlaceholderText(placeholder);
+    };
+    const std::optional<XACommandTemplate> storedProject = xa_xcodeProjectCommand(defaults);
+    const std::optional<XACommandTemplate> defaultProject =
+        storedProject ? std::nullopt : XADesktopDevEnvironment::shared().projectCommand();
+    show(projectCommandField(), storedProject ? std::optional(XACommandTemplateText(*storedProject)) : std::nullopt,
+         defaultProject ? QString::fromStdString(XACommandTemplateText(*defaultProject))
+                        : QStringLiteral("No IDE or editor that opens a folder is installed"));
+    const XACommandTemplate fileCommand = xa_xcodeFileCommand(defaults);
+    show(fileCommandField(),
+         fileCommand == XADefaultXcodeFileCommand() ? std::nullopt : std::optional(XACommandTemplateText(fileCommand)),
+         QString::fromStdString(XACommandTemplateText(XADefaultXcodeFileCommand())));
+    const std::optional<XACommandTemplate> custom = xa_customCodeEditorCommand(defaults);
+    show(customEditorCommandField(), custom ? std::optional(XACommandTemplateText(*custom)) : std::nullopt,
+         customEditorCommandField()->placeholderText());
+    const std::string address = xa_docsWebSearchAddress(defaults);
+    show(docsSearchAddressField(), address == XADefaultDocsWebSearchAddress() ? std::nullopt : std::optional(address),
+         QString::fromStdString(XADefaultDocsWebSearchAddress()));
 }
 
 void XAIntegrationsViewController::setUpCodeEditorSelectionUI() {

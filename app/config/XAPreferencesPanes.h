@@ -1,7 +1,8 @@
 #pragma once
 
 // The panes of the preferences window: General (what to do with crash reports), Integrations (which code editor
-// opens files and which documentation browser looks symbols up) and Updates (when updates were last checked for).
+// opens files and which documentation browser looks symbols up, and the commands and address those integrations
+// run) and Updates (when updates were last checked for).
 // Every pop-up reads and writes its user default directly, and is bound again each time its pane appears, so that
 // values changed elsewhere show up.
 
@@ -12,6 +13,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QString>
 
@@ -60,13 +62,27 @@ public:
     QLabel *codeEditorInfoField() { return view(), codeEditorInfoField_; }
     QComboBox *docsBrowserPopupButton() { return view(), docsBrowserPopupButton_; }
 
+    // The settings' commands as the user reads and types them (see XACommandTemplateText); an empty field stands for
+    // the default, which its placeholder shows. A field the user changed is stored when editing ends.
+    void setUpCommandFields();
+    QLineEdit *projectCommandField() { return view(), projectCommandField_; }
+    QLineEdit *fileCommandField() { return view(), fileCommandField_; }
+    QLineEdit *customEditorCommandField() { return view(), customEditorCommandField_; }
+    QLineEdit *docsSearchAddressField() { return view(), docsSearchAddressField_; }
+
 protected:
     QWidget *loadView() override;
 
 private:
+    QLineEdit *newSettingField(QWidget *parent, std::function<void(const std::string &text)> store);
+
     QPointer<QComboBox> codeEditorPopupButton_;
     QPointer<QLabel> codeEditorInfoField_;
     QPointer<QComboBox> docsBrowserPopupButton_;
+    QPointer<QLineEdit> projectCommandField_;
+    QPointer<QLineEdit> fileCommandField_;
+    QPointer<QLineEdit> customEditorCommandField_;
+    QPointer<QLineEdit> docsSearchAddressField_;
     std::vector<std::shared_ptr<XACodeEditorApp>> editors_;
 };
 

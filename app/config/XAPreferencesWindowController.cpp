@@ -38,7 +38,8 @@ void XAPreferencesWindowController::windowDidLoad() {
     layout->addWidget(toolbar_);
     layout->addWidget(stack_, 1);
     window()->setContentView(content);
-    window()->resize(480, 220);
+    // Every pane in full.
+    window()->resize(window()->sizeHint().expandedTo(QSize(480, 220)));
 }
 
 void XAPreferencesWindowController::showWindow(const void *sender) {

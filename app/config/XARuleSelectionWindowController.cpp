@@ -8,6 +8,7 @@
 #include "app/controls/XAImageButtonCell.h"
 #include "app/controls/XAInfoPopover.h"
 #include "app/controls/XAKeyboardShortcuts.h"
+#include "app/controls/XAQtConversions.h"
 #include "app/controls/XASplitView.h"
 #include "app/controls/XATableView.h"
 #include "app/controls/XAViewLayout.h"
@@ -55,6 +56,7 @@ void XARuleSelectionWindowController::windowDidLoad() {
     XAWindowController::windowDidLoad();
     xa_adoptDarkWindowStyle();
     window()->resize(980, 640);
+    window()->setFrameAutosaveName(QStringLiteral("ruleSelectionWindow"));
     window()->installEventFilter(this);
     QWidget *content = window()->contentView();
     auto *layout = new QVBoxLayout(content);
@@ -80,19 +82,27 @@ void XARuleSelectionWindowController::windowDidLoad() {
     splitView_->setSizes({440, 540});
     layout->addWidget(splitView_, 1);
 
-    auto *footer = new QHBoxLayout;
-    infoField_ = new QLabel(content);
-    cancelButton_ = new XAButton(QStringLiteral("Cancel"), content);
-    okButton_ = new XAButton(QStringLiteral("OK"), content);
+    auto *footerView = new QWidget(content);
+    auto *footer = new QHBoxLayout(footerView);
+    footer->setContentsMargins(0, 0, 0, 0);
+    infoField_ = new QLabel(footerView);
+    cancelButton_ = new XAButton(QStringLiteral("Cancel"), footerView);
+    okButton_ = new XAButton(QStringLiteral("OK"), footerView);
     static_cast<XAButton *>(cancelButton_.data())->cell().xa_setStyle(XAButtonStyleGray);
     static_cast<XAButton *>(okButton_.data())->cell().xa_setStyle(XAButtonStyleGray);
     okButton_->setDefault(true);
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelPressed(); });
     connect(okButton_, &QPushButton::clicked, this, [this] { okPressed(); });
     footer->addWidget(infoField_, 1);
+    // Light on the dark sheet, like its title.
+    for (QLabel *label : {titleTextField_.data(), infoField_.data()}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, XAQColor(XAColor::white(0.8)));
+        label->setPalette(palette);
+    }
     footer->addWidget(cancelButton_);
     footer->addWidget(okButton_);
-    layout->addLayout(footer);
+    layout->addWidget(footerView);
 
     ruleInfoVC_ = std::make_unique<XARuleInfoViewController>(this, registry_);
     ruleInfoVC_->view()->setParent(infoHost);

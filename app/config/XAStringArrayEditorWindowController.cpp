@@ -27,6 +27,7 @@ XAStringArrayEditorWindowController::~XAStringArrayEditorWindowController() {
 void XAStringArrayEditorWindowController::windowDidLoad() {
     XAWindowController::windowDidLoad();
     window()->resize(420, 360);
+    window()->setFrameAutosaveName(QStringLiteral("stringArrayEditorWindow"));
     xa_adoptDarkWindowStyle();
     QWidget *content = window()->contentView();
     auto *layout = new QVBoxLayout(content);

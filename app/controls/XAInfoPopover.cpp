@@ -12,7 +12,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +50,11 @@ QMargins arrowMargins(int edge) {
     default:
         return {0, 0, 0, kArrowLength};
     }
+}
+
+// Around the content: the same margin on every side plus the arrow's room at the edge that faces the anchor.
+QMargins contentMargins(int edge) {
+    return QMargins(kContentMargin, kContentMargin, kContentMargin, kContentMargin) + arrowMargins(edge);
 }
 
 } // namespace
@@ -142,6 +149,10 @@ QList<XAInfoPopover *> XAInfoPopover::visiblePopovers() { return visibleSet(); }
 XAInfoPopover::XAInfoPopover(const QString &identifier, const XAAttributedString &text, qint64 frequency)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), identifier_(identifier), displayFrequency_(frequency) {
     setAttribute(Qt::WA_TranslucentBackground);
+    // Dark text on the light hint, whatever its window's own colours.
+    QPalette light = palette();
+    light.setColor(QPalette::WindowText, QColor(26, 26, 26));
+    setPalette(light);
     setObjectName(QStringLiteral("XAInfoPopover-%1").arg(identifier));
     displayAttributedString(text);
 }
@@ -198,11 +209,14 @@ void XAInfoPopover::showRelativeToRect(const QRect &rect, QWidget *view, int pre
               view ? describeWidget(view).toUtf8().constData() : "(null)", identifier_.toUtf8().constData());
         return;
     }
-    arrowEdge_ = preferredEdge;
-    layout()->setContentsMargins(QMargins(kContentMargin, kContentMargin, kContentMargin, kContentMargin) +
-                                 arrowMargins(preferredEdge));
-    adjustSize();
-    placeBeside(QRect(view->mapToGlobal(rect.topLeft()), rect.size()), preferredEdge);
+    // The hint belongs to the anchor's window: it stays above it, is hidden and closed with it, and follows it.
+    QWidget *window = view->window();
+    setParent(window, windowFlags());
+    window->installEventFilter(this);
+    anchorView_ = view;
+    anchorRect_ = rect;
+    preferredEdge_ = preferredEdge;
+    place();
     // A hint outlives no anchor: it goes with it, without counting as dismissed.
     connect(view, &QObject::destroyed, this, [this] { closeAndRelease(); });
     show();
@@ -210,8 +224,49 @@ void XAInfoPopover::showRelativeToRect(const QRect &rect, QWidget *view, int pre
     activateWindow();
 }
 
-void XAInfoPopover::placeBeside(const QRect &anchor, int edge) {
-    const QSize size = sizeHint();
+bool XAInfoPopover::eventFilter(QObject *watched, QEvent *event) {
+    if (anchorView_ && watched == anchorView_->window() &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        place();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void XAInfoPopover::place() {
+    if (!anchorView_) {
+        return;
+    }
+    const QRect anchor(anchorView_->mapToGlobal(anchorRect_.topLeft()), anchorRect_.size());
+    QScreen *screen = anchorView_->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    // The preferred edge unless the hint would leave the screen there and fits at the opposite edge.
+    int edge = preferredEdge_;
+    if (available.isValid() && !available.contains(frameBeside(anchor, edge))) {
+        const int opposite = (edge + 2) % 4;
+        if (available.contains(frameBeside(anchor, opposite))) {
+            edge = opposite;
+        }
+    }
+    setArrowEdge(edge);
+    QRect frame = frameBeside(anchor, edge);
+    if (available.isValid()) {
+        frame.moveLeft(std::clamp(frame.left(), available.left(),
+                                  std::max(available.left(), available.right() - frame.width() + 1)));
+        frame.moveTop(std::clamp(frame.top(), available.top(),
+                                 std::max(available.top(), available.bottom() - frame.height() + 1)));
+    }
+    move(frame.topLeft());
+}
+
+void XAInfoPopover::setArrowEdge(int edge) {
+    arrowEdge_ = edge;
+    layout()->setContentsMargins(contentMargins(edge));
+    adjustSize();
+    update();
+}
+
+QRect XAInfoPopover::frameBeside(const QRect &anchor, int edge) const {
+    const QSize size = content_->view()->sizeHint().grownBy(contentMargins(edge));
     QPoint origin;
     switch (edge) {
     case XARectEdgeLeft:
@@ -227,7 +282,7 @@ void XAInfoPopover::placeBeside(const QRect &anchor, int edge) {
         origin = {anchor.center().x() - size.width() / 2, anchor.top() - size.height()};
         break;
     }
-    move(origin);
+    return {origin, size};
 }
 
 void XAInfoPopover::paintEvent(QPaintEvent *) {

@@ -4,8 +4,9 @@
 // frequency 2 shows until the user dismisses it once (with the button or Escape), which is remembered in the user
 // default "PopoverShown-<identifier>"; a hint of any other frequency shows whenever it is asked for.
 //
-// The popover is a frameless tool window with an arrow that points at an edge of its anchor widget; clicks
-// elsewhere leave it open. The process keeps every popover on screen alive until it closes.
+// The popover is a frameless tool window of the anchor's window, with an arrow that points at an edge of its anchor
+// widget; it stays on screen and moves with its window; clicks elsewhere leave it open. The process keeps every popover
+// on screen alive until it closes.
 
 #include "app/shell/XAViewController.h"
 #include "core/XAAttributedString.h"
@@ -93,15 +94,24 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Follows its window.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void displayAttributedString(const XAAttributedString &text);
-    void placeBeside(const QRect &globalRect, int edge);
+    // Beside the anchor at the preferred edge, at the opposite one when only that keeps it on screen, and moved
+    // inside the screen as far as needed.
+    void place();
+    QRect frameBeside(const QRect &anchor, int edge) const;
+    void setArrowEdge(int edge);
     void closeAndRelease();
 
     QString identifier_;
     qint64 displayFrequency_ = 0;
     int arrowEdge_ = XARectEdgeTop;
+    int preferredEdge_ = XARectEdgeTop;
+    QPointer<QWidget> anchorView_;
+    QRect anchorRect_;
     bool closingByDismissal_ = false;
     std::unique_ptr<XAInfoPopoverViewController> content_;
 };

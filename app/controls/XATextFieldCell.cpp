@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include <algorithm>
@@ -23,6 +24,9 @@ QString itemText(const QModelIndex &index) { return index.data(Qt::DisplayRole).
 void layOut(QTextDocument &document, const QString &text, const QFont &font, double width) {
     document.setDocumentMargin(0);
     document.setDefaultFont(font);
+    QTextOption wrapping = document.defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    document.setDefaultTextOption(wrapping);
     if (Qt::mightBeRichText(text)) {
         document.setHtml(text);
     } else {
@@ -54,6 +58,31 @@ void drawDocument(QPainter *painter, const QTextDocument &document, const QPoint
 } // namespace
 
 bool xa_isOnSelectedRowInTableView(const QStyleOptionViewItem &option) { return option.state & QStyle::State_Selected; }
+
+QString xa_textFittedToSize(const QString &text, const QFont &font, const QSizeF &size) {
+    const QFontMetricsF metrics(font);
+    QString flowing = text;
+    flowing.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(flowing, font);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrapping);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max(size.width(), 1.0));
+        lines << flowing.mid(line.textStart(), line.textLength()).remove(QChar::LineSeparator).trimmed();
+    }
+    layout.endLayout();
+    const qsizetype fitting = std::max<qsizetype>(1, qsizetype(size.height() / metrics.lineSpacing()));
+    QStringList shown;
+    for (qsizetype index = 0; index < lines.size() && index < fitting; ++index) {
+        const bool textLeftOver = index == fitting - 1 && index + 1 < lines.size();
+        const QString line = textLeftOver ? lines.mid(index).join(QLatin1Char(' ')) + QChar(0x2026) : lines[index];
+        shown << metrics.elidedText(line, Qt::ElideRight, size.width());
+    }
+    return shown.join(QLatin1Char('\n'));
+}
 
 QRectF XATextFieldCell::titleRectForBounds(const QRectF &bounds, const QString &text, const QFont &font) const {
     QRectF r = bounds.adjusted(kHorizontalPadding, 0, -kHorizontalPadding, 0);
@@ -125,10 +154,16 @@ void XATextFieldCell::drawText(QPainter *painter, const QStyleOptionViewItem &op
     const QRectF rect = titleRectForBounds(option.rect, text, option.font);
     QTextDocument document;
     layOut(document, text, option.font, rect.width());
+    QString shown = text;
+    const bool fits = document.size().height() <= rect.height() + 0.5 && document.idealWidth() <= rect.width() + 0.5;
+    if (!fits && !Qt::mightBeRichText(text)) {
+        shown = xa_textFittedToSize(text, option.font, rect.size());
+        layOut(document, shown, option.font, rect.width());
+    }
     if (xa_isOnSelectedRowInTableView(option)) {
         // White text with a grey shadow one point above it.
         QTextDocument shadow;
-        layOut(shadow, text, option.font, rect.width());
+        layOut(shadow, shown, option.font, rect.width());
         recolour(shadow, QColor::fromRgbF(0.4f, 0.4f, 0.4f));
         drawDocument(painter, shadow, rect.topLeft() + QPointF(0, -1), option.rect, color);
         color = XAWhite(isPlaceholder ? 0.9 : 1.0);

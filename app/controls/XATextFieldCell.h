@@ -13,6 +13,12 @@
 // Whether the cell being painted stands on a selected row of its table.
 bool xa_isOnSelectedRowInTableView(const QStyleOptionViewItem &option);
 
+// Plain text as it fits a rectangle: wrapped between words only, as many lines as fit (at least one), a word wider
+// than the rectangle and the last line when text is left over ending in an ellipsis; lines joined by "\n".
+QString xa_textFittedToSize(const QString &text, const QFont &font, const QSizeF &size);
+
+// Values wrap between words; plain text that does not fit its cell is cut with an ellipsis (see xa_textFittedToSize)
+// rather than broken inside a word or clipped.
 class XATextFieldCell : public QStyledItemDelegate {
 public:
     explicit XATextFieldCell(QObject *parent = nullptr) : QStyledItemDelegate(parent) {}

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
@@ -14,6 +15,25 @@
 namespace {
 
 QString placeholderObjectName() { return QStringLiteral("xa_placeholder_%1").arg(XAPlaceholderLabelTag); }
+
+// A placeholder stays centred on its view whenever the view is resized.
+class XAPlaceholderLabel : public QLabel {
+public:
+    explicit XAPlaceholderLabel(QWidget *view) : QLabel(view) { view->installEventFilter(this); }
+
+    void centre() {
+        adjustSize();
+        move((parentWidget()->width() - width()) / 2, (parentWidget()->height() - height()) / 2);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched == parentWidget() && event->type() == QEvent::Resize) {
+            centre();
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -32,9 +52,9 @@ void xa_centerOnWindow(QWidget *window, const QWidget *other) {
 QLabel *xa_placeholderLabel(const QWidget *view) { return view->findChild<QLabel *>(placeholderObjectName()); }
 
 QLabel *xa_addPlaceholderLabelWithText(QWidget *view, const std::optional<QString> &text) {
-    QLabel *label = xa_placeholderLabel(view);
+    auto *label = static_cast<XAPlaceholderLabel *>(xa_placeholderLabel(view));
     if (!label) {
-        label = new QLabel(view);
+        label = new XAPlaceholderLabel(view);
         label->setObjectName(placeholderObjectName());
         label->setTextInteractionFlags(Qt::NoTextInteraction);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -45,8 +65,7 @@ QLabel *xa_addPlaceholderLabelWithText(QWidget *view, const std::optional<QStrin
         label->setStyleSheet(QStringLiteral("color: rgb(102, 102, 102); background: transparent;"));
     }
     label->setText(text.value_or(QString()));
-    label->adjustSize();
-    label->move((view->width() - label->width()) / 2, (view->height() - label->height()) / 2);
+    label->centre();
     label->show();
     label->raise();
     return label;

@@ -97,6 +97,8 @@ void XACheckingOperationLogView::buildTextView() {
     textView_ = new QTextEdit;
     textView_->setReadOnly(true);
     textView_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selecting by keyboard keeps a cursor, but a read-only log shows no caret.
+    textView_->setCursorWidth(0);
     textView_->setUndoRedoEnabled(false);
     textView_->setAcceptRichText(false);
     textView_->setLineWrapMode(QTextEdit::WidgetWidth);

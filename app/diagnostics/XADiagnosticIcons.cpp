@@ -1,8 +1,7 @@
 #include "app/diagnostics/XADiagnosticIcons.h"
 
-#include "app/controls/XAQtConversions.h"
-
 #include <QPainter>
+#include <QSvgRenderer>
 
 namespace {
 
@@ -12,19 +11,6 @@ QImage blankIcon() {
     QImage image(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
-}
-
-QString impactInitial(XADiagnosticImpact impact) {
-    switch (impact) {
-    case XADiagnosticImpactFunctionality:
-        return QStringLiteral("F");
-    case XADiagnosticImpactMaintainability:
-        return QStringLiteral("M");
-    case XADiagnosticImpactStyle:
-        return QStringLiteral("S");
-    default:
-        return {};
-    }
 }
 
 int confidenceBars(XADiagnosticConfidence confidence) {
@@ -44,25 +30,15 @@ int confidenceBars(XADiagnosticConfidence confidence) {
 
 } // namespace
 
-QImage XAImpactAndSeverityImage(XADiagnosticImpact impact, XADiagnosticSeverity severity) {
-    if (!XADiagnostic::imageForSeverity(severity)) {
+QImage XAImpactAndSeverityImage(const XADiagnostic &diagnostic) {
+    const std::optional<std::string> picture = diagnostic.impactAndSeverityImage();
+    if (!picture) {
         return {};
     }
-    const XADiagnostic probe = XADiagnostic::diagnosticWithRuleName(
-        XAXMLString(""), "", XAXMLString(""), std::nullopt, {}, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-        std::nullopt, std::nullopt, impact, severity, XADiagnosticConfidenceNone);
+    QSvgRenderer renderer(QByteArray::fromStdString(*picture));
     QImage image = blankIcon();
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(XAQColor(probe.severityColor().value_or(XAColor::grayColor())).darker(110));
-    painter.drawEllipse(QRectF(1, 1, kIconSize - 2, kIconSize - 2));
-    QFont font;
-    font.setBold(true);
-    font.setPixelSize(11);
-    painter.setFont(font);
-    painter.setPen(QColor(30, 30, 30));
-    painter.drawText(QRect(0, 0, kIconSize, kIconSize), Qt::AlignCenter, impactInitial(impact));
+    renderer.render(&painter, QRectF(0, 0, kIconSize, kIconSize));
     return image;
 }
 

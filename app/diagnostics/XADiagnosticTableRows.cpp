@@ -13,9 +13,8 @@ constexpr int kSeverityIconLeftInset = 6;
 XADiagnosticRowCells cellsForGroup(const XADiagnosticGroup &group) {
     const XADiagnostic &representative = *group.representative();
     XADiagnosticRowCells cells;
-    cells.severityIcon =
-        xa_imageByPaddingWithInsets(XAImpactAndSeverityImage(representative.impact(), representative.severity()),
-                                    QMargins(kSeverityIconLeftInset, 0, 0, 0));
+    cells.severityIcon = xa_imageByPaddingWithInsets(XAImpactAndSeverityImage(representative),
+                                                     QMargins(kSeverityIconLeftInset, 0, 0, 0));
     cells.confidenceIcon = XAConfidenceImage(representative.confidence());
     cells.count = XADiagnosticCountText(group.diagnostics().size());
     cells.info = XADiagnosticInfoText(group);

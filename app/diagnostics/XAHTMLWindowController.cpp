@@ -9,9 +9,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWebEngineFindTextResult>
+
+#include <tuple>
 
 XAHTMLWindowController::XAHTMLWindowController(const QString &title, const QString &html, const QUrl &baseURL)
     : title_(title), html_(html), baseURL_(baseURL) {}
@@ -34,6 +38,7 @@ void XAHTMLWindowController::windowDidLoad() {
     XAWindowController::windowDidLoad();
     window()->setWindowTitle(title_);
     buildContent();
+    buildEditMenu();
     loadPage();
 }
 
@@ -84,6 +89,28 @@ void XAHTMLWindowController::buildContent() {
     layout->addWidget(webView_, 1);
     window()->setContentView(content);
     window()->resize(800, 700);
+}
+
+void XAHTMLWindowController::buildEditMenu() {
+    auto *menuBar = new QMenuBar(window());
+    editMenu_ = menuBar->addMenu(QStringLiteral("Edit"));
+    const std::initializer_list<std::tuple<QString, QKeySequence, XATextFinderAction>> items = {
+        {QStringLiteral("Find…"), QKeySequence::Find, XATextFinderActionShowFindInterface},
+        {QStringLiteral("Find Next"), QKeySequence::FindNext, XATextFinderActionNextMatch},
+        {QStringLiteral("Find Previous"), QKeySequence::FindPrevious, XATextFinderActionPreviousMatch},
+        {QStringLiteral("Use Selection for Find"), QKeySequence(Qt::CTRL | Qt::Key_E),
+         XATextFinderActionSetSearchString},
+    };
+    for (const auto &[title, shortcut, tag] : items) {
+        QAction *action = editMenu_->addAction(title);
+        action->setShortcut(shortcut);
+        action->setData(int(tag));
+        // The shortcuts work in the whole window, the web view and the find field included.
+        action->setShortcutContext(Qt::WindowShortcut);
+        window()->addAction(action);
+        connect(action, &QAction::triggered, this, [this, action] { performFindAction(action); });
+    }
+    window()->layout()->setMenuBar(menuBar);
 }
 
 void XAHTMLWindowController::loadPage() {

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
@@ -47,6 +48,10 @@ public:
     // "<current> of <count>" while the search text has matches.
     QLabel *findStatus() const { return findStatus_; }
 
+    // The window's Edit menu: Find… (Ctrl+F), Find Next, Find Previous and Use Selection for Find, each carrying its
+    // action's tag.
+    QMenu *editMenu() const { return editMenu_; }
+
     // A find menu item's action, by its tag (the item's data). Showing the find bar first takes the page's
     // selection as the search text. Other senders than menu items are ignored.
     void performFindAction(const QAction *sender);
@@ -57,6 +62,7 @@ protected:
 
 private:
     void buildContent();
+    void buildEditMenu();
     void loadPage();
     void findAgain(bool backwards);
 
@@ -70,4 +76,5 @@ private:
     QPointer<QWidget> findBar_;
     QPointer<QLineEdit> findField_;
     QPointer<QLabel> findStatus_;
+    QPointer<QMenu> editMenu_;
 };

@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 QString qs(const std::string &text) { return QString::fromStdString(text); }
@@ -47,6 +49,7 @@ std::shared_ptr<XACodeEditorApp> editorForCommand(const XAEditorCommand &row, co
 std::vector<XAEditorCommand> editorCommands() {
     std::vector<XAEditorCommand> rows = {
         {"Visual Studio Code", "com.microsoft.VSCode", {"code", "--goto", "{file}:{line}:{column}"}, true},
+        {"VSCodium", "com.vscodium", {"codium", "--goto", "{file}:{line}:{column}"}, true},
         {"Sublime Text", "com.sublimetext.4", {"subl", "{file}:{line}:{column}"}, true},
         {"gedit", "org.gnome.gedit", {"gedit", "+{line}", "{file}"}, false},
         {"GVim", "org.vim.GVim", {"gvim", "+call cursor({line}, {column})", "--", "{file}"}, true},
@@ -57,6 +60,22 @@ std::vector<XAEditorCommand> editorCommands() {
         rows.push_back({"Custom Editor", "custom", std::move(*custom), true});
     }
     return rows;
+}
+
+// The desktop's default application for the file, through the address opener; it cannot go to a line.
+std::shared_ptr<XACodeEditorApp> desktopDefaultEditor(const QString &infoText) {
+    auto editor = XACodeEditorApp::editorWithName(
+        "Default Application", "desktop-default", std::string(),
+        [](XACodeEditorApp &, const std::string &path, unsigned long, unsigned long, XAError *) {
+            return XAURLOpener::shared().openURL(QUrl::fromLocalFile(qs(path)));
+        },
+        infoText);
+    editor->setOpensAtLine(false);
+    return editor;
+}
+
+bool installed(const std::string &executable) {
+    return XAExternalApp(executable, executable, executable).isInstalled();
 }
 
 void openDocsAnswer(const XADocsBrowserApp::Handler &handler, bool opened, const std::string &browserName) {
@@ -79,9 +98,20 @@ std::string XADashURLForSearchTerm(const std::string &searchTerm) { return "dash
 
 // ---- The IDE ----
 
+std::optional<XACommandTemplate> XADesktopDevEnvironment::projectCommand() {
+    if (std::optional<XACommandTemplate> stored = xa_xcodeProjectCommand(XAUserDefaults::standard())) {
+        return stored;
+    }
+    for (const XACommandTemplate &command : XADefaultProjectCommands()) {
+        if (installed(command.front())) {
+            return command;
+        }
+    }
+    return std::nullopt;
+}
+
 bool XADesktopDevEnvironment::openProjectInXcode(const std::string &projectPath, XAError *error) {
-    const std::optional<XACommandTemplate> command = xa_xcodeProjectCommand(XAUserDefaults::standard());
-    if (command) {
+    if (const std::optional<XACommandTemplate> command = projectCommand()) {
         std::vector<std::string> arguments =
             XAExpandCommandTemplate(*command, projectPath, std::string(), std::string(), std::string());
         const std::string executable = arguments.front();
@@ -130,17 +160,35 @@ std::optional<std::string> XADesktopDevEnvironment::xcodeBundleVersion() {
 
 std::vector<std::shared_ptr<XACodeEditorApp>> XADesktopDevEnvironment::supportedEditors() {
     std::vector<std::shared_ptr<XACodeEditorApp>> editors;
-    // The IDE's column counts from 1.
-    editors.push_back(XACodeEditorApp::editorWithName(
-        "Xcode", "com.apple.dt.Xcode", xa_xcodeFileCommand(XAUserDefaults::standard()).front(),
+    // The IDE's column counts from 1; its file command may or may not name the line.
+    const XACommandTemplate fileCommand = xa_xcodeFileCommand(XAUserDefaults::standard());
+    auto ide = XACodeEditorApp::editorWithName(
+        "Xcode", "com.apple.dt.Xcode", fileCommand.front(),
         [](XACodeEditorApp &, const std::string &path, unsigned long line, unsigned long column, XAError *error) {
             return XADesktopDevEnvironment::shared().openFileInXcode(path, line, column + 1, error);
         },
-        xcodeInfoText()));
+        xcodeInfoText());
+    ide->setOpensAtLine(std::ranges::any_of(
+        fileCommand, [](const std::string &element) { return element.find("{line}") != std::string::npos; }));
+    editors.push_back(std::move(ide));
     for (const XAEditorCommand &row : editorCommands()) {
         editors.push_back(editorForCommand(row, QString()));
     }
+    editors.push_back(desktopDefaultEditor(
+        appInfoText(QStringLiteral("Opens the file in the application the desktop has for it, at its start."))));
     return editors;
+}
+
+std::shared_ptr<XACodeEditorApp>
+XADesktopDevEnvironment::preferredEditor(const std::vector<std::shared_ptr<XACodeEditorApp>> &editors) {
+    const auto atLine = std::ranges::find_if(
+        editors, [](const auto &editor) { return editor->opensAtLine() && editor->isInstalled(); });
+    if (atLine != editors.end()) {
+        return *atLine;
+    }
+    const auto ownProgramless =
+        std::ranges::find_if(editors, [](const auto &editor) { return editor->executableName().empty(); });
+    return ownProgramless != editors.end() ? *ownProgramless : nullptr;
 }
 
 std::shared_ptr<XACodeEditorApp> XADesktopDevEnvironment::selectedEditor() {
@@ -151,7 +199,7 @@ std::shared_ptr<XACodeEditorApp> XADesktopDevEnvironment::selectedEditor() {
             return editor;
         }
     }
-    return editors.empty() ? nullptr : editors.front();
+    return preferredEditor(editors);
 }
 
 void XADesktopDevEnvironment::selectEditorWithBundleId(const std::optional<std::string> &bundleId) {
@@ -209,7 +257,9 @@ std::shared_ptr<XADocsBrowserApp> XADesktopDevEnvironment::selectedDocsBrowser()
             return browser;
         }
     }
-    return browsers.empty() ? nullptr : browsers.front();
+    const auto installedBrowser =
+        std::ranges::find_if(browsers, [](const auto &browser) { return browser->isInstalled(); });
+    return installedBrowser != browsers.end() ? *installedBrowser : nullptr;
 }
 
 void XADesktopDevEnvironment::selectDocsBrowserWithBundleId(const std::optional<std::string> &bundleId) {

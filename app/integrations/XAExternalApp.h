@@ -58,6 +58,9 @@ public:
 
     // Rich text shown beside the editor in the preferences; may be empty.
     const QString &infoText() const { return infoText_; }
+    // Whether the editor goes to the line it is given (true unless said otherwise).
+    bool opensAtLine() const { return opensAtLine_; }
+    void setOpensAtLine(bool opens) { opensAtLine_ = opens; }
     const OpenFileBlock &openFileBlock() const { return openFileBlock_; }
 
     // In this order: a missing file ("Cannot find file: %@"), an editor that is not installed ("Selected code editor
@@ -71,6 +74,7 @@ public:
 private:
     OpenFileBlock openFileBlock_;
     QString infoText_;
+    bool opensAtLine_ = true;
 };
 
 class XADocsBrowserApp : public XAExternalApp {

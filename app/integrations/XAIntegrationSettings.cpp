@@ -1,5 +1,11 @@
 #include "app/integrations/XAIntegrationSettings.h"
 
+#include "core/XAPaths.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+
 #include <string_view>
 
 namespace {
@@ -51,8 +57,10 @@ void xa_setXcodeProjectCommand(XAUserDefaults &defaults, std::optional<XACommand
     setCommandForKey(defaults, kXcodeProjectCommand, std::move(command));
 }
 
+XACommandTemplate XADefaultXcodeFileCommand() { return {"xdg-open", "{file}"}; }
+
 XACommandTemplate xa_xcodeFileCommand(const XAUserDefaults &defaults) {
-    return commandForKey(defaults, kXcodeFileCommand).value_or(XACommandTemplate{"xdg-open", "{file}"});
+    return commandForKey(defaults, kXcodeFileCommand).value_or(XADefaultXcodeFileCommand());
 }
 
 void xa_setXcodeFileCommand(XAUserDefaults &defaults, std::optional<XACommandTemplate> command) {
@@ -67,6 +75,8 @@ void xa_setCustomCodeEditorCommand(XAUserDefaults &defaults, std::optional<XACom
     setCommandForKey(defaults, kCustomCodeEditorCommand, std::move(command));
 }
 
+std::string XADefaultDocsWebSearchAddress() { return kDefaultDocsWebSearchAddress; }
+
 std::string xa_docsWebSearchAddress(const XAUserDefaults &defaults) {
     const std::optional<std::string> address = defaults.stringForKey(kDocsWebSearchAddress);
     return address && !address->empty() ? *address : std::string(kDefaultDocsWebSearchAddress);
@@ -80,9 +90,41 @@ void xa_setDocsWebSearchAddress(XAUserDefaults &defaults, std::optional<std::str
     }
 }
 
+std::vector<XACommandTemplate> XADefaultProjectCommands() {
+    return {{"code", "{projectFolder}"},
+            {"codium", "{projectFolder}"},
+            {"subl", "{projectFolder}"},
+            {"xdg-open", "{projectFolder}"}};
+}
+
+std::string XACommandTemplateText(const XACommandTemplate &command) {
+    QStringList elements;
+    for (const std::string &element : command) {
+        QString text = QString::fromStdString(element);
+        if (text.isEmpty() || text.contains(QRegularExpression(QStringLiteral("[\\s\"]")))) {
+            text = QLatin1Char('"') + text.replace(QStringLiteral("\""), QStringLiteral("\"\"\"")) + QLatin1Char('"');
+        }
+        elements << text;
+    }
+    return elements.join(QLatin1Char(' ')).toStdString();
+}
+
+std::optional<XACommandTemplate> XACommandTemplateFromText(const std::string &text) {
+    const QStringList elements = QProcess::splitCommand(QString::fromStdString(text));
+    if (elements.isEmpty() || elements.front().isEmpty()) {
+        return std::nullopt;
+    }
+    XACommandTemplate command;
+    for (const QString &element : elements) {
+        command.push_back(element.toStdString());
+    }
+    return command;
+}
+
 std::vector<std::string> XAExpandCommandTemplate(const XACommandTemplate &command, const std::string &project,
                                                  const std::string &file, const std::string &line,
                                                  const std::string &column) {
+    const std::string projectFolder = project.empty() ? std::string() : xa_stringByDeletingLastPathComponent(project);
     std::vector<std::string> arguments;
     arguments.reserve(command.size());
     for (std::string argument : command) {
@@ -92,7 +134,8 @@ std::vector<std::string> XAExpandCommandTemplate(const XACommandTemplate &comman
         for (std::size_t index = 0; index < argument.size();) {
             bool replaced = false;
             for (const auto &[placeholder, value] :
-                 {std::pair<std::string_view, const std::string *>{"{project}", &project},
+                 {std::pair<std::string_view, const std::string *>{"{projectFolder}", &projectFolder},
+                  {"{project}", &project},
                   {"{file}", &file},
                   {"{line}", &line},
                   {"{column}", &column}}) {

@@ -7,6 +7,7 @@
 #include "app/controls/XASplitView.h"
 #include "app/controls/XATableView.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
+#include "app/integrations/XADiffWindowController.h"
 #include "app/project/XAProjectConfigurationFiles.h"
 #include "app/shell/XADispatch.h"
 #include "app/shell/XAGUIState.h"
@@ -38,7 +39,10 @@ void runInUsersDiffTool(const std::string &left, const std::string &right,
     xa_showDiffInExternalToolWithString(
         left, right,
         [](const std::string &command) { return XADevEnvironment::sharedEnvironment().pathToExecutable(command); },
-        nullptr, std::move(failure));
+        [](const std::optional<std::string> &printed) {
+            XAShowPrintedDifference(QStringLiteral("Configuration Differences"), printed);
+        },
+        std::move(failure));
 }
 
 // The application's rule selection sheet.

@@ -33,6 +33,7 @@
 #include <QGuiApplication>
 #include <QPropertyAnimation>
 #include <QSequentialAnimationGroup>
+#include <QWindow>
 
 namespace {
 
@@ -161,13 +162,15 @@ void XAProjectWindowController::setCloseButtonEnabled(bool enabled) {
         guard->enabled = enabled;
     }
     XAWindow *ownWindow = window();
-    if (ownWindow->testAttribute(Qt::WA_WState_Created) &&
-        ownWindow->windowFlags().testFlag(Qt::WindowCloseButtonHint) != enabled) {
-        const bool wasVisible = ownWindow->isVisible();
-        ownWindow->setWindowFlag(Qt::WindowCloseButtonHint, enabled);
-        if (wasVisible) {
-            ownWindow->show(); // changing a flag hides the window
-        }
+    if (ownWindow->windowFlags().testFlag(Qt::WindowCloseButtonHint) == enabled) {
+        return;
+    }
+    // The widget's own flag change would re-create and re-map the window, which the window manager places anew; the
+    // platform window takes the new hint in place instead.
+    const Qt::WindowFlags flags = ownWindow->windowFlags().setFlag(Qt::WindowCloseButtonHint, enabled);
+    ownWindow->overrideWindowFlags(flags);
+    if (QWindow *handle = ownWindow->windowHandle()) {
+        handle->setFlags(flags);
     }
 }
 

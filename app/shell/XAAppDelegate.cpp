@@ -12,6 +12,7 @@
 #include "app/shell/XAMainNaviWindowController.h"
 #include "app/shell/XAMenuUpdatingDelegate.h"
 #include "app/shell/XANotificationCenter.h"
+#include "app/shell/XAOpenProjectDialog.h"
 #include "app/shell/XAProjectWindow.h"
 #include "app/shell/XAWindow.h"
 #include "core/XAAppVersion.h"
@@ -23,7 +24,6 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QLayout>
 #include <QMenuBar>
 #include <QUrl>
@@ -265,17 +265,8 @@ void XAAppDelegate::openDocument(const void *) {
         return;
     }
     if (!openProjectPanel_) {
-        // A project is a folder ending in ".xcodeproj"; nothing else may be chosen and no folder made.
-        openProjectPanel_ = new QFileDialog(nullptr, QStringLiteral("Open Project"));
-        openProjectPanel_->setFileMode(QFileDialog::Directory);
-        openProjectPanel_->setOption(QFileDialog::DontUseNativeDialog);
-        openProjectPanel_->setOption(QFileDialog::ReadOnly);
-        openProjectPanel_->setNameFilter(QStringLiteral("Xcode projects (*.xcodeproj)"));
-        connect(openProjectPanel_, &QFileDialog::fileSelected, this, [this](const QString &file) {
-            if (xa_pathExtension(file.toStdString()) == "xcodeproj") {
-                openProjectAtPath(file.toStdString());
-            }
-        });
+        openProjectPanel_ =
+            new XAOpenProjectDialog(nullptr, [this](const std::string &path) { openProjectAtPath(path); });
     }
     openProjectPanel_->open();
 }

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-class QFileDialog;
+class XAOpenProjectDialog;
 class XAAboutWindowController;
 class XACLIInstallWindowController;
 class XAPreferencesWindowController;
@@ -113,7 +113,7 @@ private:
     std::shared_ptr<XACLIInstallWindowController> cliInstallVC_;
     std::shared_ptr<XAAppDocsWindowController> docsWindowController_;
     std::shared_ptr<XAEULAWindowController> eulaWindowController_;
-    QPointer<QFileDialog> openProjectPanel_;
+    QPointer<XAOpenProjectDialog> openProjectPanel_;
     XAMainMenu mainMenu_;
     std::vector<std::uint64_t> observers_;
     ProjectWindowFactory projectWindowFactory_;

@@ -25,6 +25,8 @@ QWidget *XAViewController::view() {
     return view_;
 }
 
+QSize XAViewController::preferredContentSize() { return view()->sizeHint(); }
+
 void XAViewController::xa_sidebarDidShowView(const XANotification &) {}
 
 QWidget *XAViewController::loadView() { return new QWidget; }

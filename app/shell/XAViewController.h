@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 
 #include <cstdint>
 
@@ -21,6 +22,10 @@ public:
     // The view, built on first use.
     QWidget *view();
     bool isViewLoaded() const { return !view_.isNull(); }
+
+    // The size the view needs to show its content, which a window made around it opens at; here the view's own
+    // size hint.
+    virtual QSize preferredContentSize();
 
     // Called when the sidebar shows this controller's view; does nothing here.
     virtual void xa_sidebarDidShowView(const XANotification &notification);

@@ -127,6 +127,8 @@ void XAWindowController::xa_adoptDarkWindowStyle() {
     XAWindow *ownWindow = window();
     QPalette palette = ownWindow->palette();
     palette.setColor(QPalette::Window, xa_darkContentBackgroundColor());
+    // Labels without a colour of their own (titles, counts, footers) read light on the dark background.
+    palette.setColor(QPalette::WindowText, XAQColor(XAColor::white(0.8)));
     ownWindow->setPalette(palette);
     ownWindow->setAutoFillBackground(true);
     setTextColor(loadingViewTextField_, XAQColor(XAColor::white(0.8)));

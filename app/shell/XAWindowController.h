@@ -47,7 +47,7 @@ public:
     QLabel *loadingViewSubtitleTextField() const { return loadingViewSubtitleTextField_; }
     XAProgressIndicator *loadingViewProgressIndicator() const { return loadingViewProgressIndicator_; }
 
-    // The dark chrome: dark background, light overlay texts.
+    // The dark chrome: dark background, light texts.
     void xa_adoptDarkWindowStyle();
 
     // Presents the window as a window-modal sheet on the parent. When it ends, the callback runs once with the

@@ -1,6 +1,7 @@
 #pragma once
 
 // A generic sheet around any view controller: a title over the view, OK (return code 1) and Cancel (0) below it.
+// It opens at the size its view needs, and remembers the size the user gives it under its autosave name.
 
 #include "app/shell/XAWindowController.h"
 
@@ -30,6 +31,9 @@ protected:
 
 private:
     void addViewControllerViewToWindow(QWidget *content);
+    // The window opens at the size the view asks for (preferredContentSize) around the title and the buttons; a
+    // size the user gave it, kept under the autosave name, wins when it is shown.
+    void resizeToFitContent();
 
     std::shared_ptr<XAViewController> viewController_;
     QString title_;

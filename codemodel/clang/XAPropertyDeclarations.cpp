@@ -3,6 +3,7 @@
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
 #include "codemodel/clang/XACursorTypeSupport.h"
+#include "codemodel/clang/XATranslationUnitMemo.h"
 #include "codemodel/clang/XATypeQueries.h"
 
 namespace {
@@ -17,8 +18,12 @@ bool XAIsIBOutletProperty(CXCursor cursor) {
 }
 
 CXCursor XAPropertyDeclOfAccessor(CXCursor cursor) {
-    return XALibclang::fn().clang_tessary_getObjCMethodDeclPropertyDecl(cursor, 0);
+    return XAMemoisedAnswer<CXCursor>("property of accessor", cursor, [cursor] {
+        return XALibclang::fn().clang_tessary_getObjCMethodDeclPropertyDecl(cursor, 0);
+    });
 }
+
+bool XAIsPropertyAccessor(CXCursor method) { return !XAIsNullCursor(XAPropertyDeclOfAccessor(method)); }
 
 namespace {
 // The class interface of an interface, category or class extension.

@@ -2,7 +2,8 @@
 
 // Objective-C property declarations: outlets, the property behind an accessor, the property declaration that an
 // outlet attribute lies in, the words of property attributes, and the ownership a property has in effect.
-// Attributes are libclang's CXObjCPropertyAttrKind bits. Nothing here keeps state.
+// Attributes are libclang's CXObjCPropertyAttrKind bits. Nothing here keeps state beyond the memo of the checked
+// translation unit.
 
 #include "codemodel/XALibclang.h"
 
@@ -11,9 +12,11 @@
 
 // An ObjCPropertyDecl marked IBOutlet.
 bool XAIsIBOutletProperty(CXCursor cursor);
-// The ObjCPropertyDecl of an accessor method declared with its class; the null cursor when the method accesses no
-// property (callers ask clang_tessary_objCMethodDeclIsPropertyAccessor first).
+// The ObjCPropertyDecl of an accessor method declared with its class or a protocol it adopts; the null cursor when
+// the method accesses no property. Remembered for the checked unit, since every message to the method asks again.
 CXCursor XAPropertyDeclOfAccessor(CXCursor cursor);
+// Whether the method is the getter or setter of such a property.
+bool XAIsPropertyAccessor(CXCursor method);
 // The definition of a property's setter written in its class's @implementation in the same translation unit: an
 // ObjCInstanceMethodDecl with a body. The null cursor when the setter is synthesized, defined elsewhere (another unit,
 // a category implementation), or the cursor is no property.

@@ -32,13 +32,21 @@ run_diagtool(warning_lines list-warnings)
 run_diagtool(enabled_lines show-enabled "${empty_source}")
 run_diagtool(tree_lines tree)
 
+# Diagnostics of other languages (HLSL, OpenCL, CUDA, HIP, OpenMP, SYCL), by a word of their name or flag: they make
+# no flag on by default for C and Objective-C code ("conversion" has one on by default for HLSL only).
+set(other_language_word "(^|[_-])(hlsl|opencl|cuda|hip|omp|openmp|sycl)([_-]|$)")
+
 # Default levels by diagnostic name.
 set(default_on_flags)
 foreach(line IN LISTS enabled_lines)
   if(line MATCHES "^([A-Z]) +([A-Za-z0-9_]+)( <-W([^>]*)>)?$")
-    set(level_${CMAKE_MATCH_2} "${CMAKE_MATCH_1}")
-    if(NOT CMAKE_MATCH_1 STREQUAL "R" AND NOT CMAKE_MATCH_4 STREQUAL "")
-      list(APPEND default_on_flags "${CMAKE_MATCH_4}")
+    set(level "${CMAKE_MATCH_1}")
+    set(name "${CMAKE_MATCH_2}")
+    set(flag "${CMAKE_MATCH_4}")
+    set(level_${name} "${level}")
+    if(NOT level STREQUAL "R" AND NOT flag STREQUAL "" AND NOT name MATCHES "${other_language_word}"
+       AND NOT flag MATCHES "${other_language_word}")
+      list(APPEND default_on_flags "${flag}")
     endif()
   endif()
 endforeach()

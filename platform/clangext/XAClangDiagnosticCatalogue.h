@@ -22,7 +22,8 @@ struct DiagnosticCatalogue {
     std::size_t diagnosticCount;
     const DiagnosticGroupEntry *groups; // in tree order: each group followed by its subgroups
     std::size_t groupCount;
-    const char *const *defaultOnFlags; // sorted, each once: the flags of the warnings and errors on by default
+    const char *const *defaultOnFlags; // sorted, each once: the flags of the warnings and errors on by default for
+                                       // C and Objective-C code
     std::size_t defaultOnFlagCount;
 };
 

@@ -2,9 +2,11 @@
 // class.
 
 #include "TessaryClangExtensions.h"
+#include "XAClangExtModuleCategories.h"
 #include "XAClangExtSupport.h"
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -109,18 +111,23 @@ bool isCategoryOfClass(CXCursor declaration, const ClassIdentity &identity) {
     return !isNull(interface) && usr(interface) == identity.usr;
 }
 
-// libclang lists no categories of a class, so the unit's top-level declarations are searched on each call: a cache
-// keyed by the translation unit could outlive it and hand out cursors into a disposed unit.
+// libclang lists no categories of a class, so the unit's top-level declarations are searched on each call (a cache
+// keyed by the translation unit could outlive it and hand out cursors into a disposed unit), then the headers of
+// imported modules, whose declarations are no top-level ones.
 bool forEachCategoryOfClass(CXCursor interface, const std::function<bool(CXCursor)> &callback) {
     const ClassIdentity identity = identityOf(interface);
     bool stopped = false;
+    std::set<std::string> seen;
     forEachTopLevelDeclaration(interface, [&](CXCursor declaration) {
         if (isCategoryOfClass(declaration, identity)) {
+            seen.insert(usr(declaration));
             stopped = !callback(declaration);
         }
         return !stopped;
     });
-    return stopped;
+    return stopped ||
+           forEachModuleCategoryNamed(
+               interface, seen, [&](CXCursor category) { return isCategoryOfClass(category, identity); }, callback);
 }
 
 // A setter declared by hand beside a property that is readonly where it is declared: the compiler takes it for the

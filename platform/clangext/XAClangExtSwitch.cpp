@@ -122,6 +122,13 @@ bool isRequired(CXCursor enumerator) {
     return availability != CXAvailability_Deprecated && availability != CXAvailability_NotAvailable;
 }
 
+// A bit-mask enumeration (NS_OPTIONS, CF_OPTIONS): its values combine, so no list of cases is ever complete. The
+// attribute may stand on the forward declaration only, which the definition inherits.
+bool isFlagEnumeration(CXCursor enumeration) {
+    return !isNull(firstChildOfKind(enumeration, CXCursor_FlagEnum)) ||
+           !isNull(firstChildOfKind(clang_getCanonicalCursor(enumeration), CXCursor_FlagEnum));
+}
+
 bool coversAllEnumerators(CXCursor switchStatement) {
     std::vector<CXCursor> parts = children(switchStatement);
     if (parts.size() < 2) {
@@ -129,8 +136,8 @@ bool coversAllEnumerators(CXCursor switchStatement) {
     }
     CXCursor condition = parts[parts.size() - 2];
     CXCursor enumeration = clang_getCursorDefinition(enumerationOfCondition(condition));
-    if (enumeration.kind != CXCursor_EnumDecl) {
-        return false; // no enumeration, or one that is only declared
+    if (enumeration.kind != CXCursor_EnumDecl || isFlagEnumeration(enumeration)) {
+        return false; // no enumeration, one that is only declared, or a bit mask
     }
     // Collected from the switch itself, so that a body that is one case statement counts too.
     std::vector<CaseRange> cases;

@@ -8,6 +8,15 @@
 
 set(TESSARY_SDK_HEADER_TREES "${CMAKE_CURRENT_SOURCE_DIR}/SDKHeaders")
 
+# The C++ standard library of Objective-C++ files is LLVM's libc++, as in Apple's SDKs, where its headers lie in
+# usr/include/c++/v1. Ours are the system's libc++ headers (Debian's libc++-14-dev), linked there, not copied; they
+# stand on the C library of our trees (xlocale.h, wchar.h, ...). Not LLVM 19's: its package puts libc++abi's
+# cxxabi.h into the LLVM 19 include folder that our own build searches before the host's C++ library.
+find_path(TESSARY_LIBCXX_HEADERS NAMES __config PATHS /usr/lib/llvm-14/include/c++/v1 NO_DEFAULT_PATH)
+if(NOT TESSARY_LIBCXX_HEADERS)
+  message(WARNING "libc++ headers not found (libc++-14-dev): the SDKs have no C++ standard library")
+endif()
+
 # Adds the commands that lay out one SDK (its folder stem, such as "iPhoneOS") from the named parts of the trees;
 # appends the stamp file that marks it done to the variable named by stamps_variable.
 function(tessary_stage_sdk_headers stamps_variable platform_stem)
@@ -19,6 +28,10 @@ function(tessary_stage_sdk_headers stamps_variable platform_stem)
     list(APPEND sources ${part_files})
     list(APPEND copy_commands COMMAND ${CMAKE_COMMAND} -E copy_directory "${TESSARY_SDK_HEADER_TREES}/${part}" "${sdk}")
   endforeach()
+  if(TESSARY_LIBCXX_HEADERS)
+    list(APPEND copy_commands COMMAND ${CMAKE_COMMAND} -E make_directory "${sdk}/usr/include/c++"
+      COMMAND ${CMAKE_COMMAND} -E create_symlink "${TESSARY_LIBCXX_HEADERS}" "${sdk}/usr/include/c++/v1")
+  endif()
   set(stamp "${CMAKE_CURRENT_BINARY_DIR}/sdk-headers-${platform_stem}.stamp")
   # The list of the headers, rewritten only when it changes: a header removed from the trees lays the SDK out again.
   set(listing "${CMAKE_CURRENT_BINARY_DIR}/sdk-headers-${platform_stem}.list")

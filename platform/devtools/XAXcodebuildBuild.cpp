@@ -6,6 +6,7 @@
 #include "platform/devtools/XAXcodebuildBuildOrder.h"
 #include "platform/devtools/XAXcodebuildBuildProducts.h"
 #include "platform/devtools/XAXcodebuildBuildSteps.h"
+#include "platform/devtools/XAXcodebuildSDKCompletion.h"
 #include "project/XAProjectBuildConfiguration.h"
 #include "project/XAProjectTarget.h"
 
@@ -49,9 +50,12 @@ public:
         for (const XABuildOrderTarget &entry : order) {
             XAStandInTargetBuild build =
                 XAPlanTargetBuild(*entry.project, *entry.target, settingsInput(*entry.project, *configuration));
+            XALayOutTargetProducts(build, request_.dryRun, errors); // before completion, which parses against it
+            if (completesSDK()) {
+                XACompleteTargetBuild(build, developerDirectory_);
+            }
             warnings_.insert(warnings_.end(), build.warnings.begin(), build.warnings.end());
             output.standardOutput += XATargetBuildLogText(build);
-            XALayOutTargetProducts(build, request_.dryRun, errors);
         }
         writeWarnings(output);
         for (const std::string &error : errors) {
@@ -77,6 +81,13 @@ private:
             roots.insert(roots.begin(), implicit.begin(), implicit.end());
             order = XATargetsInDependencyOrder(roots, projects_, warnings_);
         }
+    }
+
+    // A dry run whose intermediates folder the command line names completes the SDK stand-in there; without one it
+    // writes nothing, as a dry run should.
+    bool completesSDK() const {
+        return request_.dryRun && std::any_of(request_.commandLineSettings.begin(), request_.commandLineSettings.end(),
+                                              [](const auto &setting) { return setting.first == "OBJROOT"; });
     }
 
     std::optional<XABuildFailure> conflictingOptions() const {

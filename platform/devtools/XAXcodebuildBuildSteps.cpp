@@ -79,6 +79,8 @@ public:
         build_.configurationName = input.configurationName;
         const std::string *isa = target.pbx_isa();
         build_.aggregate = isa && *isa == "PBXAggregateTarget";
+        build_.completionFolder = setting("TARGET_TEMP_DIR") + "/SDKCompletion";
+        build_.projectFolder = project.folder();
     }
 
     XAStandInTargetBuild plan() && {
@@ -348,6 +350,7 @@ private:
                                    precompiledHeaderHash(fingerprint);
         XAPrecompiledHeader header{folder + "/" + name, folder + "/" + name + ".pch"};
         precompiledHeaders_.emplace(key, header);
+        build_.prefixHeaderSources.emplace(header.includePath, prefixPath);
         std::vector<std::string> command{clang().compilerPath()};
         command.insert(command.end(), arguments.begin(), arguments.end());
         appendOutputArguments(command, prefixPath, header.outputPath, header.outputPath);

@@ -73,6 +73,11 @@ struct XAStandInTargetBuild {
     std::vector<std::pair<std::string, std::string>> frameworkLinks;
     std::optional<std::pair<std::string, std::string>> moduleMap;
     std::vector<std::string> warnings;
+    std::string projectFolder;
+    // Where the target's SDK completion lives (XAXcodebuildSDKCompletion.h): a folder of its temporary files.
+    std::string completionFolder;
+    // The prefix header each precompiled header's -include names stands for: include path -> prefix header.
+    std::map<std::string, std::string> prefixHeaderSources;
 };
 
 // Plans the steps of a target in the configuration and with the command-line settings of `input`.

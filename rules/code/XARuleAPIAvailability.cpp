@@ -1,8 +1,11 @@
 // Uses of system APIs (methods, functions, classes, protocols, types, enumeration constants, variables) that became
 // available on the target's platform only after the target's minimum deployment target. The version comes from a
-// small built-in table, else from the declaration's availability attributes. By default a routine that looks as if
-// it tests at run time whether an API of that version exists is left alone.
+// small built-in table, else from the declaration's availability attributes. Code that the compiler knows to run
+// only on a version that has the API is never reported: code guarded by @available or __builtin_available, and code
+// of a routine, class or category itself declared available from that version on. By default a routine that looks
+// as if it tests in another way at run time whether an API of that version exists is left alone.
 
+#include "codemodel/clang/XAAvailabilityGuards.h"
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
 #include "codemodel/clang/XALiteralValues.h"
@@ -15,6 +18,7 @@
 #include "core/XAXMLText.h"
 #include "engine/XARule.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <set>
@@ -186,12 +190,15 @@ private:
     struct RoutineCheck {
         RoutineCheck(CXCursor routine, XAPlatform platform, std::string minimumVersion, bool avoidFalsePositives)
             : routine(routine), platform(platform), minimumVersion(std::move(minimumVersion)),
-              avoidFalsePositives(avoidFalsePositives) {}
+              avoidFalsePositives(avoidFalsePositives), declaredVersion(declaredAvailability(routine, platform)),
+              guardedRanges(XAAvailabilityGuardedRanges(routine, platform)) {}
 
         CXCursor routine;
         XAPlatform platform;
         std::string minimumVersion;
         bool avoidFalsePositives;
+        std::optional<std::string> declaredVersion; // from which the routine's code may run
+        std::vector<XAAvailabilityGuardedRange> guardedRanges;
         std::map<std::string, bool> guardedByVersion; // the guard search depends on the version only
         std::set<std::string> caseLabels;             // debugging descriptions of the labels seen
         XADiagnostics diagnostics;
@@ -216,6 +223,9 @@ private:
             if (spelling && exemptNames().contains(*spelling)) {
                 return CXChildVisit_Recurse;
             }
+            if (runsOnlyFromVersion(cursor, *version)) {
+                return CXChildVisit_Recurse;
+            }
             if (avoidFalsePositives && looksGuarded(cursor, parent, *version)) {
                 return CXChildVisit_Recurse;
             }
@@ -227,6 +237,19 @@ private:
         static bool isConditionOfIfStatement(CXCursor cursor, CXCursor parent) {
             return parent.kind == CXCursor_IfStmt &&
                    XACursorDebugDescription(cursor) == XACursorDebugDescription(XAChildAtIndex(parent, 0));
+        }
+
+        // Code of a routine declared available from the version on, or inside an availability check for it.
+        bool runsOnlyFromVersion(CXCursor cursor, const std::string &version) const {
+            if (declaredVersion && XACompareVersionStrings(version, *declaredVersion) != XAOrderedDescending) {
+                return true;
+            }
+            const XACursorPosition start = XACursorExtentStart(cursor);
+            return std::any_of(guardedRanges.begin(), guardedRanges.end(),
+                               [&](const XAAvailabilityGuardedRange &range) {
+                                   return range.contains(start.file, start.offset) &&
+                                          XACompareVersionStrings(version, range.version) != XAOrderedDescending;
+                               });
         }
 
         // Parameter types, run-time availability tests in the routine, and case labels.
@@ -261,6 +284,40 @@ private:
                                                        XADiagnosticSeverityError, XADiagnosticConfidenceLow));
         }
     };
+
+    // The declarations whose availability the routine's code may assume: the routine, its first declaration (in an
+    // interface or a prototype), the class or category interfaces they belong to, and a category's class.
+    static std::vector<CXCursor> enclosingDeclarations(CXCursor routine) {
+        const XALibclangFunctions &clang = XALibclang::fn();
+        std::vector<CXCursor> declarations = {routine, clang.clang_getCanonicalCursor(routine)};
+        for (const CXCursor declaration : {declarations[0], declarations[1]}) {
+            const CXCursor container = clang.clang_getCanonicalCursor(clang.clang_getCursorSemanticParent(declaration));
+            if (!XAKindIsInList(container.kind, XAObjCContainerKinds)) {
+                continue;
+            }
+            declarations.push_back(container);
+            if (container.kind == CXCursor_ObjCCategoryDecl) {
+                const CXCursor classRef = XAFirstChildOfKind(container, CXCursor_ObjCClassRef, CXChildVisit_Continue);
+                if (!XAIsNullCursor(classRef)) {
+                    declarations.push_back(clang.clang_getCursorReferenced(classRef));
+                }
+            }
+        }
+        return declarations;
+    }
+
+    // The highest version from which the routine or what encloses it is declared available on the platform.
+    static std::optional<std::string> declaredAvailability(CXCursor routine, XAPlatform platform) {
+        std::optional<std::string> highest;
+        for (const CXCursor declaration : enclosingDeclarations(routine)) {
+            const std::optional<std::string> version =
+                firstPlatformVersionWhereCursorIsAvailable(declaration, platform);
+            if (version && (!highest || XACompareVersionStrings(*version, *highest) == XAOrderedDescending)) {
+                highest = version;
+            }
+        }
+        return highest;
+    }
 
     // A declaration that became available on the platform in the version or later.
     static bool isAvailableSince(CXCursor declaration, const std::string &version, XAPlatform platform) {

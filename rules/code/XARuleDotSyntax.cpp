@@ -5,6 +5,7 @@
 #include "codemodel/clang/XACursorText.h"
 #include "codemodel/clang/XAMessageSends.h"
 #include "codemodel/clang/XAMethodDeclarations.h"
+#include "codemodel/clang/XAPropertyDeclarations.h"
 #include "codemodel/clang/XASymbolPrefixes.h"
 #include "codemodel/clang/XATypeQueries.h"
 #include "core/XAXMLText.h"
@@ -65,9 +66,7 @@ struct XARuleDotSyntax : XACursorRule<XARuleDotSyntax> {
     }
 
 private:
-    static bool isPropertyAccessor(CXCursor method) {
-        return XALibclang::fn().clang_tessary_objCMethodDeclIsPropertyAccessor(method) != 0;
-    }
+    static bool isPropertyAccessor(CXCursor method) { return XAIsPropertyAccessor(method); }
 
     // The info of dot syntax that calls a method that accesses no declared property; no value for anything else.
     static std::optional<XAXMLString> dotSyntaxForNonPropertyInfo(CXCursor memberRef, const XARuleContext &context) {

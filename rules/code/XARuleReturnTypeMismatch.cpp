@@ -2,6 +2,7 @@
 
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
+#include "codemodel/clang/XAMessageSends.h"
 #include "codemodel/clang/XANullChecks.h"
 #include "codemodel/clang/XATypeQueries.h"
 #include "core/XAXMLText.h"
@@ -32,15 +33,23 @@ struct XARuleReturnTypeMismatch : XACursorRule<XARuleReturnTypeMismatch> {
         const CXType value = unqualified(XACursorType(expression));
         const CXType canonicalResult = clang().clang_getCanonicalType(result);
         const CXType canonicalValue = clang().clang_getCanonicalType(value);
-        if (canonicalResult.kind == CXType_Invalid || canonicalValue.kind == CXType_Invalid ||
-            clang().clang_equalTypes(canonicalResult, canonicalValue) ||
-            isExempt(expression, result, value, canonicalResult, canonicalValue)) {
+        std::string valueText = typeText(value);
+        if (const std::optional<CXCursor> receiverClass = relatedResultClass(expression)) {
+            // The value has the type of its receiver's class, whatever the method declares.
+            if (XAIsNullCursor(*receiverClass) || result.kind == CXType_ObjCId ||
+                isObjectPointerToClass(canonicalResult, *receiverClass)) {
+                return {};
+            }
+            valueText = "<code>" + xa_escapedForXML(XACursorSpelling(*receiverClass).value_or("")) + " *</code>";
+        } else if (canonicalResult.kind == CXType_Invalid || canonicalValue.kind == CXType_Invalid ||
+                   clang().clang_equalTypes(canonicalResult, canonicalValue) ||
+                   isExempt(expression, result, value, canonicalResult, canonicalValue)) {
             return {};
         }
         const char *routineWord = isBlock                                                         ? "block"
                                   : clang().clang_getCursorKind(routine) == CXCursor_FunctionDecl ? "function"
                                                                                                   : "method";
-        const std::string info = "Returning value of type " + typeText(value) + " from " + routineWord +
+        const std::string info = "Returning value of type " + valueText + " from " + routineWord +
                                  " whose return type is " + typeText(result);
         return {diagnosticWithCursor(cursor, XAXMLString(info), std::nullopt, XADiagnosticImpactFunctionality,
                                      XADiagnosticSeverityError, XADiagnosticConfidenceMedium)};
@@ -62,6 +71,35 @@ private:
             return true;
         }
         return isNull && XAIsPointerTypeKind(canonicalResult.kind);
+    }
+
+    // For a message whose result has the type of its receiver (alloc, new, the init family and methods returning
+    // instancetype): the receiver's class, or the null cursor when that is not known. No value for other
+    // expressions.
+    static std::optional<CXCursor> relatedResultClass(CXCursor expression) {
+        expression = XAStripParensCastsAndUnexposed(expression);
+        if (expression.kind != CXCursor_ObjCMessageExpr) {
+            return std::nullopt;
+        }
+        const CXCursor method = clang().clang_getCursorReferenced(expression);
+        const int family = clang().clang_tessary_getObjCMethodFamily(method);
+        const bool related = family == CXTessaryMethodFamily_Alloc || family == CXTessaryMethodFamily_Init ||
+                             family == CXTessaryMethodFamily_New ||
+                             XATypeSpelling(clang().clang_getCursorResultType(method)) == "instancetype";
+        if (!related) {
+            return std::nullopt;
+        }
+        const CXCursor receiverClass = XAMessageReceiverClassDecl(expression);
+        return receiverClass.kind == CXCursor_ObjCInterfaceDecl ? receiverClass : clang().clang_getNullCursor();
+    }
+
+    static bool isObjectPointerToClass(CXType canonicalType, CXCursor classDecl) {
+        if (canonicalType.kind != CXType_ObjCObjectPointer) {
+            return false;
+        }
+        const CXCursor pointee = clang().clang_getTypeDeclaration(clang().clang_getPointeeType(canonicalType));
+        return clang().clang_equalCursors(clang().clang_getCanonicalCursor(pointee),
+                                          clang().clang_getCanonicalCursor(classDecl)) != 0;
     }
 
     // The innermost function, method or block whose body holds the return. Only cursors whose extent holds the

@@ -77,9 +77,7 @@ struct XARuleSetterInvocationInInitOrDealloc : XACursorRule<XARuleSetterInvocati
         }
         switch (clang.clang_getCursorKind(setter)) {
         case CXCursor_ObjCInstanceMethodDecl: {
-            const CXCursor property = clang.clang_tessary_objCMethodDeclIsPropertyAccessor(setter)
-                                          ? XAPropertyDeclOfAccessor(setter)
-                                          : clang.clang_getNullCursor();
+            const CXCursor property = XAPropertyDeclOfAccessor(setter);
             return clang.clang_getCursorKind(property) == CXCursor_ObjCPropertyDecl
                        ? ivarCursorForSetterCursor(property)
                        : clang.clang_getNullCursor();

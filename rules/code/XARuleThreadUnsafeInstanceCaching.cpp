@@ -90,10 +90,32 @@ private:
             declaration, [](CXCursor candidate) { return candidate.kind == CXCursor_ObjCAtSynchronizedStmt; }));
     }
 
+    // The class or category implementation that holds the declaration in its text. A C function or a variable written
+    // inside an implementation belongs to the translation unit, so the implementations are searched by place.
+    static CXCursor implementationHolding(CXCursor declaration) {
+        CXCursor found = XAEnclosingObjCImplementation(declaration);
+        if (!XAIsNullCursor(found)) {
+            return found;
+        }
+        const XALibclangFunctions &clang = XALibclang::fn();
+        const XACursorPosition start = XACursorExtentStart(declaration);
+        const CXCursor unit = clang.clang_getTranslationUnitCursor(clang.clang_Cursor_getTranslationUnit(declaration));
+        XAVisitChildren(unit, [&](CXCursor child) {
+            if (XAKindIsInList(child.kind, XAObjCImplementationKinds) &&
+                XACursorExtentStart(child).file == start.file && XACursorExtentStart(child).offset <= start.offset &&
+                start.offset < XACursorExtentEnd(child).offset) {
+                found = child;
+                return CXChildVisit_Break;
+            }
+            return CXChildVisit_Continue;
+        });
+        return found;
+    }
+
     // In a class or category implementation of a class that descends from a UIKit or AppKit class.
     static bool isInCodeOfUIKitOrAppKitClass(CXCursor declaration) {
         const XALibclangFunctions &clang = XALibclang::fn();
-        const CXCursor implementation = XAEnclosingObjCImplementation(declaration);
+        const CXCursor implementation = implementationHolding(declaration);
         if (XAIsNullCursor(implementation)) {
             return false;
         }

@@ -127,8 +127,7 @@ private:
         if (XAIsNullCursor(XAAccessorCounterpart(method))) {
             return std::nullopt;
         }
-        if (clang.clang_tessary_objCMethodDeclIsPropertyAccessor(method) &&
-            isWeakProperty(XAPropertyDeclOfAccessor(method))) {
+        if (XAIsPropertyAccessor(method) && isWeakProperty(XAPropertyDeclOfAccessor(method))) {
             return std::nullopt;
         }
         return XADelegateAssignment{name, XAExplicitMessageReceiver(message), XAMessageReceiver(message, 0)};

@@ -28,8 +28,7 @@ XAPropertyAssignment propertyAssignment(CXCursor cursor, int kind) {
     XAPropertyAssignment assignment{clang.clang_getNullCursor(), clang.clang_getNullCursor()};
     if (kind == CXCursor_ObjCMessageExpr) {
         const CXCursor method = clang.clang_getCursorReferenced(cursor);
-        if (method.kind == CXCursor_ObjCInstanceMethodDecl &&
-            clang.clang_tessary_objCMethodDeclIsPropertyAccessor(method)) {
+        if (method.kind == CXCursor_ObjCInstanceMethodDecl) {
             assignment.property = XAPropertyDeclOfAccessor(method);
         }
         assignment.value = XAMessageReceiver(cursor, 0);

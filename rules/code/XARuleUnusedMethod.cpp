@@ -110,7 +110,8 @@ struct XARuleUnusedMethod : XACursorRule<XARuleUnusedMethod> {
         }
         const CXCursor overridden = XAOverriddenCursorAtIndex(definition, 0);
         const CXCursor decl = XAIsNullCursor(overridden) ? definition : overridden;
-        if (XACursorIsInSystemHeader(decl) || isDeclaredForAnUnimplementedClass(decl) || XAIsIBActionMethod(decl)) {
+        if (XACursorIsInSystemHeader(decl) || isDeclaredForAnUnimplementedClass(decl) || XAIsIBActionMethod(decl) ||
+            overridesMethodOfFrameworkClass(definition, decl)) {
             return;
         }
         const std::string name = XACursorSpelling(decl).value_or("");
@@ -189,6 +190,17 @@ private:
         const CXCursor interface = XAAncestorOfKinds(decl, {CXCursor_ObjCInterfaceDecl});
         return !XAIsNullCursor(interface) &&
                XAIsNullCursor(XALibclang::fn().clang_tessary_getInterfaceDeclImplementation(interface));
+    }
+
+    // The definition overrides a method that a superclass from a framework declares, in its headers or in a category
+    // the project writes for it (a private method): the framework calls it.
+    static bool overridesMethodOfFrameworkClass(CXCursor definition, CXCursor decl) {
+        const XALibclangFunctions &clang = XALibclang::fn();
+        const CXCursor declaringClass = extendedClassInterface(clang.clang_getCursorSemanticParent(decl));
+        const CXCursor ownClass = extendedClassInterface(XAEnclosingObjCImplementationCanonical(definition));
+        return !XAIsNullCursor(declaringClass) && XACursorIsInSystemHeader(declaringClass) &&
+               !clang.clang_equalCursors(clang.clang_getCanonicalCursor(declaringClass),
+                                         clang.clang_getCanonicalCursor(ownClass));
     }
 
     // For an accessor, the other accessor of the pair: the one the class declares, else the name it would have.

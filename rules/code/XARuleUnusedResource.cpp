@@ -66,10 +66,18 @@ bool mayNameOtherResources(const XAProjectFile &file) {
            !file.isStringsDictFile();
 }
 
+// Files the system reads from the bundle by kind or by a fixed name: the privacy manifest, String Catalogs, app icons
+// made with Icon Composer and the Settings bundle.
+bool isReadByTheSystem(const XAProjectFile &file) {
+    const std::string extension = xa_pathExtension(file.basename());
+    return extension == "xcprivacy" || extension == "xcstrings" || extension == "icon" ||
+           file.basename() == "Settings.bundle";
+}
+
 // Kinds of resource files that are never reported: they are loaded by the system, not by name.
 bool isNeverReported(const XAProjectFile &file) {
     return file.isStringsFile() || file.isFolder() || file.isEntitlementsFile() || file.isXIBType() ||
-           file.isAssetCatalog() || file.isFontFile();
+           file.isAssetCatalog() || file.isFontFile() || isReadByTheSystem(file);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "codemodel/clang/XAClangToken.h"
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"
+#include "codemodel/clang/XATranslationUnitMemo.h"
 #include "core/XAString.h"
 #include "core/XAXMLText.h"
 #include "engine/XARule.h"
@@ -43,15 +44,18 @@ struct XARuleUsedVariableMarkedUnused : XACursorRule<XARuleUsedVariableMarkedUnu
 
 private:
     // One of the declaration's attributes is written "__unused" or "unused". The text comes from the attribute's
-    // tokens, since every use of the variable asks; text that is not valid UTF-8 never matches.
+    // tokens; the answer is remembered for the unit, since every use of the variable asks. Text that is not valid
+    // UTF-8 never matches.
     static bool isMarkedUnused(CXCursor declaration) {
-        bool marked = false;
-        XAEnumerateAttributes(declaration, [&marked](CXCursor attribute, unsigned, bool &stop) {
-            const std::string text = attributeText(attribute);
-            marked = text == "__unused" || text == "unused";
-            stop = marked;
+        return XAMemoisedAnswer<bool>("variable marked unused", declaration, [declaration] {
+            bool marked = false;
+            XAEnumerateAttributes(declaration, [&marked](CXCursor attribute, unsigned, bool &stop) {
+                const std::string text = attributeText(attribute);
+                marked = text == "__unused" || text == "unused";
+                stop = marked;
+            });
+            return marked;
         });
-        return marked;
     }
 
     // The spellings of the tokens where the attribute is written: for "__unused" the macro's name, where the

@@ -11,8 +11,12 @@
 #include "engine/XAFrameworkBinaries.h"
 #include "engine/XARule.h"
 #include "project/XADevEnvironment.h"
+#include "project/XAProjectFile.h"
+#include "project/XAProjectTarget.h"
 #include "project/XAXIB.h"
 
+#include <algorithm>
+#include <cctype>
 #include <set>
 #include <sstream>
 
@@ -94,11 +98,13 @@ struct XARuleXIBUnknownClassReference : XACursorRule<XARuleXIBUnknownClassRefere
         const std::map<std::string, XAPrefixInfo> *frameworkPrefixes =
             XAKnownSymbolPrefixesForPlatform(context.targetPlatform());
         XADiagnostics found;
+        const bool targetHasSwift = targetHasSwiftSources(context);
         for (const std::shared_ptr<const XAXIB> &xib : xibs) {
             for (const XAXIBClassReference &reference : xib->classReferences()) {
                 const std::optional<std::string> prefix = xa_objCClassNamePrefix(reference.className());
                 if ((prefix && frameworkPrefixes && frameworkPrefixes->contains(*prefix)) ||
-                    known.contains(reference.className())) {
+                    known.contains(reference.className()) ||
+                    isClassOfAnotherModuleOrSwift(reference, context, targetHasSwift)) {
                     continue;
                 }
                 found.push_back(unknownClassDiagnostic(*xib, reference, candidates));
@@ -108,6 +114,44 @@ struct XARuleXIBUnknownClassReference : XACursorRule<XARuleXIBUnknownClassRefere
     }
 
 private:
+    // A class that names a module is not an Objective-C class of the checked code: it belongs to another module, or
+    // to the target's own module, whose Swift sources (which are not checked) define it. Only a target without Swift
+    // sources cannot provide it.
+    static bool isClassOfAnotherModuleOrSwift(const XAXIBClassReference &reference, const XARuleContext &context,
+                                              bool targetHasSwift) {
+        if (!reference.moduleName() && !reference.isProvidedByTarget()) {
+            return false;
+        }
+        const bool ownModule = reference.isProvidedByTarget() || isTargetModuleName(*reference.moduleName(), context);
+        return !ownModule || targetHasSwift;
+    }
+
+    // The module name Xcode derives from the target's product name (or the target's name): every character that
+    // cannot stand in an identifier becomes "_".
+    static bool isTargetModuleName(const std::string &moduleName, const XARuleContext &context) {
+        const XAProjectTarget *target = context.projectTarget().get();
+        if (!target) {
+            return false;
+        }
+        for (std::string name : {target->productName(), target->name()}) {
+            for (char &character : name) {
+                if (!std::isalnum(static_cast<unsigned char>(character))) {
+                    character = '_';
+                }
+            }
+            if (!name.empty() && name == moduleName) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    static bool targetHasSwiftSources(const XARuleContext &context) {
+        const auto &target = context.projectTarget();
+        return target && std::any_of(target->sourceFiles().begin(), target->sourceFiles().end(),
+                                     [](const auto &file) { return file->isSwiftSourceCodeFile(); });
+    }
+
     static std::set<std::string> knownClasses(const XARuleContext &context) {
         std::set<std::string> known = {"FirstResponder"};
         known.merge(context.stateStore().copyOfStateSet<std::string>(kClassNamesKey).value_or(std::set<std::string>{}));
@@ -118,7 +162,8 @@ private:
     static XADiagnostic unknownClassDiagnostic(const XAXIB &xib, const XAXIBClassReference &reference,
                                                const std::vector<std::string> &candidates) {
         std::string info = "XIB refers to unknown class " + reference.xmlDescription() + ".";
-        if (const std::optional<std::string> suggestion = xa_closestMatchInArray(reference.className(), candidates)) {
+        const std::optional<std::string> suggestion = xa_closestMatchInArray(reference.className(), candidates);
+        if (suggestion && xa_isCloseMatch(reference.className(), *suggestion)) {
             info += " Did you mean <objcclass>" + *suggestion + "</objcclass>?";
         }
         return diagnosticWithFile(xib.filePath(), XAXMLString(info), std::nullopt, XADiagnosticImpactFunctionality,

@@ -22,15 +22,17 @@ bool isLocalizedPath(const std::string &path) {
     return false;
 }
 
-// The path the resource would have outside every language folder: the components after the first language folder,
-// without the language folders ("en.lproj/Images/a.png" gives "Images/a.png"; a language folder itself gives "").
+// The path the resource would have outside every language folder: the folder that holds the first language folder,
+// then the components after it without further language folders ("Extras/en.lproj/Images/a.png" gives
+// "Extras/Images/a.png"; a language folder itself gives "").
 std::string globalEquivalentOfLocalizedPath(const std::string &path) {
+    const std::vector<std::string> components = xa_pathComponents(path);
+    if (components.empty() || isLanguageFolderName(components.back())) {
+        return "";
+    }
     std::string global;
-    bool passedLanguageFolder = false;
-    for (const std::string &component : xa_pathComponents(path)) {
-        if (isLanguageFolderName(component)) {
-            passedLanguageFolder = true;
-        } else if (passedLanguageFolder) {
+    for (const std::string &component : components) {
+        if (!isLanguageFolderName(component)) {
             global = global.empty() ? component : global + "/" + component;
         }
     }

@@ -3,6 +3,7 @@
 // App icons and launch images follow rules of their own and are left out.
 
 #include "core/XAPaths.h"
+#include "core/XAVersionStrings.h"
 #include "core/XAXMLText.h"
 #include "engine/XAResourceRuleSupport.h"
 #include "engine/XARule.h"
@@ -23,6 +24,9 @@ constexpr const char *kExpectedScales = "expectedScales";
 // Base names of app icons that the platform finds by name.
 const std::vector<std::string> kIconBaseNames = {"iTunesArtwork", "icon",    "icon-40",    "icon-60",
                                                  "icon-72",       "icon-76", "icon-small", "icon-small-50"};
+
+// The first iOS version that no iPad with a non-retina screen runs.
+constexpr const char *kFirstIOSVersionWithoutNonRetinaIPads = "10.0";
 
 std::string scaleName(std::int64_t scale) { return scale == 1 ? "non-retina" : std::to_string(scale) + "x retina"; }
 
@@ -79,13 +83,15 @@ private:
             }
             const std::map<std::int64_t, std::shared_ptr<XAProjectFile>> variants =
                 variantsByScale(files, context.targetPlatform());
+            const std::set<std::int64_t> screenScales =
+                screenScalesOfDevices(context, files.front()->deviceTypeSpecifier());
             const auto present = std::find_if(variants.begin(), variants.end(),
                                               [](const auto &variant) { return variant.second != nullptr; });
             if (present == variants.end() || holdsSeveralResolutions(variants.at(1))) {
                 continue;
             }
             for (const auto &[scale, file] : variants) {
-                if (!file && expected.contains(scale)) {
+                if (!file && expected.contains(scale) && screenScales.contains(scale)) {
                     diagnostics.push_back(
                         diagnostic(present->second->pathOnDisk(),
                                    "The ‘" + scaleName(scale) + "’ version of this image is missing."));
@@ -124,6 +130,20 @@ private:
         }
         const std::optional<std::string> baseName = file.baseResourceName();
         return baseName && exemptNames.contains(xa_stringByDeletingPathExtension(*baseName));
+    }
+
+    // The screen scales of the devices that use a resource of the device type: on iOS 1, 2 and 3, except that no
+    // iPad has a 3x screen and iPads with 1x screens run no iOS from 10.0 on; elsewhere every scale of the table.
+    static std::set<std::int64_t> screenScalesOfDevices(const XARuleContext &context,
+                                                        const std::optional<std::string> &deviceType) {
+        if (context.targetPlatform() != XAPlatformIOS || deviceType != "ipad") {
+            return {1, 2, 3};
+        }
+        const std::optional<std::string> &minimumVersion = context.targetMinOSVersion();
+        const bool supportsNonRetinaIPads =
+            !minimumVersion || minimumVersion->empty() ||
+            XACompareVersionStrings(*minimumVersion, kFirstIOSVersionWithoutNonRetinaIPads) == XAOrderedAscending;
+        return supportsNonRetinaIPads ? std::set<std::int64_t>{1, 2} : std::set<std::int64_t>{2};
     }
 
     // Scale -> the first file of that scale, or null: 1 and 2 always, 3 on iOS only.

@@ -57,6 +57,24 @@ private slots:
         QVERIFY(log.view.queuedMessages().empty());
     }
 
+    void theFocusedLogShowsNoCaretButStaysSelectable() {
+        XAShownLog log;
+        QTextEdit *text = log.view.textView();
+        log.view.activateWindow();
+        text->setFocus();
+        QVERIFY(XAWaitFor([text] { return text->hasFocus(); }));
+        // The caret would be drawn at the cursor's place at the start of the empty log.
+        const QImage picture = text->viewport()->grab().toImage();
+        const QRect caret = text->cursorRect();
+        const QColor background = text->palette().color(QPalette::Base);
+        for (int y = caret.top() + 1; y < caret.bottom(); ++y) {
+            for (int x = std::max(0, caret.left() - 1); x <= caret.right() + 1; ++x) {
+                QCOMPARE(picture.pixelColor(x, y).rgb(), background.rgb());
+            }
+        }
+        QVERIFY(text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+    }
+
     void theFlushTimerAppendsQueuedLines() {
         XACheckingOperationLogView view;
         view.setFlushIntervalMilliseconds(5);

@@ -6,6 +6,7 @@
 #include "app/config/XAStringArrayEditorWindowController.h"
 #include "app/controls/XAButtons.h"
 #include "app/controls/XATableHeaderView.h"
+#include "app/controls/XATableView.h"
 #include "app/shell/XAWindow.h"
 #include "app/shell/XAWrapperWindowController.h"
 #include "core/XAUserDefaults.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -544,14 +546,26 @@ private slots:
             *configuration_, true, std::vector<std::string>{"LongName"}, "GeneralConfigTable", &testRules());
         auto sheet = std::make_shared<XAWrapperWindowController>(viewController, QStringLiteral("Configuration"),
                                                                  QStringLiteral("configWindow"));
-        // Tall enough for every row, so that the check box and the pop-up are in the picture.
-        sheet->window()->resize(900, int(viewController->desiredViewHeight()) + 140);
-        sheet->showWindow(nullptr);
+        // The sheet opens at the size its table needs: both columns in full and every row.
+        auto parent = std::make_shared<XAWindowController>();
+        parent->window()->resize(780, 560);
+        parent->showWindow(nullptr);
+        sheet->xa_showModalInParent(parent->window(), nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(sheet->window()));
         QCOMPARE(sheet->titleTextField()->text(), QStringLiteral("Configuration"));
         QCOMPARE(sheet->window()->frameAutosaveName(), QStringLiteral("configWindow"));
+        XATableView *table = viewController->tableView();
+        QVERIFY2(table->columnWidth(XAConfigurationViewController::ValueColumn) >= 300,
+                 qPrintable(QString::number(table->columnWidth(XAConfigurationViewController::ValueColumn))));
+        QVERIFY(table->viewport()->width() >= table->columnWidth(0) + 300);
+        // As many rows as the sheet's height allows, up to all of them.
+        const int rowsHeight = int(viewController->desiredViewHeight()) - table->horizontalHeader()->height();
+        QVERIFY2(table->viewport()->height() >= std::min(rowsHeight - 4, 380),
+                 qPrintable(QStringLiteral("%1 of %2").arg(table->viewport()->height()).arg(rowsHeight)));
+        QVERIFY(sheet->okButton()->geometry().bottom() < sheet->window()->height());
         const QString path = XASaveScreenshot(sheet->window(), QStringLiteral("configuration"));
         QVERIFY(QFileInfo::exists(path));
+        sheet->cancelPressed();
     }
 
 private:

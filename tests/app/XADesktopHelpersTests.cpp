@@ -3,12 +3,18 @@
 
 #include "app/controls/XAAlerts.h"
 #include "app/controls/XAQtConversions.h"
+#include "app/controls/XATextFieldCell.h"
 #include "app/controls/XAViewExtensions.h"
 #include "app/shell/XADispatch.h"
 #include "support/XADesktopTestSupport.h"
 
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 class XADesktopHelpersTests : public QObject {
     Q_OBJECT
@@ -100,6 +106,62 @@ private slots:
         xa_clearPlaceholderLabel(&view);
         QVERIFY(!xa_placeholderLabel(&view));
         QCOMPARE(xa_addPlaceholderLabelWithText(&view, std::nullopt)->text(), QString());
+    }
+
+    void thePlaceholderLabelStaysCentredWhenItsViewIsResized() {
+        QWidget view;
+        view.resize(120, 80);
+        QLabel *label = xa_addPlaceholderLabelWithText(&view, QStringLiteral("Select a rule to see its info"));
+        view.resize(600, 400);
+        view.show();
+        QVERIFY(XAWaitFor([&] { return view.isVisible(); }));
+        QVERIFY(std::abs(label->geometry().center().x() - 300) <= 1);
+        QVERIFY(std::abs(label->geometry().center().y() - 200) <= 1);
+        QVERIFY(label->x() >= 0); // the whole text is in view
+        view.resize(400, 100);
+        QVERIFY(std::abs(label->geometry().center().x() - 200) <= 1);
+    }
+
+    // Values wrap between words only; what does not fit ends in an ellipsis instead of being cut off.
+    void valuesFitTheirCellWithoutBreakingWords_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("widthInAverageCharacters");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("fits on one line") << "Pods/, Vendor/" << 40 << 2;
+        QTest::newRow("wraps between words") << "alpha beta gamma delta epsilon" << 12 << 4;
+        QTest::newRow("too many lines") << "alpha beta gamma delta epsilon zeta eta theta" << 12 << 2;
+        QTest::newRow("a word wider than the cell") << "NSLocalizedStringFromTableInBundle x" << 10 << 3;
+    }
+
+    void valuesFitTheirCellWithoutBreakingWords() {
+        QFETCH(QString, text);
+        QFETCH(int, widthInAverageCharacters);
+        QFETCH(int, lines);
+        const QFont font = QApplication::font();
+        const QFontMetricsF metrics(font);
+        const QSizeF size(metrics.averageCharWidth() * widthInAverageCharacters, metrics.lineSpacing() * lines + 1);
+        const QStringList shown = xa_textFittedToSize(text, font, size).split('\n');
+        QVERIFY(shown.size() <= lines);
+        const QStringList words = text.split(' ');
+        QString rebuilt;
+        for (const QString &line : shown) {
+            QVERIFY2(metrics.horizontalAdvance(line) <= size.width() + 0.5, qPrintable(line));
+            const bool cut = line.endsWith(QChar(0x2026));
+            // Every line is whole words of the text, or whole words and the start of the next one before the ellipsis.
+            const QStringList lineWords = QString(line).remove(QChar(0x2026)).split(' ', Qt::SkipEmptyParts);
+            for (qsizetype index = 0; index < lineWords.size(); ++index) {
+                const bool lastOfACutLine = cut && index + 1 == lineWords.size();
+                QVERIFY2(lastOfACutLine
+                             ? std::ranges::any_of(
+                                   words, [&](const QString &word) { return word.startsWith(lineWords[index]); })
+                             : words.contains(lineWords[index]),
+                         qPrintable(line));
+            }
+            rebuilt += (rebuilt.isEmpty() ? "" : " ") + line;
+        }
+        if (!rebuilt.contains(QChar(0x2026))) {
+            QCOMPARE(rebuilt, text); // nothing lost when nothing is cut
+        }
     }
 
     void centringOnNoWindowUsesAZeroFrame() {

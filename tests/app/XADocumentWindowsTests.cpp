@@ -101,6 +101,32 @@ private slots:
         QVERIFY(!controller.findBar()->isVisible());
     }
 
+    void controlFOpensTheFindBarOfEveryHTMLWindow() {
+        XAEULAWindowController licence;
+        XAAppDocsWindowController documentation;
+        for (XAHTMLWindowController *controller :
+             std::initializer_list<XAHTMLWindowController *>{&licence, &documentation}) {
+            QVERIFY(showAndWaitForPage(*controller));
+            controller->window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(controller->window()));
+            controller->webView()->setFocus();
+            QVERIFY(!controller->findBar()->isVisible());
+            QTest::keyClick(controller->webView()->focusProxy() ? controller->webView()->focusProxy()
+                                                                : controller->webView(),
+                            Qt::Key_F, Qt::ControlModifier);
+            QVERIFY2(controller->findBar()->isVisible(), qPrintable(controller->title()));
+            QVERIFY(controller->findField()->hasFocus());
+            // The Edit menu's item does the same.
+            controller->performTextFinderAction(XATextFinderActionHideFindInterface);
+            QAction *find = controller->editMenu()->actions().value(0);
+            QCOMPARE(find->text(), QStringLiteral("Find…"));
+            QCOMPARE(find->shortcut(), QKeySequence(QKeySequence::Find));
+            find->trigger();
+            QVERIFY(controller->findBar()->isVisible());
+            controller->window()->close();
+        }
+    }
+
     void followedLinksLeaveTheWindow() {
         XAHTMLWindowController controller("Links", "<a id='web' href='https://example.invalid/'>web</a>", QUrl());
         QVERIFY(controller.openLinksInExternalBrowser());

@@ -28,7 +28,7 @@ private slots:
         // One folder of stubs for the whole run: executable paths are looked up once per process.
         QVERIFY(stubs_.isValid());
         for (const char *name :
-             {"subl", "gedit", "code", "gvim", "emacsclient", "xdg-open", "idestub", "mystub", "zeal"}) {
+             {"subl", "gedit", "code", "codium", "gvim", "emacsclient", "xdg-open", "idestub", "mystub", "zeal"}) {
             writeStub(name, "printf '%s\\n' \"$@\" > \"$STUB_OUTPUT/" + QString::fromLatin1(name) + ".args\"\n");
         }
         // Writes its process id, then waits until it is terminated.
@@ -68,6 +68,8 @@ private slots:
                                                                             << "xdg-open" << QStringList{"%F"};
         QTest::newRow("the user's own editor") << "custom"
                                                << "mystub" << QStringList{"--line", "12", "5", "%F"};
+        QTest::newRow("VSCodium") << "com.vscodium"
+                                  << "codium" << QStringList{"--goto", "%F:12:5"};
     }
 
     void editorsGetTheirArguments() {
@@ -86,14 +88,90 @@ private slots:
         QCOMPARE(stubArguments(stub), arguments);
     }
 
-    void absentOrUnknownEditorSelectsTheFirst() {
+    // The IDE opens files without a line by default, so the first installed editor that goes to the line is used.
+    void absentOrUnknownEditorSelectsTheFirstInstalledThatOpensAtALine() {
         XADesktopDevEnvironment &devEnvironment = XADesktopDevEnvironment::shared();
-        QCOMPARE(devEnvironment.selectedEditor()->name(), std::string("Xcode"));
+        QCOMPARE(devEnvironment.selectedEditor()->name(), std::string("Visual Studio Code"));
         devEnvironment.selectEditorWithBundleId("org.example.unknown");
-        QCOMPARE(devEnvironment.selectedEditor()->name(), std::string("Xcode"));
+        QCOMPARE(devEnvironment.selectedEditor()->name(), std::string("Visual Studio Code"));
         devEnvironment.selectEditorWithBundleId(std::nullopt);
         QVERIFY(!xa_selectedCodeEditorBundleId(XAUserDefaults::standard()));
+        // An IDE file command that names the line makes the IDE the first choice.
+        xa_setXcodeFileCommand(XAUserDefaults::standard(), XACommandTemplate{"idestub", "{file}", "+{line}"});
+        QCOMPARE(devEnvironment.selectedEditor()->name(), std::string("Xcode"));
         QCOMPARE(devEnvironment.selectedDocsBrowser()->name(), std::string("Zeal"));
+    }
+
+    void thePreferredEditorIsChosenFromWhatIsInstalled_data() {
+        QTest::addColumn<QStringList>("editors"); // name:program:opensAtLine; "-" for no program of its own
+        QTest::addColumn<QString>("preferred");
+        const QString installed = stubs_.path() + "/gedit";
+        QTest::newRow("the first installed that opens at a line")
+            << QStringList{"IDE:" + installed + ":0", "Gone:/nonexistent/editor:1", "Found:" + installed + ":1",
+                           "Later:" + installed + ":1", "Default:-:0"}
+            << "Found";
+        QTest::newRow("else the desktop's default application")
+            << QStringList{"IDE:" + installed + ":0", "Gone:/nonexistent/editor:1", "Default:-:0"} << "Default";
+    }
+
+    void thePreferredEditorIsChosenFromWhatIsInstalled() {
+        QFETCH(QStringList, editors);
+        QFETCH(QString, preferred);
+        std::vector<std::shared_ptr<XACodeEditorApp>> table;
+        for (const QString &row : editors) {
+            const QStringList fields = row.split(':');
+            const std::string program = fields[1] == "-" ? std::string() : fields[1].toStdString();
+            auto editor = XACodeEditorApp::editorWithName(fields[0].toStdString(), fields[0].toStdString(), program,
+                                                          nullptr, QString());
+            editor->setOpensAtLine(fields[2] == "1");
+            table.push_back(editor);
+        }
+        QCOMPARE(qs(XADesktopDevEnvironment::preferredEditor(table)->name()), preferred);
+    }
+
+    // The desktop's default application opens the file through the address opener, at its start.
+    void theDesktopsDefaultApplicationIsAlwaysThere() {
+        auto opener = std::make_shared<XARecordingURLOpener>();
+        XAURLOpener::setShared(opener);
+        XADesktopDevEnvironment &devEnvironment = XADesktopDevEnvironment::shared();
+        const auto editors = devEnvironment.supportedEditors();
+        QCOMPARE(editors.back()->bundleId(), std::string("desktop-default"));
+        QVERIFY(editors.back()->isInstalled());
+        QVERIFY(!editors.back()->opensAtLine());
+        devEnvironment.selectEditorWithBundleId("desktop-default");
+        XAError error;
+        QVERIFY(devEnvironment.openFileInEditor(file_, 12, 4, &error));
+        QCOMPARE(opener->opened.size(), 1u);
+        QCOMPARE(opener->opened[0], QUrl::fromLocalFile(qs(file_)));
+        opener->succeeds = false;
+        QVERIFY(!devEnvironment.openFileInEditor(file_, 12, 4, &error));
+        QCOMPARE(qs(error.message), QStringLiteral("Could not open the file in Default Application"));
+    }
+
+    // Without Zeal the documentation of a symbol is looked up with the web search.
+    void withoutAnInstalledBrowserSymbolsGoToTheWebSearch() {
+        class NoZeal : public XADesktopDevEnvironment {
+        public:
+            std::vector<std::shared_ptr<XADocsBrowserApp>> supportedDocsBrowsers() override {
+                std::vector<std::shared_ptr<XADocsBrowserApp>> browsers =
+                    XADesktopDevEnvironment::supportedDocsBrowsers();
+                browsers.front() =
+                    XADocsBrowserApp::docsBrowserWithName("Zeal", "org.zealdocs.zeal", "tessary-no-such-zeal", nullptr);
+                return browsers;
+            }
+        } environment;
+        QCOMPARE(environment.selectedDocsBrowser()->name(), std::string("Web Search"));
+        auto opener = std::make_shared<XARecordingURLOpener>();
+        XAURLOpener::setShared(opener);
+        std::optional<XAError> answer = XAError("not answered");
+        environment.openDocsForCodeSymbol(XACodeSymbolRef::withObjCClassName("NSString"),
+                                          [&answer](const std::optional<XAError> &error) { answer = error; });
+        QVERIFY(!answer);
+        QCOMPARE(opener->opened.size(), 1u);
+        QCOMPARE(opener->opened[0].toString(), QStringLiteral("https://developer.apple.com/search/?q=NSString"));
+        // A browser the user chose is used, installed or not.
+        environment.selectDocsBrowserWithBundleId("org.zealdocs.zeal");
+        QCOMPARE(environment.selectedDocsBrowser()->name(), std::string("Zeal"));
     }
 
     void editorFailures() {
@@ -127,8 +205,10 @@ private slots:
         XADesktopDevEnvironment &devEnvironment = XADesktopDevEnvironment::shared();
         const std::string project = environment_->path() + "/My App.xcodeproj";
         XAError error;
-        QVERIFY(!devEnvironment.openProjectInXcode(project, &error));
-        QCOMPARE(qs(error.message), "We could not open the project in Xcode: " + qs(project));
+        // Without a command of the settings the first installed IDE or editor opens the project's folder.
+        QCOMPARE(devEnvironment.projectCommand(), std::optional(XACommandTemplate{"code", "{projectFolder}"}));
+        QVERIFY(devEnvironment.openProjectInXcode(project, &error));
+        QCOMPARE(stubArguments("code"), QStringList{qs(environment_->path())});
 
         xa_setXcodeProjectCommand(XAUserDefaults::standard(), XACommandTemplate{"idestub", "--project", "{project}"});
         QVERIFY(devEnvironment.openProjectInXcode(project, &error));
@@ -158,6 +238,29 @@ private slots:
         // A file whose name looks like a placeholder keeps its name.
         QCOMPARE(XAExpandCommandTemplate({"tool", "{file}:{line}", "x{column}y"}, "", "/a/{line}.m", "3", "0"),
                  std::vector<std::string>({"tool", "/a/{line}.m:3", "x0y"}));
+        QCOMPARE(XAExpandCommandTemplate({"ide", "{projectFolder}", "{project}"}, "/a/b/App.xcodeproj", "", "", ""),
+                 std::vector<std::string>({"ide", "/a/b", "/a/b/App.xcodeproj"}));
+    }
+
+    void commandsReadAsTheyAreTyped_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("plain") << "code --goto {file}:{line}" << QStringList{"code", "--goto", "{file}:{line}"};
+        QTest::newRow("spaces") << "\"/opt/My Editor/bin/ed\" \"+call cursor({line}, {column})\" {file}"
+                                << QStringList{"/opt/My Editor/bin/ed", "+call cursor({line}, {column})", "{file}"};
+        QTest::newRow("quote") << "echo \"say \"\"\"hi\"\"\"\"" << QStringList{"echo", "say \"hi\""};
+    }
+
+    void commandsReadAsTheyAreTyped() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, command);
+        XACommandTemplate expected;
+        for (const QString &element : command) {
+            expected.push_back(element.toStdString());
+        }
+        QCOMPARE(XACommandTemplateFromText(text.toStdString()), std::optional(expected));
+        QCOMPARE(qs(XACommandTemplateText(expected)), text);
+        QVERIFY(!XACommandTemplateFromText("   "));
     }
 
     void documentationBrowsers() {

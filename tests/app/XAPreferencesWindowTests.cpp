@@ -3,6 +3,7 @@
 
 #include "app/config/XAPreferencesWindowController.h"
 #include "app/integrations/XADesktopDevEnvironment.h"
+#include "app/integrations/XAIntegrationSettings.h"
 #include "app/integrations/XAUpdater.h"
 #include "app/shell/XAWindow.h"
 #include "core/XAUserDefaults.h"
@@ -11,7 +12,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolBar>
 
@@ -110,6 +113,45 @@ private slots:
         QCOMPARE(integrations->codeEditorInfoField()->text(), QStringLiteral("Opens files at their line."));
         QCOMPARE(integrations->docsBrowserPopupButton()->itemText(0), QStringLiteral("Dash"));
         XASaveScreenshot(controller.window(), QStringLiteral("preferences-integrations"));
+    }
+
+    // The integrations' commands and address show as typed; an empty field stands for the default its placeholder
+    // names; what the user changes is stored when editing ends, and clearing a field goes back to the default.
+    void theIntegrationCommandsAreShownAndEdited() {
+        XAUserDefaults &defaults = XAUserDefaults::standard();
+        xa_setXcodeProjectCommand(defaults, XACommandTemplate{"/opt/My IDE/ide", "--open", "{project}"});
+        XAPreferencesWindowController controller;
+        controller.showWindow(nullptr);
+        controller.selectControllerWithIdentifier(QStringLiteral("integrations"));
+        auto *integrations = static_cast<XAIntegrationsViewController *>(controller.selectedViewController());
+        QCOMPARE(integrations->projectCommandField()->text(), QStringLiteral("\"/opt/My IDE/ide\" --open {project}"));
+        QCOMPARE(integrations->fileCommandField()->text(), QString());
+        QCOMPARE(integrations->fileCommandField()->placeholderText(), QStringLiteral("xdg-open {file}"));
+        QCOMPARE(integrations->customEditorCommandField()->text(), QString());
+        QCOMPARE(integrations->docsSearchAddressField()->placeholderText(),
+                 QStringLiteral("https://developer.apple.com/search/?q=%@"));
+        QVERIFY(
+            QFile::exists(XASaveScreenshot(controller.window(), QStringLiteral("preferences-integrations-commands"))));
+
+        auto type = [](QLineEdit *field, const QString &text) {
+            field->setText(text);
+            field->setModified(true);
+            emit field->editingFinished();
+        };
+        type(integrations->customEditorCommandField(), QStringLiteral("ed +{line} {file}"));
+        QCOMPARE(xa_customCodeEditorCommand(defaults), std::optional(XACommandTemplate{"ed", "+{line}", "{file}"}));
+        type(integrations->fileCommandField(), QStringLiteral("ide --line {line} {file}"));
+        QCOMPARE(xa_xcodeFileCommand(defaults), (XACommandTemplate{"ide", "--line", "{line}", "{file}"}));
+        type(integrations->docsSearchAddressField(), QStringLiteral("https://search.example/?q=%@"));
+        QCOMPARE(xa_docsWebSearchAddress(defaults), std::string("https://search.example/?q=%@"));
+        type(integrations->projectCommandField(), QString());
+        QVERIFY(!xa_xcodeProjectCommand(defaults));
+        QVERIFY(!integrations->projectCommandField()->placeholderText().isEmpty());
+        // Editing that ends without a change stores nothing.
+        integrations->fileCommandField()->setText(QStringLiteral("other"));
+        integrations->fileCommandField()->setModified(false);
+        emit integrations->fileCommandField()->editingFinished();
+        QCOMPARE(xa_xcodeFileCommand(defaults), (XACommandTemplate{"ide", "--line", "{line}", "{file}"}));
     }
 
     // "Never" until a check has finished; the label follows at once when a check ends while the pane shows.

@@ -9,6 +9,7 @@
 #include "app/controls/XASplitView.h"
 #include "app/controls/XATableView.h"
 #include "app/diagnostics/XACheckingOperationLogView.h"
+#include "app/integrations/XADiffWindowController.h"
 #include "app/project/XAProjectConfigurationController.h"
 #include "app/shell/XAAppDelegate.h"
 #include "app/shell/XAGUIState.h"
@@ -343,6 +344,38 @@ private slots:
         QVERIFY(!alerts_->shown()[2].asSheet);
         QVERIFY(alerts_->shown()[2].alert.message.contains(QStringLiteral("no-such-diff-tool")));
         QCOMPARE(window_->closes, 0);
+    }
+
+    // Without a graphical tool the terminal's diff prints the difference, which a window of its own shows.
+    void theTerminalDiffIsShownInAWindow() {
+        window_->state.lastLoadedOrSavedConfiguration->setOriginalLoadFilePath(environment_->path() + "/main.json");
+        window_->state.configuration->setValue(XAOptionValue(true), option("fullBuild"));
+        const std::vector<XADiffTool> terminal{xa_diffTools().back()};
+        const XAExecutableLocator locator = [](const std::string &command) -> std::optional<std::string> {
+            return command == "diff" ? std::optional<std::string>("/usr/bin/diff") : std::nullopt;
+        };
+        controller_->setDiffRunner([&](const std::string &left, const std::string &right, auto failure) {
+            xa_showDiffUsingTools(
+                left, terminal, right, locator,
+                [](const auto &printed) {
+                    XAShowPrintedDifference(QStringLiteral("Configuration Differences"), printed);
+                },
+                failure);
+        });
+        alerts_->answerNextWith(QStringLiteral("Show Differences"));
+        controller_->closeProjectWithPossibleUserPromptAndCompletion(nullptr);
+        QVERIFY(XAWaitFor([] { return !XADiffWindowController::openWindows().empty(); }));
+        const auto shown = XADiffWindowController::openWindows().back();
+        QCOMPARE(shown->window()->windowTitle(), QStringLiteral("Configuration Differences"));
+        QVERIFY(shown->window()->isVisible());
+        const QString text = shown->textView()->toPlainText();
+        QVERIFY2(text.contains(QStringLiteral("+// Configuration set in the GUI")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("\"fullBuild\": true")));
+        QVERIFY(shown->textView()->isReadOnly());
+        QVERIFY(QFile::exists(XASaveScreenshot(shown->window(), "configuration-differences")));
+        shown->window()->close();
+        QVERIFY(XAWaitFor([] { return XADiffWindowController::openWindows().empty(); }));
+        QCOMPARE(alerts_->shown().size(), std::size_t(1)); // only the prompt: no error
     }
 
     // Saving writes what the GUI shows and makes it the last saved, without replacing the working configuration;

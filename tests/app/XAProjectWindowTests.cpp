@@ -209,6 +209,26 @@ private slots:
         QCOMPARE(recent_->projectReferences().size(), std::size_t(1));
     }
 
+    void theCloseButtonChangesWithoutTheWindowBeingMappedAgain() {
+        controller_->showWindow(nullptr);
+        XAWindow *window = controller_->window();
+        window->move(200, 150);
+        QVERIFY(XAWaitFor([window] { return window->pos() == QPoint(200, 150); }));
+        const WId platformWindow = window->winId();
+        XAEventCounter hides(window, QEvent::Hide);
+        controller_->openProject(project_->path);
+        QVERIFY(!controller_->isCloseButtonEnabled());
+        QVERIFY(!window->windowHandle()->flags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(XAWaitFor([this] { return bool(controller_->projectState()); }));
+        QVERIFY(controller_->isCloseButtonEnabled());
+        QVERIFY(window->windowHandle()->flags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QCOMPARE(hides.count, 0);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->winId(), platformWindow);
+        QCOMPARE(window->pos(), QPoint(200, 150));
+    }
+
     void theProjectsConfigurationFileIsUsedUnlessItCannotBeRead_data() {
         QTest::addColumn<QString>("contents");
         QTest::addColumn<QString>("selectedTarget");

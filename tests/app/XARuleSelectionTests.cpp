@@ -23,11 +23,13 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QSplitter>
 #include <QTest>
 #include <QThread>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QWindow>
 
 #include <algorithm>
 #include <atomic>
@@ -244,6 +246,19 @@ private slots:
         }
     }
 
+    void theFooterCountReadsLightOnTheDarkSheet() {
+        XARuleSelectionWindowController sheet{XAConfiguration()};
+        sheet.window()->show();
+        QVERIFY(XAWaitFor([&] { return sheet.window()->isVisible(); }));
+        const QColor background = sheet.window()->palette().color(QPalette::Window);
+        for (QLabel *label : {sheet.infoField(), sheet.titleTextField()}) {
+            const QColor text = label->palette().color(QPalette::WindowText);
+            QVERIFY2(XAContrastRatio(text, background) >= 4.5,
+                     qPrintable(label->text() + " " + text.name() + " on " + background.name()));
+        }
+        QVERIFY(QFile::exists(XASaveScreenshot(sheet.infoField()->parentWidget(), "rule-selection-footer")));
+    }
+
     void clickingTheCheckBoxSelectsTheRuleByItself() {
         XARuleSelectionWindowController sheet{XAConfiguration()};
         sheet.window();
@@ -453,7 +468,22 @@ private slots:
         XAInfoPopover *hint = XAInfoPopover::visiblePopovers().constFirst();
         QCOMPARE(hint->identifier(), QStringLiteral("SelectRulesByTag"));
         QCOMPARE(hint->displayFrequency(), qint64(2));
-        QCOMPARE(hint->arrowEdge(), int(XARectEdgeTop));
+        // The hint belongs to the sheet, and stays on screen: above the tags when there is room, else below them.
+        QCOMPARE(hint->parentWidget(), static_cast<QWidget *>(sheet->window()));
+        QVERIFY(hint->isWindow());
+        QCOMPARE(hint->windowHandle()->transientParent(), sheet->window()->windowHandle());
+        const QRect screen = sheet->window()->screen()->availableGeometry();
+        QVERIFY(screen.contains(hint->frameGeometry()));
+        const QRect tags(sheet->tagsSelectionControl()->mapToGlobal(QPoint(0, 0)),
+                         sheet->tagsSelectionControl()->size());
+        const bool roomAbove = tags.top() - hint->height() >= screen.top();
+        QCOMPARE(hint->arrowEdge(), int(roomAbove ? XARectEdgeTop : XARectEdgeBottom));
+        QVERIFY(roomAbove ? hint->geometry().bottom() < tags.top() : hint->geometry().top() > tags.bottom());
+        QVERIFY(QFile::exists(XASaveWindowScreenshot(sheet->window(), "hint-popover")));
+        // It moves with the sheet.
+        const QPoint offset = hint->pos() - sheet->window()->pos();
+        sheet->window()->move(sheet->window()->pos() + QPoint(20, 30));
+        QVERIFY(XAWaitFor([&] { return hint->pos() - sheet->window()->pos() == offset; }));
         const QString text = hint->contentViewController()->textField()->text();
         QVERIFY(text.contains("Select Rules via Tags"));
         QVERIFY(text.contains("Rules that have any of these tags will be selected (unless they are individually "

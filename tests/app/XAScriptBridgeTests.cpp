@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 
 namespace {
 
@@ -340,6 +342,42 @@ private slots:
         QVERIFY(!XAWebDelegate::sharedDelegate().isActiveInWebView(&view));
         QCOMPARE(evaluate(view, "typeof window.tessaryNativeApp").toString(), QStringLiteral("undefined"));
         XANotificationCenter::defaultCenter().removeObserver(token);
+    }
+
+    // The page's script errors are recorded from the creation of each document on; the bridge causes none, on the
+    // first page, after a reload and after a new page in the same view.
+    void theBridgeRaisesNoScriptErrors() {
+        XAWebView view;
+        view.resize(400, 300);
+        view.show();
+        QWebEngineScript recorder;
+        recorder.setName(QStringLiteral("error-recorder"));
+        recorder.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        recorder.setWorldId(QWebEngineScript::MainWorld);
+        recorder.setSourceCode(QStringLiteral(
+            "window.__errors = [];"
+            "window.addEventListener('error', function (event) { window.__errors.push(event.message); });"
+            "var originalError = console.error;"
+            "console.error = function () { window.__errors.push(Array.from(arguments).join(' '));"
+            "                              originalError.apply(console, arguments); };"));
+        view.page()->scripts().insert(recorder);
+        XAWebDelegate::sharedDelegate().activateInWebView(&view);
+        const QUrl base = QUrl::fromLocalFile(QString::fromStdString(environment_->path()) + "/");
+        const QString page = "<html><body><p>bridge</p><script>"
+                             "tessaryNativeApp.invokeGenericAction_withParameter_('early', 'param');"
+                             "</script></body></html>";
+        auto errorsAfterASettle = [&] {
+            QTest::qWait(1500); // the channel's messages go back and forth
+            return evaluate(view, "window.__errors.join('\\n')").toString();
+        };
+        QVERIFY(loadAndWait(view, page, base));
+        QCOMPARE(errorsAfterASettle(), QString());
+        view.reload();
+        QVERIFY(XAWaitFor([&] { return view.isLoaded(); }, 20000));
+        QCOMPARE(errorsAfterASettle(), QString());
+        QVERIFY(loadAndWait(view, page + "<p>second</p>", base));
+        QCOMPARE(errorsAfterASettle(), QString());
+        XAWebDelegate::sharedDelegate().deactivateInWebView(&view);
     }
 
     void followedLinksLeaveTheBridgedPane() {

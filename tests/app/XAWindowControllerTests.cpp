@@ -12,6 +12,7 @@
 #include "support/XADesktopTestSupport.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -167,6 +168,47 @@ private slots:
             QTest::mouseClick(pressOK ? wrapper->okButton() : wrapper->cancelButton(), Qt::LeftButton);
             QCOMPARE(codes, std::vector<int>{expected});
         }
+    }
+
+    // A sheet opens at its content's size; the size the user gives it is kept under its autosave name and given to
+    // the next sheet of that name; one left at its opening size keeps nothing.
+    void aWrapperSheetRemembersTheSizeTheUserGaveIt() {
+        XADesktopTestEnvironment environment;
+        auto parent = std::make_shared<XAWindowController>();
+        parent->showWindow(nullptr);
+        auto makeSheet = [&](const QString &autosaveName) {
+            auto sheet = std::make_shared<XAWrapperWindowController>(std::make_shared<XAViewController>(),
+                                                                     QStringLiteral("Options"), autosaveName);
+            sheet->xa_showModalInParent(parent->window(), nullptr);
+            return sheet;
+        };
+        auto first = makeSheet(QStringLiteral("optionsWindow"));
+        const QSize opening = first->window()->size();
+        QVERIFY(opening.width() >= first->okButton()->width() + first->cancelButton()->width());
+        QVERIFY(!first->window()->savedSize());
+        first->window()->resize(opening + QSize(60, 40)); // as the user drags its corner
+        first->okPressed();
+        QCOMPARE(first->window()->savedSize(), std::optional(opening + QSize(60, 40)));
+
+        auto second = makeSheet(QStringLiteral("optionsWindow"));
+        QCOMPARE(second->window()->size(), opening + QSize(60, 40));
+        second->cancelPressed();
+
+        auto other = makeSheet(QStringLiteral("otherWindow"));
+        QCOMPARE(other->window()->size(), opening);
+        other->okPressed();
+        QVERIFY(!other->window()->savedSize());
+    }
+
+    // However large a window asks to be, it is shown inside its screen's free area.
+    void aWindowIsShownNoLargerThanItsScreen() {
+        XAWindowController controller;
+        controller.window()->resize(20000, 20000);
+        controller.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(controller.window()));
+        const QSize screen = controller.window()->screen()->availableGeometry().size();
+        QVERIFY(controller.window()->width() <= screen.width());
+        QVERIFY(controller.window()->height() <= screen.height());
     }
 
     void onlyTheShownViewsControllerHearsFromTheSidebar() {

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 using namespace xa_clangext_test;
@@ -440,6 +444,61 @@ TEST(XAClangExtDeclarationTest, DeclarationFunctionsAnswerNothingForOtherCursors
             << cursor.kind;
         EXPECT_EQ(clang_tessary_areAllSwitchStmtEnumCasesCovered(cursor), 0u) << cursor.kind;
         EXPECT_EQ(clang_tessary_cursorHasAnnotationAttributes(cursor), 0u) << cursor.kind;
+    }
+}
+
+// A module "Kit" whose headers declare the class Shape and its category Drawing, in a folder of its own.
+class KitModule {
+public:
+    KitModule() {
+        const std::filesystem::path kit = folder_ / "Kit";
+        std::filesystem::create_directories(kit);
+        write(kit / "module.modulemap", "module Kit { umbrella header \"Kit.h\" export * module * { export * } }\n");
+        write(kit / "Kit.h", "#import \"Shape.h\"\n#import \"Shape+Drawing.h\"\n");
+        write(kit / "Shape.h", "__attribute__((objc_root_class))\n@interface Shape\n@end\n");
+        write(kit / "Shape+Drawing.h", "#import \"Shape.h\"\n@interface Shape (Drawing)\n- (void)draw;\n@end\n");
+    }
+    ~KitModule() { std::filesystem::remove_all(folder_); }
+
+    std::vector<std::string> arguments(bool modules) const {
+        std::vector<std::string> result = {"-I" + folder_.string()};
+        if (modules) {
+            result.insert(result.end(), {"-fmodules", "-fmodules-cache-path=" + (folder_ / "ModuleCache").string()});
+        }
+        return result;
+    }
+
+private:
+    static void write(const std::filesystem::path &path, const std::string &text) { std::ofstream(path) << text; }
+
+    static std::filesystem::path newFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tessary-clangext-kit-XXXXXX").string();
+        return mkdtemp(pattern.data()) ? std::filesystem::path(pattern) : std::filesystem::path();
+    }
+
+    std::filesystem::path folder_ = newFolder();
+};
+
+TEST(XAClangExtDeclarationTest, CategoriesOfImportedModulesAreKnownAsWellAsTextualOnes) {
+    const KitModule kit;
+    for (const bool modules : {true, false}) {
+        SCOPED_TRACE(modules ? "modules on" : "modules off");
+        ParsedSnippet snippet(R"(
+            #import <Kit/Kit.h>
+            @interface Shape (Local)
+            @end
+        )",
+                              "objective-c", kit.arguments(modules));
+        ASSERT_PARSED(snippet);
+        CXCursor local = snippet.find(CXCursor_ObjCCategoryDecl, "Local");
+        CXCursor shape = clang_getCursorReferenced(ParsedSnippet::findBelow(local, CXCursor_ObjCClassRef, "Shape"));
+        ASSERT_EQ(shape.kind, CXCursor_ObjCInterfaceDecl);
+        CategoryVisit all;
+        EXPECT_EQ(clang_tessary_visitKnownCategoriesOfInterfaceDecl(shape, recordCategory, &all), 0u);
+        // The unit's own declarations come first; a module's follow them.
+        const std::vector<std::string> expected =
+            modules ? std::vector<std::string>{"Local", "Drawing"} : std::vector<std::string>{"Drawing", "Local"};
+        EXPECT_EQ(all.names, expected);
     }
 }
 

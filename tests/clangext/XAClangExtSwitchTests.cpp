@@ -22,6 +22,9 @@ TEST(XAClangExtSwitchTest, CoverageOfEnumerations) {
                     BitGone __attribute__((unavailable)) = 16 };
         enum Wide { WideLow = 0, WideHigh = 0xFFFFFFFFFFull };
         enum Declared;
+        enum __attribute__((flag_enum)) Mask { MaskA = 1, MaskB = 2 };
+        typedef enum __attribute__((flag_enum)) Options : unsigned long Options;
+        enum Options : unsigned long { OptionA = 1, OptionB = 2 };
 
         void all(Color c) { switch (c) { case Red: case Green: break; case Blue: { int x = 1; (void)x; } } }
         void allWithDefault(Color c) { switch (c) { case Red: case Green: case Blue: default: break; } }
@@ -45,6 +48,8 @@ TEST(XAClangExtSwitchTest, CoverageOfEnumerations) {
         void casesInLoops(Color c) { switch (c) { case Red: for (;;) { case Green: case Blue: break; } } }
         void singleStatement(Color c) { switch (c) case Red: break; }
         void integer(int i) { switch (i) { case 0: case 1: break; } }
+        void mask(enum Mask m) { switch (m) { case MaskA: case MaskB: break; } }
+        void maskDeclaredAhead(Options o) { switch (o) { case OptionA: case OptionB: break; } }
     )");
     ASSERT_PARSED(snippet);
     const std::vector<SwitchCase> cases = {
@@ -66,6 +71,8 @@ TEST(XAClangExtSwitchTest, CoverageOfEnumerations) {
         {"casesInLoops", true},
         {"singleStatement", false},
         {"integer", false},
+        {"mask", false}, // combined bits are values no case names
+        {"maskDeclaredAhead", false},
     };
     for (const SwitchCase &testCase : cases) {
         CXCursor statement = snippet.findIn(CXCursor_FunctionDecl, testCase.function, CXCursor_SwitchStmt);

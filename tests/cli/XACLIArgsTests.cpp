@@ -66,6 +66,21 @@ TEST(XACLIArgsTest, SplitsPositionalsNamedValuesAndReportsProblems) {
         {"everything after -- is positional", {"a", "--", "-b", "--", "c"}, {"a", "-b", "c"}, {}, {}},
         {"names are case-sensitive", {"--Target", "x"}, {"x"}, {}, {"Unknown argument: --Target"}},
         {"a repeated option keeps its last value", {"-t", "One", "-t", "Two"}, {}, {{"target", "Two"}}, {}},
+        {"compiler and xcodebuild arguments may begin with a dash",
+         {"check", "--extraCompilerArgs", "-DFOO", "--extraXcodebuildArgs", "-quiet", "A.xcodeproj"},
+         {"check", "A.xcodeproj"},
+         {{"extraCompilerArgs", "-DFOO"}, {"extraXcodebuildArgs", "-quiet"}},
+         {}},
+        {"a value after =",
+         {"check", "--extraCompilerArgs=-DFOO=1", "-t=App", "--verbose=no", "--target=", "A.xcodeproj"},
+         {"check", "A.xcodeproj"},
+         {{"extraCompilerArgs", "-DFOO=1"}, {"target", ""}, {"verbose", "no"}},
+         {}},
+        {"= after an unknown name or with an invalid boolean",
+         {"--bogus=1", "--verbose=maybe"},
+         {},
+         {},
+         {"Unknown argument: --bogus=1", "Argument --verbose needs a boolean value: maybe"}},
     };
     for (const Case &testCase : cases) {
         SCOPED_TRACE(testCase.name);
@@ -76,6 +91,7 @@ TEST(XACLIArgsTest, SplitsPositionalsNamedValuesAndReportsProblems) {
             EXPECT_EQ(namedText(parsed.args, name), value) << name;
         }
         EXPECT_EQ(parsed.errors, testCase.errors);
+        EXPECT_EQ(parsed.args.errors(), testCase.errors) << "the parse keeps the errors it reported";
         EXPECT_EQ(parsed.args.rawArgs(), testCase.entries) << "raw arguments keep every entry";
     }
 }

@@ -58,6 +58,28 @@ public:
 
     const std::string &projectFolder() const { return projectFolder_; }
 
+    // A check whose caches folder is a tmpfs of `size` ("1m"), mounted in a user and mount namespace of the check's own
+    // (no privileges needed where the system allows such namespaces); no value when the namespace cannot be made.
+    std::optional<XATaskResults> checkWithCachesOnASmallDisk(const std::string &size) const {
+        const std::string caches = folder_.path() + "/small-caches";
+        std::filesystem::create_directories(caches);
+        Environment environment = cleanEnvironment();
+        environment["HOME"] = folder_.path();
+        environment["XDG_CACHE_HOME"] = caches;
+        if (run("/usr/bin/unshare",
+                {"--user", "--map-root-user", "--mount", "sh", "-c", "mount -t tmpfs -o size=" + size + " tmpfs \"$0\"",
+                 caches},
+                environment)
+                .exitStatus != 0) {
+            return std::nullopt;
+        }
+        return run("/usr/bin/unshare",
+                   {"--user", "--map-root-user", "--mount", "sh", "-c",
+                    "mount -t tmpfs -o size=" + size + " tmpfs \"$0\" && exec \"$@\"", caches, launcherPath(), "check",
+                    xcodeprojPath_},
+                   environment);
+    }
+
     // The files the build makes for the fixture (libraries, say), laid over the copy with their symbolic links.
     void layBuiltFilesOver(const std::string &fixture) const {
         const std::string built = std::string(TESSARY_BUILT_FIXTURES_DIR) + "/" + fixture;
@@ -286,6 +308,18 @@ TEST_F(XACLICheckTest, AnUnknownTargetFailsThePreparationWithStatusTwo) {
     EXPECT_EQ(results.exitStatus, 2);
     EXPECT_THAT(standardError(results), testing::HasSubstr("NoSuchTarget"));
     EXPECT_EQ(standardOutput(results), "");
+}
+
+TEST(XACLIFullDiskTest, AFullDiskWhilePreparingThePrefixHeaderFailsThePreparationWithStatusTwo) {
+    const XACLICheckedFixture fixture("prefix-header", "PrefixHeader");
+    const std::optional<XATaskResults> results = fixture.checkWithCachesOnASmallDisk("1m");
+    if (!results) {
+        GTEST_SKIP() << "this system does not let a test mount a small file system of its own";
+    }
+    EXPECT_EQ(results->exitStatus, 2) << standardError(*results);
+    EXPECT_THAT(standardError(*results), testing::HasSubstr("Cannot prepare precompiled header #1: the disk holding "));
+    EXPECT_THAT(standardError(*results), testing::HasSubstr("is nearly full"));
+    EXPECT_THAT(standardError(*results), testing::Not(testing::HasSubstr("FATAL")));
 }
 
 TEST_F(XACLICheckTest, CheckXcodeOutsideABuildPhaseWarnsAndPrintsXcodeLines) {

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <fstream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -47,7 +48,21 @@ TEST(XACLIEndToEndTest, UsageAndExitStatusesOfTheCommandLine) {
          1,
          "",
          "Unknown command: (none)\nRun `tessary help` for usage info.\n"},
-        {"help with an unknown option", {"help", "--bogus"}, 0, "NAME", "Argument error: Unknown argument: --bogus\n"},
+        {"help with an unknown option",
+         {"help", "--bogus"},
+         1,
+         "",
+         "Argument error: Unknown argument: --bogus\nRun `tessary help` for usage info.\n"},
+        {"check with an option lacking its value",
+         {"check", "NoSuchFolder/App.xcodeproj", "--target"},
+         1,
+         "",
+         "Argument error: Argument --target needs a value\nRun `tessary help` for usage info.\n"},
+        {"an invalid boolean after =",
+         {"check", "--verbose=maybe", "NoSuchFolder/App.xcodeproj"},
+         1,
+         "",
+         "Argument error: Argument --verbose needs a boolean value: maybe\nRun `tessary help` for usage info.\n"},
         {"version", {"version"}, 0, TESSARY_VERSION, ""},
     };
     for (const Case &testCase : cases) {
@@ -57,6 +72,23 @@ TEST(XACLIEndToEndTest, UsageAndExitStatusesOfTheCommandLine) {
         EXPECT_EQ(usageLine(results), testCase.firstOutputLine);
         EXPECT_EQ(standardError(results), testCase.standardError);
     }
+}
+
+// Commands that read no project start without the developer tools (asking xcrun and xcodebuild costs a good part of
+// their start-up), so a broken developer directory does not stop them; a check still needs the tools and says so.
+TEST(XACLIEndToEndTest, OnlyCommandsOnProjectsSetUpTheDeveloperTools) {
+    Environment environment = cleanEnvironment();
+    environment["DEVELOPER_DIR"] = "/nonexistent/Developer";
+    for (const std::vector<std::string> &arguments :
+         std::vector<std::vector<std::string>>{{"version"}, {"rules", "NSLogUsed"}, {"tags"}, {"exampleconfig"}}) {
+        const XATaskResults results = tessary(arguments, environment);
+        EXPECT_EQ(results.exitStatus, 0) << arguments.front() << ": " << standardError(results);
+        EXPECT_EQ(standardError(results), "") << arguments.front();
+    }
+    const XATaskResults check = tessary({"check", "/nonexistent/App.xcodeproj"}, environment);
+    EXPECT_EQ(check.exitStatus, 1);
+    EXPECT_NE(standardError(check).find("Error initializing the development environment"), std::string::npos)
+        << standardError(check);
 }
 
 TEST(XACLIEndToEndTest, AnEmptyProgramNameIsShownAsEmpty) {
@@ -179,6 +211,18 @@ TEST(XACLIEndToEndTest, DeveloperCommandsWithoutTheirArgumentsOrUnknown) {
     EXPECT_THAT(standardOutput(hidden), testing::StartsWith("Debugging: DEBUGGING RULE\n"));
     EXPECT_THAT(standardOutput(hidden), testing::HasSubstr("ObjCPointerComparison: "));
     EXPECT_THAT(standardOutput(hidden), testing::Not(testing::HasSubstr("NSLogUsed")));
+}
+
+TEST(XACLIEndToEndTest, TheTreeDumpIntoAPipeHasNoEscapeSequences) {
+    TemporaryFolder folder;
+    const std::string source = folder.path() + "/Sample.m";
+    std::ofstream(source) << "@interface Greeter : NSObject\n- (void)greet;\n@end\nint f(void) { return 0 }\n";
+    // The entries after the file are the compiler's own, not options of the command line.
+    const XATaskResults dump = tessary({"dev_dump", source, "-DGREETING=1"});
+    EXPECT_EQ(dump.exitStatus, 0) << standardError(dump);
+    EXPECT_THAT(standardOutput(dump), testing::HasSubstr("ObjCInterfaceDecl Greeter (Greeter) [1:1 - 3:5]\n"));
+    EXPECT_THAT(standardOutput(dump), testing::HasSubstr("Diagnostics:\n"));
+    EXPECT_EQ(standardOutput(dump).find('\x1b'), std::string::npos) << standardOutput(dump);
 }
 
 TEST(XACLIEndToEndTest, TheRulePageOfANamedRule) {

@@ -14,10 +14,11 @@ struct Dump {
     std::string text;
 };
 
-Dump dump(const std::string &path, bool allDiagnostics, const std::vector<std::string> &extra = {}) {
+Dump dump(const std::string &path, bool allDiagnostics, const std::vector<std::string> &extra = {},
+          bool colored = true) {
     Dump result;
-    result.status =
-        XAClangASTDump(path, extra, allDiagnostics, [&](const std::string &text) { result.text.append(text); });
+    result.status = XAClangASTDump(path, extra, allDiagnostics, colored,
+                                   [&](const std::string &text) { result.text.append(text); });
     return result;
 }
 
@@ -74,6 +75,18 @@ TEST(XAClangASTDump, TheTreeShowsOnlyTheFilesOwnCursors) {
     EXPECT_EQ(result.text.find("LocalThing"), std::string::npos) << "cursors of included headers are not printed";
     EXPECT_EQ(result.text.find("UIView"), std::string::npos) << "nor those of the SDK";
     EXPECT_EQ(result.text.find("Diagnostics:"), std::string::npos);
+}
+
+TEST(XAClangASTDump, AnUncolouredDumpHasTheSameTextWithoutEscapes) {
+    ASSERT_TRUE(XALoadStagedLibclang());
+    XAScratchFolder folder;
+    const std::string path = folder.write("Plain.m", "@interface Greeter : NSObject\n@end\nint f(void) { return 0 }\n");
+    const Dump plain = dump(path, false, {}, false);
+    ASSERT_EQ(plain.status, 0);
+    EXPECT_EQ(plain.text.find('\x1b'), std::string::npos) << plain.text;
+    EXPECT_NE(plain.text.find("Using SDK: iPhoneOS.sdk\n"), std::string::npos) << plain.text;
+    EXPECT_NE(plain.text.find("|  ObjCInterfaceDecl Greeter "), std::string::npos) << plain.text;
+    EXPECT_NE(plain.text.find("==================\nDiagnostics:\n"), std::string::npos) << plain.text;
 }
 
 TEST(XAClangASTDump, WarningsArePrintedOnlyWhenAllDiagnosticsAreAsked) {

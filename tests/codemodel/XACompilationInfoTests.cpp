@@ -3,12 +3,14 @@
 #include "codemodel/XALibclangTestSupport.h"
 #include "codemodel/XATranslationUnit.h"
 #include "core/XAPaths.h"
+#include "core/XAPathsTestSupport.h"
 #include "project/XAProject.h"
 #include "project/XAProjectFile.h"
 #include "project/XAProjectModelTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -69,7 +71,8 @@ TEST(XACompilationInfoTest, ProjectFilesLoseTheirOutputsAndLinkerArguments) {
         {"cd /a", clang + " -x objective-c -arch x86_64 -c /a/b.m -o /a/b.o -Xlinker -foo -fsyntax-only"});
     EXPECT_EQ(vendor.parsingCompilerArgs(),
               (Arguments{"-x", "objective-c", "-arch", "x86_64", "-target", "x86_64-apple-macosx", "-working-directory",
-                         "/a", "-Wno-unknown-warning-option", "-Wno-error", "-fretain-comments-from-system-headers"}));
+                         "/a", "-Wno-unknown-warning-option", "-Wno-error", "-fretain-comments-from-system-headers",
+                         "-fno-spell-checking", "-ferror-limit=19"}));
 
     XAProjectFileCompilationInfo other =
         projectFileInfo({"cd /a", clang + " -fapplication-extension -x objective-c -arch x86_64 -ivfsoverlay /a/o.yaml "
@@ -78,7 +81,7 @@ TEST(XACompilationInfoTest, ProjectFilesLoseTheirOutputsAndLinkerArguments) {
     EXPECT_EQ(other.parsingCompilerArgs(),
               (Arguments{"-x", "objective-c", "-arch", "x86_64", "-target", "x86_64-apple-macosx", "-working-directory",
                          "/a", "-Wno-format-extra-args", "-Wno-unknown-warning-option", "-Wno-error",
-                         "-fretain-comments-from-system-headers"}));
+                         "-fretain-comments-from-system-headers", "-fno-spell-checking", "-ferror-limit=19"}));
 
     // A general compilation keeps its source, output and syntax-only arguments.
     XACompilationInfo general(compileStep("/a/b.m", "x86_64",
@@ -89,7 +92,8 @@ TEST(XACompilationInfoTest, ProjectFilesLoseTheirOutputsAndLinkerArguments) {
     EXPECT_EQ(general.parsingCompilerArgs(),
               (Arguments{"-x", "objective-c", "-c", "/a/b.m", "-o", "/a/b.o", "-fsyntax-only", "-target",
                          "x86_64-apple-macosx", "-working-directory", "/a", "-Wno-unknown-warning-option", "-Wno-error",
-                         "-fretain-comments-from-system-headers", "-DEXTRA", "-Wall"}));
+                         "-fretain-comments-from-system-headers", "-fno-spell-checking", "-ferror-limit=19", "-DEXTRA",
+                         "-Wall"}));
     EXPECT_EQ(general.singleCompilerArgsToRemove(), std::set<std::string>{});
     EXPECT_EQ(vendor.singleCompilerArgsToRemove(), (std::set<std::string>{"-emit-ast", "-fsyntax-only"}));
     EXPECT_EQ(other.valueCompilerArgsToRemove(),
@@ -153,7 +157,8 @@ TEST(XACompilationInfoTest, ClangPlusPlusIsNoCompilerLine) {
     EXPECT_EQ(info.originalCompilerArgs(), std::nullopt);
     EXPECT_EQ(info.parsingCompilerArgs(),
               (Arguments{"-target", "arm64-apple-ios", "-working-directory", "/a", "-Wno-unknown-warning-option",
-                         "-Wno-error", "-fretain-comments-from-system-headers", "-DEXTRA"}));
+                         "-Wno-error", "-fretain-comments-from-system-headers", "-fno-spell-checking",
+                         "-ferror-limit=19", "-DEXTRA"}));
 
     const std::vector<std::pair<std::string, bool>> names = {
         {"clang", true},
@@ -380,4 +385,36 @@ TEST(XACompilationInfoTest, ATypicalCompileStepParsesWithoutErrors) {
         EXPECT_EQ(XAStringFromCXString(clangFunctions.clang_TargetInfo_getTriple(target)), testCase.expectedTriple);
         clangFunctions.clang_TargetInfo_dispose(target);
     }
+}
+
+TEST(XACompilationInfoTest, AFileWithThousandsOfUnknownNamesIsParsedQuicklyWithBoundedErrors) {
+    ASSERT_TRUE(XALoadStagedLibclang());
+    XAScratchFolder scratch;
+    std::string text = "int measure;\nvoid f(void) {\n";
+    for (int index = 0; index < 5000; ++index) {
+        text += "    measur" + std::to_string(index) + " = measur;\n";
+    }
+    const std::string source = scratch.write("Unknown.c", text + "}\n");
+    // A build line that asks for typo correction and for every error.
+    const XAProjectFileCompilationInfo info = projectFileInfo(
+        {"cd " + scratch.path(), "/usr/bin/clang -x c -fspell-checking -ferror-limit=0 -c " + source + " -o x.o"}, true,
+        source);
+    ASSERT_TRUE(info.parsingCompilerArgs().size() >= 2);
+    EXPECT_EQ(Arguments(info.parsingCompilerArgs().end() - 2, info.parsingCompilerArgs().end()),
+              (Arguments{"-fno-spell-checking", "-ferror-limit=19"}));
+
+    XAClangIndexOwner index(XALibclang::fn().clang_createIndex(0, 0));
+    XAError error;
+    const auto start = std::chrono::steady_clock::now();
+    XATranslationUnitOwner unit(XAParseTranslationUnit(index.get(), source, info.parsingCompilerArgs(),
+                                                       CXTranslationUnit_DetailedPreprocessingRecord, &error));
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    ASSERT_TRUE(unit) << error.message;
+    const std::vector<std::string> diagnostics = XAFormattedDiagnostics(unit.get());
+    EXPECT_EQ(diagnostics.size(), 20u) << "19 errors and the compiler's note that it stopped";
+    for (const std::string &diagnostic : diagnostics) {
+        EXPECT_EQ(diagnostic.find("did you mean"), std::string::npos) << diagnostic;
+    }
+    EXPECT_LT(seconds, 5.0);
 }

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include <dlfcn.h>
 #include <string>
 #include <vector>
 
@@ -153,6 +155,33 @@ TEST(XALibclangLoaderDeathTest, AChosenLibraryThatFailsToLoadIsNotReplacedByAnot
         ::testing::ExitedWithCode(0),
         // The child runs this test again, with a scratch folder of its own.
         "^Could not load libclang dylib: Cannot load libclang at [^ ]*/libclang_broken_1\\.so: ");
+}
+
+// In a fresh process, as at start: the start-up chooses the library but leaves LLVM unloaded until libclang is first
+// used, so that a command that never parses never pays for it.
+TEST(XALibclangLoaderDeathTest, StartUpLoadsTheChosenLibraryAtItsFirstUse) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    XAScratchFolder folder;
+    std::filesystem::create_symlink(kXAStagedLibclangPath, folder / "libclang_llvm19_1.so");
+    const std::string path = folder / "libclang_llvm19_1.so";
+    EXPECT_EXIT(
+        {
+            XASetRunningUnitTests(false);
+            XASetCLIMode(true);
+            ::setenv("TESSARY_CLANG_LIBRARY_DIR", folder.path().c_str(), 1);
+            const auto isInProcess = [&path] {
+                void *handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
+                if (handle) {
+                    ::dlclose(handle);
+                }
+                return handle != nullptr;
+            };
+            XALoadLibclangAtStartup();
+            const bool loadedAtStart = isInProcess();
+            const bool usable = XALibclang::fn().clang_getClangVersion != nullptr;
+            std::exit(!loadedAtStart && usable && isInProcess() && XALibclang::loadedLibraryPath() == path ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(XALibclangLoaderTest, StartUpDoesNothingUnderATestHarness) {

@@ -225,6 +225,29 @@ TEST_F(XAPrecompiledHeadersTest, AFailedHeaderIsReportedAndTheOthersAreStillMade
                 Contains("Done processing precompiled header #2/2 (Non-ARC, C, x86_64)"));
 }
 
+TEST_F(XAPrecompiledHeadersTest, AHeaderWithThousandsOfUnknownNamesFailsQuicklyWithBoundedErrors) {
+    // Each unknown name is one letter from a declared one, so typo correction would have something to suggest.
+    std::string text;
+    for (int index = 0; index < 5000; ++index) {
+        const std::string number = std::to_string(index);
+        text += "int measure" + number + ";\nint use" + number + " = measur" + number + ";\n";
+    }
+    scratch_.write("App/Unknown.pch", text);
+    XAProgressRecorder recorder;
+
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(process(
+        {header("App", "Unknown.pch", scratch_ / "PCH/Unknown.pch.pch", {"-fspell-checking", "-ferror-limit=0"})},
+        recorder));
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    const auto errors = recorder.texts(XAProgressMessageKindError);
+    EXPECT_LE(errors.size(), 21u) << "19 errors, the compiler's note that it stopped, and the summary";
+    EXPECT_THAT(errors, Contains(HasSubstr("too many errors emitted")));
+    EXPECT_THAT(errors, Not(Contains(HasSubstr("did you mean"))));
+    EXPECT_LT(seconds, 5.0);
+}
+
 TEST_F(XAPrecompiledHeadersTest, AMissingPrefixHeaderIsNamed) {
     XAProgressRecorder recorder;
     const std::string missing = scratch_ / "App/Missing.pch";
@@ -289,6 +312,32 @@ TEST(XAModulesCacheTest, TheVersionFolderIsNamedAfterBothVersionsAndClearingRemo
     EXPECT_FALSE(fs::exists(folder));
     XAClearModuleCaches(recorder.handler());
     EXPECT_THAT(recorder.messages(), IsEmpty()) << "a missing folder is no error";
+}
+
+TEST(XAModulesCacheTest, CachesInUseByACheckAreNotCleared) {
+    XAScratchFolder scratch;
+    XAScopedEnvironmentVariable cacheHome("XDG_CACHE_HOME", scratch / "caches");
+    const std::string module = scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
+    std::optional<XAModulesCacheUse> running(std::in_place, nullptr);
+    EXPECT_FALSE(fs::exists(module)) << "the first check clears what no check uses";
+    scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
+
+    XAProgressRecorder recorder;
+    XAClearModuleCaches(recorder.handler());
+    EXPECT_TRUE(fs::exists(module)) << "a running check keeps its modules";
+    EXPECT_THAT(recorder.texts(XAProgressMessageKindDebug),
+                ElementsAre("Module caches are in use by another check: not cleared"));
+    {
+        XAModulesCacheUse second(nullptr);
+        second.clearUnlessUsedElsewhere(nullptr);
+        EXPECT_TRUE(fs::exists(module)) << "nor does a second check clear them";
+    }
+    running->clearUnlessUsedElsewhere(nullptr);
+    EXPECT_FALSE(fs::exists(module)) << "a check alone may clear them";
+    scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
+    running.reset();
+    XAClearModuleCaches(nullptr);
+    EXPECT_FALSE(fs::exists(module)) << "once no check runs";
 }
 
 } // namespace

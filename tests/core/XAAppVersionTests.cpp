@@ -1,7 +1,6 @@
 #include "core/XAAppVersion.h"
 
 #include "core/XAJSON.h"
-#include "core/XASleepPrevention.h"
 
 #include <gtest/gtest.h>
 
@@ -74,19 +73,4 @@ TEST(XAAppVersionTest, ProcessReadsTheVersionRecordedByTheBuild) {
     EXPECT_NE(xa_compilationTimestamp(), "0") << "the build records when it was made";
     EXPECT_GT(secondsSince1970(xa_compilationDate()), 0);
     ASSERT_TRUE(xa_appVersionDict());
-}
-
-TEST(XASleepPreventionTest, AssertionsAreTakenAndTheBlockRunsOnce) {
-    XASleepAssertionID first = xa_preventSleepAndAppNapWithActivityDescription(std::string(200, 'x'));
-    XASleepAssertionID second = xa_preventSleepAndAppNapWithActivityDescription("Checking project");
-    EXPECT_NE(first, 0u);
-    EXPECT_NE(second, 0u);
-    EXPECT_NE(first, second);
-    xa_reEnableSleepAndAppNapWithAssertionID(second);
-    xa_reEnableSleepAndAppNapWithAssertionID(first);
-    xa_reEnableSleepAndAppNapWithAssertionID(0);
-
-    int runs = 0;
-    xa_preventSleepAndAppNapWithActivityDescription("Checking project", [&runs] { ++runs; });
-    EXPECT_EQ(runs, 1);
 }

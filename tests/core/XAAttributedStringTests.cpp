@@ -1,4 +1,5 @@
 #include "core/XAAttributedString.h"
+#include "core/XACollections.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,23 @@ TEST(XAAttributedString, SubstringsAndAppendsCarryTheirAttributes) {
     EXPECT_EQ(middle.string(), "bc");
     EXPECT_EQ(middle.runs(), (std::vector<XAAttributeRun>{{{0, 1}, red()}, {{1, 1}, marked()}}));
     EXPECT_EQ(s.attributedSubstring({3, 50}).string(), "d") << "a range past the end is clipped";
+}
+
+TEST(XAAttributedString, JoiningPutsTheSeparatorBetweenComponentsOnly) {
+    const std::vector<XAAttributedString> components{XAAttributedString("ab", red()), XAAttributedString("c"),
+                                                     XAAttributedString("d", red())};
+    const XAAttributedString joined =
+        xa_attributedComponentsJoinedByAttributedString(components, XAAttributedString(", ", marked()));
+    EXPECT_EQ(joined.string(), "ab, c, d");
+    EXPECT_EQ(joined.runs(),
+              (std::vector<XAAttributeRun>{
+                  {{0, 2}, red()}, {{2, 2}, marked()}, {{4, 1}, {}}, {{5, 2}, marked()}, {{7, 1}, red()}}));
+    EXPECT_EQ(xa_attributedComponentsJoinedByAttributedString(components, std::nullopt).string(), "abcd")
+        << "no separator joins the components directly";
+    EXPECT_EQ(
+        xa_attributedComponentsJoinedByAttributedString({XAAttributedString("x", red())}, XAAttributedString(";")),
+        XAAttributedString("x", red()));
+    EXPECT_TRUE(xa_attributedComponentsJoinedByAttributedString({}, XAAttributedString(";")).empty());
 }
 
 TEST(XAAttributedString, FirstRangeOfAttributeSpansNeighbouringRunsWithTheSameValue) {

@@ -128,7 +128,11 @@ TEST(XAProgressHandlerTest, TheLoggingHandlerIsSharedAndLogsOnlyErrors) {
     XALogCapture capture;
     XAProgressHandlerLoggingErrors()(XAProgressMessage(XAProgressMessageKindWarning, "a warning"));
     XAProgressHandlerLoggingErrors()(XAProgressMessage(XAProgressMessageKindError, "an error"));
-    EXPECT_EQ(capture.lines(), (std::vector<std::pair<int, std::string>>{{XALogLevelError, "Error: ERROR: an error"}}));
+    XAProgressHandlerLoggingErrors()(
+        XAProgressMessage(XAProgressMessageKindCompilerError, "expected ';'", XADictionary{{"file", XAValue("a.m")}}));
+    EXPECT_EQ(capture.lines(), (std::vector<std::pair<int, std::string>>{
+                                   {XALogLevelError, "Error: an error"},
+                                   {XALogLevelError, "COMPILER ERROR when parsing file a.m: expected ';'"}}));
 }
 
 TEST(XAMessageQueueTest, StoresMessagesFromManyThreads) {

@@ -52,3 +52,25 @@ TEST(XAStringMatchingTests, ClosestMatch) {
     EXPECT_EQ(xa_closestMatchInArray("UILable", {"UIView", "UILabel", "UIButton"}), "UILabel");
     EXPECT_EQ(xa_closestMatchInArray("x", {}), std::nullopt);
 }
+
+TEST(XAStringMatchingTests, CloseMatch) {
+    struct Pair {
+        const char *name;
+        const char *candidate;
+        bool close;
+    };
+    const Pair pairs[] = {
+        {"MyVeiw", "MyView", true}, // two neighbours swapped
+        {"UILable", "UILabel", true},
+        {"myview", "MyView", true},            // case aside
+        {"SettingsView", "SettingView", true}, // one deletion
+        {"SettingsView", "FirstResponder", false},
+        {"Gauge", "LibThing", false},
+        {"Ab", "Xy", false}, // short names allow one difference
+        {"Ab", "Ax", true},
+        {"", "", true},
+    };
+    for (const Pair &pair : pairs) {
+        EXPECT_EQ(xa_isCloseMatch(pair.name, pair.candidate), pair.close) << pair.name << " / " << pair.candidate;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "XACheckingOperationTestSupport.h"
 #include "codemodel/XABuild.h"
+#include "codemodel/XAProjectBuildLogCache.h"
 #include "core/XAProcessInfo.h"
 #include "engine/XADiagnosticSerialization.h"
 #include "engine/XADiagnosticSuppression.h"
@@ -15,6 +16,7 @@
 
 #include <filesystem>
 #include <future>
+#include <thread>
 
 using ::testing::AllOf;
 using ::testing::Contains;
@@ -48,6 +50,22 @@ struct XARuleTestFunctionDeclarations : XACursorRule<XARuleTestFunctionDeclarati
         const std::string name = XAStringFromCXString(XALibclang::fn().clang_getCursorSpelling(cursor)).value_or("");
         return {diagnosticWithCursor(cursor, std::nullopt, name, XADiagnosticImpactStyle, XADiagnosticSeverityConcern,
                                      XADiagnosticConfidenceHigh)};
+    }
+};
+
+// Reports, once per file, the value of LANG (which compile lines export) that the process environment holds while
+// the file is checked.
+struct XARuleTestEnvironmentDuringWalk : XACursorRule<XARuleTestEnvironmentDuringWalk> {
+    static XAXMLString ruleName() { return XAXMLString("Environment during the walk"); }
+    static XAXMLString ruleDescription() { return XAXMLString("Reports LANG."); }
+    static std::vector<int> cursorKinds() { return {CXCursor_FunctionDecl}; }
+    static XADiagnostics applyToCursor(CXCursor cursor, int kind, XARuleContext &, const XACompilationInfo &) {
+        if (kind != CXCursor_TranslationUnit) {
+            return {};
+        }
+        const char *language = std::getenv("LANG");
+        return {diagnosticWithCursor(cursor, std::nullopt, language ? language : "(unset)", XADiagnosticImpactStyle,
+                                     XADiagnosticSeverityConcern, XADiagnosticConfidenceHigh)};
     }
 };
 
@@ -308,7 +326,7 @@ TEST(XACheckingOperationPerFileTest, ACancelDuringTheWalkDropsTheFileAndEndsTheR
     EXPECT_EQ(operation->progressMessagesOfKind(XAProgressMessageKindAfterCodePhase), std::nullopt);
 }
 
-TEST(XACheckingOperationPerFileTest, MixedWorkingDirectoriesAreNamedAndCommonVariablesSetForTheParse) {
+TEST(XACheckingOperationPerFileTest, MixedWorkingDirectoriesAreNamedAndCommonVariablesRecorded) {
     const XATestProject project({{"A.m", "void a(void) {}\n"}});
     const auto operation = project.operation({forbiddenCall()});
     auto info = [&](const std::string &directory, const std::string &exports) {
@@ -332,11 +350,20 @@ TEST(XACheckingOperationPerFileTest, MixedWorkingDirectoriesAreNamedAndCommonVar
     EXPECT_THAT(warnings, ElementsAre("Warning: The compilation working directories are not the same for all files. "
                                       "Using compilation working directory: /B"));
 
+    const std::map<std::string, std::string> before = XAProcessEnvironment();
     operation->updateEnvironmentFromCompilationInfos(infos);
-    EXPECT_EQ(XAProcessEnvironment()["SHARED"], "1");
-    EXPECT_FALSE(XAProcessEnvironment().contains("ONLY_B"));
-    operation->restoreEnvironment();
-    EXPECT_FALSE(XAProcessEnvironment().contains("SHARED"));
+    EXPECT_EQ(operation->parsingEnvironmentVariables(), (std::map<std::string, std::string>{{"SHARED", "1"}}));
+    EXPECT_EQ(XAProcessEnvironment(), before) << "the process environment is left alone";
+}
+
+TEST(XACheckingOperationPerFileTest, TheProcessEnvironmentStaysAsItIsWhileFilesAreChecked) {
+    const XAScopedEnvironmentVariable language("LANG", "C.UTF-8");
+    const XATestProject project({{"A.m", "void a(void) {}\n"}});
+    const auto operation = project.operation({&XARuleTestEnvironmentDuringWalk::descriptor()});
+    ASSERT_EQ(XARunSynchronously(*operation), 1);
+    ASSERT_TRUE(operation->diagnostics());
+    EXPECT_EQ(operation->parsingEnvironmentVariables().at("LANG"), "en_US.US-ASCII") << "what the compile lines export";
+    EXPECT_THAT(identifiersOf(*operation->diagnostics(), "TestEnvironmentDuringWalk"), ElementsAre("C.UTF-8"));
 }
 
 // ---- The run ----
@@ -370,19 +397,60 @@ TEST(XACheckingOperationRunTest, ExclusionResistanceBeatsExclusionsButNotSuppres
 }
 
 TEST(XACheckingOperationRunTest, AFailedPreparationEndsTheRunOnceWithoutDiagnostics) {
-    const XATestProject project({});
-    const auto operation = project.operation({forbiddenCall()});
+    const XATestProject project({{"A.m", "void a(void) {}\n"}});
+    const auto operation = project.operation({&XARuleTestNeverApplies::descriptor()});
     EXPECT_EQ(XARunSynchronously(*operation), 1);
     EXPECT_FALSE(operation->preparationSuccess());
     EXPECT_TRUE(operation->hasFailed());
     EXPECT_FALSE(operation->diagnostics());
-    EXPECT_THAT(XARecordedTexts(*operation, XAProgressMessageKindError),
-                Contains("No compilation units found — no code to check."));
     EXPECT_THAT(XARecordedTexts(*operation, XAProgressMessageKindDebug),
                 Contains("Preparation failed → clearing build log caches"));
     EXPECT_TRUE(operation->shouldShowSuggestionsForFailedOperation());
     EXPECT_THAT(operation->suggestionsForFailedOperation().front(),
                 HasSubstr("Just try again — the project caches have now been cleared"));
+}
+
+TEST(XACheckingOperationRunTest, ATargetWithoutFilesToCheckStillRunsTheProjectRulesAndKeepsTheCache) {
+    const XATestProject project({});
+    const auto operation = project.operation({&XARuleTestProjectFindings::descriptor(), forbiddenCall()});
+    EXPECT_EQ(XARunSynchronously(*operation), 1);
+    EXPECT_TRUE(operation->preparationSuccess());
+    EXPECT_FALSE(operation->hasFailed());
+    ASSERT_TRUE(operation->diagnostics());
+    EXPECT_THAT(identifiersOf(*operation->diagnostics(), "TestProjectFindings"), SizeIs(4));
+    EXPECT_THAT(XARecordedTexts(*operation, XAProgressMessageKindDebug),
+                Contains("No compilation units found — no code to check."));
+    EXPECT_THAT(XARecordedTexts(*operation, XAProgressMessageKindError),
+                Not(Contains("No compilation units found — no code to check.")));
+    EXPECT_THAT(XARecordedTexts(*operation, XAProgressMessageKindAfterCodePhase),
+                ElementsAre("Applying rules after checking code"));
+    EXPECT_TRUE(XAHasAnyCachedBuildLogInfo(*operation->project())) << "the build log stays cached";
+}
+
+TEST(XACheckingOperationRunTest, TwoChecksOfOneProjectAtOnceBothSucceed) {
+    // With modules on, both checks build and read modules in the same caches while the other one starts.
+    const XATestProject project({{"A.m", "#import <Foundation/Foundation.h>\n#include <stdlib.h>\n"
+                                         "void a(void) { NSLog(@\"%@\", @\"x\"); abort(); }\n"}},
+                                std::nullopt, XADictionary{{"modules", XAValue(true)}});
+    for (int round = 0; round < 3; ++round) {
+        std::vector<std::shared_ptr<XACheckingOperation>> operations;
+        for (int check = 0; check < 2; ++check) {
+            operations.push_back(project.operation({forbiddenCall()}));
+        }
+        std::vector<std::thread> threads;
+        for (const auto &operation : operations) {
+            threads.emplace_back([operation] { XARunSynchronously(*operation); });
+        }
+        for (std::thread &thread : threads) {
+            thread.join();
+        }
+        for (const auto &operation : operations) {
+            EXPECT_EQ(operation->progressMessagesOfKind(XAProgressMessageKindCompilerError), std::nullopt)
+                << testing::PrintToString(XARecordedTexts(*operation, XAProgressMessageKindCompilerError));
+            ASSERT_TRUE(operation->diagnostics()) << round;
+            EXPECT_EQ(operation->diagnostics()->size(), 1u) << round;
+        }
+    }
 }
 
 TEST(XACheckingOperationRunTest, ACancelDuringTheProjectPassEndsTheRunOnceAfterIt) {

@@ -103,6 +103,30 @@ TEST(XADiagnosticTest, ScalesGiveTextsColoursAndImages) {
     EXPECT_EQ(unknown.impactString(), std::nullopt);
 }
 
+TEST(XADiagnosticTest, TheCombinedImageDrawsTheImpactOverTheSeverityOnce) {
+    const XADiagnostic warning = XATestDiagnostic({.severity = 5, .confidence = 8, .impact = 2});
+    const std::optional<std::string> combined = warning.impactAndSeverityImage();
+    ASSERT_TRUE(combined);
+    EXPECT_EQ(combined, XADiagnostic::combinedImageForImpact(2, 5)) << "the picture of the pair, from the cache";
+    EXPECT_EQ(
+        combined->rfind(R"(<svg xmlns="http://www.w3.org/2000/svg" width="76" height="76" viewBox="0 0 76 76">)", 0),
+        0u)
+        << *combined;
+    // The severity's picture (a yellow disc) first, the impact's (a ring around "M") painted over it, each filling
+    // the square.
+    const std::size_t severity = combined->find("#e6e600");
+    const std::size_t impact = combined->find(">M</text>");
+    ASSERT_NE(severity, std::string::npos) << *combined;
+    ASSERT_NE(impact, std::string::npos) << *combined;
+    EXPECT_LT(severity, impact);
+    EXPECT_EQ(combined->find("width=\"18\""), std::string::npos) << "the pictures are scaled to the square";
+
+    EXPECT_EQ(XADiagnostic::combinedImageForImpact(2, 0), std::nullopt) << "no severity picture, no combination";
+    const std::optional<std::string> withoutImpact = XADiagnostic::combinedImageForImpact(0, 9);
+    ASSERT_TRUE(withoutImpact);
+    EXPECT_EQ(withoutImpact->find("<text"), std::string::npos) << "only the severity's picture";
+}
+
 TEST(XADiagnosticTest, FileDisplayNameKeepsTheLocalizationFolder) {
     struct Case {
         std::optional<std::string> path;

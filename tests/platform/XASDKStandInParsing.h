@@ -64,6 +64,11 @@ inline std::vector<std::string> compilerArguments(const ParseSettings &settings)
     if (settings.language.find("objective-c") != std::string::npos) {
         arguments.push_back(settings.arc ? "-fobjc-arc" : "-fno-objc-arc");
     }
+    if (settings.language.find("c++") != std::string::npos) {
+        // The SDKs' libc++ is the system's, of an older LLVM: it names a few internals as the compiler's newer
+        // keywords, which the compiler reports in system headers only.
+        arguments.push_back("-Wno-keyword-compat");
+    }
     if (settings.modules) {
         arguments.push_back("-fmodules");
         arguments.push_back("-fmodules-cache-path=" + moduleCachePath());

@@ -489,10 +489,44 @@ std::string everyFrameworkOf(const std::string &platform) {
             code += "#import <" + name + "/" + name + ".h>\n";
         }
     }
-    for (const char *header :
-         {"sqlite3.h", "mach/mach.h", "os/lock.h", "os/log.h", "compression.h", "AssertMacros.h",
-          "CommonCrypto/CommonCrypto.h", "sys/xattr.h", "sys/sysctl.h", "netinet/in.h", "arpa/inet.h", "netdb.h",
-          "ifaddrs.h", "libkern/OSAtomic.h", "tgmath.h", "stdatomic.h", "objc/runtime.h", "Block.h"}) {
+    static const char *const systemHeaders[] = {"sqlite3.h",
+                                                "mach/mach.h",
+                                                "os/lock.h",
+                                                "os/log.h",
+                                                "compression.h",
+                                                "AssertMacros.h",
+                                                "CommonCrypto/CommonCrypto.h",
+                                                "sys/xattr.h",
+                                                "sys/sysctl.h",
+                                                "netinet/in.h",
+                                                "arpa/inet.h",
+                                                "netdb.h",
+                                                "ifaddrs.h",
+                                                "libkern/OSAtomic.h",
+                                                "tgmath.h",
+                                                "stdatomic.h",
+                                                "objc/runtime.h",
+                                                "Block.h",
+                                                "dirent.h",
+                                                "fts.h",
+                                                "syslog.h",
+                                                "asl.h",
+                                                "termios.h",
+                                                "xlocale.h",
+                                                "zlib.h",
+                                                "xpc/xpc.h",
+                                                "notify.h",
+                                                "execinfo.h",
+                                                "mach-o/dyld.h",
+                                                "mach-o/loader.h",
+                                                "libkern/OSByteOrder.h",
+                                                "malloc/malloc.h",
+                                                "pthread/pthread.h",
+                                                "sys/mman.h",
+                                                "sys/event.h",
+                                                "sys/mount.h",
+                                                "sys/ioctl.h"};
+    for (const char *header : systemHeaders) {
         code += std::string("#import <") + header + ">\n";
     }
     return code;

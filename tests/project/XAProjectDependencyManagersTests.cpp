@@ -90,19 +90,30 @@ TEST(XAProjectDependencyManagers, CocoaPodsWorkspaceDefaultsToTheProjectName) {
     EXPECT_EQ(project.cocoaPodsWorkspacePath(), xa_stringByStandardizingPath(folder / "App.xcworkspace"));
 }
 
-TEST(XAProjectDependencyManagers, RelatedWorkspacesLieUnderTheWorkingCopyRoot) {
+TEST(XAProjectDependencyManagers, RelatedWorkspacesAreLookedForFromTheProjectFolderUpToTheWorkingCopyRoot) {
     XAScratchFolder folder;
     std::filesystem::create_directories(folder / "repo/.git");
     folder.write("repo/Shop.xcworkspace/contents.xcworkspacedata", "<Workspace/>");
     folder.write("repo/a/App.xcodeproj/project.xcworkspace/contents.xcworkspacedata", "<Workspace/>");
     folder.write("repo/a/Broken.xcworkspace/contents.xcworkspacedata", "<Workspace");
-    folder.write("repo/.hidden/Hidden.xcworkspace/contents.xcworkspacedata", "<Workspace/>");
+    folder.write("repo/a/Aardvark.xcworkspace/contents.xcworkspacedata", "<Workspace/>");
+    folder.write("repo/a/.Hidden.xcworkspace/contents.xcworkspacedata", "<Workspace/>");
+    // Folders below the project folder and beside it are not where the project's workspace lives.
+    folder.write("repo/a/sub/Deep.xcworkspace/contents.xcworkspacedata", "<Workspace");
+    folder.write("repo/b/Unrelated.xcworkspace/contents.xcworkspacedata", "<Workspace");
     folder.write("Outside.xcworkspace/contents.xcworkspacedata", "<Workspace/>");
     XAProject project(folder / "repo/a/App.xcodeproj");
     XAProgressRecorder recorder;
     const auto workspaces = project.relatedWorkspacesWithProgress(recorder.handler());
-    EXPECT_THAT(workspaceNames(workspaces), ElementsAre("Shop", "App (Project workspace)", "Broken"));
+    EXPECT_THAT(workspaceNames(workspaces), ElementsAre("App (Project workspace)", "Aardvark", "Broken", "Shop"));
     const auto errors = recorder.texts(XAProgressMessageKindError);
-    ASSERT_EQ(errors.size(), 1u);
+    ASSERT_EQ(errors.size(), 1u) << "only the project's own folders are read";
     EXPECT_THAT(errors[0], HasSubstr("Reading workspace data: Could not parse workspace data XML"));
+
+    // Without a working copy only the project folder is searched.
+    folder.write("plain/a/App.xcodeproj/project.pbxproj", "");
+    folder.write("plain/Above.xcworkspace/contents.xcworkspacedata", "<Workspace/>");
+    folder.write("plain/a/Beside.xcworkspace/contents.xcworkspacedata", "<Workspace/>");
+    EXPECT_THAT(workspaceNames(XAProject(folder / "plain/a/App.xcodeproj").relatedWorkspacesWithProgress(nullptr)),
+                ElementsAre("Beside"));
 }

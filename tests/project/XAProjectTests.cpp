@@ -234,8 +234,15 @@ TEST(XAProjectValidation, WarnsAboutUnsupportedFormatVersions) {
         const char *compatibilityVersion;
         std::optional<std::string> quotedFormat;
     } cases[] = {
-        {"44", "", "ObjectVersion 44"}, {"49", " \t", "ObjectVersion 49"}, {"56", "Xcode 14.0", "Xcode 14.0"},
-        {"46", "", std::nullopt},       {"45", "Xcode 3.1", std::nullopt},
+        {"44", "", "ObjectVersion 44"},
+        {"49", " \t", "ObjectVersion 49"},
+        {"56", "Xcode 14.0", "Xcode 14.0"},
+        {"46", "", std::nullopt},
+        {"45", "Xcode 3.1", std::nullopt},
+        // A newer Xcode's object version in a project kept compatible with a listed format.
+        {"54", "Xcode 3.2", std::nullopt},
+        {"50", " Xcode 8.0 ", std::nullopt},
+        {"52", "Xcode 9.3", "Xcode 9.3"},
     };
     for (const auto &c : cases) {
         XAScratchFolder folder;

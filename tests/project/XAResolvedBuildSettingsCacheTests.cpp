@@ -73,6 +73,21 @@ TEST_F(XAResolvedBuildSettingsCacheTest, AnyChangeThatShapesTheSettingsRunsXcode
     }
 }
 
+TEST_F(XAResolvedBuildSettingsCacheTest, AChangedEnvironmentRunsXcodebuildAgain) {
+    ASSERT_EQ(load(), 2u);
+    {
+        // xcodebuild takes every environment variable as a build setting.
+        XAScopedEnvironmentVariable setting("TESSARY_TEST_SETTING", "1");
+        EXPECT_EQ(load(), 2u);
+        EXPECT_EQ(load(), 0u);
+    }
+    {
+        XAScopedEnvironmentVariable setting("TESSARY_TEST_SETTING", "2");
+        EXPECT_EQ(load(), 2u);
+    }
+    EXPECT_EQ(load(), 2u) << "without the variable again";
+}
+
 TEST_F(XAResolvedBuildSettingsCacheTest, IncompleteSettingsAreNotKept) {
     fake_.settings["Release"] = {{"iOSApp", {{"CONFIGURATION", "Release"}}}};
     EXPECT_EQ(load(), 2u);

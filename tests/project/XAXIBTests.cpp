@@ -103,7 +103,8 @@ TEST(XAXIBDocumentTest, IOSXIBHeaderFacts) {
     EXPECT_EQ(xib.filesOwnerElementID(), "-1");
     EXPECT_EQ(xib.filesOwnerClassName(), "XDProfileViewController");
     EXPECT_THAT(xib.description(), HasSubstr(" ProfileView.xib"));
-    EXPECT_THAT(resourceLines(xib), ElementsAre("Avatar (Image)", "Background (Image)", "systemBackgroundColor ()"));
+    EXPECT_THAT(resourceLines(xib), ElementsAre("Avatar (Image)", "Background (Image)"))
+        << "the system colour is the system's, not a resource of the bundle";
     EXPECT_THAT(classNames(xib), ElementsAre("XDProfileViewController", "UIResponder", "XDGradientView",
                                              "XDRoundButton", "XDNameFormatter"));
 }
@@ -344,8 +345,8 @@ TEST_F(XAXIBBadInputTest, UnreadableDocumentsGiveAnErrorNamingTheFile) {
         {fixture("Empty.xib"), "empty"},
         {fixture("NotXML.xib"), "Invalid XML"},
         {fixture("Truncated.xib"), "Invalid XML: line 12"},
-        {folder_ + "/Missing.xib", "No such file"},
-        {folder_, "not a regular file"},
+        {folder_ + "/Missing.xib", " : empty NSData"},
+        {folder_, " : empty NSData"},
         {write("TwoRoots.xib", valid + "<document/>"), "Invalid XML"},
         {write("TextAfterRoot.xib", valid + " trailing words"), "Invalid XML"},
         {write("RepeatedAttribute.xib", R"(<document type="a" type="b"/>)"), "Invalid XML"},
@@ -357,6 +358,7 @@ TEST_F(XAXIBBadInputTest, UnreadableDocumentsGiveAnErrorNamingTheFile) {
         ASSERT_TRUE(xib.readError()) << c.path;
         EXPECT_THAT(xib.readError()->message, HasSubstr("Error parsing XIB XML " + c.path + " : ")) << c.path;
         EXPECT_THAT(xib.readError()->message, HasSubstr(c.reason)) << c.path;
+        EXPECT_EQ(xib.readError()->message.ends_with(" : empty NSData"), !xib.XIBData()) << c.path;
         expectNothingRead(xib);
         const auto lines = logLines();
         ASSERT_EQ(lines.size(), linesBefore + 1) << c.path;

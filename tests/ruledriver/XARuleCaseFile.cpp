@@ -97,12 +97,12 @@ std::optional<std::string> projectFactProblem(const std::string &key, const XAVa
     static const std::set<std::string> stringFacts = {"platform", "deploymentTarget", "configuration", "classPrefix",
                                                       "name"};
     static const std::set<std::string> platforms = {"iphoneos", "macosx", "appletvos", "watchos"};
-    if (key == "arc") {
-        return value.isBoolean() ? std::nullopt : std::optional<std::string>("\"arc\" must be true or false");
+    if (key == "arc" || key == "modules") {
+        return value.isBoolean() ? std::nullopt : std::optional<std::string>("\"" + key + "\" must be true or false");
     }
     if (!stringFacts.contains(key)) {
         return "unknown project fact \"" + key +
-               "\" (known: platform, deploymentTarget, configuration, arc, "
+               "\" (known: platform, deploymentTarget, configuration, arc, modules, "
                "classPrefix, name)";
     }
     if (!value.string()) {
@@ -196,8 +196,15 @@ private:
             problem(line.number, "the case names the file " + name + " twice");
             return;
         }
-        case_.files.push_back({name, defaults_.headerText});
-        fileLineCount_ = defaults_.headerLineCount;
+        // The header is code: files of other languages and interface files start empty.
+        const bool takesHeader = isCFamilyFile(name);
+        case_.files.push_back({name, takesHeader ? defaults_.headerText : std::string()});
+        fileLineCount_ = takesHeader ? defaults_.headerLineCount : 0;
+    }
+
+    static bool isCFamilyFile(const std::string &name) {
+        static const std::set<std::string, std::less<>> extensions = {"m", "mm", "c", "cpp", "h", "hpp", "pch"};
+        return extensions.contains(xa_pathExtension(name));
     }
 
     void readOtherFinding(const Line &line, std::string_view start, bool withPath) {

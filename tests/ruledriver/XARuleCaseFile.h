@@ -12,11 +12,14 @@
 //     void g(void) { ↓exit(1); }               // expect: id=exit
 //
 //     //--- a header beside its implementation
-//     | file: Thing.h                          <- further named files of one case
+//     | file: Thing.h                          <- further named files of one case (sources are compiled, XIBs
+//                                                 and storyboards copied as resources; only C-family files
+//                                                 begin with the header)
 //     @interface Thing : NSObject @end
 //     | file: Thing.m
 //     #import "Thing.h"
-//     // expect-file: iOSApp/AppDelegate.h id=AppDelegate    <- a finding in a file of the fixture project
+//     // expect-file: iOSApp/AppDelegate.h id=AppDelegate    <- a finding in a file of the fixture project, or on
+//                                                                 a whole file of the case (CaseFiles/Case.m)
 //     // expect-nofile: id=classPrefix                        <- a finding in no file
 //     // expect-info: 'MyController'                          <- the info of the findings marked on the last
 //                                                                 marked line contains this text (or, right after

@@ -14,13 +14,20 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::map<std::string, std::string> kFileTypesByExtension = {
-    {"m", "sourcecode.c.objc"},    {"mm", "sourcecode.cpp.objcpp"}, {"c", "sourcecode.c.c"},
-    {"cpp", "sourcecode.cpp.cpp"}, {"h", "sourcecode.c.h"},         {"hpp", "sourcecode.cpp.h"},
-    {"pch", "sourcecode.c.h"}};
+    {"m", "sourcecode.c.objc"},       {"mm", "sourcecode.cpp.objcpp"}, {"c", "sourcecode.c.c"},
+    {"cpp", "sourcecode.cpp.cpp"},    {"h", "sourcecode.c.h"},         {"hpp", "sourcecode.cpp.h"},
+    {"pch", "sourcecode.c.h"},        {"swift", "sourcecode.swift"},   {"xib", "file.xib"},
+    {"storyboard", "file.storyboard"}};
 
 bool isCompiled(const std::string &name) {
     const std::string extension = xa_pathExtension(name);
-    return extension == "m" || extension == "mm" || extension == "c" || extension == "cpp";
+    return extension == "m" || extension == "mm" || extension == "c" || extension == "cpp" || extension == "swift";
+}
+
+// Interface files are copied into the product as resources.
+bool isResource(const std::string &name) {
+    const std::string extension = xa_pathExtension(name);
+    return extension == "xib" || extension == "storyboard";
 }
 
 // The objects of a project file, edited in place, with fresh identifiers for new objects.
@@ -84,22 +91,24 @@ std::optional<std::string> appTarget(ProjectObjects &objects, XADictionary &proj
     return std::nullopt;
 }
 
+// The target's build phase of the kind, added when it has none.
+std::string buildPhase(ProjectObjects &objects, XADictionary &target, const std::string &isa) {
+    for (const std::string &phase : objects.identifiers(target, "buildPhases")) {
+        const XAValue *phaseIsa = objects.object(phase)->get("isa");
+        if (phaseIsa && phaseIsa->string() && *phaseIsa->string() == isa) {
+            return phase;
+        }
+    }
+    const std::string phase = objects.add({{"isa", XAValue(isa)}, {"files", XAValue(XAValue::Array{})}});
+    ProjectObjects::append(target, "buildPhases", phase);
+    return phase;
+}
+
 void addCaseFiles(ProjectObjects &objects, XADictionary &project, XADictionary &target, const XARuleCase &ruleCase) {
     XADictionary group{{"isa", XAValue("PBXGroup")},
                        {"children", XAValue(XAValue::Array{})},
                        {"path", XAValue(kXARuleCaseFilesFolder)},
                        {"sourceTree", XAValue("SOURCE_ROOT")}};
-    std::string sourcesPhase;
-    for (const std::string &phase : objects.identifiers(target, "buildPhases")) {
-        const XAValue *isa = objects.object(phase)->get("isa");
-        if (isa && isa->string() && *isa->string() == "PBXSourcesBuildPhase") {
-            sourcesPhase = phase;
-        }
-    }
-    if (sourcesPhase.empty()) {
-        sourcesPhase = objects.add({{"isa", XAValue("PBXSourcesBuildPhase")}, {"files", XAValue(XAValue::Array{})}});
-        ProjectObjects::append(target, "buildPhases", sourcesPhase);
-    }
     for (const XARuleCaseSourceFile &file : ruleCase.files) {
         const auto type = kFileTypesByExtension.find(xa_pathExtension(file.name));
         const std::string reference =
@@ -108,10 +117,12 @@ void addCaseFiles(ProjectObjects &objects, XADictionary &project, XADictionary &
                          {"path", XAValue(file.name)},
                          {"sourceTree", XAValue("<group>")}});
         ProjectObjects::append(group, "children", reference);
-        if (isCompiled(file.name)) {
+        if (isCompiled(file.name) || isResource(file.name)) {
+            const std::string phase =
+                buildPhase(objects, target, isCompiled(file.name) ? "PBXSourcesBuildPhase" : "PBXResourcesBuildPhase");
             const std::string buildFile =
                 objects.add({{"isa", XAValue("PBXBuildFile")}, {"fileRef", XAValue(reference)}});
-            ProjectObjects::append(*objects.object(sourcesPhase), "files", buildFile);
+            ProjectObjects::append(*objects.object(phase), "files", buildFile);
         }
     }
     const std::string *mainGroup = project.get("mainGroup") ? project.get("mainGroup")->string() : nullptr;
@@ -174,6 +185,9 @@ bool writeFacts(ProjectObjects &objects, XADictionary &project, XADictionary &ta
         }
         if (const XAValue *arc = facts.get("arc")) {
             settings.set("CLANG_ENABLE_OBJC_ARC", XAValue(arc->boolean().value_or(false) ? "YES" : "NO"));
+        }
+        if (const XAValue *modules = facts.get("modules")) {
+            settings.set("CLANG_ENABLE_MODULES", XAValue(modules->boolean().value_or(false) ? "YES" : "NO"));
         }
     }
     if (!configurationFound) {

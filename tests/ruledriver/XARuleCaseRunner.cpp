@@ -254,8 +254,9 @@ private:
         }
     }
 
+    // A finding elsewhere, or one on a whole file of the case, which no marker can point at.
     bool matchOtherFinding(const XADiagnostic &finding) {
-        if (caseFileName(finding.filePath())) {
+        if (caseFileName(finding.filePath()) && finding.startPositionBytes()) {
             return false;
         }
         for (std::size_t i = 0; i < case_.otherFindings.size(); ++i) {

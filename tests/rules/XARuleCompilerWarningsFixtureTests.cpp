@@ -90,13 +90,14 @@ TEST(XARuleCompilerWarningsFixtureTest, EveryWarningWithoutWarningsAsErrorsMisse
 TEST(XARuleCompilerWarningsFixtureTest, DefaultFlagsAskObjectiveCAloneForDeprecatedImplementations) {
     XAScratchFolder scratch;
     const XAFixtureCheck check = checkWithTargetSettings(scratch, {"WARNING_CFLAGS = \"-Wall -Wextra\";"});
-    const std::string cAndCPlusPlus = "-Werror,-Wfloat-equal,-Wimplicit-retain-self,-Wnewline-eof,-Wshadow,-Wundef";
+    const std::string cAndCPlusPlus =
+        "-Wconversion,-Werror,-Wfloat-equal,-Wimplicit-retain-self,-Wnewline-eof,-Wshadow,-Wundef";
     EXPECT_THAT(filesAndIdentifiers(check),
                 ElementsAre("App/Engine.cpp " + cAndCPlusPlus, "App/Flags.c " + cAndCPlusPlus,
-                            "App/Thing.m -Wdeprecated-implementations,-Werror,-Wfloat-equal,-Wimplicit-retain-self,"
-                            "-Wnewline-eof,-Wundef"))
+                            "App/Thing.m -Wconversion,-Wdeprecated-implementations,-Werror,-Wfloat-equal,"
+                            "-Wimplicit-retain-self,-Wnewline-eof,-Wundef"))
         << "-Wextra enables -Wsign-compare; the Objective-C file's own flags enable -Wshadow; the compiler enables "
-           "some warnings of -Wreturn-type, -Wconversion and -Wempty-body by default";
+           "some warnings of -Wreturn-type and -Wempty-body by default, but those of -Wconversion itself only for HLSL";
 }
 
 TEST(XARuleCompilerWarningsFixtureTest, WarningsAsErrorsComeFromTheSettingsInTheirOrder) {

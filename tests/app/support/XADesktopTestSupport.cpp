@@ -8,9 +8,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPainter>
+#include <QPixmap>
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 void XAScriptedAlertPresenter::present(const XAAlert &alert, QWidget *window, Handler handler) {
@@ -135,6 +139,22 @@ QString XASaveScreenshot(QWidget *widget, const QString &name) {
     return path;
 }
 
+QString XASaveWindowScreenshot(QWidget *window, const QString &name) {
+    const QString folder = QStringLiteral(TESSARY_SCREENSHOTS_DIR);
+    QDir().mkpath(folder);
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    QPixmap picture = window->grab();
+    QPainter painter(&picture);
+    for (QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() && child->isVisible()) {
+            painter.drawPixmap(child->geometry().topLeft() - window->geometry().topLeft(), child->grab());
+        }
+    }
+    painter.end();
+    picture.save(path, "PNG");
+    return path;
+}
+
 bool XAWaitFor(const std::function<bool()> &condition, int timeoutMilliseconds) {
     QElapsedTimer timer;
     timer.start();
@@ -146,4 +166,21 @@ bool XAWaitFor(const std::function<bool()> &condition, int timeoutMilliseconds) 
         QTest::qWait(5);
     }
     return true;
+}
+
+namespace {
+
+double relativeLuminance(const QColor &color) {
+    auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+
+} // namespace
+
+double XAContrastRatio(const QColor &first, const QColor &second) {
+    const double a = relativeLuminance(first);
+    const double b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }

@@ -9,7 +9,9 @@
 #include "app/integrations/XAXcodeProjects.h"
 #include "app/shell/XAGUIState.h"
 
+#include <QEvent>
 #include <QImage>
+#include <QObject>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -136,7 +138,28 @@ private:
     std::shared_ptr<XAScriptedAlertPresenter> alerts_ = std::make_shared<XAScriptedAlertPresenter>();
 };
 
+// Counts the events of one type that reach an object, for as long as the counter lives.
+class XAEventCounter : public QObject {
+public:
+    XAEventCounter(QObject *watched, QEvent::Type type) : type_(type) { watched->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        count += event->type() == type_ ? 1 : 0;
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+};
+
+// The contrast ratio of two colours by their relative luminance: 1 for equal colours up to 21 for black on white.
+double XAContrastRatio(const QColor &first, const QColor &second);
+
 // Saves the widget's picture as out/screenshots/<name>.png; returns the path.
 QString XASaveScreenshot(QWidget *widget, const QString &name);
+// The same for a window with the windows it owns (hints, pop-ups) drawn over it where they stand.
+QString XASaveWindowScreenshot(QWidget *window, const QString &name);
 // Runs the event loop until the condition holds or the time is up; returns the condition.
 bool XAWaitFor(const std::function<bool()> &condition, int timeoutMilliseconds = 5000);

@@ -207,6 +207,91 @@ void run(void) {
 }
 @end
 
+//--- a call inside an @available check of its version is an Error nowhere; the same call beside it is reported
+| project: {"deploymentTarget": "7.0"}
+| options: {"avoidFalsePositives": false}
+void open(NSURL *url) {
+    UIApplication *app = [UIApplication sharedApplication];
+    if (@available(iOS 10.0, *)) {
+        [app openURL:url options:@{} completionHandler:nil];
+    }
+    if (__builtin_available(iOS 10, *)) {
+        [app openURL:url options:@{} completionHandler:nil];
+    }
+    if (@available(iOS 10.0, *) && url != nil) {
+        [app openURL:url options:@{} completionHandler:^(BOOL success) { (void)success; }];
+    } else {
+        ↓[app openURL:url options:@{} completionHandler:nil]; // expect: id=-[UIApplication openURL:options:completionHandler:]
+    }
+    ↓[app openURL:url options:@{} completionHandler:nil];
+}
+
+//--- an @available check of an older version guards only APIs of that version, and only on its own platform
+| options: {"avoidFalsePositives": false}
+void open(NSURL *url, NSString *s) {
+    if (@available(iOS 8.0, *)) {
+        [s containsString:@"x"];
+        ↓[[UIApplication sharedApplication] openURL:url options:@{} completionHandler:nil];
+    }
+    if (@available(macOS 10.12, *)) {
+        ↓[s containsString:@"x"];
+    }
+}
+
+//--- the else branch of a negated check and the code after its early return are guarded
+| options: {"avoidFalsePositives": false}
+BOOL hasX(NSString *s) {
+    if (!@available(iOS 8.0, *)) {
+        ↓[s containsString:@"w"];
+    } else {
+        [s containsString:@"x"];
+    }
+    if (!@available(iOS 8.0, *)) {
+        return NO;
+    }
+    return [s containsString:@"y"];
+}
+
+//--- a negated check whose branch goes on guards nothing after it
+| options: {"avoidFalsePositives": false}
+BOOL hasX(NSString *s) {
+    if (!@available(iOS 8.0, *)) {
+        NSLog(@"old");
+    }
+    return ↓[s containsString:@"y"];
+}
+
+//--- a method, function, class or category declared available from the API's version is not reported
+| options: {"avoidFalsePositives": false}
+@interface Finder : NSObject
+- (BOOL)find:(NSString *)s API_AVAILABLE(ios(8.0));
+- (BOOL)findOld:(NSString *)s;
+@end
+@implementation Finder
+- (BOOL)find:(NSString *)s { return [s containsString:@"x"]; }
+- (BOOL)findOld:(NSString *)s { return ↓[s containsString:@"x"]; }
+@end
+BOOL findIn(NSString *s) __attribute__((availability(ios, introduced = 8.0)));
+BOOL findIn(NSString *s) { return [s containsString:@"x"]; }
+BOOL findEarly(NSString *s) API_AVAILABLE(ios(7.0));
+BOOL findEarly(NSString *s) { return ↓[s containsString:@"x"]; }
+BOOL findOnMac(NSString *s) API_AVAILABLE(macos(10.10));
+BOOL findOnMac(NSString *s) { return ↓[s containsString:@"x"]; }
+API_AVAILABLE(ios(8.0))
+@interface Searcher : NSObject
+- (BOOL)search:(NSString *)s;
+@end
+@implementation Searcher
+- (BOOL)search:(NSString *)s { return [s containsString:@"x"]; }
+@end
+API_AVAILABLE(ios(8.0))
+@interface NSString (Searching)
+- (BOOL)hasX;
+@end
+@implementation NSString (Searching)
+- (BOOL)hasX { return [self containsString:@"x"]; }
+@end
+
 //--- without a deployment target nothing is reported
 | project: {"deploymentTarget": ""}
 BOOL hasX(NSString *s) {

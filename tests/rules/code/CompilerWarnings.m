@@ -1,5 +1,5 @@
-// Whole-file findings on case files cannot be marked; the fixture checks of the warning-flags project show what the
-// rule reports. Here: what it leaves alone.
+// The fixture checks of the warning-flags project show how the rule reads build settings; here: which flags count as
+// enabled by the compiler.
 
 //--- a warning the compiler enables by default is not missing
 | options: {"flags": ["-Wreturn-type", "-Wint-conversion"]}
@@ -13,3 +13,8 @@ int answer(void) { return 42; }
 | options: {"flags": ["-Wdeprecated-implementations"]}
 | file: Plain.c
 int answer(void) { return 42; }
+
+//--- a group is missing when only warnings of other languages (HLSL) turn it on by default
+| options: {"flags": ["-Wconversion", "-Wint-conversion"]}
+int answer(void) { return 42; }
+// expect-file: CaseFiles/Case.m id=-Wconversion

@@ -18,3 +18,20 @@ int warmth(Colour colour) {
     default: return 0;
     }
 }
+
+//--- a default in a switch over bit-mask options handles combined values and is not reported
+#import <Foundation/Foundation.h>
+typedef NS_OPTIONS(NSUInteger, Edges) { EdgeTop = 1 << 0, EdgeBottom = 1 << 1 };
+typedef NS_ENUM(NSInteger, Side) { SideLeft, SideRight };
+int inset(Edges edges, Side side) {
+    switch (edges) {
+    case EdgeTop: return 1;
+    case EdgeBottom: return 2;
+    default: return 3;
+    }
+    switch (side) {
+    case SideLeft: return 1;
+    case SideRight: return 2;
+    ↓default: return 0;
+    }
+}

@@ -33,3 +33,25 @@ typedef int (^Counter)(void);
 Counter makeCounter(void) {
     return ^int(void) { return 1; };
 }
+
+//--- a message of the init family, new, alloc or one returning instancetype has the receiver's type
+@interface Theme : NSObject
++ (instancetype)themeNamed:(NSString *)name;
++ (Theme *)defaultTheme;
++ (Theme *)freshTheme;
++ (Theme *)namedTheme;
++ (Theme *)allocatedTheme;
+- (NSString *)title;
+@end
+@implementation Theme
++ (instancetype)themeNamed:(NSString *)name { return [[self alloc] init]; }
++ (Theme *)defaultTheme { return [[Theme alloc] init]; }
++ (Theme *)freshTheme { return [Theme new]; }
++ (Theme *)namedTheme { return [Theme themeNamed:@"x"]; }
++ (Theme *)allocatedTheme { return [Theme alloc]; }
+- (NSString *)title {
+    ↓return [[NSMutableString alloc] init];
+// expect-info: Returning value of type NSMutableString * from method whose return type is NSString *
+}
+@end
+NSMutableArray *makeList(void) { return [NSMutableArray new]; }

@@ -57,3 +57,31 @@ static NSMutableDictionary *cache;
 | project: {"deploymentTarget": "7.0"}
 static NSDateFormatter *formatter;
 static NSNumberFormatter *numberFormatter;
+
+//--- a static cache in a UIView subclass runs on the main thread; one in a plain class beside it is reported
+@interface Badge : UIView
++ (UIImage *)imageNamed:(NSString *)name;
+@end
+@implementation Badge
+static NSMutableDictionary *images;
++ (UIImage *)imageNamed:(NSString *)name {
+    static NSMutableDictionary *cache;
+    static dispatch_once_t once;
+    dispatch_once(&once, ^{
+        cache = [NSMutableDictionary dictionary];
+    });
+    return cache[name] ?: images[name];
+}
+static NSMutableDictionary *sharedColours(void) {
+    static NSMutableDictionary *colours;
+    return colours;
+}
+@end
+@interface Store : NSObject
+@end
+@implementation Store
+- (void)remember:(id)value {
+    ↓static NSMutableDictionary *values;
+    [values setObject:value forKey:@"last"];
+}
+@end

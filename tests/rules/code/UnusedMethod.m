@@ -162,3 +162,45 @@ void refreshAll(Base *base) { [base refresh]; }
     return self;
 }
 @end
+
+//--- a setter used through dot syntax is used; a method nothing calls beside it is reported
+@interface Job : NSObject
+@property (nonatomic, readonly, getter=isCancelled) BOOL cancelled;
+@end
+@interface Job ()
+@property (nonatomic, readwrite, getter=isCancelled) BOOL cancelled;
+- (void)setProgress:(double)progress;
+@end
+@implementation Job
+- (void)setCancelled:(BOOL)cancelled {
+    _cancelled = cancelled;
+}
+- (void)setProgress:(double)progress {
+    (void)progress;
+}
+- (void)cancel {
+    self.cancelled = YES;
+    self.progress = 1;
+}
+↓- (void)forgotten { // expect: id=-[Job forgotten]
+}
+@end
+void run(Job *job) { [job cancel]; }
+
+//--- overrides of a framework class's methods are called by the framework, also methods it declares privately
+@interface UIView (PrivateLayout)
+- (void)_updateLayoutConstraints;
+@end
+@interface Button : UIControl
+@end
+@implementation Button
+- (void)setHighlighted:(BOOL)highlighted {
+    [super setHighlighted:highlighted];
+}
+- (void)_updateLayoutConstraints {
+}
+- (void)layoutSubviews {
+}
+↓- (void)relayout { // expect: id=-[Button relayout]
+}
+@end

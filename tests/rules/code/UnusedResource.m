@@ -1,7 +1,8 @@
 | fixture: resources-ios
 #import <UIKit/UIKit.h>
 
-//--- resources and image sets that nothing names are reported
+//--- resources and image sets that nothing names are reported; files the system reads are not
+// (PrivacyInfo.xcprivacy, Localizable.xcstrings, AppIcon.icon, Settings.bundle)
 void nothingNamed(void) {}
 // expect-file: App/logo.png
 // expect-file: App/logo@2x.png

@@ -61,6 +61,7 @@
 #define __MAC_10_15_4 101504
 #define __MAC_10_15_5 101505
 #define __MAC_10_15_6 101506
+#define __MAC_10_16 101600
 #define __MAC_11_0 110000
 #define __MAC_11_1 110100
 #define __MAC_11_2 110200
@@ -339,15 +340,17 @@
 #endif
 
 /*
- * Helpers. A version given in the underscore form (10_7, 5_0) or as NA becomes an availability attribute: NA is
- * recognised by pasting it onto a probe name that only NA turns into two arguments.
+ * Helpers. A version given in the underscore form (10_7, 5_0), in the dotted form (10.12, 10.12.2) or as NA becomes
+ * an availability attribute. NA is recognised by pasting a probe suffix onto the version: NA becomes a macro name
+ * that turns into two arguments, a number stays one preprocessing number (pasting in front of a dotted number
+ * would not form a valid token).
  */
 #define __AVAILABILITY_CAT(a, b) __AVAILABILITY_CAT_I(a, b)
 #define __AVAILABILITY_CAT_I(a, b) a##b
 #define __AVAILABILITY_SECOND(a, b, ...) b
 #define __AVAILABILITY_PROBE(...) __AVAILABILITY_SECOND(__VA_ARGS__, 0, 0)
-#define __AVAILABILITY_NA_PROBE_NA ~, 1
-#define __AVAILABILITY_IS_NA(version) __AVAILABILITY_PROBE(__AVAILABILITY_NA_PROBE_##version)
+#define NA__AVAILABILITY_NA_PROBE__ ~, 1
+#define __AVAILABILITY_IS_NA(version) __AVAILABILITY_PROBE(version##__AVAILABILITY_NA_PROBE__)
 
 #define __AVAILABILITY_INTRODUCED(platform, version)                                                                 \
     __AVAILABILITY_CAT(__AVAILABILITY_INTRODUCED_, __AVAILABILITY_IS_NA(version))(platform, version)
@@ -423,6 +426,7 @@
 #define __AVAILABILITY_VERSION___MAC_10_15_4 10_15_4
 #define __AVAILABILITY_VERSION___MAC_10_15_5 10_15_5
 #define __AVAILABILITY_VERSION___MAC_10_15_6 10_15_6
+#define __AVAILABILITY_VERSION___MAC_10_16 10_16
 #define __AVAILABILITY_VERSION___MAC_11_0 11_0
 #define __AVAILABILITY_VERSION___MAC_11_1 11_1
 #define __AVAILABILITY_VERSION___MAC_11_2 11_2

@@ -23,6 +23,7 @@
 #define MAC_OS_X_VERSION_10_13 101300
 #define MAC_OS_X_VERSION_10_14 101400
 #define MAC_OS_X_VERSION_10_15 101500
+#define MAC_OS_X_VERSION_10_16 101600
 #define MAC_OS_X_VERSION_10_10_1 101001
 #define MAC_OS_X_VERSION_10_10_2 101002
 #define MAC_OS_X_VERSION_10_10_3 101003
@@ -152,5 +153,246 @@
 #define AVAILABLE_MAC_OS_X_VERSION_14_0_AND_LATER __attribute__((availability(macos, introduced = 14_0)))
 #define DEPRECATED_IN_MAC_OS_X_VERSION_14_0_AND_LATER __attribute__((availability(macos, deprecated = 14_0)))
 #define AVAILABLE_MAC_OS_X_VERSION_14_0_AND_LATER_BUT_DEPRECATED __attribute__((availability(macos, introduced = 14_0, deprecated = 14_0)))
+/* Introduced in one version and deprecated in a later one. */
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_1 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_1)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_2 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_2)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_3 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_3)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_4 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_4)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_5 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_5)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_6 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_6)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_7 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_7)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_8 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_8)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_9 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_9)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_10 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_10)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_0_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_0, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_2 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_2)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_3 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_3)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_4 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_4)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_5 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_5)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_6 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_6)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_7 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_7)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_8 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_8)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_9 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_9)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_10 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_10)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_1_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_1, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_3 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_3)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_4 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_4)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_5 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_5)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_6 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_6)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_7 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_7)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_8 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_8)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_9 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_9)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_10 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_10)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_2_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_2, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_4 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_4)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_5 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_5)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_6 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_6)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_7 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_7)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_8 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_8)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_9 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_9)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_10 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_10)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_3_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_3, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_5 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_5)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_6 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_6)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_7 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_7)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_8 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_8)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_9 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_9)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_10 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_10)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_4_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_4, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_6 \
+    __attribute__((availability(macos, introduced = 10_5, deprecated = 10_6)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_7 \
+    __attribute__((availability(macos, introduced = 10_5, deprecated = 10_7)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_8 \
+    __attribute__((availability(macos, introduced = 10_5, deprecated = 10_8)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_9 \
+    __attribute__((availability(macos, introduced = 10_5, deprecated = 10_9)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_10 \
+    __attribute__((availability(macos, introduced = 10_5, deprecated = 10_10)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_5, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_5, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_5, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_5, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_5, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_6_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_7 \
+    __attribute__((availability(macos, introduced = 10_6, deprecated = 10_7)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_6_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_8 \
+    __attribute__((availability(macos, introduced = 10_6, deprecated = 10_8)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_6_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_9 \
+    __attribute__((availability(macos, introduced = 10_6, deprecated = 10_9)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_6_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_10 \
+    __attribute__((availability(macos, introduced = 10_6, deprecated = 10_10)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_6_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_6, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_6_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_6, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_6_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_6, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_6_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_6, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_6_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_6, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_7_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_8 \
+    __attribute__((availability(macos, introduced = 10_7, deprecated = 10_8)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_7_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_9 \
+    __attribute__((availability(macos, introduced = 10_7, deprecated = 10_9)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_7_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_10 \
+    __attribute__((availability(macos, introduced = 10_7, deprecated = 10_10)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_7_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_7, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_7_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_7, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_7_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_7, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_7_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_7, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_7_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_7, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_8_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_9 \
+    __attribute__((availability(macos, introduced = 10_8, deprecated = 10_9)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_8_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_10 \
+    __attribute__((availability(macos, introduced = 10_8, deprecated = 10_10)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_8_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_8, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_8_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_8, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_8_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_8, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_8_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_8, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_8_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_8, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_9_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_10 \
+    __attribute__((availability(macos, introduced = 10_9, deprecated = 10_10)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_9_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_9, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_9_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_9, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_9_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_9, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_9_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_9, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_9_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_9, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_10_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_11 \
+    __attribute__((availability(macos, introduced = 10_10, deprecated = 10_11)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_10_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_10, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_10_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_10, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_10_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_10, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_10_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_10, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_11_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_12 \
+    __attribute__((availability(macos, introduced = 10_11, deprecated = 10_12)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_11_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_11, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_11_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_11, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_11_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_11, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_12_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_13 \
+    __attribute__((availability(macos, introduced = 10_12, deprecated = 10_13)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_12_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_12, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_12_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_12, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_13_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_14 \
+    __attribute__((availability(macos, introduced = 10_13, deprecated = 10_14)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_13_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_13, deprecated = 10_15)))
+#define AVAILABLE_MAC_OS_X_VERSION_10_14_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_15 \
+    __attribute__((availability(macos, introduced = 10_14, deprecated = 10_15)))
 
 #endif /* __AVAILABILITYMACROS__ */

@@ -44,9 +44,57 @@ typedef unsigned char Str31[32];
 typedef unsigned char *StringPtr;
 typedef const unsigned char *ConstStringPtr;
 typedef const unsigned char *ConstStr255Param;
+typedef UInt32 OptionBits;
+typedef void *SRefCon;
+typedef UInt32 URefCon;
+typedef SInt16 ScriptCode;
+typedef SInt16 LangCode;
+typedef SInt16 RegionCode;
+typedef SInt32 Fract;
+typedef short ShortFixed;
+typedef UInt32 UnicodeScalarValue;
+typedef UInt32 LogicalAddress;
+typedef void *LogicalAddressPtr;
+typedef SInt8 VersionRevision;
+typedef long (*ProcPtr)(void);
+typedef ProcPtr UniversalProcPtr;
+typedef SInt16 ResID;
+typedef SInt16 ResAttributes;
+typedef UInt8 Style;
+typedef UInt32 NumVersionVariant;
+typedef const unsigned char *ConstStr63Param;
+typedef const unsigned char *ConstStr31Param;
+typedef unsigned char Str32[33];
+typedef unsigned char Str15[16];
+
+struct ProcessSerialNumber {
+    UInt32 highLongOfPSN;
+    UInt32 lowLongOfPSN;
+};
+typedef struct ProcessSerialNumber ProcessSerialNumber;
+typedef ProcessSerialNumber *ProcessSerialNumberPtr;
+
+struct NumVersion {
+    UInt8 nonRelRev;
+    UInt8 stage;
+    UInt8 minorAndBugRev;
+    UInt8 majorRev;
+};
+typedef struct NumVersion NumVersion;
 
 enum {
     noErr = 0
+};
+
+enum {
+    kNoErr = 0,
+    unimpErr = -4,
+    paramErr = -50,
+    memFullErr = -108,
+    nilHandleErr = -109,
+    fnfErr = -43,
+    userCanceledErr = -128,
+    kUnknownErr = -1
 };
 
 enum {

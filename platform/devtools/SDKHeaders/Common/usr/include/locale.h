@@ -39,6 +39,7 @@ struct lconv {
 #define LC_NUMERIC 4
 #define LC_TIME 5
 #define LC_MESSAGES 6
+#define _LC_LAST 7
 
 __BEGIN_DECLS
 struct lconv *localeconv(void);

@@ -30,9 +30,11 @@ extern FILE *__stderrp;
 #define L_tmpnam 1024
 #define TMP_MAX 308915776
 #define P_tmpdir "/var/tmp/"
+#ifndef SEEK_SET
 #define SEEK_SET 0
 #define SEEK_CUR 1
 #define SEEK_END 2
+#endif
 #define _IOFBF 0
 #define _IOLBF 1
 #define _IONBF 2

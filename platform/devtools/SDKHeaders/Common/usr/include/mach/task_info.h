@@ -4,15 +4,10 @@
 
 #include <mach/machine.h>
 #include <mach/mach_types.h>
+#include <mach/time_value.h>
 
 typedef natural_t task_flavor_t;
 typedef integer_t *task_info_t;
-
-struct time_value {
-    integer_t seconds;
-    integer_t microseconds;
-};
-typedef struct time_value time_value_t;
 
 #define MACH_TASK_BASIC_INFO 20
 #define TASK_VM_INFO 22

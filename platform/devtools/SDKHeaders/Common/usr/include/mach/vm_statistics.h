@@ -53,4 +53,7 @@ struct vm_statistics64 {
 typedef struct vm_statistics64 *vm_statistics64_t;
 typedef struct vm_statistics64 vm_statistics64_data_t;
 
+#define VM_FLAGS_FIXED 0x0000
+#define VM_FLAGS_ANYWHERE 0x0001
+
 #endif /* _MACH_VM_STATISTICS_H_ */

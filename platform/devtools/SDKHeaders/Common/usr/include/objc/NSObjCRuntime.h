@@ -17,6 +17,6 @@ typedef unsigned int NSUInteger;
 #define NSIntegerMin (-__LONG_MAX__ - 1L)
 #define NSUIntegerMax (__LONG_MAX__ * 2UL + 1UL)
 
-#define NS_INTEGER_DEFINED 1
+#define NSINTEGER_DEFINED 1
 
 #endif /* _OBJC_NSOBJCRUNTIME_H_ */

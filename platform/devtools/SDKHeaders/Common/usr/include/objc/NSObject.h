@@ -1,6 +1,8 @@
 /*
  * objc/NSObject.h: the NSObject protocol and the root class NSObject: allocation and initialisation, reference
- * counting, class and protocol queries, message forwarding, equality and description.
+ * counting, class and protocol queries, message forwarding, equality and description. As in the runtime's own
+ * header, nothing here carries a nullability annotation: projects redeclare these methods (isEqual: above all)
+ * inside their own nonnull regions, which must not clash with the root class.
  */
 #ifndef _OBJC_NSOBJECT_H_
 #define _OBJC_NSOBJECT_H_
@@ -12,11 +14,9 @@
 
 @class NSString, NSMethodSignature, NSInvocation, Protocol;
 
-#pragma clang assume_nonnull begin
-
 @protocol NSObject
 
-- (BOOL)isEqual:(nullable id)object;
+- (BOOL)isEqual:(id)object;
 @property (readonly) NSUInteger hash;
 
 @property (readonly) Class superclass;
@@ -24,8 +24,8 @@
 - (instancetype)self;
 
 - (id)performSelector:(SEL)aSelector;
-- (id)performSelector:(SEL)aSelector withObject:(nullable id)object;
-- (id)performSelector:(SEL)aSelector withObject:(nullable id)object1 withObject:(nullable id)object2;
+- (id)performSelector:(SEL)aSelector withObject:(id)object;
+- (id)performSelector:(SEL)aSelector withObject:(id)object1 withObject:(id)object2;
 
 - (BOOL)isProxy;
 - (BOOL)isKindOfClass:(Class)aClass;
@@ -74,7 +74,7 @@ OBJC_ROOT_CLASS
 + (IMP)instanceMethodForSelector:(SEL)aSelector;
 - (void)doesNotRecognizeSelector:(SEL)aSelector;
 
-- (nullable id)forwardingTargetForSelector:(SEL)aSelector;
+- (id)forwardingTargetForSelector:(SEL)aSelector;
 - (void)forwardInvocation:(NSInvocation *)anInvocation OBJC_SWIFT_UNAVAILABLE("");
 - (NSMethodSignature *)methodSignatureForSelector:(SEL)aSelector OBJC_SWIFT_UNAVAILABLE("");
 + (NSMethodSignature *)instanceMethodSignatureForSelector:(SEL)aSelector OBJC_SWIFT_UNAVAILABLE("");
@@ -94,8 +94,6 @@ OBJC_ROOT_CLASS
 + (NSString *)debugDescription;
 
 @end
-
-#pragma clang assume_nonnull end
 
 #endif /* __OBJC__ */
 

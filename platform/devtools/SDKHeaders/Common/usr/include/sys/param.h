@@ -10,6 +10,13 @@
 #define MAXSYMLINKS 32
 #define NBBY 8
 #define NOFILE 256
+#define NGROUPS_MAX 16
+#define NGROUPS NGROUPS_MAX
+#define MAXCOMLEN 16
+#define MAXLOGNAME 255
+#define MAXBSIZE 1048576
+#define DEV_BSIZE 512
+#define PAGE_SIZE 4096
 
 #ifndef MIN
 #define MIN(a, b) (((a) < (b)) ? (a) : (b))

@@ -3,6 +3,7 @@
 #define _SYS_SOCKET_H_
 
 #include <sys/types.h>
+#include <sys/uio.h>
 
 typedef uint8_t sa_family_t;
 typedef uint32_t socklen_t;
@@ -11,6 +12,7 @@ typedef uint32_t socklen_t;
 #define SOCK_DGRAM 2
 #define SOCK_RAW 3
 #define SOCK_SEQPACKET 5
+#define SOCK_RDM 4
 
 #define AF_UNSPEC 0
 #define AF_UNIX 1
@@ -20,6 +22,12 @@ typedef uint32_t socklen_t;
 #define AF_LINK 18
 #define AF_INET6 30
 #define AF_SYSTEM 32
+#define AF_NDRV 27
+#define AF_MAX 41
+#define PF_LOCAL AF_LOCAL
+#define PF_LINK AF_LINK
+#define PF_SYSTEM AF_SYSTEM
+#define PF_NDRV AF_NDRV
 #define PF_UNSPEC AF_UNSPEC
 #define PF_UNIX AF_UNIX
 #define PF_INET AF_INET
@@ -43,6 +51,10 @@ typedef uint32_t socklen_t;
 #define MSG_PEEK 0x2
 #define MSG_DONTWAIT 0x80
 #define MSG_WAITALL 0x40
+#define MSG_DONTROUTE 0x4
+#define MSG_EOR 0x8
+#define MSG_TRUNC 0x10
+#define MSG_CTRUNC 0x20
 
 #define SHUT_RD 0
 #define SHUT_WR 1
@@ -64,6 +76,41 @@ struct sockaddr_storage {
     char __ss_pad2[112];
 };
 
+struct msghdr {
+    void *msg_name;
+    socklen_t msg_namelen;
+    struct iovec *msg_iov;
+    int msg_iovlen;
+    void *msg_control;
+    socklen_t msg_controllen;
+    int msg_flags;
+};
+
+struct cmsghdr {
+    socklen_t cmsg_len;
+    int cmsg_level;
+    int cmsg_type;
+};
+
+struct linger {
+    int l_onoff;
+    int l_linger;
+};
+
+#define SCM_RIGHTS 0x01
+#define SCM_CREDS 0x03
+#define __DARWIN_ALIGN32(p) ((__darwin_size_t)((const char *)(__darwin_size_t)(p) + 3) & ~(__darwin_size_t)3)
+#define CMSG_DATA(cmsg) ((unsigned char *)(cmsg) + __DARWIN_ALIGN32(sizeof(struct cmsghdr)))
+#define CMSG_FIRSTHDR(mhdr)                                                                                          \
+    ((mhdr)->msg_controllen >= sizeof(struct cmsghdr) ? (struct cmsghdr *)(mhdr)->msg_control : (struct cmsghdr *)0L)
+#define CMSG_NXTHDR(mhdr, cmsg)                                                                                      \
+    ((char *)(cmsg) + __DARWIN_ALIGN32((cmsg)->cmsg_len) + __DARWIN_ALIGN32(sizeof(struct cmsghdr)) >                 \
+             (char *)(mhdr)->msg_control + (mhdr)->msg_controllen                                                   \
+         ? (struct cmsghdr *)0L                                                                                      \
+         : (struct cmsghdr *)(void *)((char *)(cmsg) + __DARWIN_ALIGN32((cmsg)->cmsg_len)))
+#define CMSG_SPACE(l) (__DARWIN_ALIGN32(sizeof(struct cmsghdr)) + __DARWIN_ALIGN32(l))
+#define CMSG_LEN(l) (__DARWIN_ALIGN32(sizeof(struct cmsghdr)) + (l))
+
 __BEGIN_DECLS
 
 int socket(int domain, int type, int protocol);
@@ -84,6 +131,8 @@ int getsockname(int socket, struct sockaddr *__restrict address, socklen_t *__re
 int getpeername(int socket, struct sockaddr *__restrict address, socklen_t *__restrict address_len);
 int shutdown(int socket, int how);
 int socketpair(int domain, int type, int protocol, int socket_vector[2]);
+ssize_t sendmsg(int socket, const struct msghdr *message, int flags);
+ssize_t recvmsg(int socket, struct msghdr *message, int flags);
 
 __END_DECLS
 

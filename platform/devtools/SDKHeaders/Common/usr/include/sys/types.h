@@ -8,6 +8,7 @@
 #include <sys/cdefs.h>
 #include <stddef.h>
 #include <stdint.h>
+#include <sys/_pthread_types.h>
 
 typedef unsigned char u_char;
 typedef unsigned short u_short;

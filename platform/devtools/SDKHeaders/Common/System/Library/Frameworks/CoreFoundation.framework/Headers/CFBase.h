@@ -13,6 +13,7 @@
 #include <stdbool.h>
 #include <stddef.h>
 #include <MacTypes.h>
+#include <AvailabilityMacros.h>
 #if defined(__BLOCKS__)
 #include <Block.h>
 #endif
@@ -108,6 +109,9 @@ CF_EXPORT const CFNullRef kCFNull;
 
 /* Allocators */
 typedef const struct CF_BRIDGED_TYPE(id) __CFAllocator *CFAllocatorRef;
+typedef const void *_Nonnull (*CFAllocatorRetainCallBack)(const void *_Nonnull info);
+typedef void (*CFAllocatorReleaseCallBack)(const void *_Nonnull info);
+typedef CFStringRef _Nullable (*CFAllocatorCopyDescriptionCallBack)(const void *_Nonnull info);
 CF_EXPORT const CFAllocatorRef _Nullable kCFAllocatorDefault;
 CF_EXPORT const CFAllocatorRef kCFAllocatorSystemDefault;
 CF_EXPORT const CFAllocatorRef kCFAllocatorMalloc;

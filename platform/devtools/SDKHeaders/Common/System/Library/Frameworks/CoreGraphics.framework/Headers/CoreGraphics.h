@@ -19,6 +19,13 @@
 #include <CoreGraphics/CGPDFPage.h>
 #if TARGET_OS_OSX
 #include <CoreGraphics/CGDirectDisplay.h>
+#include <CoreGraphics/CGDisplayConfiguration.h>
+#include <CoreGraphics/CGEvent.h>
+#include <CoreGraphics/CGEventSource.h>
+#include <CoreGraphics/CGEventTypes.h>
+#include <CoreGraphics/CGRemoteOperation.h>
+#include <CoreGraphics/CGWindow.h>
+#include <CoreGraphics/CGWindowLevel.h>
 #endif
 
 #endif /* COREGRAPHICS_H_ */

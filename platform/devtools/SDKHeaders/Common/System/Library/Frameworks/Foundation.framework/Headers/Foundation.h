@@ -6,6 +6,7 @@
 #import <Foundation/NSObject.h>
 #import <Foundation/NSRange.h>
 #import <Foundation/NSValue.h>
+#import <Foundation/NSByteOrder.h>
 #import <Foundation/NSEnumerator.h>
 #import <Foundation/NSString.h>
 #import <Foundation/NSArray.h>
@@ -82,7 +83,10 @@
 #import <Foundation/NSRegularExpression.h>
 #import <Foundation/NSGeometry.h>
 
+#import <Foundation/NSValueTransformer.h>
 #if TARGET_OS_OSX
+#import <Foundation/NSTask.h>
+#import <Foundation/NSArchiver.h>
 #import <Foundation/NSXMLNodeOptions.h>
 #import <Foundation/NSXMLNode.h>
 #import <Foundation/NSXMLElement.h>

@@ -45,4 +45,17 @@ static const NSModalResponse NSAlertThirdButtonReturn = 1002;
 - (BOOL)alertShowHelp:(NSAlert *)alert;
 @end
 
+enum {
+    NSWarningAlertStyle API_DEPRECATED_WITH_REPLACEMENT("NSAlertStyleWarning", macos(10.3, 10.12)) = NSAlertStyleWarning,
+    NSInformationalAlertStyle API_DEPRECATED_WITH_REPLACEMENT("NSAlertStyleInformational", macos(10.3, 10.12)) = NSAlertStyleInformational,
+    NSCriticalAlertStyle API_DEPRECATED_WITH_REPLACEMENT("NSAlertStyleCritical", macos(10.3, 10.12)) = NSAlertStyleCritical
+};
+
+@interface NSAlert (NSAlertDeprecated)
+- (void)beginSheetModalForWindow:(NSWindow *)window modalDelegate:(nullable id)delegate didEndSelector:(nullable SEL)didEndSelector contextInfo:(nullable void *)contextInfo API_DEPRECATED("Use -beginSheetModalForWindow:completionHandler: instead", macos(10.3, 10.10));
++ (NSAlert *)alertWithMessageText:(nullable NSString *)message defaultButton:(nullable NSString *)defaultButton alternateButton:(nullable NSString *)alternateButton otherButton:(nullable NSString *)otherButton informativeTextWithFormat:(NSString *)format, ... NS_FORMAT_FUNCTION(5, 6) API_DEPRECATED("Use -init instead", macos(10.3, 10.10));
+- (void)layout;
+@property (nullable, copy) NSString *helpAnchor;
+@end
+
 NS_ASSUME_NONNULL_END

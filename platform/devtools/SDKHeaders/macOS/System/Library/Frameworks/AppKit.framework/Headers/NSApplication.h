@@ -141,4 +141,52 @@ APPKIT_EXTERN NSNotificationName NSApplicationWillBecomeActiveNotification;
 APPKIT_EXTERN NSNotificationName NSApplicationWillFinishLaunchingNotification;
 APPKIT_EXTERN NSNotificationName NSApplicationWillTerminateNotification;
 
+typedef struct _NSModalSession *NSModalSession;
+
+typedef NS_OPTIONS(NSUInteger, NSApplicationPresentationOptions) {
+    NSApplicationPresentationDefault = 0,
+    NSApplicationPresentationAutoHideDock = (1 << 0),
+    NSApplicationPresentationHideDock = (1 << 1),
+    NSApplicationPresentationAutoHideMenuBar = (1 << 2),
+    NSApplicationPresentationHideMenuBar = (1 << 3),
+    NSApplicationPresentationDisableAppleMenu = (1 << 4),
+    NSApplicationPresentationDisableProcessSwitching = (1 << 5),
+    NSApplicationPresentationDisableForceQuit = (1 << 6),
+    NSApplicationPresentationDisableSessionTermination = (1 << 7),
+    NSApplicationPresentationDisableHideApplication = (1 << 8),
+    NSApplicationPresentationDisableMenuBarTransparency = (1 << 9),
+    NSApplicationPresentationFullScreen API_AVAILABLE(macos(10.7)) = (1 << 10),
+    NSApplicationPresentationAutoHideToolbar API_AVAILABLE(macos(10.7)) = (1 << 11),
+    NSApplicationPresentationDisableCursorLocationAssistance API_AVAILABLE(macos(10.11.2)) = (1 << 12)
+} API_AVAILABLE(macos(10.6));
+
+@interface NSApplication (NSSheetsAndEvents)
+- (void)beginSheet:(NSWindow *)sheet modalForWindow:(NSWindow *)docWindow modalDelegate:(nullable id)modalDelegate didEndSelector:(nullable SEL)didEndSelector contextInfo:(nullable void *)contextInfo API_DEPRECATED("Use -[NSWindow beginSheet:completionHandler:] instead", macos(10.0, 10.10));
+- (void)endSheet:(NSWindow *)sheet;
+- (void)endSheet:(NSWindow *)sheet returnCode:(NSInteger)returnCode;
+- (nullable NSEvent *)nextEventMatchingMask:(NSEventMask)mask untilDate:(nullable NSDate *)expiration inMode:(NSRunLoopMode)mode dequeue:(BOOL)deqFlag;
+- (void)discardEventsMatchingMask:(NSEventMask)mask beforeEvent:(nullable NSEvent *)lastEvent;
+- (void)postEvent:(NSEvent *)event atStart:(BOOL)flag;
+- (NSInteger)runModalSession:(NSModalSession)session;
+- (NSModalSession)beginModalSessionForWindow:(NSWindow *)window;
+- (void)endModalSession:(NSModalSession)session;
+- (void)hideOtherApplications:(nullable id)sender;
+- (void)unhideAllApplications:(nullable id)sender;
+- (void)setWindowsNeedUpdate:(BOOL)needUpdate;
+- (void)updateWindows;
+- (void)registerServicesMenuSendTypes:(NSArray<NSPasteboardType> *)sendTypes returnTypes:(NSArray<NSPasteboardType> *)returnTypes;
+@property (nullable, strong) id servicesProvider;
+- (void)orderFrontCharacterPalette:(nullable id)sender;
+- (void)orderFrontColorPanel:(nullable id)sender;
+- (void)showHelp:(nullable id)sender;
+- (void)activateContextHelpMode:(nullable id)sender;
+@property (readonly) NSApplicationPresentationOptions currentSystemPresentationOptions;
+@property NSApplicationPresentationOptions presentationOptions;
+@property (readonly, getter=isFullKeyboardAccessEnabled) BOOL fullKeyboardAccessEnabled API_AVAILABLE(macos(10.6));
+@property (readonly, copy) NSArray<NSWindow *> *orderedWindows;
+- (void)miniaturizeAll:(nullable id)sender;
+- (void)preventWindowOrdering;
+- (nullable NSWindow *)makeWindowsPerform:(SEL)selector inOrder:(BOOL)flag;
+@end
+
 NS_ASSUME_NONNULL_END

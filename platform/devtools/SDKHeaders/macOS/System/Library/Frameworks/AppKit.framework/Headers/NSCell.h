@@ -58,4 +58,27 @@ typedef NS_ENUM(NSUInteger, NSCellImagePosition) {
 - (NSText *)setUpFieldEditorAttributes:(NSText *)textObj;
 @end
 
+typedef NS_ENUM(NSInteger, NSBackgroundStyle) {
+    NSBackgroundStyleNormal = 0,
+    NSBackgroundStyleEmphasized,
+    NSBackgroundStyleRaised,
+    NSBackgroundStyleLowered,
+    NSBackgroundStyleLight API_DEPRECATED_WITH_REPLACEMENT("NSBackgroundStyleNormal", macos(10.5, 10.14)) = NSBackgroundStyleNormal,
+    NSBackgroundStyleDark API_DEPRECATED_WITH_REPLACEMENT("NSBackgroundStyleEmphasized", macos(10.5, 10.14)) = NSBackgroundStyleEmphasized,
+};
+
+@interface NSCell (NSCellBackgroundStyle)
+@property NSBackgroundStyle backgroundStyle API_AVAILABLE(macos(10.5));
+@property (readonly) NSBackgroundStyle interiorBackgroundStyle API_AVAILABLE(macos(10.5));
+@property (getter=isScrollable) BOOL scrollable;
+@property BOOL wraps;
+@property BOOL truncatesLastVisibleLine API_AVAILABLE(macos(10.5));
+@property (copy) NSAttributedString *attributedStringValue;
+- (void)editWithFrame:(NSRect)rect inView:(NSView *)controlView editor:(NSText *)textObj delegate:(nullable id)delegate event:(nullable NSEvent *)event;
+- (void)selectWithFrame:(NSRect)rect inView:(NSView *)controlView editor:(NSText *)textObj delegate:(nullable id)delegate start:(NSInteger)selStart length:(NSInteger)selLength;
+- (void)endEditing:(NSText *)textObj;
+- (NSText *)fieldEditorForView:(NSView *)controlView API_AVAILABLE(macos(10.6));
+- (NSSize)cellSizeForBounds:(NSRect)rect;
+@end
+
 NS_ASSUME_NONNULL_END

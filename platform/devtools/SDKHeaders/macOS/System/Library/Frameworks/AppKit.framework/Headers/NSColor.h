@@ -100,4 +100,59 @@ typedef NSString *NSColorName NS_TYPED_EXTENSIBLE_ENUM;
 - (nullable instancetype)initWithColor:(NSColor *)color;
 @end
 
+@class NSPasteboard;
+
+@interface NSColor (NSSystemColors)
+@property (class, strong, readonly) NSColor *controlTextColor;
+@property (class, strong, readonly) NSColor *disabledControlTextColor;
+@property (class, strong, readonly) NSColor *controlBackgroundColor;
+@property (class, strong, readonly) NSColor *selectedControlColor;
+@property (class, strong, readonly) NSColor *selectedControlTextColor;
+@property (class, strong, readonly) NSColor *selectedTextColor;
+@property (class, strong, readonly) NSColor *selectedTextBackgroundColor;
+@property (class, strong, readonly) NSColor *selectedMenuItemTextColor;
+@property (class, strong, readonly) NSColor *alternateSelectedControlColor;
+@property (class, strong, readonly) NSColor *alternateSelectedControlTextColor;
+@property (class, strong, readonly) NSColor *secondarySelectedControlColor;
+@property (class, strong, readonly) NSColor *keyboardFocusIndicatorColor;
+@property (class, strong, readonly) NSColor *gridColor;
+@property (class, strong, readonly) NSColor *headerTextColor;
+@property (class, strong, readonly) NSColor *headerColor;
+@property (class, strong, readonly) NSColor *highlightColor;
+@property (class, strong, readonly) NSColor *shadowColor;
+@property (class, strong, readonly) NSColor *controlHighlightColor;
+@property (class, strong, readonly) NSColor *controlLightHighlightColor;
+@property (class, strong, readonly) NSColor *controlShadowColor;
+@property (class, strong, readonly) NSColor *controlDarkShadowColor;
+@property (class, strong, readonly) NSColor *scrollBarColor;
+@property (class, strong, readonly) NSColor *knobColor;
+@property (class, strong, readonly) NSColor *selectedKnobColor;
+@property (class, strong, readonly) NSColor *windowFrameColor;
+@property (class, strong, readonly) NSColor *windowFrameTextColor;
+@property (class, strong, readonly) NSColor *tertiaryLabelColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *quaternaryLabelColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *linkColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *placeholderTextColor API_AVAILABLE(macos(10.14));
+@property (class, strong, readonly) NSColor *separatorColor API_AVAILABLE(macos(10.14));
+@property (class, strong, readonly) NSColor *underPageBackgroundColor API_AVAILABLE(macos(10.8));
+@property (class, strong, readonly) NSColor *unemphasizedSelectedContentBackgroundColor API_AVAILABLE(macos(10.14));
+@property (class, strong, readonly) NSColor *unemphasizedSelectedTextBackgroundColor API_AVAILABLE(macos(10.14));
+@property (class, strong, readonly) NSColor *unemphasizedSelectedTextColor API_AVAILABLE(macos(10.14));
+@property (class, strong, readonly) NSColor *systemOrangeColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *systemYellowColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *systemBrownColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *systemPinkColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *systemPurpleColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *systemGrayColor API_AVAILABLE(macos(10.10));
+@property (class, strong, readonly) NSColor *systemTealColor API_AVAILABLE(macos(10.12));
+@property (class, strong, readonly) NSColor *systemIndigoColor API_AVAILABLE(macos(10.15));
++ (NSColor *)colorWithDeviceHue:(CGFloat)hue saturation:(CGFloat)saturation brightness:(CGFloat)brightness alpha:(CGFloat)alpha;
++ (NSColor *)colorWithCalibratedHue:(CGFloat)hue saturation:(CGFloat)saturation brightness:(CGFloat)brightness alpha:(CGFloat)alpha;
++ (nullable NSColor *)colorFromPasteboard:(NSPasteboard *)pasteBoard;
+- (void)writeToPasteboard:(NSPasteboard *)pasteBoard;
+- (nullable NSColor *)highlightWithLevel:(CGFloat)val;
+- (nullable NSColor *)shadowWithLevel:(CGFloat)val;
+- (void)drawSwatchInRect:(NSRect)rect;
+@end
+
 NS_ASSUME_NONNULL_END

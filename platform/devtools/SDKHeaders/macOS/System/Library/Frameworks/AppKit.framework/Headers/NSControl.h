@@ -76,4 +76,37 @@ typedef NS_ENUM(NSUInteger, NSLineBreakMode) {
 
 @end
 
+@class NSText, NSTextView, NSCell;
+
+@protocol NSControlTextEditingDelegate <NSObject>
+@optional
+- (void)controlTextDidBeginEditing:(NSNotification *)obj;
+- (void)controlTextDidEndEditing:(NSNotification *)obj;
+- (void)controlTextDidChange:(NSNotification *)obj;
+- (BOOL)control:(NSControl *)control textShouldBeginEditing:(NSText *)fieldEditor;
+- (BOOL)control:(NSControl *)control textShouldEndEditing:(NSText *)fieldEditor;
+- (BOOL)control:(NSControl *)control didFailToFormatString:(NSString *)string errorDescription:(nullable NSString *)error;
+- (BOOL)control:(NSControl *)control isValidObject:(nullable id)obj;
+- (BOOL)control:(NSControl *)control textView:(NSTextView *)textView doCommandBySelector:(SEL)commandSelector;
+- (NSArray<NSString *> *)control:(NSControl *)control textView:(NSTextView *)textView completions:(NSArray<NSString *> *)words forPartialWordRange:(NSRange)charRange indexOfSelectedItem:(NSInteger *)index;
+@end
+
+APPKIT_EXTERN NSNotificationName NSControlTextDidBeginEditingNotification;
+APPKIT_EXTERN NSNotificationName NSControlTextDidEndEditingNotification;
+APPKIT_EXTERN NSNotificationName NSControlTextDidChangeNotification;
+
+@interface NSControl (NSControlEditing)
+@property (nullable, strong) __kindof NSCell *cell;
+- (BOOL)abortEditing;
+- (nullable NSText *)currentEditor;
+- (void)validateEditing;
+- (void)performClick:(nullable id)sender;
+- (void)setNeedsDisplay;
+@property BOOL refusesFirstResponder;
+@property BOOL allowsExpansionToolTips API_AVAILABLE(macos(10.8));
+- (void)takeDoubleValueFrom:(nullable id)sender;
+- (void)takeObjectValueFrom:(nullable id)sender;
+- (void)takeIntegerValueFrom:(nullable id)sender;
+@end
+
 NS_ASSUME_NONNULL_END

@@ -2,6 +2,8 @@
 #import <Foundation/Foundation.h>
 #import <AppKit/AppKitDefines.h>
 
+@class NSImage;
+
 NS_ASSUME_NONNULL_BEGIN
 
 typedef NS_ENUM(NSUInteger, NSCompositingOperation) {
@@ -68,5 +70,39 @@ typedef NS_ENUM(NSInteger, NSWindowOrderingMode) {
 APPKIT_EXTERN void NSRectFill(NSRect rect);
 APPKIT_EXTERN void NSFrameRect(NSRect rect);
 APPKIT_EXTERN void NSBeep(void);
+
+enum {
+    NSCompositeClear API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationClear", macos(10.0, 10.14)) = NSCompositingOperationClear,
+    NSCompositeCopy API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationCopy", macos(10.0, 10.14)) = NSCompositingOperationCopy,
+    NSCompositeSourceOver API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationSourceOver", macos(10.0, 10.14)) = NSCompositingOperationSourceOver,
+    NSCompositeSourceIn API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationSourceIn", macos(10.0, 10.14)) = NSCompositingOperationSourceIn,
+    NSCompositeSourceOut API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationSourceOut", macos(10.0, 10.14)) = NSCompositingOperationSourceOut,
+    NSCompositeSourceAtop API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationSourceAtop", macos(10.0, 10.14)) = NSCompositingOperationSourceAtop,
+    NSCompositeDestinationOver API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationDestinationOver", macos(10.0, 10.14)) = NSCompositingOperationDestinationOver,
+    NSCompositeDestinationIn API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationDestinationIn", macos(10.0, 10.14)) = NSCompositingOperationDestinationIn,
+    NSCompositeDestinationOut API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationDestinationOut", macos(10.0, 10.14)) = NSCompositingOperationDestinationOut,
+    NSCompositeDestinationAtop API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationDestinationAtop", macos(10.0, 10.14)) = NSCompositingOperationDestinationAtop,
+    NSCompositeXOR API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationXOR", macos(10.0, 10.14)) = NSCompositingOperationXOR,
+    NSCompositePlusDarker API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationPlusDarker", macos(10.0, 10.14)) = NSCompositingOperationPlusDarker,
+    NSCompositePlusLighter API_DEPRECATED_WITH_REPLACEMENT("NSCompositingOperationPlusLighter", macos(10.0, 10.14)) = NSCompositingOperationPlusLighter
+};
+
+typedef NS_ENUM(NSUInteger, NSFocusRingType) {
+    NSFocusRingTypeDefault = 0,
+    NSFocusRingTypeNone = 1,
+    NSFocusRingTypeExterior = 2
+};
+
+APPKIT_EXTERN void NSRectFill(NSRect rect);
+APPKIT_EXTERN void NSRectFillUsingOperation(NSRect rect, NSCompositingOperation op);
+APPKIT_EXTERN void NSRectFillList(const NSRect *rects, NSInteger count);
+APPKIT_EXTERN void NSFrameRect(NSRect rect);
+APPKIT_EXTERN void NSFrameRectWithWidth(NSRect rect, CGFloat frameWidth);
+APPKIT_EXTERN void NSRectClip(NSRect rect);
+APPKIT_EXTERN void NSEraseRect(NSRect rect);
+APPKIT_EXTERN void NSBeep(void);
+APPKIT_EXTERN void NSDrawThreePartImage(NSRect frame, NSImage *_Nullable startCap, NSImage *_Nullable centerFill, NSImage *_Nullable endCap, BOOL vertical, NSCompositingOperation op, CGFloat alphaFraction, BOOL flipped);
+APPKIT_EXTERN void NSDisableScreenUpdates(void) API_DEPRECATED("Use +[NSAnimationContext runAnimationGroup:] or other batch updating", macos(10.0, 10.11));
+APPKIT_EXTERN void NSEnableScreenUpdates(void) API_DEPRECATED("Use +[NSAnimationContext runAnimationGroup:] or other batch updating", macos(10.0, 10.11));
 
 NS_ASSUME_NONNULL_END

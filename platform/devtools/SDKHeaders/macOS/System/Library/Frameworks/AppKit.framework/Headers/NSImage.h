@@ -116,4 +116,15 @@ typedef NS_ENUM(NSInteger, NSImageDynamicRange) {
 - (nullable NSImage *)imageForResource:(NSImageName)name API_AVAILABLE(macos(10.7));
 @end
 
+@interface NSImage (NSImageCompositing)
+- (void)setScalesWhenResized:(BOOL)flag API_DEPRECATED("", macos(10.0, 10.6));
+- (BOOL)scalesWhenResized API_DEPRECATED("", macos(10.0, 10.6));
+- (void)compositeToPoint:(NSPoint)point operation:(NSCompositingOperation)op API_DEPRECATED("Use -drawAtPoint:... or -drawInRect:... methods instead", macos(10.0, 10.8));
+- (void)compositeToPoint:(NSPoint)point fromRect:(NSRect)rect operation:(NSCompositingOperation)op fraction:(CGFloat)delta API_DEPRECATED("Use -drawAtPoint:... or -drawInRect:... methods instead", macos(10.0, 10.8));
+- (void)dissolveToPoint:(NSPoint)point fraction:(CGFloat)aFloat API_DEPRECATED("Use -drawAtPoint:... or -drawInRect:... methods instead", macos(10.0, 10.8));
+- (void)drawInRect:(NSRect)dstSpacePortionRect fromRect:(NSRect)srcSpacePortionRect operation:(NSCompositingOperation)op fraction:(CGFloat)requestedAlpha respectFlipped:(BOOL)respectContextIsFlipped hints:(nullable NSDictionary *)hints API_AVAILABLE(macos(10.6));
+- (void)setFlipped:(BOOL)flag API_DEPRECATED("", macos(10.0, 10.6));
+- (BOOL)isFlipped API_DEPRECATED("", macos(10.0, 10.6));
+@end
+
 NS_ASSUME_NONNULL_END

@@ -3,6 +3,8 @@
 #import <CoreGraphics/CoreGraphics.h>
 #import <QuartzCore/QuartzCore.h>
 #import <AppKit/AppKitDefines.h>
+#import <AppKit/NSGraphics.h>
+#import <AppKit/NSDragging.h>
 #import <AppKit/NSResponder.h>
 #import <AppKit/NSGraphics.h>
 #import <AppKit/NSLayoutConstraint.h>
@@ -139,6 +141,60 @@ typedef NS_ENUM(NSInteger, NSViewLayerContentsRedrawPolicy) {
     API_AVAILABLE(macos(10.7));
 - (void)setContentCompressionResistancePriority:(NSLayoutPriority)priority
                                  forOrientation:(NSLayoutConstraintOrientation)orientation API_AVAILABLE(macos(10.7));
+@end
+
+@class NSTrackingArea, NSCursor, NSPasteboard, NSScrollView, NSBitmapImageRep;
+
+@interface NSView (NSViewAdditions)
+- (void)addTrackingArea:(NSTrackingArea *)trackingArea API_AVAILABLE(macos(10.5));
+- (void)removeTrackingArea:(NSTrackingArea *)trackingArea API_AVAILABLE(macos(10.5));
+@property (readonly, copy) NSArray<NSTrackingArea *> *trackingAreas API_AVAILABLE(macos(10.5));
+- (void)updateTrackingAreas API_AVAILABLE(macos(10.5));
+- (void)addCursorRect:(NSRect)rect cursor:(NSCursor *)object;
+- (void)removeCursorRect:(NSRect)rect cursor:(NSCursor *)object;
+- (void)discardCursorRects;
+- (void)resetCursorRects;
+- (void)registerForDraggedTypes:(NSArray<NSPasteboardType> *)newTypes;
+- (void)unregisterDraggedTypes;
+@property (readonly, copy) NSArray<NSPasteboardType> *registeredDraggedTypes;
+- (NSDraggingSession *)beginDraggingSessionWithItems:(NSArray<NSDraggingItem *> *)items event:(NSEvent *)event source:(id<NSDraggingSource>)source API_AVAILABLE(macos(10.7));
+- (BOOL)lockFocusIfCanDraw;
+- (void)lockFocus;
+- (void)unlockFocus;
+- (BOOL)mouse:(NSPoint)point inRect:(NSRect)rect;
+- (void)scrollPoint:(NSPoint)point;
+- (BOOL)scrollRectToVisible:(NSRect)rect;
+- (BOOL)autoscroll:(NSEvent *)event;
+@property (nullable, readonly, strong) NSScrollView *enclosingScrollView;
+- (nullable NSBitmapImageRep *)bitmapImageRepForCachingDisplayInRect:(NSRect)rect API_AVAILABLE(macos(10.4));
+- (void)cacheDisplayInRect:(NSRect)rect toBitmapImageRep:(NSBitmapImageRep *)bitmapImageRep API_AVAILABLE(macos(10.4));
+- (NSData *)dataWithPDFInsideRect:(NSRect)rect;
+- (NSData *)dataWithEPSInsideRect:(NSRect)rect;
+- (NSPoint)convertPointToBacking:(NSPoint)point API_AVAILABLE(macos(10.7));
+- (NSPoint)convertPointFromBacking:(NSPoint)point API_AVAILABLE(macos(10.7));
+- (NSRect)convertRectToBacking:(NSRect)rect API_AVAILABLE(macos(10.7));
+- (NSRect)convertRectFromBacking:(NSRect)rect API_AVAILABLE(macos(10.7));
+- (void)setBoundsOrigin:(NSPoint)newOrigin;
+- (void)setBoundsSize:(NSSize)newSize;
+- (void)translateOriginToPoint:(NSPoint)translation;
+- (void)scaleUnitSquareToSize:(NSSize)newUnitSize;
+- (void)rotateByAngle:(CGFloat)angle;
+@property (nullable, copy) NSString *toolTip;
+@property NSFocusRingType focusRingType;
+@property (readonly) BOOL canDraw;
+@property (readonly) BOOL needsPanelToBecomeKey;
+@property (readonly) BOOL mouseDownCanMoveWindow;
+@property (readonly) BOOL preservesContentDuringLiveResize;
+@property (readonly) BOOL inLiveResize;
+- (void)viewWillStartLiveResize;
+- (void)viewDidEndLiveResize;
+- (void)viewDidChangeBackingProperties API_AVAILABLE(macos(10.7));
+- (void)viewDidChangeEffectiveAppearance API_AVAILABLE(macos(10.14));
+- (BOOL)acceptsFirstMouse:(nullable NSEvent *)event;
+- (void)setKeyboardFocusRingNeedsDisplayInRect:(NSRect)rect;
+@property (nullable, assign) NSView *nextKeyView;
+@property (nullable, readonly, assign) NSView *previousKeyView;
+@property (nullable, readonly, assign) NSView *nextValidKeyView;
 @end
 
 NS_ASSUME_NONNULL_END

@@ -162,4 +162,92 @@ APPKIT_EXTERN NSNotificationName NSWindowDidResignKeyNotification;
 APPKIT_EXTERN NSNotificationName NSWindowDidResignMainNotification;
 APPKIT_EXTERN NSNotificationName NSWindowWillCloseNotification;
 
+@class NSButton, NSText, NSEvent, NSGraphicsContext;
+
+typedef NS_OPTIONS(NSUInteger, NSWindowCollectionBehavior) {
+    NSWindowCollectionBehaviorDefault = 0,
+    NSWindowCollectionBehaviorCanJoinAllSpaces = 1 << 0,
+    NSWindowCollectionBehaviorMoveToActiveSpace = 1 << 1,
+    NSWindowCollectionBehaviorManaged API_AVAILABLE(macos(10.6)) = 1 << 2,
+    NSWindowCollectionBehaviorTransient API_AVAILABLE(macos(10.6)) = 1 << 3,
+    NSWindowCollectionBehaviorStationary API_AVAILABLE(macos(10.6)) = 1 << 4,
+    NSWindowCollectionBehaviorParticipatesInCycle API_AVAILABLE(macos(10.6)) = 1 << 5,
+    NSWindowCollectionBehaviorIgnoresCycle API_AVAILABLE(macos(10.6)) = 1 << 6,
+    NSWindowCollectionBehaviorFullScreenPrimary API_AVAILABLE(macos(10.7)) = 1 << 7,
+    NSWindowCollectionBehaviorFullScreenAuxiliary API_AVAILABLE(macos(10.7)) = 1 << 8,
+    NSWindowCollectionBehaviorFullScreenNone API_AVAILABLE(macos(10.7)) = 1 << 9,
+    NSWindowCollectionBehaviorFullScreenAllowsTiling API_AVAILABLE(macos(10.11)) = 1 << 11,
+    NSWindowCollectionBehaviorFullScreenDisallowsTiling API_AVAILABLE(macos(10.11)) = 1 << 12,
+};
+
+typedef NS_ENUM(NSInteger, NSWindowAnimationBehavior) {
+    NSWindowAnimationBehaviorDefault = 0,
+    NSWindowAnimationBehaviorNone = 2,
+    NSWindowAnimationBehaviorDocumentWindow = 3,
+    NSWindowAnimationBehaviorUtilityWindow = 4,
+    NSWindowAnimationBehaviorAlertPanel = 5
+} API_AVAILABLE(macos(10.7));
+
+typedef NS_ENUM(NSInteger, NSWindowTabbingMode) {
+    NSWindowTabbingModeAutomatic,
+    NSWindowTabbingModePreferred,
+    NSWindowTabbingModeDisallowed
+} API_AVAILABLE(macos(10.12));
+
+@interface NSWindow (NSWindowAdditions)
+@property BOOL preventsApplicationTerminationWhenModal API_AVAILABLE(macos(10.6));
+@property BOOL hidesOnDeactivate;
+@property BOOL canHide;
+@property BOOL ignoresMouseEvents;
+@property BOOL acceptsMouseMovedEvents;
+@property BOOL showsResizeIndicator;
+@property (getter=isDocumentEdited) BOOL documentEdited;
+@property NSWindowCollectionBehavior collectionBehavior API_AVAILABLE(macos(10.5));
+@property NSWindowAnimationBehavior animationBehavior API_AVAILABLE(macos(10.7));
+@property (readonly) NSInteger windowNumber;
+@property (readonly, getter=isOnActiveSpace) BOOL onActiveSpace API_AVAILABLE(macos(10.6));
+@property (nullable, copy) NSString *miniwindowTitle;
+@property (nullable, strong) NSImage *miniwindowImage;
+@property (nullable, weak) NSWindow *parentWindow;
+@property (nullable, readonly, copy) NSArray<NSWindow *> *childWindows;
+- (void)addChildWindow:(NSWindow *)childWin ordered:(NSWindowOrderingMode)place;
+- (void)removeChildWindow:(NSWindow *)childWin;
+- (void)orderWindow:(NSWindowOrderingMode)place relativeTo:(NSInteger)otherWin;
+- (void)setFrame:(NSRect)frameRect display:(BOOL)displayFlag animate:(BOOL)animateFlag;
+- (void)setFrameTopLeftPoint:(NSPoint)point;
+- (NSPoint)cascadeTopLeftFromPoint:(NSPoint)topLeftPoint;
+- (BOOL)setFrameUsingName:(NSWindowFrameAutosaveName)name;
+- (BOOL)setFrameUsingName:(NSWindowFrameAutosaveName)name force:(BOOL)force;
+- (void)saveFrameUsingName:(NSWindowFrameAutosaveName)name;
+- (NSRect)frameRectForContentRect:(NSRect)contentRect;
+- (NSRect)contentRectForFrameRect:(NSRect)frameRect;
++ (NSRect)frameRectForContentRect:(NSRect)cRect styleMask:(NSWindowStyleMask)style;
++ (NSRect)contentRectForFrameRect:(NSRect)fRect styleMask:(NSWindowStyleMask)style;
+- (nullable NSText *)fieldEditor:(BOOL)createFlag forObject:(nullable id)object;
+- (void)endEditingFor:(nullable id)object;
+- (void)disableScreenUpdatesUntilFlush API_DEPRECATED("", macos(10.4, 10.14));
+- (void)invalidateShadow;
+- (void)display;
+- (void)displayIfNeeded;
+- (void)update;
+- (void)setTitleWithRepresentedFilename:(NSString *)filename;
+- (void)invalidateCursorRectsForView:(NSView *)view;
+- (nullable NSEvent *)nextEventMatchingMask:(NSEventMask)mask;
+- (nullable NSEvent *)nextEventMatchingMask:(NSEventMask)mask untilDate:(nullable NSDate *)expiration inMode:(NSRunLoopMode)mode dequeue:(BOOL)deqFlag;
+- (void)postEvent:(NSEvent *)event atStart:(BOOL)flag;
+- (void)selectNextKeyView:(nullable id)sender;
+- (void)selectPreviousKeyView:(nullable id)sender;
+- (void)recalculateKeyViewLoop;
+@property BOOL autorecalculatesKeyViewLoop;
+- (void)performMiniaturize:(nullable id)sender;
+- (void)performZoom:(nullable id)sender;
+@property (readonly) BOOL canBecomeKeyWindow;
+@property (readonly) BOOL canBecomeMainWindow;
+@property (readonly) BOOL worksWhenModal;
+- (void)toggleToolbarShown:(nullable id)sender;
+- (void)runToolbarCustomizationPalette:(nullable id)sender;
+@property NSWindowTabbingMode tabbingMode API_AVAILABLE(macos(10.12));
+@property (class) BOOL allowsAutomaticWindowTabbing API_AVAILABLE(macos(10.12));
+@end
+
 NS_ASSUME_NONNULL_END

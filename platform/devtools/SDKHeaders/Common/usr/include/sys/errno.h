@@ -1,0 +1,2 @@
+/* sys/errno.h: the error numbers of system calls. */
+#include <errno.h>

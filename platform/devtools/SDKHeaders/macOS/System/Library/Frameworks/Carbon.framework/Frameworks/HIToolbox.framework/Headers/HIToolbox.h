@@ -1,0 +1,9 @@
+/* HIToolbox.h: the parts of the Human Interface Toolbox that Cocoa apps still use. */
+#ifndef __HITOOLBOX__
+#define __HITOOLBOX__
+
+#include <HIToolbox/Events.h>
+#include <HIToolbox/CarbonEvents.h>
+#include <HIToolbox/TextInputSources.h>
+
+#endif /* __HITOOLBOX__ */

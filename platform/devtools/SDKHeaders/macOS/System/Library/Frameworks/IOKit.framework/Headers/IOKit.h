@@ -1,0 +1,2 @@
+/* IOKit.h: the I/O Kit framework's main header. */
+#include <IOKit/IOKitLib.h>

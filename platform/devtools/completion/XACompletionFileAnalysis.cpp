@@ -1,0 +1,755 @@
+#include "platform/devtools/completion/XACompletionFileAnalysis.h"
+
+#include "platform/devtools/completion/XASDKHeaderNames.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <memory>
+
+namespace {
+
+std::string toString(CXString text) {
+    const char *characters = clang_getCString(text);
+    std::string result = characters ? characters : "";
+    clang_disposeString(text);
+    return result;
+}
+
+// The n-th text in single quotes of a diagnostic's message; a type's "(aka '...')" that follows it is part of it.
+std::optional<std::string> quoted(const std::string &message, int n) {
+    std::size_t position = 0;
+    for (int index = 0;; ++index) {
+        const std::size_t open = message.find('\'', position);
+        const std::size_t close = open == std::string::npos ? open : message.find('\'', open + 1);
+        if (close == std::string::npos) {
+            return std::nullopt;
+        }
+        position = close + 1;
+        if (message.compare(position, 7, " (aka '") == 0) {
+            const std::size_t akaEnd = message.find("')", position + 7);
+            position = akaEnd == std::string::npos ? message.size() : akaEnd + 2;
+        }
+        if (index == n) {
+            return message.substr(open + 1, close - open - 1);
+        }
+    }
+}
+
+bool startsWith(const std::string &text, const std::string &prefix) { return text.rfind(prefix, 0) == 0; }
+
+bool endsWith(const std::string &text, const std::string &suffix) {
+    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+bool isIdentifier(const std::string &text) {
+    return !text.empty() && (std::isalpha(static_cast<unsigned char>(text[0])) || text[0] == '_') &&
+           std::all_of(text.begin(), text.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
+}
+
+// A name as the SDK spells its constants and types: an upper-case start, or "k" and an upper-case letter.
+bool looksLikeSDKName(const std::string &name) {
+    if (name.size() < 3) {
+        return false;
+    }
+    const auto upper = [](char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; };
+    return upper(name[0]) || (name[0] == 'k' && upper(name[1]));
+}
+
+// The SDK's naming of string constants (keys, notification names, error domains, ...).
+bool looksLikeStringConstant(const std::string &name) {
+    for (const char *suffix : {"Key", "Notification", "Domain", "Identifier", "AttributeName", "Name", "Option",
+                               "Mode", "Scheme", "Attribute", "Type"}) {
+        if (endsWith(name, suffix)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A type as clang prints it, made into a type for a declaration: without "(aka ...)", ownership and nullability
+// qualifiers and __kindof. Empty for a type a declaration cannot name this way (blocks, function pointers).
+std::string declarableType(std::string type) {
+    if (const std::size_t aka = type.find(" (aka "); aka != std::string::npos) {
+        type.erase(aka);
+    }
+    for (const char *qualifier : {"__strong", "__weak", "__autoreleasing", "__unsafe_unretained", "_Nullable",
+                                  "_Nonnull", "_Null_unspecified", "__kindof "}) {
+        for (std::size_t at; (at = type.find(qualifier)) != std::string::npos;) {
+            type.erase(at, std::char_traits<char>::length(qualifier));
+        }
+    }
+    while (!type.empty() && type.back() == ' ') {
+        type.pop_back();
+    }
+    if (type.empty() || type.find('(') != std::string::npos || type.find('[') != std::string::npos ||
+        type.find("struct (") != std::string::npos || type.find("anonymous") != std::string::npos) {
+        return "";
+    }
+    return type;
+}
+
+struct XAToken {
+    CXTokenKind kind;
+    std::string text;
+    unsigned offset;
+};
+
+// The tokens of one file of the parse, found by offset.
+class XAFileTokens {
+public:
+    XAFileTokens(CXTranslationUnit unit, CXFile file) {
+        std::size_t size = 0;
+        const char *contents = clang_getFileContents(unit, file, &size);
+        if (contents) {
+            text_.assign(contents, size);
+        }
+        CXSourceRange range = clang_getRange(clang_getLocationForOffset(unit, file, 0),
+                                             clang_getLocationForOffset(unit, file, static_cast<unsigned>(size)));
+        CXToken *tokens = nullptr;
+        unsigned count = 0;
+        clang_tokenize(unit, range, &tokens, &count);
+        tokens_.reserve(count);
+        for (unsigned index = 0; index < count; ++index) {
+            unsigned offset = 0;
+            clang_getSpellingLocation(clang_getTokenLocation(unit, tokens[index]), nullptr, nullptr, nullptr, &offset);
+            tokens_.push_back({clang_getTokenKind(tokens[index]), toString(clang_getTokenSpelling(unit, tokens[index])),
+                               offset});
+        }
+        clang_disposeTokens(unit, tokens, count);
+    }
+
+    // The index of the token at the offset (the one starting at or before it).
+    std::optional<std::size_t> indexAt(unsigned offset) const {
+        auto after = std::upper_bound(tokens_.begin(), tokens_.end(), offset,
+                                      [](unsigned value, const XAToken &token) { return value < token.offset; });
+        if (after == tokens_.begin()) {
+            return std::nullopt;
+        }
+        return static_cast<std::size_t>(after - tokens_.begin() - 1);
+    }
+    std::string text(std::size_t index) const { return index < tokens_.size() ? tokens_[index].text : ""; }
+    std::size_t size() const { return tokens_.size(); }
+    // The line of the file around the offset.
+    std::string lineAt(unsigned offset) const {
+        const std::size_t start = text_.rfind('\n', offset == 0 ? 0 : offset - 1);
+        const std::size_t end = text_.find('\n', offset);
+        const std::size_t from = start == std::string::npos ? 0 : start + 1;
+        return text_.substr(from, end == std::string::npos ? std::string::npos : end - from);
+    }
+
+private:
+    std::string text_;
+    std::vector<XAToken> tokens_;
+};
+
+bool isExpressionEnd(const std::string &token) {
+    return token == "]" || token == ")" || isIdentifier(token) || (!token.empty() && (std::isdigit(token[0]) ||
+                                                                                      token[0] == '"'));
+}
+
+// A message send read from tokens: its selector and where each argument starts.
+struct XAMessageTokens {
+    std::size_t open = 0; // the `[`
+    std::string selector;
+    std::vector<std::size_t> argumentStarts;
+    std::string receiver; // the receiver when it is one identifier
+};
+
+std::optional<XAMessageTokens> messageStartingAt(const XAFileTokens &tokens, std::size_t open) {
+    if (tokens.text(open) != "[") {
+        return std::nullopt;
+    }
+    XAMessageTokens message;
+    message.open = open;
+    int depth = 0;
+    bool pastReceiver = false;
+    for (std::size_t index = open + 1; index < tokens.size(); ++index) {
+        const std::string token = tokens.text(index);
+        if (token == "[" || token == "(" || token == "{") {
+            ++depth;
+        } else if (token == ")" || token == "}") {
+            --depth;
+        } else if (token == "]") {
+            if (depth == 0) {
+                if (message.selector.empty() && pastReceiver) {
+                    message.selector = tokens.text(index - 1);
+                }
+                return message.selector.empty() ? std::nullopt : std::optional(message);
+            }
+            --depth;
+        } else if (depth == 0 && isIdentifier(token) && index > open + 1 && isExpressionEnd(tokens.text(index - 1)) &&
+                   (tokens.text(index + 1) == ":" || tokens.text(index + 1) == "]")) {
+            if (!pastReceiver && index == open + 2 && isIdentifier(tokens.text(open + 1))) {
+                message.receiver = tokens.text(open + 1);
+            }
+            pastReceiver = true;
+            if (tokens.text(index + 1) == ":") {
+                message.selector += token + ":";
+                message.argumentStarts.push_back(index + 2);
+            }
+        } else if (depth == 0 && token == ":" && pastReceiver && index > 0 && tokens.text(index - 1) != "?" &&
+                   !isIdentifier(tokens.text(index - 1))) {
+            message.selector += ":"; // an unnamed piece
+            message.argumentStarts.push_back(index + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+// The message send whose argument starts at the token, and the argument's index.
+std::optional<std::pair<XAMessageTokens, std::size_t>> messageAroundArgument(const XAFileTokens &tokens,
+                                                                             std::size_t argument) {
+    int depth = 0;
+    for (std::size_t index = argument; index-- > 0;) {
+        const std::string token = tokens.text(index);
+        if (token == "]" || token == ")" || token == "}") {
+            ++depth;
+        } else if (token == "(" || token == "{") {
+            if (depth-- == 0) {
+                return std::nullopt;
+            }
+        } else if (token == "[") {
+            if (depth-- == 0) {
+                std::optional<XAMessageTokens> message = messageStartingAt(tokens, index);
+                if (!message) {
+                    return std::nullopt;
+                }
+                for (std::size_t piece = message->argumentStarts.size(); piece-- > 0;) {
+                    if (message->argumentStarts[piece] <= argument) {
+                        return std::make_pair(*message, piece);
+                    }
+                }
+                return std::nullopt;
+            }
+        } else if (token == ";" && depth == 0) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+// The type an argument or assigned value shows by its tokens alone; "id" where they show nothing.
+std::string typeShownByTokens(const XAFileTokens &tokens, std::size_t start) {
+    const std::string token = tokens.text(start);
+    const std::string next = tokens.text(start + 1);
+    const bool alone = next == "]" || next == ";" || next == ")" || isIdentifier(next);
+    if (token == "YES" || token == "NO" || token == "true" || token == "false") {
+        return "BOOL";
+    }
+    if (!token.empty() && std::isdigit(static_cast<unsigned char>(token[0])) && alone) {
+        return token.find_first_of(".eE") != std::string::npos && token.find("0x") != 0 ? "double" : "long";
+    }
+    if (token == "NULL") {
+        return "void *";
+    }
+    if (token == "@" && next == "selector") {
+        return "SEL";
+    }
+    return "id";
+}
+
+class XAAnalysis {
+public:
+    XAAnalysis(CXTranslationUnit unit, const XAFileAnalysisContext &context) : unit_(unit), context_(context) {}
+
+    XAFileFindings run() {
+        collectDeclaredNames();
+        const unsigned count = clang_getNumDiagnostics(unit_);
+        for (unsigned index = 0; index < count; ++index) {
+            CXDiagnostic diagnostic = clang_getDiagnostic(unit_, index);
+            if (clang_getDiagnosticSeverity(diagnostic) >= CXDiagnostic_Error) {
+                findings_.hasErrors = true;
+                read(diagnostic);
+            }
+            clang_disposeDiagnostic(diagnostic);
+        }
+        return std::move(findings_);
+    }
+
+private:
+    // ---- declared names ----
+
+    std::string importSpelling(const std::string &path) const {
+        const std::string frameworks = context_.sdkRoot + "/System/Library/Frameworks/";
+        if (startsWith(path, frameworks)) {
+            const std::string rest = path.substr(frameworks.size());
+            const std::size_t framework = rest.find(".framework/Headers/");
+            if (framework != std::string::npos) {
+                return rest.substr(0, framework) + "/" + rest.substr(framework + 19);
+            }
+        }
+        const std::string include = context_.sdkRoot + "/usr/include/";
+        return startsWith(path, include) ? path.substr(include.size()) : "";
+    }
+
+    static bool hasChildren(CXCursor cursor) {
+        bool found = false;
+        clang_visitChildren(
+            cursor,
+            [](CXCursor, CXCursor, CXClientData data) {
+                *static_cast<bool *>(data) = true;
+                return CXChildVisit_Break;
+            },
+            &found);
+        return found;
+    }
+
+    static std::string fileOf(CXCursor cursor) {
+        CXFile file = nullptr;
+        clang_getSpellingLocation(clang_getCursorLocation(cursor), &file, nullptr, nullptr, nullptr);
+        return file ? toString(clang_getFileName(file)) : "";
+    }
+
+    void collectDeclaredNames() {
+        clang_visitChildren(
+            clang_getTranslationUnitCursor(unit_),
+            [](CXCursor cursor, CXCursor, CXClientData data) {
+                static_cast<XAAnalysis *>(data)->declared(cursor);
+                return CXChildVisit_Continue;
+            },
+            this);
+    }
+
+    void declared(CXCursor cursor) {
+        const CXCursorKind kind = clang_getCursorKind(cursor);
+        const std::string name = toString(clang_getCursorSpelling(cursor));
+        // An invalid declaration is clang's recovery from an error (`static Unknown x;` declares a variable
+        // `Unknown`), not a name the code declares.
+        if (name.empty() || !clang_isDeclaration(kind) || clang_isInvalidDeclaration(cursor)) {
+            return;
+        }
+        // `@class X;` and `@protocol X;` declare nothing: unlike an @interface or a @protocol definition, they have
+        // no superclass, protocols or members.
+        if ((kind == CXCursor_ObjCInterfaceDecl || kind == CXCursor_ObjCProtocolDecl) && !hasChildren(cursor)) {
+            return;
+        }
+        const std::string file = fileOf(cursor);
+        if (file.empty() || file == context_.completionHeaderPath) {
+            return;
+        }
+        const bool sdk = clang_Location_isInSystemHeader(clang_getCursorLocation(cursor)) != 0;
+        const std::string spelling = sdk ? importSpelling(file) : "";
+        auto record = [&](const std::string &declared) {
+            if (sdk) {
+                findings_.sdkNames.emplace(declared, spelling);
+            } else {
+                findings_.projectNames.insert(declared);
+            }
+        };
+        if (kind == CXCursor_ObjCInterfaceDecl) {
+            XAClassInParse &known = classes_[name];
+            clang_visitChildren(
+                cursor,
+                [](CXCursor child, CXCursor, CXClientData data) {
+                    if (clang_getCursorKind(child) == CXCursor_ObjCSuperClassRef) {
+                        static_cast<XAClassInParse *>(data)->superclass = toString(clang_getCursorSpelling(child));
+                        return CXChildVisit_Break;
+                    }
+                    return CXChildVisit_Continue;
+                },
+                &known);
+            known.sdk = sdk;
+            known.importSpelling = spelling;
+        }
+        if (kind == CXCursor_EnumDecl) {
+            std::vector<std::string> constants;
+            clang_visitChildren(
+                cursor,
+                [](CXCursor child, CXCursor, CXClientData data) {
+                    static_cast<std::vector<std::string> *>(data)->push_back(toString(clang_getCursorSpelling(child)));
+                    return CXChildVisit_Continue;
+                },
+                &constants);
+            std::for_each(constants.begin(), constants.end(), record);
+        }
+        if (kind != CXCursor_ObjCCategoryDecl && kind != CXCursor_ObjCImplementationDecl &&
+            kind != CXCursor_ObjCCategoryImplDecl) {
+            record(name);
+        }
+    }
+
+    // ---- diagnostics ----
+
+    const XAFileTokens &tokensOf(CXFile file) {
+        std::unique_ptr<XAFileTokens> &tokens = tokens_[file];
+        if (!tokens) {
+            tokens = std::make_unique<XAFileTokens>(unit_, file);
+        }
+        return *tokens;
+    }
+
+    void read(CXDiagnostic diagnostic) {
+        CXFile file = nullptr;
+        unsigned offset = 0;
+        clang_getSpellingLocation(clang_getDiagnosticLocation(diagnostic), &file, nullptr, nullptr, &offset);
+        const std::string message = toString(clang_getDiagnosticSpelling(diagnostic));
+        if (!file) {
+            return;
+        }
+        if (toString(clang_getFileName(file)) == context_.completionHeaderPath) {
+            unsigned line = 0;
+            clang_getSpellingLocation(clang_getDiagnosticLocation(diagnostic), nullptr, &line, nullptr, nullptr);
+            clashAtLine(line);
+            return;
+        }
+        const XAFileTokens &tokens = tokensOf(file);
+        const std::optional<std::size_t> token = tokens.indexAt(offset);
+        if (endsWith(message, "' file not found")) {
+            missingHeader(*quoted(message, 0), tokens.lineAt(offset));
+        } else if (!token) {
+            return;
+        } else if (startsWith(message, "cannot find protocol declaration for '")) {
+            add(XACompletionUse::Kind::Protocol, *quoted(message, 0));
+        } else if (startsWith(message, "no type or protocol named '")) {
+            unknownType(*quoted(message, 0), tokens, *token, true, true);
+        } else if (startsWith(message, "unknown type name '")) {
+            unknownType(*quoted(message, 0), tokens, *token, true, false);
+        } else if (startsWith(message, "use of undeclared identifier '")) {
+            unknownType(*quoted(message, 0), tokens, *token, false, false);
+        } else if (startsWith(message, "unknown receiver '")) {
+            add(XACompletionUse::Kind::Class, *quoted(message, 0));
+        } else if (startsWith(message, "call to undeclared function '")) {
+            add(XACompletionUse::Kind::Function, *quoted(message, 0));
+        } else if (startsWith(message, "call to undeclared library function '")) {
+            libraryFunction(message);
+        } else if (startsWith(message, "no visible @interface for '")) {
+            method(*quoted(message, 0), *quoted(message, 1), false, tokens, *token);
+        } else if (startsWith(message, "no known instance method for selector '")) {
+            method("", *quoted(message, 0), false, tokens, *token);
+        } else if (startsWith(message, "no known class method for selector '")) {
+            classMethod(*quoted(message, 0), tokens, *token);
+        } else if (startsWith(message, "property '") && message.find("' not found on object of type '") !=
+                                                            std::string::npos) {
+            property(*quoted(message, 0), *quoted(message, 1), tokens, *token);
+        } else if (startsWith(message, "receiver type '") && endsWith(message, "is a forward declaration")) {
+            add(XACompletionUse::Kind::Class, *quoted(message, 0));
+        } else {
+            typeNeed(message, tokens, *token);
+        }
+    }
+
+    void add(XACompletionUse::Kind kind, const std::string &name, const std::string &type = "") {
+        if (!isIdentifier(name)) {
+            return;
+        }
+        XACompletionUse use{kind, name, type, context_.objectiveC, {}, false, {}, std::nullopt, 0};
+        findings_.uses.push_back(std::move(use));
+    }
+
+    void missingHeader(const std::string &spelling, const std::string &line) {
+        const std::size_t at = line.find(spelling);
+        const bool angled = at != std::string::npos && at > 0 && line[at - 1] == '<';
+        if (std::optional<std::string> path = XASDKPathOfMissingHeader(spelling, angled)) {
+            findings_.uses.push_back({XACompletionUse::Kind::Header, *path, "", false, {}, false, {}, std::nullopt, 0});
+            return;
+        }
+        if (!findings_.blockingHeader) {
+            findings_.blockingHeader = spelling;
+            findings_.blockedByDependency = (angled && spelling.find('/') != std::string::npos) ||
+                                            spelling.find("Pods/") != std::string::npos ||
+                                            spelling.find("Carthage/") != std::string::npos;
+        }
+    }
+
+    // A name used as a type (`typeContext`: where only a type can stand; `protocolContext`: in `<...>` after id or a
+    // class, where only a type or a protocol can stand).
+    void unknownType(const std::string &name, const XAFileTokens &tokens, std::size_t at, bool typeContext,
+                     bool protocolContext) {
+        const std::string next = tokens.text(at + 1);
+        const std::string previous = at > 0 ? tokens.text(at - 1) : "";
+        const bool sdkLike = looksLikeSDKName(name);
+        const bool pointerDeclaration = next == "*" && (typeContext || isIdentifier(tokens.text(at + 2)) ||
+                                                        tokens.text(at + 2) == "*" || tokens.text(at + 2) == ")");
+        if (protocolContext && next != "*") {
+            add(XACompletionUse::Kind::Protocol, name);
+        } else if ((pointerDeclaration || (next == "<" && context_.objectiveC)) && (typeContext || sdkLike)) {
+            if (context_.objectiveC) {
+                XACompletionUse use{XACompletionUse::Kind::Class, name, "", true, {}, false, {}, std::nullopt, 0};
+                use.typeParameters = next == "<" ? typeArguments(tokens, at + 1) : 0;
+                if (isIdentifier(name)) {
+                    findings_.uses.push_back(use);
+                }
+            } else {
+                add(XACompletionUse::Kind::Typedef, name, "struct " + name);
+            }
+        } else if (previous == "[" && isIdentifier(next) && context_.objectiveC && sdkLike) {
+            add(XACompletionUse::Kind::Class, name);
+        } else if (typeContext || (sdkLike && isIdentifier(next) && previous != "[") ||
+                   (sdkLike && previous == "(" && next == ")" && startsExpression(tokens.text(at + 2)))) {
+            add(XACompletionUse::Kind::Typedef, name, endsWith(name, "Ref") ? "struct __" + name + " *" : "long");
+        } else if (next == "(" && !context_.objectiveC) {
+            add(XACompletionUse::Kind::Function, name);
+        } else if (sdkLike && next != "(") {
+            constant(name, tokens, at);
+        }
+    }
+
+    // Whether a token can begin the operand of a cast: `(Type)operand`.
+    static bool startsExpression(const std::string &token) {
+        return isIdentifier(token) || token == "(" || token == "[" || token == "@" || token == "&" || token == "*" ||
+               token == "^" || (!token.empty() && (std::isdigit(static_cast<unsigned char>(token[0])) ||
+                                                   token[0] == '"' || token[0] == '\''));
+    }
+
+    // The number of type arguments in `<...>` when they are types (`NSFoo<NSString *>`); 0 for protocols.
+    static int typeArguments(const XAFileTokens &tokens, std::size_t open) {
+        int depth = 0;
+        int arguments = 1;
+        bool pointer = false;
+        for (std::size_t index = open; index < tokens.size(); ++index) {
+            const std::string token = tokens.text(index);
+            if (token == "<") {
+                ++depth;
+            } else if (token == ">" && --depth == 0) {
+                break;
+            } else if (token == "," && depth == 1) {
+                ++arguments;
+            } else if (token == "*") {
+                pointer = true;
+            } else if (token == ";" || token == "{") {
+                break;
+            }
+        }
+        return pointer ? arguments : 0;
+    }
+
+    void constant(const std::string &name, const XAFileTokens &tokens, std::size_t at) {
+        const std::string previous = at > 0 ? tokens.text(at - 1) : "";
+        const std::string next = tokens.text(at + 1);
+        const bool integral = previous == "case" || previous == "|" || next == "|" || previous == "&" ||
+                              next == "&" || previous == "==" || next == "==";
+        if (!integral && context_.objectiveC && startsWith(name, "kUTType")) {
+            add(XACompletionUse::Kind::Constant, name, "CFStringRef");
+        } else if (!integral && context_.objectiveC && looksLikeStringConstant(name)) {
+            add(XACompletionUse::Kind::Constant, name, "NSString *");
+        } else {
+            add(XACompletionUse::Kind::EnumConstant, name);
+        }
+    }
+
+    void libraryFunction(const std::string &message) {
+        const std::optional<std::string> name = quoted(message, 0);
+        const std::string type = declarableTypeOfFunction(quoted(message, 1).value_or(""));
+        if (name) {
+            add(XACompletionUse::Kind::Function, *name, type);
+        }
+    }
+
+    static std::string declarableTypeOfFunction(const std::string &type) {
+        const std::size_t aka = type.find(" (aka ");
+        std::string clean = aka == std::string::npos ? type : type.substr(0, aka);
+        return clean.find('(') == std::string::npos ? "" : clean;
+    }
+
+    // The class the method is completed in: the class itself when it is an SDK class or one completed; else its
+    // nearest SDK superclass.
+    void method(const std::string &receiverClass, const std::string &selector, bool classMethod,
+                const XAFileTokens &tokens, std::size_t at) {
+        XACompletedMethod completed{selector, classMethod, "id", {}};
+        // A setter (`setFoo:`) returns nothing.
+        if (startsWith(selector, "set") && selector.size() > 4 && std::isupper(static_cast<unsigned char>(selector[3])) &&
+            std::count(selector.begin(), selector.end(), ':') == 1) {
+            completed.returnType = "void";
+        }
+        // The diagnostic points at the selector's first piece: the message starts at the `[` before it.
+        std::optional<XAMessageTokens> message;
+        for (std::size_t index = at; index-- > 0 && !message;) {
+            if (tokens.text(index) == "[") {
+                message = messageStartingAt(tokens, index);
+                if (message && message->selector != selector) {
+                    message.reset();
+                }
+            }
+            if (at - index > 64) {
+                break;
+            }
+        }
+        const std::size_t pieces = static_cast<std::size_t>(std::count(selector.begin(), selector.end(), ':'));
+        for (std::size_t piece = 0; piece < pieces; ++piece) {
+            completed.parameterTypes.push_back(message && piece < message->argumentStarts.size()
+                                                   ? typeShownByTokens(tokens, message->argumentStarts[piece])
+                                                   : "id");
+        }
+        addMethod(receiverClass, completed);
+    }
+
+    void addMethod(const std::string &receiverClass, const XACompletedMethod &completed) {
+        XACompletionUse use{XACompletionUse::Kind::Method, completed.selector, "", context_.objectiveC, {}, false, {},
+                            completed, 0};
+        std::string owner = receiverClass;
+        for (int depth = 0; !owner.empty() && depth < 32; ++depth) {
+            auto known = classes_.find(owner);
+            if (known == classes_.end()) {
+                break; // an unknown class: a completed one, or none
+            }
+            if (known->second.sdk) {
+                use.receiverIsSDKClass = true;
+                use.receiverImport = known->second.importSpelling;
+                break;
+            }
+            owner = known->second.superclass;
+        }
+        if (!receiverClass.empty() && owner.empty()) {
+            return; // a project root class: not the SDK's to complete
+        }
+        use.receiverClass = owner;
+        findings_.uses.push_back(std::move(use));
+    }
+
+    void classMethod(const std::string &selector, const XAFileTokens &tokens, std::size_t at) {
+        for (std::size_t index = at; index-- > 0 && at - index < 64;) {
+            if (tokens.text(index) != "[") {
+                continue;
+            }
+            std::optional<XAMessageTokens> message = messageStartingAt(tokens, index);
+            if (message && message->selector == selector && !message->receiver.empty()) {
+                method(message->receiver, selector, true, tokens, at);
+                return;
+            }
+        }
+    }
+
+    void property(const std::string &name, const std::string &objectType, const XAFileTokens &tokens,
+                  std::size_t at) {
+        std::string receiverClass = declarableType(objectType);
+        if (receiverClass == "id" || startsWith(receiverClass, "id<")) {
+            receiverClass.clear();
+        } else if (endsWith(receiverClass, " *")) {
+            receiverClass = receiverClass.substr(0, receiverClass.size() - 2);
+            if (const std::size_t generic = receiverClass.find('<'); generic != std::string::npos) {
+                receiverClass.erase(generic);
+            }
+        } else {
+            return;
+        }
+        addMethod(receiverClass, {name, false, "id", {}});
+        if (tokens.text(at + 1) == "=") {
+            std::string setter = "set" + name + ":";
+            setter[3] = static_cast<char>(std::toupper(static_cast<unsigned char>(setter[3])));
+            addMethod(receiverClass, {setter, false, "void", {typeShownByTokens(tokens, at + 2)}});
+        }
+    }
+
+    // ---- types that uses need ----
+
+    // The token where the expression of a conversion diagnostic starts: after `=` when the diagnostic points at a
+    // declared name or the operator.
+    static std::size_t expressionStart(const XAFileTokens &tokens, std::size_t at) {
+        if (tokens.text(at) == "=") {
+            return at + 1;
+        }
+        if (isIdentifier(tokens.text(at)) && tokens.text(at + 1) == "=") {
+            return at + 2;
+        }
+        if (tokens.text(at) == "return") {
+            return at + 1;
+        }
+        const std::string keyword = tokens.text(at);
+        if ((keyword == "switch" || keyword == "if" || keyword == "while") && tokens.text(at + 1) == "(") {
+            return at + 2;
+        }
+        return at;
+    }
+
+    void needAt(const XAFileTokens &tokens, std::size_t at, const std::string &type) {
+        const std::string declarable = declarableType(type);
+        if (declarable.empty() || declarable == "id") {
+            return;
+        }
+        std::size_t start = expressionStart(tokens, at);
+        while (tokens.text(start) == "(" && tokens.text(start + 1) == "(") {
+            ++start;
+        }
+        const std::string token = tokens.text(start);
+        if (token == "[") {
+            if (std::optional<XAMessageTokens> message = messageStartingAt(tokens, start)) {
+                findings_.typeNeeds.push_back(
+                    {XACompletionTypeNeed::Target::MethodReturn, message->selector, 0, declarable});
+            }
+        } else if (isIdentifier(token) && tokens.text(start + 1) != "." && tokens.text(start + 1) != "->") {
+            findings_.typeNeeds.push_back({XACompletionTypeNeed::Target::NameAtUse, token, 0, declarable});
+        }
+    }
+
+    void typeNeed(const std::string &message, const XAFileTokens &tokens, std::size_t at) {
+        const std::optional<std::string> first = quoted(message, 0);
+        const std::optional<std::string> second = quoted(message, 1);
+        if (!first) {
+            return;
+        }
+        const bool sending = message.find("to parameter of") != std::string::npos;
+        if (sending && second && declarableType(*second) == "id") {
+            // A value sent to a completed method's `id` parameter: the parameter takes the value's type.
+            if (auto around = messageAroundArgument(tokens, at)) {
+                const std::string type = declarableType(*first);
+                if (!type.empty()) {
+                    findings_.typeNeeds.push_back({XACompletionTypeNeed::Target::MethodParameter,
+                                                   around->first.selector, around->second, type});
+                }
+            }
+            return;
+        }
+        if (message.find("initializing '") != std::string::npos && second) {
+            needAt(tokens, at, *first); // initializing 'T' with an expression of ... type 'S'
+        } else if (message.find("assigning to '") != std::string::npos && second) {
+            needAt(tokens, at, *first);
+        } else if (sending && second) {
+            needAt(tokens, at, *second); // sending/passing 'S' to parameter of ... type 'T'
+        } else if (message.find("returning '") != std::string::npos && second) {
+            needAt(tokens, at, *second);
+        } else if (startsWith(message, "statement requires expression of integer type")) {
+            needAt(tokens, at, "long");
+        } else if (startsWith(message, "bad receiver type '")) {
+            needAt(tokens, at, "id");
+        }
+    }
+
+    // ---- clashes in the generated header ----
+
+    void clashAtLine(unsigned line) {
+        const std::string &text = context_.completionHeaderText;
+        std::size_t start = 0;
+        for (unsigned index = 1; index < line && start != std::string::npos; ++index) {
+            start = text.find('\n', start);
+            start = start == std::string::npos ? start : start + 1;
+        }
+        if (start == std::string::npos) {
+            return;
+        }
+        std::string content = text.substr(start, text.find('\n', start) - start);
+        std::string name;
+        if (startsWith(content, "@interface ") || startsWith(content, "@protocol ") || startsWith(content, "@class ")) {
+            const std::size_t begin = content.find(' ') + 1;
+            name = content.substr(begin, content.find_first_of(" <;(", begin) - begin);
+        } else if (startsWith(content, "- (") || startsWith(content, "+ (")) {
+            const std::size_t begin = content.find(')') + 1;
+            name = content.substr(begin, content.find_first_of(":;", begin) - begin);
+        } else {
+            // `typedef T name;`, `extern T const name;`, `T name(...);`, `    name = 123,`
+            const std::size_t end = content.find_first_of("(;=");
+            std::string head = content.substr(0, end);
+            while (!head.empty() && head.back() == ' ') {
+                head.pop_back();
+            }
+            const std::size_t begin = head.find_last_of(" *");
+            name = begin == std::string::npos ? head : head.substr(begin + 1);
+        }
+        if (isIdentifier(name)) {
+            findings_.clashes.insert(name);
+        }
+    }
+
+    CXTranslationUnit unit_;
+    const XAFileAnalysisContext &context_;
+    XAFileFindings findings_;
+    std::map<std::string, XAClassInParse> classes_;
+    std::map<CXFile, std::unique_ptr<XAFileTokens>> tokens_;
+};
+
+} // namespace
+
+XAFileFindings XAAnalyseTranslationUnit(CXTranslationUnit unit, const XAFileAnalysisContext &context) {
+    return XAAnalysis(unit, context).run();
+}

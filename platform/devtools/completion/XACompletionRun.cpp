@@ -1,0 +1,325 @@
+#include "platform/devtools/completion/XACompletionRun.h"
+
+#include "core/XAParallelFor.h"
+#include "platform/devtools/completion/XACompletionFileAnalysis.h"
+
+#include <nlohmann/json.hpp>
+
+#include <link.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <algorithm>
+#include <map>
+
+namespace {
+
+struct XAFileState {
+    XAFileFindings findings;
+    bool failedAtFirst = false;
+};
+
+std::string sdkRootOf(const std::vector<std::string> &arguments) {
+    for (std::size_t index = 0; index + 1 < arguments.size(); ++index) {
+        if (arguments[index] == "-isysroot") {
+            return arguments[index + 1];
+        }
+    }
+    return "";
+}
+
+// The builtin headers of the libclang this program is linked to (<lib>/clang/<version> beside the library), which
+// a parse through libclang does not find on its own.
+const std::string &resourceDirectory() {
+    static const std::string directory = [] {
+        std::string library;
+        dl_iterate_phdr(
+            [](dl_phdr_info *info, std::size_t, void *data) {
+                const std::string name = info->dlpi_name ? info->dlpi_name : "";
+                if (name.find("/libclang") != std::string::npos) {
+                    *static_cast<std::string *>(data) = name;
+                    return 1;
+                }
+                return 0;
+            },
+            &library);
+        // The library as it was loaded (LLVM's own lib folder) and where its links lead.
+        std::error_code error;
+        for (const std::filesystem::path &path : {std::filesystem::path(library),
+                                                  std::filesystem::canonical(library, error)}) {
+            for (const auto &entry : std::filesystem::directory_iterator(path.parent_path() / "clang", error)) {
+                if (std::filesystem::exists(entry.path() / "include" / "stddef.h")) {
+                    return entry.path().string();
+                }
+            }
+        }
+        return std::string();
+    }();
+    return directory;
+}
+
+bool hasResourceDirectory(const std::vector<std::string> &arguments) {
+    return std::find(arguments.begin(), arguments.end(), "-resource-dir") != arguments.end();
+}
+
+bool writeFile(const std::filesystem::path &path, const std::string &text) {
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    std::ofstream stream(path, std::ios::binary | std::ios::trunc);
+    stream << text;
+    return static_cast<bool>(stream);
+}
+
+std::vector<std::string> identifiersIn(const std::string &type) {
+    std::vector<std::string> names;
+    std::string name;
+    for (char c : type + " ") {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {
+            name.push_back(c);
+        } else if (!name.empty()) {
+            names.push_back(name);
+            name.clear();
+        }
+    }
+    return names;
+}
+
+class XACompletion {
+public:
+    explicit XACompletion(const XACompletionJob &job)
+        : job_(job), folder_(job.outputFolder), headerPath_((folder_ / "SDKCompletion.h").string()),
+          overlayPath_((folder_ / "overlay.yaml").string()), states_(job.compilations.size()) {}
+
+    XACompletionOutcome run() {
+        const auto start = std::chrono::steady_clock::now();
+        std::vector<std::size_t> all(states_.size());
+        for (std::size_t index = 0; index < all.size(); ++index) {
+            all[index] = index;
+        }
+        parse(all, false);
+        std::vector<std::size_t> failing;
+        for (std::size_t index : all) {
+            collectNames(states_[index].findings);
+            states_[index].failedAtFirst = states_[index].findings.hasErrors;
+            if (needsCompletion(states_[index])) {
+                failing.push_back(index);
+            }
+        }
+        int rounds = 0;
+        while (!failing.empty() && rounds < job_.maximumRounds && merge(failing)) {
+            ++rounds;
+            writeOutputs();
+            parse(failing, true);
+            std::vector<std::size_t> still;
+            for (std::size_t index : failing) {
+                if (needsCompletion(states_[index])) {
+                    still.push_back(index);
+                }
+            }
+            failing = std::move(still);
+        }
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        return outcome(rounds, seconds);
+    }
+
+private:
+    static bool needsCompletion(const XAFileState &state) {
+        return state.findings.hasErrors && !state.findings.blockingHeader;
+    }
+
+    void collectNames(const XAFileFindings &findings) {
+        projectNames_.insert(findings.projectNames.begin(), findings.projectNames.end());
+        sdkNames_.insert(findings.sdkNames.begin(), findings.sdkNames.end());
+    }
+
+    std::vector<std::string> completionArguments() const {
+        std::vector<std::string> arguments;
+        if (!declarations_.headers().empty()) {
+            arguments.insert(arguments.end(), {"-ivfsoverlay", overlayPath_, "-Wno-incomplete-umbrella"});
+        }
+        arguments.insert(arguments.end(), {"-include", headerPath_});
+        return arguments;
+    }
+
+    void parse(const std::vector<std::size_t> &files, bool completed) {
+        const std::vector<std::string> extra = completed ? completionArguments() : std::vector<std::string>{};
+        const std::string headerText = completed ? headerText_ : "";
+        XAParallelFor(files.size(), [&](std::size_t position) {
+            const std::size_t index = files[position];
+            const XACompletionCompilation &compilation = job_.compilations[index];
+            std::vector<std::string> arguments = compilation.arguments;
+            arguments.insert(arguments.end(), {"-fno-spell-checking", "-ferror-limit=0", "-w", "-working-directory",
+                                               compilation.workingDirectory});
+            if (!hasResourceDirectory(arguments) && !resourceDirectory().empty()) {
+                arguments.insert(arguments.end(), {"-resource-dir", resourceDirectory()});
+            }
+            arguments.insert(arguments.end(), extra.begin(), extra.end());
+            std::vector<const char *> pointers;
+            for (const std::string &argument : arguments) {
+                pointers.push_back(argument.c_str());
+            }
+            CXIndex index_ = clang_createIndex(0, 0);
+            CXTranslationUnit unit = nullptr;
+            clang_parseTranslationUnit2(index_, compilation.source.c_str(), pointers.data(),
+                                        static_cast<int>(pointers.size()), nullptr, 0, CXTranslationUnit_KeepGoing,
+                                        &unit);
+            XAFileFindings findings;
+            if (unit) {
+                findings = XAAnalyseTranslationUnit(
+                    unit, {compilation.objectiveC, sdkRootOf(compilation.arguments), headerPath_, headerText});
+                clang_disposeTranslationUnit(unit);
+            } else {
+                findings.hasErrors = true;
+                findings.blockingHeader = "";
+            }
+            clang_disposeIndex(index_);
+            states_[index].findings = std::move(findings);
+        });
+    }
+
+    bool usable(const XACompletionUse &use) const {
+        if (use.kind == XACompletionUse::Kind::Header || use.kind == XACompletionUse::Kind::Method) {
+            return true;
+        }
+        return !projectNames_.count(use.name) && !sdkNames_.count(use.name);
+    }
+
+    bool usableType(const std::string &type) const {
+        for (const std::string &name : identifiersIn(type)) {
+            if (projectNames_.count(name)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Adds what the failing files ask for; false when nothing changed.
+    bool merge(const std::vector<std::size_t> &failing) {
+        bool changed = false;
+        for (std::size_t index : failing) {
+            const XAFileFindings &findings = states_[index].findings;
+            for (const std::string &clash : findings.clashes) {
+                declarations_.drop(clash);
+                changed = true;
+            }
+            for (const XACompletionUse &use : findings.uses) {
+                // A name the SDK stand-in declares in a header the file does not reach: that header is imported.
+                auto sdkName = use.kind == XACompletionUse::Kind::Method ? sdkNames_.end() : sdkNames_.find(use.name);
+                if (sdkName != sdkNames_.end() && !sdkName->second.empty() && declarations_.addImport(sdkName->second)) {
+                    changed = true;
+                }
+                if (usable(use) && declarations_.add(use)) {
+                    changed = true;
+                }
+                if (usable(use)) {
+                    namesByFile_[use.kind == XACompletionUse::Kind::Header ? XASDKHeaderSpelling(use.name) : use.name]
+                        .insert(index);
+                }
+            }
+        }
+        for (std::size_t index : failing) {
+            for (const XACompletionTypeNeed &need : states_[index].findings.typeNeeds) {
+                if (usableType(need.type) && refine(need)) {
+                    changed = true;
+                }
+            }
+        }
+        return changed;
+    }
+
+    bool refine(const XACompletionTypeNeed &need) {
+        switch (need.target) {
+        case XACompletionTypeNeed::Target::NameAtUse:
+            return declarations_.refineType(need.name, need.type);
+        case XACompletionTypeNeed::Target::MethodReturn:
+            return declarations_.refineMethodReturn(need.name, need.type);
+        case XACompletionTypeNeed::Target::MethodParameter:
+            return declarations_.refineMethodParameter(need.name, need.parameterIndex, need.type);
+        }
+        return false;
+    }
+
+    void writeOutputs() {
+        headerText_ = declarations_.headerText();
+        writeFile(headerPath_, headerText_);
+        if (declarations_.headers().empty()) {
+            return;
+        }
+        // Every header the SDK lacks becomes an empty file of its own, laid into the SDK's folders by the overlay.
+        std::map<std::string, std::vector<std::pair<std::string, std::string>>> folders;
+        const std::string sdkRoot = job_.compilations.empty() ? "" : sdkRootOf(job_.compilations.front().arguments);
+        for (const std::string &header : declarations_.headers()) {
+            const std::filesystem::path file = folder_ / "Headers" / header;
+            writeFile(file, "// An SDK header the SDK stand-in lacks; what it declares is completed from use.\n");
+            const std::filesystem::path virtualPath = std::filesystem::path(sdkRoot) / header;
+            folders[virtualPath.parent_path().string()].emplace_back(virtualPath.filename().string(), file.string());
+        }
+        nlohmann::json roots = nlohmann::json::array();
+        for (const auto &[folder, files] : folders) {
+            nlohmann::json contents = nlohmann::json::array();
+            for (const auto &[name, external] : files) {
+                contents.push_back({{"name", name}, {"type", "file"}, {"external-contents", external}});
+            }
+            roots.push_back({{"name", folder}, {"type", "directory"}, {"contents", contents}});
+        }
+        writeFile(overlayPath_, nlohmann::json{{"version", 0}, {"use-external-names", false}, {"roots", roots}}.dump(1));
+    }
+
+    XACompletionOutcome outcome(int rounds, double seconds) {
+        XACompletionOutcome outcome;
+        std::size_t failedAtFirst = 0;
+        std::size_t stillFailing = 0;
+        std::size_t blocked = 0;
+        for (std::size_t index = 0; index < states_.size(); ++index) {
+            const XAFileState &state = states_[index];
+            failedAtFirst += state.failedAtFirst ? 1 : 0;
+            blocked += state.findings.blockingHeader ? 1 : 0;
+            if (state.failedAtFirst && !state.findings.blockingHeader && !declarations_.empty()) {
+                outcome.completedSources.insert(job_.compilations[index].source);
+                stillFailing += state.findings.hasErrors ? 1 : 0;
+            }
+        }
+        if (!outcome.completedSources.empty()) {
+            outcome.arguments = completionArguments();
+            if (!declarations_.headers().empty()) {
+                outcome.targetArguments = {"-ivfsoverlay", overlayPath_};
+                outcome.arguments.erase(outcome.arguments.begin(), outcome.arguments.begin() + 2);
+            }
+        }
+        nlohmann::json names = nlohmann::json::object();
+        for (const std::string &name : declarations_.completedNames()) {
+            std::string key = name.front() == '<' ? name.substr(1, name.size() - 2) : name;
+            if (const std::size_t blank = key.find(' '); key.size() > 2 && key[1] == '[' && blank != std::string::npos) {
+                key = key.substr(blank + 1, key.size() - blank - 2); // "-[NSWindow foo:]": the selector
+            }
+            auto files = namesByFile_.find(key);
+            names[name] = files == namesByFile_.end() ? 1 : files->second.size();
+        }
+        nlohmann::json record{{"files", states_.size()},
+                              {"filesWithErrors", failedAtFirst},
+                              {"filesCompleted", outcome.completedSources.size() - stillFailing},
+                              {"filesStillFailing", stillFailing},
+                              {"filesBlocked", blocked},
+                              {"rounds", rounds},
+                              {"seconds", seconds},
+                              {"names", names}};
+        writeFile(folder_ / "record.json", record.dump(1));
+        return outcome;
+    }
+
+    const XACompletionJob &job_;
+    std::filesystem::path folder_;
+    std::string headerPath_;
+    std::string overlayPath_;
+    std::vector<XAFileState> states_;
+    std::set<std::string> projectNames_;
+    std::map<std::string, std::string> sdkNames_;
+    XACompletionDeclarations declarations_;
+    std::string headerText_;
+    std::map<std::string, std::set<std::size_t>> namesByFile_;
+};
+
+} // namespace
+
+XACompletionOutcome XARunCompletion(const XACompletionJob &job) { return XACompletion(job).run(); }

@@ -1,0 +1,284 @@
+// The SDK completion: declarations derived from a target's own uses make files parse that lack them in the SDK
+// stand-in, and nothing else is declared.
+
+#include "platform/XASDKStandInParsing.h"
+#include "platform/devtools/XAXcodebuildBuild.h"
+#include "platform/devtools/completion/XACompletionRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+using namespace XASDKStandIn;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readText(const fs::path &path) {
+    std::ifstream stream(path, std::ios::binary);
+    std::stringstream text;
+    text << stream.rdbuf();
+    return text.str();
+}
+
+void writeText(const fs::path &path, const std::string &text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+const ParseSettings &macSettings() {
+    static const ParseSettings settings{"MacOSX", "x86_64-apple-macosx10.15", "objective-c", true, false, {}};
+    return settings;
+}
+
+// A target of the given files (name -> text) in a temporary folder, completed as the build completes one.
+class CompletedTarget {
+public:
+    explicit CompletedTarget(const std::map<std::string, std::string> &files) {
+        XACompletionJob job;
+        job.outputFolder = folder_.path() + "/SDKCompletion";
+        for (const auto &[name, text] : files) {
+            writeText(fs::path(folder_.path()) / name, text);
+            if (!name.ends_with(".h")) {
+                job.compilations.push_back(
+                    {folder_.path() + "/" + name, folder_.path(), compilerArguments(macSettings()), true});
+            }
+        }
+        outcome_ = XARunCompletion(job);
+    }
+
+    const XACompletionOutcome &outcome() const { return outcome_; }
+    std::string header() const { return readText(folder_.path() + "/SDKCompletion/SDKCompletion.h"); }
+    nlohmann::json record() const {
+        return nlohmann::json::parse(readText(folder_.path() + "/SDKCompletion/record.json"), nullptr, false);
+    }
+    bool completes(const std::string &name) const {
+        return outcome_.completedSources.count(folder_.path() + "/" + name) > 0;
+    }
+
+    // The compiler errors of a file parsed as its logged compile line has it, completion included.
+    std::vector<std::string> errors(const std::string &name, bool withCompletion = true) const {
+        ParseSettings settings = macSettings();
+        const std::string path = folder_.path() + "/" + name;
+        if (withCompletion) {
+            settings.extraArguments = outcome_.targetArguments;
+            settings.extraArguments.insert(settings.extraArguments.end(), outcome_.arguments.begin(),
+                                           outcome_.arguments.end());
+        }
+        ParsedUnit unit(path, settings);
+        std::vector<std::string> errors;
+        for (const ParseDiagnostic &diagnostic : unit.diagnostics()) {
+            if (diagnostic.severity >= CXDiagnostic_Error) {
+                errors.push_back(diagnostic.file + ": " + diagnostic.text);
+            }
+        }
+        return errors;
+    }
+
+private:
+    TemporaryFolder folder_;
+    XACompletionOutcome outcome_;
+};
+
+std::string joined(const std::vector<std::string> &lines) {
+    std::string text;
+    for (const std::string &line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+struct UseCase {
+    const char *title;
+    const char *code;     // after #import <Cocoa/Cocoa.h>
+    const char *declared; // what the generated header must hold
+};
+
+TEST(SDKCompletionTest, EachKindOfUseGivesADeclarationThatMakesTheFileParse) {
+    const std::vector<UseCase> cases = {
+        {"a pointer to an unknown type is a class", "void f(void) { NSFancyGadget *gadget = nil; (void)gadget; }",
+         "@interface NSFancyGadget : NSObject"},
+        {"a generic use gives a generic class", "NSFancyBox<NSString *> *box;",
+         "@interface NSFancyBox<__covariant T0> : NSObject"},
+        {"a class message to an unknown class gives a class method",
+         "id f(void) { return [NSFancyGadget gadgetWithName:@\"x\" size:3]; }",
+         "+ (id)gadgetWithName:(id)a0 size:(long)a1;"},
+        {"a name in a protocol list is a protocol",
+         "@interface Thing : NSObject <NSFancyDelegate>\n@end\n@implementation Thing\n@end",
+         "@protocol NSFancyDelegate <NSObject>"},
+        {"@protocol() and conformsToProtocol: give a protocol",
+         "BOOL f(id x) { return [x conformsToProtocol:@protocol(NSFancyProtocol)]; }",
+         "@protocol NSFancyProtocol <NSObject>"},
+        {"a message a known SDK class lacks goes into a category, typed by its use",
+         "CGFloat f(NSView *view) { [view setFancyLevel:3]; CGFloat width = [view fancyWidth]; return width; }",
+         "- (CGFloat)fancyWidth;"},
+        {"a selector sent to id goes into a protocol", "void f(id x) { [x fancyPoke:x]; }",
+         "@protocol XASDKCompletionMessagesToId"},
+        {"dot syntax gives a getter and a setter",
+         "void f(NSWindow *w) { w.fancyTitle = @\"t\"; NSString *t = w.fancyTitle; (void)t; }",
+         "- (void)setFancyTitle:(id)a0;"},
+        {"an unknown constant is an extern constant of the type its use needs",
+         "NSString *f(void) { return NSFancyChangedNotification; }", "extern NSString *const NSFancyChangedNotification;"},
+        {"an unknown enumeration constant is an integer constant",
+         "int f(NSInteger s) { switch (s) { case NSFancyStyleA: return 1; case NSFancyStyleB: return 2; } return 0; }",
+         "NSFancyStyleB = "},
+        {"a C function is declared from its call, returning what its use needs",
+         "NSString *f(void) { NSString *name = FancyCopyName(1); return name; }", "NSString *FancyCopyName("},
+        {"a typedef from its use as a type", "void f(void) { FancyFlags flags = 0; (void)flags; }",
+         "typedef long FancyFlags;"},
+        {"a header of a framework the stand-in lacks is an empty header",
+         "#import <ServiceManagement/ServiceManagement.h>\nint f(void) { return SMFancyCall(1); }", "SMFancyCall("},
+        {"a missing header of a framework the stand-in has is an empty header",
+         "#import <AppKit/NSFancyView.h>\nvoid f(void) {}", "SDK stand-in lacks"},
+        {"a missing system header is an empty header",
+         "#include <sys/fancy_event.h>\nint f(void) { return fancy_queue(); }", "fancy_queue("},
+    };
+    for (const UseCase &use : cases) {
+        SCOPED_TRACE(use.title);
+        CompletedTarget target({{"File.m", std::string("#import <Cocoa/Cocoa.h>\n") + use.code + "\n"}});
+        ASSERT_FALSE(target.errors("File.m", false).empty()) << "the snippet parses without completion";
+        EXPECT_TRUE(target.completes("File.m"));
+        EXPECT_NE(target.header().find(use.declared), std::string::npos) << target.header();
+        EXPECT_EQ(joined(target.errors("File.m")), "") << target.header();
+    }
+}
+
+TEST(SDKCompletionTest, MissingProjectFilesAndDependenciesStayErrors) {
+    const std::vector<std::string> imports = {"#import \"FancyHelpers.h\"", "#import \"MyApp-Swift.h\"",
+                                              "#import <AFNetworking/AFNetworking.h>",
+                                              "#import \"Pods/Fancy/Fancy.h\""};
+    for (const std::string &import : imports) {
+        SCOPED_TRACE(import);
+        CompletedTarget target(
+            {{"File.m", "#import <Cocoa/Cocoa.h>\n" + import + "\nvoid f(void) { NSFancyGadget *g = nil; (void)g; }\n"}});
+        EXPECT_FALSE(target.completes("File.m"));
+        EXPECT_TRUE(target.outcome().arguments.empty());
+        EXPECT_EQ(target.record()["filesBlocked"], 1);
+        EXPECT_EQ(target.header().find("NSFancyGadget"), std::string::npos);
+    }
+}
+
+TEST(SDKCompletionTest, NamesTheProjectDeclaresAreNeverDeclared) {
+    // Gadget.h declares the class; Uses.m uses it without importing the header, beside a real SDK gap.
+    CompletedTarget target({
+        {"Gadget.h", "#import <Foundation/Foundation.h>\n@interface NSFancyGadget : NSObject\n@end\n"
+                     "typedef long FancyFlags;\nextern NSString *const FancyKey;\n"},
+        {"Gadget.m", "#import \"Gadget.h\"\n@implementation NSFancyGadget\n@end\n"},
+        {"Uses.m", "#import <Cocoa/Cocoa.h>\nvoid f(NSView *v) { NSFancyGadget *g = nil; FancyFlags flags = 0; "
+                   "(void)g; (void)flags; (void)FancyKey; [v fancyPoke]; }\n"},
+    });
+    EXPECT_TRUE(target.completes("Uses.m"));
+    EXPECT_FALSE(target.completes("Gadget.m"));
+    const std::string header = target.header();
+    EXPECT_NE(header.find("- (id)fancyPoke;"), std::string::npos) << header;
+    for (const char *name : {"NSFancyGadget", "FancyFlags", "FancyKey"}) {
+        EXPECT_EQ(header.find(name), std::string::npos) << name << "\n" << header;
+    }
+}
+
+TEST(SDKCompletionTest, MembersCompletedOnAnSDKClassLeaveSubclassPropertiesSynthesised) {
+    CompletedTarget target({
+        {"View.m", "#import <Cocoa/Cocoa.h>\n@interface FancyView : NSView\n@property NSInteger fancyLevel;\n@end\n"
+                   "@implementation FancyView\n- (void)reset { _fancyLevel = 0; }\n@end\n"},
+        {"Uses.m", "#import <Cocoa/Cocoa.h>\nNSInteger f(NSView *v) { v.fancyLevel = 2; return [v fancyLevel]; }\n"},
+    });
+    EXPECT_TRUE(target.completes("Uses.m"));
+    EXPECT_FALSE(target.completes("View.m"));
+    EXPECT_EQ(joined(target.errors("Uses.m")), "") << target.header();
+    // Even with the completion on its line, the subclass's property is still synthesised.
+    EXPECT_EQ(joined(target.errors("View.m")), "") << target.header();
+}
+
+TEST(SDKCompletionTest, TheRecordCountsFilesAndCompletedNames) {
+    CompletedTarget target({
+        {"A.m", "#import <Cocoa/Cocoa.h>\nid a(void) { return NSFancyChangedNotification; }\n"},
+        {"B.m", "#import <Cocoa/Cocoa.h>\nid b(void) { return NSFancyChangedNotification; }\n"},
+        {"C.m", "#import <Cocoa/Cocoa.h>\nvoid c(void) {}\n"},
+    });
+    const nlohmann::json record = target.record();
+    EXPECT_EQ(record["files"], 3);
+    EXPECT_EQ(record["filesWithErrors"], 2);
+    EXPECT_EQ(record["filesCompleted"], 2);
+    EXPECT_EQ(record["names"]["NSFancyChangedNotification"], 2);
+    EXPECT_FALSE(target.completes("C.m"));
+}
+
+// ---- Through the xcodebuild stand-in ----
+
+class ProjectCopy {
+public:
+    ProjectCopy() {
+        fs::copy(std::string(TESSARY_SOURCE_DIR) + "/tests/fixtures/projects/MacApp", folder_.path(),
+                 fs::copy_options::recursive);
+    }
+    std::string path(const std::string &relative) const { return folder_.path() + "/" + relative; }
+    std::string objroot() const { return products_.path() + "/Tessary-ObjRoot"; }
+
+    XAToolOutput dryRun() const {
+        XABuildSettingsRequest request;
+        request.projectPath = path("MacApp.xcodeproj");
+        request.targetNames = {"MacApp"};
+        request.configuration = "Debug";
+        request.dryRun = true;
+        request.commandLineSettings = {{"SYMROOT", products_.path()}, {"OBJROOT", objroot()}};
+        return XARunXcodebuildBuild(request, developerDir(), folder_.path());
+    }
+
+    std::vector<fs::path> records() const {
+        std::vector<fs::path> found;
+        for (const auto &entry : fs::recursive_directory_iterator(products_.path())) {
+            if (entry.path().filename() == "record.json") {
+                found.push_back(entry.path());
+            }
+        }
+        return found;
+    }
+
+private:
+    TemporaryFolder folder_;
+    TemporaryFolder products_;
+};
+
+TEST(SDKCompletionBuildTest, DryRunCompletesOnlyFilesThatNeedItAndAnUnchangedProjectIsNotCompletedAgain) {
+    ProjectCopy project;
+    std::ofstream(project.path("MacApp/main.m"), std::ios::app) << "\nvoid fancy(NSView *v) { [v fancyPoke]; }\n";
+    const XAToolOutput first = project.dryRun();
+    ASSERT_EQ(first.status, 0) << first.standardError;
+    const std::vector<fs::path> records = project.records();
+    ASSERT_EQ(records.size(), 1u);
+    const std::string header = (records.front().parent_path() / "SDKCompletion.h").string();
+    std::istringstream lines(first.standardOutput);
+    std::map<std::string, bool> completedLines;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("-c " + project.path("MacApp/")) != std::string::npos) {
+            const bool completed = line.find("-include " + header) != std::string::npos;
+            completedLines[line.find("main.m") != std::string::npos ? "main.m" : "other"] |= completed;
+        }
+    }
+    EXPECT_TRUE(completedLines["main.m"]);
+    EXPECT_FALSE(completedLines["other"]);
+
+    const auto written = fs::last_write_time(records.front());
+    const XAToolOutput second = project.dryRun();
+    EXPECT_EQ(second.standardOutput, first.standardOutput);
+    EXPECT_EQ(fs::last_write_time(records.front()), written) << "the second dry run completed again";
+}
+
+TEST(SDKCompletionBuildTest, DryRunWithoutAnIntermediatesFolderCompletesNothing) {
+    ProjectCopy project;
+    std::ofstream(project.path("MacApp/main.m"), std::ios::app) << "\nvoid fancy(NSView *v) { [v fancyPoke]; }\n";
+    XABuildSettingsRequest request;
+    request.projectPath = project.path("MacApp.xcodeproj");
+    request.dryRun = true;
+    const XAToolOutput output = XARunXcodebuildBuild(request, developerDir(), project.path(""));
+    ASSERT_EQ(output.status, 0) << output.standardError;
+    EXPECT_EQ(output.standardOutput.find("SDKCompletion"), std::string::npos);
+    EXPECT_FALSE(fs::exists(project.path("build")));
+}
+
+} // namespace

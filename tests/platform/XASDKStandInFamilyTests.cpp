@@ -1,0 +1,512 @@
+// Checks the families of SDK headers that real macOS and iOS code includes beyond the common frameworks: the
+// availability macros in all their version forms, the declarations projects guard or redeclare themselves, the
+// POSIX, BSD, Mach and Mach-O headers, the C++ standard library of Objective-C++ files, and the macOS frameworks of
+// desktop applications (Carbon, Application Services, IOKit, Core Services, AppKit). Each case is a snippet written
+// as real projects write it; it must parse without errors or warnings, the SDK's own headers included.
+
+#include "platform/XASDKStandInParsing.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+using namespace XASDKStandIn;
+
+namespace {
+
+struct FamilyCase {
+    const char *name;
+    ParseSettings settings;
+    std::string code;
+};
+
+std::ostream &operator<<(std::ostream &stream, const FamilyCase &familyCase) { return stream << familyCase.name; }
+
+ParseSettings on(const std::string &platform, const std::string &triple, const std::string &language = "objective-c") {
+    return {platform, triple, language, true, false, {}};
+}
+
+ParseSettings onMac(const std::string &language = "objective-c") {
+    return on("MacOSX", "x86_64-apple-macosx10.13", language);
+}
+
+ParseSettings withCxxLibrary(ParseSettings settings) {
+    settings.extraArguments = {"-std=c++17"};
+    return settings;
+}
+
+const std::vector<FamilyCase> &declarationCases() {
+    static const std::vector<FamilyCase> cases = {
+        {"AvailabilityMacrosWithDottedVersions", onMac(), R"(
+#import <Foundation/Foundation.h>
+
+NS_CLASS_AVAILABLE(10_7, 5_0) @interface TDOld : NSObject @end
+NS_CLASS_AVAILABLE(10.11, 9.0) @interface TDDotted : NSObject @end
+@interface TDVersions : NSObject
+- (void)deprecatedOnMac NS_DEPRECATED_MAC(10.12, 11);
+- (void)underscored NS_AVAILABLE(10_7, 5_0);
+- (void)dotted NS_AVAILABLE_MAC(10.10);
+- (void)both NS_DEPRECATED(10.0, 10.12, 2.0, 10.0, "use something else");
+- (void)threeParts API_AVAILABLE(macos(10.12.2));
+- (void)constants __OSX_AVAILABLE_STARTING(__MAC_10_6, __IPHONE_4_0);
+- (void)older AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER;
+- (void)olderDeprecated AVAILABLE_MAC_OS_X_VERSION_10_5_AND_LATER_BUT_DEPRECATED_IN_MAC_OS_X_VERSION_10_9;
+- (void)enumerated NS_ENUM_AVAILABLE(10.9, 7.0);
+@end
+)"},
+        {"OwnIntegerTypesGuardedByTheSDKMacro", on("iPhoneOS", "armv7-apple-ios9.0"), R"(
+#import <Foundation/Foundation.h>
+
+#ifndef NSINTEGER_DEFINED
+typedef int NSInteger;
+typedef unsigned int NSUInteger;
+#define NSINTEGER_DEFINED 1
+#endif
+
+NSInteger TDCount(NSArray *items) { return (NSInteger)items.count; }
+)"},
+        {"EqualityRedeclaredInANonnullRegion", onMac(), R"(
+#import <Foundation/Foundation.h>
+
+NS_ASSUME_NONNULL_BEGIN
+@interface TDValue : NSObject
+- (BOOL)isEqual:(id)other;
+@end
+@interface NSObject (TDEquality)
+- (BOOL)isEqual:(id)object;
+- (id)performSelector:(SEL)selector withObject:(id)object;
+@end
+NS_ASSUME_NONNULL_END
+
+@implementation TDValue
+- (BOOL)isEqual:(id)other { return other == self || [super isEqual:other]; }
+- (NSUInteger)hash { return 1; }
+@end
+)"},
+        {"CoreFoundationByteOrder", on("iPhoneOS", "arm64-apple-ios12.0"), R"(
+#import <Foundation/Foundation.h>
+
+uint32_t TDReadHeader(NSData *data, double *scale) {
+    const uint32_t *words = data.bytes;
+    CFSwappedFloat64 swapped = CFConvertDoubleHostToSwapped(2.5);
+    *scale = CFConvertDoubleSwappedToHost(swapped);
+    if (CFByteOrderGetCurrent() == CFByteOrderLittleEndian) {
+        return CFSwapInt32BigToHost(words[0]) + NSSwapBigIntToHost(words[1]) + (uint32_t)CFSwapInt64(1);
+    }
+    return CFSwapInt32HostToLittle(words[0]);
+}
+)"},
+    };
+    return cases;
+}
+
+const std::vector<FamilyCase> &systemLibraryCases() {
+    static const std::vector<FamilyCase> cases = {
+        {"POSIXAndBSDHeaders", on("MacOSX", "x86_64-apple-macosx10.11", "c"), R"(
+#include <dirent.h>
+#include <fts.h>
+#include <syslog.h>
+#include <asl.h>
+#include <termios.h>
+#include <poll.h>
+#include <pwd.h>
+#include <spawn.h>
+#include <glob.h>
+#include <regex.h>
+#include <util.h>
+#include <execinfo.h>
+#include <copyfile.h>
+#include <sys/ioctl.h>
+#include <sys/mman.h>
+#include <sys/mount.h>
+#include <sys/event.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <sys/uio.h>
+#include <sys/utsname.h>
+#include <sys/resource.h>
+#include <sys/select.h>
+#include <sys/file.h>
+#include <netinet/tcp.h>
+#include <net/if_dl.h>
+#include <string.h>
+
+int TDInspect(const char *path) {
+    struct winsize size;
+    ioctl(0, TIOCGWINSZ, &size);
+    struct termios attributes;
+    tcgetattr(0, &attributes);
+    cfmakeraw(&attributes);
+    DIR *directory = opendir(path);
+    struct dirent *entry = readdir(directory);
+    syslog(LOG_ERR, "%s %llu", entry->d_name, (unsigned long long)entry->d_ino);
+    closedir(directory);
+    char *const paths[] = {(char *)path, NULL};
+    FTS *tree = fts_open(paths, FTS_PHYSICAL | FTS_NOCHDIR, NULL);
+    for (FTSENT *node = fts_read(tree); node; node = fts_read(tree)) {
+        if (node->fts_info == FTS_F) break;
+    }
+    fts_close(tree);
+    struct statfs volume;
+    statfs(path, &volume);
+    int queue = kqueue();
+    struct kevent change;
+    EV_SET(&change, 1, EVFILT_VNODE, EV_ADD | EV_CLEAR, NOTE_WRITE, 0, NULL);
+    kevent(queue, &change, 1, NULL, 0, NULL);
+    struct sockaddr_un address;
+    address.sun_family = AF_UNIX;
+    strlcpy(address.sun_path, path, sizeof(address.sun_path));
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(queue, &readable);
+    int status = 0;
+    waitpid(-1, &status, WNOHANG);
+    void *frames[8];
+    backtrace(frames, 8);
+    void *mapped = mmap(NULL, 4096, PROT_READ, MAP_PRIVATE | MAP_ANON, -1, 0);
+    munmap(mapped, 4096);
+    aslclient client = asl_open("td", "com.example", ASL_OPT_STDERR);
+    asl_close(client);
+    return WEXITSTATUS(status) + FD_ISSET(queue, &readable) + (int)volume.f_bsize + TCP_NODELAY;
+}
+)"},
+        {"MachAndMachOHeaders", on("iPhoneOS", "arm64-apple-ios12.0", "c"), R"(
+#include <mach/mach.h>
+#include <mach-o/dyld.h>
+#include <mach-o/loader.h>
+#include <mach-o/getsect.h>
+#include <mach-o/arch.h>
+#include <mach-o/nlist.h>
+#include <malloc/malloc.h>
+#include <pthread/pthread.h>
+#include <libkern/OSByteOrder.h>
+#include <AvailabilityInternal.h>
+#include <zlib.h>
+#include <uuid/uuid.h>
+
+uint64_t TDImages(void) {
+    uint64_t total = 0;
+    for (uint32_t index = 0; index < _dyld_image_count(); index++) {
+        const struct mach_header *header = _dyld_get_image_header(index);
+        if (header->magic == MH_MAGIC_64) {
+            const struct load_command *command = (const struct load_command *)((const struct mach_header_64 *)header + 1);
+            total += command->cmd == LC_UUID ? ((const struct uuid_command *)command)->uuid[0] : 0;
+        }
+        total += (uint64_t)_dyld_get_image_vmaddr_slide(index) + OSSwapBigToHostInt32(header->ncmds);
+    }
+    thread_basic_info_data_t info;
+    mach_msg_type_number_t count = THREAD_BASIC_INFO_COUNT;
+    thread_info(mach_thread_self(), THREAD_BASIC_INFO, (thread_info_t)&info, &count);
+    pthread_mutex_t lock = PTHREAD_MUTEX_INITIALIZER;
+    pthread_mutex_lock(&lock);
+    z_stream stream = {0};
+    deflateInit(&stream, Z_BEST_COMPRESSION);
+    uuid_t identifier;
+    uuid_generate(identifier);
+    pthread_mutex_unlock(&lock);
+    return total + info.cpu_usage + malloc_size(&stream) + (uint64_t)NXGetLocalArchInfo()->cputype;
+}
+)"},
+        {"XPCAndNotifications", onMac(), R"(
+#import <Foundation/Foundation.h>
+#include <xpc/xpc.h>
+#include <notify.h>
+
+void TDConnect(void) {
+    xpc_connection_t connection = xpc_connection_create_mach_service("com.example.helper", NULL,
+                                                                     XPC_CONNECTION_MACH_SERVICE_PRIVILEGED);
+    xpc_connection_set_event_handler(connection, ^(xpc_object_t event) {
+        if (xpc_get_type(event) == XPC_TYPE_ERROR && event == XPC_ERROR_CONNECTION_INVALID) {
+            NSLog(@"%s", xpc_dictionary_get_string(event, XPC_ERROR_KEY_DESCRIPTION));
+        }
+    });
+    xpc_object_t message = xpc_dictionary_create(NULL, NULL, 0);
+    xpc_dictionary_set_string(message, "request", "status");
+    xpc_connection_resume(connection);
+    xpc_connection_send_message(connection, message);
+    int token = 0;
+    notify_register_dispatch("com.example.changed", &token, dispatch_get_main_queue(), ^(int changed) {
+        notify_cancel(changed);
+    });
+}
+)"},
+        {"CxxStandardLibraryOnMacOS", withCxxLibrary(onMac("objective-c++")), R"(
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <vector>
+#import <Foundation/Foundation.h>
+
+std::string TDJoin(NSArray<NSString *> *names) {
+    std::vector<std::string> parts;
+    for (NSString *name in names) {
+        parts.emplace_back(name.UTF8String);
+    }
+    std::sort(parts.begin(), parts.end());
+    std::map<std::string, std::shared_ptr<int>> counts;
+    static std::mutex lock;
+    std::lock_guard<std::mutex> guard(lock);
+    std::ostringstream stream;
+    for (const auto &part : parts) {
+        counts[part] = std::make_shared<int>(1);
+        stream << part;
+    }
+    return stream.str();
+}
+)"},
+        {"CxxStandardLibraryOnIOS", withCxxLibrary(on("iPhoneOS", "arm64-apple-ios12.0", "objective-c++")), R"(
+#include <functional>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <string_view>
+#import <UIKit/UIKit.h>
+
+std::optional<CGFloat> TDWidth(std::string_view key, const std::unordered_map<std::string, UIView *> &views) {
+    const auto found = views.find(std::string(key));
+    std::function<CGFloat(UIView *)> width = [](UIView *view) { return view.bounds.size.width; };
+    return found == views.end() ? std::nullopt : std::optional<CGFloat>(width(found->second));
+}
+)"},
+    };
+    return cases;
+}
+
+const std::vector<FamilyCase> &desktopFrameworkCases() {
+    static const std::vector<FamilyCase> cases = {
+        {"CarbonHotKeysAndInputSources", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+#import <Carbon/Carbon.h>
+
+static OSStatus TDHotKeyPressed(EventHandlerCallRef call, EventRef event, void *context) {
+    EventHotKeyID identifier;
+    GetEventParameter(event, kEventParamDirectObject, typeEventHotKeyID, NULL, sizeof(identifier), NULL, &identifier);
+    return identifier.id == 1 ? noErr : eventNotHandledErr;
+}
+
+EventHotKeyRef TDRegister(void) {
+    EventTypeSpec spec = {kEventClassKeyboard, kEventHotKeyPressed};
+    InstallApplicationEventHandler(&TDHotKeyPressed, 1, &spec, NULL, NULL);
+    EventHotKeyRef hotKey = NULL;
+    EventHotKeyID identifier = {'tdhk', 1};
+    RegisterEventHotKey(kVK_ANSI_A, cmdKey | optionKey, identifier, GetApplicationEventTarget(), 0, &hotKey);
+    TISInputSourceRef source = TISCopyCurrentKeyboardLayoutInputSource();
+    CFDataRef layout = TISGetInputSourceProperty(source, kTISPropertyUnicodeKeyLayoutData);
+    UInt32 deadKeys = 0;
+    UniChar characters[4];
+    UniCharCount length = 0;
+    UCKeyTranslate((const UCKeyboardLayout *)CFDataGetBytePtr(layout), kVK_Return, kUCKeyActionDisplay, 0,
+                   LMGetKbdType(), kUCKeyTranslateNoDeadKeysBit, &deadKeys, 4, &length, characters);
+    CFRelease(source);
+    return hotKey;
+}
+)"},
+        {"AccessibilityQuartzEventsAndWindows", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+#import <ApplicationServices/ApplicationServices.h>
+
+static CGEventRef TDTap(CGEventTapProxy proxy, CGEventType type, CGEventRef event, void *context) {
+    if (type == kCGEventKeyDown && (CGEventGetFlags(event) & kCGEventFlagMaskCommand)) {
+        NSLog(@"%lld", CGEventGetIntegerValueField(event, kCGKeyboardEventKeycode));
+    }
+    return event;
+}
+
+CGPoint TDFocusedWindowPosition(pid_t pid) {
+    NSDictionary *options = @{(__bridge id)kAXTrustedCheckOptionPrompt : @YES};
+    AXIsProcessTrustedWithOptions((__bridge CFDictionaryRef)options);
+    AXUIElementRef application = AXUIElementCreateApplication(pid);
+    CFTypeRef window = NULL;
+    CGPoint position = CGPointZero;
+    if (AXUIElementCopyAttributeValue(application, kAXFocusedWindowAttribute, &window) == kAXErrorSuccess) {
+        CFTypeRef value = NULL;
+        AXUIElementCopyAttributeValue(window, kAXPositionAttribute, &value);
+        AXValueGetValue(value, kAXValueCGPointType, &position);
+    }
+    CFMachPortRef tap = CGEventTapCreate(kCGSessionEventTap, kCGHeadInsertEventTap, kCGEventTapOptionListenOnly,
+                                         CGEventMaskBit(kCGEventKeyDown), TDTap, NULL);
+    CFRunLoopAddSource(CFRunLoopGetMain(), CFMachPortCreateRunLoopSource(NULL, tap, 0), kCFRunLoopCommonModes);
+    NSArray *windows = CFBridgingRelease(CGWindowListCopyWindowInfo(kCGWindowListOptionOnScreenOnly, kCGNullWindowID));
+    NSLog(@"%@ %d", windows.firstObject[(__bridge NSString *)kCGWindowOwnerName], CGWindowLevelForKey(kCGFloatingWindowLevelKey));
+    CGEventRef key = CGEventCreateKeyboardEvent(NULL, (CGKeyCode)36, true);
+    CGEventPost(kCGHIDEventTap, key);
+    CFRelease(key);
+    return position;
+}
+)"},
+        {"IOKitServicesPowerAndHID", onMac(), R"(
+#import <Foundation/Foundation.h>
+#import <IOKit/IOKitLib.h>
+#import <IOKit/pwr_mgt/IOPMLib.h>
+#import <IOKit/ps/IOPowerSources.h>
+#import <IOKit/ps/IOPSKeys.h>
+#import <IOKit/hid/IOHIDLib.h>
+#import <IOKit/hidsystem/ev_keymap.h>
+#import <IOKit/graphics/IOGraphicsLib.h>
+
+IOPMAssertionID TDKeepAwake(void) {
+    IOPMAssertionID assertion = kIOPMNullAssertionID;
+    IOPMAssertionCreateWithName(kIOPMAssertionTypeNoDisplaySleep, kIOPMAssertionLevelOn, CFSTR("Working"), &assertion);
+    io_iterator_t iterator = IO_OBJECT_NULL;
+    IOServiceGetMatchingServices(kIOMasterPortDefault, IOServiceMatching("IODisplayConnect"), &iterator);
+    for (io_object_t service = IOIteratorNext(iterator); service; service = IOIteratorNext(iterator)) {
+        float brightness = 0;
+        IODisplayGetFloatParameter(service, kNilOptions, CFSTR(kIODisplayBrightnessKey), &brightness);
+        IOObjectRelease(service);
+    }
+    IOHIDManagerRef manager = IOHIDManagerCreate(kCFAllocatorDefault, kIOHIDOptionsTypeNone);
+    IOHIDManagerSetDeviceMatching(manager, NULL);
+    IOHIDManagerOpen(manager, kIOHIDOptionsTypeNone);
+    CFTypeRef sources = IOPSCopyPowerSourcesInfo();
+    NSLog(@"%@ %d", CFBridgingRelease(sources), NX_KEYTYPE_PLAY);
+    return assertion;
+}
+)"},
+        {"AppleEventsLaunchServicesAndFileSystemEvents", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+#import <CoreServices/CoreServices.h>
+
+static void TDChanged(ConstFSEventStreamRef stream, void *info, size_t count, void *paths,
+                      const FSEventStreamEventFlags flags[], const FSEventStreamEventId ids[]) {
+    NSLog(@"%zu %d", count, (flags[0] & kFSEventStreamEventFlagItemModified) != 0);
+}
+
+void TDWatch(NSString *folder) {
+    FSEventStreamRef stream = FSEventStreamCreate(NULL, TDChanged, NULL, (__bridge CFArrayRef)@[ folder ],
+                                                  kFSEventStreamEventIdSinceNow, 0.5,
+                                                  kFSEventStreamCreateFlagFileEvents);
+    FSEventStreamScheduleWithRunLoop(stream, CFRunLoopGetMain(), kCFRunLoopDefaultMode);
+    FSEventStreamStart(stream);
+    CFStringRef handler = LSCopyDefaultHandlerForURLScheme(CFSTR("https"));
+    AEDesc descriptor;
+    AEInitializeDesc(&descriptor);
+    AECreateDesc(typeUTF8Text, "x", 1, &descriptor);
+    AEDisposeDesc(&descriptor);
+    NSLog(@"%@ %d", handler, kInternetEventClass == kAEGetURL);
+}
+)"},
+        {"AppKitWorkspacePasteboardAndPanels", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDDropView : NSView <NSDraggingDestination, NSOpenSavePanelDelegate, NSPasteboardItemDataProvider>
+@end
+
+@implementation TDDropView
+- (NSDragOperation)draggingEntered:(id<NSDraggingInfo>)sender {
+    NSArray *urls = [sender.draggingPasteboard readObjectsForClasses:@[ [NSURL class] ]
+                                                             options:@{NSPasteboardURLReadingFileURLsOnlyKey : @YES}];
+    return urls.count ? NSDragOperationCopy : NSDragOperationNone;
+}
+- (void)pasteboard:(NSPasteboard *)pasteboard item:(NSPasteboardItem *)item provideDataForType:(NSPasteboardType)type {
+    [item setString:@"x" forType:NSPasteboardTypeString];
+}
+- (void)chooseFolder {
+    [self registerForDraggedTypes:@[ NSPasteboardTypeFileURL ]];
+    NSOpenPanel *panel = [NSOpenPanel openPanel];
+    panel.canChooseDirectories = YES;
+    panel.delegate = self;
+    [panel beginSheetModalForWindow:self.window completionHandler:^(NSModalResponse result) {
+        if (result == NSModalResponseOK) {
+            [[NSWorkspace sharedWorkspace] activateFileViewerSelectingURLs:panel.URLs];
+        }
+    }];
+    NSRunningApplication *front = [NSWorkspace sharedWorkspace].frontmostApplication;
+    [[NSWorkspace sharedWorkspace].notificationCenter addObserver:self selector:@selector(chooseFolder)
+                                                             name:NSWorkspaceDidActivateApplicationNotification
+                                                           object:nil];
+    [[NSPasteboard generalPasteboard] clearContents];
+    [[NSPasteboard generalPasteboard] writeObjects:@[ front.bundleURL ?: [NSURL fileURLWithPath:@"/"] ]];
+}
+@end
+)"},
+        {"AppKitTablesOutlinesAndControls", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDSidebar : NSViewController <NSOutlineViewDataSource, NSOutlineViewDelegate, NSTableViewDataSource,
+                                         NSTableViewDelegate, NSToolbarDelegate, NSSplitViewDelegate,
+                                         NSTabViewDelegate, NSPopoverDelegate, NSSearchFieldDelegate>
+@property (weak) IBOutlet NSOutlineView *outlineView;
+@property (weak) IBOutlet NSPopUpButton *popUpButton;
+@property (weak) IBOutlet NSSearchField *searchField;
+@property (strong) NSStatusItem *statusItem;
+@end
+
+@implementation TDSidebar
+- (NSInteger)outlineView:(NSOutlineView *)outlineView numberOfChildrenOfItem:(id)item { return item ? 0 : 1; }
+- (id)outlineView:(NSOutlineView *)outlineView child:(NSInteger)index ofItem:(id)item { return @"root"; }
+- (BOOL)outlineView:(NSOutlineView *)outlineView isItemExpandable:(id)item { return NO; }
+- (NSView *)outlineView:(NSOutlineView *)outlineView viewForTableColumn:(NSTableColumn *)column item:(id)item {
+    NSTableCellView *cell = [outlineView makeViewWithIdentifier:column.identifier owner:self];
+    cell.textField.stringValue = item;
+    cell.backgroundStyle = NSBackgroundStyleEmphasized;
+    return cell;
+}
+- (NSToolbarItem *)toolbar:(NSToolbar *)toolbar itemForItemIdentifier:(NSToolbarItemIdentifier)identifier
+    willBeInsertedIntoToolbar:(BOOL)flag {
+    NSToolbarItem *item = [[NSToolbarItem alloc] initWithItemIdentifier:identifier];
+    item.label = @"Search";
+    item.view = self.searchField;
+    return item;
+}
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    [self.popUpButton removeAllItems];
+    [self.popUpButton addItemsWithTitles:@[ @"One", @"Two" ]];
+    [self.popUpButton selectItemAtIndex:self.popUpButton.indexOfSelectedItem + 1];
+    [self.outlineView expandItem:nil expandChildren:YES];
+    self.statusItem = [[NSStatusBar systemStatusBar] statusItemWithLength:NSVariableStatusItemLength];
+    self.statusItem.button.title = @"TD";
+    NSScrollView *scrollView = self.outlineView.enclosingScrollView;
+    scrollView.hasVerticalScroller = YES;
+    NSPopover *popover = [[NSPopover alloc] init];
+    popover.behavior = NSPopoverBehaviorTransient;
+    popover.delegate = self;
+    [popover showRelativeToRect:NSZeroRect ofView:self.view preferredEdge:NSRectEdgeMaxY];
+    NSAlert *alert = [[NSAlert alloc] init];
+    alert.alertStyle = NSAlertStyleWarning;
+    [alert beginSheetModalForWindow:self.view.window completionHandler:nil];
+}
+@end
+)"},
+    };
+    return cases;
+}
+
+class SDKStandInDeclarationFamilyTest : public ::testing::TestWithParam<FamilyCase> {};
+class SDKStandInSystemLibraryTest : public ::testing::TestWithParam<FamilyCase> {};
+class SDKStandInDesktopFrameworkTest : public ::testing::TestWithParam<FamilyCase> {};
+
+void expectCleanParse(const FamilyCase &familyCase) {
+    ParsedUnit unit(snippetPath(familyCase.settings.language), familyCase.settings, &familyCase.code);
+    const std::vector<std::string> problems = unit.problems();
+    EXPECT_TRUE(problems.empty()) << ::testing::PrintToString(problems);
+}
+
+TEST_P(SDKStandInDeclarationFamilyTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
+TEST_P(SDKStandInSystemLibraryTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
+TEST_P(SDKStandInDesktopFrameworkTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
+
+std::string familyCaseName(const ::testing::TestParamInfo<FamilyCase> &info) { return info.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(Families, SDKStandInDeclarationFamilyTest, ::testing::ValuesIn(declarationCases()),
+                         familyCaseName);
+INSTANTIATE_TEST_SUITE_P(Families, SDKStandInSystemLibraryTest, ::testing::ValuesIn(systemLibraryCases()),
+                         familyCaseName);
+INSTANTIATE_TEST_SUITE_P(Families, SDKStandInDesktopFrameworkTest, ::testing::ValuesIn(desktopFrameworkCases()),
+                         familyCaseName);
+
+// The desktop frameworks are macOS's alone: an iOS file that imports them does not find them.
+TEST(SDKStandInDesktopFrameworkTest, AreNotPartOfTheIOSSDK) {
+    const std::string code = "#import <Carbon/Carbon.h>\n";
+    ParsedUnit unit(snippetPath("objective-c"), on("iPhoneOS", "arm64-apple-ios15.0"), &code);
+    const std::vector<std::string> problems = unit.problems();
+    ASSERT_EQ(problems.size(), 1u) << ::testing::PrintToString(problems);
+    EXPECT_NE(problems.front().find("'Carbon/Carbon.h' file not found"), std::string::npos) << problems.front();
+}
+
+} // namespace
