@@ -368,6 +368,7 @@ TEST(XACLIFrameworkProductsTest, AnAppParsesAgainstTheFrameworkOfItsWorkspace) {
         fixture.check({"--workspace", fixture.projectFolder() + "/ModuleFramework.xcworkspace", "--scheme", "App",
                        "--target", "App", "-o", "json"});
     EXPECT_NE(results.exitStatus, 2) << standardError(results);
-    EXPECT_THAT(standardError(results), testing::HasSubstr("File DONE #1/2 (0 remaining): App/main.m"));
+    EXPECT_THAT(standardError(results), testing::HasSubstr("/2 (2 remaining): App/AppDelegate.m"));
+    EXPECT_THAT(standardError(results), testing::HasSubstr("/2 (2 remaining): App/main.m"));
     EXPECT_THAT(standardError(results), testing::Not(testing::HasSubstr("COMPILER ERROR")));
 }
