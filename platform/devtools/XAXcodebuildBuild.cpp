@@ -44,20 +44,18 @@ public:
             output.standardError += "xcodebuild: error: " + failure->message + "\n";
             return output;
         }
-        std::vector<XABuildOrderTarget> order = XATargetsInDependencyOrder(choice->targets, projects_, warnings_);
+        std::vector<XABuildOrderTarget> order = buildOrder(choice->targets);
         output.standardOutput = XACommandLineSettingsLogText(request_.commandLineSettings);
         std::vector<std::string> errors;
         for (const XABuildOrderTarget &entry : order) {
             XAStandInTargetBuild build =
                 XAPlanTargetBuild(*entry.project, *entry.target, settingsInput(*entry.project, *configuration));
+            XALayOutTargetProducts(build, request_.dryRun, errors); // before completion, which parses against it
             if (completesSDK()) {
                 XACompleteTargetBuild(build, developerDirectory_);
             }
             warnings_.insert(warnings_.end(), build.warnings.begin(), build.warnings.end());
             output.standardOutput += XATargetBuildLogText(build);
-            if (!request_.dryRun) {
-                XALayOutTargetProducts(build, errors);
-            }
         }
         writeWarnings(output);
         for (const std::string &error : errors) {
@@ -69,6 +67,22 @@ public:
     }
 
 private:
+    // The targets asked for after what they depend on, explicitly or through the frameworks they link; implicit
+    // dependencies go first, found again as long as new ones appear (each round adds targets, so it ends).
+    std::vector<XABuildOrderTarget> buildOrder(const std::vector<XABuildOrderTarget> &requested) {
+        std::vector<XABuildOrderTarget> roots = requested;
+        std::vector<XABuildOrderTarget> order = XATargetsInDependencyOrder(roots, projects_, warnings_);
+        for (;;) {
+            std::vector<XABuildOrderTarget> implicit =
+                XAImplicitFrameworkDependencies(order, workspaceProjectPaths_, projects_);
+            if (implicit.empty()) {
+                return order;
+            }
+            roots.insert(roots.begin(), implicit.begin(), implicit.end());
+            order = XATargetsInDependencyOrder(roots, projects_, warnings_);
+        }
+    }
+
     // A dry run whose intermediates folder the command line names completes the SDK stand-in there; without one it
     // writes nothing, as a dry run should.
     bool completesSDK() const {
@@ -105,6 +119,7 @@ private:
                 failure = XABuildFailure{XAExitStatusNoInput, message};
                 return std::nullopt;
             }
+            workspaceProjectPaths_ = workspace->projectPaths();
             return schemeTargets(*workspace, failure);
         }
         int status = 0;
@@ -242,6 +257,7 @@ private:
     std::string workingDirectory_;
     XAStandInProjectSet projects_;
     std::vector<std::string> warnings_;
+    std::vector<std::string> workspaceProjectPaths_;
 };
 
 } // namespace

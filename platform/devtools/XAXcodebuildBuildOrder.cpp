@@ -1,8 +1,12 @@
 #include "platform/devtools/XAXcodebuildBuildOrder.h"
 
 #include "core/XAPaths.h"
+#include "project/XAProjectBuildPhase.h"
+#include "project/XAProjectData.h"
 #include "project/XAProjectFile.h"
 #include "project/XAProjectTarget.h"
+
+#include <algorithm>
 
 #include <set>
 
@@ -137,7 +141,89 @@ private:
     std::vector<XABuildOrderTarget> order_;
 };
 
+// The last path component of what a build file or a product reference names, through its object's "path".
+std::string referencedName(const XAProjectTarget &target, const std::string *objectID) {
+    const XAValue *object = objectID ? target.pbx_dictForID(*objectID) : nullptr;
+    const std::string *path = object ? object->stringForKey("path") : nullptr;
+    return path ? xa_lastPathComponent(*path) : std::string();
+}
+
+// The names of the frameworks a target's Frameworks phases link ("Kit.framework").
+std::set<std::string> linkedFrameworkNames(const XAProjectTarget &target) {
+    std::set<std::string> names;
+    for (const auto &phase : target.buildPhases()) {
+        const XAValue *own = phase->phaseType() == XAProjectBuildPhaseTypeFrameworks ? phase->pbx_ownObject() : nullptr;
+        const XAValue *files = own ? own->get("files") : nullptr;
+        const XAValue::Array *ids = files ? files->array() : nullptr;
+        for (std::size_t index = 0; ids && index < ids->size(); ++index) {
+            const std::string *id = (*ids)[index].string();
+            const XAValue *buildFile = id ? target.pbx_dictForID(*id) : nullptr;
+            const std::string name = buildFile ? referencedName(target, buildFile->stringForKey("fileRef")) : "";
+            if (xa_pathExtension(name) == "framework") {
+                names.insert(name);
+            }
+        }
+    }
+    return names;
+}
+
+std::string productName(const XAProjectTarget &target) {
+    const XAValue *own = target.pbx_ownObject();
+    return own ? referencedName(target, own->stringForKey("productReference")) : std::string();
+}
+
+// The projects whose framework targets the targets of `order` may use: their own, the projects they reference and
+// those of the workspace, each once.
+std::vector<std::shared_ptr<const XAStandInProject>>
+candidateProjects(const std::vector<XABuildOrderTarget> &order, const std::vector<std::string> &workspaceProjects,
+                  XAStandInProjectSet &projects) {
+    std::vector<std::string> paths = workspaceProjects;
+    for (const XABuildOrderTarget &entry : order) {
+        paths.push_back(entry.project->xcodeprojPath());
+        if (auto data = entry.target->projectData()) {
+            for (const auto &[id, file] : data->fileReferenceObjects) {
+                if (file->pathOnDisk() && xa_pathExtension(*file->pathOnDisk()) == "xcodeproj") {
+                    paths.push_back(*file->pathOnDisk());
+                }
+            }
+        }
+    }
+    std::vector<std::shared_ptr<const XAStandInProject>> found;
+    for (const std::string &path : paths) {
+        std::string ignored;
+        auto project = projects.project(path, &ignored);
+        if (project && std::find(found.begin(), found.end(), project) == found.end()) {
+            found.push_back(std::move(project));
+        }
+    }
+    return found;
+}
+
 } // namespace
+
+std::vector<XABuildOrderTarget> XAImplicitFrameworkDependencies(const std::vector<XABuildOrderTarget> &order,
+                                                                const std::vector<std::string> &workspaceProjectPaths,
+                                                                XAStandInProjectSet &projects) {
+    std::set<std::string> linked;
+    std::set<TargetKey> known;
+    for (const XABuildOrderTarget &entry : order) {
+        linked.merge(linkedFrameworkNames(*entry.target));
+        known.insert(keyOf(entry));
+    }
+    std::vector<XABuildOrderTarget> implicit;
+    if (linked.empty()) {
+        return implicit;
+    }
+    for (const auto &project : candidateProjects(order, workspaceProjectPaths, projects)) {
+        for (const auto &target : project->targets()) {
+            XABuildOrderTarget candidate{project, target};
+            if (linked.erase(productName(*target)) && known.insert(keyOf(candidate)).second) {
+                implicit.push_back(std::move(candidate));
+            }
+        }
+    }
+    return implicit;
+}
 
 std::shared_ptr<const XAStandInProject> XAStandInProjectSet::project(const std::string &xcodeprojPath,
                                                                      std::string *errorMessage) {

@@ -69,6 +69,39 @@ bool touch(const std::string &path, std::vector<std::string> &errors) {
     return true;
 }
 
+// A second build replaces the link a first one made (or a copy an older build left).
+bool link(const std::string &target, const std::string &path, std::vector<std::string> &errors) {
+    if (!makeFolder(fs::path(path).parent_path().string(), errors)) {
+        return false;
+    }
+    std::error_code error;
+    if (fs::is_symlink(path, error) || fs::exists(path, error)) {
+        fs::remove_all(path, error);
+    }
+    fs::create_symlink(target, path, error);
+    if (error) {
+        errors.push_back("Unable to link '" + path + "' to '" + target + "': " + error.message());
+        return false;
+    }
+    return true;
+}
+
+bool writeFile(const std::string &path, const std::string &text, std::vector<std::string> &errors) {
+    if (!makeFolder(fs::path(path).parent_path().string(), errors)) {
+        return false;
+    }
+    std::error_code error;
+    if (fs::is_symlink(path, error)) {
+        fs::remove(path, error);
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!(file << text)) {
+        errors.push_back("Unable to write the file '" + path + "'.");
+        return false;
+    }
+    return true;
+}
+
 bool carryOut(const XAStandInBuildStep &step, std::vector<std::string> &errors) {
     switch (step.effect) {
     case XAProductEffect::None:
@@ -81,19 +114,29 @@ bool carryOut(const XAStandInBuildStep &step, std::vector<std::string> &errors) 
         return makeFolder(step.destination, errors);
     case XAProductEffect::Touch:
         return touch(step.destination, errors);
+    case XAProductEffect::Link:
+        return link(step.source, step.destination, errors);
     }
     return true;
 }
 
 } // namespace
 
-bool XALayOutTargetProducts(const XAStandInTargetBuild &build, std::vector<std::string> &errors) {
+bool XALayOutTargetProducts(const XAStandInTargetBuild &build, bool dryRun, std::vector<std::string> &errors) {
     bool succeeded = true;
-    for (const std::string &folder : build.productFolders) {
+    for (const std::string &folder : dryRun ? std::vector<std::string>() : build.productFolders) {
         succeeded = makeFolder(folder, errors) && succeeded;
     }
     for (const XAStandInBuildStep &step : build.steps) {
-        succeeded = carryOut(step, errors) && succeeded;
+        if (!dryRun || step.effect == XAProductEffect::Link) {
+            succeeded = carryOut(step, errors) && succeeded;
+        }
+    }
+    for (const auto &[path, target] : build.frameworkLinks) {
+        succeeded = link(target, path, errors) && succeeded;
+    }
+    if (build.moduleMap) {
+        succeeded = writeFile(build.moduleMap->first, build.moduleMap->second, errors) && succeeded;
     }
     return succeeded;
 }

@@ -107,6 +107,8 @@ public:
                 break;
             }
         }
+        planFrameworkModule();
+        planVersionLinks();
         if (isBundle()) {
             XAStandInBuildStep &step = addStep({"Touch", productPath()}, {"/usr/bin/touch", "-c", productPath()});
             step.effect = XAProductEffect::Touch;
@@ -257,9 +259,63 @@ private:
                 addStep({"CpHeader", destination, *source},
                         {"builtin-copy", "-exclude", ".DS_Store", "-exclude", "CVS", "-exclude", ".svn", "-exclude",
                          ".git", "-exclude", ".hg", "-resolve-src-symlinks", *source, folder});
-            step.effect = XAProductEffect::Copy;
+            step.effect = isFramework() ? XAProductEffect::Link : XAProductEffect::Copy;
             step.source = *source;
             step.destination = destination;
+            frameworkFolders_.insert(folder);
+            if (header.visibility == XAHeaderVisibility::Public) {
+                publicHeaderNames_.insert(xa_lastPathComponent(*source));
+            }
+        }
+    }
+
+    bool isFramework() const { return !build_.aggregate && setting("WRAPPER_EXTENSION") == "framework"; }
+
+    // The module map of a framework that defines a module: its own MODULEMAP_FILE, else the one Xcode writes over the
+    // umbrella header, which only exists when the public headers hold <PRODUCT_NAME>.h.
+    void planFrameworkModule() {
+        const std::string ownModuleMap = setting("MODULEMAP_FILE");
+        if (!isFramework() || (setting("DEFINES_MODULE") != "YES" && ownModuleMap.empty())) {
+            return;
+        }
+        const std::string folder = setting("TARGET_BUILD_DIR") + "/" + setting("MODULES_FOLDER_PATH");
+        const std::string path = folder + "/module.modulemap";
+        const std::string umbrella = setting("PRODUCT_NAME") + ".h";
+        if (!ownModuleMap.empty()) {
+            const std::string source = absolutePath(ownModuleMap);
+            if (!inputExists(source)) {
+                return;
+            }
+            build_.frameworkLinks.emplace_back(path, source);
+        } else if (publicHeaderNames_.contains(umbrella)) {
+            build_.moduleMap.emplace(path, "framework module " + setting("PRODUCT_MODULE_NAME") +
+                                               " {\n  umbrella header \"" + umbrella +
+                                               "\"\n\n  export *\n  module * { export * }\n}\n");
+        } else {
+            return;
+        }
+        frameworkFolders_.insert(folder);
+    }
+
+    // A versioned framework (macOS) shows its current version's folders at its top level, where the compiler looks
+    // for <Name/Header.h>.
+    void planVersionLinks() {
+        const std::string wrapper = setting("WRAPPER_NAME");
+        const std::string version = setting("FRAMEWORK_VERSION");
+        if (!isFramework() || version.empty() || setting("CONTENTS_FOLDER_PATH") == wrapper) {
+            return;
+        }
+        const std::string top = setting("TARGET_BUILD_DIR") + "/" + wrapper;
+        const std::string current = top + "/Versions/" + version + "/";
+        bool linked = false;
+        for (const char *folder : {"Headers", "PrivateHeaders", "Modules"}) {
+            if (frameworkFolders_.contains(current + folder)) {
+                build_.frameworkLinks.emplace_back(top + "/" + folder, std::string("Versions/Current/") + folder);
+                linked = true;
+            }
+        }
+        if (linked) {
+            build_.frameworkLinks.emplace_back(top + "/Versions/Current", version);
         }
     }
 
@@ -310,10 +366,23 @@ private:
         if (!prefixHeaderToPrecompile_) {
             const std::string prefix = setting("GCC_PREFIX_HEADER");
             const bool precompiled = !prefix.empty() && setting("GCC_PRECOMPILE_PREFIX_HEADER") == "YES";
-            const std::string path = precompiled ? absolutePath(prefix) : std::string();
+            const std::string path = precompiled ? prefixHeaderPath() : std::string();
             prefixHeaderToPrecompile_ = precompiled && inputExists(path) ? path : std::string();
         }
         return *prefixHeaderToPrecompile_;
+    }
+
+    // GCC_PREFIX_HEADER as a path. A system header named by its absolute path (/System/Library/Frameworks/...) is the
+    // SDK's, as on a Mac whose /System holds the same headers.
+    std::string prefixHeaderPath() {
+        const std::string path = absolutePath(setting("GCC_PREFIX_HEADER"));
+        const std::string sdk = setting("SDKROOT");
+        std::error_code error;
+        if (!sdk.empty() && (path.starts_with("/System/") || path.starts_with("/usr/")) &&
+            !std::filesystem::exists(path, error) && std::filesystem::exists(sdk + path, error)) {
+            return sdk + path;
+        }
+        return path;
     }
 
     static void appendOutputArguments(std::vector<std::string> &command, const std::string &source,
@@ -381,8 +450,8 @@ private:
         command.insert(command.end(), arguments.begin(), arguments.end());
         if (header) {
             command.insert(command.end(), {"-include", header->includePath});
-        } else if (const std::string prefix = setting("GCC_PREFIX_HEADER"); !prefix.empty()) {
-            command.insert(command.end(), {"-include", absolutePath(prefix)});
+        } else if (!setting("GCC_PREFIX_HEADER").empty()) {
+            command.insert(command.end(), {"-include", prefixHeaderPath()});
         }
         command.insert(command.end(), flags.begin(), flags.end());
         const std::string object = objectStem + ".o";
@@ -532,7 +601,9 @@ private:
     std::optional<XABuildSettingsResolver> expander_;
     std::map<std::pair<XASourceLanguage, std::vector<std::string>>, XAPrecompiledHeader> precompiledHeaders_;
     std::optional<std::string> prefixHeaderToPrecompile_;
-    std::set<std::string> scriptOutputs_; // what the target's script phases write, as absolute paths
+    std::set<std::string> scriptOutputs_;     // what the target's script phases write, as absolute paths
+    std::set<std::string> publicHeaderNames_; // the names of a framework's public headers
+    std::set<std::string> frameworkFolders_;  // the folders of a framework that its headers or module map go to
 };
 
 } // namespace

@@ -6,7 +6,10 @@
 // - "Create product structure" (a block the log's readers skip) for a bundle;
 // - ProcessInfoPlistFile <bundle Info.plist> <INFOPLIST_FILE>, for a bundle with an Info.plist;
 // - for each Headers phase: CpHeader <destination> <header> for every public and private header, into the product's
-//   PUBLIC_HEADERS_FOLDER_PATH and PRIVATE_HEADERS_FOLDER_PATH (a framework's Headers and PrivateHeaders);
+//   PUBLIC_HEADERS_FOLDER_PATH and PRIVATE_HEADERS_FOLDER_PATH (a framework's Headers and PrivateHeaders), laid out as
+//   links to the project's files; a framework that defines a module (DEFINES_MODULE, or a MODULEMAP_FILE of its own)
+//   gets Modules/module.modulemap: the given file, else `framework module <PRODUCT_MODULE_NAME>` over the umbrella
+//   header <PRODUCT_NAME>.h when that is among the public headers;
 // - for each Sources phase: ProcessPCH (ProcessPCH++ for C++) <output> <prefix header> once per language and set of
 //   per-file COMPILER_FLAGS of the phase's files (compiled with those flags too, each at a path of its own) when
 //   GCC_PREFIX_HEADER is set and GCC_PRECOMPILE_PREFIX_HEADER is YES, before the first file it serves; then
@@ -29,6 +32,7 @@
 #include "platform/devtools/XATargetBuildSettings.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,6 +47,7 @@ enum class XAProductEffect {
     PlaceholderFile,   // an empty file at `destination` where a compiled file would be
     PlaceholderFolder, // an empty folder at `destination` where a compiled folder would be
     Touch,             // the bundle at `destination` is touched
+    Link,              // a symbolic link at `destination` to `source`, replacing whatever stood there
 };
 
 struct XAStandInBuildStep {
@@ -62,6 +67,11 @@ struct XAStandInTargetBuild {
     bool aggregate = false;
     std::vector<std::string> productFolders; // the folders "Create product structure" makes, outermost first
     std::vector<XAStandInBuildStep> steps;
+    // What the framework's users compile against, laid out by every build, dry runs too (the checker parses the
+    // dependent targets as if their build had run): the links to the public and private headers (the CpHeader steps'
+    // Link effects), the links of a versioned bundle's top level (path, target) and the module map (path, text).
+    std::vector<std::pair<std::string, std::string>> frameworkLinks;
+    std::optional<std::pair<std::string, std::string>> moduleMap;
     std::vector<std::string> warnings;
     std::string projectFolder;
     // Where the target's SDK completion lives (XAXcodebuildSDKCompletion.h): a folder of its temporary files.

@@ -358,3 +358,17 @@ TEST(XACLIUnbuiltInputsTest, SelfReferencingXcconfigAndHeaderNamesOfAnotherCaseP
     EXPECT_THAT(standardError(results), testing::HasSubstr("File DONE #0/1 (0 remaining): Kit/Kit.m"));
     EXPECT_THAT(standardError(results), testing::Not(testing::HasSubstr("COMPILER ERROR")));
 }
+
+// An app of a workspace imports the framework of another project of it, which it links without depending on it:
+// `#import <Kit/Kit.h>`, the framework's private header and `@import Kit;` resolve in the products the dry run lays
+// out, and the prefix header named by its absolute system path is the SDK's, so both files parse.
+TEST(XACLIFrameworkProductsTest, AnAppParsesAgainstTheFrameworkOfItsWorkspace) {
+    XACLICheckedFixture fixture("ModuleFramework", "App");
+    const XATaskResults results =
+        fixture.check({"--workspace", fixture.projectFolder() + "/ModuleFramework.xcworkspace", "--scheme", "App",
+                       "--target", "App", "-o", "json"});
+    EXPECT_NE(results.exitStatus, 2) << standardError(results);
+    EXPECT_THAT(standardError(results), testing::HasSubstr("/2 (2 remaining): App/AppDelegate.m"));
+    EXPECT_THAT(standardError(results), testing::HasSubstr("/2 (2 remaining): App/main.m"));
+    EXPECT_THAT(standardError(results), testing::Not(testing::HasSubstr("COMPILER ERROR")));
+}

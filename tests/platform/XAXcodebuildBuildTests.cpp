@@ -382,9 +382,11 @@ TEST(XcodebuildBuildLogTest, PrefixHeaderIsPrecompiledOncePerSetOfFileFlags) {
     }
 }
 
-// A framework's public and private headers are copied into its Headers and PrivateHeaders folders, each with a step
-// in the log; project headers stay where they are. Only a full build copies.
-TEST(XcodebuildBuildLogTest, FrameworkHeadersAreCopiedIntoTheProduct) {
+// A framework's public and private headers are laid out in its Headers and PrivateHeaders folders as links to the
+// project's files, each with a step in the log, by full builds and dry runs alike (the checker parses the framework's
+// users after a dry run); project headers stay where they are. A framework that defines a module gets the module map
+// Xcode writes over its umbrella header.
+TEST(XcodebuildBuildLogTest, FrameworkHeadersAreLinkedIntoTheProduct) {
     const std::string folder = sourceFolder("tests/fixtures/projects/FrameworkApp");
     for (const bool dryRun : {true, false}) {
         SCOPED_TRACE(dryRun ? "dry run" : "full build");
@@ -405,9 +407,15 @@ TEST(XcodebuildBuildLogTest, FrameworkHeadersAreCopiedIntoTheProduct) {
         EXPECT_EQ(copies, expected);
         EXPECT_TRUE(stepsNamed(run.stepsOf("FrameworkApp", "App"), "CpHeader").empty());
         for (const auto &[destination, source] : expected) {
-            EXPECT_EQ(fs::is_regular_file(destination), !dryRun) << destination;
+            EXPECT_TRUE(fs::is_symlink(destination)) << destination;
+            EXPECT_EQ(fs::read_symlink(destination).string(), source);
         }
         EXPECT_FALSE(fs::exists(framework + "/Headers/KitProject.h"));
+        std::ifstream moduleMap(framework + "/Modules/module.modulemap");
+        std::stringstream text;
+        text << moduleMap.rdbuf();
+        EXPECT_EQ(text.str(),
+                  "framework module Kit {\n  umbrella header \"Kit.h\"\n\n  export *\n  module * { export * }\n}\n");
     }
 }
 
@@ -638,6 +646,53 @@ TEST(XcodebuildSchemeBuildTest, SchemeBuildsItsEntriesForRunningAfterTheirDepend
         EXPECT_EQ(stepsNamed(run.stepsOf("iOSApp", "iOSAppTests"), "CompileC").size(), 1u);
         EXPECT_NE(run.output.standardError.find("Missing.xcodeproj"), std::string::npos) << run.output.standardError;
     }
+}
+
+// The app links the framework of another project of its workspace without depending on it: the framework is built
+// first, as Xcode finds implicit dependencies, and its versioned bundle shows Headers, PrivateHeaders and Modules at
+// its top level under the products folder that the app's compile lines search. Without the workspace, the framework
+// is unknown. The app's prefix header, named by its absolute system path, is the SDK's. A second build replaces the
+// links a first one made.
+TEST(XcodebuildSchemeBuildTest, FrameworksOfTheWorkspaceAreBuiltBeforeTheTargetsThatLinkThem) {
+    const std::string folder = sourceFolder("tests/fixtures/projects/ModuleFramework");
+    XABuildSettingsRequest request;
+    request.workspacePath = folder + "/ModuleFramework.xcworkspace";
+    request.schemeName = "App";
+    request.dryRun = true;
+    ProductsFolder products;
+    const std::string framework = products.symroot() + "/Debug/Kit.framework";
+    fs::create_directories(framework + "/Versions/A/Headers");
+    std::ofstream(framework + "/Versions/A/Headers/Kit.h") << "stale";
+    BuildRun run = runBuild(request, products, folder);
+    ASSERT_EQ(run.output.status, 0) << run.output.standardError;
+    EXPECT_EQ(run.banners,
+              (std::vector<std::string>{"=== BUILD TARGET Kit OF PROJECT Kit WITH CONFIGURATION Debug ===",
+                                        "=== BUILD TARGET App OF PROJECT App WITH CONFIGURATION Debug ==="}));
+    const std::vector<std::pair<std::string, std::string>> links = {
+        {"/Headers/Kit.h", folder + "/Kit/Kit/Kit.h"},
+        {"/Headers/KitShelf.h", folder + "/Kit/Kit/KitShelf.h"},
+        {"/PrivateHeaders/KitShelfPrivate.h", folder + "/Kit/Kit/KitShelfPrivate.h"}};
+    for (const auto &[inside, source] : links) {
+        EXPECT_TRUE(fs::is_symlink(framework + "/Versions/A" + inside)) << inside;
+        EXPECT_EQ(fs::canonical(framework + inside).string(), source);
+    }
+    EXPECT_TRUE(fs::is_regular_file(framework + "/Modules/module.modulemap"));
+    const std::string sdkPrefix = sdkPath("MacOSX") + "/System/Library/Frameworks/AppKit.framework/Headers/AppKit.h";
+    const std::vector<XABuildStep> &appSteps = run.stepsOf("App", "App");
+    ASSERT_EQ(stepsNamed(appSteps, "ProcessPCH").size(), 1u);
+    EXPECT_EQ(stepsNamed(appSteps, "ProcessPCH").front()->inputPath(), sdkPrefix);
+    for (const XABuildStep *compile : stepsNamed(appSteps, "CompileC")) {
+        const std::vector<std::string> line = toolLine(*compile, "clang");
+        EXPECT_TRUE(containsSequence(line, {"-I" + products.symroot() + "/Debug/include"})) << joined(line);
+        EXPECT_TRUE(containsSequence(line, {"-F" + products.symroot() + "/Debug"})) << joined(line);
+    }
+
+    XABuildSettingsRequest alone = projectRequest(folder + "/App.xcodeproj", {"App"}, "Debug");
+    ProductsFolder aloneProducts;
+    BuildRun aloneRun = runBuild(alone, aloneProducts, folder);
+    ASSERT_EQ(aloneRun.output.status, 0) << aloneRun.output.standardError;
+    EXPECT_EQ(aloneRun.banners,
+              (std::vector<std::string>{"=== BUILD TARGET App OF PROJECT App WITH CONFIGURATION Debug ==="}));
 }
 
 TEST(XcodebuildListTest, WorkspaceListsSharedSchemesThenTheUsersOwn) {
