@@ -290,8 +290,8 @@ static OSStatus TDHotKeyPressed(EventHandlerCallRef call, EventRef event, void *
 }
 
 EventHotKeyRef TDRegister(void) {
-    EventTypeSpec spec = {kEventClassKeyboard, kEventHotKeyPressed};
-    InstallApplicationEventHandler(&TDHotKeyPressed, 1, &spec, NULL, NULL);
+    EventTypeSpec hotKeyPressed = {kEventClassKeyboard, kEventHotKeyPressed};
+    InstallApplicationEventHandler(&TDHotKeyPressed, 1, &hotKeyPressed, NULL, NULL);
     EventHotKeyRef hotKey = NULL;
     EventHotKeyID identifier = {'tdhk', 1};
     RegisterEventHotKey(kVK_ANSI_A, cmdKey | optionKey, identifier, GetApplicationEventTarget(), 0, &hotKey);
