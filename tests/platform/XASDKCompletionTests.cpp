@@ -123,7 +123,8 @@ TEST(SDKCompletionTest, EachKindOfUseGivesADeclarationThatMakesTheFileParse) {
          "void f(NSWindow *w) { w.fancyTitle = @\"t\"; NSString *t = w.fancyTitle; (void)t; }",
          "- (void)setFancyTitle:(id)a0;"},
         {"an unknown constant is an extern constant of the type its use needs",
-         "NSString *f(void) { return NSFancyChangedNotification; }", "extern NSString *const NSFancyChangedNotification;"},
+         "NSString *f(void) { return NSFancyChangedNotification; }",
+         "extern NSString *const NSFancyChangedNotification;"},
         {"an unknown enumeration constant is an integer constant",
          "int f(NSInteger s) { switch (s) { case NSFancyStyleA: return 1; case NSFancyStyleB: return 2; } return 0; }",
          "NSFancyStyleB = "},
@@ -154,8 +155,8 @@ TEST(SDKCompletionTest, MissingProjectFilesAndDependenciesStayErrors) {
                                               "#import \"Pods/Fancy/Fancy.h\""};
     for (const std::string &import : imports) {
         SCOPED_TRACE(import);
-        CompletedTarget target(
-            {{"File.m", "#import <Cocoa/Cocoa.h>\n" + import + "\nvoid f(void) { NSFancyGadget *g = nil; (void)g; }\n"}});
+        CompletedTarget target({{"File.m", "#import <Cocoa/Cocoa.h>\n" + import +
+                                               "\nvoid f(void) { NSFancyGadget *g = nil; (void)g; }\n"}});
         EXPECT_FALSE(target.completes("File.m"));
         EXPECT_TRUE(target.outcome().arguments.empty());
         EXPECT_EQ(target.record()["filesBlocked"], 1);
@@ -219,12 +220,14 @@ public:
     std::string path(const std::string &relative) const { return folder_.path() + "/" + relative; }
     std::string objroot() const { return products_.path() + "/Tessary-ObjRoot"; }
 
-    XAToolOutput dryRun() const {
+    XAToolOutput dryRun() const { return build(true); }
+
+    XAToolOutput build(bool dryRun) const {
         XABuildSettingsRequest request;
         request.projectPath = path("MacApp.xcodeproj");
         request.targetNames = {"MacApp"};
         request.configuration = "Debug";
-        request.dryRun = true;
+        request.dryRun = dryRun;
         request.commandLineSettings = {{"SYMROOT", products_.path()}, {"OBJROOT", objroot()}};
         return XARunXcodebuildBuild(request, developerDir(), folder_.path());
     }
@@ -244,6 +247,20 @@ private:
     TemporaryFolder products_;
 };
 
+// Whether the compile lines of a build's log include the completion header `header`: of main.m, and of any other file.
+std::map<std::string, bool> completedCompileLines(const ProjectCopy &project, const std::string &log,
+                                                  const std::string &header) {
+    std::istringstream lines(log);
+    std::map<std::string, bool> completedLines;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("-c " + project.path("MacApp/")) != std::string::npos) {
+            const bool completed = line.find("-include " + header) != std::string::npos;
+            completedLines[line.find("main.m") != std::string::npos ? "main.m" : "other"] |= completed;
+        }
+    }
+    return completedLines;
+}
+
 TEST(SDKCompletionBuildTest, DryRunCompletesOnlyFilesThatNeedItAndAnUnchangedProjectIsNotCompletedAgain) {
     ProjectCopy project;
     std::ofstream(project.path("MacApp/main.m"), std::ios::app) << "\nvoid fancy(NSView *v) { [v fancyPoke]; }\n";
@@ -252,14 +269,7 @@ TEST(SDKCompletionBuildTest, DryRunCompletesOnlyFilesThatNeedItAndAnUnchangedPro
     const std::vector<fs::path> records = project.records();
     ASSERT_EQ(records.size(), 1u);
     const std::string header = (records.front().parent_path() / "SDKCompletion.h").string();
-    std::istringstream lines(first.standardOutput);
-    std::map<std::string, bool> completedLines;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.find("-c " + project.path("MacApp/")) != std::string::npos) {
-            const bool completed = line.find("-include " + header) != std::string::npos;
-            completedLines[line.find("main.m") != std::string::npos ? "main.m" : "other"] |= completed;
-        }
-    }
+    std::map<std::string, bool> completedLines = completedCompileLines(project, first.standardOutput, header);
     EXPECT_TRUE(completedLines["main.m"]);
     EXPECT_FALSE(completedLines["other"]);
 
@@ -267,6 +277,20 @@ TEST(SDKCompletionBuildTest, DryRunCompletesOnlyFilesThatNeedItAndAnUnchangedPro
     const XAToolOutput second = project.dryRun();
     EXPECT_EQ(second.standardOutput, first.standardOutput);
     EXPECT_EQ(fs::last_write_time(records.front()), written) << "the second dry run completed again";
+}
+
+// The checker asks for a full build when a project holds Swift code: its log's compile lines are completed alike.
+TEST(SDKCompletionBuildTest, AFullBuildCompletesAsADryRunDoes) {
+    ProjectCopy project;
+    std::ofstream(project.path("MacApp/main.m"), std::ios::app) << "\nvoid fancy(NSView *v) { [v fancyPoke]; }\n";
+    const XAToolOutput output = project.build(false);
+    ASSERT_EQ(output.status, 0) << output.standardError;
+    const std::vector<fs::path> records = project.records();
+    ASSERT_EQ(records.size(), 1u);
+    const std::string header = (records.front().parent_path() / "SDKCompletion.h").string();
+    std::map<std::string, bool> completedLines = completedCompileLines(project, output.standardOutput, header);
+    EXPECT_TRUE(completedLines["main.m"]);
+    EXPECT_FALSE(completedLines["other"]);
 }
 
 TEST(SDKCompletionBuildTest, DryRunWithoutAnIntermediatesFolderCompletesNothing) {
