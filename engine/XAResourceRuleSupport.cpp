@@ -88,6 +88,27 @@ icu::UnicodeString withoutInnerWhitespace(const icu::UnicodeString &text) {
     return result.append(text, end, text.length() - end);
 }
 
+// What a border means in the language of the locale, as a text to compare.
+std::string borderPunctuationMeaning(const std::string &border, const std::string &localeIdentifier) {
+    icu::UnicodeString form = icu::UnicodeString::fromUTF8(
+        xa_stringByApplyingTransform(border, "Fullwidth-Halfwidth", false).value_or(border));
+    for (const auto &[character, meaning] : kPunctuationOfOtherScripts) {
+        form.findAndReplace(icu::UnicodeString(character), icu::UnicodeString(meaning));
+    }
+    if (xa_languageCode(xa_localeWithLocaleIdentifier(localeIdentifier)) == "el") {
+        form.findAndReplace(icu::UnicodeString(u';'), icu::UnicodeString(u'?')); // the Greek question mark
+    }
+    form = withoutInnerWhitespace(form);
+    form.foldCase();
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
+    if (U_SUCCESS(status)) {
+        form = nfc->normalize(form, status);
+    }
+    std::string meaning;
+    return form.toUTF8String(meaning);
+}
+
 } // namespace
 
 const std::vector<std::string> &resourceNameVariants() {
@@ -167,30 +188,9 @@ std::pair<std::string, std::string> XATranslationBorderPunctuation(const std::st
     return {xa_trimmedFromEnd(translation.substr(0, prefixEnd)), xa_trimmedFromStart(translation.substr(suffixStart))};
 }
 
-std::string XABorderPunctuationMeaning(const std::string &border, const std::string &localeIdentifier) {
-    icu::UnicodeString form = icu::UnicodeString::fromUTF8(
-        xa_stringByApplyingTransform(border, "Fullwidth-Halfwidth", false).value_or(border));
-    for (const auto &[character, meaning] : kPunctuationOfOtherScripts) {
-        form.findAndReplace(icu::UnicodeString(character), icu::UnicodeString(meaning));
-    }
-    if (xa_languageCode(xa_localeWithLocaleIdentifier(localeIdentifier)) == "el") {
-        form.findAndReplace(icu::UnicodeString(u';'), icu::UnicodeString(u'?')); // the Greek question mark
-    }
-    form = withoutInnerWhitespace(form);
-    form.foldCase();
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
-    if (U_SUCCESS(status)) {
-        form = nfc->normalize(form, status);
-    }
-    std::string meaning;
-    return form.toUTF8String(meaning);
-}
-
 bool XABorderPunctuationEquals(const std::string &border, const std::string &localeIdentifier, const std::string &other,
                                const std::string &otherLocaleIdentifier) {
-    return XABorderPunctuationMeaning(border, localeIdentifier) ==
-           XABorderPunctuationMeaning(other, otherLocaleIdentifier);
+    return borderPunctuationMeaning(border, localeIdentifier) == borderPunctuationMeaning(other, otherLocaleIdentifier);
 }
 
 XAResourcesByBaseNameAndDeviceTypeMap XAResourcesByBaseNameAndDeviceType(const XAProjectTarget &target) {

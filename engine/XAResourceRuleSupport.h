@@ -66,12 +66,10 @@ std::string XATranslationRegionName(const XAProjectFile &file);
 // sides ("  ¿Qué?" gives "  ¿" and "?"; "Hello " gives "" and "").
 std::pair<std::string, std::string> XATranslationBorderPunctuation(const std::string &translation,
                                                                    const std::string &punctuationChars);
-// What a border means in the translation's language, as a text to compare: full-width forms and the ideographic full
+// Whether two borders of translations in the given locales mean the same: full-width forms and the ideographic full
 // stop and comma are their Latin marks, in Greek ";" (U+037E or U+003B) is the question mark, white space between two
-// marks is dropped (French "… ?" is "…?"), and case and composition do not count. White space at the outer ends
-// stays, so "." and ". " differ.
-std::string XABorderPunctuationMeaning(const std::string &border, const std::string &localeIdentifier);
-// Two borders of translations in the given locales are equal when they mean the same.
+// marks does not count (French "… ?" is "…?"), nor do case and composition. White space at the outer ends counts, so
+// "." and ". " differ.
 bool XABorderPunctuationEquals(const std::string &border, const std::string &localeIdentifier, const std::string &other,
                                const std::string &otherLocaleIdentifier);
 

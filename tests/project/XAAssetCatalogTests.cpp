@@ -79,8 +79,10 @@ TEST(XAAssetCatalogSetImage, ValueConversions) {
     }
     const XAValue iPad("iPad");
     const XAValue watch("watch");
+    const XAValue unknown("toaster");
     EXPECT_EQ(XAAssetCatalogSetImage::idiomFromString(&iPad), XAAssetCatalogImageIdiomIPad);
-    EXPECT_EQ(XAAssetCatalogSetImage::idiomFromString(&watch), XAAssetCatalogImageIdiomUnspecified);
+    EXPECT_EQ(XAAssetCatalogSetImage::idiomFromString(&watch), XAAssetCatalogImageIdiomWatch);
+    EXPECT_EQ(XAAssetCatalogSetImage::idiomFromString(&unknown), XAAssetCatalogImageIdiomUnspecified);
     EXPECT_EQ(XAAssetCatalogSetImage::idiomFromString(nullptr), XAAssetCatalogImageIdiomUnspecified);
 }
 
