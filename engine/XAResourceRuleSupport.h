@@ -62,8 +62,8 @@ std::string XATranslationRegionName(const XAProjectFile &file);
 
 // The border punctuation at the start and at the end of a translation: the longest runs of the punctuation
 // characters (with their full-width forms and the marks of other scripts that mean one of them: "。", "、" and the
-// Greek question mark) and white space at either end, without the white space on their inner
-// sides ("  ¿Qué?" gives "  ¿" and "?"; "Hello " gives "" and "").
+// Greek question mark) and white space at either end, without the white space on their inner sides ("  ¿Qué?" gives
+// "  ¿" and "?"; "Hello " gives "" and "").
 std::pair<std::string, std::string> XATranslationBorderPunctuation(const std::string &translation,
                                                                    const std::string &punctuationChars);
 // Whether two borders of translations in the given locales mean the same: full-width forms and the ideographic full
