@@ -3,10 +3,10 @@
 #include "app/controls/XAButtonCell.h"
 #include "app/controls/XAViewExtensions.h"
 #include "app/controls/XAViewLayout.h"
+#include "app/diagnostics/XAWebBridge.h"
 #include "core/XALog.h"
 #include "core/XAUserFolders.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPainter>
@@ -29,11 +29,9 @@ QJsonArray jsonArray(const std::vector<std::string> &strings) {
     return array;
 }
 
-// Qt's channel script, then "tessaryNativeApp": calls made before the channel is ready wait for it.
+// The channel's client script, then "tessaryNativeApp": calls made before the channel is ready wait for it.
 QString channelBootstrapScript() {
-    QFile channelScript(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
-    channelScript.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(channelScript.readAll()) + QStringLiteral(R"JS(
+    return XAWebChannelClientScript() + QStringLiteral(R"JS(
 (function () {
     var queued = [];
     window.tessaryNativeApp = {

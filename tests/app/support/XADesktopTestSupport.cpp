@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMutex>
 #include <QPainter>
 #include <QPixmap>
 #include <QTest>
@@ -153,6 +154,48 @@ QString XASaveWindowScreenshot(QWidget *window, const QString &name) {
     painter.end();
     picture.save(path, "PNG");
     return path;
+}
+
+namespace {
+
+// Messages reach the handler on the threads that log them.
+QMutex scriptConsoleMutex;
+QStringList scriptConsoleMessages;
+bool scriptConsoleRecording = false;
+QtMessageHandler handlerBeforeScriptConsoleRecorder = nullptr;
+
+} // namespace
+
+XAScriptConsoleRecorder::XAScriptConsoleRecorder() {
+    {
+        const QMutexLocker lock(&scriptConsoleMutex);
+        scriptConsoleMessages.clear();
+        scriptConsoleRecording = true;
+    }
+    handlerBeforeScriptConsoleRecorder = qInstallMessageHandler(&XAScriptConsoleRecorder::handleMessage);
+}
+
+XAScriptConsoleRecorder::~XAScriptConsoleRecorder() {
+    qInstallMessageHandler(handlerBeforeScriptConsoleRecorder);
+    const QMutexLocker lock(&scriptConsoleMutex);
+    scriptConsoleRecording = false;
+}
+
+QString XAScriptConsoleRecorder::messages() const {
+    const QMutexLocker lock(&scriptConsoleMutex);
+    return scriptConsoleMessages.join(QLatin1Char('\n'));
+}
+
+void XAScriptConsoleRecorder::handleMessage(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    {
+        const QMutexLocker lock(&scriptConsoleMutex);
+        if (scriptConsoleRecording && context.category && qstrcmp(context.category, "js") == 0) {
+            scriptConsoleMessages.append(
+                QStringLiteral("%1:%2: %3").arg(QString::fromUtf8(context.file)).arg(context.line).arg(message));
+        }
+    }
+    // Qt hands back its default handler when no other was installed.
+    handlerBeforeScriptConsoleRecorder(type, context, message);
 }
 
 bool XAWaitFor(const std::function<bool()> &condition, int timeoutMilliseconds) {

@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QObject>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -152,6 +153,21 @@ protected:
 
 private:
     QEvent::Type type_;
+};
+
+// Records what the scripts of web pages write to their console (the engine logs it under the category "js") for as
+// long as it lives; other messages go on to the handler that was in place.
+class XAScriptConsoleRecorder {
+public:
+    XAScriptConsoleRecorder();
+    ~XAScriptConsoleRecorder();
+    XAScriptConsoleRecorder(const XAScriptConsoleRecorder &) = delete;
+    XAScriptConsoleRecorder &operator=(const XAScriptConsoleRecorder &) = delete;
+    // The messages so far, one a line, each with its source and line.
+    QString messages() const;
+
+private:
+    static void handleMessage(QtMsgType type, const QMessageLogContext &context, const QString &message);
 };
 
 // The contrast ratio of two colours by their relative luminance: 1 for equal colours up to 21 for black on white.
