@@ -4,10 +4,14 @@
 #include "app/integrations/XADesktopDevEnvironment.h"
 #include "core/XAUserDefaults.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMutex>
 #include <QPainter>
 #include <QPixmap>
@@ -196,6 +200,50 @@ void XAScriptConsoleRecorder::handleMessage(QtMsgType type, const QMessageLogCon
     }
     // Qt hands back its default handler when no other was installed.
     handlerBeforeScriptConsoleRecorder(type, context, message);
+}
+
+namespace {
+
+QString describedWidget(const QWidget *widget) {
+    QString text;
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        text = label->text();
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+        text = button->text();
+    } else if (const auto *field = qobject_cast<const QLineEdit *>(widget)) {
+        text = field->text().isEmpty() ? field->placeholderText() : field->text();
+    }
+    return QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(widget->metaObject()->className()), text.left(40));
+}
+
+} // namespace
+
+QStringList XACutWidgets(QWidget *window) {
+    QStringList cut;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window) || widget->isWindow()) {
+            continue;
+        }
+        const QRect shown(widget->mapTo(window, QPoint(0, 0)), widget->size());
+        QWidget *parent = widget->parentWidget();
+        const QRect room =
+            parent == window ? window->rect() : QRect(parent->mapTo(window, QPoint(0, 0)), parent->size());
+        // Views that scroll show only part of their content by design.
+        const bool scrolled = qobject_cast<QAbstractScrollArea *>(parent) ||
+                              (parent->parentWidget() && qobject_cast<QAbstractScrollArea *>(parent->parentWidget()));
+        if (!scrolled && !room.contains(shown)) {
+            cut << QStringLiteral("%1 out of its parent").arg(describedWidget(widget));
+        }
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        if (label && label->wordWrap() && !label->text().isEmpty() &&
+            label->height() < label->heightForWidth(label->width())) {
+            cut << QStringLiteral("%1 %2 pixels high, needs %3")
+                       .arg(describedWidget(widget))
+                       .arg(label->height())
+                       .arg(label->heightForWidth(label->width()));
+        }
+    }
+    return cut;
 }
 
 bool XAWaitFor(const std::function<bool()> &condition, int timeoutMilliseconds) {

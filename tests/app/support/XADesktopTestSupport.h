@@ -173,6 +173,11 @@ private:
 // The contrast ratio of two colours by their relative luminance: 1 for equal colours up to 21 for black on white.
 double XAContrastRatio(const QColor &first, const QColor &second);
 
+// The visible widgets of the window that are cut: those reaching out of the window or out of a parent that clips
+// them, and word-wrapped labels shorter than their text needs at their width. One line each, naming the widget by
+// its class and text.
+QStringList XACutWidgets(QWidget *window);
+
 // Saves the widget's picture as out/screenshots/<name>.png; returns the path.
 QString XASaveScreenshot(QWidget *widget, const QString &name);
 // The same for a window with the windows it owns (hints, pop-ups) drawn over it where they stand.
