@@ -646,6 +646,8 @@ private slots:
         engine_->openSucceeds = false;
         controller_->performAction("openProjectInXcode:");
         QVERIFY(alertShown(QStringLiteral("Xcode could not open the project.")));
+        // The alert tells where the program that opens projects is set.
+        QVERIFY(alerts_->shown().back().alert.message.contains(QStringLiteral("Preferences \u2192 Integrations")));
     }
 
     void theAnnotationHeader_data() {
