@@ -684,6 +684,37 @@ NSString *TDSelectedWord(UITextField *field, UITextView *view) {
     return caret.size.height > 0 && length > 0 ? [field textInRange:word] : nil;
 }
 )"},
+        {"UIKitCollectionControllersAndAccessibilityElements", onIOS(), R"(
+#import <UIKit/UIKit.h>
+
+@interface TDGridController : UICollectionViewController
+@end
+
+@implementation TDGridController
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    self.collectionView.backgroundColor = UIColor.whiteColor;
+}
+@end
+
+@interface TDLinkElement : UIAccessibilityElement
+@property (nonatomic, copy) NSURL *target;
+@end
+
+@implementation TDLinkElement
+@end
+
+void TDExposeLink(UIView *label, NSURL *target) {
+    TDLinkElement *element = [[TDLinkElement alloc] initWithAccessibilityContainer:label];
+    element.target = target;
+    element.accessibilityTraits = UIAccessibilityTraitLink | UIAccessibilityTraitStaticText;
+    element.accessibilityFrame = UIAccessibilityConvertFrameToScreenCoordinates(label.bounds, label);
+    label.accessibilityElements = @[ element ];
+    label.accessibilityLabel = target.absoluteString;
+    const double unbounded = HUGE;
+    UIAccessibilityPostNotification(UIAccessibilityLayoutChangedNotification, unbounded > 0 ? element : nil);
+}
+)"},
         {"UIKitFontsTextAttributesPasteboardAndStatusBar", onIOS(), R"(
 #import <UIKit/UIKit.h>
 

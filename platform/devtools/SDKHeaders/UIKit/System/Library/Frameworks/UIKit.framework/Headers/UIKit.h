@@ -48,6 +48,7 @@
 #import <UIKit/UITableView.h>
 #import <UIKit/UITableViewController.h>
 #import <UIKit/UICollectionView.h>
+#import <UIKit/UICollectionViewController.h>
 #import <UIKit/UIBarItem.h>
 #import <UIKit/UIBarButtonItem.h>
 #import <UIKit/UINavigationBar.h>
