@@ -651,6 +651,38 @@ NSDecimalNumber *TDTotal(NSArray<NSString *> *prices, TDArchiveWatcher *watcher)
     return NSDecimalIsNotANumber(&value) ? [NSDecimalNumber notANumber] : total;
 }
 )"},
+        {"MessageForwardingAtomicsAndBackgroundReads", on("iPhoneOS", "armv7-apple-ios9.0"), R"(
+#import <Foundation/Foundation.h>
+#import <objc/runtime.h>
+#import <objc/message.h>
+#import <libkern/OSAtomic.h>
+
+static volatile uint32_t TDHookFlags = 0;
+
+@interface TDHooker : NSObject
+@end
+
+@implementation TDHooker
+- (BOOL)hookSelector:(SEL)selector ofClass:(Class)cls {
+    Method method = class_getInstanceMethod(cls, selector);
+    IMP previous = class_replaceMethod(cls, selector, _objc_msgForward, method_getTypeEncoding(method));
+    OSAtomicOr32Barrier(1, &TDHookFlags);
+    OSAtomicAnd32Barrier(~2u, &TDHookFlags);
+    return previous == (IMP)_objc_msgForward_stret;
+}
+- (void)follow:(NSFileHandle *)handle describedAt:(NSURL *)url {
+    NSStringEncoding encoding;
+    NSString *description = [NSString stringWithContentsOfURL:url usedEncoding:&encoding error:NULL];
+    [[NSNotificationCenter defaultCenter] addObserverForName:NSFileHandleReadCompletionNotification
+                                                      object:handle
+                                                       queue:nil
+                                                  usingBlock:^(NSNotification *note) {
+                                                      NSLog(@"%@ %@", description, note.userInfo[NSFileHandleNotificationDataItem]);
+                                                  }];
+    [handle readInBackgroundAndNotify];
+}
+@end
+)"},
         {"UIKitTextInputAndItsObjects", onIOS(), R"(
 #import <UIKit/UIKit.h>
 
