@@ -46,15 +46,17 @@ public:
     // Times every rule call and logs a ranking of the rules at the end.
     void setProfiling(bool profiling) { profiling_ = profiling; }
 
-    // Checks the files, in list order as far as the workers allow. Call once per phase object.
+    // Checks the files: with one job in list order, with more the largest first (XAFileCheckingOrder.h), each job
+    // taking the next file when it is done with one. Translation units are disposed of on a thread of their own.
+    // Call once per phase object.
     XACursorRulePhaseResult run(const CompilationInfos &infos, const XAProgressHandler &progress);
 
 private:
     struct RunState;
     // Parses the file, after its start message; no value when the run is cancelled.
     std::optional<XAParsedFile> parseFile(RunState &state, std::size_t index, CXIndex libclangIndex) const;
-    // Runs the rules on the parsed file and keeps its results.
-    void finishFile(RunState &state, std::size_t index, XAParsedFile parsed) const;
+    // Runs the rules on the parsed file and keeps its results; the unit stays in `parsed`.
+    void finishFile(RunState &state, std::size_t index, XAParsedFile &parsed) const;
     void countFileFinished(RunState &state) const;
 
     XACursorRuleDispatch dispatch_;
