@@ -12,7 +12,9 @@
 // stand-in; rules 0 are the default rules of a check, 1 every public rule. BM_CheckOfGivenProject does the same for
 // the project at $TESSARY_BENCH_XCODEPROJ (with $TESSARY_BENCH_TARGET, else the default target), and is skipped
 // without it; with $TESSARY_BENCH_PARSING_FILES_ONLY=YES, the files in which a first check meets compiler errors are
-// excluded from both. BM_CachedCheckPreparation: the preparation's part of a second check of a small project.
+// excluded from both. A check clears the module caches at its start and builds the modules again; with
+// $TESSARY_BENCH_COLD_MODULES=YES the bare parse starts from cleared caches too, instead of reading the modules the
+// check before it built. BM_CachedCheckPreparation: the preparation's part of a second check of a small project.
 //
 // Counters: "files"; "check_ms" and "parse_ms" (medians); "ratio"; "preparation_share" (the preparation's part of the
 // check, from the operation's own dates, as its statistics message says); "peak_rss_mib" (the process's peak resident
@@ -23,6 +25,7 @@
 #include "XAObjectiveCSourceGenerator.h"
 
 #include "codemodel/XABuild.h"
+#include "codemodel/XAModulesCache.h"
 #include "codemodel/XAProjectBuildLogCache.h"
 #include "codemodel/XATranslationUnit.h"
 #include "core/XAParallelFor.h"
@@ -216,8 +219,13 @@ void compareWithBareParse(benchmark::State &state, const std::string &xcodeprojP
         state.SkipWithError(outcome.failure->c_str());
         return;
     }
+    const char *coldModules = std::getenv("TESSARY_BENCH_COLD_MODULES");
+    const bool parseWithColdModules = coldModules && std::string(coldModules) == "YES";
     std::vector<double> checks, parses, ratios, shares;
     for (auto _ : state) {
+        if (parseWithColdModules) {
+            XAClearModuleCaches(nullptr);
+        }
         const double parse = bareParseSeconds(outcome.checkedFiles);
         outcome = check(xcodeprojPath, rules, configuration);
         if (outcome.failure) {
