@@ -167,7 +167,7 @@ XAParsedFile XACursorRuleDispatch::parseFile(CXIndex index, const XACompilationI
     return parsed;
 }
 
-XAFileCheckResult XACursorRuleDispatch::checkParsedFile(XAParsedFile parsed, const XACompilationInfo &compilationInfo,
+XAFileCheckResult XACursorRuleDispatch::checkParsedFile(XAParsedFile &parsed, const XACompilationInfo &compilationInfo,
                                                         const XAProgressHandler &progress,
                                                         XARuleSetProfiler *profiler) const {
     if (!parsed.unit) {
@@ -179,5 +179,6 @@ XAFileCheckResult XACursorRuleDispatch::checkParsedFile(XAParsedFile parsed, con
 XAFileCheckResult XACursorRuleDispatch::checkFile(CXIndex index, const XACompilationInfo &compilationInfo,
                                                   const XAProgressHandler &progress,
                                                   XARuleSetProfiler *profiler) const {
-    return checkParsedFile(parseFile(index, compilationInfo, progress), compilationInfo, progress, profiler);
+    XAParsedFile parsed = parseFile(index, compilationInfo, progress);
+    return checkParsedFile(parsed, compilationInfo, progress, profiler);
 }

@@ -72,10 +72,11 @@ public:
     XAFileCheckResult checkFile(CXIndex index, const XACompilationInfo &compilationInfo,
                                 const XAProgressHandler &progress, XARuleSetProfiler *profiler = nullptr) const;
     // checkFile in two steps, so that the rules can run on another worker than the parse: the parse with its
-    // reports, and then the rules on a file that parsed without errors.
+    // reports, and then the rules on a file that parsed without errors. The translation unit stays in `parsed`, so
+    // that the caller chooses where it is disposed of.
     XAParsedFile parseFile(CXIndex index, const XACompilationInfo &compilationInfo,
                            const XAProgressHandler &progress) const;
-    XAFileCheckResult checkParsedFile(XAParsedFile parsed, const XACompilationInfo &compilationInfo,
+    XAFileCheckResult checkParsedFile(XAParsedFile &parsed, const XACompilationInfo &compilationInfo,
                                       const XAProgressHandler &progress, XARuleSetProfiler *profiler = nullptr) const;
 
     // Hands the translation unit (kind CXCursor_TranslationUnit) and then its cursors to the rules, as checkFile does

@@ -1,13 +1,13 @@
 #include "engine/XACursorRulePhase.h"
 
+#include "core/XABackgroundDisposal.h"
 #include "core/XAParallelFor.h"
+#include "engine/XAFileCheckingOrder.h"
 #include "engine/XARuleSetProfiler.h"
 
-#include <tbb/blocked_range.h>
 #include <tbb/enumerable_thread_specific.h>
-#include <tbb/parallel_for.h>
-#include <tbb/partitioner.h>
 #include <tbb/task_arena.h>
+#include <tbb/task_group.h>
 
 #include <algorithm>
 #include <mutex>
@@ -100,11 +100,11 @@ std::optional<XAParsedFile> XACursorRulePhase::parseFile(RunState &state, std::s
     return dispatch_.parseFile(libclangIndex, info, state.progress);
 }
 
-void XACursorRulePhase::finishFile(RunState &state, std::size_t index, XAParsedFile parsed) const {
+void XACursorRulePhase::finishFile(RunState &state, std::size_t index, XAParsedFile &parsed) const {
     const XACompilationInfo &info = *state.infos[index];
     std::unique_ptr<XARuleSetProfiler> fileProfiler =
         state.profiler ? std::make_unique<XARuleSetProfiler>(dispatch_.rules()) : nullptr;
-    XAFileCheckResult checked = dispatch_.checkParsedFile(std::move(parsed), info, state.progress, fileProfiler.get());
+    XAFileCheckResult checked = dispatch_.checkParsedFile(parsed, info, state.progress, fileProfiler.get());
     state.checkedStatements += checked.checkedStatements;
     const bool cancelled = checked.cancelled || (cancelled_ && cancelled_->load(std::memory_order_relaxed));
     if (!checked.parsed || checked.hasCompilerErrors || cancelled) {
@@ -155,27 +155,38 @@ XACursorRulePhaseResult XACursorRulePhase::run(const CompilationInfos &infos, co
         state.queuedFiles.push_back(index);
     }
 
-    // One file per task, so that a long file never holds up others queued behind it on the same worker.
-    static const char start = 0;
-    static const char end = 0;
     tbb::enumerable_thread_specific<WorkerIndexes> workerIndexes;
     // Parses in one process that build the same module at the same time can fail to build it ("could not build
     // module"), so with modules the first file is parsed alone and builds those that most files share; its rules
     // then run beside the other files. It has indexes of its own, as its unit may move to another worker.
     const bool firstParsedAlone =
         numberOfJobs_ > 1 && !state.queuedFiles.empty() && usesModules(*infos[state.queuedFiles.front()]);
+    if (numberOfJobs_ > 1) {
+        std::vector<std::uintmax_t> sizes(infos.size());
+        for (std::size_t index : state.queuedFiles) {
+            sizes[index] = XAFileSizeOrZero(infos[index]->filePath());
+        }
+        state.queuedFiles = XALargestFilesFirst(std::move(state.queuedFiles), sizes, firstParsedAlone ? 1 : 0);
+    }
     WorkerIndexes firstFileIndexes;
     std::optional<XAParsedFile> firstParsed;
-    const auto checkFiles = [&](const tbb::blocked_range<std::size_t> &range) {
+    // Declared after the indexes, so that every unit is disposed of before its index.
+    XABackgroundDisposal<XATranslationUnitOwner> disposal(numberOfJobs_);
+    // Each job takes the next file in the queue when it has finished its last one, so that all stay busy to the end.
+    std::atomic<std::size_t> nextPosition{0};
+    static const char start = 0;
+    static const char end = 0;
+    const auto checkFiles = [&] {
         XAHappensAfter(&start);
-        for (std::size_t position = range.begin(); position != range.end(); ++position) {
+        for (std::size_t position = nextPosition++; position < state.queuedFiles.size(); position = nextPosition++) {
             const std::size_t index = state.queuedFiles[position];
             std::optional<XAParsedFile> parsed =
                 position == 0 && firstParsedAlone
                     ? std::move(firstParsed)
                     : parseFile(state, index, workerIndexes.local().index(state.includesDeclarationsFromPCH[index]));
             if (parsed) {
-                finishFile(state, index, std::move(*parsed));
+                finishFile(state, index, *parsed);
+                disposal.dispose(std::move(parsed->unit));
             }
         }
         XAHappensBefore(&end);
@@ -187,8 +198,11 @@ XACursorRulePhaseResult XACursorRulePhase::run(const CompilationInfos &infos, co
     }
     XAHappensBefore(&start);
     arena.execute([&] {
-        tbb::parallel_for(tbb::blocked_range<std::size_t>(0, state.queuedFiles.size(), 1), checkFiles,
-                          tbb::simple_partitioner());
+        tbb::task_group jobs;
+        for (std::size_t job = 0; job < numberOfJobs_; ++job) {
+            jobs.run(checkFiles);
+        }
+        jobs.wait();
     });
     XAHappensAfter(&end);
 

@@ -3,7 +3,8 @@
 // The per-file phase of a checking run: every source file to check is parsed with libclang and handed to the code
 // rules (XACursorRuleDispatch), on a pool of workers as wide as the configured number of jobs. Each worker owns its
 // libclang indexes; each file's translation unit, cursors and findings belong to the worker checking it until its
-// results are merged, once per file, under one lock. The declarations of a precompiled header reach the rules once,
+// results are merged, once per file, under one lock, and the unit then goes to a thread that only disposes of units,
+// so that giving back its memory does not hold up the worker's next parse. The declarations of a precompiled header reach the rules once,
 // through the first file (in list order) that uses it.
 //
 // Progress: kind 11 when a file starts and kind 14 when its results are merged, each with "num" (the file's place in
@@ -46,15 +47,17 @@ public:
     // Times every rule call and logs a ranking of the rules at the end.
     void setProfiling(bool profiling) { profiling_ = profiling; }
 
-    // Checks the files, in list order as far as the workers allow. Call once per phase object.
+    // Checks the files: with one job in list order, with more the largest first (XAFileCheckingOrder.h), each job
+    // taking the next file when it is done with one. Translation units are disposed of on a thread of their own.
+    // Call once per phase object.
     XACursorRulePhaseResult run(const CompilationInfos &infos, const XAProgressHandler &progress);
 
 private:
     struct RunState;
     // Parses the file, after its start message; no value when the run is cancelled.
     std::optional<XAParsedFile> parseFile(RunState &state, std::size_t index, CXIndex libclangIndex) const;
-    // Runs the rules on the parsed file and keeps its results.
-    void finishFile(RunState &state, std::size_t index, XAParsedFile parsed) const;
+    // Runs the rules on the parsed file and keeps its results; the unit stays in `parsed`.
+    void finishFile(RunState &state, std::size_t index, XAParsedFile &parsed) const;
     void countFileFinished(RunState &state) const;
 
     XACursorRuleDispatch dispatch_;

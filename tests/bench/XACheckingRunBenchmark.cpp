@@ -11,20 +11,27 @@
 // BM_CheckAgainstBareParse/<files>/<rules>: a generated project of Objective-C files, each importing the UIKit
 // stand-in; rules 0 are the default rules of a check, 1 every public rule. BM_CheckOfGivenProject does the same for
 // the project at $TESSARY_BENCH_XCODEPROJ (with $TESSARY_BENCH_TARGET, else the default target), and is skipped
-// without it. BM_CachedCheckPreparation: the preparation's part of a second check of a small project.
+// without it; with $TESSARY_BENCH_PARSING_FILES_ONLY=YES, the files in which a first check meets compiler errors are
+// excluded from both. A check clears the module caches at its start and builds the modules again; with
+// $TESSARY_BENCH_COLD_MODULES=YES the bare parse starts from cleared caches too, instead of reading the modules the
+// check before it built. BM_CachedCheckPreparation: the preparation's part of a second check of a small project.
 //
 // Counters: "files"; "check_ms" and "parse_ms" (medians); "ratio"; "preparation_share" (the preparation's part of the
 // check, from the operation's own dates, as its statistics message says); "peak_rss_mib" (the process's peak resident
-// memory so far). $TESSARY_BENCH_JOBS sets the number of jobs of both (default 4).
+// memory so far). $TESSARY_BENCH_JOBS sets the number of jobs of both (default 4), $TESSARY_BENCH_ROUNDS the number of
+// rounds (default 3).
 
 #include "XABenchmarkEnvironment.h"
 #include "XAObjectiveCSourceGenerator.h"
 
 #include "codemodel/XABuild.h"
+#include "codemodel/XAModulesCache.h"
 #include "codemodel/XAProjectBuildLogCache.h"
 #include "codemodel/XATranslationUnit.h"
 #include "core/XAParallelFor.h"
+#include "core/XARegex.h"
 #include "engine/XACheckingOperation.h"
+#include "engine/XACursorRuleDispatch.h"
 #include "engine/XARuleRegistry.h"
 #include "engine/XARuleSet.h"
 #include "project/XAProject.h"
@@ -38,6 +45,8 @@
 #include <algorithm>
 #include <chrono>
 #include <fstream>
+#include <mutex>
+#include <set>
 
 #include <sys/resource.h>
 
@@ -46,6 +55,12 @@ namespace {
 int numberOfJobs() {
     const char *given = std::getenv("TESSARY_BENCH_JOBS");
     return given && std::atoi(given) > 0 ? std::atoi(given) : 4;
+}
+
+// Rounds of the side-by-side benchmarks: $TESSARY_BENCH_ROUNDS, default 3.
+int numberOfRounds() {
+    const char *given = std::getenv("TESSARY_BENCH_ROUNDS");
+    return given && std::atoi(given) > 0 ? std::atoi(given) : 3;
 }
 
 // One Objective-C file with one class.
@@ -133,14 +148,20 @@ struct XACheckOutcome {
     double seconds = 0;
     double preparationShare = 0;
     std::vector<std::shared_ptr<const XACompilationInfo>> checkedFiles;
+    std::set<std::string> filesWithCompilerErrors; // paths in Xcode
 };
 
 // A check as the command line runs one: load the project, choose, run.
 XACheckOutcome check(const std::string &xcodeprojPath, XABenchmarkRules rules, const XAConfiguration &configuration) {
     XACheckOutcome outcome;
     std::string firstError;
+    std::mutex compilerErrorsLock;
     const XAProgressHandler progress = [&](const XAProgressMessage &message) {
-        if (message.isError() && firstError.empty()) {
+        if (message.kind() == XAProgressMessageKindCompilerError) {
+            const XAValue *file = message.userInfo().get("file");
+            std::lock_guard lock(compilerErrorsLock);
+            outcome.filesWithCompilerErrors.insert(file && file->string() ? *file->string() : "");
+        } else if (message.isError() && firstError.empty()) {
             firstError = message.logMessage();
         }
     };
@@ -198,8 +219,13 @@ void compareWithBareParse(benchmark::State &state, const std::string &xcodeprojP
         state.SkipWithError(outcome.failure->c_str());
         return;
     }
+    const char *coldModules = std::getenv("TESSARY_BENCH_COLD_MODULES");
+    const bool parseWithColdModules = coldModules && std::string(coldModules) == "YES";
     std::vector<double> checks, parses, ratios, shares;
     for (auto _ : state) {
+        if (parseWithColdModules) {
+            XAClearModuleCaches(nullptr);
+        }
         const double parse = bareParseSeconds(outcome.checkedFiles);
         outcome = check(xcodeprojPath, rules, configuration);
         if (outcome.failure) {
@@ -231,6 +257,27 @@ void BM_CheckAgainstBareParse(benchmark::State &state) {
                          benchmarkConfiguration());
 }
 
+// The configuration with the files of the project that the first check found compiler errors in excluded, so that
+// the check and the parse cover only files that parse and reach the rules.
+std::optional<std::string> excludeFilesWithCompilerErrors(const std::string &xcodeprojPath, XABenchmarkRules rules,
+                                                          XAConfiguration &configuration) {
+    const XACheckOutcome outcome = check(xcodeprojPath, rules, configuration);
+    if (outcome.failure) {
+        return outcome.failure;
+    }
+    XAOptionValue::Array exclusions;
+    for (const auto &info : outcome.checkedFiles) {
+        if (outcome.filesWithCompilerErrors.contains(XAPathInXcodeOfCompilation(*info))) {
+            std::optional<XARegex> regex =
+                XARegex::compile("^\\Q" + xa_stringByStandardizingPath(info->filePath()) + "\\E$");
+            exclusions.push_back(XAOptionValue(std::move(*regex)));
+        }
+    }
+    configuration.setValue(XAOptionValue(std::move(exclusions)),
+                           *XAConfiguration::appOptionWithLongName(XAConfiguration::kFileExclusionRegexes));
+    return std::nullopt;
+}
+
 void BM_CheckOfGivenProject(benchmark::State &state) {
     const char *xcodeproj = std::getenv("TESSARY_BENCH_XCODEPROJ");
     if (!xcodeproj || !*xcodeproj) {
@@ -243,9 +290,17 @@ void BM_CheckOfGivenProject(benchmark::State &state) {
     }
     const XABenchmarkFolder caches("tessary-bench-given");
     const char *target = std::getenv("TESSARY_BENCH_TARGET");
-    compareWithBareParse(state, xcodeproj,
-                         state.range(0) == 0 ? XABenchmarkRules::defaults : XABenchmarkRules::everyPublicRule,
-                         benchmarkConfiguration(target && *target ? std::optional<std::string>(target) : std::nullopt));
+    const XABenchmarkRules rules = state.range(0) == 0 ? XABenchmarkRules::defaults : XABenchmarkRules::everyPublicRule;
+    XAConfiguration configuration =
+        benchmarkConfiguration(target && *target ? std::optional<std::string>(target) : std::nullopt);
+    const char *parsingOnly = std::getenv("TESSARY_BENCH_PARSING_FILES_ONLY");
+    if (parsingOnly && std::string(parsingOnly) == "YES") {
+        if (auto failure = excludeFilesWithCompilerErrors(xcodeproj, rules, configuration)) {
+            state.SkipWithError(failure->c_str());
+            return;
+        }
+    }
+    compareWithBareParse(state, xcodeproj, rules, configuration);
 }
 
 // The preparation's part of second checks of a 70-file project with the default rules.
@@ -308,14 +363,14 @@ BENCHMARK(BM_CheckAgainstBareParse)
     ->ArgNames({"files", "everyPublicRule"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
-    ->Iterations(3);
+    ->Iterations(numberOfRounds());
 BENCHMARK(BM_CheckOfGivenProject)
     ->Arg(0)
     ->Arg(1)
     ->ArgName("everyPublicRule")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
-    ->Iterations(3);
+    ->Iterations(numberOfRounds());
 BENCHMARK(BM_CachedCheckPreparation)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_ColdCheckOf300Files)
     ->Arg(0)
