@@ -39,14 +39,16 @@ const ParseSettings &macSettings() {
 // A target of the given files (name -> text) in a temporary folder, completed as the build completes one.
 class CompletedTarget {
 public:
-    explicit CompletedTarget(const std::map<std::string, std::string> &files) {
+    // `settings`: how the files are compiled, the Mac SDK without modules when null.
+    explicit CompletedTarget(const std::map<std::string, std::string> &files, const ParseSettings *settings = nullptr)
+        : settings_(settings ? *settings : macSettings()) {
         XACompletionJob job;
         job.outputFolder = folder_.path() + "/SDKCompletion";
         for (const auto &[name, text] : files) {
             writeText(fs::path(folder_.path()) / name, text);
             if (!name.ends_with(".h")) {
                 job.compilations.push_back(
-                    {folder_.path() + "/" + name, folder_.path(), compilerArguments(macSettings()), true});
+                    {folder_.path() + "/" + name, folder_.path(), compilerArguments(settings_), true});
             }
         }
         outcome_ = XARunCompletion(job);
@@ -63,10 +65,11 @@ public:
 
     // The compiler errors of a file parsed as its logged compile line has it, completion included.
     std::vector<std::string> errors(const std::string &name, bool withCompletion = true) const {
-        ParseSettings settings = macSettings();
+        ParseSettings settings = settings_;
         const std::string path = folder_.path() + "/" + name;
         if (withCompletion) {
-            settings.extraArguments = outcome_.targetArguments;
+            settings.extraArguments.insert(settings.extraArguments.end(), outcome_.targetArguments.begin(),
+                                           outcome_.targetArguments.end());
             settings.extraArguments.insert(settings.extraArguments.end(), outcome_.arguments.begin(),
                                            outcome_.arguments.end());
         }
@@ -81,6 +84,7 @@ public:
     }
 
 private:
+    ParseSettings settings_;
     TemporaryFolder folder_;
     XACompletionOutcome outcome_;
 };
@@ -123,7 +127,8 @@ TEST(SDKCompletionTest, EachKindOfUseGivesADeclarationThatMakesTheFileParse) {
          "void f(NSWindow *w) { w.fancyTitle = @\"t\"; NSString *t = w.fancyTitle; (void)t; }",
          "- (void)setFancyTitle:(id)a0;"},
         {"an unknown constant is an extern constant of the type its use needs",
-         "NSString *f(void) { return NSFancyChangedNotification; }", "extern NSString *const NSFancyChangedNotification;"},
+         "NSString *f(void) { return NSFancyChangedNotification; }",
+         "extern NSString *const NSFancyChangedNotification;"},
         {"an unknown enumeration constant is an integer constant",
          "int f(NSInteger s) { switch (s) { case NSFancyStyleA: return 1; case NSFancyStyleB: return 2; } return 0; }",
          "NSFancyStyleB = "},
@@ -136,7 +141,33 @@ TEST(SDKCompletionTest, EachKindOfUseGivesADeclarationThatMakesTheFileParse) {
         {"a missing header of a framework the stand-in has is an empty header",
          "#import <AppKit/NSFancyView.h>\nvoid f(void) {}", "SDK stand-in lacks"},
         {"a missing system header is an empty header",
-         "#include <sys/fancy_event.h>\nint f(void) { return fancy_queue(); }", "fancy_queue("},
+         "#include <sys/fancy_event.h>\nint f(void) { return kqueue_fancy(); }", "kqueue_fancy("},
+        {"a superclass the stand-in lacks derives from the SDK class its name ends with",
+         "@interface MyPathControl : NSFancyPathControl\n@end\n@implementation MyPathControl\n"
+         "- (void)f { [self setEnabled:YES]; }\n@end",
+         "@interface NSFancyPathControl : NSControl"},
+        {"a category of a class the stand-in lacks gives the class",
+         "@interface NSFancyPasteboard (Mine)\n- (void)mine;\n@end", "@interface NSFancyPasteboard : NSPasteboard"},
+        {"a class the stand-in only declares gets an interface",
+         "@class NSFancyStorage;\nid f(void) { return [[NSFancyStorage alloc] init]; }",
+         "@interface NSFancyStorage : NSObject"},
+        {"a type in a method declaration is a typedef",
+         "@interface Thing : NSObject\n- (void)setDirection:(UIFancyWritingDirection)direction;\n@end",
+         "typedef long UIFancyWritingDirection;"},
+        {"a value in a message argument is a value, not a type",
+         "void f(NSView *v) { [v bind:NSFancyBinding toObject:v withKeyPath:@\"a\" options:@{}]; }",
+         "const NSFancyBinding;"},
+        {"fields of a completed struct come from member accesses",
+         "CGFloat f(void) { NSFancyRect r; r.origin.x = 1; r.count = 2; return r.size.height; }",
+         "typedef struct XASDKCompletion_NSFancyRect { long count; struct { long x; } origin; "
+         "struct { long height; } size; } NSFancyRect;"},
+        {"fields of a struct the SDK only declares come from member accesses",
+         "struct ip_fancy_mreq;\nvoid f(void) { struct ip_fancy_mreq m; m.imr_interface.s_addr = 0; (void)m; }",
+         "struct ip_fancy_mreq { struct { long s_addr; } imr_interface; };"},
+        {"a lower-case function of an SDK family is declared", "long f(void) { return os_fancy_count(3); }",
+         "os_fancy_count("},
+        {"a lower-case value of an SDK family is a value",
+         "void f(void) { IMP imp = (IMP)_objc_fancyForward; (void)imp; }", "_objc_fancyForward"},
     };
     for (const UseCase &use : cases) {
         SCOPED_TRACE(use.title);
@@ -148,14 +179,47 @@ TEST(SDKCompletionTest, EachKindOfUseGivesADeclarationThatMakesTheFileParse) {
     }
 }
 
+TEST(SDKCompletionTest, ModuleImportsOfSDKFrameworksAndOfTheProjectsOwnFrameworksResolve) {
+    // The project's own framework, as a build lays it out beside the products, with a module map: its header uses an
+    // SDK name the stand-in lacks, which a module's build would never see through -include.
+    const TemporaryFolder products;
+    const fs::path framework = fs::path(products.path()) / "Gadgets.framework";
+    writeText(framework / "Headers/Gadgets.h", "#import <Foundation/Foundation.h>\nNSFancyLevel GadgetLevel(void);\n");
+    writeText(framework / "Modules/module.modulemap",
+              "framework module Gadgets {\n  umbrella header \"Gadgets.h\"\n  export *\n}\n");
+    ParseSettings settings = macSettings();
+    settings.modules = true;
+    settings.extraArguments = {"-F" + products.path()};
+    CompletedTarget target({{"Own.m", "#import <Gadgets/Gadgets.h>\nlong f(void) { return GadgetLevel(); }\n"},
+                            {"Sdk.m", "@import Foundation;\n@import LatentSemanticMapping;\n"
+                                      "long g(void) { return LSMFancyCount(2); }\n"}},
+                           &settings);
+    for (const char *file : {"Own.m", "Sdk.m"}) {
+        SCOPED_TRACE(file);
+        ASSERT_FALSE(target.errors(file, false).empty()) << "the file parses without completion";
+        EXPECT_TRUE(target.completes(file));
+        EXPECT_EQ(joined(target.errors(file)), "") << target.header();
+    }
+    EXPECT_NE(target.header().find("typedef long NSFancyLevel;"), std::string::npos) << target.header();
+}
+
+TEST(SDKCompletionTest, AMisspeltCallOfTheProjectsOwnFunctionStaysAnError) {
+    const std::map<std::string, std::string> files = {
+        {"File.m", "#import <Foundation/Foundation.h>\nstatic int countItems(void) { return 1; }\n"
+                   "int f(void) { return countItem() + countItems(); }\n"}};
+    CompletedTarget target(files);
+    EXPECT_EQ(target.header().find("countItem"), std::string::npos) << target.header();
+    EXPECT_NE(joined(target.errors("File.m")).find("countItem"), std::string::npos);
+}
+
 TEST(SDKCompletionTest, MissingProjectFilesAndDependenciesStayErrors) {
     const std::vector<std::string> imports = {"#import \"FancyHelpers.h\"", "#import \"MyApp-Swift.h\"",
                                               "#import <AFNetworking/AFNetworking.h>",
                                               "#import \"Pods/Fancy/Fancy.h\""};
     for (const std::string &import : imports) {
         SCOPED_TRACE(import);
-        CompletedTarget target(
-            {{"File.m", "#import <Cocoa/Cocoa.h>\n" + import + "\nvoid f(void) { NSFancyGadget *g = nil; (void)g; }\n"}});
+        CompletedTarget target({{"File.m", "#import <Cocoa/Cocoa.h>\n" + import +
+                                               "\nvoid f(void) { NSFancyGadget *g = nil; (void)g; }\n"}});
         EXPECT_FALSE(target.completes("File.m"));
         EXPECT_TRUE(target.outcome().arguments.empty());
         EXPECT_EQ(target.record()["filesBlocked"], 1);

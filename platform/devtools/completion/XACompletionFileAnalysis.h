@@ -56,6 +56,10 @@ struct XAFileFindings {
     std::vector<XACompletionUse> uses;
     std::vector<XACompletionTypeNeed> typeNeeds;
     std::set<std::string> clashes; // completed names to drop
+    std::set<std::string> values;  // names that a use shows to be values, never types
+    // Modules of the project (its frameworks' module maps) whose build failed: declarations given with -include do not
+    // reach a module's build, so the completion has their headers included as they are.
+    std::set<std::string> unbuiltModules;
     // Names the project's own files declare (classes, protocols, functions, variables, typedefs, tags, enumeration
     // constants), and the names the SDK's headers declare, each with the header that declares it ("AppKit/NSView.h",
     // "sys/event.h"; empty for a header outside the SDK's folders).
