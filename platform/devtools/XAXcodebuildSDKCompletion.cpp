@@ -89,15 +89,34 @@ void writeFile(const std::filesystem::path &path, const std::string &text) {
     stream << text;
 }
 
-// What a completion depends on: the job and each source file's size and modification time.
-std::string jobKey(const XACompletionJob &job, const std::string &jobText) {
+// A file's size and modification time, as a line of a job's key.
+std::string fileStamp(const std::filesystem::path &path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    const auto time = std::filesystem::last_write_time(path, error);
+    return "\n" + path.string() + " " + std::to_string(error ? 0 : size) + " " +
+           std::to_string(error ? 0 : time.time_since_epoch().count());
+}
+
+// What a completion depends on: the job, each source file, and the headers in the project's header folders (a
+// header that comes to declare a name the completion declared would clash with it).
+std::string jobKey(const XACompletionJob &job, const std::string &jobText,
+                   const std::vector<std::string> &headerFolders) {
     std::string key = jobText;
     for (const XACompletionCompilation &compilation : job.compilations) {
+        key += fileStamp(compilation.source);
+    }
+    std::set<std::filesystem::path> headers; // in a defined order
+    for (const std::string &folder : headerFolders) {
         std::error_code error;
-        const auto size = std::filesystem::file_size(compilation.source, error);
-        const auto time = std::filesystem::last_write_time(compilation.source, error);
-        key += "\n" + compilation.source + " " + std::to_string(error ? 0 : size) + " " +
-               std::to_string(error ? 0 : time.time_since_epoch().count());
+        for (const auto &entry : std::filesystem::directory_iterator(folder, error)) {
+            if (entry.path().extension() == ".h") {
+                headers.insert(entry.path());
+            }
+        }
+    }
+    for (const std::filesystem::path &header : headers) {
+        key += fileStamp(header);
     }
     return xa_SHA256Hash(key);
 }
@@ -154,7 +173,7 @@ void XACompleteTargetBuild(XAStandInTargetBuild &build, const std::string &devel
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     const std::string jobText = XACompletionJobText(job);
-    const std::string key = jobKey(job, jobText);
+    const std::string key = jobKey(job, jobText, build.projectHeaderFolders);
     std::optional<XACompletionOutcome> outcome;
     if (readFile(folder / "job.key") == key) {
         outcome = XACompletionOutcomeFromText(readFile(folder / "outcome.json"));

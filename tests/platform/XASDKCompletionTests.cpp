@@ -327,10 +327,42 @@ TEST(SDKCompletionBuildTest, DryRunCompletesOnlyFilesThatNeedItAndAnUnchangedPro
     EXPECT_TRUE(completedLines["main.m"]);
     EXPECT_FALSE(completedLines["other"]);
 
+    const fs::path folder = records.front().parent_path();
     const auto written = fs::last_write_time(records.front());
+    const auto jobWritten = fs::last_write_time(folder / "job.json");
     const XAToolOutput second = project.dryRun();
     EXPECT_EQ(second.standardOutput, first.standardOutput);
     EXPECT_EQ(fs::last_write_time(records.front()), written) << "the second dry run completed again";
+    EXPECT_EQ(fs::last_write_time(folder / "job.json"), jobWritten) << "the second dry run wrote a job";
+
+    // A project header that changes may come to declare what was completed: the next dry run completes again.
+    std::ofstream(project.path("MacApp/AppDelegate.h"), std::ios::app) << "\n// changed\n";
+    ASSERT_EQ(project.dryRun().status, 0);
+    EXPECT_NE(fs::last_write_time(records.front()), written) << "a changed header left the completion as it was";
+}
+
+TEST(SDKCompletionBuildTest, ProjectHeadersOutsideTheProjectFolderAreFoundAsTheHeaderMapsFindThem) {
+    // The app delegate's header lives beside the project's folder, as sources of many projects do (the project in
+    // a subfolder, the code in a sibling one): `#import "AppDelegate.h"` finds it through the header maps.
+    ProjectCopy project;
+    const TemporaryFolder shared;
+    fs::rename(project.path("MacApp/AppDelegate.h"), shared.path() + "/AppDelegate.h");
+    const std::string pbxproj = project.path("MacApp.xcodeproj/project.pbxproj");
+    std::string text = readText(pbxproj);
+    const std::string reference = "path = AppDelegate.h; sourceTree = \"<group>\";";
+    ASSERT_NE(text.find(reference), std::string::npos);
+    text.replace(text.find(reference), reference.size(),
+                 "path = \"" + shared.path() + "/AppDelegate.h\"; sourceTree = \"<absolute>\";");
+    writeText(pbxproj, text);
+    std::ofstream(project.path("MacApp/main.m"), std::ios::app)
+        << "\n#import \"AppDelegate.h\"\nvoid fancy(NSView *v) { [v fancyPoke]; }\n";
+    const XAToolOutput output = project.dryRun();
+    ASSERT_EQ(output.status, 0) << output.standardError;
+    const std::vector<fs::path> records = project.records();
+    ASSERT_EQ(records.size(), 1u);
+    const nlohmann::json record = nlohmann::json::parse(readText(records.front()), nullptr, false);
+    EXPECT_EQ(record["filesBlocked"], 0) << readText(records.front());
+    EXPECT_EQ(record["filesCompleted"], 1) << readText(records.front());
 }
 
 TEST(SDKCompletionBuildTest, DryRunWithoutAnIntermediatesFolderCompletesNothing) {
