@@ -3,6 +3,7 @@
 
 #include "platform/XASDKStandInParsing.h"
 #include "platform/devtools/XAXcodebuildBuild.h"
+#include "platform/devtools/completion/XACompletionPreambles.h"
 #include "platform/devtools/completion/XACompletionRun.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +57,9 @@ public:
 
     const XACompletionOutcome &outcome() const { return outcome_; }
     std::string header() const { return readText(folder_.path() + "/SDKCompletion/SDKCompletion.h"); }
+    bool hasCompletionFile(const std::string &name) const {
+        return fs::exists(folder_.path() + "/SDKCompletion/" + name);
+    }
     nlohmann::json record() const {
         return nlohmann::json::parse(readText(folder_.path() + "/SDKCompletion/record.json"), nullptr, false);
     }
@@ -270,6 +274,53 @@ TEST(SDKCompletionTest, TheRecordCountsFilesAndCompletedNames) {
     EXPECT_EQ(record["filesCompleted"], 2);
     EXPECT_EQ(record["names"]["NSFancyChangedNotification"], 2);
     EXPECT_FALSE(target.completes("C.m"));
+}
+
+TEST(SDKCompletionTest, AResultTypeThatItsPlaceShowsIsCompletedInOneRound) {
+    const std::map<std::string, std::string> files = {
+        {"File.m", "#import <Cocoa/Cocoa.h>\nCGFloat f(NSView *v) {\n    CGFloat width = [v fancyWidth];\n"
+                   "    return width;\n}\n@implementation NSView (Mine)\n- (NSRect)mine { return [self fancyRect]; }\n"
+                   "@end\n"}};
+    CompletedTarget target(files);
+    const std::string header = target.header();
+    EXPECT_NE(header.find("- (CGFloat)fancyWidth;"), std::string::npos) << header;
+    EXPECT_NE(header.find("- (NSRect)fancyRect;"), std::string::npos) << header;
+    EXPECT_EQ(joined(target.errors("File.m")), "") << header;
+    EXPECT_EQ(target.record()["rounds"], 1) << "the results' types needed a round of their own";
+}
+
+TEST(SDKCompletionTest, FilesThatBeginWithTheSameImportsShareOnePrecompiledPreamble) {
+    std::map<std::string, std::string> files;
+    for (const char *name : {"A.m", "B.m", "C.m"}) {
+        files[name] = std::string("// ") + name + "\n#import <Cocoa/Cocoa.h>\n\nNSInteger f_" + name[0] +
+                      "(NSView *v) {\n    NSInteger level = [v fancyLevel];\n    return level + NSFancyOffset;\n}\n";
+    }
+    files["D.m"] = "#define FANCY 1\n#import <Cocoa/Cocoa.h>\nvoid d(NSView *v) { [v fancyPoke]; }\n";
+    CompletedTarget target(files);
+    for (const auto &[name, text] : files) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(target.completes(name));
+        EXPECT_EQ(joined(target.errors(name)), "") << target.header();
+    }
+    EXPECT_TRUE(target.hasCompletionFile("Preambles/0.pch"));
+    EXPECT_FALSE(target.hasCompletionFile("Preambles/1.pch")) << "D.m defines a macro first: it has no preamble";
+    // The category of NSView shows that the files' reading knew NSView from the preamble as an SDK class.
+    EXPECT_NE(target.header().find("@interface NSView (XASDKCompletion)"), std::string::npos) << target.header();
+}
+
+TEST(SDKCompletionTest, APreambleIsTheImportsOfSDKHeadersAFileBeginsWith) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"// Header comment\n/* and\n   more */\n#import <Cocoa/Cocoa.h>\n#import <WebKit/WebKit.h>\n\nint x;\n",
+         "#import <Cocoa/Cocoa.h>\n#import <WebKit/WebKit.h>\n"},
+        {"#import <Cocoa/Cocoa.h>\n#import \"Mine.h\"\n#import <WebKit/WebKit.h>\n", "#import <Cocoa/Cocoa.h>\n"},
+        {"#define X 1\n#import <Cocoa/Cocoa.h>\n", ""},
+        {"#include <stdio.h>\n", ""},
+        {"#import <Cocoa/Cocoa.h> // with a comment\n", ""},
+        {"#if TARGET_OS_IOS\n#import <UIKit/UIKit.h>\n#endif\n", ""},
+    };
+    for (const auto &[text, preamble] : cases) {
+        EXPECT_EQ(XAImportPreambleOfText(text), preamble) << text;
+    }
 }
 
 // ---- Through the xcodebuild stand-in ----

@@ -132,6 +132,23 @@ public:
         return static_cast<std::size_t>(after - tokens_.begin() - 1);
     }
     std::string text(std::size_t index) const { return index < tokens_.size() ? tokens_[index].text : ""; }
+    // The type of the variable declared or named at the token (`CGFloat width = ...`, `width = ...`); empty when
+    // it names none.
+    std::string typeOfVariableAt(std::size_t index) const {
+        if (index >= tokens_.size()) {
+            return "";
+        }
+        CXCursor cursor = clang_getCursor(unit_, clang_getLocationForOffset(unit_, file_, tokens_[index].offset));
+        const CXCursorKind kind = clang_getCursorKind(cursor);
+        if (kind != CXCursor_VarDecl && kind != CXCursor_DeclRefExpr) {
+            return "";
+        }
+        return toString(clang_getTypeSpelling(clang_getCursorType(cursor)));
+    }
+    // The offset of the token.
+    unsigned offset(std::size_t index) const { return index < tokens_.size() ? tokens_[index].offset : 0; }
+    CXFile file() const { return file_; }
+
     // The type of the expression that starts at the token, as the parse sees it; empty when it has none.
     std::string typeOfExpressionAt(std::size_t index) const {
         if (index >= tokens_.size()) {
@@ -175,7 +192,8 @@ bool isExpressionEnd(const std::string &token) {
 
 // A message send read from tokens: its selector and where each argument starts.
 struct XAMessageTokens {
-    std::size_t open = 0; // the `[`
+    std::size_t open = 0;  // the `[`
+    std::size_t close = 0; // the `]`
     std::string selector;
     std::vector<std::size_t> argumentStarts;
     std::string receiver; // the receiver when it is one identifier
@@ -200,6 +218,7 @@ std::optional<XAMessageTokens> messageStartingAt(const XAFileTokens &tokens, std
                 if (message.selector.empty() && pastReceiver) {
                     message.selector = tokens.text(index - 1);
                 }
+                message.close = index;
                 return message.selector.empty() ? std::nullopt : std::optional(message);
             }
             --depth;
@@ -279,6 +298,9 @@ public:
     XAAnalysis(CXTranslationUnit unit, const XAFileAnalysisContext &context) : unit_(unit), context_(context) {}
 
     XAFileFindings run() {
+        if (context_.preamble) {
+            classes_ = context_.preamble->classes;
+        }
         collectDeclaredNames();
         const unsigned count = clang_getNumDiagnostics(unit_);
         for (unsigned index = 0; index < count; ++index) {
@@ -289,6 +311,7 @@ public:
             }
             clang_disposeDiagnostic(diagnostic);
         }
+        findings_.classes = std::move(classes_);
         return std::move(findings_);
     }
 
@@ -300,6 +323,12 @@ private:
         if (startsWith(path, frameworks)) {
             const std::string rest = path.substr(frameworks.size());
             const std::size_t framework = rest.find(".framework/Headers/");
+            const std::size_t umbrella = rest.find(".framework/Frameworks/");
+            if (umbrella != std::string::npos && umbrella < framework) {
+                // A framework inside an umbrella framework (Carbon's HIToolbox) is reached through the umbrella.
+                const std::string name = rest.substr(0, umbrella);
+                return name + "/" + name + ".h";
+            }
             if (framework != std::string::npos) {
                 return rest.substr(0, framework) + "/" + rest.substr(framework + 19);
             }
@@ -756,6 +785,9 @@ private:
                 break;
             }
         }
+        if (message && completed.returnType == "id") {
+            completed.returnType = typeExpectedOf(*message, tokens);
+        }
         const std::size_t pieces = static_cast<std::size_t>(std::count(selector.begin(), selector.end(), ':'));
         for (std::size_t piece = 0; piece < pieces; ++piece) {
             completed.parameterTypes.push_back(message && piece < message->argumentStarts.size()
@@ -763,6 +795,60 @@ private:
                                                    : "id");
         }
         addMethod(receiverClass, completed);
+    }
+
+    // The type that the place of a message shows for its result: the variable's in `T x = [...];` and `x = [...];`,
+    // the function's or method's result in `return [...];`; "id" where it shows none. A later parse refines it where
+    // it is wrong (a `return` inside a block).
+    std::string typeExpectedOf(const XAMessageTokens &message, const XAFileTokens &tokens) {
+        if (tokens.text(message.close + 1) != ";" || message.open < 2) {
+            return "id";
+        }
+        std::string type;
+        if (tokens.text(message.open - 1) == "=" && tokens.text(message.open - 3) != "." &&
+            tokens.text(message.open - 3) != "->") {
+            type = tokens.typeOfVariableAt(message.open - 2);
+        } else if (tokens.text(message.open - 1) == "return") {
+            type = resultTypeAround(tokens.file(), tokens.offset(message.open));
+        }
+        type = declarableType(type);
+        return type.empty() || type == "void" || type.find("__") != std::string::npos ? "id" : type;
+    }
+
+    // The result type of the function or method whose body holds the offset.
+    std::string resultTypeAround(CXFile file, unsigned offset) {
+        if (!bodies_) {
+            bodies_.emplace();
+            collectBodies(clang_getTranslationUnitCursor(unit_));
+        }
+        for (const XABody &body : *bodies_) {
+            if (clang_File_isEqual(body.file, file) && body.start <= offset && offset < body.end) {
+                return body.resultType;
+            }
+        }
+        return "";
+    }
+
+    void collectBodies(CXCursor parent) {
+        clang_visitChildren(
+            parent,
+            [](CXCursor cursor, CXCursor, CXClientData data) {
+                auto *analysis = static_cast<XAAnalysis *>(data);
+                const CXCursorKind kind = clang_getCursorKind(cursor);
+                if (kind == CXCursor_ObjCImplementationDecl || kind == CXCursor_ObjCCategoryImplDecl) {
+                    analysis->collectBodies(cursor);
+                } else if ((kind == CXCursor_FunctionDecl || kind == CXCursor_ObjCInstanceMethodDecl ||
+                            kind == CXCursor_ObjCClassMethodDecl) &&
+                           clang_isCursorDefinition(cursor)) {
+                    const CXSourceRange extent = clang_getCursorExtent(cursor);
+                    XABody body{nullptr, 0, 0, toString(clang_getTypeSpelling(clang_getCursorResultType(cursor)))};
+                    clang_getSpellingLocation(clang_getRangeStart(extent), &body.file, nullptr, nullptr, &body.start);
+                    clang_getSpellingLocation(clang_getRangeEnd(extent), nullptr, nullptr, nullptr, &body.end);
+                    analysis->bodies_->push_back(std::move(body));
+                }
+                return CXChildVisit_Continue;
+            },
+            this);
     }
 
     void addMethod(const std::string &receiverClass, const XACompletedMethod &completed) {
@@ -1015,6 +1101,13 @@ private:
     XAFileFindings findings_;
     std::map<std::string, XAClassInParse> classes_;
     std::map<CXFile, std::unique_ptr<XAFileTokens>> tokens_;
+    struct XABody {
+        CXFile file;
+        unsigned start;
+        unsigned end;
+        std::string resultType;
+    };
+    std::optional<std::vector<XABody>> bodies_; // the function and method definitions, found on first need
 };
 
 } // namespace

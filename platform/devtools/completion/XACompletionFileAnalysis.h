@@ -65,6 +65,7 @@ struct XAFileFindings {
     // "sys/event.h"; empty for a header outside the SDK's folders).
     std::set<std::string> projectNames;
     std::map<std::string, std::string> sdkNames;
+    std::map<std::string, XAClassInParse> classes; // the Objective-C classes the parse declares
 };
 
 struct XAFileAnalysisContext {
@@ -72,6 +73,10 @@ struct XAFileAnalysisContext {
     std::string sdkRoot;              // the SDK the file is parsed against
     std::string completionHeaderPath; // the generated header, to tell its errors apart
     std::string completionHeaderText;
+    // What a precompiled preamble that the parse was given declares (its parse's findings), which a visit of the
+    // parse does not reach; null without one. Its classes are known to the parse's reading; its names are not
+    // repeated in the parse's findings.
+    const XAFileFindings *preamble = nullptr;
 };
 
 // Reads the parse: the names it declares, and (for a parse with errors) what the errors ask for.

@@ -2,6 +2,7 @@
 
 #include "core/XAParallelFor.h"
 #include "platform/devtools/completion/XACompletionFileAnalysis.h"
+#include "platform/devtools/completion/XACompletionPreambles.h"
 #include "platform/devtools/completion/XASDKHeaderNames.h"
 
 #include <nlohmann/json.hpp>
@@ -91,7 +92,8 @@ public:
     explicit XACompletion(const XACompletionJob &job)
         : job_(job), folder_(job.outputFolder), headerPath_((folder_ / "SDKCompletion.h").string()),
           overlayPath_((folder_ / "overlay.yaml").string()),
-          modulesOverlayPath_((folder_ / "modules-overlay.yaml").string()), states_(job.compilations.size()) {}
+          modulesOverlayPath_((folder_ / "modules-overlay.yaml").string()), states_(job.compilations.size()),
+          preambles_(folder_ / "Preambles") {}
 
     XACompletionOutcome run() {
         const auto start = std::chrono::steady_clock::now();
@@ -147,40 +149,60 @@ private:
         return arguments;
     }
 
+    XAParseRequest requestOf(const XACompletionCompilation &compilation, const std::vector<std::string> &extra,
+                             const std::string &headerText) const {
+        std::vector<std::string> arguments = compilation.arguments;
+        arguments.insert(arguments.end(), {"-fno-spell-checking", "-ferror-limit=0", "-w", "-working-directory",
+                                           compilation.workingDirectory});
+        if (!hasResourceDirectory(arguments) && !resourceDirectory().empty()) {
+            arguments.insert(arguments.end(), {"-resource-dir", resourceDirectory()});
+        }
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        return {compilation.source,
+                std::move(arguments),
+                {compilation.objectiveC, sdkRootOf(compilation.arguments), headerPath_, headerText}};
+    }
+
     void parse(const std::vector<std::size_t> &files, bool completed) {
         const std::vector<std::string> extra = completed ? completionArguments() : std::vector<std::string>{};
         const std::string headerText = completed ? headerText_ : "";
+        std::vector<XAParseRequest> requests;
+        for (std::size_t index : files) {
+            requests.push_back(requestOf(job_.compilations[index], extra, headerText));
+        }
+        const std::vector<const XAPreamble *> preambles = preambles_.prepare(requests);
         XAParallelFor(files.size(), [&](std::size_t position) {
-            const std::size_t index = files[position];
-            const XACompletionCompilation &compilation = job_.compilations[index];
-            std::vector<std::string> arguments = compilation.arguments;
-            arguments.insert(arguments.end(), {"-fno-spell-checking", "-ferror-limit=0", "-w", "-working-directory",
-                                               compilation.workingDirectory});
-            if (!hasResourceDirectory(arguments) && !resourceDirectory().empty()) {
-                arguments.insert(arguments.end(), {"-resource-dir", resourceDirectory()});
+            XAParseRequest &request = requests[position];
+            if (preambles[position]) {
+                request.arguments = XAArgumentsWithPreamble(request.arguments, *preambles[position]);
+                request.context.preamble = &preambles[position]->findings;
             }
-            arguments.insert(arguments.end(), extra.begin(), extra.end());
             std::vector<const char *> pointers;
-            for (const std::string &argument : arguments) {
+            for (const std::string &argument : request.arguments) {
                 pointers.push_back(argument.c_str());
             }
-            CXIndex index_ = clang_createIndex(0, 0);
+            CXIndex index = clang_createIndex(0, 0);
             CXTranslationUnit unit = nullptr;
-            clang_parseTranslationUnit2(index_, compilation.source.c_str(), pointers.data(),
+            clang_parseTranslationUnit2(index, request.source.c_str(), pointers.data(),
                                         static_cast<int>(pointers.size()), nullptr, 0, CXTranslationUnit_KeepGoing,
                                         &unit);
             XAFileFindings findings;
             if (unit) {
-                findings = XAAnalyseTranslationUnit(
-                    unit, {compilation.objectiveC, sdkRootOf(compilation.arguments), headerPath_, headerText});
+                findings = XAAnalyseTranslationUnit(unit, request.context);
+                findings.classes.clear(); // needed only while the parse is read
                 clang_disposeTranslationUnit(unit);
             } else {
                 findings.hasErrors = true;
                 findings.blockingHeader = "";
             }
-            clang_disposeIndex(index_);
-            states_[index].findings = std::move(findings);
+            clang_disposeIndex(index);
+            states_[files[position]].findings = std::move(findings);
         });
+        for (const XAPreamble *preamble : std::set<const XAPreamble *>(preambles.begin(), preambles.end())) {
+            if (preamble) {
+                collectNames(preamble->findings);
+            }
+        }
     }
 
     bool usable(const XACompletionUse &use) const {
@@ -389,6 +411,7 @@ private:
     std::string overlayPath_;
     std::string modulesOverlayPath_;
     std::vector<XAFileState> states_;
+    XACompletionPreambles preambles_;
     std::set<std::string> projectModuleMaps_; // module maps of the project's frameworks, read as empty
     std::set<std::string> projectNames_;
     std::map<std::string, std::string> sdkNames_;
