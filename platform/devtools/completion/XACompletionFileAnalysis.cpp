@@ -349,12 +349,6 @@ private:
         return found;
     }
 
-    static std::string fileOf(CXCursor cursor) {
-        CXFile file = nullptr;
-        clang_getSpellingLocation(clang_getCursorLocation(cursor), &file, nullptr, nullptr, nullptr);
-        return file ? toString(clang_getFileName(file)) : "";
-    }
-
     void collectDeclaredNames() {
         clang_visitChildren(
             clang_getTranslationUnitCursor(unit_),
@@ -365,12 +359,45 @@ private:
             this);
     }
 
+    // What the declarations of one file of the parse count as, found once per file.
+    struct XADeclaringFile {
+        bool skipped = false; // the generated header, or a file of the preamble (whose names are known already)
+        bool sdk = false;
+        std::string spelling;
+    };
+
+    const XADeclaringFile &declaringFile(CXFile file, CXCursor cursor) {
+        auto [known, inserted] = declaringFiles_.try_emplace(file);
+        if (inserted) {
+            const std::string name = toString(clang_getFileName(file));
+            XADeclaringFile &entry = known->second;
+            entry.skipped = name == context_.completionHeaderPath ||
+                            (context_.preamble && context_.preamble->declaringFiles.count(name));
+            entry.sdk = clang_Location_isInSystemHeader(clang_getCursorLocation(cursor)) != 0;
+            entry.spelling = entry.sdk ? importSpelling(name) : "";
+            findings_.declaringFiles.insert(name);
+        }
+        return known->second;
+    }
+
     void declared(CXCursor cursor) {
         const CXCursorKind kind = clang_getCursorKind(cursor);
+        if (!clang_isDeclaration(kind)) {
+            return;
+        }
+        CXFile declaringFile = nullptr;
+        clang_getSpellingLocation(clang_getCursorLocation(cursor), &declaringFile, nullptr, nullptr, nullptr);
+        if (!declaringFile) {
+            return;
+        }
+        const XADeclaringFile &origin = this->declaringFile(declaringFile, cursor);
+        if (origin.skipped) {
+            return;
+        }
         const std::string name = toString(clang_getCursorSpelling(cursor));
         // An invalid declaration is clang's recovery from an error (`static Unknown x;` declares a variable
         // `Unknown`), not a name the code declares.
-        if (name.empty() || !clang_isDeclaration(kind) || clang_isInvalidDeclaration(cursor)) {
+        if (name.empty() || clang_isInvalidDeclaration(cursor)) {
             return;
         }
         // `@class X;` and `@protocol X;` declare nothing: unlike an @interface or a @protocol definition, they have
@@ -382,12 +409,8 @@ private:
         if ((kind == CXCursor_StructDecl || kind == CXCursor_UnionDecl) && !clang_isCursorDefinition(cursor)) {
             return;
         }
-        const std::string file = fileOf(cursor);
-        if (file.empty() || file == context_.completionHeaderPath) {
-            return;
-        }
-        const bool sdk = clang_Location_isInSystemHeader(clang_getCursorLocation(cursor)) != 0;
-        const std::string spelling = sdk ? importSpelling(file) : "";
+        const bool sdk = origin.sdk;
+        const std::string &spelling = origin.spelling;
         auto record = [&](const std::string &declared) {
             if (sdk) {
                 findings_.sdkNames.emplace(declared, spelling);
@@ -1101,6 +1124,7 @@ private:
     XAFileFindings findings_;
     std::map<std::string, XAClassInParse> classes_;
     std::map<CXFile, std::unique_ptr<XAFileTokens>> tokens_;
+    std::map<CXFile, XADeclaringFile> declaringFiles_;
     struct XABody {
         CXFile file;
         unsigned start;

@@ -66,6 +66,7 @@ struct XAFileFindings {
     std::set<std::string> projectNames;
     std::map<std::string, std::string> sdkNames;
     std::map<std::string, XAClassInParse> classes; // the Objective-C classes the parse declares
+    std::set<std::string> declaringFiles;          // the files whose declarations the parse read
 };
 
 struct XAFileAnalysisContext {

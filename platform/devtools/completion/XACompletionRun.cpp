@@ -190,6 +190,7 @@ private:
             if (unit) {
                 findings = XAAnalyseTranslationUnit(unit, request.context);
                 findings.classes.clear(); // needed only while the parse is read
+                findings.declaringFiles.clear();
                 clang_disposeTranslationUnit(unit);
             } else {
                 findings.hasErrors = true;
