@@ -34,6 +34,14 @@ namespace fs = std::filesystem;
 constexpr unsigned kPrecompiledHeaderParseOptions =
     CXTranslationUnit_DetailedPreprocessingRecord | CXTranslationUnit_Incomplete | CXTranslationUnit_ForSerialization;
 
+// libclang enters the temporary file of every save in LLVM's process-wide list of files to remove on a signal. The
+// list hands its entries from thread to thread through atomics of the uninstrumented library, which ThreadSanitizer
+// cannot see; saves, short beside the parses that run in parallel, take this lock so that their order is visible.
+std::mutex &saveLock() {
+    static std::mutex lock;
+    return lock;
+}
+
 void send(const XAProgressHandler &progress, XAProgressMessageKind kind, const std::string &message) {
     if (progress) {
         progress(XAProgressMessage(kind, message));
@@ -302,7 +310,10 @@ private:
         const std::optional<XAPrecompiledHeaderManifest> manifest =
             manifestOfParsedHeader(key, translationUnit.get(), info.workingDirectory());
         const std::string &outputPath = info.outputPath();
-        const int result = clang.clang_saveTranslationUnit(translationUnit.get(), outputPath.c_str(), 0);
+        const int result = [&] {
+            std::lock_guard lock(saveLock());
+            return clang.clang_saveTranslationUnit(translationUnit.get(), outputPath.c_str(), 0);
+        }();
         if (result != 0) {
             fail("Error " + std::to_string(result) + " when saving precompiled header #" + number(index) + ": " +
                  outputPath);

@@ -70,6 +70,16 @@ std::optional<XAOptionValue> valueToStore(const XAConfigurationOption &option, c
     return converted.isNull() ? std::nullopt : std::optional(std::move(converted));
 }
 
+// A file path given as an argument names a file relative to the folder the command was started in, while the tools
+// that read it later (xcodebuild for the workspace) run in the project's folder: it is made absolute. An empty path
+// names nothing and stays empty.
+XAOptionValue absoluteArgumentPath(const XAConfigurationOption &option, XAOptionValue value) {
+    if (option.valueType() != XAOptionValueTypeFilePath || !value.isString() || value.string()->empty()) {
+        return value;
+    }
+    return XAOptionValue(xa_absoluteCLIPath(*value.string()));
+}
+
 } // namespace
 
 XAConfiguration XAConfiguration::configFromFile(const std::optional<std::string> &path,
@@ -145,6 +155,9 @@ void XAConfiguration::applyValuesFromDictionary(const XADictionary &dictionary, 
         }
         if (std::optional<XAOptionValue> value =
                 valueToStore(*option, rawValue, option->longName(), source, progress)) {
+            if (valuesAreFromArgs) {
+                value = absoluteArgumentPath(*option, std::move(*value));
+            }
             mainOptions_[option->longName()] = std::move(*value);
         }
     }

@@ -83,8 +83,27 @@ CategoryHeaderIndex &headerIndex() {
 
 std::string folderOf(CXFile file) { return fs::path(text(clang_getFileName(file))).parent_path().string(); }
 
+// The header folder of each module map the unit loaded: the maps of every module it reads, also those imported by
+// other modules (a framework imported through another one's umbrella header). A framework's map lies in its
+// "Modules" folder beside "Headers"; other maps lie beside their headers.
+void addLoadedModuleMapFolders(CXTranslationUnit unit, std::set<std::string> &folders) {
+    clang_getInclusions(
+        unit,
+        [](CXFile file, CXSourceLocation *, unsigned, CXClientData data) {
+            const fs::path path = text(clang_getFileName(file));
+            if (path.extension() != ".modulemap" && path.filename() != "module.map") {
+                return;
+            }
+            const fs::path folder = path.parent_path();
+            const fs::path headers = folder.filename() == "Modules" ? folder.parent_path() / "Headers" : folder;
+            static_cast<std::set<std::string> *>(data)->insert(headers.string());
+        },
+        &folders);
+}
+
 // The folders whose headers may declare the class's module categories: the class's own header folder, when that
-// header comes from a module, and the folders of the top-level headers of the modules the unit imports.
+// header comes from a module, the folders of the top-level headers of the modules the unit imports and the header
+// folders of every module map it loaded.
 std::set<std::string> moduleHeaderFolders(CXTranslationUnit unit, CXCursor interface) {
     std::set<std::string> folders;
     CXFile interfaceFile = nullptr;
@@ -103,6 +122,7 @@ std::set<std::string> moduleHeaderFolders(CXTranslationUnit unit, CXCursor inter
         }
         return true;
     });
+    addLoadedModuleMapFolders(unit, folders);
     return folders;
 }
 

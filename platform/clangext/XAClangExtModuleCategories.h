@@ -2,8 +2,9 @@
 
 // Categories of a class that reach a translation unit through modules. libclang's walk of a unit's top-level
 // declarations never enters an imported module, so a framework's categories are found in its header files: each
-// header of the class's own framework folder and of the folders of the modules the unit imports is searched for
-// "@interface <class> (", and libclang gives the declaration at that place of the imported header.
+// header of the class's own framework folder and of the folders of the modules the unit loaded, directly or through
+// other modules, is searched for "@interface <class> (", and libclang gives the declaration at that place of the
+// imported header.
 
 #include <clang-c/Index.h>
 

@@ -111,6 +111,15 @@ void pushDeveloperDirectory(XABuildSettingsResolver &resolver, const std::string
     resolver.push("SYSTEM_LIBRARY_DIR", "/System/Library");
 }
 
+// The machine the build runs on, a Mac with Apple silicon as the platform's preferred architecture says: projects name
+// it to build for the host only (ARCHS = $(NATIVE_ARCH_ACTUAL)).
+void pushHost(XABuildSettingsResolver &resolver) {
+    resolver.push("NATIVE_ARCH", "arm64");
+    resolver.push("NATIVE_ARCH_ACTUAL", "arm64");
+    resolver.push("NATIVE_ARCH_64_BIT", "arm64");
+    resolver.push("NATIVE_ARCH_32_BIT", "arm");
+}
+
 void pushPlatform(XABuildSettingsResolver &resolver, const XAStandInSDK &sdk) {
     const XAStandInPlatform &platform = sdk.platform;
     resolver.push("SDKROOT", "macosx");
@@ -259,6 +268,7 @@ void XAPushDefaultBuildSettings(XABuildSettingsResolver &resolver, const XABuild
     pushProjectAndTarget(resolver, input);
     pushFolders(resolver);
     pushDeveloperDirectory(resolver, input.developerDirectory);
+    pushHost(resolver);
     pushPlatform(resolver, input.sdk);
     pushProduct(resolver, productKind(input.productType), input.sdk.platform.deepBundles);
     pushCompilerDefaults(resolver);

@@ -83,11 +83,12 @@ private:
         }
     }
 
-    // A dry run whose intermediates folder the command line names completes the SDK stand-in there; without one it
-    // writes nothing, as a dry run should.
+    // A build completes the SDK stand-in in its intermediates folder; a dry run only where the command line names that
+    // folder: without one it writes nothing, as a dry run should. (A full build is what the checker asks for when a
+    // project holds Swift code; its compile lines need the completion as much as a dry run's.)
     bool completesSDK() const {
-        return request_.dryRun && std::any_of(request_.commandLineSettings.begin(), request_.commandLineSettings.end(),
-                                              [](const auto &setting) { return setting.first == "OBJROOT"; });
+        return !request_.dryRun || std::any_of(request_.commandLineSettings.begin(), request_.commandLineSettings.end(),
+                                               [](const auto &setting) { return setting.first == "OBJROOT"; });
     }
 
     std::optional<XABuildFailure> conflictingOptions() const {

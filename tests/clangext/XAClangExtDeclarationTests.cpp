@@ -448,7 +448,8 @@ TEST(XAClangExtDeclarationTest, DeclarationFunctionsAnswerNothingForOtherCursors
     }
 }
 
-// A module "Kit" whose headers declare the class Shape and its category Drawing, in a folder of its own.
+// A module "Kit" whose headers declare the class Shape and its category Drawing, in a folder of its own; a module
+// "Extras" with the category Extra of Shape, and a module "Toolbox" that imports both.
 class KitModule {
 public:
     KitModule() {
@@ -458,6 +459,8 @@ public:
         write(kit / "Kit.h", "#import \"Shape.h\"\n#import \"Shape+Drawing.h\"\n");
         write(kit / "Shape.h", "__attribute__((objc_root_class))\n@interface Shape\n@end\n");
         write(kit / "Shape+Drawing.h", "#import \"Shape.h\"\n@interface Shape (Drawing)\n- (void)draw;\n@end\n");
+        writeModule("Extras", "#import <Kit/Shape.h>\n@interface Shape (Extra)\n- (void)shine;\n@end\n");
+        writeModule("Toolbox", "#import <Kit/Kit.h>\n#import <Extras/Extras.h>\n@interface Toolbox : Shape\n@end\n");
     }
     ~KitModule() { std::filesystem::remove_all(folder_); }
 
@@ -471,6 +474,12 @@ public:
 
 private:
     static void write(const std::filesystem::path &path, const std::string &text) { std::ofstream(path) << text; }
+    void writeModule(const std::string &name, const std::string &umbrellaHeader) const {
+        const std::filesystem::path folder = folder_ / name;
+        std::filesystem::create_directories(folder);
+        write(folder / "module.modulemap", "module " + name + " { umbrella header \"" + name + ".h\" export * }\n");
+        write(folder / (name + ".h"), umbrellaHeader);
+    }
 
     static std::filesystem::path newFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "tessary-clangext-kit-XXXXXX").string();
@@ -489,7 +498,7 @@ TEST(XAClangExtDeclarationTest, CategoriesOfImportedModulesAreKnownAsWellAsTextu
             @interface Shape (Local)
             @end
         )",
-                              "objective-c", kit.arguments(modules));
+                              "objective-c", kit.arguments(modules), true);
         ASSERT_PARSED(snippet);
         CXCursor local = snippet.find(CXCursor_ObjCCategoryDecl, "Local");
         CXCursor shape = clang_getCursorReferenced(ParsedSnippet::findBelow(local, CXCursor_ObjCClassRef, "Shape"));
@@ -499,6 +508,26 @@ TEST(XAClangExtDeclarationTest, CategoriesOfImportedModulesAreKnownAsWellAsTextu
         std::vector<std::string> names = all.names;
         std::sort(names.begin(), names.end());
         EXPECT_EQ(names, (std::vector<std::string>{"Drawing", "Local"}));
+    }
+}
+
+// Modules that an imported module imports bring their categories too, though the unit never names them and its walk
+// does not enter modules.
+TEST(XAClangExtDeclarationTest, CategoriesOfModulesImportedByOtherModulesAreKnown) {
+    const KitModule kit;
+    for (const bool modules : {true, false}) {
+        SCOPED_TRACE(modules ? "modules on" : "modules off");
+        ParsedSnippet snippet("#import <Toolbox/Toolbox.h>\n@interface Mine : Shape\n@end\n", "objective-c",
+                              kit.arguments(modules), true);
+        ASSERT_PARSED(snippet);
+        CXCursor mine = snippet.find(CXCursor_ObjCInterfaceDecl, "Mine");
+        CXCursor shape = clang_getCursorReferenced(ParsedSnippet::findBelow(mine, CXCursor_ObjCSuperClassRef, "Shape"));
+        ASSERT_EQ(shape.kind, CXCursor_ObjCInterfaceDecl);
+        CategoryVisit all;
+        EXPECT_EQ(clang_tessary_visitKnownCategoriesOfInterfaceDecl(shape, recordCategory, &all), 0u);
+        std::vector<std::string> names = all.names;
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"Drawing", "Extra"}));
     }
 }
 

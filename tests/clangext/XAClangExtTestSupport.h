@@ -36,10 +36,11 @@ inline std::string spellingOf(CXCursor cursor) { return textOf(clang_getCursorSp
 
 class ParsedSnippet {
 public:
-    // Objective-C with ARC by default; language is a -x value ("objective-c++", "c"...).
+    // Objective-C with ARC by default; language is a -x value ("objective-c++", "c"...). A unit's walk sees the
+    // declarations of precompiled headers and imported modules unless they are excluded, as the checker's parses do.
     explicit ParsedSnippet(std::string source, std::string language = "objective-c",
-                           std::vector<std::string> extraArguments = {})
-        : source_(std::move(source)), index_(clang_createIndex(0, 0)) {
+                           std::vector<std::string> extraArguments = {}, bool excludeDeclarationsFromPCH = false)
+        : source_(std::move(source)), index_(clang_createIndex(excludeDeclarationsFromPCH ? 1 : 0, 0)) {
         std::vector<std::string> arguments = {"-x",
                                               language,
                                               "-fobjc-arc",

@@ -411,20 +411,38 @@ TEST(XACheckingOperationRunTest, AFailedPreparationEndsTheRunOnceWithoutDiagnost
 }
 
 TEST(XACheckingOperationRunTest, ATargetWithoutFilesToCheckStillRunsTheProjectRulesAndKeepsTheCache) {
-    const XATestProject project({});
-    const auto operation = project.operation({&XARuleTestProjectFindings::descriptor(), forbiddenCall()});
-    EXPECT_EQ(XARunSynchronously(*operation), 1);
-    EXPECT_TRUE(operation->preparationSuccess());
-    EXPECT_FALSE(operation->hasFailed());
-    ASSERT_TRUE(operation->diagnostics());
-    EXPECT_THAT(identifiersOf(*operation->diagnostics(), "TestProjectFindings"), SizeIs(4));
-    EXPECT_THAT(XARecordedTexts(*operation, XAProgressMessageKindDebug),
-                Contains("No compilation units found — no code to check."));
-    EXPECT_THAT(XARecordedTexts(*operation, XAProgressMessageKindError),
-                Not(Contains("No compilation units found — no code to check.")));
-    EXPECT_THAT(XARecordedTexts(*operation, XAProgressMessageKindAfterCodePhase),
-                ElementsAre("Applying rules after checking code"));
-    EXPECT_TRUE(XAHasAnyCachedBuildLogInfo(*operation->project())) << "the build log stays cached";
+    struct Case {
+        std::string title;
+        std::optional<std::string> fixture;
+        XAConfiguration configuration;
+        std::vector<std::string> errors;
+    };
+    const std::vector<Case> cases = {
+        // The bare application target has neither sources nor an Info.plist, which is reported and does not stop
+        // the run.
+        {"a target without sources", std::nullopt, {}, {"Initialization: Error: Cannot find an Info.plist file."}},
+        {"an app whose every source is excluded",
+         "iOSApp",
+         configurationWith("fileExclusionRegexes", XAOptionValue::Array{"\\.(m|c)$"}),
+         {}},
+    };
+    for (const Case &testCase : cases) {
+        SCOPED_TRACE(testCase.title);
+        const XATestProject project({}, testCase.fixture);
+        const auto operation =
+            project.operation({&XARuleTestProjectFindings::descriptor(), forbiddenCall()}, testCase.configuration);
+        EXPECT_EQ(XARunSynchronously(*operation), 1);
+        EXPECT_TRUE(operation->preparationSuccess());
+        EXPECT_FALSE(operation->hasFailed());
+        ASSERT_TRUE(operation->diagnostics());
+        EXPECT_THAT(identifiersOf(*operation->diagnostics(), "TestProjectFindings"), SizeIs(4));
+        EXPECT_THAT(XARecordedTexts(*operation, XAProgressMessageKindDebug),
+                    Contains("No compilation units found — no code to check."));
+        EXPECT_EQ(XARecordedTexts(*operation, XAProgressMessageKindError), testCase.errors);
+        EXPECT_THAT(XARecordedTexts(*operation, XAProgressMessageKindAfterCodePhase),
+                    ElementsAre("Applying rules after checking code"));
+        EXPECT_TRUE(XAHasAnyCachedBuildLogInfo(*operation->project())) << "the build log stays cached";
+    }
 }
 
 TEST(XACheckingOperationRunTest, TwoChecksOfOneProjectAtOnceBothSucceed) {

@@ -142,6 +142,29 @@ TEST_F(XAConfigurationFileTest, MinimumErrorSeverityIgnoresCaseAndKeepsItsValueW
     EXPECT_EQ(configuration.minimumErrorStatusSeverity(), 3);
 }
 
+// A workspace path given as an argument is relative to the folder the command runs in, and xcodebuild later runs in
+// the project's folder: the argument is made absolute. A file's path, and an empty argument, stay as written.
+TEST_F(XAConfigurationFileTest, RelativeFilePathArgumentsAreMadeAbsolute) {
+    const std::string here = std::filesystem::current_path().string();
+    struct Case {
+        std::string given;
+        std::optional<std::string> stored;
+    };
+    const Case cases[] = {
+        {"Shop/Shop.xcworkspace", here + "/Shop/Shop.xcworkspace"},
+        {"./Shop.xcworkspace", here + "/Shop.xcworkspace"},
+        {"/abs/Shop.xcworkspace", "/abs/Shop.xcworkspace"},
+        {"", std::nullopt},
+    };
+    for (const Case &c : cases) {
+        XAConfiguration configuration;
+        configuration.applyValuesFromArgs({{"workspace", c.given}}, nullptr);
+        EXPECT_EQ(configuration.associatedWorkspacePath(), c.stored) << c.given;
+    }
+    XAConfiguration fromFile = readJSON(R"({"workspace": "Shop/Shop.xcworkspace"})");
+    EXPECT_EQ(fromFile.associatedWorkspacePath(), "Shop/Shop.xcworkspace");
+}
+
 TEST_F(XAConfigurationFileTest, ReportsFilesThatCannotBeRead) {
     struct Case {
         std::optional<std::string> path;

@@ -334,12 +334,14 @@ public:
     std::string path(const std::string &relative) const { return folder_.path() + "/" + relative; }
     std::string objroot() const { return products_.path() + "/Tessary-ObjRoot"; }
 
-    XAToolOutput dryRun() const {
+    XAToolOutput dryRun() const { return build(true); }
+
+    XAToolOutput build(bool dryRun) const {
         XABuildSettingsRequest request;
         request.projectPath = path("MacApp.xcodeproj");
         request.targetNames = {"MacApp"};
         request.configuration = "Debug";
-        request.dryRun = true;
+        request.dryRun = dryRun;
         request.commandLineSettings = {{"SYMROOT", products_.path()}, {"OBJROOT", objroot()}};
         return XARunXcodebuildBuild(request, developerDir(), folder_.path());
     }
@@ -359,6 +361,20 @@ private:
     TemporaryFolder products_;
 };
 
+// Whether the compile lines of a build's log include the completion header `header`: of main.m, and of any other file.
+std::map<std::string, bool> completedCompileLines(const ProjectCopy &project, const std::string &log,
+                                                  const std::string &header) {
+    std::istringstream lines(log);
+    std::map<std::string, bool> completedLines;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("-c " + project.path("MacApp/")) != std::string::npos) {
+            const bool completed = line.find("-include " + header) != std::string::npos;
+            completedLines[line.find("main.m") != std::string::npos ? "main.m" : "other"] |= completed;
+        }
+    }
+    return completedLines;
+}
+
 TEST(SDKCompletionBuildTest, DryRunCompletesOnlyFilesThatNeedItAndAnUnchangedProjectIsNotCompletedAgain) {
     ProjectCopy project;
     std::ofstream(project.path("MacApp/main.m"), std::ios::app) << "\nvoid fancy(NSView *v) { [v fancyPoke]; }\n";
@@ -367,14 +383,7 @@ TEST(SDKCompletionBuildTest, DryRunCompletesOnlyFilesThatNeedItAndAnUnchangedPro
     const std::vector<fs::path> records = project.records();
     ASSERT_EQ(records.size(), 1u);
     const std::string header = (records.front().parent_path() / "SDKCompletion.h").string();
-    std::istringstream lines(first.standardOutput);
-    std::map<std::string, bool> completedLines;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.find("-c " + project.path("MacApp/")) != std::string::npos) {
-            const bool completed = line.find("-include " + header) != std::string::npos;
-            completedLines[line.find("main.m") != std::string::npos ? "main.m" : "other"] |= completed;
-        }
-    }
+    std::map<std::string, bool> completedLines = completedCompileLines(project, first.standardOutput, header);
     EXPECT_TRUE(completedLines["main.m"]);
     EXPECT_FALSE(completedLines["other"]);
 
@@ -414,6 +423,20 @@ TEST(SDKCompletionBuildTest, ProjectHeadersOutsideTheProjectFolderAreFoundAsTheH
     const nlohmann::json record = nlohmann::json::parse(readText(records.front()), nullptr, false);
     EXPECT_EQ(record["filesBlocked"], 0) << readText(records.front());
     EXPECT_EQ(record["filesCompleted"], 1) << readText(records.front());
+}
+
+// The checker asks for a full build when a project holds Swift code: its log's compile lines are completed alike.
+TEST(SDKCompletionBuildTest, AFullBuildCompletesAsADryRunDoes) {
+    ProjectCopy project;
+    std::ofstream(project.path("MacApp/main.m"), std::ios::app) << "\nvoid fancy(NSView *v) { [v fancyPoke]; }\n";
+    const XAToolOutput output = project.build(false);
+    ASSERT_EQ(output.status, 0) << output.standardError;
+    const std::vector<fs::path> records = project.records();
+    ASSERT_EQ(records.size(), 1u);
+    const std::string header = (records.front().parent_path() / "SDKCompletion.h").string();
+    std::map<std::string, bool> completedLines = completedCompileLines(project, output.standardOutput, header);
+    EXPECT_TRUE(completedLines["main.m"]);
+    EXPECT_FALSE(completedLines["other"]);
 }
 
 TEST(SDKCompletionBuildTest, DryRunWithoutAnIntermediatesFolderCompletesNothing) {

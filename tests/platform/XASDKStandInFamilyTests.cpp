@@ -1,7 +1,9 @@
 // Checks the families of SDK headers that real macOS and iOS code includes beyond the common frameworks: the
 // availability macros in all their version forms, the declarations projects guard or redeclare themselves, the
 // POSIX, BSD, Mach and Mach-O headers, the C++ standard library of Objective-C++ files, and the macOS frameworks of
-// desktop applications (Carbon, Application Services, IOKit, Core Services, AppKit). Each case is a snippet written
+// desktop applications (Carbon, Application Services, IOKit, Core Services, AppKit), and the text and graphics
+// families of both platforms (Core Text, Core Graphics fonts and PDF, Core Foundation collections and sockets,
+// decimal numbers, UIKit's text input, fonts and attributes). Each case is a snippet written
 // as real projects write it; it must parse without errors or warnings, the SDK's own headers included.
 
 #include "platform/XASDKStandInParsing.h"
@@ -477,19 +479,316 @@ void TDWatch(NSString *folder) {
     return cases;
 }
 
+ParseSettings onIOS(const std::string &language = "objective-c") {
+    return on("iPhoneOS", "arm64-apple-ios12.0", language);
+}
+
+const std::vector<FamilyCase> &textAndGraphicsCases() {
+    static const std::vector<FamilyCase> cases = {
+        {"CoreTextFramesLinesRunsAndRunDelegates", onIOS(), R"(
+#import <UIKit/UIKit.h>
+#import <CoreText/CoreText.h>
+
+static CGFloat TDAscent(void *refCon) { return 12; }
+static CGFloat TDWidth(void *refCon) { return 20; }
+
+void TDDraw(NSAttributedString *text, CGContextRef context, CGRect bounds) {
+    CTRunDelegateCallbacks callbacks = {kCTRunDelegateCurrentVersion, NULL, TDAscent, NULL, TDWidth};
+    CTRunDelegateRef delegate = CTRunDelegateCreate(&callbacks, NULL);
+    CTLineBreakMode lineBreak = kCTLineBreakByTruncatingTail;
+    CTParagraphStyleSetting settings[] = {{kCTParagraphStyleSpecifierLineBreakMode, sizeof(lineBreak), &lineBreak}};
+    CTParagraphStyleRef style = CTParagraphStyleCreate(settings, 1);
+    CTFontRef font = CTFontCreateWithName(CFSTR("Helvetica"), 14, NULL);
+    NSMutableAttributedString *laid = [text mutableCopy];
+    [laid addAttributes:@{(id)kCTFontAttributeName : (__bridge id)font, (id)kCTParagraphStyleAttributeName : (__bridge id)style,
+                          (id)kCTRunDelegateAttributeName : (__bridge id)delegate}
+                  range:NSMakeRange(0, laid.length)];
+    CTFramesetterRef setter = CTFramesetterCreateWithAttributedString((__bridge CFAttributedStringRef)laid);
+    CGSize fitting = CTFramesetterSuggestFrameSizeWithConstraints(setter, CFRangeMake(0, 0), NULL, bounds.size, NULL);
+    CGPathRef path = CGPathCreateWithRect((CGRect){CGPointZero, fitting}, NULL);
+    CTFrameRef frame = CTFramesetterCreateFrame(setter, CFRangeMake(0, 0), path, NULL);
+    CFArrayRef lines = CTFrameGetLines(frame);
+    CGPoint origins[16];
+    CTFrameGetLineOrigins(frame, CFRangeMake(0, 0), origins);
+    for (CFIndex index = 0; index < CFArrayGetCount(lines); index++) {
+        CTLineRef line = CFArrayGetValueAtIndex(lines, index);
+        for (id item in (__bridge NSArray *)CTLineGetGlyphRuns(line)) {
+            CTRunRef run = (__bridge CTRunRef)item;
+            CGFloat ascent, descent;
+            CTRunGetTypographicBounds(run, CFRangeMake(0, 0), &ascent, &descent, NULL);
+            if (CTRunGetStatus(run) & kCTRunStatusRightToLeft) {
+                CTRunDraw(run, context, CFRangeMake(0, 0));
+            }
+        }
+        CGContextSetTextPosition(context, origins[index].x, origins[index].y);
+        CTLineDraw(line, context);
+    }
+    CFRelease(frame);
+    CGPathRelease(path);
+    CFRelease(setter);
+    CFRelease(font);
+    CFRelease(style);
+    CFRelease(delegate);
+}
+)"},
+        {"CoreTextFontsGlyphsAndRubyOnMacOS", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+#import <CoreText/CoreText.h>
+
+CGFloat TDGlyphWidth(NSURL *fontFile, CGContextRef context) {
+    CTFontManagerRegisterFontsForURL((__bridge CFURLRef)fontFile, kCTFontManagerScopeProcess, NULL);
+    CTFontRef font = CTFontCreateWithName(CFSTR("Menlo"), 12, NULL);
+    UniChar characters[1] = {'A'};
+    CGGlyph glyphs[1];
+    CTFontGetGlyphsForCharacters(font, characters, glyphs, 1);
+    CGSize advance;
+    CTFontGetAdvancesForGlyphs(font, kCTFontOrientationHorizontal, glyphs, &advance, 1);
+    CGPathRef outline = CTFontCreatePathForGlyph(font, glyphs[0], NULL);
+    CGFontRef graphicsFont = CTFontCopyGraphicsFont(font, NULL);
+    CGContextSetFont(context, graphicsFont);
+    CGPoint position = CGPointZero;
+    CGContextShowGlyphsAtPositions(context, glyphs, &position, 1);
+    CFStringRef annotations[kCTRubyPositionCount] = {CFSTR("ruby"), NULL, NULL, NULL};
+    CTRubyAnnotationRef ruby = CTRubyAnnotationCreate(kCTRubyAlignmentAuto, kCTRubyOverhangAuto, 0.5, annotations);
+    BOOL bold = (CTFontGetSymbolicTraits(font) & kCTFontTraitBold) != 0;
+    const CGFloat width = bold ? advance.width : CTFontGetAscent(font);
+    CFRelease(ruby);
+    CGFontRelease(graphicsFont);
+    CGPathRelease(outline);
+    CFRelease(font);
+    return width;
+}
+)"},
+        {"CoreGraphicsPDFContextsAndPathWalking", onIOS(), R"(
+#import <UIKit/UIKit.h>
+
+static void TDCountElement(void *info, const CGPathElement *element) {
+    if (element->type != kCGPathElementCloseSubpath) ++*(NSUInteger *)info;
+}
+
+NSData *TDRenderPDF(UIBezierPath *shape) {
+    NSMutableData *data = [NSMutableData data];
+    CGDataConsumerRef consumer = CGDataConsumerCreateWithCFData((__bridge CFMutableDataRef)data);
+    CGRect page = CGRectMake(0, 0, 612, 792);
+    CGContextRef context = CGPDFContextCreate(consumer, &page, NULL);
+    CGPDFContextBeginPage(context, NULL);
+    CGPathRef stroked = CGPathCreateCopyByStrokingPath(shape.CGPath, NULL, 2, kCGLineCapRound, kCGLineJoinRound, 4);
+    NSUInteger elements = 0;
+    CGPathApply(stroked, &elements, TDCountElement);
+    CGRect rect;
+    if (!CGPathIsRect(stroked, &rect)) {
+        CGContextAddPath(context, stroked);
+        CGContextFillPath(context);
+    }
+    CGPDFContextEndPage(context);
+    CGPDFContextClose(context);
+    CGPathRelease(stroked);
+    CGContextRelease(context);
+    CGDataConsumerRelease(consumer);
+    return elements ? data : nil;
+}
+)"},
+        {"CoreFoundationCollectionsSocketsAndRunLoopObservers", onIOS(), R"(
+#import <Foundation/Foundation.h>
+
+static CFComparisonResult TDCompare(const void *left, const void *right, void *context) {
+    return left < right ? kCFCompareLessThan : left > right ? kCFCompareGreaterThan : kCFCompareEqualTo;
+}
+static void TDBeforeWaiting(CFRunLoopObserverRef observer, CFRunLoopActivity activity, void *info) {}
+
+void TDSetUp(int nativeSocket) {
+    CFBinaryHeapCallBacks callbacks = {0, NULL, NULL, NULL, TDCompare};
+    CFBinaryHeapRef heap = CFBinaryHeapCreate(kCFAllocatorDefault, 0, &callbacks, NULL);
+    CFBinaryHeapAddValue(heap, (const void *)2);
+    const void *minimum = NULL;
+    if (CFBinaryHeapGetMinimumIfPresent(heap, &minimum)) CFBinaryHeapRemoveMinimumValue(heap);
+    CFRunLoopObserverRef observer = CFRunLoopObserverCreate(kCFAllocatorDefault, kCFRunLoopBeforeWaiting | kCFRunLoopExit,
+                                                            true, 0xFFFFFF, TDBeforeWaiting, NULL);
+    CFRunLoopAddObserver(CFRunLoopGetMain(), observer, kCFRunLoopCommonModes);
+    CFReadStreamRef readStream = NULL;
+    CFWriteStreamRef writeStream = NULL;
+    CFStreamCreatePairWithSocket(kCFAllocatorDefault, (CFSocketNativeHandle)nativeSocket, &readStream, &writeStream);
+    CFCharacterSetRef spaces = CFCharacterSetGetPredefined(kCFCharacterSetWhitespaceAndNewline);
+    CFMutableAttributedStringRef text = CFAttributedStringCreateMutable(kCFAllocatorDefault, 0);
+    CFAttributedStringReplaceString(text, CFRangeMake(0, 0), CFSTR("a b"));
+    NSString *decoded = CFBridgingRelease(CFURLCreateStringByReplacingPercentEscapes(kCFAllocatorDefault, CFSTR("a%20b"), CFSTR("")));
+    NSLog(@"%@ %d", decoded, CFCharacterSetIsCharacterMember(spaces, ' '));
+    CFRelease(text);
+    CFRelease(readStream);
+    CFRelease(writeStream);
+    CFRelease(observer);
+    CFRelease(heap);
+}
+)"},
+        {"DecimalNumbersAndKeyedArchiverDelegates", onMac(), R"(
+#import <Foundation/Foundation.h>
+
+@interface TDArchiveWatcher : NSObject <NSKeyedArchiverDelegate, NSKeyedUnarchiverDelegate>
+@end
+
+@implementation TDArchiveWatcher
+- (id)archiver:(NSKeyedArchiver *)archiver willEncodeObject:(id)object { return object; }
+- (Class)unarchiver:(NSKeyedUnarchiver *)unarchiver cannotDecodeObjectOfClassName:(NSString *)name
+    originalClasses:(NSArray<NSString *> *)classNames {
+    return [NSDecimalNumber class];
+}
+@end
+
+NSDecimalNumber *TDTotal(NSArray<NSString *> *prices, TDArchiveWatcher *watcher) {
+    NSDecimalNumberHandler *cents = [NSDecimalNumberHandler decimalNumberHandlerWithRoundingMode:NSRoundBankers
+                                                                                          scale:2
+                                                                               raiseOnExactness:NO
+                                                                                raiseOnOverflow:NO
+                                                                               raiseOnUnderflow:NO
+                                                                            raiseOnDivideByZero:YES];
+    NSDecimalNumber *total = [NSDecimalNumber zero];
+    for (NSString *price in prices) {
+        total = [total decimalNumberByAdding:[NSDecimalNumber decimalNumberWithString:price] withBehavior:cents];
+    }
+    NSDecimal value = total.decimalValue;
+    NSKeyedArchiver *archiver = [[NSKeyedArchiver alloc] initRequiringSecureCoding:YES];
+    archiver.delegate = watcher;
+    return NSDecimalIsNotANumber(&value) ? [NSDecimalNumber notANumber] : total;
+}
+)"},
+        {"MessageForwardingAtomicsAndBackgroundReads", on("iPhoneOS", "armv7-apple-ios9.0"), R"(
+#import <Foundation/Foundation.h>
+#import <objc/runtime.h>
+#import <objc/message.h>
+#import <libkern/OSAtomic.h>
+
+static volatile uint32_t TDHookFlags = 0;
+
+@interface TDHooker : NSObject
+@end
+
+@implementation TDHooker
+- (BOOL)hookSelector:(SEL)selector ofClass:(Class)cls {
+    Method method = class_getInstanceMethod(cls, selector);
+    IMP previous = class_replaceMethod(cls, selector, _objc_msgForward, method_getTypeEncoding(method));
+    OSAtomicOr32Barrier(1, &TDHookFlags);
+    OSAtomicAnd32Barrier(~2u, &TDHookFlags);
+    return previous == (IMP)_objc_msgForward_stret;
+}
+- (void)follow:(NSFileHandle *)handle describedAt:(NSURL *)url {
+    NSStringEncoding encoding;
+    NSString *description = [NSString stringWithContentsOfURL:url usedEncoding:&encoding error:NULL];
+    [[NSNotificationCenter defaultCenter] addObserverForName:NSFileHandleReadCompletionNotification
+                                                      object:handle
+                                                       queue:nil
+                                                  usingBlock:^(NSNotification *note) {
+                                                      NSLog(@"%@ %@", description, note.userInfo[NSFileHandleNotificationDataItem]);
+                                                  }];
+    [handle readInBackgroundAndNotify];
+}
+@end
+)"},
+        {"UIKitTextInputAndItsObjects", onIOS(), R"(
+#import <UIKit/UIKit.h>
+
+@interface TDTextPosition : UITextPosition
+@property (nonatomic, readonly) NSUInteger offset;
+@end
+@implementation TDTextPosition
+@end
+
+@interface TDTextRange : UITextRange
+@end
+@implementation TDTextRange
+@end
+
+@interface TDSelectionRect : UITextSelectionRect
+@property (nonatomic) UITextWritingDirection direction;
+@end
+@implementation TDSelectionRect
+@end
+
+@interface TDEditor : UIView <UITextInput>
+@end
+
+NSString *TDSelectedWord(UITextField *field, UITextView *view) {
+    UITextPosition *start = [field positionFromPosition:field.beginningOfDocument inDirection:UITextLayoutDirectionRight offset:1];
+    UITextRange *word = [field.tokenizer rangeEnclosingPosition:start withGranularity:UITextGranularityWord
+                                                    inDirection:UITextStorageDirectionForward];
+    view.dataDetectorTypes = UIDataDetectorTypeLink | UIDataDetectorTypePhoneNumber | UIDataDetectorTypeAddress;
+    CGRect caret = [view caretRectForPosition:view.endOfDocument];
+    NSInteger length = [field offsetFromPosition:word.start toPosition:word.end];
+    return caret.size.height > 0 && length > 0 ? [field textInRange:word] : nil;
+}
+)"},
+        {"UIKitCollectionControllersAndAccessibilityElements", onIOS(), R"(
+#import <UIKit/UIKit.h>
+
+@interface TDGridController : UICollectionViewController
+@end
+
+@implementation TDGridController
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    self.collectionView.backgroundColor = UIColor.whiteColor;
+}
+@end
+
+@interface TDLinkElement : UIAccessibilityElement
+@property (nonatomic, copy) NSURL *target;
+@end
+
+@implementation TDLinkElement
+@end
+
+void TDExposeLink(UIView *label, NSURL *target) {
+    TDLinkElement *element = [[TDLinkElement alloc] initWithAccessibilityContainer:label];
+    element.target = target;
+    element.accessibilityTraits = UIAccessibilityTraitLink | UIAccessibilityTraitStaticText;
+    element.accessibilityFrame = UIAccessibilityConvertFrameToScreenCoordinates(label.bounds, label);
+    label.accessibilityElements = @[ element ];
+    label.accessibilityLabel = target.absoluteString;
+    const double unbounded = HUGE;
+    UIAccessibilityPostNotification(UIAccessibilityLayoutChangedNotification, unbounded > 0 ? element : nil);
+}
+)"},
+        {"UIKitFontsTextAttributesPasteboardAndStatusBar", onIOS(), R"(
+#import <UIKit/UIKit.h>
+
+NSAttributedString *TDStyled(NSString *text, UIFont *font) {
+    UIFontDescriptor *descriptor = [font.fontDescriptor
+        fontDescriptorWithSymbolicTraits:UIFontDescriptorTraitBold | UIFontDescriptorTraitItalic];
+    UIFont *emphasized = [UIFont fontWithDescriptor:descriptor size:0];
+    NSShadow *shadow = [[NSShadow alloc] init];
+    shadow.shadowOffset = CGSizeMake(0, 1);
+    shadow.shadowBlurRadius = 2;
+    NSMutableParagraphStyle *style = [[NSMutableParagraphStyle alloc] init];
+    style.tabStops = @[ [[NSTextTab alloc] initWithTextAlignment:NSTextAlignmentRight location:80 options:@{}] ];
+    style.baseWritingDirection = NSWritingDirectionNatural;
+    NSDictionary *attributes = @{
+        NSFontAttributeName : emphasized,
+        NSShadowAttributeName : shadow,
+        NSParagraphStyleAttributeName : style,
+        NSUnderlineColorAttributeName : UIColor.redColor,
+        NSObliquenessAttributeName : @0.2,
+        NSTextEffectAttributeName : NSTextEffectLetterpressStyle,
+    };
+    [[UIPasteboard generalPasteboard] setData:[text dataUsingEncoding:NSUTF8StringEncoding] forPasteboardType:@"public.text"];
+    UIBezierPath *underline = [UIBezierPath bezierPathWithRect:CGRectMake(0, 0, 10, 1)];
+    [underline applyTransform:CGAffineTransformMakeScale(2, 1)];
+    UIInterfaceOrientation orientation = [UIApplication sharedApplication].statusBarOrientation;
+    NSLog(@"%d %@", UIInterfaceOrientationIsLandscape(orientation), UIKeyboardDidChangeFrameNotification);
+    return [[NSAttributedString alloc] initWithString:text attributes:attributes];
+}
+)"},
+    };
+    return cases;
+}
+
 class SDKStandInDeclarationFamilyTest : public ::testing::TestWithParam<FamilyCase> {};
 class SDKStandInSystemLibraryTest : public ::testing::TestWithParam<FamilyCase> {};
 class SDKStandInDesktopFrameworkTest : public ::testing::TestWithParam<FamilyCase> {};
-
-void expectCleanParse(const FamilyCase &familyCase) {
-    ParsedUnit unit(snippetPath(familyCase.settings.language), familyCase.settings, &familyCase.code);
-    const std::vector<std::string> problems = unit.problems();
-    EXPECT_TRUE(problems.empty()) << ::testing::PrintToString(problems);
-}
+class SDKStandInTextAndGraphicsTest : public ::testing::TestWithParam<FamilyCase> {};
 
 TEST_P(SDKStandInDeclarationFamilyTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
 TEST_P(SDKStandInSystemLibraryTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
 TEST_P(SDKStandInDesktopFrameworkTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
+TEST_P(SDKStandInTextAndGraphicsTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
 
 std::string familyCaseName(const ::testing::TestParamInfo<FamilyCase> &info) { return info.param.name; }
 
@@ -498,6 +797,8 @@ INSTANTIATE_TEST_SUITE_P(Families, SDKStandInDeclarationFamilyTest, ::testing::V
 INSTANTIATE_TEST_SUITE_P(Families, SDKStandInSystemLibraryTest, ::testing::ValuesIn(systemLibraryCases()),
                          familyCaseName);
 INSTANTIATE_TEST_SUITE_P(Families, SDKStandInDesktopFrameworkTest, ::testing::ValuesIn(desktopFrameworkCases()),
+                         familyCaseName);
+INSTANTIATE_TEST_SUITE_P(Families, SDKStandInTextAndGraphicsTest, ::testing::ValuesIn(textAndGraphicsCases()),
                          familyCaseName);
 
 // The desktop frameworks are macOS's alone: an iOS file that imports them does not find them.

@@ -6,6 +6,7 @@
 #include "platform/XAStagedProgramSupport.h"
 
 #include <clang-c/Index.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -178,6 +179,14 @@ inline std::string snippetPath(const std::string &language) {
     static TemporaryFolder folder;
     const char *extension = language == "c" ? "c" : language == "objective-c++" ? "mm" : "m";
     return folder.path() + "/snippet." + extension;
+}
+
+// Expects a case's snippet (any case type with `settings` and `code`) to parse without errors or warnings, those of
+// the SDK's own headers included.
+template <typename Case> void expectCleanParse(const Case &snippetCase) {
+    ParsedUnit unit(snippetPath(snippetCase.settings.language), snippetCase.settings, &snippetCase.code);
+    const std::vector<std::string> problems = unit.problems();
+    EXPECT_TRUE(problems.empty()) << ::testing::PrintToString(problems);
 }
 
 inline std::string cursorFile(CXCursor cursor) {

@@ -462,12 +462,6 @@ NSUInteger TDFreeMemory(void) {
 class SDKStandInConstructTest : public ::testing::TestWithParam<UseCase> {};
 class SDKStandInFrameworkUseTest : public ::testing::TestWithParam<UseCase> {};
 
-void expectCleanParse(const UseCase &useCase) {
-    ParsedUnit unit(snippetPath(useCase.settings.language), useCase.settings, &useCase.code);
-    const std::vector<std::string> problems = unit.problems();
-    EXPECT_TRUE(problems.empty()) << ::testing::PrintToString(problems);
-}
-
 TEST_P(SDKStandInConstructTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
 TEST_P(SDKStandInFrameworkUseTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
 

@@ -708,12 +708,7 @@ int main(int argc, const char *argv[]) { return NSApplicationMain(argc, argv); }
 
 class SDKStandInSnippetTest : public ::testing::TestWithParam<SnippetCase> {};
 
-TEST_P(SDKStandInSnippetTest, ParsesWithoutErrorsOrWarnings) {
-    const SnippetCase &snippet = GetParam();
-    ParsedUnit unit(snippetPath(snippet.settings.language), snippet.settings, &snippet.code);
-    const std::vector<std::string> problems = unit.problems();
-    EXPECT_TRUE(problems.empty()) << ::testing::PrintToString(problems);
-}
+TEST_P(SDKStandInSnippetTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(CommonAPIUses, SDKStandInSnippetTest, ::testing::ValuesIn(snippetCases()),
                          [](const ::testing::TestParamInfo<SnippetCase> &info) {

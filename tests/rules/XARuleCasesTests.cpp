@@ -27,6 +27,8 @@ std::vector<XARuleCaseTestParameter> casesWithModules(const std::string &caseFil
     return parameters;
 }
 
+INSTANTIATE_TEST_SUITE_P(FrameworkCategoriesWithModules, XARuleCaseTest,
+                         testing::ValuesIn(casesWithModules("CategoryMethodConflict.m", true)), XARuleCaseTestName);
 INSTANTIATE_TEST_SUITE_P(FrameworkCategoriesWithoutModules, XARuleCaseTest,
                          testing::ValuesIn(casesWithModules("CategoryMethodConflict.m", false)), XARuleCaseTestName);
 INSTANTIATE_TEST_SUITE_P(ProjectRules, XARuleCaseTest,

@@ -59,6 +59,7 @@ typedef double double_t;
 #define M_SQRT2 1.41421356237309504880168872420969808
 #define M_SQRT1_2 0.707106781186547524400844362104849039
 #define MAXFLOAT 0x1.fffffep+127f
+#define HUGE MAXFLOAT
 
 double acos(double x);
 float acosf(float x);

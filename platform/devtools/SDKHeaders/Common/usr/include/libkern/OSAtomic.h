@@ -23,6 +23,12 @@ bool OSSpinLockTry(volatile OSSpinLock *lock) OSATOMIC_DEPRECATED(os_unfair_lock
 void OSSpinLockLock(volatile OSSpinLock *lock) OSATOMIC_DEPRECATED(os_unfair_lock_lock);
 void OSSpinLockUnlock(volatile OSSpinLock *lock) OSATOMIC_DEPRECATED(os_unfair_lock_unlock);
 
+int32_t OSAtomicOr32(uint32_t mask, volatile uint32_t *value) OSATOMIC_DEPRECATED(atomic_fetch_or_explicit);
+int32_t OSAtomicOr32Barrier(uint32_t mask, volatile uint32_t *value) OSATOMIC_DEPRECATED(atomic_fetch_or);
+int32_t OSAtomicAnd32(uint32_t mask, volatile uint32_t *value) OSATOMIC_DEPRECATED(atomic_fetch_and_explicit);
+int32_t OSAtomicAnd32Barrier(uint32_t mask, volatile uint32_t *value) OSATOMIC_DEPRECATED(atomic_fetch_and);
+int32_t OSAtomicXor32(uint32_t mask, volatile uint32_t *value) OSATOMIC_DEPRECATED(atomic_fetch_xor_explicit);
+int32_t OSAtomicXor32Barrier(uint32_t mask, volatile uint32_t *value) OSATOMIC_DEPRECATED(atomic_fetch_xor);
 int32_t OSAtomicAdd32(int32_t amount, volatile int32_t *value) OSATOMIC_DEPRECATED(atomic_fetch_add_explicit);
 int32_t OSAtomicAdd32Barrier(int32_t amount, volatile int32_t *value) OSATOMIC_DEPRECATED(atomic_fetch_add);
 int32_t OSAtomicIncrement32(volatile int32_t *value) OSATOMIC_DEPRECATED(atomic_fetch_add_explicit);

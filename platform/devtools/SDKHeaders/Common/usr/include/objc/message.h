@@ -42,6 +42,13 @@ OBJC_EXPORT long double objc_msgSend_fpret(id _Nullable self, SEL _Nonnull op, .
 #endif
 #endif
 
+/* The forwarding entry points: an implementation that sends a message through -forwardInvocation:. The plain one
+ * has the prototype of an IMP, so that it can stand as a method's implementation without a cast. */
+OBJC_EXPORT id _Nullable _objc_msgForward(id _Nonnull receiver, SEL _Nonnull sel, ...);
+#if !defined(__arm64__) && !defined(__aarch64__)
+OBJC_EXPORT void _objc_msgForward_stret(void);
+#endif
+
 OBJC_EXPORT id _Nullable method_invoke(id _Nullable receiver, Method _Nonnull m, ...)
     __attribute__((availability(ios, introduced = 2.0)));
 

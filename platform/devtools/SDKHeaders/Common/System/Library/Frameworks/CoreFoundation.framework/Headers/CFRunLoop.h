@@ -94,6 +94,45 @@ CF_EXPORT void CFRunLoopAddObserver(CFRunLoopRef rl, CFRunLoopObserverRef observ
 CF_EXPORT void CFRunLoopRemoveObserver(CFRunLoopRef rl, CFRunLoopObserverRef observer, CFRunLoopMode mode);
 CF_EXPORT void CFRunLoopObserverInvalidate(CFRunLoopObserverRef observer);
 
+typedef struct {
+    CFIndex version;
+    void *_Nullable info;
+    const void *_Nonnull (*_Nullable retain)(const void *_Nonnull info);
+    void (*_Nullable release)(const void *_Nonnull info);
+    CFStringRef _Nonnull (*_Nullable copyDescription)(const void *_Nonnull info);
+} CFRunLoopObserverContext;
+typedef void (*CFRunLoopObserverCallBack)(CFRunLoopObserverRef observer, CFRunLoopActivity activity,
+                                          void *_Nullable info);
+CF_EXPORT CFRunLoopObserverRef CFRunLoopObserverCreate(CFAllocatorRef _Nullable allocator, CFOptionFlags activities,
+                                                       Boolean repeats, CFIndex order,
+                                                       CFRunLoopObserverCallBack callout,
+                                                       CFRunLoopObserverContext *_Nullable context);
+CF_EXPORT CFOptionFlags CFRunLoopObserverGetActivities(CFRunLoopObserverRef observer);
+CF_EXPORT Boolean CFRunLoopObserverIsValid(CFRunLoopObserverRef observer);
+CF_EXPORT Boolean CFRunLoopContainsObserver(CFRunLoopRef rl, CFRunLoopObserverRef observer, CFRunLoopMode mode);
+
+/* Sources of version 0, signalled by hand, and of version 1, backed by a Mach port. */
+typedef struct {
+    CFIndex version;
+    void *_Nullable info;
+    const void *_Nullable (*_Nullable retain)(const void *_Nullable info);
+    void (*_Nullable release)(const void *_Nullable info);
+    CFStringRef _Nullable (*_Nullable copyDescription)(const void *_Nullable info);
+    Boolean (*_Nullable equal)(const void *_Nullable info1, const void *_Nullable info2);
+    CFHashCode (*_Nullable hash)(const void *_Nullable info);
+    void (*_Nullable schedule)(void *_Nullable info, CFRunLoopRef rl, CFRunLoopMode mode);
+    void (*_Nullable cancel)(void *_Nullable info, CFRunLoopRef rl, CFRunLoopMode mode);
+    void (*_Nullable perform)(void *_Nullable info);
+} CFRunLoopSourceContext;
+CF_EXPORT CFTypeID CFRunLoopSourceGetTypeID(void);
+CF_EXPORT CFRunLoopSourceRef CFRunLoopSourceCreate(CFAllocatorRef _Nullable allocator, CFIndex order,
+                                                   CFRunLoopSourceContext *context);
+CF_EXPORT void CFRunLoopSourceSignal(CFRunLoopSourceRef source);
+CF_EXPORT void CFRunLoopSourceInvalidate(CFRunLoopSourceRef source);
+CF_EXPORT Boolean CFRunLoopSourceIsValid(CFRunLoopSourceRef source);
+CF_EXPORT Boolean CFRunLoopContainsSource(CFRunLoopRef rl, CFRunLoopSourceRef source, CFRunLoopMode mode);
+CF_EXPORT CFArrayRef _Nullable CFRunLoopCopyAllModes(CFRunLoopRef rl);
+CF_EXPORT void CFRunLoopAddCommonMode(CFRunLoopRef rl, CFRunLoopMode mode);
 #if defined(__BLOCKS__)
 CF_EXPORT void CFRunLoopPerformBlock(CFRunLoopRef rl, CFTypeRef _Nullable mode, void (^block)(void));
 #endif

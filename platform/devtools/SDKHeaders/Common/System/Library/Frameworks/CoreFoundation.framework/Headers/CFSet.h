@@ -37,6 +37,17 @@ CF_EXPORT Boolean CFSetContainsValue(CFSetRef theSet, const void *value);
 CF_EXPORT void CFSetAddValue(CFMutableSetRef theSet, const void *value);
 CF_EXPORT void CFSetRemoveValue(CFMutableSetRef theSet, const void *value);
 
+typedef void (*CFSetApplierFunction)(const void *value, void *_Nullable context);
+CF_EXPORT CFSetRef CFSetCreateCopy(CFAllocatorRef _Nullable allocator, CFSetRef theSet);
+CF_EXPORT CFMutableSetRef CFSetCreateMutableCopy(CFAllocatorRef _Nullable allocator, CFIndex capacity, CFSetRef theSet);
+CF_EXPORT CFIndex CFSetGetCountOfValue(CFSetRef theSet, const void *value);
+CF_EXPORT const void *_Nullable CFSetGetValue(CFSetRef theSet, const void *value);
+CF_EXPORT Boolean CFSetGetValueIfPresent(CFSetRef theSet, const void *candidate, const void *_Nullable *_Nullable value);
+CF_EXPORT void CFSetGetValues(CFSetRef theSet, const void *_Nullable *_Nullable values);
+CF_EXPORT void CFSetApplyFunction(CFSetRef theSet, CFSetApplierFunction CF_NOESCAPE applier, void *_Nullable context);
+CF_EXPORT void CFSetReplaceValue(CFMutableSetRef theSet, const void *value);
+CF_EXPORT void CFSetSetValue(CFMutableSetRef theSet, const void *value);
+CF_EXPORT void CFSetRemoveAllValues(CFMutableSetRef theSet);
 CF_ASSUME_NONNULL_END
 CF_EXTERN_C_END
 CF_IMPLICIT_BRIDGING_DISABLED

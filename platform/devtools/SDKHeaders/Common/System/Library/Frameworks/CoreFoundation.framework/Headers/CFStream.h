@@ -8,6 +8,7 @@
 #include <CoreFoundation/CFURL.h>
 #include <CoreFoundation/CFRunLoop.h>
 #include <CoreFoundation/CFError.h>
+#include <CoreFoundation/CFSocket.h>
 
 CF_IMPLICIT_BRIDGING_ENABLED
 CF_EXTERN_C_BEGIN
@@ -124,6 +125,29 @@ CF_EXPORT void CFWriteStreamUnscheduleFromRunLoop(CFWriteStreamRef _Null_unspeci
                                                   CFRunLoopRef _Null_unspecified runLoop,
                                                   CFRunLoopMode _Null_unspecified runLoopMode);
 
+/* Streams over a native socket, and the stream errors of the older, domain-and-code form. */
+CF_EXPORT void CFStreamCreatePairWithSocket(CFAllocatorRef _Null_unspecified alloc, CFSocketNativeHandle sock,
+                                            CFReadStreamRef _Null_unspecified *_Null_unspecified readStream,
+                                            CFWriteStreamRef _Null_unspecified *_Null_unspecified writeStream);
+CF_EXPORT void CFStreamCreatePairWithPeerSocketSignature(
+    CFAllocatorRef _Null_unspecified alloc, const CFSocketSignature *_Null_unspecified signature,
+    CFReadStreamRef _Null_unspecified *_Null_unspecified readStream,
+    CFWriteStreamRef _Null_unspecified *_Null_unspecified writeStream);
+
+typedef CF_ENUM(CFIndex, CFStreamErrorDomain) {
+    kCFStreamErrorDomainCustom = -1L,
+    kCFStreamErrorDomainPOSIX = 1,
+    kCFStreamErrorDomainMacOSStatus
+};
+typedef struct {
+    CFIndex domain;
+    SInt32 error;
+} CFStreamError;
+CF_EXPORT CFStreamError CFReadStreamGetError(CFReadStreamRef _Null_unspecified stream);
+CF_EXPORT CFStreamError CFWriteStreamGetError(CFWriteStreamRef _Null_unspecified stream);
+CF_EXPORT const UInt8 *_Null_unspecified CFReadStreamGetBuffer(CFReadStreamRef _Null_unspecified stream,
+                                                               CFIndex maxBytesToRead,
+                                                               CFIndex *_Null_unspecified numBytesRead);
 CF_ASSUME_NONNULL_END
 CF_EXTERN_C_END
 CF_IMPLICIT_BRIDGING_DISABLED

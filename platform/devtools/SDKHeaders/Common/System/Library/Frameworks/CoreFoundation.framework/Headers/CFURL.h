@@ -42,6 +42,27 @@ CF_EXPORT CFURLRef _Nullable CFURLCreateCopyAppendingPathComponent(CFAllocatorRe
 CF_EXPORT CFURLRef _Nullable CFURLCreateCopyDeletingLastPathComponent(CFAllocatorRef _Nullable allocator,
                                                                       CFURLRef url);
 
+/* Percent escapes, as the older API made and removed them. */
+CF_EXPORT CFStringRef _Nullable CFURLCreateStringByReplacingPercentEscapes(CFAllocatorRef _Nullable allocator,
+                                                                           CFStringRef originalString,
+                                                                           CFStringRef charactersToLeaveEscaped);
+CF_EXPORT CFStringRef _Nullable CFURLCreateStringByReplacingPercentEscapesUsingEncoding(
+    CFAllocatorRef _Nullable allocator, CFStringRef origString, CFStringRef _Nullable charsToLeaveEscaped,
+    CFStringEncoding encoding) API_DEPRECATED("Use CFURLCreateStringByReplacingPercentEscapes", macos(10.0, 10.11),
+                                              ios(2.0, 9.0));
+CF_EXPORT CFStringRef CFURLCreateStringByAddingPercentEscapes(CFAllocatorRef _Nullable allocator,
+                                                              CFStringRef originalString,
+                                                              CFStringRef _Nullable charactersToLeaveUnescaped,
+                                                              CFStringRef _Nullable legalURLCharactersToBeEscaped,
+                                                              CFStringEncoding encoding)
+    API_DEPRECATED("Use -[NSString stringByAddingPercentEncodingWithAllowedCharacters:]", macos(10.0, 10.11),
+                   ios(2.0, 9.0));
+CF_EXPORT CFStringRef _Nullable CFURLCopyQueryString(CFURLRef anURL, CFStringRef _Nullable charactersToLeaveEscaped);
+CF_EXPORT CFStringRef _Nullable CFURLCopyFragment(CFURLRef anURL, CFStringRef _Nullable charactersToLeaveEscaped);
+CF_EXPORT SInt32 CFURLGetPortNumber(CFURLRef anURL);
+CF_EXPORT CFURLRef _Nullable CFURLCreateWithBytes(CFAllocatorRef _Nullable allocator, const UInt8 *URLBytes,
+                                                  CFIndex length, CFStringEncoding encoding,
+                                                  CFURLRef _Nullable baseURL);
 CF_ASSUME_NONNULL_END
 CF_EXTERN_C_END
 CF_IMPLICIT_BRIDGING_DISABLED

@@ -22,6 +22,15 @@ CF_EXPORT CFUUIDRef _Nullable CFUUIDCreateFromString(CFAllocatorRef _Nullable al
 CF_EXPORT CFStringRef _Nullable CFUUIDCreateString(CFAllocatorRef _Nullable alloc, CFUUIDRef uuid);
 CF_EXPORT CFUUIDBytes CFUUIDGetUUIDBytes(CFUUIDRef uuid);
 
+CF_EXPORT CFUUIDRef CFUUIDCreateFromUUIDBytes(CFAllocatorRef _Nullable alloc, CFUUIDBytes bytes);
+CF_EXPORT CFUUIDRef CFUUIDCreateWithBytes(CFAllocatorRef _Nullable alloc, UInt8 byte0, UInt8 byte1, UInt8 byte2,
+                                          UInt8 byte3, UInt8 byte4, UInt8 byte5, UInt8 byte6, UInt8 byte7,
+                                          UInt8 byte8, UInt8 byte9, UInt8 byte10, UInt8 byte11, UInt8 byte12,
+                                          UInt8 byte13, UInt8 byte14, UInt8 byte15);
+CF_EXPORT CFUUIDRef CFUUIDGetConstantUUIDWithBytes(CFAllocatorRef _Nullable alloc, UInt8 byte0, UInt8 byte1,
+                                                   UInt8 byte2, UInt8 byte3, UInt8 byte4, UInt8 byte5, UInt8 byte6,
+                                                   UInt8 byte7, UInt8 byte8, UInt8 byte9, UInt8 byte10, UInt8 byte11,
+                                                   UInt8 byte12, UInt8 byte13, UInt8 byte14, UInt8 byte15);
 CF_ASSUME_NONNULL_END
 CF_EXTERN_C_END
 CF_IMPLICIT_BRIDGING_DISABLED

@@ -24,7 +24,10 @@
 
 #include <CoreFoundation/CFBase.h>
 #include <CoreFoundation/CFArray.h>
+#include <CoreFoundation/CFAttributedString.h>
+#include <CoreFoundation/CFBinaryHeap.h>
 #include <CoreFoundation/CFByteOrder.h>
+#include <CoreFoundation/CFCharacterSet.h>
 #include <CoreFoundation/CFBundle.h>
 #include <CoreFoundation/CFData.h>
 #include <CoreFoundation/CFDate.h>
@@ -37,6 +40,7 @@
 #include <CoreFoundation/CFPropertyList.h>
 #include <CoreFoundation/CFRunLoop.h>
 #include <CoreFoundation/CFSet.h>
+#include <CoreFoundation/CFSocket.h>
 #include <CoreFoundation/CFStream.h>
 #include <CoreFoundation/CFString.h>
 #include <CoreFoundation/CFStringTokenizer.h>

@@ -11,23 +11,12 @@
 #include <CoreGraphics/CGPath.h>
 #include <CoreGraphics/CGGradient.h>
 #include <CoreGraphics/CGPDFPage.h>
+#include <CoreGraphics/CGFont.h>
 
 CF_IMPLICIT_BRIDGING_ENABLED
 CF_ASSUME_NONNULL_BEGIN
 
 typedef struct CF_BRIDGED_TYPE(id) CGContext *CGContextRef;
-
-typedef CF_ENUM(int32_t, CGLineCap) {
-    kCGLineCapButt,
-    kCGLineCapRound,
-    kCGLineCapSquare
-};
-
-typedef CF_ENUM(int32_t, CGLineJoin) {
-    kCGLineJoinMiter,
-    kCGLineJoinRound,
-    kCGLineJoinBevel
-};
 
 typedef CF_ENUM(int32_t, CGPathDrawingMode) {
     kCGPathFill,
@@ -203,6 +192,18 @@ CG_EXTERN CGSize CGContextConvertSizeToUserSpace(CGContextRef _Nullable c, CGSiz
 CG_EXTERN CGRect CGContextConvertRectToDeviceSpace(CGContextRef _Nullable c, CGRect rect);
 CG_EXTERN CGRect CGContextConvertRectToUserSpace(CGContextRef _Nullable c, CGRect rect);
 CG_EXTERN CFTypeID CGContextGetTypeID(void);
+
+/* Glyphs drawn with the context's font. */
+CG_EXTERN void CGContextSetFont(CGContextRef _Nullable c, CGFontRef _Nullable font);
+CG_EXTERN void CGContextShowGlyphsAtPositions(CGContextRef _Nullable c, const CGGlyph *_Nullable glyphs,
+                                              const CGPoint *_Nullable Lpositions, size_t count);
+CG_EXTERN void CGContextSelectFont(CGContextRef _Nullable c, const char *_Nullable name, CGFloat size,
+                                   int textEncoding) API_DEPRECATED("Use Core Text", macos(10.0, 10.9),
+                                                                    ios(2.0, 7.0));
+CG_EXTERN void CGContextShowTextAtPoint(CGContextRef _Nullable c, CGFloat x, CGFloat y, const char *_Nullable string,
+                                        size_t length) API_DEPRECATED("Use Core Text", macos(10.0, 10.9),
+                                                                      ios(2.0, 7.0));
+CG_EXTERN void CGContextSetPatternPhase(CGContextRef _Nullable c, CGSize phase);
 
 CF_ASSUME_NONNULL_END
 CF_IMPLICIT_BRIDGING_DISABLED

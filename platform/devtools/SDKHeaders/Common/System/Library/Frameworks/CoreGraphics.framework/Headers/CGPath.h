@@ -12,6 +12,18 @@ CF_ASSUME_NONNULL_BEGIN
 typedef struct CF_BRIDGED_MUTABLE_TYPE(id) CGPath *CGMutablePathRef;
 typedef const struct CF_BRIDGED_TYPE(id) CGPath *CGPathRef;
 
+typedef CF_ENUM(int32_t, CGLineCap) {
+    kCGLineCapButt,
+    kCGLineCapRound,
+    kCGLineCapSquare
+};
+
+typedef CF_ENUM(int32_t, CGLineJoin) {
+    kCGLineJoinMiter,
+    kCGLineJoinRound,
+    kCGLineJoinBevel
+};
+
 CG_EXTERN CGMutablePathRef CGPathCreateMutable(void);
 CG_EXTERN CGPathRef _Nullable CGPathCreateCopy(CGPathRef _Nullable path);
 CG_EXTERN CGMutablePathRef _Nullable CGPathCreateMutableCopy(CGPathRef _Nullable path);
@@ -54,6 +66,44 @@ CG_EXTERN CGRect CGPathGetBoundingBox(CGPathRef _Nullable path);
 CG_EXTERN bool CGPathContainsPoint(CGPathRef _Nullable path, const CGAffineTransform *_Nullable m, CGPoint point,
                                    bool eoFill);
 
+CG_EXTERN bool CGPathIsRect(CGPathRef _Nullable path, CGRect *_Nullable rect);
+CG_EXTERN CGPathRef _Nullable CGPathCreateCopyByTransformingPath(CGPathRef _Nullable path,
+                                                                 const CGAffineTransform *_Nullable transform);
+CG_EXTERN CGMutablePathRef _Nullable CGPathCreateMutableCopyByTransformingPath(
+    CGPathRef _Nullable path, const CGAffineTransform *_Nullable transform);
+CG_EXTERN CGPathRef _Nullable CGPathCreateCopyByStrokingPath(CGPathRef _Nullable path,
+                                                             const CGAffineTransform *_Nullable transform,
+                                                             CGFloat lineWidth, CGLineCap lineCap,
+                                                             CGLineJoin lineJoin, CGFloat miterLimit);
+CG_EXTERN CGPathRef _Nullable CGPathCreateCopyByDashingPath(CGPathRef _Nullable path,
+                                                            const CGAffineTransform *_Nullable transform,
+                                                            CGFloat phase, const CGFloat *_Nullable lengths,
+                                                            size_t count);
+CG_EXTERN void CGPathAddRelativeArc(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable matrix,
+                                    CGFloat x, CGFloat y, CGFloat radius, CGFloat startAngle, CGFloat delta);
+CG_EXTERN void CGPathAddRects(CGMutablePathRef _Nullable path, const CGAffineTransform *_Nullable m,
+                              const CGRect *_Nullable rects, size_t count);
+
+/* Walking a path element by element. */
+typedef CF_ENUM(int32_t, CGPathElementType) {
+    kCGPathElementMoveToPoint,
+    kCGPathElementAddLineToPoint,
+    kCGPathElementAddQuadCurveToPoint,
+    kCGPathElementAddCurveToPoint,
+    kCGPathElementCloseSubpath
+};
+struct CGPathElement {
+    CGPathElementType type;
+    CGPoint *points;
+};
+typedef struct CGPathElement CGPathElement;
+typedef void (*CGPathApplierFunction)(void *_Nullable info, const CGPathElement *element);
+CG_EXTERN void CGPathApply(CGPathRef _Nullable path, void *_Nullable info, CGPathApplierFunction _Nullable function);
+#if defined(__BLOCKS__)
+typedef void (^CGPathApplyBlock)(const CGPathElement *element);
+CG_EXTERN void CGPathApplyWithBlock(CGPathRef path, CGPathApplyBlock CF_NOESCAPE block)
+    API_AVAILABLE(macos(10.13), ios(11.0));
+#endif
 CF_ASSUME_NONNULL_END
 CF_IMPLICIT_BRIDGING_DISABLED
 

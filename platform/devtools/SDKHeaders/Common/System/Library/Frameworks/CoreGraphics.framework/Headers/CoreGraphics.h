@@ -17,6 +17,8 @@
 #include <CoreGraphics/CGPath.h>
 #include <CoreGraphics/CGPDFDocument.h>
 #include <CoreGraphics/CGPDFPage.h>
+#include <CoreGraphics/CGPDFContext.h>
+#include <CoreGraphics/CGFont.h>
 #if TARGET_OS_OSX
 #include <CoreGraphics/CGDirectDisplay.h>
 #include <CoreGraphics/CGDisplayConfiguration.h>

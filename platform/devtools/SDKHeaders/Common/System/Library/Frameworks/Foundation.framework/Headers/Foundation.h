@@ -6,6 +6,8 @@
 #import <Foundation/NSObject.h>
 #import <Foundation/NSRange.h>
 #import <Foundation/NSValue.h>
+#import <Foundation/NSDecimal.h>
+#import <Foundation/NSDecimalNumber.h>
 #import <Foundation/NSByteOrder.h>
 #import <Foundation/NSEnumerator.h>
 #import <Foundation/NSString.h>

@@ -39,6 +39,25 @@ NS_ASSUME_NONNULL_BEGIN
 
 @end
 
+FOUNDATION_EXPORT NSNotificationName const NSFileHandleReadCompletionNotification;
+FOUNDATION_EXPORT NSNotificationName const NSFileHandleReadToEndOfFileCompletionNotification;
+FOUNDATION_EXPORT NSNotificationName const NSFileHandleConnectionAcceptedNotification;
+FOUNDATION_EXPORT NSNotificationName const NSFileHandleDataAvailableNotification;
+FOUNDATION_EXPORT NSString *const NSFileHandleNotificationDataItem;
+FOUNDATION_EXPORT NSString *const NSFileHandleNotificationFileHandleItem;
+
+/* Reading in the background, with a notification when data arrives. */
+@interface NSFileHandle (NSFileHandleAsynchronousAccess)
+- (void)readInBackgroundAndNotifyForModes:(nullable NSArray<NSRunLoopMode> *)modes;
+- (void)readInBackgroundAndNotify;
+- (void)readToEndOfFileInBackgroundAndNotifyForModes:(nullable NSArray<NSRunLoopMode> *)modes;
+- (void)readToEndOfFileInBackgroundAndNotify;
+- (void)acceptConnectionInBackgroundAndNotify;
+- (void)waitForDataInBackgroundAndNotify;
+@property (nullable, copy) void (^readabilityHandler)(NSFileHandle *) API_AVAILABLE(macos(10.7), ios(5.0));
+@property (nullable, copy) void (^writeabilityHandler)(NSFileHandle *) API_AVAILABLE(macos(10.7), ios(5.0));
+@end
+
 @interface NSPipe : NSObject
 @property (readonly, retain) NSFileHandle *fileHandleForReading;
 @property (readonly, retain) NSFileHandle *fileHandleForWriting;

@@ -261,6 +261,9 @@ typedef NSString *NSStringTransform NS_TYPED_EXTENSIBLE_ENUM;
 + (nullable instancetype)stringWithContentsOfFile:(NSString *)path
                                      usedEncoding:(nullable NSStringEncoding *)enc
                                             error:(NSError **)error;
++ (nullable instancetype)stringWithContentsOfURL:(NSURL *)url
+                                    usedEncoding:(nullable NSStringEncoding *)enc
+                                           error:(NSError **)error;
 
 @end
 

@@ -44,6 +44,15 @@ NS_ASSUME_NONNULL_BEGIN
 - (void)fill;
 - (void)stroke;
 - (void)addClip;
+- (void)applyTransform:(CGAffineTransform)transform;
+- (UIBezierPath *)bezierPathByReversingPath API_AVAILABLE(ios(6.0));
+@property (nonatomic) CGFloat miterLimit;
+@property (nonatomic) CGFloat flatness;
+@property (nonatomic) BOOL usesEvenOddFillRule;
+- (void)setLineDash:(nullable const CGFloat *)pattern count:(NSInteger)count phase:(CGFloat)phase;
+- (void)getLineDash:(nullable CGFloat *)pattern count:(nullable NSInteger *)count phase:(nullable CGFloat *)phase;
+- (void)fillWithBlendMode:(CGBlendMode)blendMode alpha:(CGFloat)alpha;
+- (void)strokeWithBlendMode:(CGBlendMode)blendMode alpha:(CGFloat)alpha;
 @end
 
 NS_ASSUME_NONNULL_END

@@ -2,6 +2,7 @@
 #import <Foundation/Foundation.h>
 #import <CoreGraphics/CoreGraphics.h>
 #import <UIKit/UIKitDefines.h>
+#import <UIKit/UIFontDescriptor.h>
 
 @class UITraitCollection;
 
@@ -60,6 +61,8 @@ UIKIT_EXTERN UIFontTextStyle const UIFontTextStyleCaption2 API_AVAILABLE(ios(7.0
 @property (nonatomic, readonly) CGFloat lineHeight API_AVAILABLE(ios(4.0));
 @property (nonatomic, readonly) CGFloat leading;
 - (UIFont *)fontWithSize:(CGFloat)fontSize;
++ (UIFont *)fontWithDescriptor:(UIFontDescriptor *)descriptor size:(CGFloat)pointSize API_AVAILABLE(ios(7.0));
+@property (nonatomic, readonly) UIFontDescriptor *fontDescriptor API_AVAILABLE(ios(7.0));
 
 @end
 

@@ -11,10 +11,12 @@
 #import <UIKit/UINibDeclarations.h>
 #import <UIKit/UIGeometry.h>
 #import <UIKit/UIColor.h>
+#import <UIKit/UIFontDescriptor.h>
 #import <UIKit/UIFont.h>
 #import <UIKit/UIImage.h>
 #import <UIKit/NSText.h>
 #import <UIKit/NSParagraphStyle.h>
+#import <UIKit/NSShadow.h>
 #import <UIKit/NSAttributedString.h>
 #import <UIKit/UIGraphics.h>
 #import <UIKit/UIGraphicsRenderer.h>
@@ -46,6 +48,7 @@
 #import <UIKit/UITableView.h>
 #import <UIKit/UITableViewController.h>
 #import <UIKit/UICollectionView.h>
+#import <UIKit/UICollectionViewController.h>
 #import <UIKit/UIBarItem.h>
 #import <UIKit/UIBarButtonItem.h>
 #import <UIKit/UINavigationBar.h>
@@ -61,8 +64,11 @@
 #import <UIKit/UIStoryboardSegue.h>
 #import <UIKit/UINib.h>
 #import <UIKit/UITextInputTraits.h>
+#import <UIKit/UITextInput.h>
 #import <UIKit/UITextField.h>
+#import <UIKit/UIDataDetectors.h>
 #import <UIKit/UITextView.h>
+#import <UIKit/UIPasteboard.h>
 #import <UIKit/UISearchBar.h>
 #import <UIKit/UISwitch.h>
 #import <UIKit/UISegmentedControl.h>

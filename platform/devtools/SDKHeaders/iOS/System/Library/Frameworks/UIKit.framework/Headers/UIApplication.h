@@ -39,6 +39,19 @@ typedef NS_OPTIONS(NSUInteger, UIInterfaceOrientationMask) {
                                                   UIInterfaceOrientationMaskLandscapeRight),
 };
 
+static inline BOOL UIInterfaceOrientationIsPortrait(UIInterfaceOrientation orientation) {
+    return orientation == UIInterfaceOrientationPortrait || orientation == UIInterfaceOrientationPortraitUpsideDown;
+}
+static inline BOOL UIInterfaceOrientationIsLandscape(UIInterfaceOrientation orientation) {
+    return orientation == UIInterfaceOrientationLandscapeLeft || orientation == UIInterfaceOrientationLandscapeRight;
+}
+
+typedef NS_ENUM(NSInteger, UIStatusBarAnimation) {
+    UIStatusBarAnimationNone,
+    UIStatusBarAnimationFade API_AVAILABLE(ios(3.2)),
+    UIStatusBarAnimationSlide API_AVAILABLE(ios(3.2)),
+};
+
 typedef NS_ENUM(NSInteger, UIStatusBarStyle) {
     UIStatusBarStyleDefault = 0,
     UIStatusBarStyleLightContent API_AVAILABLE(ios(7.0)) = 1,
@@ -100,6 +113,16 @@ typedef NSString *UIApplicationOpenExternalURLOptionsKey NS_TYPED_ENUM;
 @property (nonatomic) NSInteger applicationIconBadgeNumber;
 @property (nonatomic, readonly) UIStatusBarStyle statusBarStyle
     API_DEPRECATED("Use the statusBarManager property of the window scene instead.", ios(2.0, 13.0));
+@property (nonatomic, readonly) UIInterfaceOrientation statusBarOrientation
+    API_DEPRECATED("Use the interfaceOrientation property of the window scene instead.", ios(2.0, 13.0));
+@property (nonatomic, readonly) CGRect statusBarFrame
+    API_DEPRECATED("Use the statusBarManager property of the window scene instead.", ios(2.0, 13.0));
+@property (nonatomic, readonly, getter=isStatusBarHidden) BOOL statusBarHidden
+    API_DEPRECATED("Use -[UIViewController prefersStatusBarHidden]", ios(2.0, 13.0));
+- (void)setStatusBarHidden:(BOOL)hidden withAnimation:(UIStatusBarAnimation)animation
+    API_DEPRECATED("Use -[UIViewController prefersStatusBarHidden]", ios(3.2, 9.0));
+- (void)setStatusBarStyle:(UIStatusBarStyle)statusBarStyle animated:(BOOL)animated
+    API_DEPRECATED("Use -[UIViewController preferredStatusBarStyle]", ios(2.0, 9.0));
 @property (nonatomic, readonly, getter=isProtectedDataAvailable) BOOL protectedDataAvailable API_AVAILABLE(ios(4.0));
 @property (nonatomic, readonly) BOOL supportsAlternateIcons API_AVAILABLE(ios(10.3));
 @property (nullable, nonatomic, readonly) NSString *alternateIconName API_AVAILABLE(ios(10.3));

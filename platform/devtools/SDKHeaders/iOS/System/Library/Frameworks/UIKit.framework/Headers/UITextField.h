@@ -4,6 +4,7 @@
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UIControl.h>
 #import <UIKit/UITextInputTraits.h>
+#import <UIKit/UITextInput.h>
 #import <UIKit/NSText.h>
 
 @class UIFont, UIColor, UIImage, UITextField;
@@ -38,7 +39,7 @@ typedef NS_ENUM(NSInteger, UITextFieldViewMode) {
 - (BOOL)textFieldShouldReturn:(UITextField *)textField;
 @end
 
-@interface UITextField : UIControl <UITextInputTraits>
+@interface UITextField : UIControl <UITextInput, NSCoding>
 @property (nullable, nonatomic, copy) NSString *text;
 @property (nullable, nonatomic, copy) NSAttributedString *attributedText API_AVAILABLE(ios(6.0));
 @property (nullable, nonatomic, strong) UIColor *textColor;

@@ -3,9 +3,11 @@
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UIScrollView.h>
 #import <UIKit/UITextInputTraits.h>
+#import <UIKit/UITextInput.h>
 #import <UIKit/NSText.h>
+#import <UIKit/UIDataDetectors.h>
 
-@class UIFont, UIColor, UITextView;
+@class UIFont, UIColor, UITextView, NSTextContainer, NSLayoutManager, NSTextStorage, NSTextAttachment;
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -18,9 +20,19 @@ NS_ASSUME_NONNULL_BEGIN
 - (BOOL)textView:(UITextView *)textView shouldChangeTextInRange:(NSRange)range replacementText:(NSString *)text;
 - (void)textViewDidChange:(UITextView *)textView;
 - (void)textViewDidChangeSelection:(UITextView *)textView;
+- (BOOL)textView:(UITextView *)textView
+    shouldInteractWithURL:(NSURL *)URL
+                  inRange:(NSRange)characterRange API_DEPRECATED("", ios(7.0, 10.0));
+- (BOOL)textView:(UITextView *)textView
+    shouldInteractWithURL:(NSURL *)URL
+                  inRange:(NSRange)characterRange
+              interaction:(NSInteger)interaction API_AVAILABLE(ios(10.0));
+- (BOOL)textView:(UITextView *)textView
+    shouldInteractWithTextAttachment:(NSTextAttachment *)textAttachment
+                             inRange:(NSRange)characterRange API_DEPRECATED("", ios(7.0, 10.0));
 @end
 
-@interface UITextView : UIScrollView <UITextInputTraits>
+@interface UITextView : UIScrollView <UITextInput>
 @property (nullable, nonatomic, weak) id<UITextViewDelegate> delegate;
 @property (null_resettable, nonatomic, copy) NSString *text;
 @property (nullable, nonatomic, strong) UIFont *font;
@@ -32,6 +44,21 @@ NS_ASSUME_NONNULL_BEGIN
 @property (null_resettable, copy) NSAttributedString *attributedText API_AVAILABLE(ios(6.0));
 @property (nonatomic) UIEdgeInsets textContainerInset API_AVAILABLE(ios(7.0));
 - (void)scrollRangeToVisible:(NSRange)range;
+@property (nonatomic) UIDataDetectorTypes dataDetectorTypes API_AVAILABLE(ios(3.0));
+@property (nonatomic) BOOL allowsEditingTextAttributes API_AVAILABLE(ios(6.0));
+@property (nonatomic, copy) NSDictionary<NSAttributedStringKey, id> *typingAttributes API_AVAILABLE(ios(6.0));
+@property (null_resettable, nonatomic, copy) NSDictionary<NSAttributedStringKey, id> *linkTextAttributes
+    API_AVAILABLE(ios(7.0));
+@property (nullable, nonatomic, readwrite, strong) UIView *inputView;
+@property (nullable, nonatomic, readwrite, strong) UIView *inputAccessoryView;
+@property (nonatomic) BOOL clearsOnInsertion API_AVAILABLE(ios(6.0));
+- (instancetype)initWithFrame:(CGRect)frame textContainer:(nullable NSTextContainer *)textContainer
+    NS_DESIGNATED_INITIALIZER API_AVAILABLE(ios(7.0));
+- (nullable instancetype)initWithCoder:(NSCoder *)coder NS_DESIGNATED_INITIALIZER;
+@property (nonatomic, readonly) NSTextContainer *textContainer API_AVAILABLE(ios(7.0));
+@property (nonatomic, readonly) NSLayoutManager *layoutManager API_AVAILABLE(ios(7.0));
+@property (nonatomic, readonly, strong) NSTextStorage *textStorage API_AVAILABLE(ios(7.0));
+@property (nonatomic) BOOL usesStandardTextScaling API_AVAILABLE(ios(13.0));
 @end
 
 UIKIT_EXTERN NSNotificationName const UITextViewTextDidChangeNotification;
