@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 namespace {
 
@@ -104,6 +105,18 @@ std::string XAStandInProject::name() const {
 }
 
 std::string XAStandInProject::folder() const { return xa_stringByDeletingLastPathComponent(xcodeprojPath_); }
+
+std::vector<std::string> XAStandInProject::headerFolders() const {
+    std::set<std::string> folders;
+    for (const auto &[identifier, file] : data_->fileReferenceObjects) {
+        if (file && file->isHeaderFile() && file->pathOnDisk() && !file->pathOnDisk()->empty()) {
+            std::error_code ignored;
+            const std::string path = std::filesystem::absolute(*file->pathOnDisk(), ignored).string();
+            folders.insert(xa_stringByDeletingLastPathComponent(xa_stringByStandardizingPath(path)));
+        }
+    }
+    return {folders.begin(), folders.end()};
+}
 
 std::string XAStandInProject::developmentRegion() const {
     XAPbxprojElement reader(std::string(), data_);

@@ -45,6 +45,8 @@ public:
     // The target's configuration of exactly this name, else its default one; null when it has neither.
     std::shared_ptr<XAProjectBuildConfiguration> targetBuildConfiguration(const XAProjectTarget &target,
                                                                           const std::string &name) const;
+    // The folders that hold the project's header files (its file references to headers), absolute, each once.
+    std::vector<std::string> headerFolders() const;
     // The disk path of a configuration's base .xcconfig file; no value when it has none.
     static std::optional<std::string> baseConfigurationPath(const XAProjectBuildConfiguration &configuration);
 

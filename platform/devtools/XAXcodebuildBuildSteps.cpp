@@ -80,7 +80,7 @@ public:
         const std::string *isa = target.pbx_isa();
         build_.aggregate = isa && *isa == "PBXAggregateTarget";
         build_.completionFolder = setting("TARGET_TEMP_DIR") + "/SDKCompletion";
-        build_.projectFolder = project.folder();
+        build_.projectHeaderFolders = project.headerFolders();
     }
 
     XAStandInTargetBuild plan() && {

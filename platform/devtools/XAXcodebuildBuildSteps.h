@@ -73,7 +73,8 @@ struct XAStandInTargetBuild {
     std::vector<std::pair<std::string, std::string>> frameworkLinks;
     std::optional<std::pair<std::string, std::string>> moduleMap;
     std::vector<std::string> warnings;
-    std::string projectFolder;
+    // The folders of the project's headers, which the completion's parses search in place of the header maps.
+    std::vector<std::string> projectHeaderFolders;
     // Where the target's SDK completion lives (XAXcodebuildSDKCompletion.h): a folder of its temporary files.
     std::string completionFolder;
     // The prefix header each precompiled header's -include names stands for: include path -> prefix header.

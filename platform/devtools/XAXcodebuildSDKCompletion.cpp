@@ -29,29 +29,10 @@ std::vector<std::string>::iterator outputOptions(std::vector<std::string> &comma
     return found == command.rend() ? command.end() : std::prev(found.base());
 }
 
-// The folders of the project that hold headers, as "-I<folder>" arguments: they stand in for the header maps
-// that the logged lines name and a dry run does not write, so that `#import "Header.h"` (and `<Header.h>`, as the
-// maps of all target headers allow) finds a project header from
-// any folder. Hidden folders, bundles and build folders are left out.
-std::vector<std::string> projectHeaderFolderArguments(const std::string &projectFolder) {
-    namespace fs = std::filesystem;
-    std::set<std::string> folders;
-    std::error_code error;
-    constexpr std::size_t kMostEntries = 50000;
-    std::size_t entries = 0;
-    for (fs::recursive_directory_iterator it(projectFolder, fs::directory_options::skip_permission_denied, error), end;
-         !error && it != end && ++entries < kMostEntries; it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (it->is_directory(error)) {
-            const std::string extension = it->path().extension().string();
-            if (name.starts_with(".") || name == "build" || name == "DerivedData" || extension == ".xcodeproj" ||
-                extension == ".xcassets" || extension == ".lproj" || extension == ".app" || extension == ".bundle") {
-                it.disable_recursion_pending();
-            }
-        } else if (it->path().extension() == ".h") {
-            folders.insert(it->path().parent_path().string());
-        }
-    }
+// The folders of the project's headers, as "-I<folder>" arguments: they stand in for the header maps that the logged
+// lines name and a dry run does not write, so that `#import "Header.h"` (and `<Header.h>`, as the maps of all target
+// headers allow) finds a project header from any folder, as the checker's stand-ins for the maps do.
+std::vector<std::string> projectHeaderFolderArguments(const std::vector<std::string> &folders) {
     std::vector<std::string> arguments;
     for (const std::string &folder : folders) {
         arguments.push_back("-I" + folder);
@@ -74,7 +55,8 @@ XACompletionCompilation compilationOf(const XAStandInBuildStep &step, const XASt
     bool headerFoldersAdded = false;
     for (std::size_t index = 1; index < command.size(); ++index) {
         const std::string &argument = command[index];
-        const bool quoted = argument == "-iquote" && index + 1 < command.size() && isMissingHeaderMap(command[index + 1]);
+        const bool quoted =
+            argument == "-iquote" && index + 1 < command.size() && isMissingHeaderMap(command[index + 1]);
         if (quoted || (argument.starts_with("-I") && isMissingHeaderMap(argument.substr(2)))) {
             if (!headerFoldersAdded) {
                 compilation.arguments.insert(compilation.arguments.end(), headerFolders.begin(), headerFolders.end());
@@ -87,7 +69,7 @@ XACompletionCompilation compilationOf(const XAStandInBuildStep &step, const XASt
         if (argument == "-include" && index + 1 < command.size()) {
             auto prefix = build.prefixHeaderSources.find(command[index + 1]);
             compilation.arguments.push_back(prefix != build.prefixHeaderSources.end() ? prefix->second
-                                                                                       : command[index + 1]);
+                                                                                      : command[index + 1]);
             ++index;
         }
     }
@@ -107,15 +89,34 @@ void writeFile(const std::filesystem::path &path, const std::string &text) {
     stream << text;
 }
 
-// What a completion depends on: the job and each source file's size and modification time.
-std::string jobKey(const XACompletionJob &job, const std::string &jobText) {
+// A file's size and modification time, as a line of a job's key.
+std::string fileStamp(const std::filesystem::path &path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    const auto time = std::filesystem::last_write_time(path, error);
+    return "\n" + path.string() + " " + std::to_string(error ? 0 : size) + " " +
+           std::to_string(error ? 0 : time.time_since_epoch().count());
+}
+
+// What a completion depends on: the job, each source file, and the headers in the project's header folders (a
+// header that comes to declare a name the completion declared would clash with it).
+std::string jobKey(const XACompletionJob &job, const std::string &jobText,
+                   const std::vector<std::string> &headerFolders) {
     std::string key = jobText;
     for (const XACompletionCompilation &compilation : job.compilations) {
+        key += fileStamp(compilation.source);
+    }
+    std::set<std::filesystem::path> headers; // in a defined order
+    for (const std::string &folder : headerFolders) {
         std::error_code error;
-        const auto size = std::filesystem::file_size(compilation.source, error);
-        const auto time = std::filesystem::last_write_time(compilation.source, error);
-        key += "\n" + compilation.source + " " + std::to_string(error ? 0 : size) + " " +
-               std::to_string(error ? 0 : time.time_since_epoch().count());
+        for (const auto &entry : std::filesystem::directory_iterator(folder, error)) {
+            if (entry.path().extension() == ".h") {
+                headers.insert(entry.path());
+            }
+        }
+    }
+    for (const std::filesystem::path &header : headers) {
+        key += fileStamp(header);
     }
     return xa_SHA256Hash(key);
 }
@@ -154,19 +155,15 @@ std::optional<XACompletionOutcome> runTool(const std::string &tool, const std::f
 void XACompleteTargetBuild(XAStandInTargetBuild &build, const std::string &developerDirectory) {
     const char *enabled = std::getenv("TESSARY_SDK_COMPLETION");
     const std::string tool = developerDirectory + "/usr/libexec/sdk-completion";
-    if ((enabled && std::string(enabled) == "NO") || build.completionFolder.empty() ||
-        !std::filesystem::exists(tool)) {
+    if ((enabled && std::string(enabled) == "NO") || build.completionFolder.empty() || !std::filesystem::exists(tool)) {
         return;
     }
     XACompletionJob job;
     job.outputFolder = build.completionFolder;
-    std::optional<std::vector<std::string>> headerFolders;
+    const std::vector<std::string> headerFolders = projectHeaderFolderArguments(build.projectHeaderFolders);
     for (const XAStandInBuildStep &step : build.steps) {
         if (isCompileStep(step)) {
-            if (!headerFolders) {
-                headerFolders = projectHeaderFolderArguments(build.projectFolder);
-            }
-            job.compilations.push_back(compilationOf(step, build, *headerFolders));
+            job.compilations.push_back(compilationOf(step, build, headerFolders));
         }
     }
     if (job.compilations.empty()) {
@@ -176,7 +173,7 @@ void XACompleteTargetBuild(XAStandInTargetBuild &build, const std::string &devel
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     const std::string jobText = XACompletionJobText(job);
-    const std::string key = jobKey(job, jobText);
+    const std::string key = jobKey(job, jobText, build.projectHeaderFolders);
     std::optional<XACompletionOutcome> outcome;
     if (readFile(folder / "job.key") == key) {
         outcome = XACompletionOutcomeFromText(readFile(folder / "outcome.json"));

@@ -3,6 +3,7 @@
 
 #include "platform/XASDKStandInParsing.h"
 #include "platform/devtools/XAXcodebuildBuild.h"
+#include "platform/devtools/completion/XACompletionPreambles.h"
 #include "platform/devtools/completion/XACompletionRun.h"
 
 #include <gtest/gtest.h>
@@ -39,14 +40,16 @@ const ParseSettings &macSettings() {
 // A target of the given files (name -> text) in a temporary folder, completed as the build completes one.
 class CompletedTarget {
 public:
-    explicit CompletedTarget(const std::map<std::string, std::string> &files) {
+    // `settings`: how the files are compiled, the Mac SDK without modules when null.
+    explicit CompletedTarget(const std::map<std::string, std::string> &files, const ParseSettings *settings = nullptr)
+        : settings_(settings ? *settings : macSettings()) {
         XACompletionJob job;
         job.outputFolder = folder_.path() + "/SDKCompletion";
         for (const auto &[name, text] : files) {
             writeText(fs::path(folder_.path()) / name, text);
             if (!name.ends_with(".h")) {
                 job.compilations.push_back(
-                    {folder_.path() + "/" + name, folder_.path(), compilerArguments(macSettings()), true});
+                    {folder_.path() + "/" + name, folder_.path(), compilerArguments(settings_), true});
             }
         }
         outcome_ = XARunCompletion(job);
@@ -54,6 +57,9 @@ public:
 
     const XACompletionOutcome &outcome() const { return outcome_; }
     std::string header() const { return readText(folder_.path() + "/SDKCompletion/SDKCompletion.h"); }
+    bool hasCompletionFile(const std::string &name) const {
+        return fs::exists(folder_.path() + "/SDKCompletion/" + name);
+    }
     nlohmann::json record() const {
         return nlohmann::json::parse(readText(folder_.path() + "/SDKCompletion/record.json"), nullptr, false);
     }
@@ -63,10 +69,11 @@ public:
 
     // The compiler errors of a file parsed as its logged compile line has it, completion included.
     std::vector<std::string> errors(const std::string &name, bool withCompletion = true) const {
-        ParseSettings settings = macSettings();
+        ParseSettings settings = settings_;
         const std::string path = folder_.path() + "/" + name;
         if (withCompletion) {
-            settings.extraArguments = outcome_.targetArguments;
+            settings.extraArguments.insert(settings.extraArguments.end(), outcome_.targetArguments.begin(),
+                                           outcome_.targetArguments.end());
             settings.extraArguments.insert(settings.extraArguments.end(), outcome_.arguments.begin(),
                                            outcome_.arguments.end());
         }
@@ -81,6 +88,7 @@ public:
     }
 
 private:
+    ParseSettings settings_;
     TemporaryFolder folder_;
     XACompletionOutcome outcome_;
 };
@@ -137,7 +145,33 @@ TEST(SDKCompletionTest, EachKindOfUseGivesADeclarationThatMakesTheFileParse) {
         {"a missing header of a framework the stand-in has is an empty header",
          "#import <AppKit/NSFancyView.h>\nvoid f(void) {}", "SDK stand-in lacks"},
         {"a missing system header is an empty header",
-         "#include <sys/fancy_event.h>\nint f(void) { return fancy_queue(); }", "fancy_queue("},
+         "#include <sys/fancy_event.h>\nint f(void) { return kqueue_fancy(); }", "kqueue_fancy("},
+        {"a superclass the stand-in lacks derives from the SDK class its name ends with",
+         "@interface MyPathControl : NSFancyPathControl\n@end\n@implementation MyPathControl\n"
+         "- (void)f { [self setEnabled:YES]; }\n@end",
+         "@interface NSFancyPathControl : NSControl"},
+        {"a category of a class the stand-in lacks gives the class",
+         "@interface NSFancyPasteboard (Mine)\n- (void)mine;\n@end", "@interface NSFancyPasteboard : NSPasteboard"},
+        {"a class the stand-in only declares gets an interface",
+         "@class NSFancyStorage;\nid f(void) { return [[NSFancyStorage alloc] init]; }",
+         "@interface NSFancyStorage : NSObject"},
+        {"a type in a method declaration is a typedef",
+         "@interface Thing : NSObject\n- (void)setDirection:(UIFancyWritingDirection)direction;\n@end",
+         "typedef long UIFancyWritingDirection;"},
+        {"a value in a message argument is a value, not a type",
+         "void f(NSView *v) { [v bind:NSFancyBinding toObject:v withKeyPath:@\"a\" options:@{}]; }",
+         "const NSFancyBinding;"},
+        {"fields of a completed struct come from member accesses",
+         "CGFloat f(void) { NSFancyRect r; r.origin.x = 1; r.count = 2; return r.size.height; }",
+         "typedef struct XASDKCompletion_NSFancyRect { long count; struct { long x; } origin; "
+         "struct { long height; } size; } NSFancyRect;"},
+        {"fields of a struct the SDK only declares come from member accesses",
+         "struct ip_fancy_mreq;\nvoid f(void) { struct ip_fancy_mreq m; m.imr_interface.s_addr = 0; (void)m; }",
+         "struct ip_fancy_mreq { struct { long s_addr; } imr_interface; };"},
+        {"a lower-case function of an SDK family is declared", "long f(void) { return os_fancy_count(3); }",
+         "os_fancy_count("},
+        {"a lower-case value of an SDK family is a value",
+         "void f(void) { IMP imp = (IMP)_objc_fancyForward; (void)imp; }", "_objc_fancyForward"},
     };
     for (const UseCase &use : cases) {
         SCOPED_TRACE(use.title);
@@ -147,6 +181,39 @@ TEST(SDKCompletionTest, EachKindOfUseGivesADeclarationThatMakesTheFileParse) {
         EXPECT_NE(target.header().find(use.declared), std::string::npos) << target.header();
         EXPECT_EQ(joined(target.errors("File.m")), "") << target.header();
     }
+}
+
+TEST(SDKCompletionTest, ModuleImportsOfSDKFrameworksAndOfTheProjectsOwnFrameworksResolve) {
+    // The project's own framework, as a build lays it out beside the products, with a module map: its header uses an
+    // SDK name the stand-in lacks, which a module's build would never see through -include.
+    const TemporaryFolder products;
+    const fs::path framework = fs::path(products.path()) / "Gadgets.framework";
+    writeText(framework / "Headers/Gadgets.h", "#import <Foundation/Foundation.h>\nNSFancyLevel GadgetLevel(void);\n");
+    writeText(framework / "Modules/module.modulemap",
+              "framework module Gadgets {\n  umbrella header \"Gadgets.h\"\n  export *\n}\n");
+    ParseSettings settings = macSettings();
+    settings.modules = true;
+    settings.extraArguments = {"-F" + products.path()};
+    CompletedTarget target({{"Own.m", "#import <Gadgets/Gadgets.h>\nlong f(void) { return GadgetLevel(); }\n"},
+                            {"Sdk.m", "@import Foundation;\n@import LatentSemanticMapping;\n"
+                                      "long g(void) { return LSMFancyCount(2); }\n"}},
+                           &settings);
+    for (const char *file : {"Own.m", "Sdk.m"}) {
+        SCOPED_TRACE(file);
+        ASSERT_FALSE(target.errors(file, false).empty()) << "the file parses without completion";
+        EXPECT_TRUE(target.completes(file));
+        EXPECT_EQ(joined(target.errors(file)), "") << target.header();
+    }
+    EXPECT_NE(target.header().find("typedef long NSFancyLevel;"), std::string::npos) << target.header();
+}
+
+TEST(SDKCompletionTest, AMisspeltCallOfTheProjectsOwnFunctionStaysAnError) {
+    const std::map<std::string, std::string> files = {
+        {"File.m", "#import <Foundation/Foundation.h>\nstatic int countItems(void) { return 1; }\n"
+                   "int f(void) { return countItem() + countItems(); }\n"}};
+    CompletedTarget target(files);
+    EXPECT_EQ(target.header().find("countItem"), std::string::npos) << target.header();
+    EXPECT_NE(joined(target.errors("File.m")).find("countItem"), std::string::npos);
 }
 
 TEST(SDKCompletionTest, MissingProjectFilesAndDependenciesStayErrors) {
@@ -207,6 +274,53 @@ TEST(SDKCompletionTest, TheRecordCountsFilesAndCompletedNames) {
     EXPECT_EQ(record["filesCompleted"], 2);
     EXPECT_EQ(record["names"]["NSFancyChangedNotification"], 2);
     EXPECT_FALSE(target.completes("C.m"));
+}
+
+TEST(SDKCompletionTest, AResultTypeThatItsPlaceShowsIsCompletedInOneRound) {
+    const std::map<std::string, std::string> files = {
+        {"File.m", "#import <Cocoa/Cocoa.h>\nCGFloat f(NSView *v) {\n    CGFloat width = [v fancyWidth];\n"
+                   "    return width;\n}\n@implementation NSView (Mine)\n- (NSRect)mine { return [self fancyRect]; }\n"
+                   "@end\n"}};
+    CompletedTarget target(files);
+    const std::string header = target.header();
+    EXPECT_NE(header.find("- (CGFloat)fancyWidth;"), std::string::npos) << header;
+    EXPECT_NE(header.find("- (NSRect)fancyRect;"), std::string::npos) << header;
+    EXPECT_EQ(joined(target.errors("File.m")), "") << header;
+    EXPECT_EQ(target.record()["rounds"], 1) << "the results' types needed a round of their own";
+}
+
+TEST(SDKCompletionTest, FilesThatBeginWithTheSameImportsShareOnePrecompiledPreamble) {
+    std::map<std::string, std::string> files;
+    for (const char *name : {"A.m", "B.m", "C.m"}) {
+        files[name] = std::string("// ") + name + "\n#import <Cocoa/Cocoa.h>\n\nNSInteger f_" + name[0] +
+                      "(NSView *v) {\n    NSInteger level = [v fancyLevel];\n    return level + NSFancyOffset;\n}\n";
+    }
+    files["D.m"] = "#define FANCY 1\n#import <Cocoa/Cocoa.h>\nvoid d(NSView *v) { [v fancyPoke]; }\n";
+    CompletedTarget target(files);
+    for (const auto &[name, text] : files) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(target.completes(name));
+        EXPECT_EQ(joined(target.errors(name)), "") << target.header();
+    }
+    EXPECT_TRUE(target.hasCompletionFile("Preambles/0.pch"));
+    EXPECT_FALSE(target.hasCompletionFile("Preambles/1.pch")) << "D.m defines a macro first: it has no preamble";
+    // The category of NSView shows that the files' reading knew NSView from the preamble as an SDK class.
+    EXPECT_NE(target.header().find("@interface NSView (XASDKCompletion)"), std::string::npos) << target.header();
+}
+
+TEST(SDKCompletionTest, APreambleIsTheImportsOfSDKHeadersAFileBeginsWith) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"// Header comment\n/* and\n   more */\n#import <Cocoa/Cocoa.h>\n#import <WebKit/WebKit.h>\n\nint x;\n",
+         "#import <Cocoa/Cocoa.h>\n#import <WebKit/WebKit.h>\n"},
+        {"#import <Cocoa/Cocoa.h>\n#import \"Mine.h\"\n#import <WebKit/WebKit.h>\n", "#import <Cocoa/Cocoa.h>\n"},
+        {"#define X 1\n#import <Cocoa/Cocoa.h>\n", ""},
+        {"#include <stdio.h>\n", ""},
+        {"#import <Cocoa/Cocoa.h> // with a comment\n", ""},
+        {"#if TARGET_OS_IOS\n#import <UIKit/UIKit.h>\n#endif\n", ""},
+    };
+    for (const auto &[text, preamble] : cases) {
+        EXPECT_EQ(XAImportPreambleOfText(text), preamble) << text;
+    }
 }
 
 // ---- Through the xcodebuild stand-in ----
@@ -273,10 +387,42 @@ TEST(SDKCompletionBuildTest, DryRunCompletesOnlyFilesThatNeedItAndAnUnchangedPro
     EXPECT_TRUE(completedLines["main.m"]);
     EXPECT_FALSE(completedLines["other"]);
 
+    const fs::path folder = records.front().parent_path();
     const auto written = fs::last_write_time(records.front());
+    const auto jobWritten = fs::last_write_time(folder / "job.json");
     const XAToolOutput second = project.dryRun();
     EXPECT_EQ(second.standardOutput, first.standardOutput);
     EXPECT_EQ(fs::last_write_time(records.front()), written) << "the second dry run completed again";
+    EXPECT_EQ(fs::last_write_time(folder / "job.json"), jobWritten) << "the second dry run wrote a job";
+
+    // A project header that changes may come to declare what was completed: the next dry run completes again.
+    std::ofstream(project.path("MacApp/AppDelegate.h"), std::ios::app) << "\n// changed\n";
+    ASSERT_EQ(project.dryRun().status, 0);
+    EXPECT_NE(fs::last_write_time(records.front()), written) << "a changed header left the completion as it was";
+}
+
+TEST(SDKCompletionBuildTest, ProjectHeadersOutsideTheProjectFolderAreFoundAsTheHeaderMapsFindThem) {
+    // The app delegate's header lives beside the project's folder, as sources of many projects do (the project in
+    // a subfolder, the code in a sibling one): `#import "AppDelegate.h"` finds it through the header maps.
+    ProjectCopy project;
+    const TemporaryFolder shared;
+    fs::rename(project.path("MacApp/AppDelegate.h"), shared.path() + "/AppDelegate.h");
+    const std::string pbxproj = project.path("MacApp.xcodeproj/project.pbxproj");
+    std::string text = readText(pbxproj);
+    const std::string reference = "path = AppDelegate.h; sourceTree = \"<group>\";";
+    ASSERT_NE(text.find(reference), std::string::npos);
+    text.replace(text.find(reference), reference.size(),
+                 "path = \"" + shared.path() + "/AppDelegate.h\"; sourceTree = \"<absolute>\";");
+    writeText(pbxproj, text);
+    std::ofstream(project.path("MacApp/main.m"), std::ios::app)
+        << "\n#import \"AppDelegate.h\"\nvoid fancy(NSView *v) { [v fancyPoke]; }\n";
+    const XAToolOutput output = project.dryRun();
+    ASSERT_EQ(output.status, 0) << output.standardError;
+    const std::vector<fs::path> records = project.records();
+    ASSERT_EQ(records.size(), 1u);
+    const nlohmann::json record = nlohmann::json::parse(readText(records.front()), nullptr, false);
+    EXPECT_EQ(record["filesBlocked"], 0) << readText(records.front());
+    EXPECT_EQ(record["filesCompleted"], 1) << readText(records.front());
 }
 
 // The checker asks for a full build when a project holds Swift code: its log's compile lines are completed alike.

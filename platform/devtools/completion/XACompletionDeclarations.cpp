@@ -9,8 +9,8 @@ constexpr long kFirstEnumerationValue = 0x5ACE0000;
 
 bool isVariadicSelector(const std::string &selector) {
     auto endsWith = [&selector](const std::string &suffix) {
-        return selector.size() >= suffix.size() && selector.compare(selector.size() - suffix.size(), suffix.size(),
-                                                                    suffix) == 0;
+        return selector.size() >= suffix.size() &&
+               selector.compare(selector.size() - suffix.size(), suffix.size(), suffix) == 0;
     };
     return endsWith("Format:") || endsWith("WithObjects:") || endsWith("WithObjectsAndKeys:") ||
            endsWith("WithKeysAndObjects:");
@@ -54,6 +54,19 @@ std::string declarator(const std::string &type, const std::string &name) {
     return type + (type.empty() || type.back() == '*' ? "" : " ") + name;
 }
 
+// The fields of a completed struct, each on the line of its struct.
+void appendFields(std::string &text, const XACompletedStructFields &node) {
+    for (const auto &[name, field] : node.fields) {
+        if (field.fields.empty()) {
+            text += " " + declarator(field.type, (field.pointer ? "*" : "") + name) + ";";
+        } else {
+            text += " struct {";
+            appendFields(text, field);
+            text += std::string(" } ") + (field.pointer ? "*" : "") + name + ";";
+        }
+    }
+}
+
 bool mergeMethod(std::map<std::string, XACompletedMethod> &methods, const XACompletedMethod &method) {
     auto [position, inserted] = methods.emplace(method.key(), method);
     if (inserted) {
@@ -62,8 +75,7 @@ bool mergeMethod(std::map<std::string, XACompletedMethod> &methods, const XAComp
     // A later use may show a parameter's type where an earlier one showed nothing.
     bool changed = false;
     XACompletedMethod &known = position->second;
-    for (std::size_t index = 0; index < method.parameterTypes.size() && index < known.parameterTypes.size();
-         ++index) {
+    for (std::size_t index = 0; index < method.parameterTypes.size() && index < known.parameterTypes.size(); ++index) {
         if (known.parameterTypes[index] == "id" && method.parameterTypes[index] != "id") {
             known.parameterTypes[index] = method.parameterTypes[index];
             changed = true;
@@ -104,21 +116,18 @@ bool XACompletionDeclarations::add(const XACompletionUse &use) {
         return false;
     }
     switch (use.kind) {
-    case Kind::Class: {
-        auto [position, inserted] = classes_.try_emplace(use.name);
-        if (use.typeParameters > position->second.typeParameters) {
-            position->second.typeParameters = use.typeParameters;
-            return true;
-        }
-        return inserted;
-    }
+    case Kind::Class:
+        return addClass(use);
+    case Kind::Struct:
+        return addStruct(use);
     case Kind::Protocol:
         return protocols_.insert(use.name).second;
     case Kind::Typedef:
-        if (classes_.count(use.name)) {
+        if (classes_.count(use.name) || values_.count(use.name)) {
             return false;
         }
         enumConstants_.erase(use.name); // a name used as a type somewhere is a type
+        constants_.erase(use.name);
         return typedefs_.try_emplace(use.name, use.type, use.objectiveC).second;
     case Kind::EnumConstant:
         if (constants_.count(use.name) || typedefs_.count(use.name) || classes_.count(use.name)) {
@@ -126,6 +135,9 @@ bool XACompletionDeclarations::add(const XACompletionUse &use) {
         }
         return enumConstants_.insert(use.name).second;
     case Kind::Constant: {
+        if (typedefs_.count(use.name)) {
+            return false;
+        }
         enumConstants_.erase(use.name);
         auto [position, inserted] = constants_.try_emplace(use.name, use.type, use.objectiveC);
         position->second.second = position->second.second && use.objectiveC;
@@ -141,6 +153,63 @@ bool XACompletionDeclarations::add(const XACompletionUse &use) {
         break;
     }
     return false;
+}
+
+bool XACompletionDeclarations::addClass(const XACompletionUse &use) {
+    auto [position, inserted] = classes_.try_emplace(use.name);
+    XACompletedClass &completed = position->second;
+    bool changed = inserted;
+    if (use.typeParameters > completed.typeParameters) {
+        completed.typeParameters = use.typeParameters;
+        changed = true;
+    }
+    if (!use.receiverClass.empty() && completed.superclass == "NSObject" && use.receiverClass != use.name) {
+        completed.superclass = use.receiverClass;
+        completed.superclassImport = use.receiverImport;
+        changed = true;
+    }
+    return changed;
+}
+
+bool XACompletionDeclarations::addStruct(const XACompletionUse &use) {
+    auto [position, inserted] = structs_.try_emplace(use.name);
+    XACompletedStruct &completed = position->second;
+    completed.tag = use.type == "struct";
+    completed.objectiveC = inserted ? use.objectiveC : completed.objectiveC && use.objectiveC;
+    bool changed = inserted;
+    for (const auto &[path, type] : use.fields) {
+        XACompletedStructFields *node = &completed.root;
+        std::size_t start = 0;
+        bool pointer = false;
+        while (start <= path.size()) {
+            const std::size_t dot = path.find('.', start);
+            const std::size_t arrow = path.find("->", start);
+            const std::size_t end = std::min(dot, arrow);
+            auto [field, added] = node->fields.try_emplace(path.substr(start, end - start));
+            changed = changed || added;
+            node = &field->second;
+            node->pointer = node->pointer || pointer;
+            if (end == std::string::npos) {
+                break;
+            }
+            pointer = end == arrow;
+            start = end + (pointer ? 2 : 1);
+        }
+        if (node->fields.empty() && node->type == "long" && type != "long") {
+            node->type = type;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+bool XACompletionDeclarations::markValue(const std::string &name) {
+    values_.insert(name);
+    const bool wasType = typedefs_.erase(name) > 0;
+    if (wasType) {
+        enumConstants_.insert(name);
+    }
+    return wasType;
 }
 
 bool XACompletionDeclarations::addMethod(const XACompletionUse &use) {
@@ -216,8 +285,10 @@ bool XACompletionDeclarations::refineMethodParameter(const std::string &selector
     return changed;
 }
 
-void XACompletionDeclarations::drop(const std::string &name) {
-    dropped_.insert(name);
+bool XACompletionDeclarations::drop(const std::string &name) {
+    if (!dropped_.insert(name).second) {
+        return false;
+    }
     classes_.erase(name);
     categories_.erase(name);
     protocols_.erase(name);
@@ -226,26 +297,40 @@ void XACompletionDeclarations::drop(const std::string &name) {
     functions_.erase(name);
     libraryFunctions_.erase(name);
     enumConstants_.erase(name);
+    structs_.erase(name);
     anyReceiverMethods_.erase("-" + name);
     anyReceiverMethods_.erase("+" + name);
+    return true;
 }
 
 bool XACompletionDeclarations::empty() const {
-    return headers_.empty() && imports_.empty() && classes_.empty() && categories_.empty() && anyReceiverMethods_.empty() &&
-           protocols_.empty() && typedefs_.empty() && constants_.empty() && functions_.empty() &&
-           libraryFunctions_.empty() && enumConstants_.empty();
+    return headers_.empty() && imports_.empty() && classes_.empty() && categories_.empty() &&
+           anyReceiverMethods_.empty() && protocols_.empty() && typedefs_.empty() && constants_.empty() &&
+           functions_.empty() && libraryFunctions_.empty() && enumConstants_.empty() && structs_.empty();
+}
+
+void XACompletionDeclarations::appendStructs(std::string &text, bool objectiveC) const {
+    for (const auto &[name, completed] : structs_) {
+        if (completed.objectiveC != objectiveC) {
+            continue;
+        }
+        text += completed.tag ? "struct " + name + " {" : "typedef struct XASDKCompletion_" + name + " {";
+        appendFields(text, completed.root);
+        text += completed.tag ? " };\n" : " } " + name + ";\n";
+    }
 }
 
 void XACompletionDeclarations::appendCDeclarations(std::string &text, bool objectiveC) const {
+    appendStructs(text, objectiveC);
     for (const auto &[name, entry] : typedefs_) {
-        if (entry.second == objectiveC) {
+        if (entry.second == objectiveC && !structs_.count(name)) {
             text += "typedef " + declarator(entry.first, name) + ";\n";
         }
     }
     for (const auto &[name, entry] : constants_) {
         if (entry.second == objectiveC) {
-            text += "extern " + declarator(entry.first + (entry.first.back() == '*' ? "const" : " const"), name) +
-                    ";\n";
+            text +=
+                "extern " + declarator(entry.first + (entry.first.back() == '*' ? "const" : " const"), name) + ";\n";
         }
     }
     for (const auto &[name, entry] : functions_) {
@@ -268,8 +353,8 @@ void XACompletionDeclarations::appendObjectiveCDeclarations(std::string &text) c
         text += "@end\n";
     }
     for (const std::string &name : protocols_) {
-        text += "@protocol " + name + (anyReceiver ? " <NSObject, XASDKCompletionMessagesToId>\n@end\n"
-                                                   : " <NSObject>\n@end\n");
+        text += "@protocol " + name +
+                (anyReceiver ? " <NSObject, XASDKCompletionMessagesToId>\n@end\n" : " <NSObject>\n@end\n");
     }
     appendCDeclarations(text, true);
     for (const auto &[name, completed] : classes_) {
@@ -277,7 +362,8 @@ void XACompletionDeclarations::appendObjectiveCDeclarations(std::string &text) c
         for (int index = 0; index < completed.typeParameters; ++index) {
             parameters += (index ? ", __covariant T" : "<__covariant T") + std::to_string(index);
         }
-        text += "@interface " + name + (parameters.empty() ? "" : parameters + ">") + " : NSObject\n";
+        text +=
+            "@interface " + name + (parameters.empty() ? "" : parameters + ">") + " : " + completed.superclass + "\n";
         appendMethods(text, completed.methods);
         text += "@end\n";
     }
@@ -289,11 +375,12 @@ void XACompletionDeclarations::appendObjectiveCDeclarations(std::string &text) c
 }
 
 std::string XACompletionDeclarations::headerText() const {
-    std::string text = "// Declarations of the SDK that the SDK stand-in lacks, completed from this target's own uses.\n"
-                       "#pragma clang system_header\n"
-                       "#ifndef XA_SDK_COMPLETION_H\n#define XA_SDK_COMPLETION_H\n"
-                       "#ifdef __cplusplus\n#define XA_SDK_COMPLETION_ANY_ARGUMENTS ...\nextern \"C\" {\n"
-                       "#else\n#define XA_SDK_COMPLETION_ANY_ARGUMENTS\n#endif\n";
+    std::string text =
+        "// Declarations of the SDK that the SDK stand-in lacks, completed from this target's own uses.\n"
+        "#pragma clang system_header\n"
+        "#ifndef XA_SDK_COMPLETION_H\n#define XA_SDK_COMPLETION_H\n"
+        "#ifdef __cplusplus\n#define XA_SDK_COMPLETION_ANY_ARGUMENTS ...\nextern \"C\" {\n"
+        "#else\n#define XA_SDK_COMPLETION_ANY_ARGUMENTS\n#endif\n";
     if (!enumConstants_.empty()) {
         text += "enum {\n";
         long value = kFirstEnumerationValue;
@@ -315,6 +402,11 @@ std::string XACompletionDeclarations::headerText() const {
     for (const auto &[name, category] : categories_) {
         if (!category.importSpelling.empty() && imports.insert(category.importSpelling).second) {
             text += "#import <" + category.importSpelling + ">\n";
+        }
+    }
+    for (const auto &[name, completed] : classes_) {
+        if (!completed.superclassImport.empty() && imports.insert(completed.superclassImport).second) {
+            text += "#import <" + completed.superclassImport + ">\n";
         }
     }
     appendObjectiveCDeclarations(text);
@@ -346,6 +438,11 @@ std::vector<std::string> XACompletionDeclarations::completedNames() const {
     }
     for (const auto &[name, type] : libraryFunctions_) {
         names.push_back(name);
+    }
+    for (const auto &[name, completed] : structs_) {
+        if (!typedefs_.count(name)) {
+            names.push_back(completed.tag ? "struct " + name : name);
+        }
     }
     names.insert(names.end(), protocols_.begin(), protocols_.end());
     names.insert(names.end(), enumConstants_.begin(), enumConstants_.end());

@@ -30,6 +30,8 @@ struct XACompletedMethod {
 
 struct XACompletedClass {
     int typeParameters = 0; // a generic class: `@interface X<__covariant T1, ...>`
+    std::string superclass = "NSObject";
+    std::string superclassImport; // the SDK header that declares the superclass
     std::map<std::string, XACompletedMethod> methods;
 };
 
@@ -38,18 +40,34 @@ struct XACompletedCategory {
     std::map<std::string, XACompletedMethod> methods;
 };
 
+// A struct's fields: a field with fields of its own is a struct itself (declared inline), else it has a type.
+struct XACompletedStructFields {
+    std::map<std::string, XACompletedStructFields> fields;
+    std::string type = "long";
+    bool pointer = false; // reached through `->`
+};
+
+struct XACompletedStruct {
+    bool tag = false; // `struct name`, not a typedef's name
+    bool objectiveC = false;
+    XACompletedStructFields root;
+};
+
 // One declaration found in a use, before it is merged into a target's set.
 struct XACompletionUse {
-    enum class Kind { Class, Protocol, Typedef, Constant, EnumConstant, Function, Method, Header };
-    Kind kind;
-    std::string name;                 // the class, protocol, typedef, constant or function; the header's SDK path
-    std::string type;                 // a typedef's, constant's or function's (return) type; empty: by default
-    bool objectiveC = false;          // used from Objective-C code: the declaration may use Objective-C types
-    std::string receiverClass;        // a method's class; empty for a selector sent to `id`
-    bool receiverIsSDKClass = false;  // the class is declared by the SDK stand-in (a category completes it)
-    std::string receiverImport;       // the SDK header that declares the receiver's class
+    enum class Kind { Class, Protocol, Typedef, Constant, EnumConstant, Function, Method, Header, Struct };
+    Kind kind = Kind::Class;
+    std::string name;                // the class, protocol, typedef, constant or function; the header's SDK path
+    std::string type;                // a typedef's, constant's or function's (return) type; empty: by default
+    bool objectiveC = false;         // used from Objective-C code: the declaration may use Objective-C types
+    std::string receiverClass;       // a method's class, empty for a selector sent to `id`; a class's superclass
+    bool receiverIsSDKClass = false; // the class is declared by the SDK stand-in (a category completes it)
+    std::string receiverImport;      // the SDK header that declares the receiver's class, or the superclass
     std::optional<XACompletedMethod> method;
     int typeParameters = 0; // a class used with type arguments
+    // A struct's fields by path ("origin.x", "next->value") with the type a leaf field's use shows; a struct's `type`
+    // is "struct" for a tag (`struct ip_mreq`), empty for a typedef's name.
+    std::vector<std::pair<std::string, std::string>> fields;
 };
 
 // How code includes an SDK header: "AppKit/NSFoo.h" for "System/Library/Frameworks/AppKit.framework/Headers/NSFoo.h",
@@ -67,8 +85,12 @@ public:
     // Imports an SDK header of the stand-in ("AppKit/NSView.h") that declares a name a file uses without reaching it;
     // false when it is imported already.
     bool addImport(const std::string &spelling) { return imports_.insert(spelling).second; }
+    // Makes a name that a use shows to be a value one: a completed typedef of it becomes a constant, and it is never
+    // made a type again; false when nothing changed.
+    bool markValue(const std::string &name);
     // Removes a declaration that turned out to clash with one of the SDK or the project; it is never added again.
-    void drop(const std::string &name);
+    // False when the name was dropped before.
+    bool drop(const std::string &name);
 
     bool empty() const;
     // The SDK-relative paths of the headers to provide as empty files.
@@ -81,6 +103,9 @@ public:
 private:
     bool isDropped(const std::string &name) const { return dropped_.count(name) > 0; }
     bool addMethod(const XACompletionUse &use);
+    bool addClass(const XACompletionUse &use);
+    bool addStruct(const XACompletionUse &use);
+    void appendStructs(std::string &text, bool objectiveC) const;
     void appendCDeclarations(std::string &text, bool objectiveC) const;
     void appendObjectiveCDeclarations(std::string &text) const;
 
@@ -93,7 +118,9 @@ private:
     std::map<std::string, std::pair<std::string, bool>> typedefs_;  // name -> (type, Objective-C only)
     std::map<std::string, std::pair<std::string, bool>> constants_; // name -> (type, Objective-C only)
     std::map<std::string, std::pair<std::string, bool>> functions_; // name -> (return type, Objective-C only)
-    std::map<std::string, std::string> libraryFunctions_;            // name -> full prototype
+    std::map<std::string, std::string> libraryFunctions_;           // name -> full prototype
     std::set<std::string> enumConstants_;
+    std::map<std::string, XACompletedStruct> structs_;
+    std::set<std::string> values_;
     std::set<std::string> dropped_;
 };

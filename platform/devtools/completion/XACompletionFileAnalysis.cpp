@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -54,13 +55,13 @@ bool looksLikeSDKName(const std::string &name) {
         return false;
     }
     const auto upper = [](char c) { return std::isupper(static_cast<unsigned char>(c)) != 0; };
-    return upper(name[0]) || (name[0] == 'k' && upper(name[1]));
+    return upper(name[0]) || (name[0] == 'k' && upper(name[1])) || (startsWith(name, "err") && upper(name[3]));
 }
 
 // The SDK's naming of string constants (keys, notification names, error domains, ...).
 bool looksLikeStringConstant(const std::string &name) {
-    for (const char *suffix : {"Key", "Notification", "Domain", "Identifier", "AttributeName", "Name", "Option",
-                               "Mode", "Scheme", "Attribute", "Type"}) {
+    for (const char *suffix : {"Key", "Notification", "Domain", "Identifier", "AttributeName", "Name", "Option", "Mode",
+                               "Scheme", "Attribute", "Type"}) {
         if (endsWith(name, suffix)) {
             return true;
         }
@@ -83,6 +84,7 @@ std::string declarableType(std::string type) {
     while (!type.empty() && type.back() == ' ') {
         type.pop_back();
     }
+    type.erase(0, type.find_first_not_of(' '));
     if (type.empty() || type.find('(') != std::string::npos || type.find('[') != std::string::npos ||
         type.find("struct (") != std::string::npos || type.find("anonymous") != std::string::npos) {
         return "";
@@ -99,7 +101,7 @@ struct XAToken {
 // The tokens of one file of the parse, found by offset.
 class XAFileTokens {
 public:
-    XAFileTokens(CXTranslationUnit unit, CXFile file) {
+    XAFileTokens(CXTranslationUnit unit, CXFile file) : unit_(unit), file_(file) {
         std::size_t size = 0;
         const char *contents = clang_getFileContents(unit, file, &size);
         if (contents) {
@@ -114,8 +116,8 @@ public:
         for (unsigned index = 0; index < count; ++index) {
             unsigned offset = 0;
             clang_getSpellingLocation(clang_getTokenLocation(unit, tokens[index]), nullptr, nullptr, nullptr, &offset);
-            tokens_.push_back({clang_getTokenKind(tokens[index]), toString(clang_getTokenSpelling(unit, tokens[index])),
-                               offset});
+            tokens_.push_back(
+                {clang_getTokenKind(tokens[index]), toString(clang_getTokenSpelling(unit, tokens[index])), offset});
         }
         clang_disposeTokens(unit, tokens, count);
     }
@@ -130,6 +132,34 @@ public:
         return static_cast<std::size_t>(after - tokens_.begin() - 1);
     }
     std::string text(std::size_t index) const { return index < tokens_.size() ? tokens_[index].text : ""; }
+    // The type of the variable declared or named at the token (`CGFloat width = ...`, `width = ...`); empty when
+    // it names none.
+    std::string typeOfVariableAt(std::size_t index) const {
+        if (index >= tokens_.size()) {
+            return "";
+        }
+        CXCursor cursor = clang_getCursor(unit_, clang_getLocationForOffset(unit_, file_, tokens_[index].offset));
+        const CXCursorKind kind = clang_getCursorKind(cursor);
+        if (kind != CXCursor_VarDecl && kind != CXCursor_DeclRefExpr) {
+            return "";
+        }
+        return toString(clang_getTypeSpelling(clang_getCursorType(cursor)));
+    }
+    // The offset of the token.
+    unsigned offset(std::size_t index) const { return index < tokens_.size() ? tokens_[index].offset : 0; }
+    CXFile file() const { return file_; }
+
+    // The type of the expression that starts at the token, as the parse sees it; empty when it has none.
+    std::string typeOfExpressionAt(std::size_t index) const {
+        if (index >= tokens_.size()) {
+            return "";
+        }
+        CXCursor cursor = clang_getCursor(unit_, clang_getLocationForOffset(unit_, file_, tokens_[index].offset));
+        if (!clang_isExpression(clang_getCursorKind(cursor))) {
+            return "";
+        }
+        return toString(clang_getTypeSpelling(clang_getCursorType(cursor)));
+    }
     std::size_t size() const { return tokens_.size(); }
     // The line of the file around the offset.
     std::string lineAt(unsigned offset) const {
@@ -140,18 +170,30 @@ public:
     }
 
 private:
+    CXTranslationUnit unit_;
+    CXFile file_;
     std::string text_;
     std::vector<XAToken> tokens_;
 };
 
+XACompletionUse newUse(XACompletionUse::Kind kind, const std::string &name, const std::string &type, bool objectiveC) {
+    XACompletionUse use;
+    use.kind = kind;
+    use.name = name;
+    use.type = type;
+    use.objectiveC = objectiveC;
+    return use;
+}
+
 bool isExpressionEnd(const std::string &token) {
-    return token == "]" || token == ")" || isIdentifier(token) || (!token.empty() && (std::isdigit(token[0]) ||
-                                                                                      token[0] == '"'));
+    return token == "]" || token == ")" || isIdentifier(token) ||
+           (!token.empty() && (std::isdigit(token[0]) || token[0] == '"'));
 }
 
 // A message send read from tokens: its selector and where each argument starts.
 struct XAMessageTokens {
-    std::size_t open = 0; // the `[`
+    std::size_t open = 0;  // the `[`
+    std::size_t close = 0; // the `]`
     std::string selector;
     std::vector<std::size_t> argumentStarts;
     std::string receiver; // the receiver when it is one identifier
@@ -176,6 +218,7 @@ std::optional<XAMessageTokens> messageStartingAt(const XAFileTokens &tokens, std
                 if (message.selector.empty() && pastReceiver) {
                     message.selector = tokens.text(index - 1);
                 }
+                message.close = index;
                 return message.selector.empty() ? std::nullopt : std::optional(message);
             }
             --depth;
@@ -255,6 +298,9 @@ public:
     XAAnalysis(CXTranslationUnit unit, const XAFileAnalysisContext &context) : unit_(unit), context_(context) {}
 
     XAFileFindings run() {
+        if (context_.preamble) {
+            classes_ = context_.preamble->classes;
+        }
         collectDeclaredNames();
         const unsigned count = clang_getNumDiagnostics(unit_);
         for (unsigned index = 0; index < count; ++index) {
@@ -265,6 +311,7 @@ public:
             }
             clang_disposeDiagnostic(diagnostic);
         }
+        findings_.classes = std::move(classes_);
         return std::move(findings_);
     }
 
@@ -276,6 +323,12 @@ private:
         if (startsWith(path, frameworks)) {
             const std::string rest = path.substr(frameworks.size());
             const std::size_t framework = rest.find(".framework/Headers/");
+            const std::size_t umbrella = rest.find(".framework/Frameworks/");
+            if (umbrella != std::string::npos && umbrella < framework) {
+                // A framework inside an umbrella framework (Carbon's HIToolbox) is reached through the umbrella.
+                const std::string name = rest.substr(0, umbrella);
+                return name + "/" + name + ".h";
+            }
             if (framework != std::string::npos) {
                 return rest.substr(0, framework) + "/" + rest.substr(framework + 19);
             }
@@ -296,12 +349,6 @@ private:
         return found;
     }
 
-    static std::string fileOf(CXCursor cursor) {
-        CXFile file = nullptr;
-        clang_getSpellingLocation(clang_getCursorLocation(cursor), &file, nullptr, nullptr, nullptr);
-        return file ? toString(clang_getFileName(file)) : "";
-    }
-
     void collectDeclaredNames() {
         clang_visitChildren(
             clang_getTranslationUnitCursor(unit_),
@@ -312,12 +359,45 @@ private:
             this);
     }
 
+    // What the declarations of one file of the parse count as, found once per file.
+    struct XADeclaringFile {
+        bool skipped = false; // the generated header, or a file of the preamble (whose names are known already)
+        bool sdk = false;
+        std::string spelling;
+    };
+
+    const XADeclaringFile &declaringFile(CXFile file, CXCursor cursor) {
+        auto [known, inserted] = declaringFiles_.try_emplace(file);
+        if (inserted) {
+            const std::string name = toString(clang_getFileName(file));
+            XADeclaringFile &entry = known->second;
+            entry.skipped = name == context_.completionHeaderPath ||
+                            (context_.preamble && context_.preamble->declaringFiles.count(name));
+            entry.sdk = clang_Location_isInSystemHeader(clang_getCursorLocation(cursor)) != 0;
+            entry.spelling = entry.sdk ? importSpelling(name) : "";
+            findings_.declaringFiles.insert(name);
+        }
+        return known->second;
+    }
+
     void declared(CXCursor cursor) {
         const CXCursorKind kind = clang_getCursorKind(cursor);
+        if (!clang_isDeclaration(kind)) {
+            return;
+        }
+        CXFile declaringFile = nullptr;
+        clang_getSpellingLocation(clang_getCursorLocation(cursor), &declaringFile, nullptr, nullptr, nullptr);
+        if (!declaringFile) {
+            return;
+        }
+        const XADeclaringFile &origin = this->declaringFile(declaringFile, cursor);
+        if (origin.skipped) {
+            return;
+        }
         const std::string name = toString(clang_getCursorSpelling(cursor));
         // An invalid declaration is clang's recovery from an error (`static Unknown x;` declares a variable
         // `Unknown`), not a name the code declares.
-        if (name.empty() || !clang_isDeclaration(kind) || clang_isInvalidDeclaration(cursor)) {
+        if (name.empty() || clang_isInvalidDeclaration(cursor)) {
             return;
         }
         // `@class X;` and `@protocol X;` declare nothing: unlike an @interface or a @protocol definition, they have
@@ -325,12 +405,12 @@ private:
         if ((kind == CXCursor_ObjCInterfaceDecl || kind == CXCursor_ObjCProtocolDecl) && !hasChildren(cursor)) {
             return;
         }
-        const std::string file = fileOf(cursor);
-        if (file.empty() || file == context_.completionHeaderPath) {
+        // Nor does `struct tag;`: a struct the SDK stand-in only declares is one the completion may define.
+        if ((kind == CXCursor_StructDecl || kind == CXCursor_UnionDecl) && !clang_isCursorDefinition(cursor)) {
             return;
         }
-        const bool sdk = clang_Location_isInSystemHeader(clang_getCursorLocation(cursor)) != 0;
-        const std::string spelling = sdk ? importSpelling(file) : "";
+        const bool sdk = origin.sdk;
+        const std::string &spelling = origin.spelling;
         auto record = [&](const std::string &declared) {
             if (sdk) {
                 findings_.sdkNames.emplace(declared, spelling);
@@ -394,10 +474,21 @@ private:
             clashAtLine(line);
             return;
         }
+        // A completed name that a header of the project declares too, where the first parse could not see it (in a
+        // module that failed to build): the project's declaration wins.
+        for (const char *clash : {"conflicting types for '", "redefinition of '", "redeclaration of '"}) {
+            if (startsWith(message, clash)) {
+                findings_.clashes.insert(*quoted(message, 0));
+            }
+        }
         const XAFileTokens &tokens = tokensOf(file);
         const std::optional<std::size_t> token = tokens.indexAt(offset);
         if (endsWith(message, "' file not found")) {
             missingHeader(*quoted(message, 0), tokens.lineAt(offset));
+        } else if (startsWith(message, "module '") && endsWith(message, "' not found")) {
+            missingModule(*quoted(message, 0));
+        } else if (startsWith(message, "could not build module '")) {
+            findings_.unbuiltModules.insert(*quoted(message, 0));
         } else if (!token) {
             return;
         } else if (startsWith(message, "cannot find protocol declaration for '")) {
@@ -411,7 +502,7 @@ private:
         } else if (startsWith(message, "unknown receiver '")) {
             add(XACompletionUse::Kind::Class, *quoted(message, 0));
         } else if (startsWith(message, "call to undeclared function '")) {
-            add(XACompletionUse::Kind::Function, *quoted(message, 0));
+            function(*quoted(message, 0));
         } else if (startsWith(message, "call to undeclared library function '")) {
             libraryFunction(message);
         } else if (startsWith(message, "no visible @interface for '")) {
@@ -420,11 +511,34 @@ private:
             method("", *quoted(message, 0), false, tokens, *token);
         } else if (startsWith(message, "no known class method for selector '")) {
             classMethod(*quoted(message, 0), tokens, *token);
-        } else if (startsWith(message, "property '") && message.find("' not found on object of type '") !=
-                                                            std::string::npos) {
+        } else if (startsWith(message, "property '") &&
+                   message.find("' not found on object of type '") != std::string::npos) {
             property(*quoted(message, 0), *quoted(message, 1), tokens, *token);
         } else if (startsWith(message, "receiver type '") && endsWith(message, "is a forward declaration")) {
             add(XACompletionUse::Kind::Class, *quoted(message, 0));
+        } else if (startsWith(message, "cannot find interface declaration for '")) {
+            completedClass(*quoted(message, 0)); // a superclass, or the class of a category
+        } else if (startsWith(message, "property '") &&
+                   message.find("' cannot be found in forward class object '") != std::string::npos) {
+            completedClass(*quoted(message, 1));
+        } else if (message == "expected a type" && isIdentifier(tokens.text(*token))) {
+            unknownType(tokens.text(*token), tokens, *token, true, false);
+        } else if (startsWith(message, "unexpected type name '") && endsWith(message, "': expected expression")) {
+            value(*quoted(message, 0), tokens, *token);
+        } else if (message == "expected ';' after expression" && *token > 0 && isIdentifier(tokens.text(*token - 1)) &&
+                   isIdentifier(tokens.text(*token))) {
+            // `Name variable;` where Name was completed as a value: it is a type.
+            if (looksLikeSDKName(tokens.text(*token - 1))) {
+                add(XACompletionUse::Kind::Typedef, tokens.text(*token - 1), "long");
+            }
+        } else if (startsWith(message, "member reference base type '") &&
+                   endsWith(message, " is not a structure or union")) {
+            structure(*quoted(message, 0), tokens);
+        } else if (startsWith(message, "variable has incomplete type 'struct ") ||
+                   startsWith(message, "incomplete definition of type 'struct ")) {
+            structure(*quoted(message, 0), tokens);
+        } else if (startsWith(message, "no member named '") && quoted(message, 1)) {
+            structure(*quoted(message, 1), tokens);
         } else {
             typeNeed(message, tokens, *token);
         }
@@ -434,15 +548,36 @@ private:
         if (!isIdentifier(name)) {
             return;
         }
-        XACompletionUse use{kind, name, type, context_.objectiveC, {}, false, {}, std::nullopt, 0};
+        XACompletionUse use = newUse(kind, name, type, context_.objectiveC);
         findings_.uses.push_back(std::move(use));
+    }
+
+    // `@import Framework;` of an SDK framework the stand-in lacks, or has without a module map: a module map of an
+    // umbrella header, and the umbrella header itself when it is missing too.
+    void missingModule(const std::string &name) {
+        if (!XAIsAppleFrameworkName(name)) {
+            findings_.hasErrors = true;
+            if (!findings_.blockingHeader) {
+                findings_.blockingHeader = name;
+                findings_.blockedByDependency = true;
+            }
+            return;
+        }
+        const std::string framework = "System/Library/Frameworks/" + name + ".framework/";
+        findings_.uses.push_back(
+            newUse(XACompletionUse::Kind::Header, framework + "Modules/module.modulemap", "", false));
+        std::error_code error;
+        if (!std::filesystem::exists(context_.sdkRoot + "/" + framework + "Headers/" + name + ".h", error)) {
+            findings_.uses.push_back(
+                newUse(XACompletionUse::Kind::Header, framework + "Headers/" + name + ".h", "", false));
+        }
     }
 
     void missingHeader(const std::string &spelling, const std::string &line) {
         const std::size_t at = line.find(spelling);
         const bool angled = at != std::string::npos && at > 0 && line[at - 1] == '<';
         if (std::optional<std::string> path = XASDKPathOfMissingHeader(spelling, angled)) {
-            findings_.uses.push_back({XACompletionUse::Kind::Header, *path, "", false, {}, false, {}, std::nullopt, 0});
+            findings_.uses.push_back(newUse(XACompletionUse::Kind::Header, *path, "", false));
             return;
         }
         if (!findings_.blockingHeader) {
@@ -466,7 +601,7 @@ private:
             add(XACompletionUse::Kind::Protocol, name);
         } else if ((pointerDeclaration || (next == "<" && context_.objectiveC)) && (typeContext || sdkLike)) {
             if (context_.objectiveC) {
-                XACompletionUse use{XACompletionUse::Kind::Class, name, "", true, {}, false, {}, std::nullopt, 0};
+                XACompletionUse use = newUse(XACompletionUse::Kind::Class, name, "", true);
                 use.typeParameters = next == "<" ? typeArguments(tokens, at + 1) : 0;
                 if (isIdentifier(name)) {
                     findings_.uses.push_back(use);
@@ -476,21 +611,120 @@ private:
             }
         } else if (previous == "[" && isIdentifier(next) && context_.objectiveC && sdkLike) {
             add(XACompletionUse::Kind::Class, name);
-        } else if (typeContext || (sdkLike && isIdentifier(next) && previous != "[") ||
+        } else if (typeContext || (sdkLike && isIdentifier(next) && previous != "[" && tokens.text(at + 2) != ":") ||
+                   (previous == "(" && next == ")" && at > 1 && tokens.text(at - 2) == "sizeof") ||
                    (sdkLike && previous == "(" && next == ")" && startsExpression(tokens.text(at + 2)))) {
             add(XACompletionUse::Kind::Typedef, name, endsWith(name, "Ref") ? "struct __" + name + " *" : "long");
         } else if (next == "(" && !context_.objectiveC) {
-            add(XACompletionUse::Kind::Function, name);
-        } else if (sdkLike && next != "(") {
+            function(name);
+        } else if ((sdkLike || (name.find('_') != std::string::npos && XAIsSDKFunctionName(name))) && next != "(") {
+            constant(name, tokens, at); // a value of the SDK: `_objc_msgForward`, `errSSLClosedGraceful`
+        }
+    }
+
+    // A class the SDK stand-in lacks, named as a superclass or the class of a category: it derives from the SDK class
+    // its name ends with (NSTabViewController from NSViewController, NSPathControl from NSControl), else NSObject.
+    void completedClass(const std::string &name) {
+        if (!isIdentifier(name)) {
+            return;
+        }
+        XACompletionUse use = newUse(XACompletionUse::Kind::Class, name, "", context_.objectiveC);
+        std::size_t prefix = 0;
+        while (prefix < name.size() && std::isupper(static_cast<unsigned char>(name[prefix]))) {
+            ++prefix;
+        }
+        for (std::size_t at = prefix; at < name.size(); ++at) {
+            if (!std::isupper(static_cast<unsigned char>(name[at]))) {
+                continue;
+            }
+            auto known = classes_.find(name.substr(0, prefix - 1) + name.substr(at));
+            if (known != classes_.end() && known->second.sdk) {
+                use.receiverClass = known->first;
+                use.receiverImport = known->second.importSpelling;
+                break;
+            }
+        }
+        findings_.uses.push_back(std::move(use));
+    }
+
+    // The type of a field that the value at the token is assigned to: the value's own type where a declaration can
+    // name it, a pointer for functions and blocks, else long.
+    static std::string fieldTypeOfValue(const XAFileTokens &tokens, std::size_t at) {
+        const std::string shown = tokens.typeOfExpressionAt(at);
+        if (shown.find('(') != std::string::npos) {
+            return "void *";
+        }
+        const std::string type = declarableType(shown);
+        return type.empty() || type == "int" ? "long" : type;
+    }
+
+    // A name that a use shows to be a value where a completed typedef made it a type.
+    void value(const std::string &name, const XAFileTokens &tokens, std::size_t at) {
+        if (isIdentifier(name)) {
+            findings_.values.insert(name);
             constant(name, tokens, at);
         }
+    }
+
+    // A struct the SDK stand-in lacks or holds only declared ("struct tag" or a completed typedef's name): its fields
+    // are those that the file's member accesses on variables of that type show, `x.origin.y` making `origin` a
+    // struct of its own.
+    void structure(const std::string &type, const XAFileTokens &tokens) {
+        std::string name = declarableType(type);
+        const bool tag = startsWith(name, "struct ");
+        name = tag ? name.substr(7) : name;
+        if (!isIdentifier(name)) {
+            return;
+        }
+        XACompletionUse use = newUse(XACompletionUse::Kind::Struct, name, tag ? "struct" : "", context_.objectiveC);
+        std::set<std::string> variables;
+        for (std::size_t index = 0; index + 1 < tokens.size(); ++index) {
+            const bool named =
+                tokens.text(index) == name && (!tag || (index > 0 && tokens.text(index - 1) == "struct"));
+            if (!named) {
+                continue;
+            }
+            std::size_t at = index + 1;
+            while (tokens.text(at) == "*") {
+                ++at;
+            }
+            const std::string after = tokens.text(at + 1);
+            if (isIdentifier(tokens.text(at)) &&
+                (after == ";" || after == "=" || after == "," || after == ")" || after == "[")) {
+                variables.insert(tokens.text(at));
+            }
+        }
+        for (std::size_t index = 0; index + 2 < tokens.size(); ++index) {
+            if (!variables.count(tokens.text(index)) ||
+                (index > 0 && (tokens.text(index - 1) == "." || tokens.text(index - 1) == "->"))) {
+                continue;
+            }
+            std::string path;
+            std::size_t at = index + 1;
+            for (int depth = 0; tokens.text(at) == "[" || depth > 0; ++at) { // `settings[i].field`
+                depth += tokens.text(at) == "[" ? 1 : tokens.text(at) == "]" ? -1 : 0;
+                if (depth == 0) {
+                    ++at;
+                    break;
+                }
+            }
+            while ((tokens.text(at) == "." || tokens.text(at) == "->") && isIdentifier(tokens.text(at + 1))) {
+                path += (path.empty() ? "" : tokens.text(at)) + tokens.text(at + 1);
+                at += 2;
+            }
+            if (!path.empty()) {
+                use.fields.emplace_back(path, tokens.text(at) == "=" ? fieldTypeOfValue(tokens, at + 1) : "long");
+            }
+        }
+        findings_.uses.push_back(std::move(use));
     }
 
     // Whether a token can begin the operand of a cast: `(Type)operand`.
     static bool startsExpression(const std::string &token) {
         return isIdentifier(token) || token == "(" || token == "[" || token == "@" || token == "&" || token == "*" ||
-               token == "^" || (!token.empty() && (std::isdigit(static_cast<unsigned char>(token[0])) ||
-                                                   token[0] == '"' || token[0] == '\''));
+               token == "^" ||
+               (!token.empty() &&
+                (std::isdigit(static_cast<unsigned char>(token[0])) || token[0] == '"' || token[0] == '\''));
     }
 
     // The number of type arguments in `<...>` when they are types (`NSFoo<NSString *>`); 0 for protocols.
@@ -518,14 +752,21 @@ private:
     void constant(const std::string &name, const XAFileTokens &tokens, std::size_t at) {
         const std::string previous = at > 0 ? tokens.text(at - 1) : "";
         const std::string next = tokens.text(at + 1);
-        const bool integral = previous == "case" || previous == "|" || next == "|" || previous == "&" ||
-                              next == "&" || previous == "==" || next == "==";
+        const bool integral = previous == "case" || previous == "|" || next == "|" || previous == "&" || next == "&" ||
+                              previous == "==" || next == "==";
         if (!integral && context_.objectiveC && startsWith(name, "kUTType")) {
             add(XACompletionUse::Kind::Constant, name, "CFStringRef");
         } else if (!integral && context_.objectiveC && looksLikeStringConstant(name)) {
             add(XACompletionUse::Kind::Constant, name, "NSString *");
         } else {
             add(XACompletionUse::Kind::EnumConstant, name);
+        }
+    }
+
+    // A function called without a declaration: only one the SDK would declare, never one of the project's own.
+    void function(const std::string &name) {
+        if (XAIsSDKFunctionName(name)) {
+            add(XACompletionUse::Kind::Function, name);
         }
     }
 
@@ -549,7 +790,8 @@ private:
                 const XAFileTokens &tokens, std::size_t at) {
         XACompletedMethod completed{selector, classMethod, "id", {}};
         // A setter (`setFoo:`) returns nothing.
-        if (startsWith(selector, "set") && selector.size() > 4 && std::isupper(static_cast<unsigned char>(selector[3])) &&
+        if (startsWith(selector, "set") && selector.size() > 4 &&
+            std::isupper(static_cast<unsigned char>(selector[3])) &&
             std::count(selector.begin(), selector.end(), ':') == 1) {
             completed.returnType = "void";
         }
@@ -566,6 +808,9 @@ private:
                 break;
             }
         }
+        if (message && completed.returnType == "id") {
+            completed.returnType = typeExpectedOf(*message, tokens);
+        }
         const std::size_t pieces = static_cast<std::size_t>(std::count(selector.begin(), selector.end(), ':'));
         for (std::size_t piece = 0; piece < pieces; ++piece) {
             completed.parameterTypes.push_back(message && piece < message->argumentStarts.size()
@@ -575,9 +820,63 @@ private:
         addMethod(receiverClass, completed);
     }
 
+    // The type that the place of a message shows for its result: the variable's in `T x = [...];` and `x = [...];`,
+    // the function's or method's result in `return [...];`; "id" where it shows none. A later parse refines it where
+    // it is wrong (a `return` inside a block).
+    std::string typeExpectedOf(const XAMessageTokens &message, const XAFileTokens &tokens) {
+        if (tokens.text(message.close + 1) != ";" || message.open < 2) {
+            return "id";
+        }
+        std::string type;
+        if (tokens.text(message.open - 1) == "=" && tokens.text(message.open - 3) != "." &&
+            tokens.text(message.open - 3) != "->") {
+            type = tokens.typeOfVariableAt(message.open - 2);
+        } else if (tokens.text(message.open - 1) == "return") {
+            type = resultTypeAround(tokens.file(), tokens.offset(message.open));
+        }
+        type = declarableType(type);
+        return type.empty() || type == "void" || type.find("__") != std::string::npos ? "id" : type;
+    }
+
+    // The result type of the function or method whose body holds the offset.
+    std::string resultTypeAround(CXFile file, unsigned offset) {
+        if (!bodies_) {
+            bodies_.emplace();
+            collectBodies(clang_getTranslationUnitCursor(unit_));
+        }
+        for (const XABody &body : *bodies_) {
+            if (clang_File_isEqual(body.file, file) && body.start <= offset && offset < body.end) {
+                return body.resultType;
+            }
+        }
+        return "";
+    }
+
+    void collectBodies(CXCursor parent) {
+        clang_visitChildren(
+            parent,
+            [](CXCursor cursor, CXCursor, CXClientData data) {
+                auto *analysis = static_cast<XAAnalysis *>(data);
+                const CXCursorKind kind = clang_getCursorKind(cursor);
+                if (kind == CXCursor_ObjCImplementationDecl || kind == CXCursor_ObjCCategoryImplDecl) {
+                    analysis->collectBodies(cursor);
+                } else if ((kind == CXCursor_FunctionDecl || kind == CXCursor_ObjCInstanceMethodDecl ||
+                            kind == CXCursor_ObjCClassMethodDecl) &&
+                           clang_isCursorDefinition(cursor)) {
+                    const CXSourceRange extent = clang_getCursorExtent(cursor);
+                    XABody body{nullptr, 0, 0, toString(clang_getTypeSpelling(clang_getCursorResultType(cursor)))};
+                    clang_getSpellingLocation(clang_getRangeStart(extent), &body.file, nullptr, nullptr, &body.start);
+                    clang_getSpellingLocation(clang_getRangeEnd(extent), nullptr, nullptr, nullptr, &body.end);
+                    analysis->bodies_->push_back(std::move(body));
+                }
+                return CXChildVisit_Continue;
+            },
+            this);
+    }
+
     void addMethod(const std::string &receiverClass, const XACompletedMethod &completed) {
-        XACompletionUse use{XACompletionUse::Kind::Method, completed.selector, "", context_.objectiveC, {}, false, {},
-                            completed, 0};
+        XACompletionUse use = newUse(XACompletionUse::Kind::Method, completed.selector, "", context_.objectiveC);
+        use.method = completed;
         std::string owner = receiverClass;
         for (int depth = 0; !owner.empty() && depth < 32; ++depth) {
             auto known = classes_.find(owner);
@@ -605,14 +904,16 @@ private:
             }
             std::optional<XAMessageTokens> message = messageStartingAt(tokens, index);
             if (message && message->selector == selector && !message->receiver.empty()) {
+                if (!classes_.count(message->receiver) && looksLikeSDKName(message->receiver)) {
+                    completedClass(message->receiver); // a class the SDK stand-in only declares with @class
+                }
                 method(message->receiver, selector, true, tokens, at);
                 return;
             }
         }
     }
 
-    void property(const std::string &name, const std::string &objectType, const XAFileTokens &tokens,
-                  std::size_t at) {
+    void property(const std::string &name, const std::string &objectType, const XAFileTokens &tokens, std::size_t at) {
         std::string receiverClass = declarableType(objectType);
         if (receiverClass == "id" || startsWith(receiverClass, "id<")) {
             receiverClass.clear();
@@ -673,6 +974,68 @@ private:
         }
     }
 
+    void needOfParameter(const std::string &selector, std::size_t index, const std::string &type) {
+        const std::string declarable = declarableType(type);
+        if (!declarable.empty() && declarable != "id") {
+            findings_.typeNeeds.push_back({XACompletionTypeNeed::Target::MethodParameter, selector, index, declarable});
+        }
+    }
+
+    // `object.property = value` where a completed property is `id`: its setter takes, and its getter gives, the
+    // value's type.
+    void propertyAssignment(const XAFileTokens &tokens, std::size_t at, const std::string &type) {
+        std::size_t equals = at;
+        while (equals < at + 4 && tokens.text(equals) != "=") {
+            ++equals;
+        }
+        const std::string name = equals >= 2 ? tokens.text(equals - 1) : "";
+        const std::string declarable = declarableType(type);
+        if (tokens.text(equals) != "=" || tokens.text(equals - 2) != "." || !isIdentifier(name) || declarable.empty() ||
+            declarable == "id") {
+            return;
+        }
+        std::string setter = "set" + name + ":";
+        setter[3] = static_cast<char>(std::toupper(static_cast<unsigned char>(setter[3])));
+        findings_.typeNeeds.push_back({XACompletionTypeNeed::Target::MethodParameter, setter, 0, declarable});
+        findings_.typeNeeds.push_back({XACompletionTypeNeed::Target::MethodReturn, name, 0, declarable});
+    }
+
+    // `(__bridge NSString *)value` where a completed constant, function or method gives no Core Foundation object:
+    // it gives the one the cast's type is bridged to.
+    void bridgedValue(const XAFileTokens &tokens, std::size_t at, const std::string &objectType) {
+        std::size_t bridge = at + 1;
+        for (std::size_t index = at + 1; index-- > 0 && at - index < 8;) {
+            if (startsWith(tokens.text(index), "__bridge")) {
+                bridge = index;
+                break;
+            }
+        }
+        for (std::size_t index = at; bridge > at && index < at + 8; ++index) {
+            if (startsWith(tokens.text(index), "__bridge")) {
+                bridge = index;
+            }
+        }
+        std::size_t close = bridge;
+        while (close < bridge + 8 && tokens.text(close) != ")") {
+            ++close;
+        }
+        if (tokens.text(close) != ")") {
+            return;
+        }
+        static const std::map<std::string, std::string> bridged = {{"NSString *", "CFStringRef"},
+                                                                   {"NSMutableString *", "CFMutableStringRef"},
+                                                                   {"NSArray *", "CFArrayRef"},
+                                                                   {"NSMutableArray *", "CFMutableArrayRef"},
+                                                                   {"NSDictionary *", "CFDictionaryRef"},
+                                                                   {"NSMutableDictionary *", "CFMutableDictionaryRef"},
+                                                                   {"NSData *", "CFDataRef"},
+                                                                   {"NSNumber *", "CFNumberRef"},
+                                                                   {"NSURL *", "CFURLRef"},
+                                                                   {"NSDate *", "CFDateRef"}};
+        const auto known = bridged.find(declarableType(objectType));
+        needAt(tokens, close + 1, known == bridged.end() ? "CFTypeRef" : known->second);
+    }
+
     void typeNeed(const std::string &message, const XAFileTokens &tokens, std::size_t at) {
         const std::optional<std::string> first = quoted(message, 0);
         const std::optional<std::string> second = quoted(message, 1);
@@ -680,13 +1043,28 @@ private:
             return;
         }
         const bool sending = message.find("to parameter of") != std::string::npos;
+        if (message.find("with a __bridge") != std::string::npos && second) {
+            bridgedValue(tokens, at, *second);
+            return;
+        }
+        if (startsWith(message, "implicit conversion of ") && second && declarableType(*second) == "id") {
+            // A value given to a completed `id` parameter or setter (`x.level = 3`): it takes the value's type.
+            if (auto around = messageAroundArgument(tokens, at)) {
+                needOfParameter(around->first.selector, around->second, *first);
+            }
+            return;
+        }
+        if (message.find("assigning to '") != std::string::npos && second && declarableType(*first) == "id") {
+            propertyAssignment(tokens, at, *second);
+            return;
+        }
         if (sending && second && declarableType(*second) == "id") {
             // A value sent to a completed method's `id` parameter: the parameter takes the value's type.
             if (auto around = messageAroundArgument(tokens, at)) {
                 const std::string type = declarableType(*first);
                 if (!type.empty()) {
-                    findings_.typeNeeds.push_back({XACompletionTypeNeed::Target::MethodParameter,
-                                                   around->first.selector, around->second, type});
+                    findings_.typeNeeds.push_back(
+                        {XACompletionTypeNeed::Target::MethodParameter, around->first.selector, around->second, type});
                 }
             }
             return;
@@ -746,6 +1124,14 @@ private:
     XAFileFindings findings_;
     std::map<std::string, XAClassInParse> classes_;
     std::map<CXFile, std::unique_ptr<XAFileTokens>> tokens_;
+    std::map<CXFile, XADeclaringFile> declaringFiles_;
+    struct XABody {
+        CXFile file;
+        unsigned start;
+        unsigned end;
+        std::string resultType;
+    };
+    std::optional<std::vector<XABody>> bodies_; // the function and method definitions, found on first need
 };
 
 } // namespace

@@ -56,11 +56,17 @@ struct XAFileFindings {
     std::vector<XACompletionUse> uses;
     std::vector<XACompletionTypeNeed> typeNeeds;
     std::set<std::string> clashes; // completed names to drop
+    std::set<std::string> values;  // names that a use shows to be values, never types
+    // Modules of the project (its frameworks' module maps) whose build failed: declarations given with -include do not
+    // reach a module's build, so the completion has their headers included as they are.
+    std::set<std::string> unbuiltModules;
     // Names the project's own files declare (classes, protocols, functions, variables, typedefs, tags, enumeration
     // constants), and the names the SDK's headers declare, each with the header that declares it ("AppKit/NSView.h",
     // "sys/event.h"; empty for a header outside the SDK's folders).
     std::set<std::string> projectNames;
     std::map<std::string, std::string> sdkNames;
+    std::map<std::string, XAClassInParse> classes; // the Objective-C classes the parse declares
+    std::set<std::string> declaringFiles;          // the files whose declarations the parse read
 };
 
 struct XAFileAnalysisContext {
@@ -68,6 +74,10 @@ struct XAFileAnalysisContext {
     std::string sdkRoot;              // the SDK the file is parsed against
     std::string completionHeaderPath; // the generated header, to tell its errors apart
     std::string completionHeaderText;
+    // What a precompiled preamble that the parse was given declares (its parse's findings), which a visit of the
+    // parse does not reach; null without one. Its classes are known to the parse's reading; its names are not
+    // repeated in the parse's findings.
+    const XAFileFindings *preamble = nullptr;
 };
 
 // Reads the parse: the names it declares, and (for a parse with errors) what the errors ask for.

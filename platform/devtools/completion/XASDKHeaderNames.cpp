@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace {
 
+// clang-format off
 // Apple's SDK frameworks of macOS, iOS, tvOS, watchOS and visionOS that project code imports by name.
 constexpr std::array kAppleFrameworks = {
     "AGL", "ARKit", "AVFAudio", "AVFoundation", "AVKit", "Accelerate", "Accessibility", "Accounts", "AdServices",
@@ -54,6 +56,34 @@ constexpr std::array kSystemHeaderFolders = {
     "libxml2", "libxslt", "mach", "mach-o", "mach_debug", "machine", "malloc", "net", "netinet", "netinet6", "objc",
     "os", "pcap", "pthread", "readline", "security", "servers", "simd", "sys", "uuid", "xar", "xpc"};
 
+// Prefixes of the lower-case C families of the SDK's libraries: the Objective-C runtime, libdispatch, libSystem's
+// os_*, XPC, Mach, pthreads, the BSD and POSIX groups, and the libraries the SDK ships (sqlite3, libxml2, zlib).
+constexpr std::array kSystemFunctionPrefixes = {
+    "acl_", "adler32", "arc4random", "asl_", "backtrace", "block_", "class_", "compress", "copyfile", "crc32",
+    "deflate", "dispatch_", "dladdr", "dlclose", "dlerror", "dlopen", "dlsym", "dns_", "dyld_", "fts_", "getifaddrs",
+    "freeifaddrs", "getxattr", "setxattr", "removexattr", "listxattr", "gz", "host_", "if_", "imp_", "inet_",
+    "inflate", "ivar_", "kevent", "kqueue", "launch_", "mach_", "malloc_", "method_", "nw_", "object_", "objc_",
+    "os_", "posix_", "proc_", "property_", "protocol_", "pthread_", "sec_", "sel_", "sqlite3_", "sysctl", "sysdir_",
+    "task_", "thread_", "uncompress", "uuid_", "vm_", "xml", "xpc_", "xslt", "zlib", "zError"};
+
+// Lower-case functions of the C library, POSIX and BSD that projects call and that have no family prefix.
+constexpr std::array kSystemFunctions = {
+    "accept", "access", "atexit", "basename", "bind", "chdir", "chmod", "chown", "close", "closedir", "connect",
+    "daemon", "dirname", "dup", "dup2", "execv", "execve", "execvp", "fchmod", "fcntl", "fdopen", "fileno", "flock",
+    "fork", "freeaddrinfo", "fstat", "fsync", "ftruncate", "gai_strerror", "getaddrinfo", "getcwd", "getegid",
+    "getenv", "geteuid", "getgid", "gethostbyname", "gethostname", "getloadavg", "getnameinfo", "getopt",
+    "getpeername", "getpid", "getppid", "getpwnam", "getpwuid", "getrlimit", "getrusage", "getsockname",
+    "getsockopt", "gettimeofday", "getuid", "glob", "globfree", "htonl", "htons", "ioctl", "isatty", "kill",
+    "killpg", "link", "listen", "localtime_r", "lseek", "lstat", "mkdir", "mkdtemp", "mkstemp", "mktemp", "mlock",
+    "mmap", "mprotect", "munmap", "nanosleep", "ntohl", "ntohs", "open", "opendir", "openpty", "pipe", "poll",
+    "read", "readdir", "readlink", "realpath", "recv", "recvfrom", "recvmsg", "rename", "rmdir", "sched_yield",
+    "select", "send", "sendmsg", "sendto", "setenv", "setgid", "setlocale", "setpgid", "setrlimit", "setsid",
+    "setsockopt", "setuid", "shutdown", "sigaction", "sigaddset", "sigemptyset", "signal", "sigprocmask", "sleep",
+    "socket", "socketpair", "stat", "statfs", "strlcat", "strlcpy", "strsep", "symlink", "sync", "syslog",
+    "tcgetattr", "tcsetattr", "timegm", "truncate", "ttyname", "umask", "uname", "unlink", "unsetenv", "usleep",
+    "utimes", "wait", "waitpid", "write", "writev"};
+// clang-format on
+
 bool contains(const auto &list, std::string_view name) {
     return std::find(list.begin(), list.end(), name) != list.end();
 }
@@ -87,4 +117,19 @@ std::optional<std::string> XASDKPathOfMissingHeader(std::string_view spelling, b
                std::string(spelling.substr(slash + 1));
     }
     return std::nullopt;
+}
+
+bool XAIsSDKFunctionName(std::string_view name) {
+    while (!name.empty() && name.front() == '_') {
+        name.remove_prefix(1);
+    }
+    if (name.empty() || !std::isalpha(static_cast<unsigned char>(name.front()))) {
+        return false;
+    }
+    if (std::isupper(static_cast<unsigned char>(name.front()))) {
+        return true;
+    }
+    return contains(kSystemFunctions, name) ||
+           std::any_of(kSystemFunctionPrefixes.begin(), kSystemFunctionPrefixes.end(),
+                       [name](std::string_view prefix) { return name.starts_with(prefix); });
 }

@@ -19,3 +19,9 @@ std::optional<std::string> XASDKPathOfMissingHeader(std::string_view spelling, b
 
 // Whether the name is one of Apple's SDK frameworks ("AppKit", "ServiceManagement").
 bool XAIsAppleFrameworkName(std::string_view name);
+
+// Whether a function or value name not declared anywhere is one the SDK would declare: a name spelled as the SDK's C
+// interfaces are (an upper-case start: CFRelease, SSLHandshake), or a lower-case one of the C library, POSIX, BSD,
+// Mach and the SDK's C families (dispatch_, objc_, os_log, sqlite3_, ...). A lower-case name outside them is the
+// project's own, perhaps misspelt, and stays an error. Leading underscores are not part of the family.
+bool XAIsSDKFunctionName(std::string_view name);
