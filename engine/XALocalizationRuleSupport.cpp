@@ -45,6 +45,17 @@ std::string XAStringsTableNameOfFile(const XAProjectFile &file) {
     return xa_stringByDeletingPathExtension(file.basename());
 }
 
+std::set<std::string> XATablesOfTargetResourcesWithExtension(const XAProjectTarget &target,
+                                                             const std::string &extension) {
+    std::set<std::string> tables;
+    for (const std::shared_ptr<XAProjectFile> &file : target.resourceFiles()) {
+        if (xa_pathExtension(file->basename()) == extension) {
+            tables.insert(XAStringsTableNameOfFile(*file));
+        }
+    }
+    return tables;
+}
+
 namespace {
 
 // A `.stringsdict` file is a property list; everything else is read as `.strings` text.

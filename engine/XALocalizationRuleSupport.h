@@ -7,11 +7,13 @@
 #include "engine/XARuleContext.h"
 #include "engine/config/XARuleOption.h"
 #include "project/XAProjectFile.h"
+#include "project/XAProjectTarget.h"
 #include "project/XAStringsFileEntry.h"
 
 #include <clang-c/Index.h>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,10 @@ std::vector<XALocalizationKeyUsage> XARecordedLocalizationKeyUsages(const XARule
 
 // The table a strings file belongs to: its name without the extension ("Localizable" for "Localizable.strings").
 std::string XAStringsTableNameOfFile(const XAProjectFile &file);
+
+// The tables of the target's resources whose files are of the extension ("xcstrings", "xib"), by table name.
+std::set<std::string> XATablesOfTargetResourcesWithExtension(const XAProjectTarget &target,
+                                                             const std::string &extension);
 
 // The key-value dictionary of a `.strings` file, or the property list of a `.stringsdict` file. A file that cannot
 // be read is reported through the context as the error "Cannot read strings file <path> : <reason>" and gives no

@@ -64,6 +64,51 @@ template <typename Visitor> void forEachReadableStringsTable(const XAProjectTarg
     }
 }
 
+// Punctuation of other scripts and the character it means: the ideographic full stop and comma (also in their
+// half-width forms), and the Greek question mark, which Unicode makes the same as the semicolon.
+constexpr std::pair<UChar32, UChar> kPunctuationOfOtherScripts[] = {
+    {0x3002, u'.'}, {0xFF61, u'.'}, {0x3001, u','}, {0xFF64, u','}, {0x037E, u';'}};
+
+// The text without the white space that stands between two other characters: French typography puts a space before
+// ":", "!", "?" and "…" ("Et alors… ?"), German before "…", which changes nothing of the punctuation. White space at
+// either end stays: a trailing blank is a difference of its own.
+icu::UnicodeString withoutInnerWhitespace(const icu::UnicodeString &text) {
+    const icu::UnicodeSet &whitespace = XAWhitespaceAndNewlineCharacterSet();
+    const int32_t start = whitespace.span(text, 0, USET_SPAN_CONTAINED);
+    const int32_t end = whitespace.spanBack(text, text.length(), USET_SPAN_CONTAINED);
+    if (start >= end) {
+        return text;
+    }
+    icu::UnicodeString result(text, 0, start);
+    for (int32_t index = start; index < end; index = text.moveIndex32(index, 1)) {
+        if (!whitespace.contains(text.char32At(index))) {
+            result.append(text.char32At(index));
+        }
+    }
+    return result.append(text, end, text.length() - end);
+}
+
+// What a border means in the language of the locale, as a text to compare.
+std::string borderPunctuationMeaning(const std::string &border, const std::string &localeIdentifier) {
+    icu::UnicodeString form = icu::UnicodeString::fromUTF8(
+        xa_stringByApplyingTransform(border, "Fullwidth-Halfwidth", false).value_or(border));
+    for (const auto &[character, meaning] : kPunctuationOfOtherScripts) {
+        form.findAndReplace(icu::UnicodeString(character), icu::UnicodeString(meaning));
+    }
+    if (xa_languageCode(xa_localeWithLocaleIdentifier(localeIdentifier)) == "el") {
+        form.findAndReplace(icu::UnicodeString(u';'), icu::UnicodeString(u'?')); // the Greek question mark
+    }
+    form = withoutInnerWhitespace(form);
+    form.foldCase();
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
+    if (U_SUCCESS(status)) {
+        form = nfc->normalize(form, status);
+    }
+    std::string meaning;
+    return form.toUTF8String(meaning);
+}
+
 } // namespace
 
 const std::vector<std::string> &resourceNameVariants() {
@@ -105,13 +150,20 @@ std::vector<XATranslationGroup> XATranslationGroupsOfTarget(const XAProjectTarge
     return groups;
 }
 
-std::size_t XAReferenceTranslationIndex(const XATranslationGroup &group, const XAProject &project) {
-    for (std::size_t index = 0; index < group.translations.size(); ++index) {
-        if (project.resourceFileIsDevRegionFile(*group.translations[index].first)) {
-            return index;
+std::optional<std::size_t> XAReferenceTranslationIndex(const XATranslationGroup &group, const XAProject &project) {
+    const auto firstIndexWhere = [&](auto &&predicate) -> std::optional<std::size_t> {
+        for (std::size_t index = 0; index < group.translations.size(); ++index) {
+            if (predicate(*group.translations[index].first)) {
+                return index;
+            }
         }
+        return std::nullopt;
+    };
+    if (std::optional<std::size_t> index =
+            firstIndexWhere([&](const XAProjectFile &file) { return project.resourceFileIsDevRegionFile(file); })) {
+        return index;
     }
-    return 0;
+    return firstIndexWhere([](const XAProjectFile &file) { return file.localeIdentifier() == "Base"; });
 }
 
 std::string XATranslationRegionName(const XAProjectFile &file) {
@@ -123,6 +175,11 @@ std::pair<std::string, std::string> XATranslationBorderPunctuation(const std::st
     icu::UnicodeSet border = XACharacterSetWithCharacters(punctuationChars);
     border.addAll(XACharacterSetWithCharacters(
         xa_stringByApplyingTransform(punctuationChars, "Fullwidth-Halfwidth", true).value_or("")));
+    for (const auto &[character, meaning] : kPunctuationOfOtherScripts) {
+        if (border.contains(meaning)) {
+            border.add(character);
+        }
+    }
     border.addAll(XAWhitespaceAndNewlineCharacterSet());
     const auto length = static_cast<int32_t>(translation.size());
     const auto prefixEnd = static_cast<std::size_t>(border.spanUTF8(translation.data(), length, USET_SPAN_CONTAINED));
@@ -131,16 +188,9 @@ std::pair<std::string, std::string> XATranslationBorderPunctuation(const std::st
     return {xa_trimmedFromEnd(translation.substr(0, prefixEnd)), xa_trimmedFromStart(translation.substr(suffixStart))};
 }
 
-bool XABorderPunctuationEquals(const std::string &border, const std::string &other) {
-    const auto comparable = [](const std::string &text) {
-        icu::UnicodeString form = icu::UnicodeString::fromUTF8(text);
-        form.findAndReplace(icu::UnicodeString(static_cast<UChar32>(0x3002)), icu::UnicodeString("."));
-        form.foldCase();
-        UErrorCode status = U_ZERO_ERROR;
-        const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
-        return U_SUCCESS(status) ? nfc->normalize(form, status) : form;
-    };
-    return comparable(border) == comparable(other);
+bool XABorderPunctuationEquals(const std::string &border, const std::string &localeIdentifier, const std::string &other,
+                               const std::string &otherLocaleIdentifier) {
+    return borderPunctuationMeaning(border, localeIdentifier) == borderPunctuationMeaning(other, otherLocaleIdentifier);
 }
 
 XAResourcesByBaseNameAndDeviceTypeMap XAResourcesByBaseNameAndDeviceType(const XAProjectTarget &target) {

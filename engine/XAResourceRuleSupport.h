@@ -52,20 +52,26 @@ struct XATranslationGroup {
 // take no part.
 std::vector<XATranslationGroup> XATranslationGroupsOfTarget(const XAProjectTarget &target);
 
-// The index of a group's reference translation: the first from a development-region file, else the first.
-std::size_t XAReferenceTranslationIndex(const XATranslationGroup &group, const XAProject &project);
+// The index of a group's reference translation: the first from a development-region file, else the first from the
+// Base localisation. None when the key has neither: the translations of other languages are then not compared with
+// each other, since any one of them as the reference would be arbitrary.
+std::optional<std::size_t> XAReferenceTranslationIndex(const XATranslationGroup &group, const XAProject &project);
 
 // The name of a translation's language for messages ("German"); "global" for a file outside a localisation folder.
 std::string XATranslationRegionName(const XAProjectFile &file);
 
 // The border punctuation at the start and at the end of a translation: the longest runs of the punctuation
-// characters (and their full-width forms) and white space at either end, without the white space on their inner
-// sides ("  ¿Qué?" gives "  ¿" and "?"; "Hello " gives "" and "").
+// characters (with their full-width forms and the marks of other scripts that mean one of them: "。", "、" and the
+// Greek question mark) and white space at either end, without the white space on their inner sides ("  ¿Qué?" gives
+// "  ¿" and "?"; "Hello " gives "" and "").
 std::pair<std::string, std::string> XATranslationBorderPunctuation(const std::string &translation,
                                                                    const std::string &punctuationChars);
-// Two borders are equal when they are after case folding and composition, an ideographic full stop counting as a
-// full stop. Width stays significant: a full-width exclamation mark is not "!".
-bool XABorderPunctuationEquals(const std::string &border, const std::string &other);
+// Whether two borders of translations in the given locales mean the same: full-width forms and the ideographic full
+// stop and comma are their Latin marks, in Greek ";" (U+037E or U+003B) is the question mark, white space between two
+// marks does not count (French "… ?" is "…?"), nor do case and composition. White space at the outer ends counts, so
+// "." and ". " differ.
+bool XABorderPunctuationEquals(const std::string &border, const std::string &localeIdentifier, const std::string &other,
+                               const std::string &otherLocaleIdentifier);
 
 // The target's resources by base resource name and device type specifier, under "%@~%@" of the two: "Icon.png~ipad",
 // and "Icon.png~(null)" for a file for any device (the key the rules have always used).

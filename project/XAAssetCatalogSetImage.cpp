@@ -63,6 +63,11 @@ XAImageResolution firstFrameResolution(const std::optional<std::string> &path) {
     return resolutions && !resolutions->empty() ? resolutions->front() : XAImageResolution{};
 }
 
+bool isTouchBarValue(const XAValue *value) {
+    const std::string *text = presentValue(value) ? value->string() : nullptr;
+    return text && *text == "touch-bar";
+}
+
 void removeAll(std::string &text, std::string_view needle) {
     for (std::size_t found = text.find(needle); found != std::string::npos; found = text.find(needle, found)) {
         text.erase(found, needle.size());
@@ -104,7 +109,13 @@ XAAssetCatalogImageIdiom XAAssetCatalogSetImage::idiomFromString(const XAValue *
         {"universal", XAAssetCatalogImageIdiomUniversal},
         {"iphone", XAAssetCatalogImageIdiomIPhone},
         {"ipad", XAAssetCatalogImageIdiomIPad},
-        {"mac", XAAssetCatalogImageIdiomMac}};
+        {"mac", XAAssetCatalogImageIdiomMac},
+        {"watch", XAAssetCatalogImageIdiomWatch},
+        {"watch-marketing", XAAssetCatalogImageIdiomWatch},
+        {"tv", XAAssetCatalogImageIdiomTV},
+        {"car", XAAssetCatalogImageIdiomCar},
+        {"vision", XAAssetCatalogImageIdiomVision},
+        {"touchbar", XAAssetCatalogImageIdiomTouchBar}};
     return lookedUp(value, table);
 }
 
@@ -183,6 +194,10 @@ std::optional<XAAssetCatalogSetImage> XAAssetCatalogSetImage::setImageWithDictio
     image.pointResolution_ = resolutionFromString(dictionary.get("size"));
     image.setPixelResolutionsFromPointResolution();
     image.idiom_ = idiomFromString(dictionary.get("idiom"));
+    if (image.idiom_ == XAAssetCatalogImageIdiomMac &&
+        (isTouchBarValue(dictionary.get("subtype")) || isTouchBarValue(dictionary.get("display")))) {
+        image.idiom_ = XAAssetCatalogImageIdiomTouchBar;
+    }
     image.subType_ = subTypeFromString(dictionary.get("subtype"));
     image.orientation_ = orientationFromString(dictionary.get("orientation"));
     image.extent_ = extentFromString(dictionary.get("extent"));
@@ -228,6 +243,11 @@ bool XAAssetCatalogSetImage::isVectorImage() const {
     return extension == "pdf" || extension == "eps" || extension == "svg";
 }
 
+bool XAAssetCatalogSetImage::isForIOSDevice() const {
+    return idiom_ == XAAssetCatalogImageIdiomUnspecified || idiom_ == XAAssetCatalogImageIdiomUniversal ||
+           idiom_ == XAAssetCatalogImageIdiomIPhone || idiom_ == XAAssetCatalogImageIdiomIPad;
+}
+
 bool XAAssetCatalogSetImage::coversDeviceFamily(std::int64_t family) const {
     if (family == 0 || family == INT64_MAX) {
         return true;
@@ -238,7 +258,7 @@ bool XAAssetCatalogSetImage::coversDeviceFamily(std::int64_t family) const {
     case XAAssetCatalogImageIdiomIPad:
         return family == 2;
     default:
-        return true;
+        return isForIOSDevice();
     }
 }
 

@@ -14,6 +14,12 @@ enum XAAssetCatalogImageIdiom : int {
     XAAssetCatalogImageIdiomIPhone = 2,
     XAAssetCatalogImageIdiomIPad = 3,
     XAAssetCatalogImageIdiomMac = 4,
+    // The devices of the other platforms: no iPhone or iPad shows these images.
+    XAAssetCatalogImageIdiomWatch = 5,
+    XAAssetCatalogImageIdiomTV = 6,
+    XAAssetCatalogImageIdiomCar = 7,
+    XAAssetCatalogImageIdiomVision = 8,
+    XAAssetCatalogImageIdiomTouchBar = 9,
 };
 
 enum XAAssetCatalogImageSubType : int {
@@ -55,7 +61,7 @@ public:
     static XAAssetCatalogImageOrientation orientationFromString(const XAValue *value);
     static XAAssetCatalogImageExtent extentFromString(const XAValue *value);
 
-    // "", "Universal", "iPhone", "iPad", "Mac".
+    // "", "Universal", "iPhone", "iPad", "Mac"; "" for the idioms of the other platforms.
     static std::string descriptionForIdiom(XAAssetCatalogImageIdiom idiom);
     // "", "Retina 4-inch".
     static std::string descriptionForSubtype(XAAssetCatalogImageSubType subType);
@@ -82,8 +88,13 @@ public:
     bool existsOnDisk() const;
     // "pdf", "eps" or "svg", exactly.
     bool isVectorImage() const;
-    // Whether the image serves the device family (1 iPhone, 2 iPad): images for neither device serve every family,
-    // and family 0 or an unknown family (INT64_MAX) is served by every image.
+    // Whether the image is for an iPhone or iPad: its idiom is one of theirs, universal or none.
+    bool isForIOSDevice() const;
+    // Whether the image is for the Touch Bar: the idiom "touchbar", or "mac" with the subtype or display "touch-bar".
+    bool isTouchBarImage() const { return idiom_ == XAAssetCatalogImageIdiomTouchBar; }
+    // Whether the image serves the device family (1 iPhone, 2 iPad): universal images and those without an idiom
+    // serve every family, images of other platforms (Mac, Watch, TV, CarPlay, Vision, Touch Bar) none; family 0 or
+    // an unknown family (INT64_MAX) is served by every image.
     bool coversDeviceFamily(std::int64_t family) const;
     // "x2 scale, iPhone, Retina 4-inch, Portrait": the scale, then the idiom, subtype and orientation that are set.
     std::string identificationString() const;

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <set>
 
 #include <unicode/unistr.h>
 
@@ -109,9 +110,10 @@ private:
 
 // (position, specifier without its position) of a positional specifier such as "%2$@"; the largest key and the
 // specifier unchanged otherwise.
+constexpr std::uint64_t kNoPosition = std::numeric_limits<std::uint64_t>::max();
+
 std::pair<std::uint64_t, std::string> logicalOrderKey(const std::string &specifier) {
     static const std::optional<XARegex> positional = XARegex::compile("(?s)^%(\\d+)\\$(.*)$");
-    constexpr std::uint64_t kNoPosition = std::numeric_limits<std::uint64_t>::max();
     const XARegex *compiled = compiledPattern(positional);
     auto match = compiled ? compiled->firstMatch(specifier, XAMatchingOptions::Anchored) : std::nullopt;
     if (!match || !match->group(1) || !match->group(2)) {
@@ -199,6 +201,19 @@ std::vector<std::string> xa_formatSpecifiersInStringInLogicalOrder(std::string_v
         ordered.push_back(std::move(specifier));
     }
     return ordered;
+}
+
+std::vector<std::pair<std::uint64_t, std::string>> xa_formatArgumentsInString(std::string_view s) {
+    std::set<std::pair<std::uint64_t, std::string>> arguments;
+    std::uint64_t nextSequentialPosition = 1;
+    for (const std::string &specifier : SpecifierScanner(s).specifiers()) {
+        auto [position, conversion] = logicalOrderKey(specifier);
+        if (position == kNoPosition) {
+            position = nextSequentialPosition++;
+        }
+        arguments.emplace(position, std::move(conversion));
+    }
+    return {arguments.begin(), arguments.end()};
 }
 
 std::optional<std::vector<std::string>> xa_arrayValueOfListSetting(const XADictionary &settings, std::string_view key) {

@@ -6,10 +6,12 @@
 
 #include "core/XAValue.h"
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The key without its condition: the text before the first "[" ("OTHER_LDFLAGS" for "OTHER_LDFLAGS[sdk=*]").
@@ -32,6 +34,11 @@ std::string xa_stringByTrimmingNSLogPrefixes(std::string_view s);
 // positional specifiers are ordered by their position and returned without it ("%2$@ %1$d" gives "%d", "%@");
 // specifiers without a position follow, in text order.
 std::vector<std::string> xa_formatSpecifiersInStringInLogicalOrder(std::string_view s, bool logicalOrder);
+
+// The arguments the string's printf-style specifiers read, as (position, specifier without its position), each once and
+// by position: "%2$@ %1$d %1$d" gives (1, "%d"), (2, "%@"). Specifiers without a position read the arguments in turn
+// ("%@ %d" gives (1, "%@"), (2, "%d")).
+std::vector<std::pair<std::uint64_t, std::string>> xa_formatArgumentsInString(std::string_view s);
 
 // The value of a list setting: an array's strings as they are; a string split as a command line is, each argument
 // quoted again for use as one argument. No value when the key is missing (or its value is neither).

@@ -261,7 +261,11 @@ std::optional<std::string> XAProject::developmentRegionTwoCharISOCode() const {
 }
 
 bool XAProject::localeIdentifierIsDevelopmentRegion(const std::string &localeIdentifier) const {
-    return localeIdentifier == developmentRegionTwoCharISOCode() || localeIdentifier == developmentRegion();
+    // As written, or in the canonical form: folders and the project may name the region either way ("English.lproj"
+    // is the region "en").
+    const std::optional<std::string> region = developmentRegionTwoCharISOCode();
+    return localeIdentifier == developmentRegion() || localeIdentifier == region ||
+           (region && canonicalLocaleIdentifier(localeIdentifier) == *region);
 }
 
 XAProjectFileTextSettings XAProject::editorTextSettings() const {

@@ -191,7 +191,9 @@ std::vector<std::string> XAProject::supportedLocalizationLocaleIdentifiersForTar
             continue;
         }
         const std::string lowered = lowercased(*locale);
-        if (lowered == "base" || (platform == XAPlatformIOS && lowered == "zh")) {
+        // "mul" (the folder of String Catalogs), "und" and "zxx" are codes of no single language.
+        if (lowered == "base" || lowered == "mul" || lowered == "und" || lowered == "zxx" ||
+            (platform == XAPlatformIOS && lowered == "zh")) {
             continue;
         }
         identifiers.push_back(*locale);

@@ -7,6 +7,7 @@
 #include "core/XAUserDefaults.h"
 #include "engine/XARuleRegistry.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTimer>
@@ -142,9 +143,16 @@ QWidget *XAConfigurationViewController::loadView() {
             contextMenu_->popup(tableView_->viewport()->mapToGlobal(position));
         }
     });
-    table->setColumnWidth(OptionColumn, 380);
+    table->setColumnWidth(OptionColumn, preferredOptionColumnWidth_);
     restoreColumnWidths();
-    connect(table->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { saveColumnWidths(); });
+    // The value column stretches to the table's width; only the user's widths of the option column are kept.
+    connect(table->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column == OptionColumn && !fittingColumns_) {
+            preferredOptionColumnWidth_ = tableView_->columnWidth(OptionColumn);
+            saveColumnWidths();
+        }
+    });
+    table->viewport()->installEventFilter(this);
     reloadTable();
     return view;
 }
@@ -182,8 +190,8 @@ QSize XAConfigurationViewController::preferredContentSize() {
     constexpr int kMaximumHeight = 560;
     const int frame = 2 * tableView_->frameWidth() + 2;
     const int valueColumn = std::max(kValueColumnWidth, tableView_->columnWidth(ValueColumn));
-    const int width = tableView_->columnWidth(OptionColumn) + valueColumn +
-                      scrollView_->verticalScroller()->sizeHint().width() + frame;
+    const int width =
+        preferredOptionColumnWidth_ + valueColumn + scrollView_->verticalScroller()->sizeHint().width() + frame;
     const int height = std::clamp(int(desiredViewHeight()) + frame, kMinimumHeight, kMaximumHeight);
     return {width, height};
 }
@@ -419,6 +427,26 @@ void XAConfigurationViewController::restoreColumnWidths() {
         if (std::optional<std::int64_t> width = widths[column].integer(); width && *width > 0) {
             tableView_->setColumnWidth(int(column), int(*width));
         }
+    }
+    preferredOptionColumnWidth_ = tableView_->columnWidth(OptionColumn);
+}
+
+bool XAConfigurationViewController::eventFilter(QObject *watched, QEvent *event) {
+    if (tableView_ && watched == tableView_->viewport() && event->type() == QEvent::Resize) {
+        fitColumnsToWidth();
+    }
+    return XAViewController::eventFilter(watched, event);
+}
+
+void XAConfigurationViewController::fitColumnsToWidth() {
+    constexpr int kValueColumnRoom = 200;
+    const int width = tableView_->viewport()->width();
+    const int valueRoom = std::min(kValueColumnRoom, width / 2);
+    const int optionWidth = std::max(0, std::min(preferredOptionColumnWidth_, width - valueRoom));
+    if (optionWidth != tableView_->columnWidth(OptionColumn)) {
+        fittingColumns_ = true;
+        tableView_->setColumnWidth(OptionColumn, optionWidth);
+        fittingColumns_ = false;
     }
 }
 

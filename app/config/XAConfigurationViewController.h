@@ -96,6 +96,7 @@ public:
 
 protected:
     QWidget *loadView() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildRows(bool showMainOptions, const std::vector<XARuleOptionGroup> &groups);
@@ -103,6 +104,9 @@ private:
     void restartEditingValueOfRow(int row);
     void restoreColumnWidths();
     void saveColumnWidths();
+    // Gives the option column its preferred width where the table has room, and otherwise leaves the value column
+    // enough to show its values.
+    void fitColumnsToWidth();
     void openStringArrayEditor(const XAConfigTableRow &row);
     // OK assigns the edited list with validation, notifies and reloads; Cancel changes nothing.
     void stringArrayEditorDidEnd(std::size_t rowIndex, int returnCode);
@@ -118,5 +122,8 @@ private:
     XAConfiguration::OptionValues mainOptionValues_;
     XAConfiguration::RuleOptionValues ruleOptionValues_;
     int clickedRow_ = -1;
+    // The option column's width when there is room: the default or the user's.
+    int preferredOptionColumnWidth_ = 380;
+    bool fittingColumns_ = false;
     std::shared_ptr<XAStringArrayEditorWindowController> stringArrayEditor_;
 };

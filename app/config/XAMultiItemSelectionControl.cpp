@@ -3,23 +3,30 @@
 #include "app/controls/XAButtonCell.h"
 #include "app/controls/XAViewExtensions.h"
 #include "app/controls/XAViewLayout.h"
+#include "app/diagnostics/XAWebBridge.h"
 #include "core/XALog.h"
 #include "core/XAUserFolders.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 #include <QWebChannel>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char *kPageResource = "multiItemSelectionControl.html";
+// One line of items.
+constexpr int kOneLineHeight = 28;
+// The page lays itself out again after the view's size changes; it is measured once that has happened.
+constexpr int kMeasureDelayMilliseconds = 60;
 
 QJsonArray jsonArray(const std::vector<std::string> &strings) {
     QJsonArray array;
@@ -29,11 +36,9 @@ QJsonArray jsonArray(const std::vector<std::string> &strings) {
     return array;
 }
 
-// Qt's channel script, then "tessaryNativeApp": calls made before the channel is ready wait for it.
+// The channel's client script, then "tessaryNativeApp": calls made before the channel is ready wait for it.
 QString channelBootstrapScript() {
-    QFile channelScript(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
-    channelScript.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(channelScript.readAll()) + QStringLiteral(R"JS(
+    return XAWebChannelClientScript() + QStringLiteral(R"JS(
 (function () {
     var queued = [];
     window.tessaryNativeApp = {
@@ -69,7 +74,10 @@ void XAMultiItemSelectionPageBridge::multiItemSelectionControlSelectedItemsDidCh
     control_->multiItemSelectionControlSelectedItemsDidChange(selectedItems);
 }
 
-XAMultiItemSelectionControl::XAMultiItemSelectionControl(QWidget *parent) : QWidget(parent) { performOwnInit(); }
+XAMultiItemSelectionControl::XAMultiItemSelectionControl(QWidget *parent)
+    : QWidget(parent), itemsHeight_(kOneLineHeight) {
+    performOwnInit();
+}
 
 XAMultiItemSelectionControl::~XAMultiItemSelectionControl() {
     if (channel_) {
@@ -99,6 +107,11 @@ void XAMultiItemSelectionControl::performOwnInit() {
     bootstrap.setWorldId(QWebEngineScript::MainWorld);
     webView_->page()->scripts().insert(bootstrap);
     connect(webView_->page(), &QWebEnginePage::loadFinished, this, [this](bool ok) { webViewDidFinishLoad(ok); });
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    measureTimer_ = new QTimer(this);
+    measureTimer_->setSingleShot(true);
+    measureTimer_->setInterval(kMeasureDelayMilliseconds);
+    connect(measureTimer_, &QTimer::timeout, this, [this] { measureItemsHeight(); });
 
     menu_ = new QMenu(this);
     menu_->addAction(QStringLiteral("Select All"), this, [this] { selectAllItems(); });
@@ -129,6 +142,7 @@ void XAMultiItemSelectionControl::setItems(const std::vector<std::string> &items
 
 void XAMultiItemSelectionControl::pushItemsToPage() {
     callPage(QStringLiteral("setItems"), jsonArray(items_));
+    measureTimer_->start();
     if (!delegate_) {
         return;
     }
@@ -177,6 +191,30 @@ void XAMultiItemSelectionControl::webViewDidFinishLoad(bool ok) {
         selectItems(std::exchange(pendingSelectedItems_, {}), false);
     }
     xa_fadeInWithDuration(webView_, 0.1);
+    measureTimer_->start();
+}
+
+QSize XAMultiItemSelectionControl::sizeHint() const { return {QWidget::sizeHint().width(), itemsHeight_}; }
+
+void XAMultiItemSelectionControl::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    if (webViewLoaded_) {
+        measureTimer_->start();
+    }
+}
+
+void XAMultiItemSelectionControl::measureItemsHeight() {
+    QPointer<XAMultiItemSelectionControl> guard(this);
+    webView_->page()->runJavaScript(
+        QStringLiteral("(function () { var items = document.getElementById('items');"
+                       "return items ? Math.ceil(items.getBoundingClientRect().height) : 0; })()"),
+        [guard](const QVariant &value) {
+            const int height = std::max(kOneLineHeight, value.toInt());
+            if (guard && height != guard->itemsHeight_) {
+                guard->itemsHeight_ = height;
+                guard->updateGeometry();
+            }
+        });
 }
 
 void XAMultiItemSelectionControl::callPage(const QString &function, const QJsonArray &argument) {

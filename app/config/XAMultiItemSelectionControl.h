@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+class QTimer;
 class QWebChannel;
 class XAMultiItemSelectionControl;
 
@@ -72,8 +73,12 @@ public:
     // From the page: the user changed the selection.
     void multiItemSelectionControlSelectedItemsDidChange(const QVariant &selectedItems);
 
+    // The height of the page's items: they wrap onto more lines in a narrow control, whose height follows theirs.
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void performOwnInit();
@@ -81,12 +86,15 @@ private:
     void webViewDidFinishLoad(bool ok);
     void pushItemsToPage();
     void callPage(const QString &function, const QJsonArray &argument);
+    void measureItemsHeight();
 
     XAMultiItemSelectionControlDelegate *delegate_ = nullptr;
     std::vector<std::string> items_;
     std::vector<std::string> selectedItems_;
     std::vector<std::string> pendingSelectedItems_;
     bool webViewLoaded_ = false;
+    int itemsHeight_;
+    QTimer *measureTimer_ = nullptr;
     QPointer<QWebEngineView> webView_;
     QPointer<QMenu> menu_;
     QWebChannel *channel_ = nullptr;

@@ -40,6 +40,14 @@ template <typename App> QStringList bundleIdentifiers(const std::vector<std::sha
     return identifiers;
 }
 
+// Shows the app that is in use, which is the stored choice or, without one, the app chosen from what is installed.
+void selectAppInUse(QComboBox *popUp, const std::shared_ptr<XAExternalApp> &app) {
+    const int index = app ? popUp->findData(QString::fromStdString(app->bundleId())) : -1;
+    if (index >= 0) {
+        popUp->setCurrentIndex(index);
+    }
+}
+
 QColor disabledTextColor() { return QApplication::palette().color(QPalette::Disabled, QPalette::WindowText); }
 
 // Dresses item i with app i: its icon at 16 × 16 and its name, greyed when the app is not installed.
@@ -190,6 +198,7 @@ void XAIntegrationsViewController::setUpCodeEditorSelectionUI() {
     editors_ = XADesktopDevEnvironment::shared().supportedEditors();
     xa_bindToUserDefault(codeEditorPopupButton(), QStringLiteral("codeEditorBundleId"), bundleIdentifiers(editors_),
                          itemModifierFor(editors_), [this] { updateCodeEditorInfoField(); });
+    selectAppInUse(codeEditorPopupButton(), XADesktopDevEnvironment::shared().selectedEditor());
     updateCodeEditorInfoField();
 }
 
@@ -198,6 +207,7 @@ void XAIntegrationsViewController::setUpDocsBrowserSelectionUI() {
         XADesktopDevEnvironment::shared().supportedDocsBrowsers();
     xa_bindToUserDefault(docsBrowserPopupButton(), QStringLiteral("docsBrowserBundleId"), bundleIdentifiers(browsers),
                          itemModifierFor(browsers), nullptr);
+    selectAppInUse(docsBrowserPopupButton(), XADesktopDevEnvironment::shared().selectedDocsBrowser());
 }
 
 void XAIntegrationsViewController::updateCodeEditorInfoField() {

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -57,7 +58,10 @@ struct CheckBoxes {
 class XAMessageBoxPresenter : public XAAlertPresenter {
 public:
     void present(const XAAlert &alert, QWidget *window, Handler handler) override {
-        auto *box = new QMessageBox(iconForStyle(alert.style), alert.title, alert.title, QMessageBox::NoButton, window);
+        // The title is the alert's first line; window managers show a window's title in its frame, where the
+        // application's name is all an alert needs.
+        auto *box = new QMessageBox(iconForStyle(alert.style), QGuiApplication::applicationDisplayName(), alert.title,
+                                    QMessageBox::NoButton, window);
         box->setInformativeText(alert.message);
         box->setAttribute(Qt::WA_DeleteOnClose);
         const CheckBoxes checkBoxes(box, alert);

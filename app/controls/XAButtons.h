@@ -15,6 +15,8 @@ public:
     explicit XAButton(const QString &title = QString(), QWidget *parent = nullptr);
     XAButtonCell &cell() { return cell_; }
     QSize sizeHint() const override;
+    // Layouts never make a button narrower than its title.
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

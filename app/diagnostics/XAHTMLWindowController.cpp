@@ -71,11 +71,14 @@ void XAHTMLWindowController::buildContent() {
         [this](const QUrl &url, QWebEnginePage::NavigationType type, bool isMainFrame) {
             return !openLinksInExternalBrowser_ || XAWebDelegate::decidePolicyForNavigation(url, type, isMainFrame);
         });
+    // A search that finds nothing says so, rather than leaving the bar as it was before any search.
     connect(webView_->page(), &QWebEnginePage::findTextFinished, findStatus_,
-            [status = findStatus_](const QWebEngineFindTextResult &result) {
-                status->setText(result.numberOfMatches() > 0
-                                    ? QStringLiteral("%1 of %2").arg(result.activeMatch()).arg(result.numberOfMatches())
-                                    : QString());
+            [status = findStatus_, field = findField_](const QWebEngineFindTextResult &result) {
+                if (result.numberOfMatches() > 0) {
+                    status->setText(QStringLiteral("%1 of %2").arg(result.activeMatch()).arg(result.numberOfMatches()));
+                } else {
+                    status->setText(field->text().isEmpty() ? QString() : QStringLiteral("Not found"));
+                }
             });
     // Incremental searching: every change of the search text searches again.
     connect(findField_, &QLineEdit::textChanged, this, [this] { findAgain(false); });

@@ -72,10 +72,26 @@ const char *const kBridgeDefinition = R"JS(
 })();
 )JS";
 
-QString webChannelClientScript() {
-    QFile file(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
+// The native channel answers a call in whichever document its frame shows by the time the answer is ready, so a
+// document can receive answers to calls that the document before it made (a page replaced while its channel was
+// still being set up). The client script has no callback for them and throws in its message handler; they are
+// dropped instead. Numbers of calls repeat between documents, so an earlier document's answer to the first call may
+// stand in for this document's: both describe the same native objects.
+const char *const kStrayAnswersDropped = R"JS(
+(function () {
+    var PlainQWebChannel = QWebChannel;
+    QWebChannel = function (transport, initCallback, converters) {
+        var channel = new PlainQWebChannel(transport, initCallback, converters);
+        var handleResponse = channel.handleResponse;
+        channel.handleResponse = function (message) {
+            if (typeof channel.execCallbacks[message.id] === 'function') {
+                handleResponse(message);
+            }
+        };
+        return channel;
+    };
+})();
+)JS";
 
 } // namespace
 
@@ -92,7 +108,15 @@ void XAWebBridgeObject::invokeGenericAction_withParameter_(const QJsonValue &act
                                                         XAScriptValue::fromJson(parameter));
 }
 
+QString XAWebChannelClientScript() {
+    QFile file(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QString();
+    }
+    return QString::fromUtf8(file.readAll()) + QString::fromUtf8(kStrayAnswersDropped);
+}
+
 QString XAWebBridgeScriptSource() {
-    static const QString source = webChannelClientScript() + QString::fromUtf8(kBridgeDefinition);
+    static const QString source = XAWebChannelClientScript() + QString::fromUtf8(kBridgeDefinition);
     return source;
 }

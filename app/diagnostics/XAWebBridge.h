@@ -24,6 +24,10 @@ public:
 // The name of the native object on the page's window and in its channel.
 inline constexpr const char *XAWebBridgeObjectName = "tessaryNativeApp";
 
+// Qt's client script of the web channel (it defines QWebChannel), made to drop answers that reach a document for calls
+// an earlier document of the same frame made.
+QString XAWebChannelClientScript();
+
 // The script injected into every document of a bridged page: the web channel's own client script followed by the
 // definition of window.tessaryNativeApp.
 QString XAWebBridgeScriptSource();

@@ -150,7 +150,10 @@ void XAProjectWindowController::openProjectInXcode() {
     }
     XAError error;
     if (!XAProjectWindowEngine::shared().openProjectInXcode(projectState_->project->xcodeprojPath(), &error)) {
-        xa_showOKTitle(QString::fromStdString(error.message), QString());
+        // Where no IDE was found, or the one found failed, the user can name the program that opens projects.
+        xa_showOKTitle(QString::fromStdString(error.message),
+                       QStringLiteral("The program that opens projects is set under \u201cOpen projects with\u201d in "
+                                      "Preferences \u2192 Integrations."));
     }
 }
 

@@ -3,6 +3,7 @@
 // that takes the place of the pop-ups' label while a check runs, next to the run button.
 
 #include "app/controls/XAButtons.h"
+#include "app/controls/XAElidingLabel.h"
 #include "app/controls/XAProgressIndicator.h"
 #include "app/controls/XASidebarView.h"
 #include "app/controls/XATabView.h"
@@ -17,7 +18,8 @@
 void XAProjectWindowController::buildContentView() {
     XAWindow *ownWindow = window();
     ownWindow->resize(1120, 700);
-    ownWindow->setMinimumSize(760, 480);
+    // The narrowest width is the header's: its buttons keep their titles, and the project's names give way.
+    ownWindow->setMinimumHeight(480);
     auto *content = new QWidget(ownWindow);
     auto *layout = new QHBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -49,12 +51,12 @@ QWidget *XAProjectWindowController::buildHeaderView(QWidget *parent) {
     layout->addWidget(projectIconImageView_);
 
     auto *names = new QVBoxLayout;
-    projectNameField_ = new QLabel(header);
+    projectNameField_ = new XAElidingLabel(header);
     QFont nameFont = projectNameField_->font();
     nameFont.setPointSize(18);
     nameFont.setBold(true);
     projectNameField_->setFont(nameFont);
-    projectOrgNameField_ = new QLabel(header);
+    projectOrgNameField_ = new XAElidingLabel(header);
     names->addStretch();
     names->addWidget(projectNameField_);
     names->addWidget(projectOrgNameField_);
@@ -64,9 +66,9 @@ QWidget *XAProjectWindowController::buildHeaderView(QWidget *parent) {
     auto *controls = new QGridLayout;
     controls->setVerticalSpacing(4);
     targetPopUpButton_ = new XAPopUpButton(header);
-    targetPopUpButton_->setMinimumWidth(220);
+    targetPopUpButton_->setMinimumWidth(150);
     buildConfigPopUpButton_ = new XAPopUpButton(header);
-    buildConfigPopUpButton_->setMinimumWidth(120);
+    buildConfigPopUpButton_->setMinimumWidth(100);
     connect(targetPopUpButton_, &QComboBox::currentIndexChanged, this, [this] { targetPopUpButtonValueChanged(); });
     connect(buildConfigPopUpButton_, &QComboBox::currentIndexChanged, this,
             [this] { buildConfigPopUpButtonValueChanged(); });
@@ -88,14 +90,11 @@ QWidget *XAProjectWindowController::buildHeaderView(QWidget *parent) {
     for (QLabel *label : {ruleSelectionField_.data(), targetAndBuildConfigLabelField_.data()}) {
         label->setStyleSheet(QStringLiteral("color: rgb(190, 190, 190);"));
     }
-    ruleSelectButton_->setMinimumWidth(80);
-    configureButton_->setMinimumWidth(96);
     rules->addWidget(ruleSelectionField_);
     rules->addWidget(ruleSelectButton_);
     rules->addWidget(configureButton_);
     controls->addLayout(rules, 0, 2);
     runButton_ = new XAButton(QStringLiteral("Start checking"), header);
-    runButton_->setMinimumWidth(130);
     connect(runButton_, &QPushButton::clicked, this, [this] { runButtonPressed(); });
     controls->addWidget(runButton_, 1, 2);
     layout->addLayout(controls);

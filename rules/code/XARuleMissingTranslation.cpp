@@ -230,8 +230,14 @@ struct XARuleMissingTranslation : XACursorRule<XARuleMissingTranslation> {
         const std::vector<std::string> languages = context.project()->supportedLocalizationLocaleIdentifiersForTarget(
             *context.projectTarget(), *context.projectBuildConfig());
         const bool checkDevRegion = boolForOption(kCheckDevRegion, context);
+        // A String Catalog holds every language of its table itself, whatever the folders hold.
+        const std::set<std::string> catalogTables =
+            XATablesOfTargetResourcesWithExtension(*context.projectTarget(), "xcstrings");
         XADiagnostics diagnostics;
         for (const auto &[tableName, keys] : usedKeys) {
+            if (catalogTables.contains(tableName)) {
+                continue;
+            }
             const FileList tableStringsFiles = sortedBySpecificity(valueOrEmpty(stringsFiles, tableName));
             const FileList tableStringsDictFiles = sortedBySpecificity(valueOrEmpty(stringsDictFiles, tableName));
             for (const std::string &key : keys) {

@@ -8,6 +8,7 @@
 #include "codemodel/clang/XALiteralValues.h"
 #include "codemodel/clang/XAMethodDeclarations.h"
 #include "codemodel/clang/XAPossibleStringValues.h"
+#include "codemodel/clang/XAPropertyDeclarations.h"
 #include "codemodel/clang/XASymbolIdentity.h"
 #include "codemodel/clang/XASymbolPrefixes.h"
 #include "core/XALog.h"
@@ -39,6 +40,23 @@ CXCursor extendedClassInterface(CXCursor container) {
         }
     }
     return XALibclang::fn().clang_getNullCursor();
+}
+
+// The getter's and the setter's selector of a property, as its attributes name them ("isCancelled", "setCancelled:").
+std::pair<std::string, std::string> accessorSelectors(CXCursor property) {
+    const XALibclangFunctions &clang = XALibclang::fn();
+    return {XAStringFromCXString(clang.clang_Cursor_getObjCPropertyGetterName(property)).value_or(""),
+            XAStringFromCXString(clang.clang_Cursor_getObjCPropertySetterName(property)).value_or("")};
+}
+
+// A method's full name with another selector of the same container: "-[Job cancelled]" and "isCancelled" give
+// "-[Job isCancelled]"; `sign`, when given, replaces the "-" or "+".
+std::string withSelector(const std::string &fullName, const std::string &selector, std::optional<char> sign = {}) {
+    std::string renamed = fullName.substr(0, fullName.rfind(' ') + 1) + selector + "]";
+    if (sign && !renamed.empty()) {
+        renamed[0] = *sign;
+    }
+    return renamed;
 }
 
 const std::string *userInfoString(const XADiagnostic &candidate, const char *key) {
@@ -131,7 +149,7 @@ struct XARuleUnusedMethod : XACursorRule<XARuleUnusedMethod> {
             superclassVariants.emplace_back(sign + "[" + superclass + " " + name + "]");
         }
         userInfo.set(kSuperclassVariants, XAValue(std::move(superclassVariants)));
-        addAccessorVariant(decl, name, XACursorSpelling(classInterface).value_or(""), userInfo);
+        addAccessorVariant(decl, name, *fullName, XACursorSpelling(classInterface).value_or(""), userInfo);
         context.stateStore().addValueToStateList(std::move(candidate), kCandidatesKey);
     }
 
@@ -147,9 +165,26 @@ struct XARuleUnusedMethod : XACursorRule<XARuleUnusedMethod> {
             return;
         }
         if (std::optional<std::string> fullName = XAMethodDeclDisplayName(decl)) {
+            if (decl.kind == CXCursor_ObjCPropertyDecl) {
+                collectAccessorsOfProperty(decl, *fullName, context);
+            }
             context.stateStore().addValueToStateSet(*fullName, kUsedMethodsKey);
         } else {
             XALog(1, "EMPTY METHOD DESCRIPTION IN REFERENCE: " + XACursorDebugDescription(decl));
+        }
+    }
+
+    // Dot syntax names the property but sends its getter or setter, whatever they are called ("isCancelled") and
+    // whether they are instance or class methods.
+    static void collectAccessorsOfProperty(CXCursor property, const std::string &fullName, XARuleContext &context) {
+        const bool isClassProperty =
+            (XALibclang::fn().clang_Cursor_getObjCPropertyAttributes(property, 0) & CXObjCPropertyAttr_class) != 0;
+        const auto [getter, setter] = accessorSelectors(property);
+        for (const std::string &selector : {getter, setter}) {
+            if (!selector.empty()) {
+                context.stateStore().addValueToStateSet(withSelector(fullName, selector, isClassProperty ? '+' : '-'),
+                                                        kUsedMethodsKey);
+            }
         }
     }
 
@@ -203,9 +238,17 @@ private:
                                          clang.clang_getCanonicalCursor(ownClass));
     }
 
-    // For an accessor, the other accessor of the pair: the one the class declares, else the name it would have.
-    static void addAccessorVariant(CXCursor decl, const std::string &name, const std::string &className,
-                                   XADictionary &userInfo) {
+    // For an accessor, the other accessor of the pair: a property's other accessor as its attributes name it, else
+    // the one the class declares, else the name it would have.
+    static void addAccessorVariant(CXCursor decl, const std::string &name, const std::string &fullName,
+                                   const std::string &className, XADictionary &userInfo) {
+        if (const CXCursor property = XAPropertyDeclOfAccessor(decl); !XAIsNullCursor(property)) {
+            const auto [getter, setter] = accessorSelectors(property);
+            const std::string &other = name == getter ? setter : getter;
+            userInfo.set(kVariantMethodName, XAValue(other));
+            userInfo.set(kVariantMethodFullName, XAValue(withSelector(fullName, other)));
+            return;
+        }
         const bool isSetter = XAIsSetterMethodDecl(decl);
         if (!isSetter && !XAIsGetterMethodDecl(decl)) {
             return;

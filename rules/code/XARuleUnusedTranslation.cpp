@@ -2,6 +2,7 @@
 // file records the keys it loads in the run's state; the pass after the code goes through the tables, development
 // region first, and reports each unused (table, key) once. Code can compute keys, so the findings are uncertain.
 
+#include "core/XARegex.h"
 #include "core/XAXMLText.h"
 #include "engine/XALocalizationRuleSupport.h"
 #include "engine/XAResourceRuleSupport.h"
@@ -15,6 +16,21 @@ namespace {
 
 // A (table, key) pair as one text; the separator does not occur in keys that code spells out.
 std::string usageIdentity(const std::string &key, const std::string &table) { return key + "_\u00b6_" + table; }
+
+// Whether the key is one Interface Builder gives the text of an object's property: "<object ID>.<property>", as in
+// "a1B-2c-3dE.text", "12.title" or "Seg-aB-cd1.segmentTitles[0]".
+bool isInterfaceObjectKey(const std::string &key) {
+    static const std::optional<XARegex> objectProperty =
+        XARegex::compile("^[A-Za-z0-9-]+\\.[A-Za-z][A-Za-z0-9]*(\\[\\d+\\])?$");
+    return objectProperty && objectProperty->matches(key);
+}
+
+// The tables of the target's XIB and storyboard files: their translations are read by the interface files.
+std::set<std::string> interfaceTables(const XAProjectTarget &target) {
+    std::set<std::string> tables = XATablesOfTargetResourcesWithExtension(target, "xib");
+    tables.merge(XATablesOfTargetResourcesWithExtension(target, "storyboard"));
+    return tables;
+}
 
 } // namespace
 
@@ -63,6 +79,7 @@ struct XARuleUnusedTranslation : XACursorRule<XARuleUnusedTranslation> {
                 stringsFiles.push_back(file);
             }
         }
+        const std::set<std::string> tablesOfInterfaceFiles = interfaceTables(*context.projectTarget());
         std::set<std::string> reported;
         XADiagnostics diagnostics;
         for (const auto &file : context.project()->resourceFilesSortedWithDevRegionFilesFirst(stringsFiles)) {
@@ -76,7 +93,9 @@ struct XARuleUnusedTranslation : XACursorRule<XARuleUnusedTranslation> {
             }
             for (const auto &[key, value] : *table) {
                 const std::string identity = usageIdentity(key, tableName);
-                if (used.contains(identity) || !reported.insert(identity).second) {
+                if (used.contains(identity) ||
+                    (tablesOfInterfaceFiles.contains(tableName) && isInterfaceObjectKey(key)) ||
+                    !reported.insert(identity).second) {
                     continue;
                 }
                 diagnostics.push_back(

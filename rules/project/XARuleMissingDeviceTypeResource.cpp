@@ -154,9 +154,16 @@ private:
                 if (set->setKind() != XAAssetCatalogSetKindImageSet) {
                     continue;
                 }
+                // Images of other platforms (a Watch complication, a layer of a Vision app icon) are no
+                // iPhone or iPad resources; a set of only those is none either.
+                const std::vector<XAAssetCatalogSetImage> &images = set->images();
+                if (std::none_of(images.begin(), images.end(),
+                                 [](const auto &image) { return image.isForIOSDevice(); })) {
+                    continue;
+                }
                 std::vector<std::string> missing;
                 for (const XADeviceFamilyName &family : families) {
-                    if (std::none_of(set->images().begin(), set->images().end(), [&](const auto &image) {
+                    if (std::none_of(images.begin(), images.end(), [&](const auto &image) {
                             return image.existsOnDisk() && image.coversDeviceFamily(family.family);
                         })) {
                         missing.push_back(family.deviceType);

@@ -171,7 +171,8 @@ private:
         return resolutions && resolutions->size() > 1;
     }
 
-    // Image sets without vector images: each declared scale whose first image's file is missing.
+    // Image sets without vector images: each declared scale whose first image's file is missing; a Touch Bar image
+    // needs no 1x version.
     static XADiagnostics applyToAssetCatalogs(XARuleContext &context, const ExpectedScales &expected) {
         XADiagnostics diagnostics;
         for (const std::shared_ptr<XAProjectFile> &catalog : context.projectTarget()->assetCatalogs()) {
@@ -184,7 +185,9 @@ private:
                 }
                 std::map<std::uint64_t, const XAAssetCatalogSetImage *> firstImagesByScale;
                 for (const XAAssetCatalogSetImage &image : images) {
-                    firstImagesByScale.emplace(image.scale(), &image);
+                    if (!(image.isTouchBarImage() && image.scale() == 1)) { // the Touch Bar has 2x screens only
+                        firstImagesByScale.emplace(image.scale(), &image);
+                    }
                 }
                 for (const auto &[scale, image] : firstImagesByScale) {
                     if (!image->existsOnDisk() && scale <= INT64_MAX &&

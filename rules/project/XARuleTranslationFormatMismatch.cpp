@@ -26,14 +26,15 @@ struct XARuleTranslationFormatMismatch : XAProjectRule<XARuleTranslationFormatMi
             if (group.translations.size() < 2) {
                 continue;
             }
-            const std::size_t referenceIndex = XAReferenceTranslationIndex(group, *context.project());
-            const auto &[referenceFile, referenceValue] = group.translations[referenceIndex];
-            const std::vector<std::string> referenceSpecifiers =
-                xa_formatSpecifiersInStringInLogicalOrder(referenceValue, true);
+            const std::optional<std::size_t> referenceIndex = XAReferenceTranslationIndex(group, *context.project());
+            if (!referenceIndex) {
+                continue;
+            }
+            const auto &[referenceFile, referenceValue] = group.translations[*referenceIndex];
+            const FormatArguments referenceArguments = xa_formatArgumentsInString(referenceValue);
             for (std::size_t index = 0; index < group.translations.size(); ++index) {
                 const auto &[file, value] = group.translations[index];
-                if (index == referenceIndex ||
-                    xa_formatSpecifiersInStringInLogicalOrder(value, true) == referenceSpecifiers) {
+                if (index == *referenceIndex || xa_formatArgumentsInString(value) == referenceArguments) {
                     continue;
                 }
                 diagnostics.push_back(diagnosticWithFile(
@@ -46,6 +47,9 @@ struct XARuleTranslationFormatMismatch : XAProjectRule<XARuleTranslationFormatMi
     }
 
 private:
+    // Positional specifiers that a translation reorders or reads twice read the same arguments as the reference's.
+    using FormatArguments = std::vector<std::pair<std::uint64_t, std::string>>;
+
     static XAXMLString mismatchInfo(const std::string &key, const XAProjectFile &file, const std::string &value,
                                     const XAProjectFile &referenceFile, const std::string &referenceValue) {
         const std::string region = xa_escapedForXML(XATranslationRegionName(file));

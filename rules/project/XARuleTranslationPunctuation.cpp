@@ -35,18 +35,25 @@ struct XARuleTranslationPunctuation : XAProjectRule<XARuleTranslationPunctuation
             if (group.translations.size() < 2) {
                 continue;
             }
-            const std::size_t referenceIndex = XAReferenceTranslationIndex(group, *context.project());
-            const auto &[referenceFile, referenceValue] = group.translations[referenceIndex];
+            const std::optional<std::size_t> referenceIndex = XAReferenceTranslationIndex(group, *context.project());
+            if (!referenceIndex) {
+                continue;
+            }
+            const auto &[referenceFile, referenceValue] = group.translations[*referenceIndex];
+            const std::string referenceLocale = referenceFile->localeIdentifier().value_or("");
             const auto [referencePrefix, referenceSuffix] =
                 XATranslationBorderPunctuation(referenceValue, punctuationChars);
             for (std::size_t index = 0; index < group.translations.size(); ++index) {
-                if (index == referenceIndex) {
+                if (index == *referenceIndex) {
                     continue;
                 }
                 const auto &[file, value] = group.translations[index];
+                const std::string locale = file->localeIdentifier().value_or("");
                 const auto [prefix, suffix] = XATranslationBorderPunctuation(value, punctuationChars);
-                const bool prefixesDiffer = !XABorderPunctuationEquals(prefix, referencePrefix);
-                const bool suffixesDiffer = !XABorderPunctuationEquals(suffix, referenceSuffix);
+                const bool prefixesDiffer =
+                    !XABorderPunctuationEquals(prefix, locale, referencePrefix, referenceLocale);
+                const bool suffixesDiffer =
+                    !XABorderPunctuationEquals(suffix, locale, referenceSuffix, referenceLocale);
                 if (!prefixesDiffer && !suffixesDiffer) {
                     continue;
                 }

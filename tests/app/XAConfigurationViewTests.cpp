@@ -537,6 +537,25 @@ private slots:
         QVERIFY(other.tableView()->columnWidth(0) != 333);
     }
 
+    // In a narrow pane the option column gives way so that values stay readable; with room again it takes its
+    // preferred width back, and the squeezed width is not stored as the user's.
+    void theValueColumnKeepsRoomInANarrowPane() {
+        XAConfigurationViewController controller(*configuration_, true, std::nullopt, "NarrowConfigTable",
+                                                 &testRules());
+        controller.view()->resize(900, 400);
+        controller.view()->show();
+        QVERIFY(XAWaitFor([&] { return controller.tableView()->columnWidth(0) == 380; }));
+        controller.view()->resize(430, 400);
+        QVERIFY(XAWaitFor([&] { return controller.tableView()->columnWidth(0) < 380; }));
+        const int viewport = controller.tableView()->viewport()->width();
+        QVERIFY2(viewport - controller.tableView()->columnWidth(0) >= std::min(200, viewport / 2),
+                 qPrintable(QString::number(controller.tableView()->columnWidth(0))));
+        QVERIFY(controller.tableView()->columnWidth(1) >= std::min(200, viewport / 2));
+        controller.view()->resize(900, 400);
+        QVERIFY(XAWaitFor([&] { return controller.tableView()->columnWidth(0) == 380; }));
+        QVERIFY(!XAUserDefaults::standard().objectForKey("NarrowConfigTable"));
+    }
+
     void theConfigurationSheetIsSavedAsAPicture() {
         configuration_->setValue(true, *XAConfiguration::appOptionWithLongName("fullBuild"));
         configuration_->setValue(XAOptionValue::stringArray({"Pods/", "Vendor/"}),

@@ -94,6 +94,11 @@ private slots:
         controller.findField()->setText(QStringLiteral("a"));
         QVERIFY2(XAWaitFor([&] { return controller.findStatus()->text().endsWith(QStringLiteral(" of 5")); }, 10000),
                  qPrintable(controller.findStatus()->text()));
+        controller.findField()->setText(QStringLiteral("zebra"));
+        QVERIFY2(XAWaitFor([&] { return controller.findStatus()->text() == QStringLiteral("Not found"); }, 10000),
+                 qPrintable(controller.findStatus()->text()));
+        controller.findField()->clear();
+        QVERIFY(XAWaitFor([&] { return controller.findStatus()->text().isEmpty(); }, 10000));
 
         QAction hideFind("Hide Find");
         hideFind.setData(11);

@@ -89,6 +89,23 @@ private slots:
         QCOMPARE(control_->selectedItems(), (std::vector<std::string>{"Alpha", "Gamma"}));
     }
 
+    // Items that do not fit on one line wrap onto the next, and the control grows to show them; given room again it
+    // goes back to one line.
+    void theHeightFollowsTheItemsAsTheyWrap() {
+        control_->setItems({"Recommended", "BestPractice", "Resources", "Config", "Localization", "APIUsage"});
+        QVERIFY(XAWaitFor([&] { return control_->webViewLoaded(); }, 20000));
+        control_->resize(1000, control_->height());
+        QVERIFY(XAWaitFor([&] { return control_->sizeHint().height() == 28; }, 5000));
+        control_->resize(160, control_->height());
+        QVERIFY2(XAWaitFor([&] { return control_->sizeHint().height() > 60; }, 5000),
+                 qPrintable(QString::number(control_->sizeHint().height())));
+        const int itemsHeight =
+            evaluate(*control_, "Math.ceil(document.getElementById('items').getBoundingClientRect().height)").toInt();
+        QCOMPARE(control_->sizeHint().height(), itemsHeight);
+        control_->resize(1000, control_->height());
+        QVERIFY(XAWaitFor([&] { return control_->sizeHint().height() == 28; }, 5000));
+    }
+
     void theMenuSelectsAllOrNoneAndTellsTheDelegate() {
         control_->setItems({"Alpha", "Beta"});
         QVERIFY(XAWaitFor([&] { return control_->webViewLoaded(); }, 20000));

@@ -15,6 +15,7 @@
 #include "support/XADesktopTestSupport.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -174,6 +175,10 @@ private slots:
                         [&response](const XAAlert &, int code) { response = code; });
         auto *box = window.findChild<QMessageBox *>();
         QVERIFY(box);
+        // The title goes in the box; its frame names the application.
+        QCOMPARE(box->text(), QStringLiteral("Pick"));
+        QCOMPARE(box->windowTitle(), QGuiApplication::applicationDisplayName());
+        QVERIFY(box->windowTitle() != QStringLiteral("Pick"));
         QCOMPARE(box->buttons().size(), 3);
         for (QAbstractButton *button : box->buttons()) {
             if (button->text() == QLatin1String("C")) {

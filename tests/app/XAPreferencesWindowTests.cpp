@@ -22,18 +22,29 @@
 
 namespace {
 
-// An installed editor (its program is the shell), one whose program is nowhere, and one browser.
+// An installed editor (its program is the shell) and one whose program is nowhere, in either order; a browser whose
+// program is nowhere and one that needs none.
 class FakeEditors : public XADesktopDevEnvironment {
 public:
+    explicit FakeEditors(bool missingEditorFirst = false) : missingEditorFirst_(missingEditorFirst) {}
     std::vector<std::shared_ptr<XACodeEditorApp>> supportedEditors() override {
-        return {XACodeEditorApp::editorWithName("Xcode", "com.apple.dt.Xcode", "sh", nullptr,
-                                                QStringLiteral("Opens files at their line.")),
-                XACodeEditorApp::editorWithName("Missing Editor", "com.example.Missing",
-                                                "no-such-editor-program-anywhere", nullptr, QStringLiteral("never"))};
+        auto installed = XACodeEditorApp::editorWithName("Xcode", "com.apple.dt.Xcode", "sh", nullptr,
+                                                         QStringLiteral("Opens files at their line."));
+        auto missing =
+            XACodeEditorApp::editorWithName("Missing Editor", "com.example.Missing", "no-such-editor-program-anywhere",
+                                            nullptr, QStringLiteral("never"));
+        if (missingEditorFirst_) {
+            return {missing, installed};
+        }
+        return {installed, missing};
     }
     std::vector<std::shared_ptr<XADocsBrowserApp>> supportedDocsBrowsers() override {
-        return {XADocsBrowserApp::docsBrowserWithName("Dash", "com.kapeli.dash", "no-such-browser-program", nullptr)};
+        return {XADocsBrowserApp::docsBrowserWithName("Dash", "com.kapeli.dash", "no-such-browser-program", nullptr),
+                XADocsBrowserApp::docsBrowserWithName("Web Search", "web-search", std::string(), nullptr)};
     }
+
+private:
+    bool missingEditorFirst_;
 };
 
 } // namespace
@@ -112,7 +123,37 @@ private slots:
                  std::optional<std::string>("com.apple.dt.Xcode"));
         QCOMPARE(integrations->codeEditorInfoField()->text(), QStringLiteral("Opens files at their line."));
         QCOMPARE(integrations->docsBrowserPopupButton()->itemText(0), QStringLiteral("Dash"));
+        QCoreApplication::processEvents();
+        QCOMPARE(XACutWidgets(controller.window()).join(QLatin1Char('\n')), QString());
         XASaveScreenshot(controller.window(), QStringLiteral("preferences-integrations"));
+    }
+
+    // Each pane shows in full when it is selected, with the texts it sets as it appears.
+    void everyPaneShowsInFull() {
+        XAPreferencesWindowController controller;
+        controller.showWindow(nullptr);
+        for (const QString identifier : {"general", "integrations", "sparkle"}) {
+            controller.selectControllerWithIdentifier(identifier);
+            QCoreApplication::processEvents();
+            QCOMPARE(XACutWidgets(controller.window()).join(QLatin1Char('\n')), QString());
+        }
+    }
+
+    // Without a stored choice the pop-ups show the editor and the browser that are used: the first installed ones,
+    // not the first of the list when it is missing.
+    void withoutAChoiceThePopUpsShowTheAppsInUse() {
+        XADesktopDevEnvironment::setShared(std::make_shared<FakeEditors>(true));
+        XAPreferencesWindowController controller;
+        controller.showWindow(nullptr);
+        controller.selectControllerWithIdentifier(QStringLiteral("integrations"));
+        auto *integrations = static_cast<XAIntegrationsViewController *>(controller.selectedViewController());
+        QCOMPARE(integrations->codeEditorPopupButton()->itemText(0), QStringLiteral("Missing Editor"));
+        QCOMPARE(integrations->codeEditorPopupButton()->currentText(), QStringLiteral("Xcode"));
+        QCOMPARE(integrations->codeEditorInfoField()->text(), QStringLiteral("Opens files at their line."));
+        QCOMPARE(integrations->docsBrowserPopupButton()->currentText(), QStringLiteral("Web Search"));
+        // Showing them stores nothing.
+        QVERIFY(!XAUserDefaults::standard().stringForKey("codeEditorBundleId"));
+        QVERIFY(!XAUserDefaults::standard().stringForKey("docsBrowserBundleId"));
     }
 
     // The integrations' commands and address show as typed; an empty field stands for the default its placeholder

@@ -638,6 +638,34 @@ private slots:
         QCOMPARE(lines[3].colour, QStringLiteral("red"));
     }
 
+    // At its narrowest the window still shows every button of its header in full, side by side, and fits an
+    // 800-pixel screen; the project's name gives way, cut with an ellipsis.
+    void theHeaderFitsAtTheNarrowestWidth() {
+        QVERIFY(openProject());
+        XAWindow *window = controller_->window();
+        window->resize(1, window->height());
+        QCoreApplication::processEvents();
+        QVERIFY2(window->width() <= 800, qPrintable(QString::number(window->width())));
+        QList<XAButton *> buttons;
+        for (XAButton *button : window->findChildren<XAButton *>()) {
+            if (button->isVisibleTo(window) && !button->text().isEmpty()) {
+                buttons << button;
+            }
+        }
+        QVERIFY(buttons.size() >= 3);
+        for (const XAButton *button : buttons) {
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+            const QRect shown(button->mapTo(window, QPoint(0, 0)), button->size());
+            QVERIFY2(window->rect().contains(shown), qPrintable(button->text()));
+            for (const XAButton *other : buttons) {
+                const QRect otherShown(other->mapTo(window, QPoint(0, 0)), other->size());
+                QVERIFY2(other == button || !shown.intersects(otherShown),
+                         qPrintable(button->text() + QStringLiteral(" over ") + other->text()));
+            }
+        }
+        QCOMPARE(controller_->projectNameField()->text(), QString::fromStdString(project_->name));
+    }
+
     void openingInTheIDEShowsItsError() {
         QVERIFY(openProject());
         controller_->performAction("openProjectInXcode:");
@@ -646,6 +674,8 @@ private slots:
         engine_->openSucceeds = false;
         controller_->performAction("openProjectInXcode:");
         QVERIFY(alertShown(QStringLiteral("Xcode could not open the project.")));
+        // The alert tells where the program that opens projects is set.
+        QVERIFY(alerts_->shown().back().alert.message.contains(QStringLiteral("Preferences \u2192 Integrations")));
     }
 
     void theAnnotationHeader_data() {

@@ -79,8 +79,10 @@ TEST(XAAssetCatalogSetImage, ValueConversions) {
     }
     const XAValue iPad("iPad");
     const XAValue watch("watch");
+    const XAValue unknown("toaster");
     EXPECT_EQ(XAAssetCatalogSetImage::idiomFromString(&iPad), XAAssetCatalogImageIdiomIPad);
-    EXPECT_EQ(XAAssetCatalogSetImage::idiomFromString(&watch), XAAssetCatalogImageIdiomUnspecified);
+    EXPECT_EQ(XAAssetCatalogSetImage::idiomFromString(&watch), XAAssetCatalogImageIdiomWatch);
+    EXPECT_EQ(XAAssetCatalogSetImage::idiomFromString(&unknown), XAAssetCatalogImageIdiomUnspecified);
     EXPECT_EQ(XAAssetCatalogSetImage::idiomFromString(nullptr), XAAssetCatalogImageIdiomUnspecified);
 }
 
@@ -119,7 +121,9 @@ TEST(XAAssetCatalogSetImage, DeviceFamiliesAndIdentification) {
         const char *idiom;
         bool coversIPhone;
         bool coversIPad;
-    } cases[] = {{"universal", true, true}, {"iphone", true, false}, {"ipad", false, true}, {"mac", true, true}};
+    } cases[] = {{"universal", true, true}, {"iphone", true, false},   {"ipad", false, true}, {"other", true, true},
+                 {"mac", false, false},     {"watch", false, false},   {"tv", false, false},  {"car", false, false},
+                 {"vision", false, false},  {"touchbar", false, false}};
     for (const Case &c : cases) {
         const auto image = withIdiom(c.idiom);
         EXPECT_EQ(image.coversDeviceFamily(1), c.coversIPhone) << c.idiom;
@@ -127,6 +131,15 @@ TEST(XAAssetCatalogSetImage, DeviceFamiliesAndIdentification) {
         EXPECT_TRUE(image.coversDeviceFamily(0)) << c.idiom;
         EXPECT_TRUE(image.coversDeviceFamily(INT64_MAX)) << c.idiom;
     }
+    const auto touchBar = [](const char *key) {
+        return XAAssetCatalogSetImage::setImageWithDictionary(
+                   XAValue(XADictionary{{"idiom", "mac"}, {key, "touch-bar"}, {"scale", "2x"}}), "/x")
+            ->isTouchBarImage();
+    };
+    EXPECT_TRUE(touchBar("subtype"));
+    EXPECT_TRUE(touchBar("display"));
+    EXPECT_TRUE(withIdiom("touchbar").isTouchBarImage());
+    EXPECT_FALSE(withIdiom("mac").isTouchBarImage());
     auto launch = XAAssetCatalogSetImage::setImageWithDictionary(
         XAValue(
             XADictionary{{"idiom", "iphone"}, {"subtype", "retina4"}, {"orientation", "portrait"}, {"scale", "2x"}}),

@@ -75,6 +75,25 @@ TEST(XABuildSettingValues, LogicalOrderSortsByPositionAndDropsIt) {
     EXPECT_THAT(xa_formatSpecifiersInStringInLogicalOrder("no specifiers", true), IsEmpty());
 }
 
+TEST(XABuildSettingValues, FormatArgumentsAreReadByPosition) {
+    using Arguments = std::vector<std::pair<std::uint64_t, std::string>>;
+    const struct {
+        std::string text;
+        Arguments arguments;
+    } cases[] = {
+        {"%@ of %d", {{1, "%@"}, {2, "%d"}}},
+        {"%d of %@", {{1, "%d"}, {2, "%@"}}},   // unpositioned specifiers read the arguments in turn
+        {"%2$d: %1$@", {{1, "%@"}, {2, "%d"}}}, // reordered by position
+        {"%1$@ and again %1$@", {{1, "%@"}}},   // a reused argument is one argument
+        {"%1$@ %1$d", {{1, "%@"}, {1, "%d"}}},  // read as two types, it stays twice
+        {"100%% sure, %lu left", {{1, "%lu"}}},
+        {"none", {}},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(xa_formatArgumentsInString(c.text), c.arguments) << c.text;
+    }
+}
+
 TEST(XABuildSettingValues, ListSettingsSplitStringsAndKeepArrays) {
     XADictionary settings{{"FLAGS", "-Wall -DA=1 \"-DNAME=two words\""},
                           {"PATHS", XAValue(XAValue::Array{"a b", "c"})},

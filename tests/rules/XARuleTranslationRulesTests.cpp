@@ -40,11 +40,10 @@ TEST(XARuleTranslationFormatMismatchTest, TranslationsWithOtherSpecifiersThanThe
     const XAFixtureCheck check = XACheckFixture(scratch, kFixture, {"TranslationFormatMismatch"});
     // Not: positional specifiers in another textual order ("order"), a key with one translation ("single"),
     // placeholder translations ("placeholders"), equal specifiers in other words, the key "count" of the Menu table
-    // (compared within its own table only), and the truncated Broken.strings, which takes no part.
+    // (compared within its own table only), the truncated Broken.strings, which takes no part, and "noReference".
     EXPECT_THAT(identifiersAndFiles(check),
-                ElementsAre("count App/de.lproj/Localizable.strings", "noReference App/ja.lproj/Localizable.strings",
-                            "three App/ja.lproj/Localizable.strings"))
-        << "without a development-region value the first translation in resource order (German) is the reference";
+                ElementsAre("count App/de.lproj/Localizable.strings", "three App/ja.lproj/Localizable.strings"))
+        << "a key without a development-region or Base value has nothing to be compared with";
     const XAFixtureFinding *count = findingWithIdentifier(check, "count");
     ASSERT_NE(count, nullptr);
     EXPECT_EQ(count->info, "The German translation for count has different format specifiers than the English "
@@ -55,11 +54,12 @@ TEST(XARuleTranslationFormatMismatchTest, TranslationsWithOtherSpecifiersThanThe
 TEST(XARuleTranslationPunctuationTest, BordersThatDifferFromTheReferenceAreReported) {
     XAScratchFolder scratch;
     const XAFixtureCheck check = XACheckFixture(scratch, kFixture, {"TranslationPunctuation"});
-    // Not: "完了。" against "Done." (an ideographic full stop is a full stop), "Toll!" against "Wow!", placeholders,
-    // and "Hinweis   " against "Note" (white space alone makes no ending).
+    // Not: "完了。" against "Done." (an ideographic full stop is a full stop), "Toll!" and "哇！" against "Wow!" (a
+    // full-width mark is the same mark), placeholders, and "Hinweis   " against "Note" (white space alone makes no
+    // ending).
     EXPECT_THAT(identifiersAndFiles(check),
                 ElementsAre("ask App/de.lproj/Localizable.strings", "done App/de.lproj/Localizable.strings",
-                            "label App/de.lproj/Localizable.strings", "wow App/zh-Hans.lproj/Localizable.strings"));
+                            "label App/de.lproj/Localizable.strings"));
     const XAFixtureFinding *label = findingWithIdentifier(check, "label");
     ASSERT_NE(label, nullptr);
     EXPECT_THAT(label->info, HasSubstr("The German translation for label differs in border punctuation from the "
@@ -101,10 +101,39 @@ TEST(XARuleTranslationPunctuationTest, BordersOfTranslationsAndTheirComparison) 
         EXPECT_EQ(XATranslationBorderPunctuation(testCase.text, defaults),
                   std::make_pair(testCase.prefix, testCase.suffix));
     }
-    EXPECT_TRUE(XABorderPunctuationEquals("\u3002", "."));
-    EXPECT_FALSE(XABorderPunctuationEquals("\uff01", "!")) << "width stays significant";
-    EXPECT_FALSE(XABorderPunctuationEquals(". ", "."));
-    EXPECT_TRUE(XABorderPunctuationEquals("", ""));
+    EXPECT_EQ(XATranslationBorderPunctuation("\u0388\u03be\u03bf\u03b4\u03bf\u03c2\u037e", defaults),
+              std::make_pair(std::string(), std::string("\u037e")))
+        << "the Greek question mark means a character of the set";
+}
+
+TEST(XARuleTranslationPunctuationTest, BordersAreComparedByTheirMeaningInTheLanguage) {
+    struct Case {
+        std::string border;
+        std::string locale;
+        std::string other;
+        std::string otherLocale;
+        bool equal;
+    };
+    const std::vector<Case> cases = {
+        {"\u3002", "ja", ".", "en", true},      // ideographic full stop
+        {"\uff01", "zh-Hans", "!", "en", true}, // full-width forms
+        {"\uff1f", "ja", "?", "en", true},
+        {"\uff1a", "zh-Hans", ":", "en", true},
+        {"\u3001", "zh-Hans", ",", "en", true},    // ideographic comma
+        {"\uff01", "zh-Hans", ".", "en", false},   // another mark stays another mark
+        {"\u037e", "el", "?", "en", true},         // the Greek question mark, as Unicode has it
+        {";", "el", "?", "en", true},              // and as Greek keyboards type it
+        {";", "de", "?", "en", false},             // a semicolon elsewhere
+        {"\u2026 ?", "fr", "\u2026?", "en", true}, // the space French puts before "?"
+        {"\u2026\u00a0:", "fr", "\u2026:", "en", true},
+        {". ", "de", ".", "en", false}, // a trailing blank is a difference of its own
+        {"", "de", "", "en", true},
+    };
+    for (const Case &testCase : cases) {
+        SCOPED_TRACE(testCase.border + " " + testCase.locale + " / " + testCase.other);
+        EXPECT_EQ(XABorderPunctuationEquals(testCase.border, testCase.locale, testCase.other, testCase.otherLocale),
+                  testCase.equal);
+    }
 }
 
 TEST(XARuleStringsdictWithoutStringsTest, StringsdictFilesWithoutAStringsResourceOfTheirNameAndLanguage) {

@@ -4,10 +4,15 @@
 #include "app/integrations/XADesktopDevEnvironment.h"
 #include "core/XAUserDefaults.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMutex>
 #include <QPainter>
 #include <QPixmap>
 #include <QTest>
@@ -153,6 +158,92 @@ QString XASaveWindowScreenshot(QWidget *window, const QString &name) {
     painter.end();
     picture.save(path, "PNG");
     return path;
+}
+
+namespace {
+
+// Messages reach the handler on the threads that log them.
+QMutex scriptConsoleMutex;
+QStringList scriptConsoleMessages;
+bool scriptConsoleRecording = false;
+QtMessageHandler handlerBeforeScriptConsoleRecorder = nullptr;
+
+} // namespace
+
+XAScriptConsoleRecorder::XAScriptConsoleRecorder() {
+    {
+        const QMutexLocker lock(&scriptConsoleMutex);
+        scriptConsoleMessages.clear();
+        scriptConsoleRecording = true;
+    }
+    handlerBeforeScriptConsoleRecorder = qInstallMessageHandler(&XAScriptConsoleRecorder::handleMessage);
+}
+
+XAScriptConsoleRecorder::~XAScriptConsoleRecorder() {
+    qInstallMessageHandler(handlerBeforeScriptConsoleRecorder);
+    const QMutexLocker lock(&scriptConsoleMutex);
+    scriptConsoleRecording = false;
+}
+
+QString XAScriptConsoleRecorder::messages() const {
+    const QMutexLocker lock(&scriptConsoleMutex);
+    return scriptConsoleMessages.join(QLatin1Char('\n'));
+}
+
+void XAScriptConsoleRecorder::handleMessage(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    {
+        const QMutexLocker lock(&scriptConsoleMutex);
+        if (scriptConsoleRecording && context.category && qstrcmp(context.category, "js") == 0) {
+            scriptConsoleMessages.append(
+                QStringLiteral("%1:%2: %3").arg(QString::fromUtf8(context.file)).arg(context.line).arg(message));
+        }
+    }
+    // Qt hands back its default handler when no other was installed.
+    handlerBeforeScriptConsoleRecorder(type, context, message);
+}
+
+namespace {
+
+QString describedWidget(const QWidget *widget) {
+    QString text;
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        text = label->text();
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+        text = button->text();
+    } else if (const auto *field = qobject_cast<const QLineEdit *>(widget)) {
+        text = field->text().isEmpty() ? field->placeholderText() : field->text();
+    }
+    return QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(widget->metaObject()->className()), text.left(40));
+}
+
+} // namespace
+
+QStringList XACutWidgets(QWidget *window) {
+    QStringList cut;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window) || widget->isWindow()) {
+            continue;
+        }
+        const QRect shown(widget->mapTo(window, QPoint(0, 0)), widget->size());
+        QWidget *parent = widget->parentWidget();
+        const QRect room =
+            parent == window ? window->rect() : QRect(parent->mapTo(window, QPoint(0, 0)), parent->size());
+        // Views that scroll show only part of their content by design.
+        const bool scrolled = qobject_cast<QAbstractScrollArea *>(parent) ||
+                              (parent->parentWidget() && qobject_cast<QAbstractScrollArea *>(parent->parentWidget()));
+        if (!scrolled && !room.contains(shown)) {
+            cut << QStringLiteral("%1 out of its parent").arg(describedWidget(widget));
+        }
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        if (label && label->wordWrap() && !label->text().isEmpty() &&
+            label->height() < label->heightForWidth(label->width())) {
+            cut << QStringLiteral("%1 %2 pixels high, needs %3")
+                       .arg(describedWidget(widget))
+                       .arg(label->height())
+                       .arg(label->heightForWidth(label->width()));
+        }
+    }
+    return cut;
 }
 
 bool XAWaitFor(const std::function<bool()> &condition, int timeoutMilliseconds) {

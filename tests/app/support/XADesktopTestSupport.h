@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QObject>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -154,8 +155,28 @@ private:
     QEvent::Type type_;
 };
 
+// Records what the scripts of web pages write to their console (the engine logs it under the category "js") for as
+// long as it lives; other messages go on to the handler that was in place.
+class XAScriptConsoleRecorder {
+public:
+    XAScriptConsoleRecorder();
+    ~XAScriptConsoleRecorder();
+    XAScriptConsoleRecorder(const XAScriptConsoleRecorder &) = delete;
+    XAScriptConsoleRecorder &operator=(const XAScriptConsoleRecorder &) = delete;
+    // The messages so far, one a line, each with its source and line.
+    QString messages() const;
+
+private:
+    static void handleMessage(QtMsgType type, const QMessageLogContext &context, const QString &message);
+};
+
 // The contrast ratio of two colours by their relative luminance: 1 for equal colours up to 21 for black on white.
 double XAContrastRatio(const QColor &first, const QColor &second);
+
+// The visible widgets of the window that are cut: those reaching out of the window or out of a parent that clips
+// them, and word-wrapped labels shorter than their text needs at their width. One line each, naming the widget by
+// its class and text.
+QStringList XACutWidgets(QWidget *window);
 
 // Saves the widget's picture as out/screenshots/<name>.png; returns the path.
 QString XASaveScreenshot(QWidget *widget, const QString &name);

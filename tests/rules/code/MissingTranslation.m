@@ -25,6 +25,15 @@ void f(void) { (void)NSLocalizedStringFromTable(@"intro", @"Help", @"Help text")
 // expect-nofile: id=intro
 // expect-info: The German translation for intro is missing: no string resource files found for the table Help.
 
+//--- a table that a String Catalog holds is not looked up in the folders, and a folder of no language is no translation
+// The target's Onboarding.xcstrings holds the table Onboarding; mul.lproj holds Settings.storyboard's catalog.
+void f(void) {
+    (void)NSLocalizedStringFromTable(@"intro", @"Onboarding", @"First screen");
+    (void)NSLocalizedString(@"farewell", @"Leaving the app");
+}
+// expect-file: fr.lproj/Localizable.strings id=farewell
+// expect-file: de.lproj/Localizable.strings id=farewell
+
 //--- a plural entry is found in the stringsdict file; a language without one has no file of the table
 void f(void) { (void)NSLocalizedStringFromTable(@"files", @"Plurals", @"Number of files"); }
 // expect-nofile: id=files

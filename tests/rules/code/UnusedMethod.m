@@ -204,3 +204,45 @@ void run(Job *job) { [job cancel]; }
 ↓- (void)relayout { // expect: id=-[Button relayout]
 }
 @end
+
+//--- a setter the property's attributes name is used through dot syntax; a method nothing calls beside it is reported
+@interface Job : NSObject
+@property (nonatomic, setter=markCancelled:) BOOL cancelled;
+@end
+@implementation Job
+- (void)markCancelled:(BOOL)cancelled {
+    _cancelled = cancelled;
+}
+↓- (void)forgotten { // expect: id=-[Job forgotten]
+}
+@end
+void stop(Job *job) { job.cancelled = YES; }
+
+//--- dot syntax on a protocol's property uses its accessors, whatever their names, for instances and classes
+@protocol Cancellable <NSObject>
+@property (nonatomic, getter=isCancelled) BOOL cancelled;
+@property (class, nonatomic, getter=isVerbose) BOOL verbose;
+@end
+@interface Job : NSObject <Cancellable>
+@end
+static BOOL gVerbose;
+@implementation Job {
+    BOOL _flag;
+}
+- (BOOL)isCancelled {
+    return _flag;
+}
+- (void)setCancelled:(BOOL)cancelled {
+    _flag = cancelled;
+}
++ (BOOL)isVerbose {
+    return gVerbose;
+}
++ (void)setVerbose:(BOOL)verbose {
+    gVerbose = verbose;
+}
+@end
+void stop(id<Cancellable> task) {
+    task.cancelled = YES;
+    Job.verbose = YES;
+}

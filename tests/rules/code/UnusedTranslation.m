@@ -36,3 +36,11 @@ void f(void) {
     (void)NSLocalizedString(@"pair", @"Files");
     (void)NSLocalizedStringFromTable(@"farewell", @"Menu", @"Quits the app");
 }
+
+//--- the object keys of a storyboard's tables are read by the storyboard, not by code
+// Main.storyboard's French and German tables hold "<object ID>.<property>" keys only.
+void f(void) {
+    (void)NSLocalizedString(@"farewell", @"Quits the app");
+    (void)NSLocalizedStringFromTable(@"farewell", @"Menu", @"Quits the app");
+}
+// expect-file: en.lproj/Localizable.strings id=Localizable pair

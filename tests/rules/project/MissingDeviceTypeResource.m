@@ -1,6 +1,8 @@
 | fixture: resource-device-types
 // Never reported: both~iphone.png with both.png, big@3x~iphone.png ("@3x" images are for iPhones), split~iphone.png
-// and split~ipad.png (in two language folders), Default~iphone.png (a launch image); in the asset catalog Universal.
+// and split~ipad.png (in two language folders), Default~iphone.png (a launch image); in the asset catalog Universal,
+// and the images of other platforms, whose slots are empty: the layer of the Vision app icon AppIcon.solidimagestack
+// and the Watch complication's Circular.
 // Build configurations: Debug targets iPhone and iPad, Release iPhone, Unset names no family (iPhone), Watch only a
 // family without device type modifier.
 

@@ -2,7 +2,8 @@
 // Never reported: full (all three variants), pages.tiff (one file of two sizes), the launch images Default~iphone.png
 // and Default-568h@2x.png, icon.png, AppLogo.png (the Info.plist's icon), guide.pdf (a vector image), notes.txt; in
 // the asset catalog Vector (it holds a vector image), Declared (a scale it does not declare is not missing) and the
-// top shelf image of the tvOS app icon in App Icon.brandassets; badge~ipad.png with badge@2x~ipad.png (no iPad has a
+// top shelf image of the tvOS app icon in App Icon.brandassets, TouchBar (its Touch Bar images declare 1x slots
+// without files, and the Touch Bar has 2x screens only); badge~ipad.png with badge@2x~ipad.png (no iPad has a
 // 3x screen). The project's deployment target is iOS 12.0, which no iPad with a non-retina screen runs.
 
 //--- on iOS missing plain, "@2x" and "@3x" variants and declared asset-catalog images without a file are reported
