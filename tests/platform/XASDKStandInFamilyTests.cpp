@@ -1,10 +1,10 @@
 // Checks the families of SDK headers that real macOS and iOS code includes beyond the common frameworks: the
 // availability macros in all their version forms, the declarations projects guard or redeclare themselves, the
 // POSIX, BSD, Mach and Mach-O headers, the C++ standard library of Objective-C++ files, and the macOS frameworks of
-// desktop applications (Carbon, Application Services, IOKit, Core Services, AppKit), and the text and graphics
-// families of both platforms (Core Text, Core Graphics fonts and PDF, Core Foundation collections and sockets,
-// decimal numbers, UIKit's text input, fonts and attributes). Each case is a snippet written
-// as real projects write it; it must parse without errors or warnings, the SDK's own headers included.
+// desktop applications (Carbon, Application Services, IOKit, Core Services, AppKit, legacy WebKit, JavaScriptCore,
+// Quick Look), and the text and graphics families of both platforms (Core Text, Core Graphics fonts and PDF, Core
+// Foundation collections and sockets, decimal numbers, UIKit's text input, fonts and attributes). Each case is a
+// snippet written as real projects write it; it must parse without errors or warnings, the SDK's own headers included.
 
 #include "platform/XASDKStandInParsing.h"
 
@@ -474,6 +474,181 @@ void TDWatch(NSString *folder) {
     [alert beginSheetModalForWindow:self.view.window completionHandler:nil];
 }
 @end
+)"},
+        {"AppKitTextSystemStacksPathsAndContainerControllers", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDPathBar : NSPathControl <NSPathControlDelegate, NSTextStorageDelegate, NSStackViewDelegate>
+@end
+
+@implementation TDPathBar
+- (void)mouseDown:(NSEvent *)event {
+    NSGradient *gradient = [[NSGradient alloc] initWithStartingColor:[NSColor whiteColor]
+                                                         endingColor:[NSColor blackColor]];
+    [gradient drawInRect:self.bounds angle:90];
+    NSShadow *shadow = [[NSShadow alloc] init];
+    shadow.shadowOffset = NSMakeSize(0, -1);
+    [shadow set];
+    NSMutableParagraphStyle *style = [[NSParagraphStyle defaultParagraphStyle] mutableCopy];
+    style.lineBreakMode = NSLineBreakByTruncatingMiddle;
+    NSTextStorage *storage = [[NSTextStorage alloc] init];
+    NSLayoutManager *layoutManager = [[NSLayoutManager alloc] init];
+    [layoutManager addTextContainer:[[NSTextContainer alloc] initWithContainerSize:NSMakeSize(100, 100)]];
+    [storage addLayoutManager:layoutManager];
+    storage.delegate = self;
+    NSStackView *stack = [NSStackView stackViewWithViews:@[ self ]];
+    stack.orientation = NSUserInterfaceLayoutOrientationVertical;
+    [stack setVisibilityPriority:NSStackViewVisibilityPriorityNotVisible forView:self];
+    [[NSUserDefaultsController sharedUserDefaultsController] setAppliesImmediately:YES];
+    [[NSCursor pointingHandCursor] set];
+    [self addTrackingArea:[[NSTrackingArea alloc] initWithRect:self.bounds
+                                                       options:NSTrackingMouseEnteredAndExited | NSTrackingActiveAlways
+                                                         owner:self
+                                                      userInfo:nil]];
+    [NSApp dockTile].badgeLabel = @"1";
+    NSTreeNode *node = [NSTreeNode treeNodeWithRepresentedObject:self.URL];
+    NSLog(@"%@ %lu", node.childNodes, (unsigned long)(event.modifierFlags & NSEventModifierFlagCommand));
+    [super mouseDown:event];
+}
+@end
+
+@interface TDTabs : NSTabViewController
+@end
+
+@implementation TDTabs
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    self.tabStyle = NSTabViewControllerTabStyleToolbar;
+    self.transitionOptions = NSViewControllerTransitionNone | NSViewControllerTransitionAllowUserInteraction;
+    NSSplitViewController *split = [[NSSplitViewController alloc] init];
+    [split addSplitViewItem:[NSSplitViewItem sidebarWithViewController:[[NSViewController alloc] init]]];
+    [self addTabViewItem:[NSTabViewItem tabViewItemWithViewController:split]];
+}
+@end
+)"},
+        {"AppKitEventTypesAndMasksUnderTheirOlderNames", on("MacOSX", "x86_64-apple-macosx10.11"), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDHotKeyWindow : NSWindow
+@end
+
+@implementation TDHotKeyWindow
+- (void)sendEvent:(NSEvent *)event {
+    if (event.type == NSKeyDown && (event.modifierFlags & NSDeviceIndependentModifierFlagsMask) == NSCommandKeyMask) {
+        NSEvent *copy = [NSEvent keyEventWithType:NSKeyUp
+                                         location:NSZeroPoint
+                                    modifierFlags:NSCommandKeyMask | NSAlternateKeyMask
+                                        timestamp:event.timestamp
+                                     windowNumber:self.windowNumber
+                                          context:nil
+                                       characters:@"a"
+                      charactersIgnoringModifiers:@"a"
+                                        isARepeat:NO
+                                          keyCode:0];
+        NSLog(@"%@ %@", copy, [NSEvent eventWithCGEvent:event.CGEvent]);
+    }
+    [NSEvent addGlobalMonitorForEventsMatchingMask:NSLeftMouseDownMask | NSKeyDownMask
+                                           handler:^(NSEvent *global) { NSLog(@"%ld", (long)global.type); }];
+    [super sendEvent:event];
+}
+@end
+)"},
+        {"LegacyWebViewsAndJavaScriptCore", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+#import <WebKit/WebKit.h>
+#import <JavaScriptCore/JavaScriptCore.h>
+
+@protocol TDBridge <JSExport>
+- (NSString *)version;
+@end
+
+@interface TDHelpController : NSObject <WebFrameLoadDelegate, WebPolicyDelegate, WebUIDelegate, TDBridge>
+@property (weak) IBOutlet WebView *webView;
+@end
+
+@implementation TDHelpController
+- (NSString *)version { return @"1"; }
+- (void)show:(NSURL *)url {
+    self.webView.frameLoadDelegate = self;
+    self.webView.policyDelegate = self;
+    [self.webView.preferences setJavaScriptEnabled:YES];
+    [[self.webView mainFrame] loadRequest:[NSURLRequest requestWithURL:url]];
+}
+- (void)webView:(WebView *)sender didFinishLoadForFrame:(WebFrame *)frame {
+    DOMElement *body = [frame.DOMDocument getElementById:@"body"];
+    [body setAttribute:@"class" value:@"ready"];
+    [sender stringByEvaluatingJavaScriptFromString:@"start();"];
+}
+- (void)webView:(WebView *)webView didCreateJavaScriptContext:(JSContext *)context forFrame:(WebFrame *)frame {
+    context[@"bridge"] = self;
+    JSValue *result = [context evaluateScript:@"bridge.version();"];
+    NSLog(@"%@ %d", [result toString], result.isString);
+}
+- (void)webView:(WebView *)webView
+    decidePolicyForNavigationAction:(NSDictionary *)actionInformation
+                            request:(NSURLRequest *)request
+                              frame:(WebFrame *)frame
+                   decisionListener:(id<WebPolicyDecisionListener>)listener {
+    if ([actionInformation[WebActionNavigationTypeKey] integerValue] == WebNavigationTypeLinkClicked) {
+        [[NSWorkspace sharedWorkspace] openURL:request.URL];
+        [listener ignore];
+    } else {
+        [listener use];
+    }
+}
+@end
+)"},
+        {"QuickLookPanelAndUserNotifications", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+#import <Quartz/Quartz.h>
+
+@interface TDPreviewer : NSResponder <QLPreviewPanelDataSource, QLPreviewPanelDelegate, NSUserNotificationCenterDelegate>
+@property (copy) NSArray<NSURL *> *files;
+@end
+
+@implementation TDPreviewer
+- (BOOL)acceptsPreviewPanelControl:(QLPreviewPanel *)panel { return YES; }
+- (void)beginPreviewPanelControl:(QLPreviewPanel *)panel {
+    panel.dataSource = self;
+    panel.delegate = self;
+    [panel reloadData];
+}
+- (NSInteger)numberOfPreviewItemsInPreviewPanel:(QLPreviewPanel *)panel { return (NSInteger)self.files.count; }
+- (id<QLPreviewItem>)previewPanel:(QLPreviewPanel *)panel previewItemAtIndex:(NSInteger)index {
+    return self.files[(NSUInteger)index];
+}
+- (void)toggle {
+    if ([QLPreviewPanel sharedPreviewPanelExists] && [[QLPreviewPanel sharedPreviewPanel] isVisible]) {
+        [[QLPreviewPanel sharedPreviewPanel] orderOut:nil];
+    } else {
+        [[QLPreviewPanel sharedPreviewPanel] makeKeyAndOrderFront:nil];
+    }
+    NSUserNotification *notification = [[NSUserNotification alloc] init];
+    notification.title = @"Done";
+    notification.soundName = NSUserNotificationDefaultSoundName;
+    [NSUserNotificationCenter defaultUserNotificationCenter].delegate = self;
+    [[NSUserNotificationCenter defaultUserNotificationCenter] deliverNotification:notification];
+}
+- (BOOL)userNotificationCenter:(NSUserNotificationCenter *)center
+     shouldPresentNotification:(NSUserNotification *)notification {
+    return YES;
+}
+@end
+)"},
+        {"QuickLookGeneratorRequests", on("MacOSX", "x86_64-apple-macosx10.13", "c"), R"(
+#include <QuickLook/QuickLook.h>
+
+OSStatus GeneratePreviewForURL(void *plugIn, QLPreviewRequestRef preview, CFURLRef url, CFStringRef type,
+                               CFDictionaryRef options) {
+    if (QLPreviewRequestIsCancelled(preview)) {
+        return noErr;
+    }
+    const char *html = "<p></p>";
+    CFDataRef data = CFDataCreate(NULL, (const UInt8 *)html, 7);
+    QLPreviewRequestSetDataRepresentation(preview, data, kUTTypeHTML, NULL);
+    CFRelease(data);
+    return noErr;
+}
 )"},
     };
     return cases;

@@ -94,4 +94,5 @@
 #import <Foundation/NSXMLElement.h>
 #import <Foundation/NSXMLDocument.h>
 #import <Foundation/NSHFSFileTypes.h>
+#import <Foundation/NSUserNotification.h>
 #endif

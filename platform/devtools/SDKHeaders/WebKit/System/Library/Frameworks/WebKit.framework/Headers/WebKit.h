@@ -7,3 +7,13 @@
 #import <WebKit/WKPreferences.h>
 #import <WebKit/WKWebViewConfiguration.h>
 #import <WebKit/WKWebView.h>
+#if TARGET_OS_OSX
+#import <WebKit/WebView.h>
+#import <WebKit/WebFrame.h>
+#import <WebKit/WebPreferences.h>
+#import <WebKit/WebFrameLoadDelegate.h>
+#import <WebKit/WebPolicyDelegate.h>
+#import <WebKit/WebUIDelegate.h>
+#import <WebKit/WebResourceLoadDelegate.h>
+#import <WebKit/WebArchive.h>
+#endif

@@ -54,4 +54,12 @@ APPKIT_EXTERN NSNotificationName const NSPopoverDidCloseNotification API_AVAILAB
 - (void)popoverDidClose:(NSNotification *)notification;
 @end
 
+@interface NSViewController (NSPopoverPresentation)
+- (void)presentViewController:(NSViewController *)viewController
+      asPopoverRelativeToRect:(NSRect)positioningRect
+                       ofView:(NSView *)positioningView
+                preferredEdge:(NSRectEdge)preferredEdge
+                     behavior:(NSPopoverBehavior)behavior API_AVAILABLE(macos(10.10));
+@end
+
 NS_ASSUME_NONNULL_END

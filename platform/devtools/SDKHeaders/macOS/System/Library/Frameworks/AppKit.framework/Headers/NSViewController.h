@@ -9,6 +9,18 @@ NS_ASSUME_NONNULL_BEGIN
 
 typedef NSString *NSNibName NS_TYPED_EXTENSIBLE_ENUM;
 
+typedef NS_OPTIONS(NSUInteger, NSViewControllerTransitionOptions) {
+    NSViewControllerTransitionNone = 0x0,
+    NSViewControllerTransitionCrossfade = 0x1,
+    NSViewControllerTransitionSlideUp = 0x10,
+    NSViewControllerTransitionSlideDown = 0x20,
+    NSViewControllerTransitionSlideLeft = 0x40,
+    NSViewControllerTransitionSlideRight = 0x80,
+    NSViewControllerTransitionSlideForward = 0x140,
+    NSViewControllerTransitionSlideBackward = 0x180,
+    NSViewControllerTransitionAllowUserInteraction = 0x1000,
+} API_AVAILABLE(macos(10.10));
+
 API_AVAILABLE(macos(10.5))
 @interface NSViewController : NSResponder
 
@@ -44,6 +56,13 @@ API_AVAILABLE(macos(10.5))
 @property (copy) NSArray<__kindof NSViewController *> *childViewControllers API_AVAILABLE(macos(10.10));
 - (void)addChildViewController:(NSViewController *)childViewController API_AVAILABLE(macos(10.10));
 - (void)removeFromParentViewController API_AVAILABLE(macos(10.10));
+- (void)insertChildViewController:(NSViewController *)childViewController
+                          atIndex:(NSInteger)index API_AVAILABLE(macos(10.10));
+- (void)removeChildViewControllerAtIndex:(NSInteger)index API_AVAILABLE(macos(10.10));
+- (void)transitionFromViewController:(NSViewController *)fromViewController
+                    toViewController:(NSViewController *)toViewController
+                             options:(NSViewControllerTransitionOptions)options
+                   completionHandler:(void (^_Nullable)(void))completion API_AVAILABLE(macos(10.10));
 
 @property (nullable, readonly, strong) NSStoryboard *storyboard API_AVAILABLE(macos(10.10));
 
