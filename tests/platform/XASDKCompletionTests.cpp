@@ -149,7 +149,7 @@ TEST(SDKCompletionTest, EachKindOfUseGivesADeclarationThatMakesTheFileParse) {
         {"a superclass the stand-in lacks derives from the SDK class its name ends with",
          "@interface MyPathControl : NSFancyPathControl\n@end\n@implementation MyPathControl\n"
          "- (void)f { [self setEnabled:YES]; }\n@end",
-         "@interface NSFancyPathControl : NSControl"},
+         "@interface NSFancyPathControl : NSPathControl"},
         {"a category of a class the stand-in lacks gives the class",
          "@interface NSFancyPasteboard (Mine)\n- (void)mine;\n@end", "@interface NSFancyPasteboard : NSPasteboard"},
         {"a class the stand-in only declares gets an interface",
