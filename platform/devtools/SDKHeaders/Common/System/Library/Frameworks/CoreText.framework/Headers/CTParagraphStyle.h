@@ -64,7 +64,7 @@ typedef CF_ENUM(uint32_t, CTParagraphStyleSpecifier) {
 };
 
 typedef struct CTParagraphStyleSetting {
-    CTParagraphStyleSpecifier spec;
+    CTParagraphStyleSpecifier spec; // the field name real code assigns (set[i].spec = …)
     size_t valueSize;
     const void *value;
 } CTParagraphStyleSetting;
@@ -73,7 +73,7 @@ CT_EXPORT CTParagraphStyleRef CTParagraphStyleCreate(const CTParagraphStyleSetti
                                                      size_t settingCount);
 CT_EXPORT CTParagraphStyleRef CTParagraphStyleCreateCopy(CTParagraphStyleRef paragraphStyle);
 CT_EXPORT bool CTParagraphStyleGetValueForSpecifier(CTParagraphStyleRef paragraphStyle,
-                                                    CTParagraphStyleSpecifier spec, size_t valueBufferSize,
+                                                    CTParagraphStyleSpecifier specifier, size_t valueBufferSize,
                                                     void *valueBuffer);
 
 CF_ASSUME_NONNULL_END
