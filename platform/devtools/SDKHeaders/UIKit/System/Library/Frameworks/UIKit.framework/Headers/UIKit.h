@@ -67,6 +67,10 @@
 #import <UIKit/UITextInput.h>
 #import <UIKit/UITextField.h>
 #import <UIKit/UIDataDetectors.h>
+#import <UIKit/NSTextStorage.h>
+#import <UIKit/NSLayoutManager.h>
+#import <UIKit/NSTextContainer.h>
+#import <UIKit/NSTextAttachment.h>
 #import <UIKit/UITextView.h>
 #import <UIKit/UIPasteboard.h>
 #import <UIKit/UISearchBar.h>

@@ -12,6 +12,7 @@
 #import <UIKit/UITraitCollection.h>
 #import <UIKit/NSLayoutConstraint.h>
 #import <UIKit/NSLayoutAnchor.h>
+#import <UIKit/UIDynamicBehavior.h>
 
 @class UIColor, UIWindow, UIViewController, UIGestureRecognizer, UILayoutGuide, UIImage, UIMotionEffect;
 
@@ -96,8 +97,8 @@ typedef NS_ENUM(NSInteger, UIUserInterfaceLayoutDirection) {
 @property (readonly, nonatomic) CGRect bounds API_AVAILABLE(ios(8.0));
 @end
 
-@interface UIView : UIResponder <NSCoding, UIAppearance, UIAppearanceContainer, UITraitEnvironment, UICoordinateSpace,
-                                 CALayerDelegate>
+@interface UIView : UIResponder <NSCoding, UIAppearance, UIAppearanceContainer, UIDynamicItem, UITraitEnvironment,
+                                 UICoordinateSpace, CALayerDelegate>
 
 @property (class, nonatomic, readonly) Class layerClass;
 
