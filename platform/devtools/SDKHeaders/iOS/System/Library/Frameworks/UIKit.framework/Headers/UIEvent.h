@@ -63,12 +63,6 @@ typedef NS_ENUM(NSInteger, UITouchPhase) {
     UITouchPhaseRegionExited API_AVAILABLE(ios(13.4)),
 };
 
-typedef NS_ENUM(NSInteger, UIForceTouchCapability) {
-    UIForceTouchCapabilityUnknown = 0,
-    UIForceTouchCapabilityUnavailable = 1,
-    UIForceTouchCapabilityAvailable = 2
-};
-
 typedef NS_ENUM(NSInteger, UITouchType) {
     UITouchTypeDirect,
     UITouchTypeIndirect,

@@ -7,6 +7,7 @@
 #import <QuartzCore/QuartzCore.h>
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UIResponder.h>
+#import <UIKit/UIApplication.h>
 #import <UIKit/UIGeometry.h>
 #import <UIKit/UIAppearance.h>
 #import <UIKit/UITraitCollection.h>
@@ -83,11 +84,6 @@ typedef NS_ENUM(NSInteger, UISemanticContentAttribute) {
     UISemanticContentAttributeForceLeftToRight,
     UISemanticContentAttributeForceRightToLeft
 } API_AVAILABLE(ios(9.0));
-
-typedef NS_ENUM(NSInteger, UIUserInterfaceLayoutDirection) {
-    UIUserInterfaceLayoutDirectionLeftToRight,
-    UIUserInterfaceLayoutDirectionRightToLeft,
-} API_AVAILABLE(ios(5.0));
 
 @protocol UICoordinateSpace <NSObject>
 - (CGPoint)convertPoint:(CGPoint)point toCoordinateSpace:(id<UICoordinateSpace>)coordinateSpace API_AVAILABLE(ios(8.0));
