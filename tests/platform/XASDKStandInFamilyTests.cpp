@@ -958,7 +958,7 @@ NSAttributedString *TDStyled(NSString *text, UIFont *font) {
 
 // UIKit's families of iOS apps: TextKit, collection view layouts and UIKit Dynamics, view controller transitions,
 // search and popover presentation, the controls and container controllers, menus and key commands, bar appearances,
-// Dynamic Type and the legacy web view.
+// Dynamic Type, accessibility, custom keyboards and the APIs of older iOS versions (web view, notifications, drawing).
 const std::vector<FamilyCase> &uiKitCases() {
     static const std::vector<FamilyCase> cases = {
         {"TextKitStorageLayoutAndAttachments", on("iPhoneOS", "arm64-apple-ios12.0"), R"(
@@ -1444,6 +1444,86 @@ UIPageViewController *TDPager(UISplitViewController *split) {
     }
 }
 @end
+)"},
+        {"AccessibilityInputViewsOlderNotificationsAndStringDrawing", on("iPhoneOS", "armv7-apple-ios6.0"), R"(
+#import <UIKit/UIKit.h>
+
+@interface TDKeyboardView : UIInputView <UIInputViewAudioFeedback>
+@end
+
+@implementation TDKeyboardView
+- (BOOL)enableInputClicksWhenVisible {
+    return YES;
+}
+- (void)tap:(UIButton *)key {
+    [[UIDevice currentDevice] playInputClick];
+}
+@end
+
+@interface TDKeyboardController : UIInputViewController
+@end
+
+@implementation TDKeyboardController
+- (void)insert:(NSString *)text {
+    if (self.textDocumentProxy.documentContextBeforeInput.length == 0) {
+        [self.textDocumentProxy adjustTextPositionByCharacterOffset:0];
+    }
+    [self.textDocumentProxy insertText:text];
+}
+@end
+
+@interface TDRatingView : UIView
+@property (nonatomic) NSInteger rating;
+@end
+
+@implementation TDRatingView
+- (void)didMoveToWindow {
+    [super didMoveToWindow];
+    self.accessibilityIdentifier = @"rating";
+    self.accessibilityCustomActions = @[ [[UIAccessibilityCustomAction alloc] initWithName:@"Reset"
+                                                                                    target:self
+                                                                                  selector:@selector(reset)] ];
+    if (UIAccessibilityIsReduceTransparencyEnabled() || UIAccessibilityDarkerSystemColorsEnabled()) {
+        self.backgroundColor = [UIColor darkTextColor];
+    }
+}
+- (BOOL)reset {
+    self.rating = 0;
+    UIAccessibilityPostNotification(UIAccessibilityPageScrolledNotification, @"0");
+    return YES;
+}
+- (void)accessibilityIncrement {
+    self.rating += 1;
+}
+- (BOOL)accessibilityScroll:(UIAccessibilityScrollDirection)direction {
+    return direction == UIAccessibilityScrollDirectionNext;
+}
+- (void)drawRect:(CGRect)rect {
+    NSString *label = [NSString stringWithFormat:@"%ld", (long)self.rating];
+    UIFont *font = [UIFont boldSystemFontOfSize:12];
+    CGSize size = [label sizeWithFont:font constrainedToSize:rect.size lineBreakMode:NSLineBreakByTruncatingTail];
+    [label drawInRect:(CGRect){CGPointZero, size}
+             withFont:font
+        lineBreakMode:NSLineBreakByTruncatingTail
+            alignment:NSTextAlignmentCenter];
+    CTTextAlignment alignment = NSTextAlignmentToCTTextAlignment(NSTextAlignmentNatural);
+    (void)NSTextAlignmentFromCTTextAlignment(alignment);
+}
+@end
+
+void TDRemind(UIApplication *application, UIImage *snapshot) {
+    UIUserNotificationSettings *settings =
+        [UIUserNotificationSettings settingsForTypes:UIUserNotificationTypeAlert | UIUserNotificationTypeBadge
+                                          categories:nil];
+    [application registerUserNotificationSettings:settings];
+    UILocalNotification *reminder = [[UILocalNotification alloc] init];
+    reminder.fireDate = [NSDate dateWithTimeIntervalSinceNow:60];
+    reminder.alertBody = @"Rate it";
+    reminder.soundName = UILocalNotificationDefaultSoundName;
+    [application scheduleLocalNotification:reminder];
+    UIImageWriteToSavedPhotosAlbum(snapshot, nil, NULL, NULL);
+    [application beginReceivingRemoteControlEvents];
+}
 )"},
     };
     return cases;

@@ -121,4 +121,8 @@
 #import <UIKit/UIDynamicItemBehavior.h>
 #import <UIKit/UICollectionViewLayout.h>
 #import <UIKit/UICollectionViewCell.h>
+#import <UIKit/UIStringDrawing.h>
+#import <UIKit/UIInputViewController.h>
+#import <UIKit/UILocalNotification.h>
+#import <UIKit/UIUserNotificationSettings.h>
 #endif
