@@ -1256,6 +1256,8 @@ NSAttributedString *TDBadge(UIImage *image) {
     toolbar.barStyle = UIBarStyleBlackOpaque == UIBarStyleBlack ? UIBarStyleBlack : UIBarStyleDefault;
     self.toolbarItems = @[ [[UIBarButtonItem alloc] initWithCustomView:stepper] ];
     self.navigationController.interactivePopGestureRecognizer.enabled = NO;
+    self.tabBarController.tabBar.unselectedItemTintColor = UIColor.systemGrayColor;
+    self.tabBarController.tabBar.hidden = self.tabBarController.tabBar.items.count < 2;
     [self.view addSubview:picker];
     [self.view addSubview:datePicker];
     [self.view addSubview:pages];

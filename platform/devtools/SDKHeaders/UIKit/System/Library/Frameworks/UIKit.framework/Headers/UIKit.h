@@ -55,6 +55,7 @@
 #import <UIKit/UIToolbar.h>
 #import <UIKit/UINavigationController.h>
 #import <UIKit/UIImagePickerController.h>
+#import <UIKit/UITabBar.h>
 #import <UIKit/UITabBarController.h>
 #import <UIKit/UIAlertController.h>
 #import <UIKit/UIAlertView.h>
