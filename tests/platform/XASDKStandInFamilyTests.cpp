@@ -1482,6 +1482,7 @@ UIPageViewController *TDPager(UISplitViewController *split) {
 - (void)didMoveToWindow {
     [super didMoveToWindow];
     self.accessibilityIdentifier = @"rating";
+    self.tintAdjustmentMode = UIViewTintAdjustmentModeDimmed;
     self.accessibilityCustomActions = @[ [[UIAccessibilityCustomAction alloc] initWithName:@"Reset"
                                                                                     target:self
                                                                                   selector:@selector(reset)] ];
@@ -1525,6 +1526,12 @@ void TDRemind(UIApplication *application, UIImage *snapshot) {
     [application scheduleLocalNotification:reminder];
     UIImageWriteToSavedPhotosAlbum(snapshot, nil, NULL, NULL);
     [application beginReceivingRemoteControlEvents];
+    if ([UIReferenceLibraryViewController dictionaryHasDefinitionForTerm:@"rate"]) {
+        [application.keyWindow.rootViewController
+            presentViewController:[[UIReferenceLibraryViewController alloc] initWithTerm:@"rate"]
+                         animated:YES
+                       completion:nil];
+    }
 }
 )"},
     };

@@ -123,6 +123,7 @@
 #import <UIKit/UICollectionViewLayout.h>
 #import <UIKit/UICollectionViewCell.h>
 #import <UIKit/UIStringDrawing.h>
+#import <UIKit/UIReferenceLibraryViewController.h>
 #import <UIKit/UIInputViewController.h>
 #import <UIKit/UILocalNotification.h>
 #import <UIKit/UIUserNotificationSettings.h>

@@ -52,6 +52,12 @@ typedef NS_OPTIONS(NSUInteger, UIViewAutoresizing) {
     UIViewAutoresizingFlexibleBottomMargin = 1 << 5
 };
 
+typedef NS_ENUM(NSInteger, UIViewTintAdjustmentMode) {
+    UIViewTintAdjustmentModeAutomatic,
+    UIViewTintAdjustmentModeNormal,
+    UIViewTintAdjustmentModeDimmed,
+} API_AVAILABLE(ios(7.0));
+
 typedef NS_OPTIONS(NSUInteger, UIViewAnimationOptions) {
     UIViewAnimationOptionLayoutSubviews = 1 << 0,
     UIViewAnimationOptionAllowUserInteraction = 1 << 1,
@@ -178,6 +184,7 @@ typedef NS_ENUM(NSInteger, UISemanticContentAttribute) {
 @property (nonatomic) UIViewContentMode contentMode;
 @property (nullable, nonatomic, strong) UIView *maskView API_AVAILABLE(ios(8.0));
 @property (null_resettable, nonatomic, strong) UIColor *tintColor API_AVAILABLE(ios(7.0));
+@property (nonatomic) UIViewTintAdjustmentMode tintAdjustmentMode API_AVAILABLE(ios(7.0));
 - (void)tintColorDidChange API_AVAILABLE(ios(7.0));
 @end
 
