@@ -108,3 +108,13 @@
 #import <AppKit/NSTreeNode.h>
 #import <AppKit/NSUserDefaultsController.h>
 #import <AppKit/NSDockTile.h>
+#import <AppKit/NSUserInterfaceValidation.h>
+#import <AppKit/NSUserInterfaceItemIdentification.h>
+#import <AppKit/NSNib.h>
+#import <AppKit/NSAnimation.h>
+#import <AppKit/NSGestureRecognizer.h>
+#import <AppKit/NSLayoutGuide.h>
+#import <AppKit/NSTouchBarItem.h>
+#import <AppKit/NSTouchBar.h>
+#import <AppKit/NSStoryboardSegue.h>
+#import <AppKit/NSTextFinder.h>

@@ -5,6 +5,10 @@
 #import <AppKit/NSResponder.h>
 #import <AppKit/NSGraphics.h>
 #import <AppKit/NSEvent.h>
+#import <AppKit/NSAnimation.h>
+#import <AppKit/NSAppearance.h>
+#import <AppKit/NSUserInterfaceValidation.h>
+#import <AppKit/NSUserInterfaceItemIdentification.h>
 
 @class NSView, NSViewController, NSWindowController, NSColor, NSImage, NSScreen, NSEvent, NSToolbar, NSButton;
 @protocol NSWindowDelegate;
@@ -46,7 +50,7 @@ static const NSModalResponse NSModalResponseCancel API_AVAILABLE(macos(10.9)) = 
 
 typedef NSString *NSWindowFrameAutosaveName NS_TYPED_EXTENSIBLE_ENUM;
 
-@interface NSWindow : NSResponder
+@interface NSWindow : NSResponder <NSAnimatablePropertyContainer, NSAppearanceCustomization, NSUserInterfaceValidations, NSUserInterfaceItemIdentification>
 
 + (instancetype)windowWithContentViewController:(NSViewController *)contentViewController API_AVAILABLE(macos(10.10));
 - (instancetype)initWithContentRect:(NSRect)contentRect
