@@ -118,3 +118,16 @@
 #import <AppKit/NSTouchBar.h>
 #import <AppKit/NSStoryboardSegue.h>
 #import <AppKit/NSTextFinder.h>
+#import <AppKit/NSMenuItemCell.h>
+#import <AppKit/NSPopUpButtonCell.h>
+#import <AppKit/NSComboBoxCell.h>
+#import <AppKit/NSTokenFieldCell.h>
+#import <AppKit/NSTokenField.h>
+#import <AppKit/NSStepper.h>
+#import <AppKit/NSLevelIndicator.h>
+#import <AppKit/NSFontDescriptor.h>
+#import <AppKit/NSFontManager.h>
+#import <AppKit/NSFontPanel.h>
+#import <AppKit/NSColorList.h>
+#import <AppKit/NSColorPanel.h>
+#import <AppKit/NSColorWell.h>

@@ -109,4 +109,8 @@ APPKIT_EXTERN NSNotificationName NSControlTextDidChangeNotification;
 - (void)takeIntegerValueFrom:(nullable id)sender;
 @end
 
+@interface NSFont (NSControlSizeFonts)
++ (CGFloat)systemFontSizeForControlSize:(NSControlSize)controlSize;
+@end
+
 NS_ASSUME_NONNULL_END
