@@ -131,3 +131,11 @@
 #import <AppKit/NSColorList.h>
 #import <AppKit/NSColorPanel.h>
 #import <AppKit/NSColorWell.h>
+#import <AppKit/NSTitlebarAccessoryViewController.h>
+#import <AppKit/NSVisualEffectView.h>
+#import <AppKit/NSSound.h>
+#import <AppKit/NSHelpManager.h>
+#import <AppKit/NSTableHeaderCell.h>
+#import <AppKit/NSTableHeaderView.h>
+#import <AppKit/NSSearchFieldCell.h>
+#import <AppKit/NSSharingService.h>

@@ -5,6 +5,7 @@
 #import <AppKit/NSDragging.h>
 #import <AppKit/NSUserInterfaceItemIdentification.h>
 
+#import <AppKit/NSTableHeaderView.h>
 @class NSTableColumn, NSTableRowView, NSTableHeaderView, NSCell, NSPasteboard, NSColor, NSImage, NSNib, NSEvent, NSIndexSet;
 @protocol NSTableViewDataSource, NSTableViewDelegate;
 

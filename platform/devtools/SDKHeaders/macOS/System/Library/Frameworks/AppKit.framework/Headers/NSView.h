@@ -218,6 +218,10 @@ typedef NS_ENUM(NSInteger, NSViewLayerContentsRedrawPolicy) {
 typedef NSInteger NSTrackingRectTag;
 typedef NSInteger NSToolTipTag;
 
+@protocol NSViewToolTipOwner <NSObject>
+- (NSString *)view:(NSView *)view stringForToolTip:(NSToolTipTag)tag point:(NSPoint)point userData:(nullable void *)data;
+@end
+
 typedef NSString *NSViewFullScreenModeOptionKey NS_TYPED_ENUM;
 APPKIT_EXTERN NSViewFullScreenModeOptionKey const NSFullScreenModeAllScreens API_AVAILABLE(macos(10.5));
 APPKIT_EXTERN NSViewFullScreenModeOptionKey const NSFullScreenModeSetting API_AVAILABLE(macos(10.5));
