@@ -1,10 +1,11 @@
 // Checks the families of SDK headers that real macOS and iOS code includes beyond the common frameworks: the
 // availability macros in all their version forms, the declarations projects guard or redeclare themselves, the
 // POSIX, BSD, Mach and Mach-O headers, the C++ standard library of Objective-C++ files, and the macOS frameworks of
-// desktop applications (Carbon, Application Services, IOKit, Core Services, AppKit, legacy WebKit, JavaScriptCore,
-// Quick Look), and the text and graphics families of both platforms (Core Text, Core Graphics fonts and PDF, Core
-// Foundation collections and sockets, decimal numbers, UIKit's text input, fonts and attributes). Each case is a
-// snippet written as real projects write it; it must parse without errors or warnings, the SDK's own headers included.
+// desktop applications (Carbon, Application Services, IOKit, Core Services, AppKit in breadth, legacy WebKit,
+// JavaScriptCore, Quick Look), and the text and graphics families of both platforms (Core Text, Core Graphics fonts and
+// PDF, Core Foundation collections and sockets, decimal numbers, UIKit's text input, fonts and attributes). Each case
+// is a snippet written as real projects write it; it must parse without errors or warnings, the SDK's own headers
+// included.
 
 #include "platform/XASDKStandInParsing.h"
 
@@ -550,6 +551,248 @@ void TDWatch(NSString *folder) {
     [NSEvent addGlobalMonitorForEventsMatchingMask:NSLeftMouseDownMask | NSKeyDownMask
                                            handler:^(NSEvent *global) { NSLog(@"%ld", (long)global.type); }];
     [super sendEvent:event];
+}
+@end
+)"},
+        {"AppKitTouchBarValidationSeguesAndTextFinder", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+static NSTouchBarItemIdentifier const TDPlayItem = @"td.play";
+
+@interface TDPlayerWindowController : NSWindowController <NSTouchBarDelegate, NSUserInterfaceValidations,
+                                                          NSMenuItemValidation>
+@end
+
+@implementation TDPlayerWindowController
+- (NSTouchBar *)makeTouchBar {
+    NSTouchBar *bar = [[NSTouchBar alloc] init];
+    bar.delegate = self;
+    bar.customizationIdentifier = @"td.player";
+    bar.defaultItemIdentifiers = @[ TDPlayItem, NSTouchBarItemIdentifierFlexibleSpace ];
+    bar.escapeKeyReplacementItemIdentifier = TDPlayItem;
+    return bar;
+}
+- (NSTouchBarItem *)touchBar:(NSTouchBar *)touchBar makeItemForIdentifier:(NSTouchBarItemIdentifier)identifier {
+    NSCustomTouchBarItem *item = [[NSCustomTouchBarItem alloc] initWithIdentifier:identifier];
+    item.view = [NSButton buttonWithImage:[NSImage imageNamed:NSImageNameTouchBarPlayTemplate]
+                                   target:self
+                                   action:@selector(play:)];
+    item.customizationLabel = @"Play";
+    return item;
+}
+- (IBAction)play:(id)sender {
+    self.window.touchBar = nil;
+    [self performSegueWithIdentifier:@"details" sender:sender];
+}
+- (void)prepareForSegue:(NSStoryboardSegue *)segue sender:(id)sender {
+    NSViewController *destination = segue.destinationController;
+    destination.representedObject = segue.identifier;
+}
+- (BOOL)validateUserInterfaceItem:(id<NSValidatedUserInterfaceItem>)item {
+    return item.action == @selector(play:) || item.tag > 0;
+}
+- (BOOL)validateMenuItem:(NSMenuItem *)menuItem {
+    menuItem.identifier = @"td.menu";
+    return [super validateMenuItem:menuItem];
+}
+@end
+
+@interface TDFindableScrollView : NSScrollView <NSTextFinderBarContainer>
+@end
+
+@implementation TDFindableScrollView {
+    NSTextFinder *_finder;
+}
+@synthesize findBarView = _findBarView;
+@synthesize findBarVisible = _findBarVisible;
+- (void)findBarViewDidChangeHeight {
+    [_finder performAction:NSTextFinderActionShowFindInterface];
+    _finder.incrementalSearchingEnabled = YES;
+    _finder.findBarContainer = self;
+}
+@end
+)"},
+        {"AppKitCellsFontsColoursAndTokenFields", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDArrowCell : NSPopUpButtonCell
+@end
+
+@implementation TDArrowCell
+- (void)drawBorderAndBackgroundWithFrame:(NSRect)cellFrame inView:(NSView *)controlView {
+    self.arrowPosition = NSPopUpNoArrow;
+    [super drawBorderAndBackgroundWithFrame:cellFrame inView:controlView];
+}
+@end
+
+@interface TDHeaderCell : NSTableHeaderCell
+@end
+
+@implementation TDHeaderCell
+- (void)drawWithFrame:(NSRect)cellFrame inView:(NSView *)controlView {
+    [self drawSortIndicatorWithFrame:cellFrame inView:controlView ascending:YES priority:0];
+}
+@end
+
+@interface TDInspector : NSViewController <NSComboBoxCellDataSource, NSTokenFieldDelegate, NSFontChanging,
+                                           NSColorChanging>
+@property (weak) IBOutlet NSTokenField *tokens;
+@property (weak) IBOutlet NSStepper *stepper;
+@property (weak) IBOutlet NSLevelIndicator *level;
+@property (weak) IBOutlet NSColorWell *well;
+@property (weak) IBOutlet NSPopUpButton *popUp;
+@end
+
+@implementation TDInspector
+- (NSInteger)numberOfItemsInComboBoxCell:(NSComboBoxCell *)comboBoxCell { return 1; }
+- (id)comboBoxCell:(NSComboBoxCell *)comboBoxCell objectValueForItemAtIndex:(NSInteger)index { return @"x"; }
+- (NSArray *)tokenField:(NSTokenField *)tokenField shouldAddObjects:(NSArray *)tokens atIndex:(NSUInteger)index {
+    return tokens;
+}
+- (NSTokenStyle)tokenField:(NSTokenField *)tokenField styleForRepresentedObject:(id)representedObject {
+    return NSTokenStyleRounded;
+}
+- (void)changeFont:(NSFontManager *)sender {
+    NSFont *font = [sender convertFont:[NSFont systemFontOfSize:[NSFont systemFontSize]]];
+    font = [[NSFontManager sharedFontManager] convertFont:font toHaveTrait:NSBoldFontMask | NSItalicFontMask];
+    NSFontDescriptor *descriptor = [font.fontDescriptor fontDescriptorWithSymbolicTraits:NSFontDescriptorTraitBold];
+    NSLog(@"%@ %d", [NSFont fontWithDescriptor:descriptor size:12], font.fixedPitch);
+}
+- (void)changeColor:(NSColorPanel *)sender {
+    self.well.color = sender.color;
+}
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    self.tokens.tokenStyle = NSTokenStyleSquared;
+    self.tokens.tokenizingCharacterSet = [NSCharacterSet characterSetWithCharactersInString:@","];
+    self.stepper.maxValue = 10;
+    self.stepper.valueWraps = NO;
+    self.level.levelIndicatorStyle = NSLevelIndicatorStyleContinuousCapacity;
+    self.level.warningValue = 8;
+    self.level.tickMarkPosition = NSTickMarkPositionAbove;
+    NSPopUpButtonCell *cell = self.popUp.cell;
+    [cell setAltersStateOfSelectedItem:NO];
+    NSComboBoxCell *combo = [[NSComboBoxCell alloc] initTextCell:@""];
+    combo.usesDataSource = YES;
+    combo.dataSource = self;
+    [[NSColorPanel sharedColorPanel] setShowsAlpha:YES];
+    [NSColorPanel sharedColorPanel].mode = NSColorPanelModeWheel;
+    [[NSFontPanel sharedFontPanel] setPanelFont:[NSFont userFixedPitchFontOfSize:11] isMultiple:NO];
+    NSSearchFieldCell *search = [[NSSearchFieldCell alloc] initTextCell:@""];
+    search.maximumRecents = 5;
+    NSMenuItem *recents = [[NSMenuItem alloc] initWithTitle:@"" action:NULL keyEquivalent:@""];
+    recents.tag = NSSearchFieldRecentsMenuItemTag;
+}
+@end
+)"},
+        {"AppKitViewAnimationTrackingSoundAndSharing", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDBadgeView : NSView <NSAnimationDelegate, NSSoundDelegate, NSSharingServicePickerDelegate,
+                                 NSGestureRecognizerDelegate>
+@end
+
+@implementation TDBadgeView {
+    NSTrackingRectTag _trackingTag;
+}
+- (void)viewDidMoveToWindow {
+    self.postsFrameChangedNotifications = YES;
+    [[NSNotificationCenter defaultCenter] addObserver:self
+                                             selector:@selector(frameChanged:)
+                                                 name:NSViewFrameDidChangeNotification
+                                               object:self];
+    _trackingTag = [self addTrackingRect:self.bounds owner:self userData:NULL assumeInside:NO];
+    NSClickGestureRecognizer *click = [[NSClickGestureRecognizer alloc] initWithTarget:self action:@selector(share:)];
+    click.numberOfClicksRequired = 2;
+    click.delegate = self;
+    [self addGestureRecognizer:click];
+}
+- (void)frameChanged:(NSNotification *)notification {
+    [self removeTrackingRect:_trackingTag];
+    [[self animator] setAlphaValue:0.5];
+    [NSAnimationContext runAnimationGroup:^(NSAnimationContext *context) {
+        context.duration = 0.2;
+        self.animator.frame = NSInsetRect(self.frame, 1, 1);
+    }];
+    NSViewAnimation *fade = [[NSViewAnimation alloc] initWithViewAnimations:@[ @{
+        NSViewAnimationTargetKey : self,
+        NSViewAnimationEffectKey : NSViewAnimationFadeOutEffect,
+        NSViewAnimationEndFrameKey : [NSValue valueWithRect:NSZeroRect],
+    } ]];
+    fade.animationBlockingMode = NSAnimationNonblocking;
+    fade.animationCurve = NSAnimationEaseInOut;
+    fade.delegate = self;
+    [fade startAnimation];
+}
+- (void)animationDidEnd:(NSAnimation *)animation {
+    NSSound *sound = [NSSound soundNamed:@"Glass"];
+    sound.delegate = self;
+    [sound play];
+}
+- (void)sound:(NSSound *)sound didFinishPlaying:(BOOL)finished {
+    [[NSHelpManager sharedHelpManager] openHelpAnchor:@"start" inBook:nil];
+}
+- (void)share:(NSGestureRecognizer *)recognizer {
+    NSSharingServicePicker *picker = [[NSSharingServicePicker alloc] initWithItems:@[ @"text" ]];
+    picker.delegate = self;
+    [picker showRelativeToRect:self.bounds ofView:self preferredEdge:NSMinYEdge];
+    NSSharingService *mail = [NSSharingService sharingServiceNamed:NSSharingServiceNameComposeEmail];
+    if ([mail canPerformWithItems:@[ @"text" ]]) {
+        [mail performWithItems:@[ @"text" ]];
+    }
+}
+@end
+
+@interface TDSidebarBackground : NSVisualEffectView
+@end
+
+@implementation TDSidebarBackground
+- (void)viewDidMoveToWindow {
+    [super viewDidMoveToWindow];
+    self.material = NSVisualEffectMaterialSidebar;
+    self.blendingMode = NSVisualEffectBlendingModeBehindWindow;
+    self.state = NSVisualEffectStateFollowsWindowActiveState;
+    NSTitlebarAccessoryViewController *accessory = [[NSTitlebarAccessoryViewController alloc] init];
+    accessory.layoutAttribute = NSLayoutAttributeRight;
+    [self.window addTitlebarAccessoryViewController:accessory];
+}
+@end
+)"},
+        {"AppKitWindowMasksLevelsFileTypesAndNibsUnderTheirOlderNames", on("MacOSX", "x86_64-apple-macosx10.11"), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDOverlayController : NSObject
+@property (strong) IBOutlet NSWindow *window;
+@property (strong) NSArray *topLevelObjects;
+@end
+
+@implementation TDOverlayController
+- (void)show {
+    NSArray *objects = nil;
+    [[NSBundle mainBundle] loadNibNamed:@"Overlay" owner:self topLevelObjects:&objects];
+    self.topLevelObjects = objects;
+    NSWindow *overlay = [[NSWindow alloc] initWithContentRect:NSMakeRect(0, 0, 200, 100)
+                                                    styleMask:NSBorderlessWindowMask | NSTitledWindowMask
+                                                      backing:NSBackingStoreBuffered
+                                                        defer:NO];
+    overlay.level = NSStatusWindowLevel + 1;
+    [[overlay standardWindowButton:NSWindowCloseButton] setHidden:YES];
+    if (@available(macOS 11.0, *)) {
+        overlay.toolbarStyle = NSWindowToolbarStyleUnified;
+    }
+    NSButton *button = [[NSButton alloc] initWithFrame:NSZeroRect];
+    button.controlSize = NSSmallControlSize;
+    [[button cell] setControlSize:NSMiniControlSize];
+    if (floor(NSAppKitVersionNumber) > NSAppKitVersionNumber10_7 && overlay.occlusionState & NSWindowOcclusionStateVisible) {
+        NSArray<NSNumber *> *numbers = [NSWindow windowNumbersWithOptions:NSWindowNumberListAllApplications];
+        NSLog(@"%lu", (unsigned long)numbers.count);
+    }
+    NSBitmapImageRep *rep = [[NSBitmapImageRep alloc] initWithData:[NSData data]];
+    NSData *png = [rep representationUsingType:NSPNGFileType properties:@{}];
+    NSTimer *timer = [NSTimer timerWithTimeInterval:1 target:self selector:@selector(show) userInfo:nil repeats:NO];
+    [[NSRunLoop currentRunLoop] addTimer:timer forMode:NSEventTrackingRunLoopMode];
+    [[NSRunLoop currentRunLoop] addTimer:timer forMode:NSModalPanelRunLoopMode];
+    NSLog(@"%@ %@", png, [NSImage imageNamed:NSImageNameCaution]);
 }
 @end
 )"},
