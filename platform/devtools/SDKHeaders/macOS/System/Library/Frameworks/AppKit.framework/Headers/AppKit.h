@@ -139,3 +139,5 @@
 #import <AppKit/NSTableHeaderView.h>
 #import <AppKit/NSSearchFieldCell.h>
 #import <AppKit/NSSharingService.h>
+#import <AppKit/NSTextAttachment.h>
+#import <AppKit/NSRulerView.h>
