@@ -141,3 +141,5 @@
 #import <AppKit/NSSharingService.h>
 #import <AppKit/NSTextAttachment.h>
 #import <AppKit/NSRulerView.h>
+#import <AppKit/NSCollectionViewLayout.h>
+#import <AppKit/NSCollectionView.h>
