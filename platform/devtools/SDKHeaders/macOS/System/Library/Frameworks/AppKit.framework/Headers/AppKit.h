@@ -143,3 +143,6 @@
 #import <AppKit/NSRulerView.h>
 #import <AppKit/NSCollectionViewLayout.h>
 #import <AppKit/NSCollectionView.h>
+#import <AppKit/NSAccessibilityConstants.h>
+#import <AppKit/NSAccessibilityProtocols.h>
+#import <AppKit/NSAccessibility.h>
