@@ -146,3 +146,6 @@
 #import <AppKit/NSAccessibilityConstants.h>
 #import <AppKit/NSAccessibilityProtocols.h>
 #import <AppKit/NSAccessibility.h>
+#import <AppKit/NSSpeechSynthesizer.h>
+#import <AppKit/NSPrintInfo.h>
+#import <AppKit/NSPrintOperation.h>
