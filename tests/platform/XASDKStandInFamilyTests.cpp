@@ -796,6 +796,175 @@ static NSTouchBarItemIdentifier const TDPlayItem = @"td.play";
 }
 @end
 )"},
+        {"AppKitCollectionViewsDocumentsPrintingSpeechAndAccessibility", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDGalleryItem : NSCollectionViewItem
+@end
+
+@implementation TDGalleryItem
+- (void)setSelected:(BOOL)selected {
+    [super setSelected:selected];
+    self.view.layer.borderWidth = selected ? 2 : 0;
+}
+@end
+
+@interface TDGallery : NSViewController <NSCollectionViewDataSource, NSCollectionViewDelegateFlowLayout>
+@property (weak) IBOutlet NSCollectionView *collectionView;
+@end
+
+@implementation TDGallery
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    NSCollectionViewFlowLayout *layout = [[NSCollectionViewFlowLayout alloc] init];
+    layout.itemSize = NSMakeSize(80, 80);
+    layout.sectionInset = NSEdgeInsetsMake(8, 8, 8, 8);
+    self.collectionView.collectionViewLayout = layout;
+    [self.collectionView registerClass:[TDGalleryItem class] forItemWithIdentifier:@"item"];
+    self.collectionView.selectable = YES;
+    [self.collectionView setAccessibilityLabel:@"Gallery"];
+    NSAccessibilityPostNotification(self.collectionView, NSAccessibilityLayoutChangedNotification);
+}
+- (NSInteger)collectionView:(NSCollectionView *)collectionView numberOfItemsInSection:(NSInteger)section { return 3; }
+- (NSCollectionViewItem *)collectionView:(NSCollectionView *)collectionView
+     itemForRepresentedObjectAtIndexPath:(NSIndexPath *)indexPath {
+    TDGalleryItem *item = [collectionView makeItemWithIdentifier:@"item" forIndexPath:indexPath];
+    item.textField.stringValue = [NSString stringWithFormat:@"%ld", (long)indexPath.item];
+    return item;
+}
+- (void)collectionView:(NSCollectionView *)collectionView didSelectItemsAtIndexPaths:(NSSet<NSIndexPath *> *)indexPaths {
+    NSRect frame = [collectionView frameForItemAtIndex:indexPaths.anyObject.item];
+    NSLog(@"%@", NSStringFromRect(frame));
+}
+@end
+
+@interface TDNote : NSDocument
+@property (copy) NSString *text;
+@end
+
+@implementation TDNote
++ (BOOL)autosavesInPlace { return YES; }
+- (NSData *)dataOfType:(NSString *)typeName error:(NSError **)outError {
+    return [self.text dataUsingEncoding:NSUTF8StringEncoding];
+}
+- (BOOL)readFromData:(NSData *)data ofType:(NSString *)typeName error:(NSError **)outError {
+    self.text = [[NSString alloc] initWithData:data encoding:NSUTF8StringEncoding];
+    [self updateChangeCount:NSChangeCleared];
+    return YES;
+}
+- (void)printDocument:(id)sender {
+    NSTextView *view = [[NSTextView alloc] initWithFrame:NSMakeRect(0, 0, 400, 600)];
+    NSPrintInfo *info = self.printInfo;
+    info.horizontalPagination = NSPrintingPaginationModeFit;
+    info.orientation = NSPaperOrientationPortrait;
+    NSPrintOperation *operation = [NSPrintOperation printOperationWithView:view printInfo:info];
+    operation.printPanel.options |= NSPrintPanelShowsScaling | NSPrintPanelShowsPaperSize;
+    [operation runOperationModalForWindow:self.windowForSheet delegate:nil didRunSelector:NULL contextInfo:NULL];
+    NSSpeechSynthesizer *voice = [[NSSpeechSynthesizer alloc] initWithVoice:nil];
+    [voice startSpeakingString:self.text];
+    [[NSDocumentController sharedDocumentController] noteNewRecentDocument:self];
+    NSLog(@"%@", [NSDocumentController sharedDocumentController].recentDocumentURLs);
+}
+- (id)accessibilityAttributeValue:(NSAccessibilityAttributeName)attribute {
+    return [attribute isEqualToString:NSAccessibilityRoleAttribute] ? NSAccessibilityGroupRole : nil;
+}
+@end
+)"},
+        {"WebKitContentControllersScriptMessagesPanelsAndDataStores", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+#import <WebKit/WebKit.h>
+
+@interface TDBrowserController : NSViewController <WKUIDelegate, WKNavigationDelegate, WKScriptMessageHandler>
+@property (strong) WKWebView *webView;
+@end
+
+@implementation TDBrowserController
+- (void)loadView {
+    WKWebViewConfiguration *configuration = [[WKWebViewConfiguration alloc] init];
+    WKUserScript *script = [[WKUserScript alloc] initWithSource:@"window.td = 1;"
+                                                  injectionTime:WKUserScriptInjectionTimeAtDocumentEnd
+                                               forMainFrameOnly:YES];
+    [configuration.userContentController addUserScript:script];
+    [configuration.userContentController addScriptMessageHandler:self name:@"td"];
+    configuration.websiteDataStore = [WKWebsiteDataStore nonPersistentDataStore];
+    self.webView = [[WKWebView alloc] initWithFrame:NSZeroRect configuration:configuration];
+    self.webView.UIDelegate = self;
+    self.webView.navigationDelegate = self;
+    self.view = self.webView;
+}
+- (void)userContentController:(WKUserContentController *)userContentController
+      didReceiveScriptMessage:(WKScriptMessage *)message {
+    NSLog(@"%@ %@ %d", message.name, message.body, message.frameInfo.isMainFrame);
+}
+- (WKWebView *)webView:(WKWebView *)webView
+    createWebViewWithConfiguration:(WKWebViewConfiguration *)configuration
+               forNavigationAction:(WKNavigationAction *)navigationAction
+                    windowFeatures:(WKWindowFeatures *)windowFeatures {
+    [webView loadRequest:navigationAction.request];
+    return nil;
+}
+- (void)webView:(WKWebView *)webView
+    runJavaScriptAlertPanelWithMessage:(NSString *)message
+                      initiatedByFrame:(WKFrameInfo *)frame
+                     completionHandler:(void (^)(void))completionHandler {
+    NSAlert *alert = [[NSAlert alloc] init];
+    alert.messageText = [NSString stringWithFormat:@"%@ says", frame.securityOrigin.host];
+    alert.informativeText = message;
+    [alert runModal];
+    completionHandler();
+}
+- (void)webView:(WKWebView *)webView
+    runOpenPanelWithParameters:(WKOpenPanelParameters *)parameters
+              initiatedByFrame:(WKFrameInfo *)frame
+             completionHandler:(void (^)(NSArray<NSURL *> *URLs))completionHandler {
+    NSOpenPanel *panel = [NSOpenPanel openPanel];
+    panel.allowsMultipleSelection = parameters.allowsMultipleSelection;
+    [panel beginSheetModalForWindow:webView.window completionHandler:^(NSModalResponse result) {
+        completionHandler(result == NSModalResponseOK ? panel.URLs : nil);
+    }];
+}
+- (void)clearData {
+    WKWebsiteDataStore *store = [WKWebsiteDataStore defaultDataStore];
+    [store fetchDataRecordsOfTypes:[WKWebsiteDataStore allWebsiteDataTypes]
+                 completionHandler:^(NSArray<WKWebsiteDataRecord *> *records) {
+                     [store removeDataOfTypes:[NSSet setWithObject:WKWebsiteDataTypeCookies]
+                               forDataRecords:records
+                            completionHandler:^{}];
+                 }];
+    WKBackForwardListItem *back = self.webView.backForwardList.backItem;
+    if (back) {
+        [self.webView goToBackForwardListItem:back];
+    }
+}
+@end
+)"},
+        {"WebKitScriptMessagesAndConfirmPanelsOnIOS", on("iPhoneOS", "arm64-apple-ios12.0"), R"(
+#import <UIKit/UIKit.h>
+#import <WebKit/WebKit.h>
+
+@interface TDWebController : UIViewController <WKScriptMessageHandler, WKUIDelegate>
+@end
+
+@implementation TDWebController
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    WKWebViewConfiguration *configuration = [[WKWebViewConfiguration alloc] init];
+    [configuration.userContentController addScriptMessageHandler:self name:@"native"];
+    WKWebView *webView = [[WKWebView alloc] initWithFrame:self.view.bounds configuration:configuration];
+    webView.UIDelegate = self;
+    [self.view addSubview:webView];
+}
+- (void)userContentController:(WKUserContentController *)controller didReceiveScriptMessage:(WKScriptMessage *)message {
+    NSLog(@"%@", message.body);
+}
+- (void)webView:(WKWebView *)webView
+    runJavaScriptConfirmPanelWithMessage:(NSString *)message
+                        initiatedByFrame:(WKFrameInfo *)frame
+                       completionHandler:(void (^)(BOOL result))completionHandler {
+    completionHandler(frame.isMainFrame);
+}
+@end
+)"},
         {"LegacyWebViewsAndJavaScriptCore", onMac(), R"(
 #import <Cocoa/Cocoa.h>
 #import <WebKit/WebKit.h>
