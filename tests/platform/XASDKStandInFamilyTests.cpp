@@ -1,11 +1,12 @@
 // Checks the families of SDK headers that real macOS and iOS code includes beyond the common frameworks: the
 // availability macros in all their version forms, the declarations projects guard or redeclare themselves, the
 // POSIX, BSD, Mach and Mach-O headers, the C++ standard library of Objective-C++ files, and the macOS frameworks of
-// desktop applications (Carbon, Application Services, IOKit, Core Services, AppKit, legacy WebKit, JavaScriptCore,
-// Quick Look), and the text and graphics families of both platforms (Core Text, Core Graphics fonts and PDF, Core
-// Foundation collections and sockets, decimal numbers, UIKit's text input, fonts and attributes), and UIKit's families
-// of iOS apps (TextKit, layouts and dynamics, transitions, controls, menus, bars and Dynamic Type). Each case is a
-// snippet written as real projects write it; it must parse without errors or warnings, the SDK's own headers included.
+// desktop applications (Carbon, Application Services, IOKit, Core Services, AppKit in breadth, legacy WebKit,
+// JavaScriptCore, Quick Look), the text and graphics families of both platforms (Core Text, Core Graphics fonts and
+// PDF, Core Foundation collections and sockets, decimal numbers, UIKit's text input, fonts and attributes), and UIKit's
+// families of iOS apps (TextKit, layouts and dynamics, transitions, controls, menus, bars and Dynamic Type). Each case
+// is a snippet written as real projects write it; it must parse without errors or warnings, the SDK's own headers
+// included.
 
 #include "platform/XASDKStandInParsing.h"
 
@@ -551,6 +552,417 @@ void TDWatch(NSString *folder) {
     [NSEvent addGlobalMonitorForEventsMatchingMask:NSLeftMouseDownMask | NSKeyDownMask
                                            handler:^(NSEvent *global) { NSLog(@"%ld", (long)global.type); }];
     [super sendEvent:event];
+}
+@end
+)"},
+        {"AppKitTouchBarValidationSeguesAndTextFinder", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+static NSTouchBarItemIdentifier const TDPlayItem = @"td.play";
+
+@interface TDPlayerWindowController : NSWindowController <NSTouchBarDelegate, NSUserInterfaceValidations,
+                                                          NSMenuItemValidation>
+@end
+
+@implementation TDPlayerWindowController
+- (NSTouchBar *)makeTouchBar {
+    NSTouchBar *bar = [[NSTouchBar alloc] init];
+    bar.delegate = self;
+    bar.customizationIdentifier = @"td.player";
+    bar.defaultItemIdentifiers = @[ TDPlayItem, NSTouchBarItemIdentifierFlexibleSpace ];
+    bar.escapeKeyReplacementItemIdentifier = TDPlayItem;
+    return bar;
+}
+- (NSTouchBarItem *)touchBar:(NSTouchBar *)touchBar makeItemForIdentifier:(NSTouchBarItemIdentifier)identifier {
+    NSCustomTouchBarItem *item = [[NSCustomTouchBarItem alloc] initWithIdentifier:identifier];
+    item.view = [NSButton buttonWithImage:[NSImage imageNamed:NSImageNameTouchBarPlayTemplate]
+                                   target:self
+                                   action:@selector(play:)];
+    item.customizationLabel = @"Play";
+    return item;
+}
+- (IBAction)play:(id)sender {
+    self.window.touchBar = nil;
+    [self performSegueWithIdentifier:@"details" sender:sender];
+}
+- (void)prepareForSegue:(NSStoryboardSegue *)segue sender:(id)sender {
+    NSViewController *destination = segue.destinationController;
+    destination.representedObject = segue.identifier;
+}
+- (BOOL)validateUserInterfaceItem:(id<NSValidatedUserInterfaceItem>)item {
+    return item.action == @selector(play:) || item.tag > 0;
+}
+- (BOOL)validateMenuItem:(NSMenuItem *)menuItem {
+    menuItem.identifier = @"td.menu";
+    return [super validateMenuItem:menuItem];
+}
+@end
+
+@interface TDFindableScrollView : NSScrollView <NSTextFinderBarContainer>
+@end
+
+@implementation TDFindableScrollView {
+    NSTextFinder *_finder;
+}
+@synthesize findBarView = _findBarView;
+@synthesize findBarVisible = _findBarVisible;
+- (void)findBarViewDidChangeHeight {
+    [_finder performAction:NSTextFinderActionShowFindInterface];
+    _finder.incrementalSearchingEnabled = YES;
+    _finder.findBarContainer = self;
+}
+@end
+)"},
+        {"AppKitCellsFontsColoursAndTokenFields", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDArrowCell : NSPopUpButtonCell
+@end
+
+@implementation TDArrowCell
+- (void)drawBorderAndBackgroundWithFrame:(NSRect)cellFrame inView:(NSView *)controlView {
+    self.arrowPosition = NSPopUpNoArrow;
+    [super drawBorderAndBackgroundWithFrame:cellFrame inView:controlView];
+}
+@end
+
+@interface TDHeaderCell : NSTableHeaderCell
+@end
+
+@implementation TDHeaderCell
+- (void)drawWithFrame:(NSRect)cellFrame inView:(NSView *)controlView {
+    [self drawSortIndicatorWithFrame:cellFrame inView:controlView ascending:YES priority:0];
+}
+@end
+
+@interface TDInspector : NSViewController <NSComboBoxCellDataSource, NSTokenFieldDelegate, NSFontChanging,
+                                           NSColorChanging>
+@property (weak) IBOutlet NSTokenField *tokens;
+@property (weak) IBOutlet NSStepper *stepper;
+@property (weak) IBOutlet NSLevelIndicator *level;
+@property (weak) IBOutlet NSColorWell *well;
+@property (weak) IBOutlet NSPopUpButton *popUp;
+@end
+
+@implementation TDInspector
+- (NSInteger)numberOfItemsInComboBoxCell:(NSComboBoxCell *)comboBoxCell { return 1; }
+- (id)comboBoxCell:(NSComboBoxCell *)comboBoxCell objectValueForItemAtIndex:(NSInteger)index { return @"x"; }
+- (NSArray *)tokenField:(NSTokenField *)tokenField shouldAddObjects:(NSArray *)tokens atIndex:(NSUInteger)index {
+    return tokens;
+}
+- (NSTokenStyle)tokenField:(NSTokenField *)tokenField styleForRepresentedObject:(id)representedObject {
+    return NSTokenStyleRounded;
+}
+- (void)changeFont:(NSFontManager *)sender {
+    NSFont *font = [sender convertFont:[NSFont systemFontOfSize:[NSFont systemFontSize]]];
+    font = [[NSFontManager sharedFontManager] convertFont:font toHaveTrait:NSBoldFontMask | NSItalicFontMask];
+    NSFontDescriptor *descriptor = [font.fontDescriptor fontDescriptorWithSymbolicTraits:NSFontDescriptorTraitBold];
+    NSLog(@"%@ %d", [NSFont fontWithDescriptor:descriptor size:12], font.fixedPitch);
+}
+- (void)changeColor:(NSColorPanel *)sender {
+    self.well.color = sender.color;
+}
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    self.tokens.tokenStyle = NSTokenStyleSquared;
+    self.tokens.tokenizingCharacterSet = [NSCharacterSet characterSetWithCharactersInString:@","];
+    self.stepper.maxValue = 10;
+    self.stepper.valueWraps = NO;
+    self.level.levelIndicatorStyle = NSLevelIndicatorStyleContinuousCapacity;
+    self.level.warningValue = 8;
+    self.level.tickMarkPosition = NSTickMarkPositionAbove;
+    NSPopUpButtonCell *cell = self.popUp.cell;
+    [cell setAltersStateOfSelectedItem:NO];
+    NSComboBoxCell *combo = [[NSComboBoxCell alloc] initTextCell:@""];
+    combo.usesDataSource = YES;
+    combo.dataSource = self;
+    [[NSColorPanel sharedColorPanel] setShowsAlpha:YES];
+    [NSColorPanel sharedColorPanel].mode = NSColorPanelModeWheel;
+    [[NSFontPanel sharedFontPanel] setPanelFont:[NSFont userFixedPitchFontOfSize:11] isMultiple:NO];
+    NSSearchFieldCell *search = [[NSSearchFieldCell alloc] initTextCell:@""];
+    search.maximumRecents = 5;
+    NSMenuItem *recents = [[NSMenuItem alloc] initWithTitle:@"" action:NULL keyEquivalent:@""];
+    recents.tag = NSSearchFieldRecentsMenuItemTag;
+}
+@end
+)"},
+        {"AppKitViewAnimationTrackingSoundAndSharing", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDBadgeView : NSView <NSAnimationDelegate, NSSoundDelegate, NSSharingServicePickerDelegate,
+                                 NSGestureRecognizerDelegate>
+@end
+
+@implementation TDBadgeView {
+    NSTrackingRectTag _trackingTag;
+}
+- (void)viewDidMoveToWindow {
+    self.postsFrameChangedNotifications = YES;
+    [[NSNotificationCenter defaultCenter] addObserver:self
+                                             selector:@selector(frameChanged:)
+                                                 name:NSViewFrameDidChangeNotification
+                                               object:self];
+    _trackingTag = [self addTrackingRect:self.bounds owner:self userData:NULL assumeInside:NO];
+    NSClickGestureRecognizer *click = [[NSClickGestureRecognizer alloc] initWithTarget:self action:@selector(share:)];
+    click.numberOfClicksRequired = 2;
+    click.delegate = self;
+    [self addGestureRecognizer:click];
+}
+- (void)frameChanged:(NSNotification *)notification {
+    [self removeTrackingRect:_trackingTag];
+    [[self animator] setAlphaValue:0.5];
+    [NSAnimationContext runAnimationGroup:^(NSAnimationContext *context) {
+        context.duration = 0.2;
+        self.animator.frame = NSInsetRect(self.frame, 1, 1);
+    }];
+    NSViewAnimation *fade = [[NSViewAnimation alloc] initWithViewAnimations:@[ @{
+        NSViewAnimationTargetKey : self,
+        NSViewAnimationEffectKey : NSViewAnimationFadeOutEffect,
+        NSViewAnimationEndFrameKey : [NSValue valueWithRect:NSZeroRect],
+    } ]];
+    fade.animationBlockingMode = NSAnimationNonblocking;
+    fade.animationCurve = NSAnimationEaseInOut;
+    fade.delegate = self;
+    [fade startAnimation];
+}
+- (void)animationDidEnd:(NSAnimation *)animation {
+    NSSound *sound = [NSSound soundNamed:@"Glass"];
+    sound.delegate = self;
+    [sound play];
+}
+- (void)sound:(NSSound *)sound didFinishPlaying:(BOOL)finished {
+    [[NSHelpManager sharedHelpManager] openHelpAnchor:@"start" inBook:nil];
+}
+- (void)share:(NSGestureRecognizer *)recognizer {
+    NSSharingServicePicker *picker = [[NSSharingServicePicker alloc] initWithItems:@[ @"text" ]];
+    picker.delegate = self;
+    [picker showRelativeToRect:self.bounds ofView:self preferredEdge:NSMinYEdge];
+    NSSharingService *mail = [NSSharingService sharingServiceNamed:NSSharingServiceNameComposeEmail];
+    if ([mail canPerformWithItems:@[ @"text" ]]) {
+        [mail performWithItems:@[ @"text" ]];
+    }
+}
+@end
+
+@interface TDSidebarBackground : NSVisualEffectView
+@end
+
+@implementation TDSidebarBackground
+- (void)viewDidMoveToWindow {
+    [super viewDidMoveToWindow];
+    self.material = NSVisualEffectMaterialSidebar;
+    self.blendingMode = NSVisualEffectBlendingModeBehindWindow;
+    self.state = NSVisualEffectStateFollowsWindowActiveState;
+    NSTitlebarAccessoryViewController *accessory = [[NSTitlebarAccessoryViewController alloc] init];
+    accessory.layoutAttribute = NSLayoutAttributeRight;
+    [self.window addTitlebarAccessoryViewController:accessory];
+}
+@end
+)"},
+        {"AppKitWindowMasksLevelsFileTypesAndNibsUnderTheirOlderNames", on("MacOSX", "x86_64-apple-macosx10.11"), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDOverlayController : NSObject
+@property (strong) IBOutlet NSWindow *window;
+@property (strong) NSArray *topLevelObjects;
+@end
+
+@implementation TDOverlayController
+- (void)show {
+    NSArray *objects = nil;
+    [[NSBundle mainBundle] loadNibNamed:@"Overlay" owner:self topLevelObjects:&objects];
+    self.topLevelObjects = objects;
+    NSWindow *overlay = [[NSWindow alloc] initWithContentRect:NSMakeRect(0, 0, 200, 100)
+                                                    styleMask:NSBorderlessWindowMask | NSTitledWindowMask
+                                                      backing:NSBackingStoreBuffered
+                                                        defer:NO];
+    overlay.level = NSStatusWindowLevel + 1;
+    [[overlay standardWindowButton:NSWindowCloseButton] setHidden:YES];
+    if (@available(macOS 11.0, *)) {
+        overlay.toolbarStyle = NSWindowToolbarStyleUnified;
+    }
+    NSButton *button = [[NSButton alloc] initWithFrame:NSZeroRect];
+    button.controlSize = NSSmallControlSize;
+    [[button cell] setControlSize:NSMiniControlSize];
+    if (floor(NSAppKitVersionNumber) > NSAppKitVersionNumber10_7 && overlay.occlusionState & NSWindowOcclusionStateVisible) {
+        NSArray<NSNumber *> *numbers = [NSWindow windowNumbersWithOptions:NSWindowNumberListAllApplications];
+        NSLog(@"%lu", (unsigned long)numbers.count);
+    }
+    NSBitmapImageRep *rep = [[NSBitmapImageRep alloc] initWithData:[NSData data]];
+    NSData *png = [rep representationUsingType:NSPNGFileType properties:@{}];
+    NSTimer *timer = [NSTimer timerWithTimeInterval:1 target:self selector:@selector(show) userInfo:nil repeats:NO];
+    [[NSRunLoop currentRunLoop] addTimer:timer forMode:NSEventTrackingRunLoopMode];
+    [[NSRunLoop currentRunLoop] addTimer:timer forMode:NSModalPanelRunLoopMode];
+    NSLog(@"%@ %@", png, [NSImage imageNamed:NSImageNameCaution]);
+}
+@end
+)"},
+        {"AppKitCollectionViewsDocumentsPrintingSpeechAndAccessibility", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+
+@interface TDGalleryItem : NSCollectionViewItem
+@end
+
+@implementation TDGalleryItem
+- (void)setSelected:(BOOL)selected {
+    [super setSelected:selected];
+    self.view.layer.borderWidth = selected ? 2 : 0;
+}
+@end
+
+@interface TDGallery : NSViewController <NSCollectionViewDataSource, NSCollectionViewDelegateFlowLayout>
+@property (weak) IBOutlet NSCollectionView *collectionView;
+@end
+
+@implementation TDGallery
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    NSCollectionViewFlowLayout *layout = [[NSCollectionViewFlowLayout alloc] init];
+    layout.itemSize = NSMakeSize(80, 80);
+    layout.sectionInset = NSEdgeInsetsMake(8, 8, 8, 8);
+    self.collectionView.collectionViewLayout = layout;
+    [self.collectionView registerClass:[TDGalleryItem class] forItemWithIdentifier:@"item"];
+    self.collectionView.selectable = YES;
+    [self.collectionView setAccessibilityLabel:@"Gallery"];
+    NSAccessibilityPostNotification(self.collectionView, NSAccessibilityLayoutChangedNotification);
+}
+- (NSInteger)collectionView:(NSCollectionView *)collectionView numberOfItemsInSection:(NSInteger)section { return 3; }
+- (NSCollectionViewItem *)collectionView:(NSCollectionView *)collectionView
+     itemForRepresentedObjectAtIndexPath:(NSIndexPath *)indexPath {
+    TDGalleryItem *item = [collectionView makeItemWithIdentifier:@"item" forIndexPath:indexPath];
+    item.textField.stringValue = [NSString stringWithFormat:@"%ld", (long)indexPath.item];
+    return item;
+}
+- (void)collectionView:(NSCollectionView *)collectionView didSelectItemsAtIndexPaths:(NSSet<NSIndexPath *> *)indexPaths {
+    NSRect frame = [collectionView frameForItemAtIndex:indexPaths.anyObject.item];
+    NSLog(@"%@", NSStringFromRect(frame));
+}
+@end
+
+@interface TDNote : NSDocument
+@property (copy) NSString *text;
+@end
+
+@implementation TDNote
++ (BOOL)autosavesInPlace { return YES; }
+- (NSData *)dataOfType:(NSString *)typeName error:(NSError **)outError {
+    return [self.text dataUsingEncoding:NSUTF8StringEncoding];
+}
+- (BOOL)readFromData:(NSData *)data ofType:(NSString *)typeName error:(NSError **)outError {
+    self.text = [[NSString alloc] initWithData:data encoding:NSUTF8StringEncoding];
+    [self updateChangeCount:NSChangeCleared];
+    return YES;
+}
+- (void)printDocument:(id)sender {
+    NSTextView *view = [[NSTextView alloc] initWithFrame:NSMakeRect(0, 0, 400, 600)];
+    NSPrintInfo *info = self.printInfo;
+    info.horizontalPagination = NSPrintingPaginationModeFit;
+    info.orientation = NSPaperOrientationPortrait;
+    NSPrintOperation *operation = [NSPrintOperation printOperationWithView:view printInfo:info];
+    operation.printPanel.options |= NSPrintPanelShowsScaling | NSPrintPanelShowsPaperSize;
+    [operation runOperationModalForWindow:self.windowForSheet delegate:nil didRunSelector:NULL contextInfo:NULL];
+    NSSpeechSynthesizer *voice = [[NSSpeechSynthesizer alloc] initWithVoice:nil];
+    [voice startSpeakingString:self.text];
+    [[NSDocumentController sharedDocumentController] noteNewRecentDocument:self];
+    NSLog(@"%@", [NSDocumentController sharedDocumentController].recentDocumentURLs);
+}
+- (id)accessibilityAttributeValue:(NSAccessibilityAttributeName)attribute {
+    return [attribute isEqualToString:NSAccessibilityRoleAttribute] ? NSAccessibilityGroupRole : nil;
+}
+@end
+)"},
+        {"WebKitContentControllersScriptMessagesPanelsAndDataStores", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+#import <WebKit/WebKit.h>
+
+@interface TDBrowserController : NSViewController <WKUIDelegate, WKNavigationDelegate, WKScriptMessageHandler>
+@property (strong) WKWebView *webView;
+@end
+
+@implementation TDBrowserController
+- (void)loadView {
+    WKWebViewConfiguration *configuration = [[WKWebViewConfiguration alloc] init];
+    WKUserScript *script = [[WKUserScript alloc] initWithSource:@"window.td = 1;"
+                                                  injectionTime:WKUserScriptInjectionTimeAtDocumentEnd
+                                               forMainFrameOnly:YES];
+    [configuration.userContentController addUserScript:script];
+    [configuration.userContentController addScriptMessageHandler:self name:@"td"];
+    configuration.websiteDataStore = [WKWebsiteDataStore nonPersistentDataStore];
+    self.webView = [[WKWebView alloc] initWithFrame:NSZeroRect configuration:configuration];
+    self.webView.UIDelegate = self;
+    self.webView.navigationDelegate = self;
+    self.view = self.webView;
+}
+- (void)userContentController:(WKUserContentController *)userContentController
+      didReceiveScriptMessage:(WKScriptMessage *)message {
+    NSLog(@"%@ %@ %d", message.name, message.body, message.frameInfo.isMainFrame);
+}
+- (WKWebView *)webView:(WKWebView *)webView
+    createWebViewWithConfiguration:(WKWebViewConfiguration *)configuration
+               forNavigationAction:(WKNavigationAction *)navigationAction
+                    windowFeatures:(WKWindowFeatures *)windowFeatures {
+    [webView loadRequest:navigationAction.request];
+    return nil;
+}
+- (void)webView:(WKWebView *)webView
+    runJavaScriptAlertPanelWithMessage:(NSString *)message
+                      initiatedByFrame:(WKFrameInfo *)frame
+                     completionHandler:(void (^)(void))completionHandler {
+    NSAlert *alert = [[NSAlert alloc] init];
+    alert.messageText = [NSString stringWithFormat:@"%@ says", frame.securityOrigin.host];
+    alert.informativeText = message;
+    [alert runModal];
+    completionHandler();
+}
+- (void)webView:(WKWebView *)webView
+    runOpenPanelWithParameters:(WKOpenPanelParameters *)parameters
+              initiatedByFrame:(WKFrameInfo *)frame
+             completionHandler:(void (^)(NSArray<NSURL *> *URLs))completionHandler {
+    NSOpenPanel *panel = [NSOpenPanel openPanel];
+    panel.allowsMultipleSelection = parameters.allowsMultipleSelection;
+    [panel beginSheetModalForWindow:webView.window completionHandler:^(NSModalResponse result) {
+        completionHandler(result == NSModalResponseOK ? panel.URLs : nil);
+    }];
+}
+- (void)clearData {
+    WKWebsiteDataStore *store = [WKWebsiteDataStore defaultDataStore];
+    [store fetchDataRecordsOfTypes:[WKWebsiteDataStore allWebsiteDataTypes]
+                 completionHandler:^(NSArray<WKWebsiteDataRecord *> *records) {
+                     [store removeDataOfTypes:[NSSet setWithObject:WKWebsiteDataTypeCookies]
+                               forDataRecords:records
+                            completionHandler:^{}];
+                 }];
+    WKBackForwardListItem *back = self.webView.backForwardList.backItem;
+    if (back) {
+        [self.webView goToBackForwardListItem:back];
+    }
+}
+@end
+)"},
+        {"WebKitScriptMessagesAndConfirmPanelsOnIOS", on("iPhoneOS", "arm64-apple-ios12.0"), R"(
+#import <UIKit/UIKit.h>
+#import <WebKit/WebKit.h>
+
+@interface TDWebController : UIViewController <WKScriptMessageHandler, WKUIDelegate>
+@end
+
+@implementation TDWebController
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    WKWebViewConfiguration *configuration = [[WKWebViewConfiguration alloc] init];
+    [configuration.userContentController addScriptMessageHandler:self name:@"native"];
+    WKWebView *webView = [[WKWebView alloc] initWithFrame:self.view.bounds configuration:configuration];
+    webView.UIDelegate = self;
+    [self.view addSubview:webView];
+}
+- (void)userContentController:(WKUserContentController *)controller didReceiveScriptMessage:(WKScriptMessage *)message {
+    NSLog(@"%@", message.body);
+}
+- (void)webView:(WKWebView *)webView
+    runJavaScriptConfirmPanelWithMessage:(NSString *)message
+                        initiatedByFrame:(WKFrameInfo *)frame
+                       completionHandler:(void (^)(BOOL result))completionHandler {
+    completionHandler(frame.isMainFrame);
 }
 @end
 )"},

@@ -1,14 +1,15 @@
 /* WKWebView.h: a view that loads and shows web content, navigates its history and runs JavaScript. */
 #import <WebKit/WKFoundation.h>
 #import <WebKit/WKNavigation.h>
+#import <Security/Security.h>
 #if TARGET_OS_IPHONE
 #import <UIKit/UIKit.h>
 #else
 #import <AppKit/AppKit.h>
 #endif
 
-@class WKNavigation, WKWebViewConfiguration;
-@protocol WKNavigationDelegate;
+@class WKNavigation, WKWebViewConfiguration, WKBackForwardList, WKBackForwardListItem, WKSnapshotConfiguration;
+@protocol WKNavigationDelegate, WKUIDelegate;
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -20,6 +21,15 @@ WK_CLASS_AVAILABLE(macos(10.10), ios(8.0))
 #endif
 @property (nonatomic, readonly, copy) WKWebViewConfiguration *configuration;
 @property (nullable, nonatomic, weak) id<WKNavigationDelegate> navigationDelegate;
+@property (nullable, nonatomic, weak) id<WKUIDelegate> UIDelegate;
+@property (nonatomic, readonly, strong) WKBackForwardList *backForwardList;
+- (nullable WKNavigation *)goToBackForwardListItem:(WKBackForwardListItem *)item;
++ (BOOL)handlesURLScheme:(NSString *)urlScheme API_AVAILABLE(macos(10.13), ios(11.0));
+@property (nullable, nonatomic, readonly) SecTrustRef serverTrust API_AVAILABLE(macos(10.12), ios(10.0));
+@property (nonatomic) CGFloat pageZoom API_AVAILABLE(macos(11.0), ios(14.0));
+@property (nonatomic) CGFloat magnification API_AVAILABLE(macos(10.10)) API_UNAVAILABLE(ios);
+@property (nonatomic) BOOL allowsMagnification API_AVAILABLE(macos(10.10)) API_UNAVAILABLE(ios);
+- (void)setMagnification:(CGFloat)magnification centeredAtPoint:(CGPoint)point API_AVAILABLE(macos(10.10)) API_UNAVAILABLE(ios);
 - (instancetype)initWithFrame:(CGRect)frame
                 configuration:(WKWebViewConfiguration *)configuration NS_DESIGNATED_INITIALIZER;
 - (nullable instancetype)initWithCoder:(NSCoder *)coder NS_DESIGNATED_INITIALIZER;
@@ -43,6 +53,7 @@ WK_CLASS_AVAILABLE(macos(10.10), ios(8.0))
 - (nullable WKNavigation *)reload;
 - (nullable WKNavigation *)reloadFromOrigin;
 - (void)stopLoading;
+- (nullable WKNavigation *)loadFileRequest:(NSURLRequest *)request allowingReadAccessToURL:(NSURL *)readAccessURL API_AVAILABLE(macos(12.0), ios(15.0));
 #if defined(__BLOCKS__)
 - (void)evaluateJavaScript:(NSString *)javaScriptString
          completionHandler:(void (^_Nullable)(_Nullable id, NSError *_Nullable error))completionHandler;

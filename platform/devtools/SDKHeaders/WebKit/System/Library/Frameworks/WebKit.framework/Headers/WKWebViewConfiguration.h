@@ -1,7 +1,7 @@
 /* WKWebViewConfiguration.h: how a web view is set up: preferences, media playback and data detection. */
 #import <WebKit/WKFoundation.h>
 
-@class WKPreferences;
+@class WKPreferences, WKUserContentController, WKProcessPool, WKWebsiteDataStore;
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -15,6 +15,9 @@ typedef NS_OPTIONS(NSUInteger, WKAudiovisualMediaTypes) {
 WK_CLASS_AVAILABLE(macos(10.10), ios(8.0))
 @interface WKWebViewConfiguration : NSObject <NSSecureCoding, NSCopying>
 @property (nonatomic, strong) WKPreferences *preferences;
+@property (nonatomic, strong) WKProcessPool *processPool;
+@property (nonatomic, strong) WKUserContentController *userContentController;
+@property (nonatomic, strong) WKWebsiteDataStore *websiteDataStore API_AVAILABLE(macos(10.11), ios(9.0));
 @property (nullable, nonatomic, copy) NSString *applicationNameForUserAgent API_AVAILABLE(macos(10.11), ios(9.0));
 @property (nonatomic) BOOL suppressesIncrementalRendering;
 @property (nonatomic) BOOL allowsAirPlayForMediaPlayback API_AVAILABLE(macos(10.11), ios(9.0));

@@ -12,7 +12,68 @@
 
 NS_ASSUME_NONNULL_BEGIN
 
-APPKIT_EXTERN const double NSAppKitVersionNumber;
+typedef double NSAppKitVersion NS_TYPED_EXTENSIBLE_ENUM;
+APPKIT_EXTERN const NSAppKitVersion NSAppKitVersionNumber;
+static const NSAppKitVersion NSAppKitVersionNumber10_0 = 577;
+static const NSAppKitVersion NSAppKitVersionNumber10_1 = 620;
+static const NSAppKitVersion NSAppKitVersionNumber10_2 = 663;
+static const NSAppKitVersion NSAppKitVersionNumber10_2_3 = 663.6;
+static const NSAppKitVersion NSAppKitVersionNumber10_3 = 743;
+static const NSAppKitVersion NSAppKitVersionNumber10_3_2 = 743.14;
+static const NSAppKitVersion NSAppKitVersionNumber10_3_3 = 743.2;
+static const NSAppKitVersion NSAppKitVersionNumber10_3_5 = 743.24;
+static const NSAppKitVersion NSAppKitVersionNumber10_3_7 = 743.33;
+static const NSAppKitVersion NSAppKitVersionNumber10_3_9 = 743.36;
+static const NSAppKitVersion NSAppKitVersionNumber10_4 = 824;
+static const NSAppKitVersion NSAppKitVersionNumber10_4_1 = 824.1;
+static const NSAppKitVersion NSAppKitVersionNumber10_4_3 = 824.23;
+static const NSAppKitVersion NSAppKitVersionNumber10_4_4 = 824.33;
+static const NSAppKitVersion NSAppKitVersionNumber10_4_7 = 824.41;
+static const NSAppKitVersion NSAppKitVersionNumber10_5 = 949;
+static const NSAppKitVersion NSAppKitVersionNumber10_5_2 = 949.27;
+static const NSAppKitVersion NSAppKitVersionNumber10_5_3 = 949.33;
+static const NSAppKitVersion NSAppKitVersionNumber10_6 = 1038;
+static const NSAppKitVersion NSAppKitVersionNumber10_7 = 1138;
+static const NSAppKitVersion NSAppKitVersionNumber10_7_2 = 1138.23;
+static const NSAppKitVersion NSAppKitVersionNumber10_7_3 = 1138.32;
+static const NSAppKitVersion NSAppKitVersionNumber10_7_4 = 1138.47;
+static const NSAppKitVersion NSAppKitVersionNumber10_8 = 1187;
+static const NSAppKitVersion NSAppKitVersionNumber10_9 = 1265;
+static const NSAppKitVersion NSAppKitVersionNumber10_10 = 1343;
+static const NSAppKitVersion NSAppKitVersionNumber10_10_2 = 1344;
+static const NSAppKitVersion NSAppKitVersionNumber10_10_3 = 1347;
+static const NSAppKitVersion NSAppKitVersionNumber10_10_4 = 1348;
+static const NSAppKitVersion NSAppKitVersionNumber10_10_5 = 1348;
+static const NSAppKitVersion NSAppKitVersionNumber10_10_Max = 1349;
+static const NSAppKitVersion NSAppKitVersionNumber10_11 = 1404;
+static const NSAppKitVersion NSAppKitVersionNumber10_11_1 = 1404.13;
+static const NSAppKitVersion NSAppKitVersionNumber10_11_2 = 1404.34;
+static const NSAppKitVersion NSAppKitVersionNumber10_11_3 = 1404.34;
+static const NSAppKitVersion NSAppKitVersionNumber10_12 = 1504;
+static const NSAppKitVersion NSAppKitVersionNumber10_12_1 = 1504.6;
+static const NSAppKitVersion NSAppKitVersionNumber10_12_2 = 1504.76;
+static const NSAppKitVersion NSAppKitVersionNumber10_13 = 1561;
+static const NSAppKitVersion NSAppKitVersionNumber10_13_1 = 1561.1;
+static const NSAppKitVersion NSAppKitVersionNumber10_13_2 = 1561.2;
+static const NSAppKitVersion NSAppKitVersionNumber10_13_4 = 1561.4;
+static const NSAppKitVersion NSAppKitVersionNumber10_14 = 1671;
+static const NSAppKitVersion NSAppKitVersionNumber10_14_1 = 1671.1;
+static const NSAppKitVersion NSAppKitVersionNumber10_14_2 = 1671.2;
+static const NSAppKitVersion NSAppKitVersionNumber10_14_3 = 1671.3;
+static const NSAppKitVersion NSAppKitVersionNumber10_14_4 = 1671.4;
+static const NSAppKitVersion NSAppKitVersionNumber10_14_5 = 1671.5;
+static const NSAppKitVersion NSAppKitVersionNumber10_15 = 1894;
+static const NSAppKitVersion NSAppKitVersionNumber10_15_1 = 1894.1;
+static const NSAppKitVersion NSAppKitVersionNumber10_15_2 = 1894.2;
+static const NSAppKitVersion NSAppKitVersionNumber10_15_3 = 1894.3;
+static const NSAppKitVersion NSAppKitVersionNumber10_15_4 = 1894.4;
+static const NSAppKitVersion NSAppKitVersionNumber10_15_5 = 1894.5;
+static const NSAppKitVersion NSAppKitVersionNumber10_15_6 = 1894.6;
+static const NSAppKitVersion NSAppKitVersionNumber11_0 = 2022;
+static const NSAppKitVersion NSAppKitVersionNumber11_1 = 2022.2;
+static const NSAppKitVersion NSAppKitVersionNumber11_2 = 2022.3;
+static const NSAppKitVersion NSAppKitVersionNumber11_3 = 2022.4;
+static const NSAppKitVersion NSAppKitVersionNumber11_4 = 2022.5;
 
 typedef NS_ENUM(NSUInteger, NSApplicationTerminateReply) {
     NSTerminateCancel = 0,
@@ -140,6 +201,25 @@ APPKIT_EXTERN NSNotificationName NSApplicationDidUnhideNotification;
 APPKIT_EXTERN NSNotificationName NSApplicationWillBecomeActiveNotification;
 APPKIT_EXTERN NSNotificationName NSApplicationWillFinishLaunchingNotification;
 APPKIT_EXTERN NSNotificationName NSApplicationWillTerminateNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationWillHideNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationWillResignActiveNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationWillUnhideNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationWillUpdateNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationDidUpdateNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationDidChangeScreenParametersNotification;
+APPKIT_EXTERN NSNotificationName NSApplicationDidChangeOcclusionStateNotification API_AVAILABLE(macos(10.9));
+APPKIT_EXTERN NSNotificationName NSApplicationProtectedDataWillBecomeUnavailableNotification API_AVAILABLE(macos(12.0));
+APPKIT_EXTERN NSNotificationName NSApplicationProtectedDataDidBecomeAvailableNotification API_AVAILABLE(macos(12.0));
+
+APPKIT_EXTERN NSRunLoopMode const NSModalPanelRunLoopMode;
+APPKIT_EXTERN NSRunLoopMode const NSEventTrackingRunLoopMode;
+
+typedef NSString *NSAboutPanelOptionKey NS_TYPED_ENUM;
+APPKIT_EXTERN NSAboutPanelOptionKey const NSAboutPanelOptionCredits API_AVAILABLE(macos(10.13));
+APPKIT_EXTERN NSAboutPanelOptionKey const NSAboutPanelOptionApplicationName API_AVAILABLE(macos(10.13));
+APPKIT_EXTERN NSAboutPanelOptionKey const NSAboutPanelOptionApplicationIcon API_AVAILABLE(macos(10.13));
+APPKIT_EXTERN NSAboutPanelOptionKey const NSAboutPanelOptionVersion API_AVAILABLE(macos(10.13));
+APPKIT_EXTERN NSAboutPanelOptionKey const NSAboutPanelOptionApplicationVersion API_AVAILABLE(macos(10.13));
 
 typedef struct _NSModalSession *NSModalSession;
 

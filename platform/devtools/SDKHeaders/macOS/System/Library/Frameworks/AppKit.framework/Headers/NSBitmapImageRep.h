@@ -27,6 +27,12 @@ typedef NS_ENUM(NSUInteger, NSBitmapImageFileType) {
     NSBitmapImageFileTypePNG,
     NSBitmapImageFileTypeJPEG2000
 };
+static const NSBitmapImageFileType NSTIFFFileType API_DEPRECATED_WITH_REPLACEMENT("NSBitmapImageFileTypeTIFF", macos(10.0, 10.12)) = NSBitmapImageFileTypeTIFF;
+static const NSBitmapImageFileType NSBMPFileType API_DEPRECATED_WITH_REPLACEMENT("NSBitmapImageFileTypeBMP", macos(10.0, 10.12)) = NSBitmapImageFileTypeBMP;
+static const NSBitmapImageFileType NSGIFFileType API_DEPRECATED_WITH_REPLACEMENT("NSBitmapImageFileTypeGIF", macos(10.0, 10.12)) = NSBitmapImageFileTypeGIF;
+static const NSBitmapImageFileType NSJPEGFileType API_DEPRECATED_WITH_REPLACEMENT("NSBitmapImageFileTypeJPEG", macos(10.0, 10.12)) = NSBitmapImageFileTypeJPEG;
+static const NSBitmapImageFileType NSPNGFileType API_DEPRECATED_WITH_REPLACEMENT("NSBitmapImageFileTypePNG", macos(10.0, 10.12)) = NSBitmapImageFileTypePNG;
+static const NSBitmapImageFileType NSJPEG2000FileType API_DEPRECATED_WITH_REPLACEMENT("NSBitmapImageFileTypeJPEG2000", macos(10.0, 10.12)) = NSBitmapImageFileTypeJPEG2000;
 
 typedef NS_ENUM(NSInteger, NSImageRepLoadStatus) {
     NSImageRepLoadStatusUnknownType = -1,

@@ -21,6 +21,9 @@ typedef NS_ENUM(NSUInteger, NSControlSize) {
     NSControlSizeMini = 2,
     NSControlSizeLarge API_AVAILABLE(macos(11.0)) = 3
 };
+static const NSControlSize NSRegularControlSize API_DEPRECATED_WITH_REPLACEMENT("NSControlSizeRegular", macos(10.0, 10.12)) = NSControlSizeRegular;
+static const NSControlSize NSSmallControlSize API_DEPRECATED_WITH_REPLACEMENT("NSControlSizeSmall", macos(10.0, 10.12)) = NSControlSizeSmall;
+static const NSControlSize NSMiniControlSize API_DEPRECATED_WITH_REPLACEMENT("NSControlSizeMini", macos(10.0, 10.12)) = NSControlSizeMini;
 
 typedef NSInteger NSControlStateValue NS_TYPED_EXTENSIBLE_ENUM;
 static const NSControlStateValue NSControlStateValueMixed API_AVAILABLE(macos(10.13)) = -1;
@@ -107,6 +110,10 @@ APPKIT_EXTERN NSNotificationName NSControlTextDidChangeNotification;
 - (void)takeDoubleValueFrom:(nullable id)sender;
 - (void)takeObjectValueFrom:(nullable id)sender;
 - (void)takeIntegerValueFrom:(nullable id)sender;
+@end
+
+@interface NSFont (NSControlSizeFonts)
++ (CGFloat)systemFontSizeForControlSize:(NSControlSize)controlSize;
 @end
 
 NS_ASSUME_NONNULL_END

@@ -166,6 +166,17 @@ typedef NS_OPTIONS(NSUInteger, NSEventPhase) {
     NSEventPhaseMayBegin = 0x1 << 5,
 } API_AVAILABLE(macos(10.7));
 
+typedef NS_ENUM(NSInteger, NSEventGestureAxis) {
+    NSEventGestureAxisNone = 0,
+    NSEventGestureAxisHorizontal,
+    NSEventGestureAxisVertical
+} API_AVAILABLE(macos(10.7));
+
+typedef NS_OPTIONS(NSUInteger, NSEventSwipeTrackingOptions) {
+    NSEventSwipeTrackingLockDirection = 0x1 << 0,
+    NSEventSwipeTrackingClampGestureAmount = 0x1 << 1
+} API_AVAILABLE(macos(10.7));
+
 typedef NS_ENUM(NSInteger, NSEventSubtype) {
     NSEventSubtypeWindowExposed = 0,
     NSEventSubtypeApplicationActivated = 1,

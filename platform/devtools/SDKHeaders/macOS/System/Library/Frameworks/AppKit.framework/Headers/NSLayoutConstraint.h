@@ -2,6 +2,7 @@
 #import <Foundation/Foundation.h>
 #import <CoreGraphics/CoreGraphics.h>
 #import <AppKit/AppKitDefines.h>
+#import <AppKit/NSAnimation.h>
 
 @class NSLayoutAnchor<AnchorType>;
 
@@ -59,7 +60,7 @@ typedef NS_OPTIONS(NSUInteger, NSLayoutFormatOptions) {
 };
 
 API_AVAILABLE(macos(10.7))
-@interface NSLayoutConstraint : NSObject
+@interface NSLayoutConstraint : NSObject <NSAnimatablePropertyContainer>
 + (NSArray<NSLayoutConstraint *> *)constraintsWithVisualFormat:(NSString *)format
                                                        options:(NSLayoutFormatOptions)opts
                                                        metrics:(nullable NSDictionary<NSString *, NSNumber *> *)metrics

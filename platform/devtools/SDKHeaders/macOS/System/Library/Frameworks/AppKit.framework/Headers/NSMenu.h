@@ -50,6 +50,11 @@ NS_ASSUME_NONNULL_BEGIN
 - (BOOL)validateMenuItem:(NSMenuItem *)menuItem;
 @end
 
+/* The informal form that every responder answers. */
+@interface NSObject (NSMenuValidation)
+- (BOOL)validateMenuItem:(NSMenuItem *)menuItem;
+@end
+
 @protocol NSMenuDelegate <NSObject>
 @optional
 - (void)menuNeedsUpdate:(NSMenu *)menu;

@@ -3,12 +3,14 @@
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSMenu.h>
 #import <AppKit/NSControl.h>
+#import <AppKit/NSUserInterfaceValidation.h>
+#import <AppKit/NSUserInterfaceItemIdentification.h>
 
 @class NSImage, NSView;
 
 NS_ASSUME_NONNULL_BEGIN
 
-@interface NSMenuItem : NSObject <NSCopying, NSCoding>
+@interface NSMenuItem : NSObject <NSCopying, NSCoding, NSValidatedUserInterfaceItem, NSUserInterfaceItemIdentification>
 + (NSMenuItem *)separatorItem;
 - (instancetype)initWithTitle:(NSString *)string
                        action:(nullable SEL)selector

@@ -4,6 +4,7 @@
 #import <AppKit/NSButton.h>
 #import <AppKit/NSMenu.h>
 #import <AppKit/NSMenuItem.h>
+#import <AppKit/NSPopUpButtonCell.h>
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -40,6 +41,10 @@ NS_ASSUME_NONNULL_BEGIN
 - (nullable NSString *)itemTitleAtIndex:(NSInteger)index;
 @property (readonly, copy) NSArray<NSString *> *itemTitles;
 @property (nullable, readonly, copy) NSString *titleOfSelectedItem;
+- (nullable NSMenuItem *)itemWithTag:(NSInteger)tag API_AVAILABLE(macos(10.15));
+- (NSInteger)indexOfItemWithTarget:(nullable id)target andAction:(nullable SEL)actionSelector;
+@property BOOL usesItemFromMenu API_AVAILABLE(macos(10.15));
+@property BOOL altersStateOfSelectedItem API_AVAILABLE(macos(10.15));
 @end
 
 APPKIT_EXTERN NSNotificationName NSPopUpButtonWillPopUpNotification;

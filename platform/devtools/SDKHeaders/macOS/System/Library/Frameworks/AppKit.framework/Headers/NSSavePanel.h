@@ -61,4 +61,18 @@ enum {
 - (void)panelSelectionDidChange:(nullable id)sender;
 @end
 
+@interface NSSavePanel (NSSavePanelBreadth)
+@property BOOL showsTagField API_AVAILABLE(macos(10.9));
+@property (nullable, copy) NSArray<NSString *> *tagNames API_AVAILABLE(macos(10.9));
+@property BOOL showsContentTypes API_AVAILABLE(macos(13.0));
+- (void)beginWithCompletionHandler:(void (^)(NSModalResponse result))handler API_AVAILABLE(macos(10.6));
+- (void)setDirectory:(nullable NSString *)path API_DEPRECATED("Use -setDirectoryURL: instead", macos(10.0, 10.6));
+- (nullable NSString *)directory API_DEPRECATED("Use -directoryURL instead", macos(10.0, 10.6));
+- (nullable NSString *)filename API_DEPRECATED("Use -URL instead", macos(10.0, 10.6));
+- (nullable NSString *)requiredFileType API_DEPRECATED("Use -allowedFileTypes instead", macos(10.0, 10.6));
+- (void)setRequiredFileType:(nullable NSString *)type API_DEPRECATED("Use -setAllowedFileTypes: instead", macos(10.0, 10.6));
+- (void)beginSheetForDirectory:(nullable NSString *)path file:(nullable NSString *)name modalForWindow:(nullable NSWindow *)docWindow modalDelegate:(nullable id)delegate didEndSelector:(nullable SEL)didEndSelector contextInfo:(nullable void *)contextInfo API_DEPRECATED("Use -beginSheetModalForWindow:completionHandler: instead", macos(10.0, 10.6));
+- (void)setCanSelectHiddenExtension:(BOOL)flag;
+@end
+
 NS_ASSUME_NONNULL_END

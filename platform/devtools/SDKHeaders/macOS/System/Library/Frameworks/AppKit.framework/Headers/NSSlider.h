@@ -17,6 +17,10 @@ NS_ASSUME_NONNULL_BEGIN
 @property (nullable, copy) NSColor *trackFillColor API_AVAILABLE(macos(10.12.2));
 @property NSInteger numberOfTickMarks;
 @property BOOL allowsTickMarkValuesOnly;
+@property NSTickMarkPosition tickMarkPosition;
+@property NSSliderType sliderType API_AVAILABLE(macos(10.12));
+- (NSRect)rectOfTickMarkAtIndex:(NSInteger)index;
+- (NSInteger)indexOfTickMarkAtPoint:(NSPoint)point;
 - (double)tickMarkValueAtIndex:(NSInteger)index;
 - (double)closestTickMarkValueToValue:(double)value;
 @end

@@ -3,6 +3,8 @@
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSTableView.h>
 
+#import <AppKit/NSTableHeaderCell.h>
+
 NS_ASSUME_NONNULL_BEGIN
 
 @class NSCell, NSTableHeaderCell, NSSortDescriptor;

@@ -3,13 +3,13 @@
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSControl.h>
 #import <AppKit/NSDragging.h>
+#import <AppKit/NSUserInterfaceItemIdentification.h>
 
+#import <AppKit/NSTableHeaderView.h>
 @class NSTableColumn, NSTableRowView, NSTableHeaderView, NSCell, NSPasteboard, NSColor, NSImage, NSNib, NSEvent, NSIndexSet;
 @protocol NSTableViewDataSource, NSTableViewDelegate;
 
 NS_ASSUME_NONNULL_BEGIN
-
-typedef NSString *NSUserInterfaceItemIdentifier NS_TYPED_EXTENSIBLE_ENUM;
 
 typedef NS_OPTIONS(NSUInteger, NSTableViewAnimationOptions) {
     NSTableViewAnimationEffectNone = 0x0,

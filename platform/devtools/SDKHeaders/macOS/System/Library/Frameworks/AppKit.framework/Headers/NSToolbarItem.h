@@ -15,7 +15,7 @@ static const NSToolbarItemVisibilityPriority NSToolbarItemVisibilityPriorityLow 
 static const NSToolbarItemVisibilityPriority NSToolbarItemVisibilityPriorityHigh API_AVAILABLE(macos(10.7)) = 1000;
 static const NSToolbarItemVisibilityPriority NSToolbarItemVisibilityPriorityUser API_AVAILABLE(macos(10.7)) = 2000;
 
-@interface NSToolbarItem : NSObject <NSCopying>
+@interface NSToolbarItem : NSObject <NSCopying, NSValidatedUserInterfaceItem>
 - (instancetype)initWithItemIdentifier:(NSToolbarItemIdentifier)itemIdentifier NS_DESIGNATED_INITIALIZER;
 @property (readonly, copy) NSToolbarItemIdentifier itemIdentifier;
 @property (nullable, readonly, weak) NSToolbar *toolbar;

@@ -2,6 +2,8 @@
 #import <Foundation/Foundation.h>
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSResponder.h>
+#import <AppKit/NSStoryboardSegue.h>
+#import <AppKit/NSUserInterfaceItemIdentification.h>
 
 @class NSView, NSStoryboard, NSWindow;
 
@@ -22,7 +24,7 @@ typedef NS_OPTIONS(NSUInteger, NSViewControllerTransitionOptions) {
 } API_AVAILABLE(macos(10.10));
 
 API_AVAILABLE(macos(10.5))
-@interface NSViewController : NSResponder
+@interface NSViewController : NSResponder <NSSeguePerforming, NSUserInterfaceItemIdentification>
 
 - (instancetype)initWithNibName:(nullable NSNibName)nibNameOrNil
                          bundle:(nullable NSBundle *)nibBundleOrNil NS_DESIGNATED_INITIALIZER;

@@ -3,12 +3,13 @@
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSResponder.h>
 #import <AppKit/NSWindow.h>
+#import <AppKit/NSStoryboardSegue.h>
 
 @class NSViewController, NSStoryboard;
 
 NS_ASSUME_NONNULL_BEGIN
 
-@interface NSWindowController : NSResponder <NSCoding>
+@interface NSWindowController : NSResponder <NSCoding, NSSeguePerforming>
 - (instancetype)initWithWindow:(nullable NSWindow *)window NS_DESIGNATED_INITIALIZER;
 - (nullable instancetype)initWithCoder:(NSCoder *)coder NS_DESIGNATED_INITIALIZER;
 - (instancetype)initWithWindowNibName:(NSString *)windowNibName;
