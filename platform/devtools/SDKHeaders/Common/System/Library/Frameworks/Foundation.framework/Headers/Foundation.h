@@ -84,6 +84,7 @@
 #import <Foundation/NSTextCheckingResult.h>
 #import <Foundation/NSRegularExpression.h>
 #import <Foundation/NSGeometry.h>
+#import <Foundation/NSXPCConnection.h>
 
 #import <Foundation/NSValueTransformer.h>
 #if TARGET_OS_OSX
