@@ -85,6 +85,10 @@
 #import <Foundation/NSRegularExpression.h>
 #import <Foundation/NSGeometry.h>
 #import <Foundation/NSXPCConnection.h>
+#import <Foundation/NSByteCountFormatter.h>
+#import <Foundation/NSNetServices.h>
+#import <Foundation/NSURLConnection.h>
+#import <Foundation/NSURLProtocol.h>
 
 #import <Foundation/NSValueTransformer.h>
 #if TARGET_OS_OSX
@@ -96,4 +100,22 @@
 #import <Foundation/NSXMLDocument.h>
 #import <Foundation/NSHFSFileTypes.h>
 #import <Foundation/NSUserNotification.h>
+#import <Foundation/NSAffineTransform.h>
+#import <Foundation/NSAppleEventDescriptor.h>
+#import <Foundation/NSAppleEventManager.h>
+#import <Foundation/NSAppleScript.h>
+#import <Foundation/NSClassDescription.h>
+#import <Foundation/NSDistributedNotificationCenter.h>
+#import <Foundation/NSHost.h>
+#import <Foundation/NSScriptClassDescription.h>
+#import <Foundation/NSScriptCoercionHandler.h>
+#import <Foundation/NSScriptCommand.h>
+#import <Foundation/NSScriptCommandDescription.h>
+#import <Foundation/NSScriptExecutionContext.h>
+#import <Foundation/NSScriptKeyValueCoding.h>
+#import <Foundation/NSScriptObjectSpecifiers.h>
+#import <Foundation/NSScriptStandardSuiteCommands.h>
+#import <Foundation/NSScriptSuiteRegistry.h>
+#import <Foundation/NSScriptWhoseTests.h>
+#import <Foundation/NSUserScriptTask.h>
 #endif

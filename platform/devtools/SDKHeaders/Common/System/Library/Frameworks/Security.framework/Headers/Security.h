@@ -20,6 +20,7 @@
 #include <Security/AuthorizationDB.h>
 #include <Security/AuthorizationTags.h>
 #include <Security/CSCommon.h>
+#include <Security/CodeSigning.h>
 #include <Security/SecAccess.h>
 #include <Security/SecCode.h>
 #include <Security/SecKeychain.h>
