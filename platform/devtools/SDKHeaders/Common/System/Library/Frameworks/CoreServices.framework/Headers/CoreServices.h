@@ -8,6 +8,7 @@
 #include <CoreFoundation/CoreFoundation.h>
 #include <CoreServices/UTType.h>
 #include <CoreServices/UTCoreTypes.h>
+#include <CFNetwork/CFNetwork.h>
 #include <TargetConditionals.h>
 #if TARGET_OS_OSX
 #include <CoreServices/AE.h>
