@@ -5,6 +5,10 @@
 #include <MacTypes.h>
 
 enum {
+    kCustomIconResource = -16455
+};
+
+enum {
     kIsOnDesk = 0x0001,
     kColor = 0x000E,
     kIsShared = 0x0040,
