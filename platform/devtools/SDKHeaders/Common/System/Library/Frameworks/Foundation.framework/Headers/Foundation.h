@@ -48,6 +48,8 @@
 #import <Foundation/NSCalendar.h>
 #import <Foundation/NSExpression.h>
 #import <Foundation/NSPredicate.h>
+#import <Foundation/NSCompoundPredicate.h>
+#import <Foundation/NSComparisonPredicate.h>
 #import <Foundation/NSSortDescriptor.h>
 #import <Foundation/NSKeyValueCoding.h>
 #import <Foundation/NSKeyValueObserving.h>
@@ -89,6 +91,10 @@
 #import <Foundation/NSNetServices.h>
 #import <Foundation/NSURLConnection.h>
 #import <Foundation/NSURLProtocol.h>
+#import <Foundation/NSUndoManager.h>
+#import <Foundation/NSFilePresenter.h>
+#import <Foundation/NSFileCoordinator.h>
+#import <Foundation/NSFileWrapper.h>
 
 #import <Foundation/NSValueTransformer.h>
 #if TARGET_OS_OSX
