@@ -416,6 +416,118 @@ BOOL TDMarkCustomIcon(NSString *path, NSString *aliasTarget) {
     return error != dupFNErr && size > 0 && (record.flags & kLSItemInfoIsPackage) == 0 && ResError() == noErr;
 }
 )"},
+        {"UserNotificationsUndoAndCryptors", on("iPhoneOS", "arm64-apple-ios13.0"), R"(
+#import <Foundation/Foundation.h>
+#import <UserNotifications/UserNotifications.h>
+#import <CommonCrypto/CommonCrypto.h>
+
+@interface TDReminders : NSObject <UNUserNotificationCenterDelegate>
+@property (nonatomic, strong) NSUndoManager *undoManager;
+@end
+
+@implementation TDReminders
+- (void)scheduleTitle:(NSString *)title after:(NSTimeInterval)seconds {
+    UNUserNotificationCenter *center = [UNUserNotificationCenter currentNotificationCenter];
+    center.delegate = self;
+    [center requestAuthorizationWithOptions:UNAuthorizationOptionAlert | UNAuthorizationOptionSound
+                          completionHandler:^(BOOL granted, NSError *error) {
+                              if (!granted) NSLog(@"%@", error);
+                          }];
+    UNMutableNotificationContent *content = [[UNMutableNotificationContent alloc] init];
+    content.title = title;
+    content.sound = [UNNotificationSound defaultSound];
+    content.userInfo = @{@"seconds" : @(seconds)};
+    UNNotificationAction *snooze = [UNNotificationAction actionWithIdentifier:@"snooze"
+                                                                        title:@"Snooze"
+                                                                      options:UNNotificationActionOptionNone];
+    [center setNotificationCategories:[NSSet setWithObject:[UNNotificationCategory categoryWithIdentifier:@"reminder"
+                                                                                                  actions:@[ snooze ]
+                                                                                        intentIdentifiers:@[]
+                                                                                                  options:0]]];
+    UNTimeIntervalNotificationTrigger *trigger = [UNTimeIntervalNotificationTrigger triggerWithTimeInterval:seconds
+                                                                                                    repeats:NO];
+    [center addNotificationRequest:[UNNotificationRequest requestWithIdentifier:title content:content trigger:trigger]
+             withCompletionHandler:nil];
+    [self.undoManager registerUndoWithTarget:self handler:^(id target) {
+        [center removePendingNotificationRequestsWithIdentifiers:@[ title ]];
+    }];
+    [self.undoManager setActionName:title];
+}
+- (void)userNotificationCenter:(UNUserNotificationCenter *)center
+       willPresentNotification:(UNNotification *)notification
+         withCompletionHandler:(void (^)(UNNotificationPresentationOptions))completionHandler {
+    completionHandler(UNNotificationPresentationOptionSound | UNNotificationPresentationOptionBadge);
+}
+- (void)userNotificationCenter:(UNUserNotificationCenter *)center
+    didReceiveNotificationResponse:(UNNotificationResponse *)response
+             withCompletionHandler:(void (^)(void))completionHandler {
+    if ([response.actionIdentifier isEqualToString:UNNotificationDefaultActionIdentifier] && self.undoManager.canUndo) {
+        [self.undoManager undo];
+    }
+    completionHandler();
+}
+- (NSData *)encrypt:(NSData *)data key:(NSData *)key {
+    CCCryptorRef cryptor = NULL;
+    CCCryptorStatus status = CCCryptorCreateWithMode(kCCEncrypt, kCCModeCTR, kCCAlgorithmAES, ccNoPadding, NULL,
+                                                     key.bytes, key.length, NULL, 0, 0, kCCModeOptionCTR_BE, &cryptor);
+    NSMutableData *output = [NSMutableData dataWithLength:CCCryptorGetOutputLength(cryptor, data.length, true)];
+    size_t moved = 0;
+    if (status == kCCSuccess) CCCryptorUpdate(cryptor, data.bytes, data.length, output.mutableBytes, output.length, &moved);
+    CCCryptorRelease(cryptor);
+    return output;
+}
+@end
+)"},
+        {"FileCoordinationPredicatesAndDetectors", onMac(), R"(
+#import <Foundation/Foundation.h>
+
+@interface TDDocument : NSObject <NSFilePresenter>
+@property (nonatomic, copy) NSURL *presentedItemURL;
+@property (nonatomic, strong) NSOperationQueue *presentedItemOperationQueue;
+@end
+
+@implementation TDDocument
+- (void)presentedItemDidChange {
+    NSFileCoordinator *coordinator = [[NSFileCoordinator alloc] initWithFilePresenter:self];
+    NSError *error = nil;
+    [coordinator coordinateReadingItemAtURL:self.presentedItemURL
+                                    options:NSFileCoordinatorReadingWithoutChanges
+                                      error:&error
+                                 byAccessor:^(NSURL *newURL) {
+                                     NSFileWrapper *wrapper = [[NSFileWrapper alloc] initWithURL:newURL
+                                                                                         options:NSFileWrapperReadingImmediate
+                                                                                           error:NULL];
+                                     NSLog(@"%@", wrapper.fileWrappers[@"contents.json"].regularFileContents);
+                                 }];
+}
+- (NSArray<NSURL *> *)linksIn:(NSAttributedString *)text matching:(NSArray<NSString *> *)words {
+    NSMutableArray<NSPredicate *> *parts = [NSMutableArray array];
+    for (NSString *word in words) {
+        [parts addObject:[NSComparisonPredicate
+                             predicateWithLeftExpression:[NSExpression expressionForKeyPath:@"absoluteString"]
+                                         rightExpression:[NSExpression expressionForConstantValue:word]
+                                                modifier:NSDirectPredicateModifier
+                                                    type:NSContainsPredicateOperatorType
+                                                 options:NSCaseInsensitivePredicateOption]];
+    }
+    NSPredicate *any = [NSCompoundPredicate orPredicateWithSubpredicates:parts];
+    NSDataDetector *detector = [NSDataDetector dataDetectorWithTypes:NSTextCheckingTypeLink error:NULL];
+    NSMutableArray<NSURL *> *links = [NSMutableArray array];
+    [detector enumerateMatchesInString:text.string
+                               options:0
+                                 range:NSMakeRange(0, text.length)
+                            usingBlock:^(NSTextCheckingResult *result, NSMatchingFlags flags, BOOL *stop) {
+                                NSRange effective;
+                                id link = [text attribute:@"NSLink"
+                                                  atIndex:result.range.location
+                                    longestEffectiveRange:&effective
+                                                  inRange:result.range];
+                                if (link == nil && [any evaluateWithObject:result.URL]) [links addObject:result.URL];
+                            }];
+    return links;
+}
+@end
+)"},
         {"BSDFileSecurityAndArchives", on("MacOSX", "x86_64-apple-macosx10.13", "c"), R"(
 #include <bsm/audit.h>
 #include <bzlib.h>
