@@ -528,6 +528,32 @@ BOOL TDMarkCustomIcon(NSString *path, NSString *aliasTarget) {
 }
 @end
 )"},
+        {"KernelProcessInformationAndCLocale", on("iPhoneOS", "arm64-apple-ios12.0", "c"), R"(
+#include <fts.h>
+#include <stdbool.h>
+#include <string.h>
+#include <sys/sysctl.h>
+#include <unistd.h>
+#include <xlocale.h>
+
+static int TDCompareNames(const FTSENT **a, const FTSENT **b) {
+    return strcoll_l((*a)->fts_name, (*b)->fts_name, _c_locale);
+}
+
+bool TDIsBeingDebugged(char *path) {
+    struct kinfo_proc info;
+    memset(&info, 0, sizeof(info));
+    int mib[] = {CTL_KERN, KERN_PROC, KERN_PROC_PID, getpid()};
+    size_t size = sizeof(info);
+    if (sysctl(mib, sizeof(mib) / sizeof(*mib), &info, &size, NULL, 0) != 0) return false;
+    struct timeval started = info.kp_proc.p_starttime;
+    char *const paths[] = {path, NULL};
+    FTS *tree = fts_open(paths, FTS_PHYSICAL, TDCompareNames);
+    fts_close(tree);
+    return (info.kp_proc.p_flag & P_TRACED) != 0 && info.kp_eproc.e_ppid != 1 && started.tv_sec > 0 &&
+           info.kp_proc.p_stat != SZOMB && info.kp_eproc.e_ucred.cr_uid == getuid();
+}
+)"},
         {"BSDFileSecurityAndArchives", on("MacOSX", "x86_64-apple-macosx10.13", "c"), R"(
 #include <bsm/audit.h>
 #include <bzlib.h>
