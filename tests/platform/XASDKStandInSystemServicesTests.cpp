@@ -413,7 +413,10 @@ BOOL TDMarkCustomIcon(NSString *path, NSString *aliasTarget) {
     IconRef iconRef = NULL;
     GetIconRef(kOnSystemDisk, kSystemIconsCreator, kGenericFolderIcon, &iconRef);
     ReleaseIconRef(iconRef);
-    return error != dupFNErr && size > 0 && (record.flags & kLSItemInfoIsPackage) == 0 && ResError() == noErr;
+    unichar command = kCommandUnicode;
+    NSString *shortcut = [NSString stringWithFormat:@"%C%C", (unichar)kOptionUnicode, command];
+    return error != dupFNErr && size > 0 && (record.flags & kLSItemInfoIsPackage) == 0 && ResError() == noErr &&
+           shortcut.length == 2;
 }
 )"},
         {"UserNotificationsUndoAndCryptors", on("iPhoneOS", "arm64-apple-ios13.0"), R"(
@@ -555,6 +558,7 @@ bool TDIsBeingDebugged(char *path) {
 }
 )"},
         {"BSDFileSecurityAndArchives", on("MacOSX", "x86_64-apple-macosx10.13", "c"), R"(
+#include <bitstring.h>
 #include <bsm/audit.h>
 #include <bzlib.h>
 #include <fcntl.h>
@@ -599,6 +603,9 @@ int TDCopyPermissions(const char *from, const char *to, FILE *compressed) {
     while (bzerror == BZ_OK) BZ2_bzRead(&bzerror, reader, buffer, sizeof(buffer));
     BZ2_bzReadClose(&bzerror, reader);
     au_asid_t session = AU_DEFAUDITSID;
+    bitstr_t bit_decl(seen, 64);
+    bit_nclear(seen, 0, 63);
+    bit_set(seen, session);
     return bzerror == BZ_STREAM_END ? session + O_SYMLINK : -1;
 }
 )"},
