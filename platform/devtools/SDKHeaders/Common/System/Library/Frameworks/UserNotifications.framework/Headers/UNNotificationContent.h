@@ -14,12 +14,12 @@ typedef NS_ENUM(NSUInteger, UNNotificationInterruptionLevel) {
 
 API_AVAILABLE(macos(10.14), ios(10.0), watchos(3.0), tvos(10.0))
 @interface UNNotificationContent : NSObject <NSCopying, NSMutableCopying, NSSecureCoding>
-@property (readonly, copy) NSArray<UNNotificationAttachment *> *attachments;
+@property (readonly, copy) NSArray<UNNotificationAttachment *> *attachments API_UNAVAILABLE(tvos);
 @property (readonly, copy, nullable) NSNumber *badge;
 @property (readonly, copy) NSString *body;
 @property (readonly, copy) NSString *categoryIdentifier;
 @property (readonly, copy) NSString *launchImageName;
-@property (readonly, copy, nullable) UNNotificationSound *sound;
+@property (readonly, copy, nullable) UNNotificationSound *sound API_UNAVAILABLE(tvos);
 @property (readonly, copy) NSString *subtitle;
 @property (readonly, copy) NSString *threadIdentifier;
 @property (readonly, copy) NSString *title;
@@ -33,12 +33,12 @@ API_AVAILABLE(macos(10.14), ios(10.0), watchos(3.0), tvos(10.0))
 
 API_AVAILABLE(macos(10.14), ios(10.0), watchos(3.0), tvos(10.0))
 @interface UNMutableNotificationContent : UNNotificationContent
-@property (copy) NSArray<UNNotificationAttachment *> *attachments;
+@property (copy) NSArray<UNNotificationAttachment *> *attachments API_UNAVAILABLE(tvos);
 @property (copy, nullable) NSNumber *badge;
 @property (copy) NSString *body;
 @property (copy) NSString *categoryIdentifier;
 @property (copy) NSString *launchImageName;
-@property (copy, nullable) UNNotificationSound *sound;
+@property (copy, nullable) UNNotificationSound *sound API_UNAVAILABLE(tvos);
 @property (copy) NSString *subtitle;
 @property (copy) NSString *threadIdentifier;
 @property (copy) NSString *title;

@@ -32,7 +32,7 @@ API_AVAILABLE(macos(10.14), ios(10.0), watchos(3.0), tvos(10.0))
 @property (readonly) UNNotificationSetting notificationCenterSetting;
 @property (readonly) UNNotificationSetting lockScreenSetting;
 @property (readonly) UNNotificationSetting criticalAlertSetting API_AVAILABLE(macos(10.14), ios(12.0));
-@property (readonly) UNAlertStyle alertStyle;
+@property (readonly) UNAlertStyle alertStyle API_UNAVAILABLE(watchos, tvos);
 - (instancetype)init NS_UNAVAILABLE;
 @end
 
