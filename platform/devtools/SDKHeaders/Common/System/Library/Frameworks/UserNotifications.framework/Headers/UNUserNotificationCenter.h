@@ -30,7 +30,8 @@ typedef NS_OPTIONS(NSUInteger, UNNotificationPresentationOptions) {
     UNNotificationPresentationOptionBanner API_AVAILABLE(macos(11.0), ios(14.0)) = (1 << 4),
 } API_AVAILABLE(macos(10.14), ios(10.0), watchos(3.0), tvos(10.0));
 
-static const UNNotificationPresentationOptions UNNotificationPresentationOptionNone = 0;
+static const UNNotificationPresentationOptions UNNotificationPresentationOptionNone
+    API_AVAILABLE(macos(10.14), ios(10.0), watchos(3.0), tvos(10.0)) = 0;
 
 API_AVAILABLE(macos(10.14), ios(10.0), watchos(3.0), tvos(10.0))
 @interface UNUserNotificationCenter : NSObject
@@ -59,6 +60,7 @@ API_AVAILABLE(macos(10.14), ios(10.0), watchos(3.0), tvos(10.0))
     API_AVAILABLE(macos(14.0), ios(16.0));
 @end
 
+API_AVAILABLE(macos(10.14), ios(10.0), watchos(3.0), tvos(10.0))
 @protocol UNUserNotificationCenterDelegate <NSObject>
 @optional
 - (void)userNotificationCenter:(UNUserNotificationCenter *)center
