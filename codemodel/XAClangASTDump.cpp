@@ -1,7 +1,7 @@
 #include "codemodel/XAClangASTDump.h"
 
 #include "codemodel/XAClangVersion.h"
-#include "codemodel/XAParsingArguments.h"
+#include "project/XAParsingArguments.h"
 #include "codemodel/XATranslationUnit.h"
 #include "codemodel/clang/XACursorText.h"
 #include "codemodel/clang/XATypeQueries.h"

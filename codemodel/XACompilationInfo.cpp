@@ -3,7 +3,7 @@
 #include "codemodel/XAClangVersion.h"
 #include "codemodel/XALibclang.h"
 #include "codemodel/XALibclangLoader.h"
-#include "codemodel/XAParsingArguments.h"
+#include "project/XAParsingArguments.h"
 #include "core/XALog.h"
 #include "core/XAPaths.h"
 #include "core/XAString.h"

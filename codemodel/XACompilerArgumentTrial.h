@@ -13,12 +13,10 @@
 //
 // Safe on any thread. Needs a loaded libclang and aborts like XALibclang::fn() without one.
 
-#include <functional>
+#include "project/XAParsingArguments.h"
+
 #include <string>
 #include <vector>
-
-// Tells whether a list of compiler arguments is accepted; the preparation of parsing arguments takes one.
-using XACompilerArgumentsAcceptance = std::function<bool(const std::vector<std::string> &arguments)>;
 
 // True when the loaded libclang parses an empty file with exactly these arguments (which should name the language
 // with -x and the target with -target, as the real parse will) and reports no error.

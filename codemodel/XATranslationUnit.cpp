@@ -1,6 +1,7 @@
 #include "codemodel/XATranslationUnit.h"
 
-#include "codemodel/XAParsingArguments.h"
+#include "codemodel/XACompilerArgumentTrial.h"
+#include "project/XAParsingArguments.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -79,7 +79,7 @@ public:
         build_.configurationName = input.configurationName;
         const std::string *isa = target.pbx_isa();
         build_.aggregate = isa && *isa == "PBXAggregateTarget";
-        build_.completionFolder = setting("TARGET_TEMP_DIR") + "/SDKCompletion";
+        build_.completionFolder = completionFolder();
         build_.projectHeaderFolders = project.headerFolders();
     }
 
@@ -118,6 +118,18 @@ public:
     }
 
 private:
+    // The target's intermediates folder, where the SDK completion keeps what it makes; under OBJROOT even when the
+    // project empties a temporary folder's setting (CONFIGURATION_TEMP_DIR = ""), which would put it at the root.
+    std::string completionFolder() const {
+        const std::string objroot = setting("OBJROOT");
+        const std::string temporary = setting("TARGET_TEMP_DIR");
+        if (!objroot.empty() && !temporary.starts_with(objroot + "/")) {
+            return objroot + "/" + setting("PROJECT_NAME") + ".build/" + setting("CONFIGURATION") + "/" +
+                   setting("TARGET_NAME") + ".build/SDKCompletion";
+        }
+        return temporary + "/SDKCompletion";
+    }
+
     std::string setting(const std::string &key) const {
         auto found = settings_.find(key);
         return found == settings_.end() ? std::string() : found->second;

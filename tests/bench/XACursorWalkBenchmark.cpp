@@ -5,7 +5,7 @@
 #include "XAObjectiveCSourceGenerator.h"
 
 #include "codemodel/XALibclang.h"
-#include "codemodel/XAParsingArguments.h"
+#include "project/XAParsingArguments.h"
 #include "codemodel/XATranslationUnit.h"
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"

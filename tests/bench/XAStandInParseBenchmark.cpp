@@ -3,7 +3,7 @@
 
 #include "XABenchmarkEnvironment.h"
 
-#include "codemodel/XAParsingArguments.h"
+#include "project/XAParsingArguments.h"
 #include "codemodel/XATranslationUnit.h"
 
 #include <benchmark/benchmark.h>

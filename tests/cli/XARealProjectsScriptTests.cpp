@@ -5,6 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 using namespace XAStagedPrograms;
 
 namespace {
@@ -38,6 +41,19 @@ TEST(XARealProjectsScriptTest, ChecksTheTargetsOfAWorkspaceThroughItsSchemes) {
                                    "100.0% parse;"));
     EXPECT_THAT(report, testing::HasSubstr("  target ModuleFramework/Kit/Kit.xcodeproj Kit: 1 files, 0 with compiler "
                                            "errors"));
+}
+
+// A module that no SDK framework provides (a Swift package's, say) is a missing dependency, not an SDK gap.
+TEST(XARealProjectsScriptTest, CountsAMissingModuleOfAPackageAsAMissingDependency) {
+    TemporaryFolder folder;
+    std::filesystem::copy(std::string(TESSARY_FIXTURES_DIR) + "/projects/ModuleFramework",
+                          folder.path() + "/ModuleFramework", std::filesystem::copy_options::recursive);
+    std::ofstream(folder.path() + "/ModuleFramework/App/main.m", std::ios::app) << "\n@import FancySwiftPackage;\n";
+    const XATaskResults results = checkRealProjects(folder.path(), {"ModuleFramework"});
+    EXPECT_EQ(results.exitStatus, 0) << standardError(results);
+    EXPECT_THAT(standardOutput(results),
+                testing::HasSubstr("  target ModuleFramework/App.xcodeproj App: 2 files, 1 with compiler errors "
+                                   "(SDK gap not completed 0, missing project file 0, missing dependency 1), "));
 }
 
 } // namespace

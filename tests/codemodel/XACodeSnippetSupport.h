@@ -7,7 +7,7 @@
 // not compiling.
 
 #include "codemodel/XALibclangTestSupport.h"
-#include "codemodel/XAParsingArguments.h"
+#include "project/XAParsingArguments.h"
 #include "codemodel/XATranslationUnit.h"
 #include "codemodel/clang/XACursorNavigation.h"
 #include "codemodel/clang/XACursorText.h"

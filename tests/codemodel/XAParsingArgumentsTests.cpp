@@ -1,5 +1,6 @@
-#include "codemodel/XAParsingArguments.h"
+#include "project/XAParsingArguments.h"
 
+#include "codemodel/XACompilerArgumentTrial.h"
 #include "codemodel/XALibclangTestSupport.h"
 #include "core/XAPaths.h"
 #include "core/XAPathsTestSupport.h"

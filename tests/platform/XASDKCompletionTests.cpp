@@ -170,6 +170,27 @@ TEST(SDKCompletionTest, EachKindOfUseGivesADeclarationThatMakesTheFileParse) {
          "struct ip_fancy_mreq { struct { long s_addr; } imr_interface; };"},
         {"a lower-case function of an SDK family is declared", "long f(void) { return os_fancy_count(3); }",
          "os_fancy_count("},
+        {"a struct's field set to NULL is a pointer, and the struct is declared once",
+         "void f(void) { NSFancyAttributeList list; list.count = 0; list.attr = NULL; (void)list; }",
+         "typedef struct XASDKCompletion_NSFancyAttributeList { void *attr; long count; } NSFancyAttributeList;"},
+        {"a name in a case label is an enumeration constant, whatever other uses show",
+         "NSData *f(NSBitmapImageRep *r, NSInteger t) { switch (t) { case NSFancy2000FileType: return nil; } "
+         "return [r representationUsingType:NSFancy2000FileType properties:@{}]; }",
+         "NSFancy2000FileType = "},
+        {"a name in an array bound is an enumeration constant",
+         "void f(void) { char buffer[NSFancyBufferSizeKey]; (void)buffer; }", "NSFancyBufferSizeKey = "},
+        {"a name in an enumerator's value is an enumeration constant",
+         "typedef NS_ENUM(NSInteger, MyKind) { MyKindFancy = NSFancyImageType, MyKindPlain };", "NSFancyImageType = "},
+        {"a name in a bit-field's width is an enumeration constant",
+         "struct MyFlags { unsigned kind : NSFancyWidthType; };", "NSFancyWidthType = 1,"},
+        {"dot syntax on the id result of a completed method finds a property of an object",
+         "void f(void) { [NSFancyCenter sharedFancyCenter].fancyLevel = 2; }",
+         "+ (__kindof NSObject *)sharedFancyCenter;"},
+        {"dot syntax on the id result of a completed getter finds a property of an object",
+         "id f(NSView *v) { return v.fancyLayer.fancyContents; }", "- (__kindof NSObject *)fancyLayer;"},
+        {"(id) and (__bridge id) casts of completed values make them Core Foundation objects",
+         "NSArray *f(void) { return @[(id)kFancyColorRef, (__bridge id)FancyCopyColor(1)]; }",
+         "extern CFTypeRef const kFancyColorRef;"},
         {"a lower-case value of an SDK family is a value",
          "void f(void) { IMP imp = (IMP)_objc_fancyForward; (void)imp; }", "_objc_fancyForward"},
     };
@@ -205,6 +226,41 @@ TEST(SDKCompletionTest, ModuleImportsOfSDKFrameworksAndOfTheProjectsOwnFramework
         EXPECT_EQ(joined(target.errors(file)), "") << target.header();
     }
     EXPECT_NE(target.header().find("typedef long NSFancyLevel;"), std::string::npos) << target.header();
+}
+
+TEST(SDKCompletionTest, OptionsOfTheCompileLineThatLibclangRefusesAreLeftOutOfTheCompletionsParses) {
+    ParseSettings settings = macSettings();
+    settings.extraArguments = {"-Xclang", "-analyzer-tidy-checker=readability-braces-around-statements"};
+    CompletedTarget target({{"File.m", "#import <Cocoa/Cocoa.h>\nvoid f(NSView *v) { [v fancyPoke]; }\n"}}, &settings);
+    EXPECT_EQ(target.record()["filesBlocked"], 0);
+    EXPECT_TRUE(target.completes("File.m"));
+    EXPECT_NE(target.header().find("- (id)fancyPoke;"), std::string::npos) << target.header();
+}
+
+// After a fatal error clang skips the includes that follow: what their headers declare is undeclared in that parse,
+// yet never a name to complete.
+TEST(SDKCompletionTest, NamesTheSDKStandInDeclaresAreNeverCompletedAfterAFatalError) {
+    const std::string uses = "NSApplicationActivationPolicy f(NSView *v) { [v fancyPoke]; (void)YES; "
+                             "return NSApplicationActivationPolicyRegular; }\n";
+    ParseSettings settings = macSettings();
+    settings.extraArguments = {"-fmodule-map-file=/nonexistent/Fancy.modulemap"};
+    const std::vector<std::pair<std::string, const ParseSettings *>> cases = {
+        {"#import <AppKit/NSFancyThing.h>\n#import <Cocoa/Cocoa.h>\n", nullptr},
+        {"#import <Cocoa/Cocoa.h>\n", &settings},
+    };
+    for (const auto &[imports, caseSettings] : cases) {
+        SCOPED_TRACE(imports);
+        CompletedTarget target({{"File.m", imports + uses}}, caseSettings);
+        EXPECT_TRUE(target.completes("File.m"));
+        const std::string header = target.header();
+        EXPECT_NE(header.find("- (id)fancyPoke;"), std::string::npos) << header;
+        for (const char *declared : {"NSApplicationActivationPolicyRegular", "YES"}) {
+            EXPECT_EQ(header.find(declared), std::string::npos) << declared << "\n" << header;
+        }
+        if (!caseSettings) {
+            EXPECT_EQ(joined(target.errors("File.m")), "") << header;
+        }
+    }
 }
 
 TEST(SDKCompletionTest, AMisspeltCallOfTheProjectsOwnFunctionStaysAnError) {
@@ -399,6 +455,23 @@ TEST(SDKCompletionBuildTest, DryRunCompletesOnlyFilesThatNeedItAndAnUnchangedPro
     std::ofstream(project.path("MacApp/AppDelegate.h"), std::ios::app) << "\n// changed\n";
     ASSERT_EQ(project.dryRun().status, 0);
     EXPECT_NE(fs::last_write_time(records.front()), written) << "a changed header left the completion as it was";
+}
+
+TEST(SDKCompletionBuildTest, AProjectThatEmptiesItsTemporaryFolderKeepsItsCompletionUnderTheIntermediatesFolder) {
+    ProjectCopy project;
+    const std::string pbxproj = project.path("MacApp.xcodeproj/project.pbxproj");
+    std::string text = readText(pbxproj);
+    const std::string settings = "buildSettings = {";
+    for (std::size_t at = text.find(settings); at != std::string::npos; at = text.find(settings, at + 1)) {
+        text.insert(at + settings.size(), "\n\t\t\t\tCONFIGURATION_TEMP_DIR = \"\";");
+    }
+    writeText(pbxproj, text);
+    std::ofstream(project.path("MacApp/main.m"), std::ios::app) << "\nvoid fancy(NSView *v) { [v fancyPoke]; }\n";
+    const XAToolOutput output = project.dryRun();
+    ASSERT_EQ(output.status, 0) << output.standardError;
+    const std::vector<fs::path> records = project.records();
+    ASSERT_EQ(records.size(), 1u) << output.standardOutput;
+    EXPECT_EQ(records.front().string().rfind(project.objroot() + "/", 0), 0u) << records.front();
 }
 
 TEST(SDKCompletionBuildTest, ProjectHeadersOutsideTheProjectFolderAreFoundAsTheHeaderMapsFindThem) {

@@ -3,7 +3,8 @@
 // POSIX, BSD, Mach and Mach-O headers, the C++ standard library of Objective-C++ files, and the macOS frameworks of
 // desktop applications (Carbon, Application Services, IOKit, Core Services, AppKit, legacy WebKit, JavaScriptCore,
 // Quick Look), and the text and graphics families of both platforms (Core Text, Core Graphics fonts and PDF, Core
-// Foundation collections and sockets, decimal numbers, UIKit's text input, fonts and attributes). Each case is a
+// Foundation collections and sockets, decimal numbers, UIKit's text input, fonts and attributes), and UIKit's families
+// of iOS apps (TextKit, layouts and dynamics, transitions, controls, menus, bars and Dynamic Type). Each case is a
 // snippet written as real projects write it; it must parse without errors or warnings, the SDK's own headers included.
 
 #include "platform/XASDKStandInParsing.h"
@@ -955,15 +956,599 @@ NSAttributedString *TDStyled(NSString *text, UIFont *font) {
     return cases;
 }
 
+// UIKit's families of iOS apps: TextKit, collection view layouts and UIKit Dynamics, view controller transitions,
+// search and popover presentation, the controls and container controllers, menus and key commands, bar appearances,
+// Dynamic Type, accessibility, custom keyboards and the APIs of older iOS versions (web view, notifications, drawing).
+const std::vector<FamilyCase> &uiKitCases() {
+    static const std::vector<FamilyCase> cases = {
+        {"TextKitStorageLayoutAndAttachments", on("iPhoneOS", "arm64-apple-ios12.0"), R"(
+#import <UIKit/UIKit.h>
+
+@interface TDHighlightStorage : NSTextStorage
+@end
+
+@implementation TDHighlightStorage {
+    NSMutableAttributedString *_backing;
+}
+- (NSString *)string { return _backing.string; }
+- (NSDictionary<NSAttributedStringKey, id> *)attributesAtIndex:(NSUInteger)location effectiveRange:(NSRangePointer)range {
+    return [_backing attributesAtIndex:location effectiveRange:range];
+}
+- (void)replaceCharactersInRange:(NSRange)range withString:(NSString *)text {
+    [_backing replaceCharactersInRange:range withString:text];
+    [self edited:NSTextStorageEditedCharacters range:range changeInLength:(NSInteger)text.length - (NSInteger)range.length];
+}
+- (void)setAttributes:(NSDictionary<NSAttributedStringKey, id> *)attributes range:(NSRange)range {
+    [_backing setAttributes:attributes range:range];
+    [self edited:NSTextStorageEditedAttributes range:range changeInLength:0];
+}
+@end
+
+@interface TDLabelLayout : NSObject <NSLayoutManagerDelegate>
+@end
+
+@implementation TDLabelLayout
+- (CGFloat)layoutManager:(NSLayoutManager *)layoutManager
+    lineSpacingAfterGlyphAtIndex:(NSUInteger)glyphIndex
+    withProposedLineFragmentRect:(CGRect)rect {
+    return 2;
+}
+- (NSUInteger)linkIndexAtPoint:(CGPoint)point text:(NSAttributedString *)text size:(CGSize)size {
+    NSTextStorage *storage = [[TDHighlightStorage alloc] initWithAttributedString:text];
+    NSLayoutManager *layoutManager = [[NSLayoutManager alloc] init];
+    layoutManager.delegate = self;
+    NSTextContainer *container = [[NSTextContainer alloc] initWithSize:size];
+    container.lineFragmentPadding = 0;
+    container.maximumNumberOfLines = 3;
+    container.lineBreakMode = NSLineBreakByTruncatingTail;
+    container.exclusionPaths = @[ [UIBezierPath bezierPathWithOvalInRect:CGRectMake(0, 0, 20, 20)] ];
+    [layoutManager addTextContainer:container];
+    [storage addLayoutManager:layoutManager];
+    NSRange glyphs = [layoutManager glyphRangeForTextContainer:container];
+    __block CGRect lastLine = CGRectZero;
+    [layoutManager enumerateLineFragmentsForGlyphRange:glyphs
+                                            usingBlock:^(CGRect rect, CGRect usedRect, NSTextContainer *textContainer,
+                                                         NSRange glyphRange, BOOL *stop) {
+                                                lastLine = usedRect;
+                                            }];
+    CGFloat fraction = 0;
+    NSUInteger index = [layoutManager characterIndexForPoint:point
+                                             inTextContainer:container
+                    fractionOfDistanceBetweenInsertionPoints:&fraction];
+    CGRect used = [layoutManager usedRectForTextContainer:container];
+    return CGRectContainsPoint(used, point) && !CGRectIsEmpty(lastLine) ? index : NSNotFound;
+}
+@end
+
+NSAttributedString *TDBadge(UIImage *image) {
+    NSTextAttachment *attachment = [[NSTextAttachment alloc] init];
+    attachment.image = image;
+    attachment.bounds = CGRectMake(0, -3, image.size.width, image.size.height);
+    NSMutableAttributedString *badge = [[NSAttributedString attributedStringWithAttachment:attachment] mutableCopy];
+    [badge addAttribute:NSUnderlineStyleAttributeName
+                  value:@(NSUnderlineStyleSingle | NSUnderlineStylePatternDot)
+                  range:NSMakeRange(0, badge.length)];
+    return [badge.string characterAtIndex:0] == NSAttachmentCharacter ? badge : nil;
+}
+)"},
+        {"CollectionLayoutsDynamicsAndGestureSubclasses", on("iPhoneOS", "arm64-apple-ios11.0"), R"(
+#import <UIKit/UIKit.h>
+#import <UIKit/UIGestureRecognizerSubclass.h>
+
+@interface TDBubbleAttributes : UICollectionViewLayoutAttributes
+@property (nonatomic) CGFloat bubbleWidth;
+@end
+
+@implementation TDBubbleAttributes
+- (id)copyWithZone:(NSZone *)zone {
+    TDBubbleAttributes *copy = [super copyWithZone:zone];
+    copy.bubbleWidth = self.bubbleWidth;
+    return copy;
+}
+@end
+
+@interface TDBubbleInvalidation : UICollectionViewFlowLayoutInvalidationContext
+@property (nonatomic) BOOL invalidateBubbleSizes;
+@end
+
+@implementation TDBubbleInvalidation
+@end
+
+@interface TDSpringLayout : UICollectionViewFlowLayout
+@property (nonatomic, strong) UIDynamicAnimator *animator;
+@end
+
+@implementation TDSpringLayout
++ (Class)layoutAttributesClass { return [TDBubbleAttributes class]; }
++ (Class)invalidationContextClass { return [TDBubbleInvalidation class]; }
+- (void)prepareLayout {
+    [super prepareLayout];
+    if (!self.animator) {
+        self.animator = [[UIDynamicAnimator alloc] initWithCollectionViewLayout:self];
+    }
+    CGRect visible = (CGRect){self.collectionView.contentOffset, self.collectionView.bounds.size};
+    for (UICollectionViewLayoutAttributes *item in [super layoutAttributesForElementsInRect:visible]) {
+        UIAttachmentBehavior *spring = [[UIAttachmentBehavior alloc] initWithItem:item attachedToAnchor:item.center];
+        spring.length = 0;
+        spring.damping = 0.8;
+        spring.frequency = 1;
+        [self.animator addBehavior:spring];
+    }
+}
+- (NSArray<UICollectionViewLayoutAttributes *> *)layoutAttributesForElementsInRect:(CGRect)rect {
+    return (NSArray<UICollectionViewLayoutAttributes *> *)[self.animator itemsInRect:rect];
+}
+- (BOOL)shouldInvalidateLayoutForBoundsChange:(CGRect)newBounds {
+    TDBubbleInvalidation *context = (TDBubbleInvalidation *)[self invalidationContextForBoundsChange:newBounds];
+    context.invalidateFlowLayoutDelegateMetrics = context.invalidateBubbleSizes;
+    [self invalidateLayoutWithContext:context];
+    return self.flipsHorizontallyInOppositeLayoutDirection;
+}
+- (void)prepareForCollectionViewUpdates:(NSArray<UICollectionViewUpdateItem *> *)updateItems {
+    for (UICollectionViewUpdateItem *update in updateItems) {
+        if (update.updateAction == UICollectionUpdateActionInsert) {
+            TDBubbleAttributes *attributes =
+                [TDBubbleAttributes layoutAttributesForCellWithIndexPath:update.indexPathAfterUpdate];
+            if (attributes.representedElementCategory == UICollectionElementCategoryCell) {
+                attributes.alpha = 0;
+            }
+        }
+    }
+}
+@end
+
+@interface TDDropView : UIView <UICollisionBehaviorDelegate>
+@property (nonatomic, strong) UIDynamicAnimator *animator;
+@end
+
+@implementation TDDropView
+- (void)drop:(UIView *)item {
+    self.animator = [[UIDynamicAnimator alloc] initWithReferenceView:self];
+    UIGravityBehavior *gravity = [[UIGravityBehavior alloc] initWithItems:@[ item ]];
+    gravity.magnitude = 2;
+    UICollisionBehavior *collision = [[UICollisionBehavior alloc] initWithItems:@[ item ]];
+    collision.translatesReferenceBoundsIntoBoundary = YES;
+    collision.collisionDelegate = self;
+    UIDynamicItemBehavior *bounce = [[UIDynamicItemBehavior alloc] initWithItems:@[ item ]];
+    bounce.elasticity = 0.5;
+    UISnapBehavior *snap = [[UISnapBehavior alloc] initWithItem:item snapToPoint:self.center];
+    UIPushBehavior *push = [[UIPushBehavior alloc] initWithItems:@[ item ] mode:UIPushBehaviorModeInstantaneous];
+    push.pushDirection = CGVectorMake(0, 1);
+    for (UIDynamicBehavior *behavior in @[ gravity, collision, bounce, snap, push ]) {
+        [self.animator addBehavior:behavior];
+    }
+}
+- (void)collisionBehavior:(UICollisionBehavior *)behavior
+      beganContactForItem:(id<UIDynamicItem>)item
+   withBoundaryIdentifier:(id<NSCopying>)identifier
+                  atPoint:(CGPoint)p {
+    [self.animator removeAllBehaviors];
+}
+@end
+
+@interface TDSwipeRecognizer : UIGestureRecognizer
+@end
+
+@implementation TDSwipeRecognizer
+- (void)touchesMoved:(NSSet<UITouch *> *)touches withEvent:(UIEvent *)event {
+    [super touchesMoved:touches withEvent:event];
+    UITouch *touch = touches.anyObject;
+    if (touch.type == UITouchTypePencil || touch.force > touch.maximumPossibleForce / 2) {
+        self.state = UIGestureRecognizerStateFailed;
+    } else if (self.state == UIGestureRecognizerStatePossible) {
+        self.state = UIGestureRecognizerStateBegan;
+    }
+}
+- (void)reset {
+    [super reset];
+}
+@end
+)"},
+        {"TransitionsSearchPopoversAndRestoration", on("iPhoneOS", "arm64-apple-ios11.0"), R"(
+#import <UIKit/UIKit.h>
+
+@interface TDFadeAnimator : NSObject <UIViewControllerAnimatedTransitioning, UIViewControllerTransitioningDelegate>
+@end
+
+@implementation TDFadeAnimator
+- (NSTimeInterval)transitionDuration:(id<UIViewControllerContextTransitioning>)transitionContext {
+    return transitionContext.isAnimated ? 0.3 : 0;
+}
+- (void)animateTransition:(id<UIViewControllerContextTransitioning>)transitionContext {
+    UIViewController *to = [transitionContext viewControllerForKey:UITransitionContextToViewControllerKey];
+    UIView *toView = [transitionContext viewForKey:UITransitionContextToViewKey];
+    toView.frame = [transitionContext finalFrameForViewController:to];
+    [transitionContext.containerView addSubview:toView];
+    toView.alpha = 0;
+    [UIView animateWithDuration:[self transitionDuration:transitionContext]
+        animations:^{
+            toView.alpha = 1;
+        }
+        completion:^(BOOL finished) {
+            [transitionContext completeTransition:!transitionContext.transitionWasCancelled];
+        }];
+}
+- (id<UIViewControllerAnimatedTransitioning>)animationControllerForPresentedController:(UIViewController *)presented
+                                                                  presentingController:(UIViewController *)presenting
+                                                                      sourceController:(UIViewController *)source {
+    return self;
+}
+@end
+
+@interface TDResultsController : UITableViewController <UISearchResultsUpdating, UISearchControllerDelegate,
+                                                        UIPopoverPresentationControllerDelegate>
+@property (nonatomic, strong) UISearchController *searchController;
+@property (nonatomic, strong) UIPercentDrivenInteractiveTransition *interaction;
+@end
+
+@implementation TDResultsController
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    self.searchController = [[UISearchController alloc] initWithSearchResultsController:nil];
+    self.searchController.searchResultsUpdater = self;
+    self.searchController.delegate = self;
+    self.searchController.obscuresBackgroundDuringPresentation = NO;
+    self.searchController.searchBar.scopeButtonTitles = @[ @"All", @"Recent" ];
+    self.searchController.searchBar.keyboardAppearance = UIKeyboardAppearanceDark;
+    self.searchController.searchBar.autocorrectionType = UITextAutocorrectionTypeNo;
+    self.navigationItem.searchController = self.searchController;
+    self.navigationItem.hidesSearchBarWhenScrolling = NO;
+    self.definesPresentationContext = YES;
+}
+- (void)updateSearchResultsForSearchController:(UISearchController *)searchController {
+    [self.tableView reloadData];
+}
+- (void)viewWillTransitionToSize:(CGSize)size
+       withTransitionCoordinator:(id<UIViewControllerTransitionCoordinator>)coordinator {
+    [super viewWillTransitionToSize:size withTransitionCoordinator:coordinator];
+    [coordinator animateAlongsideTransition:^(id<UIViewControllerTransitionCoordinatorContext> context) {
+        [self.tableView layoutIfNeeded];
+    }
+                                 completion:nil];
+}
+- (void)showOptionsFrom:(UIBarButtonItem *)item {
+    UIViewController *options = [[UIViewController alloc] init];
+    options.modalPresentationStyle = UIModalPresentationPopover;
+    options.popoverPresentationController.barButtonItem = item;
+    options.popoverPresentationController.permittedArrowDirections = UIPopoverArrowDirectionUp;
+    options.popoverPresentationController.delegate = self;
+    [self presentViewController:options animated:YES completion:nil];
+}
+- (UIModalPresentationStyle)adaptivePresentationStyleForPresentationController:(UIPresentationController *)controller
+                                                               traitCollection:(UITraitCollection *)traitCollection {
+    return UIModalPresentationNone;
+}
+- (void)encodeRestorableStateWithCoder:(NSCoder *)coder {
+    [super encodeRestorableStateWithCoder:coder];
+    [coder encodeObject:self.searchController.searchBar.text forKey:@"query"];
+}
+@end
+)"},
+        {"PickersSteppersFeedbackSharingAndContainers", on("iPhoneOS", "arm64-apple-ios11.0"), R"(
+#import <UIKit/UIKit.h>
+
+@interface TDFormController : UIViewController <UIPickerViewDataSource, UIPickerViewDelegate,
+                                                UIPageViewControllerDataSource, UISplitViewControllerDelegate,
+                                                UIDocumentInteractionControllerDelegate, UIToolbarDelegate>
+@property (nonatomic, strong) NSArray<NSString *> *sizes;
+@property (nonatomic, strong) UIDocumentInteractionController *documentController;
+@end
+
+@implementation TDFormController
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    UIPickerView *picker = [[UIPickerView alloc] initWithFrame:CGRectZero];
+    picker.dataSource = self;
+    picker.delegate = self;
+    [picker selectRow:1 inComponent:0 animated:NO];
+    UIDatePicker *datePicker = [[UIDatePicker alloc] init];
+    datePicker.datePickerMode = UIDatePickerModeDateAndTime;
+    datePicker.minuteInterval = 5;
+    [datePicker addTarget:self action:@selector(dateChanged:) forControlEvents:UIControlEventValueChanged];
+    UIStepper *stepper = [[UIStepper alloc] init];
+    stepper.minimumValue = 1;
+    stepper.stepValue = 0.5;
+    UIPageControl *pages = [[UIPageControl alloc] init];
+    pages.numberOfPages = 3;
+    pages.currentPageIndicatorTintColor = UIColor.systemPinkColor;
+    UIToolbar *toolbar = [[UIToolbar alloc] init];
+    toolbar.delegate = self;
+    toolbar.barStyle = UIBarStyleBlackOpaque == UIBarStyleBlack ? UIBarStyleBlack : UIBarStyleDefault;
+    self.toolbarItems = @[ [[UIBarButtonItem alloc] initWithCustomView:stepper] ];
+    self.navigationController.interactivePopGestureRecognizer.enabled = NO;
+    self.tabBarController.tabBar.unselectedItemTintColor = UIColor.systemGrayColor;
+    self.tabBarController.tabBar.hidden = self.tabBarController.tabBar.items.count < 2;
+    [self.view addSubview:picker];
+    [self.view addSubview:datePicker];
+    [self.view addSubview:pages];
+}
+- (NSInteger)numberOfComponentsInPickerView:(UIPickerView *)pickerView { return 1; }
+- (NSInteger)pickerView:(UIPickerView *)pickerView numberOfRowsInComponent:(NSInteger)component {
+    return (NSInteger)self.sizes.count;
+}
+- (NSString *)pickerView:(UIPickerView *)pickerView titleForRow:(NSInteger)row forComponent:(NSInteger)component {
+    return self.sizes[(NSUInteger)row];
+}
+- (void)dateChanged:(UIDatePicker *)sender {
+    UIImpactFeedbackGenerator *impact = [[UIImpactFeedbackGenerator alloc] initWithStyle:UIImpactFeedbackStyleLight];
+    [impact prepare];
+    [impact impactOccurred];
+    [[[UISelectionFeedbackGenerator alloc] init] selectionChanged];
+}
+- (UIViewController *)pageViewController:(UIPageViewController *)pageViewController
+      viewControllerBeforeViewController:(UIViewController *)viewController {
+    return nil;
+}
+- (UIViewController *)pageViewController:(UIPageViewController *)pageViewController
+       viewControllerAfterViewController:(UIViewController *)viewController {
+    return nil;
+}
+- (BOOL)splitViewController:(UISplitViewController *)splitViewController
+    collapseSecondaryViewController:(UIViewController *)secondaryViewController
+          ontoPrimaryViewController:(UIViewController *)primaryViewController {
+    return YES;
+}
+- (UIBarPosition)positionForBar:(id<UIBarPositioning>)bar {
+    return UIBarPositionBottom;
+}
+- (void)share:(NSURL *)file from:(UIBarButtonItem *)item {
+    UIActivityViewController *share = [[UIActivityViewController alloc] initWithActivityItems:@[ file ]
+                                                                         applicationActivities:nil];
+    share.excludedActivityTypes = @[ UIActivityTypeAirDrop, UIActivityTypePrint ];
+    share.completionWithItemsHandler = ^(UIActivityType activityType, BOOL completed, NSArray *items, NSError *error) {
+        self.documentController = [UIDocumentInteractionController interactionControllerWithURL:file];
+        self.documentController.delegate = self;
+        [self.documentController presentOpenInMenuFromBarButtonItem:item animated:YES];
+    };
+    share.popoverPresentationController.barButtonItem = item;
+    [self presentViewController:share animated:YES completion:nil];
+}
+- (UIViewController *)documentInteractionControllerViewControllerForPreview:
+    (UIDocumentInteractionController *)controller {
+    return self;
+}
+@end
+
+UIPageViewController *TDPager(UISplitViewController *split) {
+    split.preferredDisplayMode = UISplitViewControllerDisplayModeAllVisible;
+    UIPageViewController *pager =
+        [[UIPageViewController alloc] initWithTransitionStyle:UIPageViewControllerTransitionStyleScroll
+                                        navigationOrientation:UIPageViewControllerNavigationOrientationHorizontal
+                                                      options:@{UIPageViewControllerOptionInterPageSpacingKey : @8}];
+    [pager setViewControllers:@[ [[UIViewController alloc] init] ]
+                    direction:UIPageViewControllerNavigationDirectionForward
+                     animated:NO
+                   completion:nil];
+    return pager;
+}
+)"},
+        {"KeyCommandsMenusAppearancesAndDynamicType", on("iPhoneOS", "arm64-apple-ios13.0"), R"(
+#import <UIKit/UIKit.h>
+
+@interface TDComposerView : UITextView <UIContextMenuInteractionDelegate>
+@end
+
+@implementation TDComposerView
+- (NSArray<UIKeyCommand *> *)keyCommands {
+    UIKeyCommand *send = [UIKeyCommand keyCommandWithInput:@"\r"
+                                             modifierFlags:UIKeyModifierCommand
+                                                    action:@selector(send:)];
+    send.discoverabilityTitle = @"Send";
+    return @[ send, [UIKeyCommand keyCommandWithInput:UIKeyInputUpArrow modifierFlags:0 action:@selector(edit:)] ];
+}
+- (void)send:(UIKeyCommand *)command {
+    if (self.undoManager == nil) {
+        [self resignFirstResponder];
+    }
+}
+- (void)edit:(UIKeyCommand *)command {
+    if (command.modifierFlags & UIKeyModifierShift) {
+        [self paste:nil];
+    }
+}
+- (void)pressesBegan:(NSSet<UIPress *> *)presses withEvent:(UIPressesEvent *)event {
+    if (presses.anyObject.type == UIPressTypeSelect) {
+        [self selectAll:nil];
+    }
+    [super pressesBegan:presses withEvent:event];
+}
+- (UIContextMenuConfiguration *)contextMenuInteraction:(UIContextMenuInteraction *)interaction
+                        configurationForMenuAtLocation:(CGPoint)location {
+    return [UIContextMenuConfiguration
+        configurationWithIdentifier:nil
+                    previewProvider:nil
+                     actionProvider:^UIMenu *(NSArray<UIMenuElement *> *suggestedActions) {
+                         UIAction *copy = [UIAction actionWithTitle:@"Copy"
+                                                              image:nil
+                                                         identifier:nil
+                                                            handler:^(__kindof UIAction *action) {
+                                                                [UIPasteboard generalPasteboard].string = self.text;
+                                                            }];
+                         copy.attributes = UIMenuElementAttributesDisabled;
+                         return [UIMenu menuWithTitle:@"" children:@[ copy ]];
+                     }];
+}
+@end
+
+@interface TDThemedController : UIViewController
+@end
+
+@implementation TDThemedController
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    UINavigationBarAppearance *appearance = [[UINavigationBarAppearance alloc] init];
+    [appearance configureWithOpaqueBackground];
+    appearance.backgroundColor = UIColor.secondarySystemGroupedBackgroundColor;
+    appearance.titleTextAttributes = @{NSForegroundColorAttributeName : UIColor.quaternaryLabelColor};
+    self.navigationController.navigationBar.standardAppearance = appearance;
+    self.navigationController.navigationBar.scrollEdgeAppearance = appearance;
+    [self.navigationController.navigationBar setBackgroundImage:nil forBarMetrics:UIBarMetricsDefault];
+    [self.navigationItem setLeftBarButtonItems:@[] animated:NO];
+    [[NSNotificationCenter defaultCenter] addObserver:self
+                                             selector:@selector(sizeChanged:)
+                                                 name:UIContentSizeCategoryDidChangeNotification
+                                               object:nil];
+}
+- (void)sizeChanged:(NSNotification *)note {
+    UIContentSizeCategory category = note.userInfo[UIContentSizeCategoryNewValueKey];
+    BOOL large = UIContentSizeCategoryIsAccessibilityCategory(category) ||
+                 [UIApplication.sharedApplication.preferredContentSizeCategory
+                     isEqualToString:UIContentSizeCategoryExtraExtraExtraLarge];
+    self.view.backgroundColor = large ? UIColor.systemGray4Color : UIColor.systemPurpleColor;
+    if (self.traitCollection.layoutDirection == UITraitEnvironmentLayoutDirectionRightToLeft ||
+        UIApplication.sharedApplication.userInterfaceLayoutDirection == UIUserInterfaceLayoutDirectionRightToLeft) {
+        self.view.restorationIdentifier = @"rtl";
+    }
+}
+- (void)traitCollectionDidChange:(UITraitCollection *)previousTraitCollection {
+    [super traitCollectionDidChange:previousTraitCollection];
+    if ([self.traitCollection hasDifferentColorAppearanceComparedToTraitCollection:previousTraitCollection]) {
+        [self.view setNeedsDisplay];
+    }
+}
+@end
+)"},
+        {"LegacyWebViewsMenusRotationAndRemoteControl", on("iPhoneOS", "armv7-apple-ios7.0"), R"(
+#import <UIKit/UIKit.h>
+
+@interface TDLegacyBrowser : UIViewController <UIWebViewDelegate>
+@property (nonatomic, strong) UIWebView *webView;
+@end
+
+@implementation TDLegacyBrowser
+- (void)viewDidLoad {
+    [super viewDidLoad];
+    self.webView = [[UIWebView alloc] initWithFrame:self.view.bounds];
+    self.webView.delegate = self;
+    self.webView.scalesPageToFit = YES;
+    self.webView.dataDetectorTypes = UIDataDetectorTypeLink;
+    [self.view addSubview:self.webView];
+}
+- (BOOL)webView:(UIWebView *)webView
+    shouldStartLoadWithRequest:(NSURLRequest *)request
+                navigationType:(UIWebViewNavigationType)navigationType {
+    return navigationType != UIWebViewNavigationTypeFormSubmitted;
+}
+- (void)webViewDidFinishLoad:(UIWebView *)webView {
+    self.title = [webView stringByEvaluatingJavaScriptFromString:@"document.title"];
+    UIMenuController *menu = [UIMenuController sharedMenuController];
+    [menu setTargetRect:CGRectMake(0, 0, 10, 10) inView:webView];
+    [menu setMenuVisible:YES animated:YES];
+}
+- (void)willRotateToInterfaceOrientation:(UIInterfaceOrientation)toInterfaceOrientation
+                                duration:(NSTimeInterval)duration {
+    [super willRotateToInterfaceOrientation:toInterfaceOrientation duration:duration];
+    self.webView.scrollView.scrollEnabled = UIInterfaceOrientationIsPortrait(toInterfaceOrientation);
+}
+- (void)remoteControlReceivedWithEvent:(UIEvent *)event {
+    if (event.subtype == UIEventSubtypeRemoteControlTogglePlayPause) {
+        [self.webView reload];
+    }
+}
+@end
+)"},
+        {"AccessibilityInputViewsOlderNotificationsAndStringDrawing", on("iPhoneOS", "armv7-apple-ios6.0"), R"(
+#import <UIKit/UIKit.h>
+
+@interface TDKeyboardView : UIInputView <UIInputViewAudioFeedback>
+@end
+
+@implementation TDKeyboardView
+- (BOOL)enableInputClicksWhenVisible {
+    return YES;
+}
+- (void)tap:(UIButton *)key {
+    [[UIDevice currentDevice] playInputClick];
+}
+@end
+
+@interface TDKeyboardController : UIInputViewController
+@end
+
+@implementation TDKeyboardController
+- (void)insert:(NSString *)text {
+    if (self.textDocumentProxy.documentContextBeforeInput.length == 0) {
+        [self.textDocumentProxy adjustTextPositionByCharacterOffset:0];
+    }
+    [self.textDocumentProxy insertText:text];
+}
+@end
+
+@interface TDRatingView : UIView
+@property (nonatomic) NSInteger rating;
+@end
+
+@implementation TDRatingView
+- (void)didMoveToWindow {
+    [super didMoveToWindow];
+    self.accessibilityIdentifier = @"rating";
+    self.tintAdjustmentMode = UIViewTintAdjustmentModeDimmed;
+    self.accessibilityCustomActions = @[ [[UIAccessibilityCustomAction alloc] initWithName:@"Reset"
+                                                                                    target:self
+                                                                                  selector:@selector(reset)] ];
+    if (UIAccessibilityIsReduceTransparencyEnabled() || UIAccessibilityDarkerSystemColorsEnabled()) {
+        self.backgroundColor = [UIColor darkTextColor];
+    }
+}
+- (BOOL)reset {
+    self.rating = 0;
+    UIAccessibilityPostNotification(UIAccessibilityPageScrolledNotification, @"0");
+    return YES;
+}
+- (void)accessibilityIncrement {
+    self.rating += 1;
+}
+- (BOOL)accessibilityScroll:(UIAccessibilityScrollDirection)direction {
+    return direction == UIAccessibilityScrollDirectionNext;
+}
+- (void)drawRect:(CGRect)rect {
+    NSString *label = [NSString stringWithFormat:@"%ld", (long)self.rating];
+    UIFont *font = [UIFont boldSystemFontOfSize:12];
+    CGSize size = [label sizeWithFont:font constrainedToSize:rect.size lineBreakMode:NSLineBreakByTruncatingTail];
+    [label drawInRect:(CGRect){CGPointZero, size}
+             withFont:font
+        lineBreakMode:NSLineBreakByTruncatingTail
+            alignment:NSTextAlignmentCenter];
+    CTTextAlignment alignment = NSTextAlignmentToCTTextAlignment(NSTextAlignmentNatural);
+    (void)NSTextAlignmentFromCTTextAlignment(alignment);
+}
+@end
+
+void TDRemind(UIApplication *application, UIImage *snapshot) {
+    UIUserNotificationSettings *settings =
+        [UIUserNotificationSettings settingsForTypes:UIUserNotificationTypeAlert | UIUserNotificationTypeBadge
+                                          categories:nil];
+    [application registerUserNotificationSettings:settings];
+    UILocalNotification *reminder = [[UILocalNotification alloc] init];
+    reminder.fireDate = [NSDate dateWithTimeIntervalSinceNow:60];
+    reminder.alertBody = @"Rate it";
+    reminder.soundName = UILocalNotificationDefaultSoundName;
+    [application scheduleLocalNotification:reminder];
+    UIImageWriteToSavedPhotosAlbum(snapshot, nil, NULL, NULL);
+    [application beginReceivingRemoteControlEvents];
+    if ([UIReferenceLibraryViewController dictionaryHasDefinitionForTerm:@"rate"]) {
+        [application.keyWindow.rootViewController
+            presentViewController:[[UIReferenceLibraryViewController alloc] initWithTerm:@"rate"]
+                         animated:YES
+                       completion:nil];
+    }
+}
+)"},
+    };
+    return cases;
+}
+
 class SDKStandInDeclarationFamilyTest : public ::testing::TestWithParam<FamilyCase> {};
 class SDKStandInSystemLibraryTest : public ::testing::TestWithParam<FamilyCase> {};
 class SDKStandInDesktopFrameworkTest : public ::testing::TestWithParam<FamilyCase> {};
 class SDKStandInTextAndGraphicsTest : public ::testing::TestWithParam<FamilyCase> {};
+class SDKStandInUIKitFamilyTest : public ::testing::TestWithParam<FamilyCase> {};
 
 TEST_P(SDKStandInDeclarationFamilyTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
 TEST_P(SDKStandInSystemLibraryTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
 TEST_P(SDKStandInDesktopFrameworkTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
 TEST_P(SDKStandInTextAndGraphicsTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
+TEST_P(SDKStandInUIKitFamilyTest, ParsesWithoutErrorsOrWarnings) { expectCleanParse(GetParam()); }
 
 std::string familyCaseName(const ::testing::TestParamInfo<FamilyCase> &info) { return info.param.name; }
 
@@ -975,6 +1560,7 @@ INSTANTIATE_TEST_SUITE_P(Families, SDKStandInDesktopFrameworkTest, ::testing::Va
                          familyCaseName);
 INSTANTIATE_TEST_SUITE_P(Families, SDKStandInTextAndGraphicsTest, ::testing::ValuesIn(textAndGraphicsCases()),
                          familyCaseName);
+INSTANTIATE_TEST_SUITE_P(Families, SDKStandInUIKitFamilyTest, ::testing::ValuesIn(uiKitCases()), familyCaseName);
 
 // The desktop frameworks are macOS's alone: an iOS file that imports them does not find them.
 TEST(SDKStandInDesktopFrameworkTest, AreNotPartOfTheIOSSDK) {

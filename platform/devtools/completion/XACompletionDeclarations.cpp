@@ -135,7 +135,7 @@ bool XACompletionDeclarations::add(const XACompletionUse &use) {
         }
         return enumConstants_.insert(use.name).second;
     case Kind::Constant: {
-        if (typedefs_.count(use.name)) {
+        if (typedefs_.count(use.name) || constantExpressions_.count(use.name)) {
             return false;
         }
         enumConstants_.erase(use.name);
@@ -212,6 +212,16 @@ bool XACompletionDeclarations::markValue(const std::string &name) {
     return wasType;
 }
 
+bool XACompletionDeclarations::markConstantExpression(const std::string &name, bool bitFieldWidth) {
+    constantExpressions_.insert(name);
+    bool changed = bitFieldWidth && bitFieldWidths_.insert(name).second;
+    if (constants_.erase(name) > 0 && !isDropped(name)) {
+        enumConstants_.insert(name);
+        changed = true;
+    }
+    return changed;
+}
+
 bool XACompletionDeclarations::addMethod(const XACompletionUse &use) {
     if (!use.method || (!use.receiverClass.empty() && isDropped(use.receiverClass))) {
         return false;
@@ -233,6 +243,9 @@ bool XACompletionDeclarations::addMethod(const XACompletionUse &use) {
 }
 
 bool XACompletionDeclarations::refineType(const std::string &name, const std::string &type) {
+    if (constantExpressions_.count(name)) {
+        return false;
+    }
     if (enumConstants_.erase(name)) {
         constants_[name] = {type, true};
         return true;
@@ -314,7 +327,7 @@ void XACompletionDeclarations::appendStructs(std::string &text, bool objectiveC)
         if (completed.objectiveC != objectiveC) {
             continue;
         }
-        text += completed.tag ? "struct " + name + " {" : "typedef struct XASDKCompletion_" + name + " {";
+        text += completed.tag ? "struct " + name + " {" : "typedef struct " + (kCompletedStructTagPrefix + name) + " {";
         appendFields(text, completed.root);
         text += completed.tag ? " };\n" : " } " + name + ";\n";
     }
@@ -333,11 +346,15 @@ void XACompletionDeclarations::appendCDeclarations(std::string &text, bool objec
                 "extern " + declarator(entry.first + (entry.first.back() == '*' ? "const" : " const"), name) + ";\n";
         }
     }
+    // As the SDK's C functions are, they are audited for ARC: a result the name does not show to be retained
+    // (Create, Copy) is cast to an object without a bridge.
+    text += "#pragma clang arc_cf_code_audited begin\n";
     for (const auto &[name, entry] : functions_) {
         if (entry.second == objectiveC) {
             text += declarator(entry.first, name) + "(XA_SDK_COMPLETION_ANY_ARGUMENTS);\n";
         }
     }
+    text += "#pragma clang arc_cf_code_audited end\n";
 }
 
 void XACompletionDeclarations::appendObjectiveCDeclarations(std::string &text) const {
@@ -385,7 +402,7 @@ std::string XACompletionDeclarations::headerText() const {
         text += "enum {\n";
         long value = kFirstEnumerationValue;
         for (const std::string &name : enumConstants_) {
-            text += "    " + name + " = " + std::to_string(value++) + ",\n";
+            text += "    " + name + " = " + (bitFieldWidths_.count(name) ? "1" : std::to_string(value++)) + ",\n";
         }
         text += "};\n";
     }

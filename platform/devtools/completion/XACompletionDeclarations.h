@@ -70,6 +70,10 @@ struct XACompletionUse {
     std::vector<std::pair<std::string, std::string>> fields;
 };
 
+// The start of the tag of every struct the completion declares with a typedef (`typedef struct XASDKCompletion_Name
+// {...} Name;`): never a name to complete.
+inline constexpr const char *kCompletedStructTagPrefix = "XASDKCompletion_";
+
 // How code includes an SDK header: "AppKit/NSFoo.h" for "System/Library/Frameworks/AppKit.framework/Headers/NSFoo.h",
 // "sys/event.h" for "usr/include/sys/event.h".
 std::string XASDKHeaderSpelling(const std::string &sdkPath);
@@ -88,6 +92,9 @@ public:
     // Makes a name that a use shows to be a value one: a completed typedef of it becomes a constant, and it is never
     // made a type again; false when nothing changed.
     bool markValue(const std::string &name);
+    // Makes a name that a use shows to stand in an integer constant expression an enumeration constant, which it
+    // stays whatever other uses show (of value 1 when it is a bit-field's width); false when nothing changed.
+    bool markConstantExpression(const std::string &name, bool bitFieldWidth);
     // Removes a declaration that turned out to clash with one of the SDK or the project; it is never added again.
     // False when the name was dropped before.
     bool drop(const std::string &name);
@@ -122,5 +129,7 @@ private:
     std::set<std::string> enumConstants_;
     std::map<std::string, XACompletedStruct> structs_;
     std::set<std::string> values_;
+    std::set<std::string> constantExpressions_;
+    std::set<std::string> bitFieldWidths_;
     std::set<std::string> dropped_;
 };

@@ -85,8 +85,10 @@ std::string declarableType(std::string type) {
         type.pop_back();
     }
     type.erase(0, type.find_first_not_of(' '));
-    if (type.empty() || type.find('(') != std::string::npos || type.find('[') != std::string::npos ||
-        type.find("struct (") != std::string::npos || type.find("anonymous") != std::string::npos) {
+    // "<dependent type>", "<overloaded function type>": clang's placeholders where an expression has no type yet.
+    if (type.empty() || type.front() == '<' || type.find('(') != std::string::npos ||
+        type.find('[') != std::string::npos || type.find("struct (") != std::string::npos ||
+        type.find("anonymous") != std::string::npos) {
         return "";
     }
     return type;
@@ -305,10 +307,12 @@ public:
         const unsigned count = clang_getNumDiagnostics(unit_);
         for (unsigned index = 0; index < count; ++index) {
             CXDiagnostic diagnostic = clang_getDiagnostic(unit_, index);
-            if (clang_getDiagnosticSeverity(diagnostic) >= CXDiagnostic_Error) {
+            const CXDiagnosticSeverity severity = clang_getDiagnosticSeverity(diagnostic);
+            if (severity >= CXDiagnostic_Error) {
                 findings_.hasErrors = true;
                 read(diagnostic);
             }
+            afterFatalError_ = afterFatalError_ || severity == CXDiagnostic_Fatal;
             clang_disposeDiagnostic(diagnostic);
         }
         findings_.classes = std::move(classes_);
@@ -476,7 +480,8 @@ private:
         }
         // A completed name that a header of the project declares too, where the first parse could not see it (in a
         // module that failed to build): the project's declaration wins.
-        for (const char *clash : {"conflicting types for '", "redefinition of '", "redeclaration of '"}) {
+        for (const char *clash :
+             {"conflicting types for '", "redefinition of '", "redefinition of enumerator '", "redeclaration of '"}) {
             if (startsWith(message, clash)) {
                 findings_.clashes.insert(*quoted(message, 0));
             }
@@ -489,7 +494,10 @@ private:
             missingModule(*quoted(message, 0));
         } else if (startsWith(message, "could not build module '")) {
             findings_.unbuiltModules.insert(*quoted(message, 0));
-        } else if (!token) {
+        } else if (!token || afterFatalError_) {
+            // After a fatal error clang skips every #include and #import: the names of the headers it skipped are
+            // undeclared, though the SDK stand-in declares them. Only the missing headers are read then; the next
+            // parse, with the headers provided, shows what is missing indeed.
             return;
         } else if (startsWith(message, "cannot find protocol declaration for '")) {
             add(XACompletionUse::Kind::Protocol, *quoted(message, 0));
@@ -545,7 +553,7 @@ private:
     }
 
     void add(XACompletionUse::Kind kind, const std::string &name, const std::string &type = "") {
-        if (!isIdentifier(name)) {
+        if (!isIdentifier(name) || startsWith(name, kCompletedStructTagPrefix)) {
             return;
         }
         XACompletionUse use = newUse(kind, name, type, context_.objectiveC);
@@ -648,8 +656,12 @@ private:
     }
 
     // The type of a field that the value at the token is assigned to: the value's own type where a declaration can
-    // name it, a pointer for functions and blocks, else long.
+    // name it, a pointer for functions, blocks and null pointers, else long.
     static std::string fieldTypeOfValue(const XAFileTokens &tokens, std::size_t at) {
+        const std::string value = tokens.text(at);
+        if ((value == "NULL" || value == "nil" || value == "nullptr") && tokens.text(at + 1) == ";") {
+            return "void *";
+        }
         const std::string shown = tokens.typeOfExpressionAt(at);
         if (shown.find('(') != std::string::npos) {
             return "void *";
@@ -671,8 +683,13 @@ private:
     // struct of its own.
     void structure(const std::string &type, const XAFileTokens &tokens) {
         std::string name = declarableType(type);
-        const bool tag = startsWith(name, "struct ");
+        bool tag = startsWith(name, "struct ");
         name = tag ? name.substr(7) : name;
+        // The tag of a struct the completion declared itself: its typedef's name, which the completion has.
+        if (tag && startsWith(name, kCompletedStructTagPrefix)) {
+            name = name.substr(std::char_traits<char>::length(kCompletedStructTagPrefix));
+            tag = false;
+        }
         if (!isIdentifier(name)) {
             return;
         }
@@ -749,11 +766,77 @@ private:
         return pointer ? arguments : 0;
     }
 
+    // Whether the name at the token stands where C requires an integer constant expression: a `case` label, an
+    // array's bound, an enumerator's value, a bit-field's width. Only an enumeration constant can stand there.
+    static bool requiresConstantExpression(const XAFileTokens &tokens, std::size_t at) {
+        const std::string previous = at > 0 ? tokens.text(at - 1) : "";
+        const std::string next = tokens.text(at + 1);
+        if (previous == "case" || isBitFieldWidth(tokens, at)) {
+            return true;
+        }
+        // `char buffer[SIZE]`: a bound after a declared name that follows its type (not `dictionary[Key]`).
+        if (previous == "[" && next == "]" && at >= 3 && isIdentifier(tokens.text(at - 2)) &&
+            (isIdentifier(tokens.text(at - 3)) || tokens.text(at - 3) == "*") && tokens.text(at - 3) != "return") {
+            return true;
+        }
+        return insideEnumerationBody(tokens, at);
+    }
+
+    static bool isBitFieldWidth(const XAFileTokens &tokens, std::size_t at) {
+        return at > 0 && tokens.text(at - 1) == ":" && tokens.text(at + 1) == ";" && !afterQuestionMark(tokens, at);
+    }
+
+    // Whether a `?` comes before the token in its statement: `flag ? a : NAME;` is no bit-field's width.
+    static bool afterQuestionMark(const XAFileTokens &tokens, std::size_t at) {
+        for (std::size_t index = at; index-- > 0 && at - index < 64;) {
+            const std::string token = tokens.text(index);
+            if (token == "?") {
+                return true;
+            }
+            if (token == ";" || token == "{" || token == "}") {
+                return false;
+            }
+        }
+        return false;
+    }
+
+    // Whether the token is inside the braces of an enumeration (`enum {`, `typedef NS_ENUM(NSInteger, X) {`).
+    static bool insideEnumerationBody(const XAFileTokens &tokens, std::size_t at) {
+        int depth = 0;
+        for (std::size_t index = at; index-- > 0 && at - index < 512;) {
+            const std::string token = tokens.text(index);
+            if (token == "}" || token == ")") {
+                ++depth;
+            } else if ((token == "(" || token == "{") && depth > 0) {
+                --depth;
+            } else if (token == "{") {
+                for (std::size_t before = index; before-- > 0 && index - before <= 8;) {
+                    const std::string word = tokens.text(before);
+                    if (word == "enum" || word.ends_with("_ENUM") || word.ends_with("_OPTIONS")) {
+                        return true;
+                    }
+                    if (word == ";" || word == "{" || word == "}") {
+                        break;
+                    }
+                }
+                return false;
+            } else if (token == ";" && depth == 0) {
+                return false;
+            }
+        }
+        return false;
+    }
+
     void constant(const std::string &name, const XAFileTokens &tokens, std::size_t at) {
         const std::string previous = at > 0 ? tokens.text(at - 1) : "";
         const std::string next = tokens.text(at + 1);
-        const bool integral = previous == "case" || previous == "|" || next == "|" || previous == "&" || next == "&" ||
-                              previous == "==" || next == "==";
+        if (requiresConstantExpression(tokens, at)) {
+            findings_.constantExpressions[name] = findings_.constantExpressions[name] || isBitFieldWidth(tokens, at);
+            add(XACompletionUse::Kind::EnumConstant, name);
+            return;
+        }
+        const bool integral =
+            previous == "|" || next == "|" || previous == "&" || next == "&" || previous == "==" || next == "==";
         if (!integral && context_.objectiveC && startsWith(name, "kUTType")) {
             add(XACompletionUse::Kind::Constant, name, "CFStringRef");
         } else if (!integral && context_.objectiveC && looksLikeStringConstant(name)) {
@@ -915,7 +998,10 @@ private:
 
     void property(const std::string &name, const std::string &objectType, const XAFileTokens &tokens, std::size_t at) {
         std::string receiverClass = declarableType(objectType);
-        if (receiverClass == "id" || startsWith(receiverClass, "id<")) {
+        if (receiverClass == "id") {
+            objectOfDotSyntax(tokens, at);
+            receiverClass.clear();
+        } else if (startsWith(receiverClass, "id<")) {
             receiverClass.clear();
         } else if (endsWith(receiverClass, " *")) {
             receiverClass = receiverClass.substr(0, receiverClass.size() - 2);
@@ -930,6 +1016,34 @@ private:
             std::string setter = "set" + name + ":";
             setter[3] = static_cast<char>(std::toupper(static_cast<unsigned char>(setter[3])));
             addMethod(receiverClass, {setter, false, "void", {typeShownByTokens(tokens, at + 2)}});
+        }
+    }
+
+    // Dot syntax never finds a property on `id`: where the object is the result of a completed method or getter
+    // (`[UIFoo sharedFoo].bar`, `view.fancyLayer.bar`), the method returns an object of a class instead, whose
+    // properties are completed in turn.
+    void objectOfDotSyntax(const XAFileTokens &tokens, std::size_t at) {
+        if (at < 3 || tokens.text(at - 1) != ".") {
+            return;
+        }
+        std::string selector;
+        if (tokens.text(at - 2) == "]") {
+            int depth = 0;
+            for (std::size_t index = at - 2; index-- > 0 && at - index < 256;) {
+                const std::string token = tokens.text(index);
+                depth += token == "]" ? 1 : token == "[" ? -1 : 0;
+                if (depth < 0) {
+                    std::optional<XAMessageTokens> message = messageStartingAt(tokens, index);
+                    selector = message && message->close == at - 2 ? message->selector : "";
+                    break;
+                }
+            }
+        } else if (isIdentifier(tokens.text(at - 2)) && tokens.text(at - 3) == ".") {
+            selector = tokens.text(at - 2);
+        }
+        if (!selector.empty()) {
+            findings_.typeNeeds.push_back(
+                {XACompletionTypeNeed::Target::MethodReturn, selector, 0, "__kindof NSObject *"});
         }
     }
 
@@ -1043,6 +1157,15 @@ private:
             return;
         }
         const bool sending = message.find("to parameter of") != std::string::npos;
+        if (startsWith(message, "cast of '") && endsWith(message, "' to 'id' is disallowed with ARC")) {
+            // `(id)value` of a completed value that is no Core Foundation object: it becomes one.
+            std::size_t operand = at;
+            for (std::size_t close = at; tokens.text(at) == "(" && close < at + 4; ++close) {
+                operand = tokens.text(close) == ")" ? close + 1 : operand;
+            }
+            needAt(tokens, operand, "CFTypeRef");
+            return;
+        }
         if (message.find("with a __bridge") != std::string::npos && second) {
             bridgedValue(tokens, at, *second);
             return;
@@ -1132,6 +1255,7 @@ private:
         std::string resultType;
     };
     std::optional<std::vector<XABody>> bodies_; // the function and method definitions, found on first need
+    bool afterFatalError_ = false;
 };
 
 } // namespace

@@ -20,6 +20,8 @@
 //   receiver type 'C' ... is a forward declaration          the class's @interface
 //   initializing/assigning/sending/passing/returning ...    the type a completed function, constant or method needs
 //   any error inside the generated header                   the declaration on that line clashes and is dropped
+//   any error after a fatal one                             nothing but a missing header: clang skipped the
+//                                                           includes after the fatal error
 
 #include "platform/devtools/completion/XACompletionDeclarations.h"
 
@@ -57,6 +59,9 @@ struct XAFileFindings {
     std::vector<XACompletionTypeNeed> typeNeeds;
     std::set<std::string> clashes; // completed names to drop
     std::set<std::string> values;  // names that a use shows to be values, never types
+    // Names used where an integer constant expression is required: enumeration constants, never other constants;
+    // true for a bit-field's width, which must be small.
+    std::map<std::string, bool> constantExpressions;
     // Modules of the project (its frameworks' module maps) whose build failed: declarations given with -include do not
     // reach a module's build, so the completion has their headers included as they are.
     std::set<std::string> unbuiltModules;

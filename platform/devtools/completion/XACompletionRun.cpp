@@ -1,13 +1,12 @@
 #include "platform/devtools/completion/XACompletionRun.h"
 
 #include "core/XAParallelFor.h"
+#include "platform/devtools/completion/XACompletionArguments.h"
 #include "platform/devtools/completion/XACompletionFileAnalysis.h"
 #include "platform/devtools/completion/XACompletionPreambles.h"
 #include "platform/devtools/completion/XASDKHeaderNames.h"
 
 #include <nlohmann/json.hpp>
-
-#include <link.h>
 
 #include <algorithm>
 #include <chrono>
@@ -29,40 +28,6 @@ std::string sdkRootOf(const std::vector<std::string> &arguments) {
         }
     }
     return "";
-}
-
-// The builtin headers of the libclang this program is linked to (<lib>/clang/<version> beside the library), which
-// a parse through libclang does not find on its own.
-const std::string &resourceDirectory() {
-    static const std::string directory = [] {
-        std::string library;
-        dl_iterate_phdr(
-            [](dl_phdr_info *info, std::size_t, void *data) {
-                const std::string name = info->dlpi_name ? info->dlpi_name : "";
-                if (name.find("/libclang") != std::string::npos) {
-                    *static_cast<std::string *>(data) = name;
-                    return 1;
-                }
-                return 0;
-            },
-            &library);
-        // The library as it was loaded (LLVM's own lib folder) and where its links lead.
-        std::error_code error;
-        for (const std::filesystem::path &path :
-             {std::filesystem::path(library), std::filesystem::canonical(library, error)}) {
-            for (const auto &entry : std::filesystem::directory_iterator(path.parent_path() / "clang", error)) {
-                if (std::filesystem::exists(entry.path() / "include" / "stddef.h")) {
-                    return entry.path().string();
-                }
-            }
-        }
-        return std::string();
-    }();
-    return directory;
-}
-
-bool hasResourceDirectory(const std::vector<std::string> &arguments) {
-    return std::find(arguments.begin(), arguments.end(), "-resource-dir") != arguments.end();
 }
 
 bool writeFile(const std::filesystem::path &path, const std::string &text) {
@@ -151,12 +116,8 @@ private:
 
     XAParseRequest requestOf(const XACompletionCompilation &compilation, const std::vector<std::string> &extra,
                              const std::string &headerText) const {
-        std::vector<std::string> arguments = compilation.arguments;
-        arguments.insert(arguments.end(), {"-fno-spell-checking", "-ferror-limit=0", "-w", "-working-directory",
-                                           compilation.workingDirectory});
-        if (!hasResourceDirectory(arguments) && !resourceDirectory().empty()) {
-            arguments.insert(arguments.end(), {"-resource-dir", resourceDirectory()});
-        }
+        std::vector<std::string> arguments = XACompletionParseArguments(compilation);
+        arguments.insert(arguments.end(), {"-fno-spell-checking", "-ferror-limit=0", "-w"});
         arguments.insert(arguments.end(), extra.begin(), extra.end());
         return {compilation.source,
                 std::move(arguments),
@@ -232,6 +193,9 @@ private:
             }
             for (const std::string &value : findings.values) {
                 changed = declarations_.markValue(value) || changed;
+            }
+            for (const auto &[name, bitFieldWidth] : findings.constantExpressions) {
+                changed = declarations_.markConstantExpression(name, bitFieldWidth) || changed;
             }
             for (const std::string &module : findings.unbuiltModules) {
                 changed = addProjectModule(module, job_.compilations[index].arguments) || changed;

@@ -81,6 +81,19 @@ typedef NS_ENUM(NSInteger, NSUnderlineStyle) {
     NSUnderlineStyleSingle = 0x01,
     NSUnderlineStyleThick = 0x02,
     NSUnderlineStyleDouble = 0x09,
+    NSUnderlineStylePatternSolid = 0x0000,
+    NSUnderlineStylePatternDot = 0x0100,
+    NSUnderlineStylePatternDash = 0x0200,
+    NSUnderlineStylePatternDashDot = 0x0300,
+    NSUnderlineStylePatternDashDotDot = 0x0400,
+    NSUnderlineStyleByWord = 0x8000,
+    NSUnderlinePatternSolid API_DEPRECATED_WITH_REPLACEMENT("NSUnderlineStylePatternSolid", ios(6.0, 12.0)) = 0x0000,
+    NSUnderlinePatternDot API_DEPRECATED_WITH_REPLACEMENT("NSUnderlineStylePatternDot", ios(6.0, 12.0)) = 0x0100,
+    NSUnderlinePatternDash API_DEPRECATED_WITH_REPLACEMENT("NSUnderlineStylePatternDash", ios(6.0, 12.0)) = 0x0200,
+    NSUnderlinePatternDashDot API_DEPRECATED_WITH_REPLACEMENT("NSUnderlineStylePatternDashDot", ios(6.0, 12.0)) = 0x0300,
+    NSUnderlinePatternDashDotDot
+        API_DEPRECATED_WITH_REPLACEMENT("NSUnderlineStylePatternDashDotDot", ios(6.0, 12.0)) = 0x0400,
+    NSUnderlineByWord API_DEPRECATED_WITH_REPLACEMENT("NSUnderlineStyleByWord", ios(6.0, 12.0)) = 0x8000,
 } API_AVAILABLE(ios(6.0));
 
 typedef NS_OPTIONS(NSInteger, NSStringDrawingOptions) {

@@ -78,6 +78,7 @@ typedef NS_ENUM(NSInteger, UIImageDynamicRange) {
 @property (nullable, nonatomic, readonly) NSArray<UIImage *> *images API_AVAILABLE(ios(5.0));
 @property (nonatomic, readonly) NSTimeInterval duration API_AVAILABLE(ios(5.0));
 @property (nonatomic, readonly) UIEdgeInsets capInsets API_AVAILABLE(ios(5.0));
+@property (nonatomic, readonly) UIImageResizingMode resizingMode API_AVAILABLE(ios(6.0));
 @property (nonatomic, readonly) UIImageRenderingMode renderingMode API_AVAILABLE(ios(7.0));
 @property (nonatomic, readonly) UIEdgeInsets alignmentRectInsets API_AVAILABLE(ios(6.0));
 @property (nonatomic, readonly) BOOL flipsForRightToLeftLayoutDirection API_AVAILABLE(ios(9.0));
@@ -123,6 +124,9 @@ typedef NS_ENUM(NSInteger, UIImageDynamicRange) {
 
 UIKIT_EXTERN NSData *_Nullable UIImagePNGRepresentation(UIImage *image);
 UIKIT_EXTERN NSData *_Nullable UIImageJPEGRepresentation(UIImage *image, CGFloat compressionQuality);
+UIKIT_EXTERN void UIImageWriteToSavedPhotosAlbum(UIImage *image, __nullable id completionTarget,
+                                               __nullable SEL completionSelector, void *_Nullable contextInfo)
+    API_UNAVAILABLE(tvos, watchos);
 UIKIT_EXTERN NSData *_Nullable UIImageHEICRepresentation(UIImage *image) API_AVAILABLE(ios(17.0), tvos(17.0), watchos(10.0));
 
 @interface UIImage (UIImageDeprecated)

@@ -6,6 +6,7 @@
 #import <CoreGraphics/CoreGraphics.h>
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UIResponder.h>
+#import <UIKit/UIContentSizeCategory.h>
 
 @class UIWindow, UIView, UIScene, UISceneSession, UISceneConfiguration, UISceneConnectionOptions, UIImage;
 
@@ -66,6 +67,18 @@ typedef NSString *UIApplicationOpenURLOptionsKey NS_TYPED_ENUM;
 typedef NSString *UIApplicationOpenExternalURLOptionsKey NS_TYPED_ENUM;
 
 @protocol UIApplicationDelegate;
+@class UIUserNotificationSettings, UILocalNotification;
+
+typedef NS_ENUM(NSInteger, UIUserInterfaceLayoutDirection) {
+    UIUserInterfaceLayoutDirectionLeftToRight,
+    UIUserInterfaceLayoutDirectionRightToLeft,
+} API_AVAILABLE(ios(5.0));
+
+typedef NS_ENUM(NSInteger, UIBackgroundRefreshStatus) {
+    UIBackgroundRefreshStatusRestricted,
+    UIBackgroundRefreshStatusDenied,
+    UIBackgroundRefreshStatusAvailable
+} API_AVAILABLE(ios(7.0));
 
 @interface UIApplication : UIResponder
 
@@ -132,6 +145,34 @@ typedef NSString *UIApplicationOpenExternalURLOptionsKey NS_TYPED_ENUM;
 @property (nonatomic, readonly, getter=isRegisteredForRemoteNotifications) BOOL registeredForRemoteNotifications
     API_AVAILABLE(ios(8.0));
 
+@property (nonatomic, readonly) UIUserInterfaceLayoutDirection userInterfaceLayoutDirection API_AVAILABLE(ios(5.0));
+@property (nonatomic, readonly) UIContentSizeCategory preferredContentSizeCategory API_AVAILABLE(ios(7.0));
+@property (nonatomic, readonly) UIBackgroundRefreshStatus backgroundRefreshStatus API_AVAILABLE(ios(7.0));
+- (void)setMinimumBackgroundFetchInterval:(NSTimeInterval)minimumBackgroundFetchInterval
+    API_DEPRECATED("Use a BGAppRefreshTask in the BackgroundTasks framework instead", ios(7.0, 13.0));
+- (void)registerUserNotificationSettings:(UIUserNotificationSettings *)notificationSettings
+    API_DEPRECATED("Use UserNotifications Framework's -[UNUserNotificationCenter requestAuthorizationWithOptions:"
+                   "completionHandler:]", ios(8.0, 10.0));
+@property (nonatomic, readonly, nullable) UIUserNotificationSettings *currentUserNotificationSettings
+    API_DEPRECATED("Use UserNotifications Framework's -[UNUserNotificationCenter getNotificationSettingsWithCompletionHandler:]",
+                   ios(8.0, 10.0));
+- (void)presentLocalNotificationNow:(UILocalNotification *)notification
+    API_DEPRECATED("Use UserNotifications Framework's -[UNUserNotificationCenter addNotificationRequest:"
+                   "withCompletionHandler:]", ios(4.0, 10.0));
+- (void)scheduleLocalNotification:(UILocalNotification *)notification
+    API_DEPRECATED("Use UserNotifications Framework's -[UNUserNotificationCenter addNotificationRequest:"
+                   "withCompletionHandler:]", ios(4.0, 10.0));
+- (void)cancelLocalNotification:(UILocalNotification *)notification
+    API_DEPRECATED("Use UserNotifications Framework's -[UNUserNotificationCenter removePendingNotificationRequests"
+                   "WithIdentifiers:]", ios(4.0, 10.0));
+- (void)cancelAllLocalNotifications
+    API_DEPRECATED("Use UserNotifications Framework's -[UNUserNotificationCenter removeAllPendingNotificationRequests]",
+                   ios(4.0, 10.0));
+@property (nullable, nonatomic, copy) NSArray<UILocalNotification *> *scheduledLocalNotifications
+    API_DEPRECATED("Use UserNotifications Framework's -[UNUserNotificationCenter getPendingNotificationRequestsWith"
+                   "CompletionHandler:]", ios(4.0, 10.0));
+- (void)beginReceivingRemoteControlEvents API_AVAILABLE(ios(4.0));
+- (void)endReceivingRemoteControlEvents API_AVAILABLE(ios(4.0));
 @property (nonatomic, readonly) NSSet<UIScene *> *connectedScenes API_AVAILABLE(ios(13.0));
 @property (nonatomic, readonly) NSSet<UISceneSession *> *openSessions API_AVAILABLE(ios(13.0));
 @property (nonatomic, readonly) BOOL supportsMultipleScenes API_AVAILABLE(ios(13.0));

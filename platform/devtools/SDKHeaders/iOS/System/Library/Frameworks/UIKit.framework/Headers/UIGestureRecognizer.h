@@ -1,12 +1,21 @@
-/* UIGestureRecognizer.h: gesture recognisers (tap, pan, pinch, long press, swipe) with target-action pairs. */
+/* UIGestureRecognizer.h: gesture recognisers (tap, pan, pinch, rotation, long press, swipe, screen edge, hover) with
+ * target-action pairs; UIGestureRecognizerSubclass.h adds what a subclass overrides. */
 #import <Foundation/Foundation.h>
 #import <CoreGraphics/CoreGraphics.h>
 #import <UIKit/UIKitDefines.h>
+#import <UIKit/UIGeometry.h>
+#import <UIKit/UIEvent.h>
 
-@class UIView, UIEvent, UITouch;
+@class UIView, UIEvent, UITouch, UIPress;
 @protocol UIGestureRecognizerDelegate;
 
 NS_ASSUME_NONNULL_BEGIN
+
+typedef NS_OPTIONS(NSInteger, UIScrollTypeMask) {
+    UIScrollTypeMaskDiscrete = 1 << 0,
+    UIScrollTypeMaskContinuous = 1 << 1,
+    UIScrollTypeMaskAll = UIScrollTypeMaskDiscrete | UIScrollTypeMaskContinuous,
+} API_AVAILABLE(ios(13.4));
 
 typedef NS_ENUM(NSInteger, UIGestureRecognizerState) {
     UIGestureRecognizerStatePossible,
@@ -43,6 +52,12 @@ API_AVAILABLE(ios(3.2))
 - (CGPoint)locationInView:(nullable UIView *)view;
 @property (nonatomic, readonly) NSUInteger numberOfTouches;
 - (CGPoint)locationOfTouch:(NSUInteger)touchIndex inView:(nullable UIView *)view;
+@property (nonatomic) BOOL requiresExclusiveTouchType API_AVAILABLE(ios(9.2));
+@property (nonatomic, copy) NSArray<NSNumber *> *allowedTouchTypes API_AVAILABLE(ios(9.0));
+@property (nonatomic, copy) NSArray<NSNumber *> *allowedPressTypes API_AVAILABLE(ios(9.0));
+@property (nullable, nonatomic, copy) NSString *name API_AVAILABLE(ios(11.0));
+@property (nonatomic, readonly) UIKeyModifierFlags modifierFlags API_AVAILABLE(ios(13.4));
+@property (nonatomic, readonly) UIEventButtonMask buttonMask API_AVAILABLE(ios(13.4));
 @end
 
 @protocol UIGestureRecognizerDelegate <NSObject>
@@ -50,7 +65,15 @@ API_AVAILABLE(ios(3.2))
 - (BOOL)gestureRecognizerShouldBegin:(UIGestureRecognizer *)gestureRecognizer;
 - (BOOL)gestureRecognizer:(UIGestureRecognizer *)gestureRecognizer
     shouldRecognizeSimultaneouslyWithGestureRecognizer:(UIGestureRecognizer *)otherGestureRecognizer;
+- (BOOL)gestureRecognizer:(UIGestureRecognizer *)gestureRecognizer
+    shouldRequireFailureOfGestureRecognizer:(UIGestureRecognizer *)otherGestureRecognizer API_AVAILABLE(ios(7.0));
+- (BOOL)gestureRecognizer:(UIGestureRecognizer *)gestureRecognizer
+    shouldBeRequiredToFailByGestureRecognizer:(UIGestureRecognizer *)otherGestureRecognizer API_AVAILABLE(ios(7.0));
 - (BOOL)gestureRecognizer:(UIGestureRecognizer *)gestureRecognizer shouldReceiveTouch:(UITouch *)touch;
+- (BOOL)gestureRecognizer:(UIGestureRecognizer *)gestureRecognizer
+        shouldReceivePress:(UIPress *)press API_AVAILABLE(ios(9.0));
+- (BOOL)gestureRecognizer:(UIGestureRecognizer *)gestureRecognizer
+        shouldReceiveEvent:(UIEvent *)event API_AVAILABLE(ios(13.4));
 @end
 
 API_AVAILABLE(ios(3.2))
@@ -66,6 +89,22 @@ API_AVAILABLE(ios(3.2))
 - (CGPoint)translationInView:(nullable UIView *)view;
 - (void)setTranslation:(CGPoint)translation inView:(nullable UIView *)view;
 - (CGPoint)velocityInView:(nullable UIView *)view;
+@property (nonatomic) UIScrollTypeMask allowedScrollTypesMask API_AVAILABLE(ios(13.4));
+@end
+
+API_AVAILABLE(ios(7.0))
+@interface UIScreenEdgePanGestureRecognizer : UIPanGestureRecognizer
+@property (readwrite, nonatomic, assign) UIRectEdge edges;
+@end
+
+API_AVAILABLE(ios(3.2))
+@interface UIRotationGestureRecognizer : UIGestureRecognizer
+@property (nonatomic) CGFloat rotation;
+@property (nonatomic, readonly) CGFloat velocity;
+@end
+
+API_AVAILABLE(ios(13.0))
+@interface UIHoverGestureRecognizer : UIGestureRecognizer
 @end
 
 API_AVAILABLE(ios(3.2))

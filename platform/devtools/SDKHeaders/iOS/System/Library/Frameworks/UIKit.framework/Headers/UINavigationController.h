@@ -4,8 +4,12 @@
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UIViewController.h>
 #import <UIKit/UINavigationBar.h>
+#import <UIKit/UIToolbar.h>
+#import <UIKit/UIGestureRecognizer.h>
 
-@class UIView, UINavigationBar, UINavigationItem, UIToolbar;
+@class UIView, UINavigationBar, UINavigationItem, UIToolbar, UIGestureRecognizer, UIPanGestureRecognizer,
+    UITapGestureRecognizer;
+@protocol UIViewControllerAnimatedTransitioning, UIViewControllerInteractiveTransitioning;
 @protocol UINavigationControllerDelegate;
 
 NS_ASSUME_NONNULL_BEGIN
@@ -44,8 +48,15 @@ UIKIT_EXTERN const CGFloat UINavigationControllerHideShowBarDuration;
 @property (nonatomic, getter=isToolbarHidden) BOOL toolbarHidden API_AVAILABLE(ios(3.0));
 - (void)setToolbarHidden:(BOOL)hidden animated:(BOOL)animated API_AVAILABLE(ios(3.0));
 @property (nullable, nonatomic, weak) id<UINavigationControllerDelegate> delegate;
+@property (null_resettable, nonatomic, readonly) UIToolbar *toolbar API_AVAILABLE(ios(3.0));
+@property (nullable, nonatomic, readonly) UIGestureRecognizer *interactivePopGestureRecognizer API_AVAILABLE(ios(7.0));
+- (void)showViewController:(UIViewController *)vc sender:(nullable id)sender API_AVAILABLE(ios(8.0));
+@property (nonatomic, readwrite, assign) BOOL hidesBarsWhenKeyboardAppears API_AVAILABLE(ios(8.0));
 @property (nonatomic, readwrite, assign) BOOL hidesBarsOnSwipe API_AVAILABLE(ios(8.0));
-
+@property (nonatomic, readonly, strong) UIPanGestureRecognizer *barHideOnSwipeGestureRecognizer API_AVAILABLE(ios(8.0));
+@property (nonatomic, readwrite, assign) BOOL hidesBarsWhenVerticallyCompact API_AVAILABLE(ios(8.0));
+@property (nonatomic, readwrite, assign) BOOL hidesBarsOnTap API_AVAILABLE(ios(8.0));
+@property (nonatomic, readonly, assign) UITapGestureRecognizer *barHideOnTapGestureRecognizer API_AVAILABLE(ios(8.0));
 @end
 
 @protocol UINavigationControllerDelegate <NSObject>
@@ -56,12 +67,32 @@ UIKIT_EXTERN const CGFloat UINavigationControllerHideShowBarDuration;
 - (void)navigationController:(UINavigationController *)navigationController
        didShowViewController:(UIViewController *)viewController
                     animated:(BOOL)animated;
+- (UIInterfaceOrientationMask)navigationControllerSupportedInterfaceOrientations:
+    (UINavigationController *)navigationController API_AVAILABLE(ios(7.0));
+- (UIInterfaceOrientation)navigationControllerPreferredInterfaceOrientationForPresentation:
+    (UINavigationController *)navigationController API_AVAILABLE(ios(7.0));
+- (nullable id<UIViewControllerInteractiveTransitioning>)
+                          navigationController:(UINavigationController *)navigationController
+    interactionControllerForAnimationController:(id<UIViewControllerAnimatedTransitioning>)animationController
+    API_AVAILABLE(ios(7.0));
+- (nullable id<UIViewControllerAnimatedTransitioning>)navigationController:
+                                                  (UINavigationController *)navigationController
+                                           animationControllerForOperation:(UINavigationControllerOperation)operation
+                                                        fromViewController:(UIViewController *)fromVC
+                                                          toViewController:(UIViewController *)toVC
+    API_AVAILABLE(ios(7.0));
 @end
 
 @interface UIViewController (UINavigationControllerItem)
 @property (nonatomic, readonly, strong) UINavigationItem *navigationItem;
 @property (nonatomic) BOOL hidesBottomBarWhenPushed;
 @property (nullable, nonatomic, readonly, strong) UINavigationController *navigationController;
+@end
+
+@interface UIViewController (UINavigationControllerContextualToolbarItems)
+@property (nullable, nonatomic, strong) NSArray<__kindof UIBarButtonItem *> *toolbarItems API_AVAILABLE(ios(3.0));
+- (void)setToolbarItems:(nullable NSArray<UIBarButtonItem *> *)toolbarItems animated:(BOOL)animated
+    API_AVAILABLE(ios(3.0));
 @end
 
 NS_ASSUME_NONNULL_END

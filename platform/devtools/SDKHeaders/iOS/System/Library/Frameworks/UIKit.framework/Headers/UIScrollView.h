@@ -61,6 +61,10 @@ UIKIT_EXTERN const UIScrollViewDecelerationRate UIScrollViewDecelerationRateFast
 @property (nonatomic, readonly, getter=isDecelerating) BOOL decelerating;
 @property (nonatomic) BOOL delaysContentTouches;
 @property (nonatomic) BOOL canCancelContentTouches;
+- (BOOL)touchesShouldBegin:(NSSet<UITouch *> *)touches
+                 withEvent:(nullable UIEvent *)event
+             inContentView:(UIView *)view;
+- (BOOL)touchesShouldCancelInContentView:(UIView *)view;
 @property (nonatomic) CGFloat minimumZoomScale;
 @property (nonatomic) CGFloat maximumZoomScale;
 @property (nonatomic) CGFloat zoomScale API_AVAILABLE(ios(3.0));

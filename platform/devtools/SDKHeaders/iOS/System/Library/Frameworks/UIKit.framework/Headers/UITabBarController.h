@@ -3,6 +3,7 @@
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UIViewController.h>
 #import <UIKit/UIBarItem.h>
+#import <UIKit/UITabBar.h>
 
 @class UIView, UIImage, UITabBar;
 @protocol UITabBarControllerDelegate;

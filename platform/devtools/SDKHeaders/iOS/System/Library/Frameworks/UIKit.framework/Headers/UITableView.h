@@ -121,6 +121,11 @@ UIKIT_EXTERN NSNotificationName const UITableViewSelectionDidChangeNotification;
 @property (nonatomic) BOOL allowsSelection API_AVAILABLE(ios(3.0));
 @property (nonatomic) BOOL allowsSelectionDuringEditing;
 @property (nonatomic) BOOL allowsMultipleSelection API_AVAILABLE(ios(5.0));
+@property (nonatomic) BOOL allowsMultipleSelectionDuringEditing API_AVAILABLE(ios(5.0));
+@property (nonatomic) BOOL cellLayoutMarginsFollowReadableWidth API_AVAILABLE(ios(9.0));
+@property (nonatomic) BOOL insetsContentViewsToSafeArea API_AVAILABLE(ios(11.0));
+- (nullable UITableViewHeaderFooterView *)headerViewForSection:(NSInteger)section API_AVAILABLE(ios(6.0));
+- (nullable UITableViewHeaderFooterView *)footerViewForSection:(NSInteger)section API_AVAILABLE(ios(6.0));
 @property (nonatomic, readonly, nullable) NSIndexPath *indexPathForSelectedRow;
 @property (nonatomic, readonly, nullable) NSArray<NSIndexPath *> *indexPathsForSelectedRows API_AVAILABLE(ios(5.0));
 - (void)selectRowAtIndexPath:(nullable NSIndexPath *)indexPath

@@ -59,8 +59,11 @@ NS_ASSUME_NONNULL_BEGIN
 @property (nonatomic, readonly) NSLayoutManager *layoutManager API_AVAILABLE(ios(7.0));
 @property (nonatomic, readonly, strong) NSTextStorage *textStorage API_AVAILABLE(ios(7.0));
 @property (nonatomic) BOOL usesStandardTextScaling API_AVAILABLE(ios(13.0));
+@property (nonatomic) BOOL adjustsFontForContentSizeCategory API_AVAILABLE(ios(10.0));
 @end
 
+UIKIT_EXTERN NSNotificationName const UITextViewTextDidBeginEditingNotification;
 UIKIT_EXTERN NSNotificationName const UITextViewTextDidChangeNotification;
+UIKIT_EXTERN NSNotificationName const UITextViewTextDidEndEditingNotification;
 
 NS_ASSUME_NONNULL_END

@@ -3,6 +3,7 @@
 #import <CoreGraphics/CoreGraphics.h>
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UIDevice.h>
+#import <UIKit/UIContentSizeCategory.h>
 
 NS_ASSUME_NONNULL_BEGIN
 
@@ -18,6 +19,42 @@ typedef NS_ENUM(NSInteger, UIUserInterfaceStyle) {
     UIUserInterfaceStyleDark,
 } API_AVAILABLE(ios(12.0));
 
+typedef NS_ENUM(NSInteger, UITraitEnvironmentLayoutDirection) {
+    UITraitEnvironmentLayoutDirectionUnspecified = -1,
+    UITraitEnvironmentLayoutDirectionLeftToRight = 0,
+    UITraitEnvironmentLayoutDirectionRightToLeft = 1,
+} API_AVAILABLE(ios(10.0));
+
+typedef NS_ENUM(NSInteger, UIDisplayGamut) {
+    UIDisplayGamutUnspecified = -1,
+    UIDisplayGamutSRGB,
+    UIDisplayGamutP3
+} API_AVAILABLE(ios(10.0));
+
+typedef NS_ENUM(NSInteger, UIAccessibilityContrast) {
+    UIAccessibilityContrastUnspecified = -1,
+    UIAccessibilityContrastNormal,
+    UIAccessibilityContrastHigh,
+} API_AVAILABLE(ios(13.0));
+
+typedef NS_ENUM(NSInteger, UIUserInterfaceLevel) {
+    UIUserInterfaceLevelUnspecified = -1,
+    UIUserInterfaceLevelBase,
+    UIUserInterfaceLevelElevated
+} API_AVAILABLE(ios(13.0));
+
+typedef NS_ENUM(NSInteger, UILegibilityWeight) {
+    UILegibilityWeightUnspecified = -1,
+    UILegibilityWeightRegular,
+    UILegibilityWeightBold
+} API_AVAILABLE(ios(13.0));
+
+typedef NS_ENUM(NSInteger, UIForceTouchCapability) {
+    UIForceTouchCapabilityUnknown = 0,
+    UIForceTouchCapabilityUnavailable = 1,
+    UIForceTouchCapabilityAvailable = 2
+};
+
 API_AVAILABLE(ios(8.0))
 @interface UITraitCollection : NSObject <NSCopying, NSSecureCoding>
 + (UITraitCollection *)traitCollectionWithHorizontalSizeClass:(UIUserInterfaceSizeClass)horizontalSizeClass;
@@ -26,7 +63,22 @@ API_AVAILABLE(ios(8.0))
 + (UITraitCollection *)traitCollectionWithUserInterfaceIdiom:(UIUserInterfaceIdiom)idiom;
 + (UITraitCollection *)traitCollectionWithUserInterfaceStyle:(UIUserInterfaceStyle)userInterfaceStyle
     API_AVAILABLE(ios(12.0));
++ (UITraitCollection *)traitCollectionWithTraitsFromCollections:(NSArray<UITraitCollection *> *)traitCollections;
++ (UITraitCollection *)traitCollectionWithPreferredContentSizeCategory:
+    (UIContentSizeCategory)preferredContentSizeCategory API_AVAILABLE(ios(10.0));
++ (UITraitCollection *)traitCollectionWithLayoutDirection:(UITraitEnvironmentLayoutDirection)layoutDirection
+    API_AVAILABLE(ios(10.0));
 - (BOOL)containsTraitsInCollection:(nullable UITraitCollection *)trait;
+- (BOOL)hasDifferentColorAppearanceComparedToTraitCollection:(nullable UITraitCollection *)traitCollection
+    API_AVAILABLE(ios(13.0));
+- (void)performAsCurrentTraitCollection:(void(NS_NOESCAPE ^)(void))actions API_AVAILABLE(ios(13.0));
+@property (nonatomic, readonly) UIForceTouchCapability forceTouchCapability API_AVAILABLE(ios(9.0));
+@property (nonatomic, copy, readonly) UIContentSizeCategory preferredContentSizeCategory API_AVAILABLE(ios(10.0));
+@property (nonatomic, readonly) UITraitEnvironmentLayoutDirection layoutDirection API_AVAILABLE(ios(10.0));
+@property (nonatomic, readonly) UIDisplayGamut displayGamut API_AVAILABLE(ios(10.0));
+@property (nonatomic, readonly) UIAccessibilityContrast accessibilityContrast API_AVAILABLE(ios(13.0));
+@property (nonatomic, readonly) UIUserInterfaceLevel userInterfaceLevel API_AVAILABLE(ios(13.0));
+@property (nonatomic, readonly) UILegibilityWeight legibilityWeight API_AVAILABLE(ios(13.0));
 @property (nonatomic, readonly) UIUserInterfaceIdiom userInterfaceIdiom;
 @property (nonatomic, readonly) UIUserInterfaceStyle userInterfaceStyle API_AVAILABLE(ios(12.0));
 @property (nonatomic, readonly) CGFloat displayScale;

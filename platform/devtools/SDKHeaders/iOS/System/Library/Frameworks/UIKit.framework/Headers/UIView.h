@@ -7,11 +7,13 @@
 #import <QuartzCore/QuartzCore.h>
 #import <UIKit/UIKitDefines.h>
 #import <UIKit/UIResponder.h>
+#import <UIKit/UIApplication.h>
 #import <UIKit/UIGeometry.h>
 #import <UIKit/UIAppearance.h>
 #import <UIKit/UITraitCollection.h>
 #import <UIKit/NSLayoutConstraint.h>
 #import <UIKit/NSLayoutAnchor.h>
+#import <UIKit/UIDynamicBehavior.h>
 
 @class UIColor, UIWindow, UIViewController, UIGestureRecognizer, UILayoutGuide, UIImage, UIMotionEffect;
 
@@ -50,6 +52,12 @@ typedef NS_OPTIONS(NSUInteger, UIViewAutoresizing) {
     UIViewAutoresizingFlexibleBottomMargin = 1 << 5
 };
 
+typedef NS_ENUM(NSInteger, UIViewTintAdjustmentMode) {
+    UIViewTintAdjustmentModeAutomatic,
+    UIViewTintAdjustmentModeNormal,
+    UIViewTintAdjustmentModeDimmed,
+} API_AVAILABLE(ios(7.0));
+
 typedef NS_OPTIONS(NSUInteger, UIViewAnimationOptions) {
     UIViewAnimationOptionLayoutSubviews = 1 << 0,
     UIViewAnimationOptionAllowUserInteraction = 1 << 1,
@@ -83,11 +91,6 @@ typedef NS_ENUM(NSInteger, UISemanticContentAttribute) {
     UISemanticContentAttributeForceRightToLeft
 } API_AVAILABLE(ios(9.0));
 
-typedef NS_ENUM(NSInteger, UIUserInterfaceLayoutDirection) {
-    UIUserInterfaceLayoutDirectionLeftToRight,
-    UIUserInterfaceLayoutDirectionRightToLeft,
-} API_AVAILABLE(ios(5.0));
-
 @protocol UICoordinateSpace <NSObject>
 - (CGPoint)convertPoint:(CGPoint)point toCoordinateSpace:(id<UICoordinateSpace>)coordinateSpace API_AVAILABLE(ios(8.0));
 - (CGPoint)convertPoint:(CGPoint)point fromCoordinateSpace:(id<UICoordinateSpace>)coordinateSpace API_AVAILABLE(ios(8.0));
@@ -96,8 +99,8 @@ typedef NS_ENUM(NSInteger, UIUserInterfaceLayoutDirection) {
 @property (readonly, nonatomic) CGRect bounds API_AVAILABLE(ios(8.0));
 @end
 
-@interface UIView : UIResponder <NSCoding, UIAppearance, UIAppearanceContainer, UITraitEnvironment, UICoordinateSpace,
-                                 CALayerDelegate>
+@interface UIView : UIResponder <NSCoding, UIAppearance, UIAppearanceContainer, UIDynamicItem, UITraitEnvironment,
+                                 UICoordinateSpace, CALayerDelegate>
 
 @property (class, nonatomic, readonly) Class layerClass;
 
@@ -181,6 +184,7 @@ typedef NS_ENUM(NSInteger, UIUserInterfaceLayoutDirection) {
 @property (nonatomic) UIViewContentMode contentMode;
 @property (nullable, nonatomic, strong) UIView *maskView API_AVAILABLE(ios(8.0));
 @property (null_resettable, nonatomic, strong) UIColor *tintColor API_AVAILABLE(ios(7.0));
+@property (nonatomic) UIViewTintAdjustmentMode tintAdjustmentMode API_AVAILABLE(ios(7.0));
 - (void)tintColorDidChange API_AVAILABLE(ios(7.0));
 @end
 

@@ -9,11 +9,39 @@
 #import <UIKit/UITraitCollection.h>
 #import <UIKit/UIAppearance.h>
 #import <UIKit/UIGeometry.h>
+#import <UIKit/UIView.h>
+#import <UIKit/NSLayoutAnchor.h>
 
 @class UIView, UINavigationItem, UIBarButtonItem, UITabBarItem, UIStoryboard, UIStoryboardSegue, UINavigationController,
-    UITabBarController, UISplitViewController, UIPresentationController;
+    UITabBarController, UISplitViewController, UIPresentationController, UIPopoverPresentationController;
+@protocol UIViewControllerTransitioningDelegate, UIViewControllerTransitionCoordinator;
+
 
 NS_ASSUME_NONNULL_BEGIN
+
+/* What a view controller's children and the objects they are presented in tell each other of size changes. */
+@protocol UIContentContainer <NSObject>
+@property (nonatomic, readonly) CGSize preferredContentSize API_AVAILABLE(ios(8.0));
+- (void)preferredContentSizeDidChangeForChildContentContainer:(id<UIContentContainer>)container
+    API_AVAILABLE(ios(8.0));
+- (void)systemLayoutFittingSizeDidChangeForChildContentContainer:(id<UIContentContainer>)container
+    API_AVAILABLE(ios(8.0));
+- (CGSize)sizeForChildContentContainer:(id<UIContentContainer>)container
+               withParentContainerSize:(CGSize)parentSize API_AVAILABLE(ios(8.0));
+- (void)viewWillTransitionToSize:(CGSize)size
+       withTransitionCoordinator:(id<UIViewControllerTransitionCoordinator>)coordinator API_AVAILABLE(ios(8.0));
+- (void)willTransitionToTraitCollection:(UITraitCollection *)newCollection
+              withTransitionCoordinator:(id<UIViewControllerTransitionCoordinator>)coordinator
+    API_AVAILABLE(ios(8.0));
+@end
+
+/* The top and bottom layout guides of a view controller's view, from before the safe area. */
+@protocol UILayoutSupport <NSObject>
+@property (nonatomic, readonly) CGFloat length;
+@property (readonly, strong) NSLayoutYAxisAnchor *topAnchor API_AVAILABLE(ios(9.0));
+@property (readonly, strong) NSLayoutYAxisAnchor *bottomAnchor API_AVAILABLE(ios(9.0));
+@property (readonly, strong) NSLayoutDimension *heightAnchor API_AVAILABLE(ios(9.0));
+@end
 
 typedef NS_ENUM(NSInteger, UIModalTransitionStyle) {
     UIModalTransitionStyleCoverVertical = 0,
@@ -35,7 +63,7 @@ typedef NS_ENUM(NSInteger, UIModalPresentationStyle) {
     UIModalPresentationAutomatic API_AVAILABLE(ios(13.0)) = -2,
 };
 
-@interface UIViewController : UIResponder <NSCoding, UIAppearanceContainer, UITraitEnvironment>
+@interface UIViewController : UIResponder <NSCoding, UIAppearanceContainer, UITraitEnvironment, UIContentContainer>
 
 - (instancetype)initWithNibName:(nullable NSString *)nibNameOrNil
                          bundle:(nullable NSBundle *)nibBundleOrNil NS_DESIGNATED_INITIALIZER;
@@ -125,6 +153,51 @@ typedef NS_ENUM(NSInteger, UIModalPresentationStyle) {
 
 @property (nonatomic) UIUserInterfaceStyle overrideUserInterfaceStyle API_AVAILABLE(ios(13.0));
 
+@property (nullable, nonatomic, weak) id<UIViewControllerTransitioningDelegate> transitioningDelegate
+    API_AVAILABLE(ios(7.0));
+@property (nonatomic) BOOL modalPresentationCapturesStatusBarAppearance API_AVAILABLE(ios(7.0));
+@property (nonatomic, readonly) UIStatusBarAnimation preferredStatusBarUpdateAnimation API_AVAILABLE(ios(7.0));
+@property (nonatomic, readonly, nullable) UIViewController *childViewControllerForStatusBarStyle
+    API_AVAILABLE(ios(7.0));
+@property (nonatomic, readonly, nullable) UIViewController *childViewControllerForStatusBarHidden
+    API_AVAILABLE(ios(7.0));
+@property (nonatomic, readonly, nullable) UIViewController *childViewControllerForHomeIndicatorAutoHidden
+    API_AVAILABLE(ios(11.0));
+@property (nonatomic, readonly) BOOL prefersHomeIndicatorAutoHidden API_AVAILABLE(ios(11.0));
+- (void)setNeedsUpdateOfHomeIndicatorAutoHidden API_AVAILABLE(ios(11.0));
+@property (nonatomic, readonly, strong) id<UILayoutSupport> topLayoutGuide
+    API_DEPRECATED("Use view.safeAreaLayoutGuide.topAnchor instead", ios(7.0, 11.0));
+@property (nonatomic, readonly, strong) id<UILayoutSupport> bottomLayoutGuide
+    API_DEPRECATED("Use view.safeAreaLayoutGuide.bottomAnchor instead", ios(7.0, 11.0));
+@property (nonatomic) BOOL viewRespectsSystemMinimumLayoutMargins API_AVAILABLE(ios(11.0));
+@property (nonatomic, readonly) NSDirectionalEdgeInsets systemMinimumLayoutMargins API_AVAILABLE(ios(11.0));
+@property (nonatomic) CGSize contentSizeForViewInPopover
+    API_DEPRECATED("Use preferredContentSize instead", ios(3.2, 7.0));
+@property (nonatomic, assign) BOOL wantsFullScreenLayout API_DEPRECATED("", ios(3.0, 7.0));
+@property (nonatomic, readonly) UIInterfaceOrientation interfaceOrientation API_DEPRECATED("", ios(2.0, 8.0));
+- (void)willRotateToInterfaceOrientation:(UIInterfaceOrientation)toInterfaceOrientation
+                                duration:(NSTimeInterval)duration API_DEPRECATED("", ios(2.0, 8.0));
+- (void)didRotateFromInterfaceOrientation:(UIInterfaceOrientation)fromInterfaceOrientation
+    API_DEPRECATED("", ios(2.0, 8.0));
+- (void)willAnimateRotationToInterfaceOrientation:(UIInterfaceOrientation)toInterfaceOrientation
+                                         duration:(NSTimeInterval)duration API_DEPRECATED("", ios(3.0, 8.0));
++ (void)attemptRotationToDeviceOrientation API_DEPRECATED("", ios(5.0, 16.0));
+- (BOOL)automaticallyForwardAppearanceAndRotationMethodsToChildViewControllers API_DEPRECATED("", ios(5.0, 6.0));
+@property (nonatomic, readonly) BOOL shouldAutomaticallyForwardAppearanceMethods API_AVAILABLE(ios(6.0));
+- (void)showViewController:(UIViewController *)vc sender:(nullable id)sender API_AVAILABLE(ios(8.0));
+- (void)showDetailViewController:(UIViewController *)vc sender:(nullable id)sender API_AVAILABLE(ios(8.0));
+- (nullable UIViewController *)targetViewControllerForAction:(SEL)action sender:(nullable id)sender
+    API_AVAILABLE(ios(8.0));
+- (void)setOverrideTraitCollection:(nullable UITraitCollection *)collection
+            forChildViewController:(UIViewController *)childViewController API_AVAILABLE(ios(8.0));
+- (nullable UITraitCollection *)overrideTraitCollectionForChildViewController:(UIViewController *)childViewController
+    API_AVAILABLE(ios(8.0));
+@property (nullable, nonatomic, readonly, strong) UISplitViewController *splitViewController API_AVAILABLE(ios(8.0));
+@property (nullable, nonatomic, readonly) UIPopoverPresentationController *popoverPresentationController
+    API_AVAILABLE(ios(8.0));
+- (void)addKeyCommand:(UIKeyCommand *)keyCommand API_AVAILABLE(ios(9.0));
+- (void)removeKeyCommand:(UIKeyCommand *)keyCommand API_AVAILABLE(ios(9.0));
+
 @end
 
 @interface UIViewController (UIContainerViewControllerProtectedMethods)
@@ -137,7 +210,7 @@ typedef NS_ENUM(NSInteger, UIModalPresentationStyle) {
 - (void)transitionFromViewController:(UIViewController *)fromViewController
                     toViewController:(UIViewController *)toViewController
                             duration:(NSTimeInterval)duration
-                             options:(NSUInteger)options
+                             options:(UIViewAnimationOptions)options
                           animations:(void (^__nullable)(void))animations
                           completion:(void (^__nullable)(BOOL finished))completion API_AVAILABLE(ios(5.0));
 #endif

@@ -1,4 +1,4 @@
-#include "codemodel/XAParsingArguments.h"
+#include "project/XAParsingArguments.h"
 
 #include "core/XALog.h"
 #include "core/XAPaths.h"

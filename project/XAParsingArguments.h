@@ -9,7 +9,7 @@
 //
 // - response files (@file) are replaced by their contents when they exist and dropped when they do not;
 // - options that the loaded libclang does not accept are dropped, because one unknown option makes libclang refuse
-//   the whole parse: each distinct option is tried on that libclang (XACompilerArgumentTrial.h), a front-end option
+//   the whole parse: each distinct option is tried on that libclang (the context's acceptance), a front-end option
 //   passed with -Xclang together with its -Xclang and any -Xclang values after it, an option refused alone together
 //   with the argument after it when that makes it acceptable;
 // - options that would make a parse write files (dependency files, serialised diagnostics) are dropped;
@@ -27,7 +27,6 @@
 // All functions are pure apart from the file-system tests, the response-file reads and what the context's functions
 // do; safe on any thread when those are.
 
-#include "codemodel/XACompilerArgumentTrial.h"
 #include "project/XABuildSettingsOutput.h"
 
 #include <functional>
@@ -35,6 +34,10 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Tells whether a list of compiler arguments is accepted by the libclang that will parse with them (the checker's
+// loaded one: codemodel/XACompilerArgumentTrial.h; the SDK completion's linked one).
+using XACompilerArgumentsAcceptance = std::function<bool(const std::vector<std::string> &arguments)>;
 
 struct XAParsingArgumentsContext {
     std::string workingDirectory;                  // of the compiler; relative paths are resolved against it
