@@ -52,6 +52,14 @@ char *tmpnam(char *name);
 int remove(const char *path);
 int rename(const char *old_path, const char *new_path);
 int renameat(int from_fd, const char *from, int to_fd, const char *to);
+#define RENAME_SECLUDE 0x00000001
+#define RENAME_SWAP 0x00000002
+#define RENAME_EXCL 0x00000004
+#define RENAME_RESERVED1 0x00000008
+#define RENAME_NOFOLLOW_ANY 0x00000010
+int renamex_np(const char *from, const char *to, unsigned int flags) __API_AVAILABLE(macos(10.12), ios(10.0));
+int renameatx_np(int from_fd, const char *from, int to_fd, const char *to, unsigned int flags)
+    __API_AVAILABLE(macos(10.12), ios(10.0));
 FILE *popen(const char *command, const char *mode);
 int pclose(FILE *stream);
 

@@ -32,6 +32,7 @@ typedef struct _xlocale *locale_t;
 #define MB_CUR_MAX_L(x) ((size_t)___mb_cur_max_l(x))
 
 __BEGIN_DECLS
+extern const locale_t _c_locale;
 locale_t duplocale(locale_t locale);
 int freelocale(locale_t locale);
 struct lconv *localeconv_l(locale_t locale);

@@ -6,6 +6,7 @@
 #include <mach/machine.h>
 #include <mach/vm_prot.h>
 #include <mach/port.h>
+#include <mach/boolean.h>
 
 typedef mach_port_t task_t;
 typedef mach_port_t task_port_t;
@@ -18,7 +19,6 @@ typedef mach_port_t processor_set_t;
 typedef mach_port_t vm_map_t;
 typedef mach_port_t ipc_space_t;
 typedef mach_port_t thread_inspect_t;
-typedef int boolean_t;
 
 struct mach_timespec {
     unsigned int tv_sec;

@@ -79,6 +79,14 @@ int mkfifo(const char *path, mode_t mode);
 int mknod(const char *path, mode_t mode, dev_t device);
 mode_t umask(mode_t mask);
 int chflags(const char *path, uint32_t flags);
+int lchflags(const char *path, uint32_t flags);
+int fchflags(int fd, uint32_t flags);
+int lchmod(const char *path, mode_t mode);
+int fchmodat(int fd, const char *path, mode_t mode, int flags);
+#define UTIME_NOW -1
+#define UTIME_OMIT -2
+int futimens(int fd, const struct timespec times[2]);
+int utimensat(int fd, const char *path, const struct timespec times[2], int flags);
 
 __END_DECLS
 

@@ -50,6 +50,17 @@ struct itimerval {
         }                                                                                                            \
     } while (0)
 
+#define TIMEVAL_TO_TIMESPEC(tv, ts)                                                                                  \
+    do {                                                                                                             \
+        (ts)->tv_sec = (tv)->tv_sec;                                                                                 \
+        (ts)->tv_nsec = (tv)->tv_usec * 1000;                                                                        \
+    } while (0)
+#define TIMESPEC_TO_TIMEVAL(tv, ts)                                                                                  \
+    do {                                                                                                             \
+        (tv)->tv_sec = (ts)->tv_sec;                                                                                 \
+        (tv)->tv_usec = (ts)->tv_nsec / 1000;                                                                        \
+    } while (0)
+
 int gettimeofday(struct timeval *__restrict time, void *__restrict zone);
 int settimeofday(const struct timeval *time, const struct timezone *zone);
 int getitimer(int which, struct itimerval *value);

@@ -9,6 +9,7 @@
 #include <dispatch/dispatch.h>
 #include <sys/cdefs.h>
 #include <sys/types.h>
+#include <bsm/audit.h>
 #include <stdbool.h>
 #include <stdint.h>
 #include <uuid/uuid.h>
@@ -32,7 +33,6 @@ typedef void (^xpc_handler_t)(xpc_object_t object);
 typedef bool (^xpc_dictionary_applier_t)(const char *key, xpc_object_t value);
 typedef bool (^xpc_array_applier_t)(size_t index, xpc_object_t value);
 typedef void (*xpc_connection_handler_t)(xpc_connection_t connection);
-typedef pid_t au_asid_t;
 
 __BEGIN_DECLS
 extern const struct _xpc_type_s _xpc_type_connection;

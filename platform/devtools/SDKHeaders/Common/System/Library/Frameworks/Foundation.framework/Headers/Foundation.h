@@ -48,6 +48,8 @@
 #import <Foundation/NSCalendar.h>
 #import <Foundation/NSExpression.h>
 #import <Foundation/NSPredicate.h>
+#import <Foundation/NSCompoundPredicate.h>
+#import <Foundation/NSComparisonPredicate.h>
 #import <Foundation/NSSortDescriptor.h>
 #import <Foundation/NSKeyValueCoding.h>
 #import <Foundation/NSKeyValueObserving.h>
@@ -84,6 +86,15 @@
 #import <Foundation/NSTextCheckingResult.h>
 #import <Foundation/NSRegularExpression.h>
 #import <Foundation/NSGeometry.h>
+#import <Foundation/NSXPCConnection.h>
+#import <Foundation/NSByteCountFormatter.h>
+#import <Foundation/NSNetServices.h>
+#import <Foundation/NSURLConnection.h>
+#import <Foundation/NSURLProtocol.h>
+#import <Foundation/NSUndoManager.h>
+#import <Foundation/NSFilePresenter.h>
+#import <Foundation/NSFileCoordinator.h>
+#import <Foundation/NSFileWrapper.h>
 
 #import <Foundation/NSValueTransformer.h>
 #if TARGET_OS_OSX
@@ -95,4 +106,22 @@
 #import <Foundation/NSXMLDocument.h>
 #import <Foundation/NSHFSFileTypes.h>
 #import <Foundation/NSUserNotification.h>
+#import <Foundation/NSAffineTransform.h>
+#import <Foundation/NSAppleEventDescriptor.h>
+#import <Foundation/NSAppleEventManager.h>
+#import <Foundation/NSAppleScript.h>
+#import <Foundation/NSClassDescription.h>
+#import <Foundation/NSDistributedNotificationCenter.h>
+#import <Foundation/NSHost.h>
+#import <Foundation/NSScriptClassDescription.h>
+#import <Foundation/NSScriptCoercionHandler.h>
+#import <Foundation/NSScriptCommand.h>
+#import <Foundation/NSScriptCommandDescription.h>
+#import <Foundation/NSScriptExecutionContext.h>
+#import <Foundation/NSScriptKeyValueCoding.h>
+#import <Foundation/NSScriptObjectSpecifiers.h>
+#import <Foundation/NSScriptStandardSuiteCommands.h>
+#import <Foundation/NSScriptSuiteRegistry.h>
+#import <Foundation/NSScriptWhoseTests.h>
+#import <Foundation/NSUserScriptTask.h>
 #endif

@@ -25,6 +25,13 @@ typedef NS_OPTIONS(NSUInteger, NSAttributedStringEnumerationOptions) {
                  atIndex:(NSUInteger)location
           effectiveRange:(nullable NSRangePointer)range;
 - (NSAttributedString *)attributedSubstringFromRange:(NSRange)range;
+- (NSDictionary<NSAttributedStringKey, id> *)attributesAtIndex:(NSUInteger)location
+                                          longestEffectiveRange:(nullable NSRangePointer)range
+                                                        inRange:(NSRange)rangeLimit;
+- (nullable id)attribute:(NSAttributedStringKey)attrName
+                  atIndex:(NSUInteger)location
+    longestEffectiveRange:(nullable NSRangePointer)range
+                  inRange:(NSRange)rangeLimit;
 - (BOOL)isEqualToAttributedString:(NSAttributedString *)other;
 - (instancetype)initWithString:(NSString *)str;
 - (instancetype)initWithString:(NSString *)str attributes:(nullable NSDictionary<NSAttributedStringKey, id> *)attrs;

@@ -53,6 +53,17 @@ FOUNDATION_EXPORT NSString *const NSKeyedArchiveRootObjectKey API_AVAILABLE(maco
 + (nullable id)unarchivedObjectOfClasses:(NSSet<Class> *)classes
                                 fromData:(NSData *)data
                                    error:(NSError **)error API_AVAILABLE(macos(10.13), ios(11.0));
++ (nullable NSArray *)unarchivedArrayOfObjectsOfClass:(Class)cls
+                                             fromData:(NSData *)data
+                                                error:(NSError **)error API_AVAILABLE(macos(11.0), ios(14.0));
++ (nullable NSArray *)unarchivedArrayOfObjectsOfClasses:(NSSet<Class> *)classes
+                                               fromData:(NSData *)data
+                                                  error:(NSError **)error API_AVAILABLE(macos(11.0), ios(14.0));
++ (nullable NSDictionary *)unarchivedDictionaryWithKeysOfClass:(Class)keyCls
+                                                objectsOfClass:(Class)valueCls
+                                                      fromData:(NSData *)data
+                                                         error:(NSError **)error
+    API_AVAILABLE(macos(11.0), ios(14.0));
 + (nullable id)unarchiveObjectWithData:(NSData *)data
     API_DEPRECATED("Use +unarchivedObjectOfClass:fromData:error: instead", macos(10.2, 10.14), ios(2.0, 12.0));
 - (instancetype)initForReadingWithData:(NSData *)data

@@ -178,6 +178,28 @@
 
 FOUNDATION_EXPORT double NSFoundationVersionNumber;
 
+#if TARGET_OS_OSX
+#define NSFoundationVersionNumber10_8 945.00
+#define NSFoundationVersionNumber10_9 1056
+#define NSFoundationVersionNumber10_10 1151.16
+#define NSFoundationVersionNumber10_11 1252
+#define NSFoundationVersionNumber10_11_Max 1299
+#endif
+#if TARGET_OS_IPHONE
+#define NSFoundationVersionNumber_iOS_6_0 993.00
+#define NSFoundationVersionNumber_iOS_6_1 993.00
+#define NSFoundationVersionNumber_iOS_7_0 1047.20
+#define NSFoundationVersionNumber_iOS_7_1 1047.25
+#define NSFoundationVersionNumber_iOS_8_0 1140.11
+#define NSFoundationVersionNumber_iOS_8_1 1141.1
+#define NSFoundationVersionNumber_iOS_8_2 1142.14
+#define NSFoundationVersionNumber_iOS_8_3 1144.17
+#define NSFoundationVersionNumber_iOS_8_4 1144.17
+#define NSFoundationVersionNumber_iOS_8_x_Max 1199
+#define NSFoundationVersionNumber_iOS_9_0 1240.1
+#define NSFoundationVersionNumber_iOS_9_x_Max 1299
+#endif
+
 #if defined(__OBJC__)
 @class NSString, Protocol;
 

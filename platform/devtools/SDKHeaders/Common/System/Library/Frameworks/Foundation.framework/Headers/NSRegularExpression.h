@@ -74,4 +74,12 @@ API_AVAILABLE(macos(10.7), ios(4.0))
 
 @end
 
+API_AVAILABLE(macos(10.7), ios(4.0))
+@interface NSDataDetector : NSRegularExpression
++ (nullable NSDataDetector *)dataDetectorWithTypes:(NSTextCheckingTypes)checkingTypes error:(NSError **)error;
+- (nullable instancetype)initWithTypes:(NSTextCheckingTypes)checkingTypes
+                                 error:(NSError **)error NS_DESIGNATED_INITIALIZER;
+@property (readonly) NSTextCheckingTypes checkingTypes;
+@end
+
 NS_ASSUME_NONNULL_END

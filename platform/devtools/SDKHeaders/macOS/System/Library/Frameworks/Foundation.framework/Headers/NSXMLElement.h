@@ -19,7 +19,15 @@ NS_ASSUME_NONNULL_BEGIN
 - (void)setAttributesWithDictionary:(NSDictionary<NSString *, NSString *> *)attributes;
 - (nullable NSXMLNode *)attributeForName:(NSString *)name;
 - (void)addNamespace:(NSXMLNode *)aNamespace;
+- (void)removeNamespaceForPrefix:(NSString *)name;
 @property (nullable, copy) NSArray<NSXMLNode *> *namespaces;
+- (nullable NSXMLNode *)namespaceForPrefix:(NSString *)name;
+- (nullable NSXMLNode *)resolveNamespaceForName:(NSString *)name;
+- (nullable NSString *)resolvePrefixForNamespaceURI:(NSString *)namespaceURI;
+- (nullable NSXMLNode *)attributeForLocalName:(NSString *)localName URI:(nullable NSString *)URI;
+- (void)setAttributesAsDictionary:(NSDictionary *)attributes;
+- (void)insertChildren:(NSArray<NSXMLNode *> *)children atIndex:(NSUInteger)index;
+- (void)normalizeAdjacentTextNodesPreservingCDATA:(BOOL)preserve;
 - (void)insertChild:(NSXMLNode *)child atIndex:(NSUInteger)index;
 - (void)removeChildAtIndex:(NSUInteger)index;
 - (void)setChildren:(nullable NSArray<NSXMLNode *> *)children;

@@ -5,5 +5,6 @@
 #include <HIToolbox/Events.h>
 #include <HIToolbox/CarbonEvents.h>
 #include <HIToolbox/TextInputSources.h>
+#include <HIToolbox/Menus.h>
 
 #endif /* __HITOOLBOX__ */
