@@ -88,7 +88,7 @@ bool XABuild::processBuildWithPermissionToProcessPCHs(bool permission, const XAP
     if (!requireLoadedLibclang(progress)) {
         return false;
     }
-    modulesCacheUse_ = std::make_unique<XAModulesCacheUse>(progress);
+    modulesCacheUse_ = std::make_unique<XAModulesCacheUse>(XAModulesCacheKey(), progress);
     initializeAndLoadDiskCacheWithProgress(progress);
 
     if (!hasBuildLog()) {
@@ -101,7 +101,10 @@ bool XABuild::processBuildWithPermissionToProcessPCHs(bool permission, const XAP
         if (!performBuildAsDryRun(dryRun, progress)) {
             return false;
         }
-        modulesCacheUse_->clearUnlessUsedElsewhere(progress);
+        // A dry run compiles nothing; the compiler of a full build may have written modules of its own.
+        if (!dryRun) {
+            modulesCacheUse_->clearUnlessUsedElsewhere(progress);
+        }
         if (configuration_.saveBuildLogIntoDiskCache()) {
             diskCache_->writeBuildLogToDisk(buildLog_, *project_, dryRun, progress);
         }

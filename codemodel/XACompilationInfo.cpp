@@ -322,6 +322,11 @@ std::vector<std::string> XACompilationInfo::parsingArguments(const std::optional
     // checker never needs, so typo correction is off and errors per file stop at the compiler's default limit, whatever
     // the build line asks for.
     arguments.insert(arguments.end(), {"-fno-spell-checking", "-ferror-limit=19"});
+    // Modules outlive a check (XAModulesCache.h) and serve every project: those built with other header search paths
+    // or file-system overlays (the SDK completion's) are kept apart, not only those of other language options.
+    if (std::find(arguments.begin(), arguments.end(), "-fmodules") != arguments.end()) {
+        arguments.insert(arguments.end(), {"-Xclang", "-fmodules-strict-context-hash"});
+    }
     if (extraArgs) {
         arguments.insert(arguments.end(), extraArgs->begin(), extraArgs->end());
     }

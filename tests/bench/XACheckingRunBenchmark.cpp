@@ -12,9 +12,10 @@
 // stand-in; rules 0 are the default rules of a check, 1 every public rule. BM_CheckOfGivenProject does the same for
 // the project at $TESSARY_BENCH_XCODEPROJ (with $TESSARY_BENCH_TARGET, else the default target), and is skipped
 // without it; with $TESSARY_BENCH_PARSING_FILES_ONLY=YES, the files in which a first check meets compiler errors are
-// excluded from both. A check clears the module caches at its start and builds the modules again; with
-// $TESSARY_BENCH_COLD_MODULES=YES the bare parse starts from cleared caches too, instead of reading the modules the
-// check before it built. BM_CachedCheckPreparation: the preparation's part of a second check of a small project.
+// excluded from both. Both read the modules that the check before them built, as a second check of an unchanged
+// project does; with $TESSARY_BENCH_COLD_MODULES=YES the module caches are cleared before each round's parse, which
+// then builds the modules that its check reads. BM_CachedCheckPreparation: the preparation's part of a second check of
+// a small project.
 //
 // Counters: "files"; "check_ms" and "parse_ms" (medians); "ratio"; "preparation_share" (the preparation's part of the
 // check, from the operation's own dates, as its statistics message says); "peak_rss_mib" (the process's peak resident

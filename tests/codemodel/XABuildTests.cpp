@@ -254,9 +254,10 @@ TEST_F(XABuildEndToEndTest, ASecondRunTakesTheCachedLogAndRunsNoXcodebuild) {
     }
 }
 
-// Every run clears the module caches, so a prefix header that imported modules cannot be reused; it is made again,
-// and the sources parse with it as they did after the first run.
-TEST_F(XABuildEndToEndTest, ACachedRunMakesAPrefixHeaderWithModulesAgain) {
+// The modules a prefix header imported outlive the run that built them, so the next run reuses the saved header, and
+// the sources parse with it as they did after the first run; once the module caches are cleared, the header is made
+// again.
+TEST_F(XABuildEndToEndTest, ACachedRunReusesAPrefixHeaderWithModulesUntilTheModulesAreCleared) {
     auto project = loadedProject(kXAExampleXcodeproj);
     ASSERT_TRUE(build(project, "TessaryDemo", "Debug")->processBuildWithPermissionToProcessPCHs(true, nullptr));
 
@@ -265,9 +266,19 @@ TEST_F(XABuildEndToEndTest, ACachedRunMakesAPrefixHeaderWithModulesAgain) {
     ASSERT_TRUE(second->processBuildWithPermissionToProcessPCHs(true, recorder.handler()));
 
     EXPECT_THAT(recorder.texts(XAProgressMessageKindPreparationStep), Contains("Reading cached build steps"));
-    EXPECT_THAT(recorder.texts(XAProgressMessageKindDebug), Not(Contains(StartsWith("Reusing the saved"))));
+    EXPECT_THAT(recorder.texts(XAProgressMessageKindDebug), Contains(StartsWith("Reusing the saved")));
     ASSERT_FALSE(second->compilationInfosByFilePath().empty());
     for (const auto &[path, info] : second->compilationInfosByFilePath()) {
+        EXPECT_THAT(parseErrors(*info), IsEmpty()) << path;
+    }
+    second->endModulesCacheUse();
+
+    XAClearModuleCaches(nullptr);
+    auto third = build(project, "TessaryDemo", "Debug");
+    XAProgressRecorder afterClearing;
+    ASSERT_TRUE(third->processBuildWithPermissionToProcessPCHs(true, afterClearing.handler()));
+    EXPECT_THAT(afterClearing.texts(XAProgressMessageKindDebug), Not(Contains(StartsWith("Reusing the saved"))));
+    for (const auto &[path, info] : third->compilationInfosByFilePath()) {
         EXPECT_THAT(parseErrors(*info), IsEmpty()) << path;
     }
 }

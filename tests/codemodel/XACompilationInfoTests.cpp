@@ -387,6 +387,30 @@ TEST(XACompilationInfoTest, ATypicalCompileStepParsesWithoutErrors) {
     }
 }
 
+// A module whose header includes a header found through the search paths holds what the search paths found, so two
+// projects that share the modules cache must not share that module.
+TEST(XACompilationInfoTest, ModulesBuiltWithOtherSearchPathsAreNotReadFromASharedCache) {
+    ASSERT_TRUE(XALoadStagedLibclang());
+    XAScratchFolder scratch;
+    scratch.write("M/module.modulemap", "module Wrapper { header \"Wrapper.h\" export * }\n");
+    scratch.write("M/Wrapper.h", "#include <Inner.h>\n");
+    XAClangIndexOwner index(XALibclang::fn().clang_createIndex(0, 0));
+    for (const std::string project : {"A", "B"}) {
+        scratch.write(project + "/Inner.h", "int onlyIn" + project + "(void);\n");
+        const std::string source =
+            scratch.write(project + ".m", "@import Wrapper;\nint use(void) { return onlyIn" + project + "(); }\n");
+        const XAProjectFileCompilationInfo info = projectFileInfo(
+            {"cd " + scratch.path(), "/usr/bin/clang -x objective-c -fmodules -fmodules-cache-path=" + scratch.path() +
+                                         "/ModuleCache -IM -I" + project + " -c " + source + " -o x.o"},
+            true, source);
+        XAError error;
+        XATranslationUnitOwner unit(XAParseTranslationUnit(index.get(), source, info.parsingCompilerArgs(),
+                                                           CXTranslationUnit_DetailedPreprocessingRecord, &error));
+        ASSERT_TRUE(unit) << error.message;
+        EXPECT_EQ(XAFormattedDiagnostics(unit.get()), std::vector<std::string>{}) << project;
+    }
+}
+
 TEST(XACompilationInfoTest, AFileWithThousandsOfUnknownNamesIsParsedQuicklyWithBoundedErrors) {
     ASSERT_TRUE(XALoadStagedLibclang());
     XAScratchFolder scratch;

@@ -298,6 +298,9 @@ TEST_F(XAPrecompiledHeadersTest, HeadersWithDifferentWorkingDirectoriesAreParsed
     EXPECT_THAT(none.messages(), IsEmpty());
 }
 
+constexpr const char *kKey = "developer tools 1\nlibclang C\n";
+constexpr const char *kOtherKey = "developer tools 2\nlibclang C\n";
+
 TEST(XAModulesCacheTest, TheVersionFolderIsNamedAfterBothVersionsAndClearingRemovesEverything) {
     XAScratchFolder scratch;
     XAScopedEnvironmentVariable cacheHome("XDG_CACHE_HOME", scratch / "caches");
@@ -314,13 +317,34 @@ TEST(XAModulesCacheTest, TheVersionFolderIsNamedAfterBothVersionsAndClearingRemo
     EXPECT_THAT(recorder.messages(), IsEmpty()) << "a missing folder is no error";
 }
 
-TEST(XAModulesCacheTest, CachesInUseByACheckAreNotCleared) {
+TEST(XAModulesCacheTest, ModulesOutliveAChecksUseUnderTheSameKeyOnly) {
     XAScratchFolder scratch;
     XAScopedEnvironmentVariable cacheHome("XDG_CACHE_HOME", scratch / "caches");
     const std::string module = scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
-    std::optional<XAModulesCacheUse> running(std::in_place, nullptr);
-    EXPECT_FALSE(fs::exists(module)) << "the first check clears what no check uses";
+    XAModulesCacheUse(kKey, nullptr);
+    EXPECT_FALSE(fs::exists(module)) << "caches of no key are cleared";
+
     scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
+    XAModulesCacheUse(kKey, nullptr);
+    EXPECT_TRUE(fs::exists(module)) << "the next check under the same key reads them";
+
+    XAModulesCacheUse(kOtherKey, nullptr);
+    EXPECT_FALSE(fs::exists(module)) << "a check under another key clears them";
+    scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
+    XAModulesCacheUse(kOtherKey, nullptr);
+    EXPECT_TRUE(fs::exists(module)) << "and keeps what it built";
+
+    XAClearModuleCaches(nullptr);
+    scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
+    XAModulesCacheUse(kOtherKey, nullptr);
+    EXPECT_FALSE(fs::exists(module)) << "cleared caches lost their key with them";
+}
+
+TEST(XAModulesCacheTest, CachesInUseByACheckAreNotCleared) {
+    XAScratchFolder scratch;
+    XAScopedEnvironmentVariable cacheHome("XDG_CACHE_HOME", scratch / "caches");
+    std::optional<XAModulesCacheUse> running(std::in_place, kKey, nullptr);
+    const std::string module = scratch.write("caches/tessary/ModuleCaches/Xcode_1_C/ABC/Foundation.pcm", "module");
 
     XAProgressRecorder recorder;
     XAClearModuleCaches(recorder.handler());
@@ -328,9 +352,10 @@ TEST(XAModulesCacheTest, CachesInUseByACheckAreNotCleared) {
     EXPECT_THAT(recorder.texts(XAProgressMessageKindDebug),
                 ElementsAre("Module caches are in use by another check: not cleared"));
     {
-        XAModulesCacheUse second(nullptr);
+        XAModulesCacheUse second(kOtherKey, nullptr);
+        EXPECT_TRUE(fs::exists(module)) << "nor does a check under another key clear them";
         second.clearUnlessUsedElsewhere(nullptr);
-        EXPECT_TRUE(fs::exists(module)) << "nor does a second check clear them";
+        EXPECT_TRUE(fs::exists(module)) << "nor a check that was asked to clear them";
     }
     running->clearUnlessUsedElsewhere(nullptr);
     EXPECT_FALSE(fs::exists(module)) << "a check alone may clear them";
@@ -338,6 +363,24 @@ TEST(XAModulesCacheTest, CachesInUseByACheckAreNotCleared) {
     running.reset();
     XAClearModuleCaches(nullptr);
     EXPECT_FALSE(fs::exists(module)) << "once no check runs";
+}
+
+TEST(XAModulesCacheTest, TheSDKLayoutStampChangesWhenHeadersAreLaidOutAgain) {
+    XAScratchFolder scratch;
+    EXPECT_EQ(XASDKLayoutStamp(scratch / "Developer"), "");
+    const std::string sdk = "Developer/Platforms/iPhoneOS.platform/Developer/SDKs/iPhoneOS.sdk";
+    const std::string header = sdk + "/System/Library/Frameworks/UIKit.framework/Headers/UIKit.h";
+    scratch.write(header, "@import Foundation;\n");
+    scratch.write(sdk + "/usr/include/stdio.h", "int puts(const char *);\n");
+    const std::string before = XASDKLayoutStamp(scratch / "Developer");
+    EXPECT_THAT(before, testing::HasSubstr(scratch / sdk));
+    EXPECT_EQ(XASDKLayoutStamp(scratch / "Developer"), before) << "nothing changed";
+
+    // File times advance with the kernel's clock tick, up to 10 ms.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    fs::remove_all(scratch / (sdk + "/System/Library/Frameworks"));
+    scratch.write(header, "@import Foundation;\n");
+    EXPECT_NE(XASDKLayoutStamp(scratch / "Developer"), before) << "the frameworks were laid out again";
 }
 
 } // namespace
