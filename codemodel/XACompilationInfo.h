@@ -145,8 +145,8 @@ public:
     // The parsing arguments: the compiler's arguments (response files expanded) less the removal sets, adapted for
     // the loaded libclang, then "-isystem" with libc++'s headers for C++ with libc++, "-Wno-format-extra-args" (not
     // for a vendor-grade libclang), "-Wno-unknown-warning-option", "-Wno-error",
-    // "-fretain-comments-from-system-headers",
-    // "-fno-spell-checking", "-ferror-limit=19" (these two win over what the build line says) and the extra arguments.
+    // "-fretain-comments-from-system-headers", "-fno-spell-checking", "-ferror-limit=19" (these two win over what the
+    // build line says) and the extra arguments.
     std::vector<std::string>
     compilerArgumentsForParsingWithExtraArgs(const std::optional<std::vector<std::string>> &extraArgs) const;
 

@@ -4,8 +4,8 @@
 // rules (XACursorRuleDispatch), on a pool of workers as wide as the configured number of jobs. Each worker owns its
 // libclang indexes; each file's translation unit, cursors and findings belong to the worker checking it until its
 // results are merged, once per file, under one lock, and the unit then goes to a thread that only disposes of units,
-// so that giving back its memory does not hold up the worker's next parse. The declarations of a precompiled header reach the rules once,
-// through the first file (in list order) that uses it.
+// so that giving back its memory does not hold up the worker's next parse. The declarations of a precompiled header
+// reach the rules once, through the first file (in list order) that uses it.
 //
 // Progress: kind 11 when a file starts and kind 14 when its results are merged, each with "num" (the file's place in
 // the list), "total", "remaining" and "file" (its path in Xcode); a file that does not parse, has compiler errors or

@@ -2,12 +2,13 @@
 
 #include "engine/XADiagnostic.h"
 
+#include "core/XAParallelFor.h"
 #include "core/XAPaths.h"
 #include "core/XATextOffsets.h"
 
 #include <map>
-
-#include <tbb/parallel_for_each.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -62,12 +63,15 @@ void XADiagnostic::updateDiagnosticPositions(std::vector<XADiagnostic> &diagnost
             diagnosticsByFile[xa_stringByStandardizingPath(*diagnostic.filePath_)].push_back(&diagnostic);
         }
     }
-    tbb::parallel_for_each(diagnosticsByFile.begin(), diagnosticsByFile.end(), [](const auto &entry) {
-        const std::shared_ptr<const std::string> text = utf8TextOfFile(entry.first);
+    const std::vector<std::pair<std::string, std::vector<XADiagnostic *>>> files(diagnosticsByFile.begin(),
+                                                                                 diagnosticsByFile.end());
+    // Each file's diagnostics belong to one piece of work, so no two pieces write the same diagnostic.
+    XAParallelFor(files.size(), [&](std::size_t fileIndex) {
+        const auto &[path, group] = files[fileIndex];
+        const std::shared_ptr<const std::string> text = utf8TextOfFile(path);
         if (!text) {
             return;
         }
-        const std::vector<XADiagnostic *> &group = entry.second;
         std::vector<std::size_t> byteOffsets;
         byteOffsets.reserve(group.size() * 2);
         for (const XADiagnostic *diagnostic : group) {
@@ -78,10 +82,10 @@ void XADiagnostic::updateDiagnosticPositions(std::vector<XADiagnostic> &diagnost
         const std::vector<std::size_t> utf16 = xa_codePointOffsetsToNSStringOffsets(*text, codePoints);
         const std::size_t codePointCount = xa_codePointLength(*text);
         const std::size_t utf16Length = xa_utf16Length(*text);
-        tbb::parallel_for(std::size_t(0), group.size(), [&](std::size_t i) {
+        for (std::size_t i = 0; i < group.size(); ++i) {
             group[i]->updatePositionsInText(text, codePointCount, utf16Length, codePoints[2 * i], codePoints[2 * i + 1],
                                             utf16[2 * i], utf16[2 * i + 1]);
-        });
+        }
     });
 }
 

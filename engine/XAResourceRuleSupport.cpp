@@ -166,6 +166,24 @@ std::optional<std::size_t> XAReferenceTranslationIndex(const XATranslationGroup 
     return firstIndexWhere([](const XAProjectFile &file) { return file.localeIdentifier() == "Base"; });
 }
 
+void XAForEachTranslationBesideReference(
+    const XAProjectTarget &target, const XAProject &project,
+    const std::function<void(const XATranslationGroup &group, const XATranslation &reference,
+                             const XATranslation &translation)> &visit) {
+    for (const XATranslationGroup &group : XATranslationGroupsOfTarget(target)) {
+        const std::optional<std::size_t> referenceIndex =
+            group.translations.size() < 2 ? std::nullopt : XAReferenceTranslationIndex(group, project);
+        if (!referenceIndex) {
+            continue;
+        }
+        for (std::size_t index = 0; index < group.translations.size(); ++index) {
+            if (index != *referenceIndex) {
+                visit(group, group.translations[*referenceIndex], group.translations[index]);
+            }
+        }
+    }
+}
+
 std::string XATranslationRegionName(const XAProjectFile &file) {
     return file.humanReadableRegionCode().value_or("global");
 }

@@ -10,6 +10,7 @@
 #include <clang-c/Index.h>
 #include <unicode/locid.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -38,12 +39,15 @@ XAStringsFileEntriesByKeyMap XAStringsFileEntriesByKey(const XAProjectTarget &ta
 inline constexpr const char *kXALocalizedProjectsCondition = "Applies to localized projects.";
 bool XAAppliesToLocalizedProject(const XARuleContext &context);
 
+// A strings file and the text it gives a key.
+using XATranslation = std::pair<std::shared_ptr<XAProjectFile>, std::string>;
+
 // One key of one strings table (the file name without extension: "Localizable", "Menu") with its translations in
 // resource order.
 struct XATranslationGroup {
     std::string table;
     std::string key;
-    std::vector<std::pair<std::shared_ptr<XAProjectFile>, std::string>> translations;
+    std::vector<XATranslation> translations;
 };
 
 // The translations of the target's `.strings` resources grouped by table and key, in order of first appearance. Only
@@ -56,6 +60,13 @@ std::vector<XATranslationGroup> XATranslationGroupsOfTarget(const XAProjectTarge
 // Base localisation. None when the key has neither: the translations of other languages are then not compared with
 // each other, since any one of them as the reference would be arbitrary.
 std::optional<std::size_t> XAReferenceTranslationIndex(const XATranslationGroup &group, const XAProject &project);
+
+// Calls `visit` with every translation of the target's groups beside its group's reference translation, in group and
+// resource order: the reference itself, and groups without a reference, take no part.
+void XAForEachTranslationBesideReference(
+    const XAProjectTarget &target, const XAProject &project,
+    const std::function<void(const XATranslationGroup &group, const XATranslation &reference,
+                             const XATranslation &translation)> &visit);
 
 // The name of a translation's language for messages ("German"); "global" for a file outside a localisation folder.
 std::string XATranslationRegionName(const XAProjectFile &file);

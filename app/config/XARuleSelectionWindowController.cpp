@@ -8,7 +8,6 @@
 #include "app/controls/XAImageButtonCell.h"
 #include "app/controls/XAInfoPopover.h"
 #include "app/controls/XAKeyboardShortcuts.h"
-#include "app/controls/XAQtConversions.h"
 #include "app/controls/XASplitView.h"
 #include "app/controls/XATableView.h"
 #include "app/controls/XAViewLayout.h"
@@ -94,12 +93,6 @@ void XARuleSelectionWindowController::windowDidLoad() {
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancelPressed(); });
     connect(okButton_, &QPushButton::clicked, this, [this] { okPressed(); });
     footer->addWidget(infoField_, 1);
-    // Light on the dark sheet, like its title.
-    for (QLabel *label : {titleTextField_.data(), infoField_.data()}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, XAQColor(XAColor::white(0.8)));
-        label->setPalette(palette);
-    }
     footer->addWidget(cancelButton_);
     footer->addWidget(okButton_);
     layout->addWidget(footerView);

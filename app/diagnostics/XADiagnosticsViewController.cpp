@@ -35,7 +35,7 @@
 // Qt defines "emit" as a macro, which TBB uses as a name.
 #pragma push_macro("emit")
 #undef emit
-#include <tbb/parallel_for.h>
+#include "core/XAParallelFor.h"
 #pragma pop_macro("emit")
 
 namespace {
@@ -366,7 +366,7 @@ void XADiagnosticsViewController::updateViewWithDiagnostics(std::uint64_t genera
             });
             return;
         }
-        tbb::parallel_for(std::size_t(0), groups.size(), [&](std::size_t index) {
+        XAParallelFor(groups.size(), [&](std::size_t index) {
             if (current->load() != generation) {
                 return;
             }

@@ -22,34 +22,25 @@ struct XARuleTranslationFormatMismatch : XAProjectRule<XARuleTranslationFormatMi
         if (!context.project() || !context.projectTarget()) {
             return diagnostics;
         }
-        for (const XATranslationGroup &group : XATranslationGroupsOfTarget(*context.projectTarget())) {
-            if (group.translations.size() < 2) {
-                continue;
-            }
-            const std::optional<std::size_t> referenceIndex = XAReferenceTranslationIndex(group, *context.project());
-            if (!referenceIndex) {
-                continue;
-            }
-            const auto &[referenceFile, referenceValue] = group.translations[*referenceIndex];
-            const FormatArguments referenceArguments = xa_formatArgumentsInString(referenceValue);
-            for (std::size_t index = 0; index < group.translations.size(); ++index) {
-                const auto &[file, value] = group.translations[index];
-                if (index == *referenceIndex || xa_formatArgumentsInString(value) == referenceArguments) {
-                    continue;
+        XAForEachTranslationBesideReference(
+            *context.projectTarget(), *context.project(),
+            [&](const XATranslationGroup &group, const XATranslation &reference, const XATranslation &translation) {
+                const auto &[referenceFile, referenceValue] = reference;
+                const auto &[file, value] = translation;
+                // Positional specifiers that a translation reorders or reads twice read the same arguments as the
+                // reference's.
+                if (xa_formatArgumentsInString(value) == xa_formatArgumentsInString(referenceValue)) {
+                    return;
                 }
                 diagnostics.push_back(diagnosticWithFile(
                     file->pathOnDisk(), mismatchInfo(group.key, *file, value, *referenceFile, referenceValue),
                     group.key, XADiagnosticImpactFunctionality, XADiagnosticSeverityError,
                     XADiagnosticConfidenceMedium));
-            }
-        }
+            });
         return diagnostics;
     }
 
 private:
-    // Positional specifiers that a translation reorders or reads twice read the same arguments as the reference's.
-    using FormatArguments = std::vector<std::pair<std::uint64_t, std::string>>;
-
     static XAXMLString mismatchInfo(const std::string &key, const XAProjectFile &file, const std::string &value,
                                     const XAProjectFile &referenceFile, const std::string &referenceValue) {
         const std::string region = xa_escapedForXML(XATranslationRegionName(file));

@@ -31,31 +31,22 @@ struct XARuleTranslationPunctuation : XAProjectRule<XARuleTranslationPunctuation
             return diagnostics;
         }
         const std::string punctuationChars = stringForOption(context);
-        for (const XATranslationGroup &group : XATranslationGroupsOfTarget(*context.projectTarget())) {
-            if (group.translations.size() < 2) {
-                continue;
-            }
-            const std::optional<std::size_t> referenceIndex = XAReferenceTranslationIndex(group, *context.project());
-            if (!referenceIndex) {
-                continue;
-            }
-            const auto &[referenceFile, referenceValue] = group.translations[*referenceIndex];
-            const std::string referenceLocale = referenceFile->localeIdentifier().value_or("");
-            const auto [referencePrefix, referenceSuffix] =
-                XATranslationBorderPunctuation(referenceValue, punctuationChars);
-            for (std::size_t index = 0; index < group.translations.size(); ++index) {
-                if (index == *referenceIndex) {
-                    continue;
-                }
-                const auto &[file, value] = group.translations[index];
+        XAForEachTranslationBesideReference(
+            *context.projectTarget(), *context.project(),
+            [&](const XATranslationGroup &group, const XATranslation &reference, const XATranslation &translation) {
+                const auto &[referenceFile, referenceValue] = reference;
+                const auto &[file, value] = translation;
+                const std::string referenceLocale = referenceFile->localeIdentifier().value_or("");
                 const std::string locale = file->localeIdentifier().value_or("");
+                const auto [referencePrefix, referenceSuffix] =
+                    XATranslationBorderPunctuation(referenceValue, punctuationChars);
                 const auto [prefix, suffix] = XATranslationBorderPunctuation(value, punctuationChars);
                 const bool prefixesDiffer =
                     !XABorderPunctuationEquals(prefix, locale, referencePrefix, referenceLocale);
                 const bool suffixesDiffer =
                     !XABorderPunctuationEquals(suffix, locale, referenceSuffix, referenceLocale);
                 if (!prefixesDiffer && !suffixesDiffer) {
-                    continue;
+                    return;
                 }
                 const XAXMLString info =
                     mismatchInfo(group.key, *file, value, *referenceFile, referenceValue,
@@ -64,8 +55,7 @@ struct XARuleTranslationPunctuation : XAProjectRule<XARuleTranslationPunctuation
                 diagnostics.push_back(diagnosticWithFile(file->pathOnDisk(), info, group.key,
                                                          XADiagnosticImpactFunctionality, XADiagnosticSeverityConcern,
                                                          XADiagnosticConfidenceHigh));
-            }
-        }
+            });
         return diagnostics;
     }
 

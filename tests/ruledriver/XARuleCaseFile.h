@@ -34,7 +34,8 @@
 // checks the identifiers of the findings marked on that line, in order ("id=a id=b" for two markers); the comment is
 // taken out of the code. "| options:" sets rule options; "| project:" writes facts into the project the case is
 // checked in: "platform" ("iphoneos", "macosx", "appletvos" or "watchos"), "deploymentTarget", "configuration" (the
-// build configuration checked), "arc", "classPrefix" and "name" (the project's name: its .xcodeproj is renamed). Options and facts in the header apply to every case; a case's own win.
+// build configuration checked), "arc", "classPrefix" and "name" (the project's name: its .xcodeproj is renamed).
+// Options and facts in the header apply to every case; a case's own win.
 //
 // A case file is named after the rule it tests: "NSLogUsed.m", or "NSLogUsed+Suffix.m" for a further file of cases
 // (one with a fixture project, say). Whatever does not follow this notation is a problem of the case, which then fails
