@@ -137,6 +137,143 @@ CAShapeLayer *TDRing(CGRect frame) {
     return ring;
 }
 )"},
+        {"CameraFramesWrittenToAMovie", onIOS(), R"(
+#import <UIKit/UIKit.h>
+#import <AVFoundation/AVFoundation.h>
+
+@interface TDRecorder : NSObject <AVCaptureVideoDataOutputSampleBufferDelegate, AVCaptureAudioDataOutputSampleBufferDelegate>
+@property (nonatomic, strong) AVCaptureSession *session;
+@property (nonatomic, strong) AVAssetWriter *writer;
+@property (nonatomic, strong) AVAssetWriterInputPixelBufferAdaptor *adaptor;
+@property (nonatomic) CMTime start;
+@end
+
+@implementation TDRecorder
+- (BOOL)startWithPosition:(AVCaptureDevicePosition)position URL:(NSURL *)url error:(NSError **)error {
+    self.session = [[AVCaptureSession alloc] init];
+    [self.session beginConfiguration];
+    if ([self.session canSetSessionPreset:AVCaptureSessionPreset640x480]) {
+        self.session.sessionPreset = AVCaptureSessionPreset640x480;
+    }
+    AVCaptureDevice *camera = [AVCaptureDevice defaultDeviceWithMediaType:AVMediaTypeVideo];
+    if (camera.position != position || ![camera lockForConfiguration:error]) {
+        return NO;
+    }
+    camera.focusMode = AVCaptureFocusModeContinuousAutoFocus;
+    [camera unlockForConfiguration];
+    AVCaptureDeviceInput *input = [AVCaptureDeviceInput deviceInputWithDevice:camera error:error];
+    if (input && [self.session canAddInput:input]) {
+        [self.session addInput:input];
+    }
+    AVCaptureVideoDataOutput *output = [[AVCaptureVideoDataOutput alloc] init];
+    output.videoSettings = @{(id)kCVPixelBufferPixelFormatTypeKey : @(kCVPixelFormatType_32BGRA)};
+    output.alwaysDiscardsLateVideoFrames = YES;
+    [output setSampleBufferDelegate:self queue:dispatch_get_main_queue()];
+    [self.session addOutput:output];
+    AVCaptureConnection *connection = [output connectionWithMediaType:AVMediaTypeVideo];
+    connection.videoOrientation = AVCaptureVideoOrientationLandscapeRight;
+    [self.session commitConfiguration];
+
+    self.writer = [AVAssetWriter assetWriterWithURL:url fileType:AVFileTypeQuickTimeMovie error:error];
+    NSDictionary *settings = @{AVVideoCodecKey : AVVideoCodecTypeH264, AVVideoWidthKey : @640,
+                               AVVideoHeightKey : @480,
+                               AVVideoCompressionPropertiesKey : @{AVVideoAverageBitRateKey : @(1000000)}};
+    AVAssetWriterInput *videoInput = [AVAssetWriterInput assetWriterInputWithMediaType:AVMediaTypeVideo
+                                                                        outputSettings:settings];
+    videoInput.expectsMediaDataInRealTime = YES;
+    self.adaptor = [AVAssetWriterInputPixelBufferAdaptor assetWriterInputPixelBufferAdaptorWithAssetWriterInput:videoInput
+                                                                                    sourcePixelBufferAttributes:nil];
+    [self.writer addInput:videoInput];
+    self.start = kCMTimeInvalid;
+    [self.session startRunning];
+    return [self.writer startWriting];
+}
+
+- (void)captureOutput:(AVCaptureOutput *)output didOutputSampleBuffer:(CMSampleBufferRef)sampleBuffer
+       fromConnection:(AVCaptureConnection *)connection {
+    CMTime time = CMSampleBufferGetPresentationTimeStamp(sampleBuffer);
+    if (CMTIME_IS_INVALID(self.start)) {
+        self.start = time;
+        [self.writer startSessionAtSourceTime:time];
+    }
+    CMTime elapsed = CMTimeSubtract(time, self.start);
+    CVImageBufferRef frame = CMSampleBufferGetImageBuffer(sampleBuffer);
+    CVPixelBufferLockBaseAddress(frame, kCVPixelBufferLock_ReadOnly);
+    CVPixelBufferRef copy = NULL;
+    CVPixelBufferPoolCreatePixelBuffer(NULL, self.adaptor.pixelBufferPool, &copy);
+    if (self.writer.status == AVAssetWriterStatusWriting && self.adaptor.assetWriterInput.readyForMoreMediaData) {
+        [self.adaptor appendPixelBuffer:copy withPresentationTime:time];
+    }
+    CVPixelBufferUnlockBaseAddress(frame, kCVPixelBufferLock_ReadOnly);
+    CVPixelBufferRelease(copy);
+    CMVideoDimensions size = CMVideoFormatDescriptionGetDimensions(CMSampleBufferGetFormatDescription(sampleBuffer));
+    CFStringRef text = CMTimeCopyDescription(kCFAllocatorDefault, elapsed);
+    NSLog(@"%@ %f %d", (__bridge_transfer NSString *)text, CMTimeGetSeconds(elapsed), size.width);
+}
+
+- (void)finish {
+    [self.writer finishWritingWithCompletionHandler:^{
+        [self.session stopRunning];
+    }];
+}
+@end
+)"},
+        {"MovieFramesReadAndPlayed", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+#import <AVFoundation/AVFoundation.h>
+
+@interface TDMovie : NSObject <AVPlayerItemOutputPullDelegate>
+@property (nonatomic, strong) AVPlayer *player;
+@property (nonatomic, strong) AVPlayerItemVideoOutput *output;
+@end
+
+@implementation TDMovie
+- (void)open:(NSURL *)url inLayer:(CALayer *)host {
+    AVURLAsset *asset = [AVURLAsset URLAssetWithURL:url
+                                            options:@{AVURLAssetPreferPreciseDurationAndTimingKey : @YES}];
+    [asset loadValuesAsynchronouslyForKeys:@[ @"tracks" ] completionHandler:^{
+        NSError *error = nil;
+        if ([asset statusOfValueForKey:@"tracks" error:&error] != AVKeyValueStatusLoaded) {
+            return;
+        }
+        AVAssetTrack *track = [asset tracksWithMediaType:AVMediaTypeVideo].firstObject;
+        AVAssetReader *reader = [AVAssetReader assetReaderWithAsset:asset error:&error];
+        AVAssetReaderTrackOutput *frames = [AVAssetReaderTrackOutput assetReaderTrackOutputWithTrack:track
+            outputSettings:@{(id)kCVPixelBufferPixelFormatTypeKey : @(kCVPixelFormatType_32BGRA)}];
+        [reader addOutput:frames];
+        [reader startReading];
+        while (reader.status == AVAssetReaderStatusReading) {
+            CMSampleBufferRef sample = [frames copyNextSampleBuffer];
+            if (!sample) {
+                break;
+            }
+            CMSampleBufferInvalidate(sample);
+            CFRelease(sample);
+        }
+        NSLog(@"%f %@", track.nominalFrameRate, NSStringFromRect(AVMakeRectWithAspectRatioInsideRect(
+                                                        track.naturalSize, host.bounds)));
+    }];
+    AVPlayerItem *item = [AVPlayerItem playerItemWithAsset:asset];
+    self.output = [[AVPlayerItemVideoOutput alloc] initWithPixelBufferAttributes:nil];
+    [self.output setDelegate:self queue:dispatch_get_main_queue()];
+    [item addOutput:self.output];
+    self.player = [AVPlayer playerWithPlayerItem:item];
+    AVPlayerLayer *layer = [AVPlayerLayer playerLayerWithPlayer:self.player];
+    layer.videoGravity = AVLayerVideoGravityResizeAspect;
+    [host addSublayer:layer];
+    AVPlayerItemVideoOutput *output = self.output;
+    [self.player addPeriodicTimeObserverForInterval:CMTimeMake(1, 30) queue:NULL usingBlock:^(CMTime time) {
+        if ([output hasNewPixelBufferForItemTime:time]) {
+            CVPixelBufferRef frame = [output copyPixelBufferForItemTime:time itemTimeForDisplay:NULL];
+            CVPixelBufferRelease(frame);
+        }
+    }];
+    [self.player play];
+}
+
+- (void)outputMediaDataWillChange:(AVPlayerItemOutput *)sender {}
+@end
+)"},
     };
     return cases;
 }
