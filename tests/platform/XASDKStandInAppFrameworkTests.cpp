@@ -274,6 +274,81 @@ CAShapeLayer *TDRing(CGRect frame) {
 - (void)outputMediaDataWillChange:(AVPlayerItemOutput *)sender {}
 @end
 )"},
+        {"ScriptedCalendarApplication", onMac(), R"(
+#import <Cocoa/Cocoa.h>
+#import <ScriptingBridge/ScriptingBridge.h>
+
+@interface TDCalendarApplication : SBApplication
+- (SBElementArray *)calendars;
+@end
+
+void TDShowDate(NSDate *date) {
+    TDCalendarApplication *calendar = [SBApplication applicationWithBundleIdentifier:@"com.apple.iCal"];
+    if (!calendar.isRunning) {
+        calendar.timeout = 30;
+    }
+    [calendar activate];
+    NSArray *names = [[calendar calendars] arrayByApplyingSelector:@selector(description)];
+    NSLog(@"%@ %@ %@", names, [calendar.calendars objectWithName:@"Home"], date);
+}
+)"},
+        {"ScriptsRunThroughTheJavaScriptCoreCAPI", onMac(), R"(
+#import <Foundation/Foundation.h>
+#import <JavaScriptCore/JavaScriptCore.h>
+
+static JSValueRef TDLog(JSContextRef context, JSObjectRef function, JSObjectRef thisObject, size_t count,
+                        const JSValueRef arguments[], JSValueRef *exception) {
+    return JSValueMakeUndefined(context);
+}
+
+NSString *TDRun(NSString *source) {
+    JSGlobalContextRef context = JSGlobalContextCreate(NULL);
+    JSStringRef name = JSStringCreateWithUTF8CString("log");
+    JSObjectRef log = JSObjectMakeFunctionWithCallback(context, name, TDLog);
+    JSObjectSetProperty(context, JSContextGetGlobalObject(context), name, log, kJSPropertyAttributeReadOnly, NULL);
+    JSStringRelease(name);
+    JSStringRef script = JSStringCreateWithCFString((__bridge CFStringRef)source);
+    JSValueRef exception = NULL;
+    JSValueRef result = JSEvaluateScript(context, script, NULL, NULL, 1, &exception);
+    JSStringRelease(script);
+    NSString *text = nil;
+    if (JSValueGetType(context, result) == kJSTypeObject) {
+        JSStringRef json = JSValueCreateJSONString(context, result, 2, &exception);
+        text = (__bridge_transfer NSString *)JSStringCopyCFString(kCFAllocatorDefault, json);
+        JSStringRelease(json);
+    }
+    JSGlobalContextRelease(context);
+    return text;
+}
+)"},
+        {"SleepAndWakeNotificationsOfTheIOKit", onMac(), R"(
+#import <Foundation/Foundation.h>
+#include <IOKit/pwr_mgt/IOPMLib.h>
+#include <IOKit/IOMessage.h>
+
+static io_connect_t TDRootPort;
+
+static void TDPowerChanged(void *context, io_service_t service, natural_t messageType, void *argument) {
+    switch (messageType) {
+    case kIOMessageCanSystemSleep:
+    case kIOMessageSystemWillSleep:
+        IOAllowPowerChange(TDRootPort, (long)argument);
+        break;
+    case kIOMessageSystemHasPoweredOn:
+        NSLog(@"awake");
+        break;
+    default:
+        break;
+    }
+}
+
+void TDWatchPower(void) {
+    IONotificationPortRef port = NULL;
+    io_object_t notifier = IO_OBJECT_NULL;
+    TDRootPort = IORegisterForSystemPower(NULL, &port, TDPowerChanged, &notifier);
+    CFRunLoopAddSource(CFRunLoopGetCurrent(), IONotificationPortGetRunLoopSource(port), kCFRunLoopCommonModes);
+}
+)"},
     };
     return cases;
 }
