@@ -349,6 +349,97 @@ void TDWatchPower(void) {
     CFRunLoopAddSource(CFRunLoopGetCurrent(), IONotificationPortGetRunLoopSource(port), kCFRunLoopCommonModes);
 }
 )"},
+        {"MapWithPinsAndARoute", onIOS(), R"(
+#import <UIKit/UIKit.h>
+#import <MapKit/MapKit.h>
+
+@interface TDMapController : UIViewController <MKMapViewDelegate>
+@property (nonatomic, strong) MKMapView *mapView;
+@end
+
+@implementation TDMapController
+- (void)showRoute:(const CLLocationCoordinate2D *)points count:(NSUInteger)count {
+    self.mapView.mapType = MKMapTypeStandard;
+    self.mapView.showsUserLocation = YES;
+    [self.mapView setUserTrackingMode:MKUserTrackingModeFollow animated:YES];
+    MKPolyline *route = [MKPolyline polylineWithCoordinates:points count:count];
+    [self.mapView addOverlay:route level:MKOverlayLevelAboveRoads];
+    MKMapRect visible = MKMapRectNull;
+    for (NSUInteger index = 0; index < count; index++) {
+        MKMapPoint point = MKMapPointForCoordinate(points[index]);
+        visible = MKMapRectUnion(visible, MKMapRectMake(point.x, point.y, 0.1, 0.1));
+    }
+    if (!MKMapRectIsNull(visible)) {
+        [self.mapView setVisibleMapRect:visible edgePadding:UIEdgeInsetsMake(20, 20, 20, 20) animated:YES];
+    }
+    MKCoordinateRegion region = MKCoordinateRegionMakeWithDistance(points[0], 500, 500);
+    [self.mapView setRegion:[self.mapView regionThatFits:region] animated:NO];
+    MKPointAnnotation *start = [[MKPointAnnotation alloc] init];
+    start.coordinate = points[0];
+    [self.mapView addAnnotation:start];
+    [self.mapView showAnnotations:self.mapView.annotations animated:YES];
+}
+
+- (MKAnnotationView *)mapView:(MKMapView *)mapView viewForAnnotation:(id<MKAnnotation>)annotation {
+    if ([annotation isKindOfClass:[MKUserLocation class]]) {
+        return nil;
+    }
+    MKPinAnnotationView *pin = (MKPinAnnotationView *)[mapView dequeueReusableAnnotationViewWithIdentifier:@"pin"];
+    if (!pin) {
+        pin = [[MKPinAnnotationView alloc] initWithAnnotation:annotation reuseIdentifier:@"pin"];
+    }
+    pin.pinTintColor = [MKPinAnnotationView greenPinColor];
+    pin.animatesDrop = YES;
+    pin.canShowCallout = YES;
+    return pin;
+}
+
+- (MKOverlayRenderer *)mapView:(MKMapView *)mapView rendererForOverlay:(id<MKOverlay>)overlay {
+    MKPolylineRenderer *renderer = [[MKPolylineRenderer alloc] initWithPolyline:(MKPolyline *)overlay];
+    renderer.strokeColor = UIColor.blueColor;
+    renderer.lineWidth = 3;
+    renderer.lineJoin = kCGLineJoinRound;
+    return renderer;
+}
+
+- (void)mapView:(MKMapView *)mapView regionDidChangeAnimated:(BOOL)animated {
+    MKCoordinateSpan span = mapView.region.span;
+    NSLog(@"%f %f", span.latitudeDelta, MKMapRectGetMidX(mapView.visibleMapRect));
+}
+@end
+)"},
+        {"AudioSessionThumbnailsAndReplicatedDots", onIOS(), R"(
+#import <UIKit/UIKit.h>
+#import <AVFoundation/AVFoundation.h>
+
+UIImage *TDThumbnail(NSURL *movie, CALayer *host) {
+    NSError *error = nil;
+    AVAudioSession *session = [AVAudioSession sharedInstance];
+    [session setCategory:AVAudioSessionCategoryPlayback
+             withOptions:AVAudioSessionCategoryOptionMixWithOthers | AVAudioSessionCategoryOptionDuckOthers
+                   error:&error];
+    [session setActive:YES withOptions:AVAudioSessionSetActiveOptionNotifyOthersOnDeactivation error:&error];
+    AVAudioPlayer *player = [[AVAudioPlayer alloc] initWithContentsOfURL:movie error:&error];
+    player.numberOfLoops = -1;
+    [player prepareToPlay];
+
+    CAReplicatorLayer *dots = [CAReplicatorLayer layer];
+    dots.instanceCount = 3;
+    dots.instanceDelay = 0.2;
+    dots.instanceTransform = CATransform3DMakeTranslation(12, 0, 0);
+    [host addSublayer:dots];
+
+    AVAssetImageGenerator *generator = [AVAssetImageGenerator assetImageGeneratorWithAsset:[AVAsset assetWithURL:movie]];
+    generator.appliesPreferredTrackTransform = YES;
+    generator.maximumSize = CGSizeMake(160, 90);
+    CGImageRef image = [generator copyCGImageAtTime:CMTimeMakeWithSeconds(1.0, 600) actualTime:NULL error:&error];
+    UIImage *thumbnail = image ? [UIImage imageWithCGImage:image] : nil;
+    CGImageRelease(image);
+    NSValue *time = [NSValue valueWithCMTime:kCMTimeZero];
+    NSLog(@"%@ %@", time, error);
+    return thumbnail;
+}
+)"},
     };
     return cases;
 }

@@ -97,4 +97,33 @@ API_AVAILABLE(macos(10.7), ios(4.0))
 + (instancetype)audioMix;
 @end
 
+typedef NSString *AVAssetImageGeneratorApertureMode NS_STRING_ENUM;
+
+typedef NS_ENUM(NSInteger, AVAssetImageGeneratorResult) {
+    AVAssetImageGeneratorSucceeded = 0,
+    AVAssetImageGeneratorFailed = 1,
+    AVAssetImageGeneratorCancelled = 2,
+};
+
+typedef void (^AVAssetImageGeneratorCompletionHandler)(CMTime requestedTime, CGImageRef _Nullable image,
+                                                       CMTime actualTime, AVAssetImageGeneratorResult result,
+                                                       NSError *_Nullable error);
+
+API_AVAILABLE(macos(10.7), ios(4.0))
+@interface AVAssetImageGenerator : NSObject
++ (instancetype)assetImageGeneratorWithAsset:(AVAsset *)asset;
+- (instancetype)initWithAsset:(AVAsset *)asset;
+@property (nonatomic, readonly) AVAsset *asset;
+@property (nonatomic) BOOL appliesPreferredTrackTransform;
+@property (nonatomic) CGSize maximumSize;
+@property (nonatomic, copy, nullable) AVAssetImageGeneratorApertureMode apertureMode;
+@property (nonatomic) CMTime requestedTimeToleranceBefore;
+@property (nonatomic) CMTime requestedTimeToleranceAfter;
+- (nullable CGImageRef)copyCGImageAtTime:(CMTime)requestedTime actualTime:(nullable CMTime *)actualTime
+                                   error:(NSError *_Nullable *_Nullable)outError CF_RETURNS_RETAINED;
+- (void)generateCGImagesAsynchronouslyForTimes:(NSArray<NSValue *> *)requestedTimes
+                             completionHandler:(AVAssetImageGeneratorCompletionHandler)handler;
+- (void)cancelAllCGImageGeneration;
+@end
+
 NS_ASSUME_NONNULL_END
