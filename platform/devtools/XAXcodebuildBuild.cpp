@@ -74,7 +74,7 @@ private:
         std::vector<XABuildOrderTarget> order = XATargetsInDependencyOrder(roots, projects_, warnings_);
         for (;;) {
             std::vector<XABuildOrderTarget> implicit =
-                XAImplicitFrameworkDependencies(order, workspaceProjectPaths_, projects_);
+                XAImplicitLinkDependencies(order, workspaceProjectPaths_, projects_);
             if (implicit.empty()) {
                 return order;
             }

@@ -148,8 +148,10 @@ std::string referencedName(const XAProjectTarget &target, const std::string *obj
     return path ? xa_lastPathComponent(*path) : std::string();
 }
 
-// The names of the frameworks a target's Frameworks phases link ("Kit.framework").
-std::set<std::string> linkedFrameworkNames(const XAProjectTarget &target) {
+// The names of the frameworks and libraries a target's Frameworks phases link ("Kit.framework", "libKit.a"), however
+// their references locate them.
+std::set<std::string> linkedProductNames(const XAProjectTarget &target) {
+    static const std::set<std::string> kLinkedExtensions = {"framework", "a", "dylib"};
     std::set<std::string> names;
     for (const auto &phase : target.buildPhases()) {
         const XAValue *own = phase->phaseType() == XAProjectBuildPhaseTypeFrameworks ? phase->pbx_ownObject() : nullptr;
@@ -159,7 +161,7 @@ std::set<std::string> linkedFrameworkNames(const XAProjectTarget &target) {
             const std::string *id = (*ids)[index].string();
             const XAValue *buildFile = id ? target.pbx_dictForID(*id) : nullptr;
             const std::string name = buildFile ? referencedName(target, buildFile->stringForKey("fileRef")) : "";
-            if (xa_pathExtension(name) == "framework") {
+            if (kLinkedExtensions.contains(xa_pathExtension(name))) {
                 names.insert(name);
             }
         }
@@ -201,13 +203,13 @@ candidateProjects(const std::vector<XABuildOrderTarget> &order, const std::vecto
 
 } // namespace
 
-std::vector<XABuildOrderTarget> XAImplicitFrameworkDependencies(const std::vector<XABuildOrderTarget> &order,
-                                                                const std::vector<std::string> &workspaceProjectPaths,
-                                                                XAStandInProjectSet &projects) {
+std::vector<XABuildOrderTarget> XAImplicitLinkDependencies(const std::vector<XABuildOrderTarget> &order,
+                                                           const std::vector<std::string> &workspaceProjectPaths,
+                                                           XAStandInProjectSet &projects) {
     std::set<std::string> linked;
     std::set<TargetKey> known;
     for (const XABuildOrderTarget &entry : order) {
-        linked.merge(linkedFrameworkNames(*entry.target));
+        linked.merge(linkedProductNames(*entry.target));
         known.insert(keyOf(entry));
     }
     std::vector<XABuildOrderTarget> implicit;

@@ -45,11 +45,11 @@ std::vector<XABuildOrderTarget> XATargetsInDependencyOrder(const std::vector<XAB
                                                            XAStandInProjectSet &projects,
                                                            std::vector<std::string> &warnings);
 
-// The framework targets that targets of `order` link without depending on them, found as Xcode finds implicit
-// dependencies: a framework of a Frameworks phase whose name is the product of a target of the same project, of a
-// project it references, or of a project of the workspace the build was given (`workspaceProjectPaths`). Each once,
-// none of `order`.
-std::vector<XABuildOrderTarget> XAImplicitFrameworkDependencies(const std::vector<XABuildOrderTarget> &order,
+// The framework and library targets that targets of `order` link without depending on them, found as Xcode finds
+// implicit dependencies: a framework or library of a Frameworks phase whose name is the product of a target of the
+// same project, of a project it references, or of a project of the workspace the build was given
+// (`workspaceProjectPaths`). Each once, none of `order`.
+std::vector<XABuildOrderTarget> XAImplicitLinkDependencies(const std::vector<XABuildOrderTarget> &order,
                                                                 const std::vector<std::string> &workspaceProjectPaths,
                                                                 XAStandInProjectSet &projects);
 

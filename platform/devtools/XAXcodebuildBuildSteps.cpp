@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <set>
 
@@ -102,6 +103,9 @@ public:
                 break;
             case XAProjectBuildPhaseTypeShellScript:
                 planScript(*phase);
+                break;
+            case XAProjectBuildPhaseTypeCopyFiles:
+                planCopyFiles(*phase);
                 break;
             default:
                 break;
@@ -255,8 +259,10 @@ private:
 
     // ---- Headers ----
 
-    // Public and private headers are copied into the product (a framework's Headers and PrivateHeaders folders),
-    // where the target's users find them as <ProductName/Header.h>; project headers stay where they are.
+    // Public and private headers are copied into the product (a framework's Headers and PrivateHeaders folders, a
+    // static library's include folder under the products folder), where the target's users find them as
+    // <ProductName/Header.h>; project headers stay where they are. They are laid out as links, so that a dry run
+    // makes them visible too.
     void planHeaders(const XAProjectBuildPhase &phase) {
         for (const XATargetHeader &header : XAHeadersOfBuildPhase(phase)) {
             const char *folderSetting = headersFolderSetting(header.visibility);
@@ -271,7 +277,7 @@ private:
                 addStep({"CpHeader", destination, *source},
                         {"builtin-copy", "-exclude", ".DS_Store", "-exclude", "CVS", "-exclude", ".svn", "-exclude",
                          ".git", "-exclude", ".hg", "-resolve-src-symlinks", *source, folder});
-            step.effect = isFramework() ? XAProductEffect::Link : XAProductEffect::Copy;
+            step.effect = XAProductEffect::Link;
             step.source = *source;
             step.destination = destination;
             frameworkFolders_.insert(folder);
@@ -279,6 +285,75 @@ private:
                 publicHeaderNames_.insert(xa_lastPathComponent(*source));
             }
         }
+    }
+
+    // A Copy Files phase copies its files into a folder of the product or of the products folder. Headers among them
+    // (a static library's, typically, under include/) are laid out as links, as the Headers phase lays out its own.
+    void planCopyFiles(const XAProjectBuildPhase &phase) {
+        const std::optional<std::string> folder = copyFilesDestination(phase);
+        if (!folder) {
+            return;
+        }
+        for (const auto &file : phase.phaseFiles()) {
+            std::optional<std::string> source = diskPath(*file);
+            if (!source) {
+                continue;
+            }
+            inputExists(*source);
+            const std::string destination = *folder + "/" + xa_lastPathComponent(*source);
+            XAStandInBuildStep &step =
+                addStep({"PBXCp", *source, destination},
+                        {"builtin-copy", "-exclude", ".DS_Store", "-exclude", "CVS", "-exclude", ".svn", "-exclude",
+                         ".git", "-exclude", ".hg", "-resolve-src-symlinks", *source, *folder});
+            step.effect = isHeader(*source) ? XAProductEffect::Link : XAProductEffect::Copy;
+            step.source = *source;
+            step.destination = destination;
+        }
+    }
+
+    // The folder a Copy Files phase copies into: its destination (dstSubfolderSpec) and its subpath; none for a phase
+    // that only runs when installing, or whose destination is unknown.
+    std::optional<std::string> copyFilesDestination(const XAProjectBuildPhase &phase) {
+        static const std::map<std::string, std::string> kFolderSettings = {
+            {"1", "WRAPPER_NAME"},
+            {"6", "EXECUTABLE_FOLDER_PATH"},
+            {"7", "UNLOCALIZED_RESOURCES_FOLDER_PATH"},
+            {"10", "FRAMEWORKS_FOLDER_PATH"},
+            {"11", "SHARED_FRAMEWORKS_FOLDER_PATH"},
+            {"12", "SHARED_SUPPORT_FOLDER_PATH"},
+            {"13", "PLUGINS_FOLDER_PATH"},
+            {"15", "JAVA_FOLDER_PATH"},
+            {"16", ""},
+        };
+        const XAValue *own = phase.pbx_ownObject();
+        const std::string *installOnly = own ? own->stringForKey("runOnlyForDeploymentPostprocessing") : nullptr;
+        const std::string *spec = own ? own->stringForKey("dstSubfolderSpec") : nullptr;
+        const std::string *subpath = own ? own->stringForKey("dstPath") : nullptr;
+        if (!spec || (installOnly && *installOnly == "1")) {
+            return std::nullopt;
+        }
+        std::string folder;
+        if (*spec == "0") {
+            folder = subpath ? *subpath : "";
+        } else {
+            auto found = kFolderSettings.find(*spec);
+            if (found == kFolderSettings.end() || (!found->second.empty() && setting(found->second).empty())) {
+                return std::nullopt;
+            }
+            folder = setting("TARGET_BUILD_DIR");
+            if (!found->second.empty()) {
+                folder += "/" + setting(found->second);
+            }
+            if (subpath && !subpath->empty()) {
+                folder += "/" + *subpath;
+            }
+        }
+        return folder.empty() ? std::nullopt : std::optional<std::string>(absolutePath(folder));
+    }
+
+    static bool isHeader(const std::string &path) {
+        static const std::set<std::string> kExtensions = {"h", "hh", "hpp", "hxx", "inc"};
+        return kExtensions.contains(xa_pathExtension(path));
     }
 
     bool isFramework() const { return !build_.aggregate && setting("WRAPPER_EXTENSION") == "framework"; }

@@ -701,6 +701,36 @@ TEST(XcodebuildSchemeBuildTest, FrameworksOfTheWorkspaceAreBuiltBeforeTheTargets
               (std::vector<std::string>{"=== BUILD TARGET App OF PROJECT App WITH CONFIGURATION Debug ==="}));
 }
 
+// The app links a static library of another project of its workspace through a path of its own, without depending on
+// it: the library is built first all the same (Xcode matches the linked library's name with the product), and its
+// headers, public ones and those a Copy Files phase puts under the products folder, are laid out there as links by
+// a dry run, where the app's `#import <Store/Store.h>` finds them.
+TEST(XcodebuildSchemeBuildTest, StaticLibrariesOfTheWorkspaceLayOutTheirHeadersForTheTargetsThatLinkThem) {
+    const std::string folder = sourceFolder("tests/fixtures/projects/StaticLibraryApp");
+    XABuildSettingsRequest request;
+    request.workspacePath = folder + "/StaticLibraryApp.xcworkspace";
+    request.schemeName = "App";
+    request.dryRun = true;
+    ProductsFolder products;
+    BuildRun run = runBuild(request, products, folder);
+    ASSERT_EQ(run.output.status, 0) << run.output.standardError;
+    EXPECT_EQ(run.banners,
+              (std::vector<std::string>{"=== BUILD TARGET Store OF PROJECT Store WITH CONFIGURATION Debug ===",
+                                        "=== BUILD TARGET App OF PROJECT App WITH CONFIGURATION Debug ==="}));
+    const std::string include = products.symroot() + "/Debug/include/Store";
+    const std::vector<std::pair<std::string, std::string>> links = {
+        {include + "/StoreItem.h", folder + "/Store/Store/StoreItem.h"},
+        {include + "/Store.h", folder + "/Store/Store/Store.h"}};
+    for (const auto &[path, source] : links) {
+        ASSERT_TRUE(fs::is_symlink(path)) << path;
+        EXPECT_EQ(fs::read_symlink(path).string(), source);
+    }
+    const std::vector<const XABuildStep *> copies = stepsNamed(run.stepsOf("Store", "Store"), "PBXCp");
+    ASSERT_EQ(copies.size(), 1u) << run.output.standardOutput;
+    EXPECT_EQ(copies.front()->argumentAtIndex(0), folder + "/Store/Store/Store.h");
+    EXPECT_EQ(copies.front()->argumentAtIndex(1), include + "/Store.h");
+}
+
 TEST(XcodebuildListTest, WorkspaceListsSharedSchemesThenTheUsersOwn) {
     XABuildSettingsRequest request;
     request.workspacePath = workspacePath();

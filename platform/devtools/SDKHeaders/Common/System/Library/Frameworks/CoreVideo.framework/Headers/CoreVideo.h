@@ -3,6 +3,7 @@
 #include <CoreVideo/CVReturn.h>
 #include <CoreVideo/CVBuffer.h>
 #include <CoreVideo/CVPixelBuffer.h>
+#include <CoreVideo/CVPixelBufferPool.h>
 #if TARGET_OS_OSX
 #include <CoreVideo/CVDisplayLink.h>
 #endif

@@ -1,4 +1,7 @@
 /* JSBase.h: the C API of JavaScriptCore: contexts, values, objects and strings, and evaluating scripts. */
+#ifndef JSBase_h
+#define JSBase_h
+
 #include <stdbool.h>
 #include <stddef.h>
 
@@ -50,3 +53,5 @@ JSValueRef JSObjectCallAsFunction(JSContextRef ctx, JSObjectRef object, JSObject
 #ifdef __cplusplus
 }
 #endif
+
+#endif /* JSBase_h */

@@ -14,6 +14,25 @@ NS_ASSUME_NONNULL_BEGIN
 
 typedef NSString *CALayerContentsGravity NS_TYPED_ENUM;
 typedef NSString *CALayerCornerCurve NS_TYPED_ENUM;
+typedef NSString *CALayerContentsFilter NS_TYPED_ENUM;
+typedef NSString *CALayerContentsFormat NS_TYPED_ENUM;
+
+typedef NS_OPTIONS(unsigned int, CAEdgeAntialiasingMask) {
+    kCALayerLeftEdge = 1U << 0,
+    kCALayerRightEdge = 1U << 1,
+    kCALayerBottomEdge = 1U << 2,
+    kCALayerTopEdge = 1U << 3,
+};
+
+typedef NS_OPTIONS(unsigned int, CAAutoresizingMask) {
+    kCALayerNotSizable = 0,
+    kCALayerMinXMargin = 1U << 0,
+    kCALayerWidthSizable = 1U << 1,
+    kCALayerMaxXMargin = 1U << 2,
+    kCALayerMinYMargin = 1U << 3,
+    kCALayerHeightSizable = 1U << 4,
+    kCALayerMaxYMargin = 1U << 5
+};
 
 typedef NS_OPTIONS(NSUInteger, CACornerMask) {
     kCALayerMinXMinYCorner = 1U << 0,
@@ -70,6 +89,16 @@ API_AVAILABLE(macos(10.5), ios(2.0))
 @property (copy) CALayerContentsGravity contentsGravity;
 @property CGFloat contentsScale API_AVAILABLE(macos(10.7), ios(4.0));
 @property CGRect contentsCenter;
+@property (copy) CALayerContentsFormat contentsFormat API_AVAILABLE(macos(10.12), ios(10.0));
+@property (copy) CALayerContentsFilter minificationFilter;
+@property (copy) CALayerContentsFilter magnificationFilter;
+@property float minificationFilterBias;
+@property CAEdgeAntialiasingMask edgeAntialiasingMask;
+@property BOOL allowsEdgeAntialiasing API_AVAILABLE(macos(10.10), ios(2.0));
+@property unsigned int autoresizingMask API_AVAILABLE(macos(10.5)) API_UNAVAILABLE(ios);
+@property (nullable, copy) NSArray *filters API_AVAILABLE(macos(10.5));
+@property (nullable, strong) id compositingFilter;
+@property (nullable, copy) NSArray *backgroundFilters API_AVAILABLE(macos(10.5));
 
 - (void)display;
 - (void)setNeedsDisplay;
@@ -137,6 +166,20 @@ CA_EXTERN CALayerContentsGravity const kCAGravityCenter API_AVAILABLE(macos(10.5
 CA_EXTERN CALayerContentsGravity const kCAGravityResize API_AVAILABLE(macos(10.5), ios(2.0));
 CA_EXTERN CALayerContentsGravity const kCAGravityResizeAspect API_AVAILABLE(macos(10.5), ios(2.0));
 CA_EXTERN CALayerContentsGravity const kCAGravityResizeAspectFill API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsGravity const kCAGravityTop API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsGravity const kCAGravityBottom API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsGravity const kCAGravityLeft API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsGravity const kCAGravityRight API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsGravity const kCAGravityTopLeft API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsGravity const kCAGravityTopRight API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsGravity const kCAGravityBottomLeft API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsGravity const kCAGravityBottomRight API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsFilter const kCAFilterNearest API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsFilter const kCAFilterLinear API_AVAILABLE(macos(10.5), ios(2.0));
+CA_EXTERN CALayerContentsFilter const kCAFilterTrilinear API_AVAILABLE(macos(10.6), ios(3.0));
+CA_EXTERN CALayerContentsFormat const kCAContentsFormatRGBA8Uint API_AVAILABLE(macos(10.12), ios(10.0));
+CA_EXTERN CALayerContentsFormat const kCAContentsFormatRGBA16Float API_AVAILABLE(macos(10.12), ios(10.0));
+CA_EXTERN CALayerContentsFormat const kCAContentsFormatGray8Uint API_AVAILABLE(macos(10.12), ios(10.0));
 CA_EXTERN CALayerCornerCurve const kCACornerCurveCircular API_AVAILABLE(macos(10.15), ios(13.0));
 CA_EXTERN CALayerCornerCurve const kCACornerCurveContinuous API_AVAILABLE(macos(10.15), ios(13.0));
 

@@ -29,6 +29,9 @@ CA_EXTERN CAShapeLayerFillRule const kCAFillRuleNonZero API_AVAILABLE(macos(10.6
 CA_EXTERN CAShapeLayerFillRule const kCAFillRuleEvenOdd API_AVAILABLE(macos(10.6), ios(3.0));
 CA_EXTERN CAShapeLayerLineCap const kCALineCapButt API_AVAILABLE(macos(10.6), ios(3.0));
 CA_EXTERN CAShapeLayerLineCap const kCALineCapRound API_AVAILABLE(macos(10.6), ios(3.0));
+CA_EXTERN CAShapeLayerLineCap const kCALineCapSquare API_AVAILABLE(macos(10.6), ios(3.0));
+CA_EXTERN CAShapeLayerLineJoin const kCALineJoinMiter API_AVAILABLE(macos(10.6), ios(3.0));
 CA_EXTERN CAShapeLayerLineJoin const kCALineJoinRound API_AVAILABLE(macos(10.6), ios(3.0));
+CA_EXTERN CAShapeLayerLineJoin const kCALineJoinBevel API_AVAILABLE(macos(10.6), ios(3.0));
 
 NS_ASSUME_NONNULL_END

@@ -15,6 +15,7 @@
 #import <QuartzCore/CADisplayLink.h>
 #import <QuartzCore/CAShapeLayer.h>
 #import <QuartzCore/CAGradientLayer.h>
+#import <QuartzCore/CAReplicatorLayer.h>
 #if TARGET_OS_OSX
 #import <QuartzCore/CAOpenGLLayer.h>
 #endif

@@ -8,6 +8,7 @@ typedef kern_return_t IOReturn;
 
 #define sys_iokit (((0x38) & 0x3f) << 26)
 #define sub_iokit_common (((0) & 0xfff) << 14)
+#define sub_iokit_vendor_specific (((-2) & 0xfff) << 14)
 #define iokit_common_err(return) (sys_iokit | sub_iokit_common | return)
 #define iokit_family_err(sub, return) (sys_iokit | sub | return)
 

@@ -1,2 +1,3 @@
-/* ScriptingBridge.h: the whole Scripting Bridge framework. */
+/* ScriptingBridge.h: the whole Scripting Bridge framework: scriptable objects, applications and element arrays. */
 #import <ScriptingBridge/SBObject.h>
+#import <ScriptingBridge/SBApplication.h>

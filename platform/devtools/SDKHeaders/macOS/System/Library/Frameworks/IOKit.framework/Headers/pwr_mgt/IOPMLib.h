@@ -5,6 +5,7 @@
 #include <CoreFoundation/CoreFoundation.h>
 #include <IOKit/IOKitLib.h>
 #include <IOKit/pwr_mgt/IOPMLibDefs.h>
+#include <IOKit/IOMessage.h>
 
 typedef uint32_t IOPMAssertionID;
 typedef uint32_t IOPMAssertionLevel;
@@ -54,15 +55,5 @@ io_connect_t IOPMFindPowerManagement(mach_port_t main_device_port);
 IOReturn IOPMSchedulePowerEvent(CFDateRef time_to_wake, CFStringRef my_id, CFStringRef type);
 CFArrayRef IOPMCopyScheduledPowerEvents(void);
 __END_DECLS
-
-#define kIOMessageCanSystemSleep 0xe0000270
-#define kIOMessageSystemWillSleep 0xe0000280
-#define kIOMessageSystemWillNotSleep 0xe0000290
-#define kIOMessageSystemHasPoweredOn 0xe0000300
-#define kIOMessageSystemWillRestart 0xe0000310
-#define kIOMessageSystemWillPowerOn 0xe0000320
-#define kIOMessageCanDevicePowerOff 0xe0000200
-#define kIOMessageDeviceWillPowerOff 0xe0000210
-#define kIOMessageDeviceHasPoweredOn 0xe0000230
 
 #endif /* _IOKIT_PWR_MGT_IOPMLIB_H */

@@ -1,2 +1,0 @@
-/* AVFoundation.h: audio and video; here the audio session. */
-#import <AVFoundation/AVAudioSession.h>
