@@ -263,6 +263,30 @@ TEST(SDKCompletionTest, NamesTheSDKStandInDeclaresAreNeverCompletedAfterAFatalEr
     }
 }
 
+// One file lacks the SDK header that defines a macro and takes the macro's name for a type; another file's use of a
+// type of that header (which a third file reaches) makes the generated header import it. The completed name is then
+// the macro, and must be dropped, not break both.
+TEST(SDKCompletionTest, ACompletedNameThatAnImportedSDKHeaderDefinesAsAMacroIsDropped) {
+    CompletedTarget target({{"Stream.m", "#import <Cocoa/Cocoa.h>\nint f(z_stream *stream) { return stream != 0; }\n"},
+                            {"Extern.m", "#import <Cocoa/Cocoa.h>\nZEXTERN int fancyCount;\n"},
+                            {"Zlib.m", "#import <Cocoa/Cocoa.h>\n#import <zlib.h>\n"}});
+    const std::string header = target.header();
+    EXPECT_EQ(header.find("ZEXTERN"), std::string::npos) << header;
+    EXPECT_EQ(joined(target.errors("Stream.m")), "") << header;
+}
+
+// The generated header comes before the project's headers: a completed method typed by a use with a class of the
+// project is typed with `id` in its place.
+TEST(SDKCompletionTest, ACompletedMethodNeverNamesAClassOfTheProject) {
+    CompletedTarget target({{"Gadget.h", "#import <Foundation/Foundation.h>\n@interface FancyGadget : NSObject\n@end\n"},
+                            {"Uses.m", "#import <Cocoa/Cocoa.h>\n#import \"Gadget.h\"\n"
+                                       "FancyGadget *f(NSView *v) { return [v fancyGadget]; }\n"
+                                       "void g(NSView *v, FancyGadget *gadget) { [v setFancyGadget:gadget]; }\n"}});
+    const std::string header = target.header();
+    EXPECT_EQ(header.find("FancyGadget *"), std::string::npos) << header;
+    EXPECT_EQ(joined(target.errors("Uses.m")), "") << header;
+}
+
 TEST(SDKCompletionTest, AMisspeltCallOfTheProjectsOwnFunctionStaysAnError) {
     const std::map<std::string, std::string> files = {
         {"File.m", "#import <Foundation/Foundation.h>\nstatic int countItems(void) { return 1; }\n"

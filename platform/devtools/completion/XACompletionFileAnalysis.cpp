@@ -472,10 +472,14 @@ private:
         if (!file) {
             return;
         }
-        if (toString(clang_getFileName(file)) == context_.completionHeaderPath) {
-            unsigned line = 0;
-            clang_getSpellingLocation(clang_getDiagnosticLocation(diagnostic), nullptr, &line, nullptr, nullptr);
-            clashAtLine(line);
+        // The expansion's place, not the spelling's: a completed name that an SDK header defines as a macro
+        // (`typedef long ZEXTERN;` after <zlib.h>) fails where the macro's text is spelt, in that header.
+        CXFile expansionFile = nullptr;
+        unsigned expansionLine = 0;
+        clang_getExpansionLocation(clang_getDiagnosticLocation(diagnostic), &expansionFile, &expansionLine, nullptr,
+                                   nullptr);
+        if (expansionFile && toString(clang_getFileName(expansionFile)) == context_.completionHeaderPath) {
+            clashAtLine(expansionLine);
             return;
         }
         // A completed name that a header of the project declares too, where the first parse could not see it (in a

@@ -183,6 +183,22 @@ private:
         return true;
     }
 
+    // The generated header comes before the project's own headers, so a method's types never name what the project
+    // declares: an object pointer is `id` instead, anything else an integer.
+    XACompletionUse withoutProjectTypes(const XACompletionUse &use) const {
+        XACompletionUse usable = use;
+        if (usable.method) {
+            auto replace = [this](std::string &type) {
+                if (!usableType(type)) {
+                    type = type.find('*') != std::string::npos ? "id" : "long";
+                }
+            };
+            replace(usable.method->returnType);
+            std::for_each(usable.method->parameterTypes.begin(), usable.method->parameterTypes.end(), replace);
+        }
+        return usable;
+    }
+
     // Adds what the failing files ask for; false when nothing changed.
     bool merge(const std::vector<std::size_t> &failing) {
         bool changed = false;
@@ -207,7 +223,7 @@ private:
                     declarations_.addImport(sdkName->second)) {
                     changed = true;
                 }
-                if (usable(use) && declarations_.add(use)) {
+                if (usable(use) && declarations_.add(withoutProjectTypes(use))) {
                     changed = true;
                 }
                 if (usable(use)) {

@@ -2,6 +2,7 @@
 #import <Foundation/Foundation.h>
 #import <AppKit/AppKitDefines.h>
 #import <AppKit/NSView.h>
+#import <AppKit/NSFont.h>
 
 @class NSFont, NSFormatter;
 
