@@ -30,10 +30,12 @@ typedef NS_ENUM(NSInteger, UIBarPosition) {
     UIBarPositionTopAttached = 3,
 } API_AVAILABLE(ios(7.0));
 
-#define UIToolbarPositionAny UIBarPositionAny
-#define UIToolbarPositionBottom UIBarPositionBottom
-#define UIToolbarPositionTop UIBarPositionTop
-#define UIToolbarPosition UIBarPosition
+// The toolbar positions of iOS 5, kept as their own enumeration: code that targets iOS 5 and 6 uses them.
+typedef NS_ENUM(NSInteger, UIToolbarPosition) {
+    UIToolbarPositionAny = 0,
+    UIToolbarPositionBottom = 1,
+    UIToolbarPositionTop = 2,
+} API_AVAILABLE(ios(5.0));
 
 @protocol UIBarPositioning <NSObject>
 @property (nonatomic, readonly) UIBarPosition barPosition;
