@@ -327,16 +327,16 @@ private:
         };
         const XAValue *own = phase.pbx_ownObject();
         const std::string *installOnly = own ? own->stringForKey("runOnlyForDeploymentPostprocessing") : nullptr;
-        const std::string *spec = own ? own->stringForKey("dstSubfolderSpec") : nullptr;
+        const std::string *subfolder = own ? own->stringForKey("dstSubfolderSpec") : nullptr;
         const std::string *subpath = own ? own->stringForKey("dstPath") : nullptr;
-        if (!spec || (installOnly && *installOnly == "1")) {
+        if (!subfolder || (installOnly && *installOnly == "1")) {
             return std::nullopt;
         }
         std::string folder;
-        if (*spec == "0") {
+        if (*subfolder == "0") {
             folder = subpath ? *subpath : "";
         } else {
-            auto found = kFolderSettings.find(*spec);
+            auto found = kFolderSettings.find(*subfolder);
             if (found == kFolderSettings.end() || (!found->second.empty() && setting(found->second).empty())) {
                 return std::nullopt;
             }

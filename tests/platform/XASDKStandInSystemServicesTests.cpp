@@ -408,8 +408,8 @@ BOOL TDMarkCustomIcon(NSString *path, NSString *aliasTarget) {
     FSRef application;
     LSGetApplicationForURL((__bridge CFURLRef)[NSURL URLWithString:@"https://example.com"], kLSRolesAll, &application,
                            NULL);
-    LSLaunchFSRefSpec spec = {&application, 1, &ref, NULL, kLSLaunchDefaults | kLSLaunchDontSwitch, NULL};
-    LSOpenFromRefSpec(&spec, NULL);
+    LSLaunchFSRefSpec launch = {&application, 1, &ref, NULL, kLSLaunchDefaults | kLSLaunchDontSwitch, NULL};
+    LSOpenFromRefSpec(&launch, NULL);
     IconRef iconRef = NULL;
     GetIconRef(kOnSystemDisk, kSystemIconsCreator, kGenericFolderIcon, &iconRef);
     ReleaseIconRef(iconRef);
